@@ -1,0 +1,76 @@
+#pragma once
+// A graphics command record: always 122 characters, blank padded, led by a
+// two-letter code. Fields are addressed by the column descriptors of
+// record_layout.h, never by ad-hoc offsets.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace plv {
+
+inline constexpr int kRecordLength = 122;
+
+// Columns first .. first + width - 1, numbered from 1 as the layouts are.
+struct Columns {
+  int first;
+  int width;
+  constexpr int last() const { return first + width - 1; }
+};
+
+struct IntField {  // Iw
+  Columns at;
+};
+
+struct RealField {  // Ew.d or Fw.d when written; read as Gw.d
+  enum Form { Exponent, Fixed };
+  Columns at;
+  Form form;
+  int decimals;
+};
+
+class Record {
+ public:
+  Record() { chars_.fill(' '); }
+  // A line cut at 122 characters or padded with blanks.
+  explicit Record(std::string_view line);
+
+  std::string_view code() const { return {chars_.data(), 2}; }
+  bool has_code(std::string_view code) const { return this->code() == code; }
+  bool is_blank() const;
+
+  std::string_view text() const { return {chars_.data(), chars_.size()}; }
+  std::string_view text(Columns c) const;
+  // The record up to its last non-blank character.
+  std::string_view trimmed() const;
+  bool blank_in(Columns c) const;
+
+  void put_text(Columns c, std::string_view s);  // Aw: cut or blank padded
+  void blank_out(Columns c) { put_text(c, {}); }
+
+  std::optional<long long> get(IntField f) const;
+  std::optional<double> get(RealField f) const;
+  void put(IntField f, long long value);
+  void put(RealField f, double value);
+  // A real written in an integer field, rounded halves away from zero.
+  void put_rounded(IntField f, double value);
+
+  char* data() { return chars_.data(); }
+  const char* data() const { return chars_.data(); }
+
+  bool operator==(const Record&) const = default;
+
+ private:
+  char* at(Columns c) { return chars_.data() + (c.first - 1); }
+  const char* at(Columns c) const { return chars_.data() + (c.first - 1); }
+
+  std::array<char, kRecordLength> chars_;
+};
+
+// "DE" in front of the live record's columns 1-120.
+Record mark_deleted(const Record& live);
+// Columns 3-122 back to 1-120, columns 121-122 blank.
+Record restore_deleted(const Record& deleted);
+
+}  // namespace plv

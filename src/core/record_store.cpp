@@ -1,0 +1,49 @@
+#include "core/record_store.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "core/record_layout.h"
+
+namespace plv {
+
+void RecordStore::check(long n) const {
+  if (n < 1 || n > count_)
+    throw std::out_of_range("record " + std::to_string(n) + " is outside 1.." + std::to_string(count_));
+}
+
+const Record& RecordStore::read(long n) const {
+  check(n);
+  return slot(n);
+}
+
+void RecordStore::write(long n, const Record& record) {
+  check(n);
+  slot(n) = record;
+}
+
+void RecordStore::append(const Record& record) {
+  if (count_ == static_cast<long>(blocks_.size()) * kBlockRecords)
+    blocks_.push_back(std::make_unique_for_overwrite<Record[]>(kBlockRecords));
+  ++count_;
+  slot(count_) = record;
+}
+
+long remove_deleted_graphics(RecordStore& store) {
+  Record last_colour;
+  long removed = 0;
+  for (long n = 1; n <= store.count(); ++n) {
+    Record record = store.read(n);
+    if (record.has_code("  ")) continue;
+    if (record.has_code("DE") || (record.has_code("SC") && record == last_colour)) {
+      record.put_text(layout::kCode, "XX");
+      store.write(n, record);
+      ++removed;
+    } else if (record.has_code("SC")) {
+      last_colour = record;
+    }
+  }
+  return removed;
+}
+
+}  // namespace plv

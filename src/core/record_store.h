@@ -1,0 +1,50 @@
+#pragma once
+// A direct-access store of records numbered from 1: the drawing and the
+// buffer are two of these. Records are appended at count + 1 and rewritten
+// in place, never moved; clearing sets the count to 0.
+//
+// Records live in fixed blocks so that reading record n is an index and
+// growing never copies what is already stored.
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "core/record.h"
+
+namespace plv {
+
+class RecordStore {
+ public:
+  long count() const { return count_; }
+  bool empty() const { return count_ == 0; }
+
+  // 1 <= n <= count(); anything else throws std::out_of_range.
+  const Record& read(long n) const;
+  void write(long n, const Record& record);
+  void append(const Record& record);
+  void clear() { count_ = 0; }
+
+  // Bytes held for records, in use or not.
+  size_t capacity_bytes() const { return blocks_.size() * kBlockRecords * sizeof(Record); }
+
+ private:
+  static constexpr long kBlockRecords = 8192;
+  using Block = std::unique_ptr<Record[]>;
+
+  Record& slot(long n) { return blocks_[static_cast<size_t>((n - 1) / kBlockRecords)][(n - 1) % kBlockRecords]; }
+  const Record& slot(long n) const {
+    return blocks_[static_cast<size_t>((n - 1) / kBlockRecords)][(n - 1) % kBlockRecords];
+  }
+  void check(long n) const;
+
+  std::vector<Block> blocks_;
+  long count_ = 0;
+};
+
+// Turns every "DE" record into "XX", and an "SC" record that repeats the
+// last colour record seen (in all 122 columns) into "XX". The count stays.
+// Returns how many records were removed.
+long remove_deleted_graphics(RecordStore& store);
+
+}  // namespace plv
