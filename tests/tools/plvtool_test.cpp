@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <string>
+
+#include "support/temp_dir.h"
+
+namespace plv {
+namespace {
+
+using testing::read_file;
+using testing::TempDir;
+using testing::write_file;
+
+struct ToolRun {
+  int status;
+  std::string out, err;
+};
+
+ToolRun plvtool(const TempDir& dir, const std::string& args) {
+  const std::string out = dir.file("stdout"), err = dir.file("stderr");
+  const std::string command = std::string(PLVTOOL_PATH) + " " + args + " >" + out + " 2>" + err;
+  const int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(out), read_file(err)};
+}
+
+const std::string kExample = std::string(PLIVET_SOURCE_DIR) + "/examples/every-record.plv";
+
+TEST(Plvtool, SaveIsAFixedPointAndPurgeDropsDeletedGraphics) {
+  TempDir dir;
+  const std::string a = dir.file("a.plv"), b = dir.file("b.plv");
+  ASSERT_EQ(plvtool(dir, "save " + kExample + " " + a + " --date ' 8-DEC-26'").status, 0);
+  const std::string first = read_file(a);
+  EXPECT_EQ(first.substr(0, 80), a + std::string(80 - a.size(), ' '));
+  EXPECT_NE(first.find("\nDATE:  8-DEC-26\n"), std::string::npos);
+  EXPECT_NE(first.find("\nCH   200  -850 12 E 0 OLD STYLE LABEL\n"), std::string::npos);
+
+  ASSERT_EQ(plvtool(dir, "save " + a + " " + a + " --date ' 8-DEC-26'").status, 0);
+  EXPECT_EQ(read_file(a), first);
+
+  ASSERT_EQ(plvtool(dir, "purge " + a + " " + b + " --date ' 8-DEC-26'").status, 0);
+  const std::string purged = read_file(b);
+  EXPECT_NE(first.find("\nDELI"), std::string::npos);
+  EXPECT_EQ(purged.find("\nDELI"), std::string::npos);
+}
+
+TEST(Plvtool, LoadPrintsStoredRecordsAndTheSetupLine) {
+  TempDir dir;
+  const std::string in = dir.file("in.plv");
+  write_file(in, "x\nGLIMPT PR      10.00      2.000 H C L\nDATE:  1-MAR- 5\nLI     1     2     3     4 S\n\nCM\n");
+  const ToolRun run = plvtool(dir, "load " + in);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "LI0.100000E+010.200000E+010.300000E+010.400000E+01 S\n\nCM\n"
+            "SETUP:GLIMPT PR      10.00      2.000 H C L   \n");
+
+  write_file(in, "");
+  EXPECT_EQ(plvtool(dir, "load " + in).out, "SETUP:GLIMPT EP      17.36      1.000 D M P   \n");
+}
+
+TEST(Plvtool, ErrorsNameTheFileAndLine) {
+  TempDir dir;
+  const ToolRun missing = plvtool(dir, "load " + dir.file("absent.plv"));
+  EXPECT_NE(missing.status, 0);
+  EXPECT_NE(missing.err.find("absent.plv"), std::string::npos) << missing.err;
+
+  const std::string in = dir.file("bad.plv");
+  write_file(in, "x\nGLIMPT\nDATE:\nCM ONE\nLI    1x     2     3     4\nCM TWO\n");
+  const ToolRun bad = plvtool(dir, "save " + in + " " + dir.file("out.plv"));
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.err.find("bad.plv:5:"), std::string::npos) << bad.err;
+  const std::string out = read_file(dir.file("out.plv"));
+  EXPECT_NE(out.find("CM ONE\nCM TWO\n"), std::string::npos);
+
+  const ToolRun unwritable = plvtool(dir, "save " + in + " " + dir.path().string());
+  EXPECT_EQ(unwritable.status, 1);
+  EXPECT_NE(unwritable.err.find("directory"), std::string::npos) << unwritable.err;
+
+  EXPECT_EQ(plvtool(dir, "frobnicate").status, 2);
+  EXPECT_EQ(plvtool(dir, "save onlyone").status, 2);
+}
+
+}  // namespace
+}  // namespace plv
