@@ -142,7 +142,7 @@ void write_fixed(char* out, int width, int decimals, double value) {
 
 void write_text(char* out, int width, std::string_view text) {
   const size_t n = std::min(text.size(), static_cast<size_t>(width));
-  std::memcpy(out, text.data(), n);
+  if (n > 0) std::memcpy(out, text.data(), n);
   std::memset(out + n, ' ', static_cast<size_t>(width) - n);
 }
 
