@@ -23,32 +23,22 @@ std::string unreadable(std::string_view what, Columns c) {
          std::to_string(c.last());
 }
 
-// Reads integer fields of `line` into real fields of `out`; false with a
-// problem when one cannot be read.
-template <size_t N>
-bool copy_ints_as_reals(const Record& line, const std::array<IntField, N>& from,
-                        const std::array<RealField, N>& to, Record& out, std::string& problem) {
-  for (size_t i = 0; i < N; ++i) {
-    const auto v = line.get(from[i]);
-    if (!v) {
-      problem = unreadable("coordinate", from[i].at);
-      return false;
-    }
-    out.put(to[i], static_cast<double>(*v));
-  }
-  return true;
-}
+// Numbers go into real fields as they are and into integer fields rounded.
+void put_number(Record& r, RealField f, double v) { r.put(f, v); }
+void put_number(Record& r, IntField f, double v) { r.put_rounded(f, v); }
 
-template <size_t N>
-bool copy_reals(const Record& line, const std::array<RealField, N>& from,
-                const std::array<RealField, N>& to, Record& out, std::string& problem) {
+// Copies numeric fields of `in` into other fields of `out`; false with a
+// problem when one cannot be read.
+template <class From, class To, size_t N>
+bool copy_numbers(const Record& in, const std::array<From, N>& from, const std::array<To, N>& to, Record& out,
+                  std::string& problem) {
   for (size_t i = 0; i < N; ++i) {
-    const auto v = line.get(from[i]);
+    const auto v = in.get(from[i]);
     if (!v) {
       problem = unreadable("coordinate", from[i].at);
       return false;
     }
-    out.put(to[i], *v);
+    put_number(out, to[i], static_cast<double>(*v));
   }
   return true;
 }
@@ -64,20 +54,6 @@ std::string old_string_tail_as_new(std::string_view tail) {
   return std::string(t.text(T::kWhole));
 }
 
-template <size_t N>
-bool copy_reals_rounded(const Record& rec, const std::array<RealField, N>& from,
-                        const std::array<IntField, N>& to, Record& out, std::string& problem) {
-  for (size_t i = 0; i < N; ++i) {
-    const auto v = rec.get(from[i]);
-    if (!v) {
-      problem = unreadable("coordinate", from[i].at);
-      return false;
-    }
-    out.put_rounded(to[i], *v);
-  }
-  return true;
-}
-
 }  // namespace
 
 StoredConversion to_stored_form(std::string_view file_line) {
@@ -90,22 +66,22 @@ StoredConversion to_stored_form(std::string_view file_line) {
     out = line;
   } else if (is_two_point(code)) {
     out.put_text(L::kCode, code);
-    if (copy_ints_as_reals(line, L::file::two_point::kPoints, L::stored::two_point::kPoints, out, result.problem))
+    if (copy_numbers(line, L::file::two_point::kPoints, L::stored::two_point::kPoints, out, result.problem))
       out.put_text(L::stored::two_point::kTail, line.text(L::file::two_point::kTail));
   } else if (code == "CI") {
     out.put_text(L::kCode, code);
-    copy_ints_as_reals(line, L::file::circle::kValues, L::stored::circle::kValues, out, result.problem);
+    copy_numbers(line, L::file::circle::kValues, L::stored::circle::kValues, out, result.problem);
   } else if (code == "CH" || code == "ST") {
     out.put_text(L::kCode, "CH");
     const std::array<IntField, 2> from{L::file::string::kX, L::file::string::kY};
     const std::array<RealField, 2> to{L::stored::string::kX, L::stored::string::kY};
-    if (copy_ints_as_reals(line, from, to, out, result.problem)) {
+    if (copy_numbers(line, from, to, out, result.problem)) {
       const std::string_view tail = line.text(L::file::string::kTail);
       out.put_text(L::stored::string::kTail, code == "ST" ? old_string_tail_as_new(tail) : std::string(tail));
     }
   } else if (code == "RB" || code == "RF") {
     out.put_text(L::kCode, code);
-    if (copy_reals(line, L::file::box::kPoints, L::stored::box::kPoints, out, result.problem) && code == "RF") {
+    if (copy_numbers(line, L::file::box::kPoints, L::stored::box::kPoints, out, result.problem) && code == "RF") {
       const auto flags = line.get(L::file::box::kEdgeFlags);
       if (flags) out.put(L::stored::box::kEdgeFlags, *flags);
       else result.problem = unreadable("edge flags", L::file::box::kEdgeFlags.at);
@@ -124,21 +100,21 @@ FileConversion to_file_form(const Record& stored) {
     out = stored;
   } else if (is_two_point(code)) {
     out.put_text(L::kCode, code);
-    copy_reals_rounded(stored, L::stored::two_point::kPoints, L::file::two_point::kPoints, out, result.problem);
+    copy_numbers(stored, L::stored::two_point::kPoints, L::file::two_point::kPoints, out, result.problem);
     out.put_text(L::file::two_point::kTail, stored.text(L::stored::two_point::kTail));
   } else if (code == "CI") {
     out.put_text(L::kCode, code);
-    copy_reals_rounded(stored, L::stored::circle::kValues, L::file::circle::kValues, out, result.problem);
+    copy_numbers(stored, L::stored::circle::kValues, L::file::circle::kValues, out, result.problem);
   } else if (code == "CH" || code == "ST") {
     if (stored.blank_in(L::stored::string::kWholeTail)) return result;
     out.put_text(L::kCode, code);
     const std::array<RealField, 2> from{L::stored::string::kX, L::stored::string::kY};
     const std::array<IntField, 2> to{L::file::string::kX, L::file::string::kY};
-    copy_reals_rounded(stored, from, to, out, result.problem);
+    copy_numbers(stored, from, to, out, result.problem);
     out.put_text(L::file::string::kWholeTail, stored.text(L::stored::string::kWholeTail));
   } else if (code == "RB" || code == "RF") {
     out.put_text(L::kCode, code);
-    if (copy_reals(stored, L::stored::box::kPoints, L::file::box::kPoints, out, result.problem) && code == "RF") {
+    if (copy_numbers(stored, L::stored::box::kPoints, L::file::box::kPoints, out, result.problem) && code == "RF") {
       const auto flags = stored.get(L::stored::box::kEdgeFlags);
       if (flags) out.put(L::file::box::kEdgeFlags, *flags);
       else result.problem = unreadable("edge flags", L::stored::box::kEdgeFlags.at);
