@@ -1,0 +1,102 @@
+#include "host/host_settings.h"
+
+#include <charconv>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "host/ini_file.h"
+
+namespace plv::host {
+namespace {
+
+// The keys in the order they are written back.
+struct Key {
+  const char* section;
+  const char* name;
+  int HostSettings::*field;
+};
+
+constexpr Key kKeys[] = {
+    {"Printer", "PageLeftMargin", &HostSettings::page_left_margin},
+    {"Printer", "PageTopMargin", &HostSettings::page_top_margin},
+    {"Printer", "PageWidth", &HostSettings::page_width},
+    {"Printer", "PenWidthPrinter", &HostSettings::pen_width_printer},
+    {"Printer", "LandscapePrinter", &HostSettings::landscape_printer},
+    {"PostScript", "PenWidthEPS", &HostSettings::pen_width_eps},
+    {"Metafile", "PenWidthEMF", &HostSettings::pen_width_emf},
+    {"Window", "ColorWindow", &HostSettings::colour_window},
+    {"Window", "BlackBG", &HostSettings::black_background},
+};
+
+std::optional<int> whole_number(const std::string& text) {
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (first != last && *first == '+') ++first;
+  int value = 0;
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (error != std::errc() || end != last) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::filesystem::path host_settings_path(const EnvironmentLookup& environment) {
+  auto value = [&](const char* name) -> std::string {
+    const char* v = environment(name);
+    return v ? v : "";
+  };
+  if (const auto explicit_path = value(kHostSettingsEnvironment); !explicit_path.empty()) return explicit_path;
+  std::filesystem::path config = value("XDG_CONFIG_HOME");
+  // Relative values are to be ignored, as the XDG rules say.
+  if (config.empty() || config.is_relative()) config = std::filesystem::path(value("HOME")) / ".config";
+  return config / "plivet" / kHostSettingsFileName;
+}
+
+HostSettings read_host_settings(const std::filesystem::path& path, const HostSettings& defaults) {
+  HostSettings settings = defaults;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return settings;
+  std::stringstream text;
+  text << in.rdbuf();
+  const IniFile ini = IniFile::parse(text.str());
+  for (const Key& key : kKeys) {
+    if (const auto raw = ini.get(key.section, key.name)) {
+      if (const auto number = whole_number(*raw)) settings.*key.field = *number;
+    }
+  }
+  return settings;
+}
+
+bool write_host_settings(const std::filesystem::path& path, const HostSettings& settings) {
+  std::error_code error;
+  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
+  IniFile ini;
+  if (std::ifstream in(path, std::ios::binary); in) {
+    std::stringstream text;
+    text << in.rdbuf();
+    ini = IniFile::parse(text.str());
+  }
+  for (const Key& key : kKeys) ini.set(key.section, key.name, std::to_string(settings.*key.field));
+
+  // Written beside the file and renamed over it, so a failed write never
+  // leaves half a settings file behind.
+  std::filesystem::path temporary = path;
+  temporary += ".new";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out << ini.text();
+    out.close();
+    if (!out) {
+      std::filesystem::remove(temporary, error);
+      return false;
+    }
+  }
+  std::filesystem::rename(temporary, path, error);
+  if (!error) return true;
+  std::filesystem::remove(temporary, error);
+  return false;
+}
+
+}  // namespace plv::host

@@ -1,0 +1,42 @@
+#pragma once
+// The host's settings file "orvlab.ini": printer page, pen widths and the
+// window's colour options, read when the window is created and written back
+// at exit.
+
+#include <filesystem>
+#include <functional>
+
+namespace plv::host {
+
+inline constexpr const char* kHostSettingsFileName = "orvlab.ini";
+// Names the settings file's full path, so that tests never touch the real one.
+inline constexpr const char* kHostSettingsEnvironment = "PLIVET_HOST_SETTINGS";
+
+// Margins and widths in hundredths of an inch; switches are 0 or 1.
+struct HostSettings {
+  int page_left_margin = 100;
+  int page_top_margin = 100;
+  int page_width = 650;
+  int pen_width_printer = 2;
+  int landscape_printer = 0;
+  int pen_width_eps = 2;
+  int pen_width_emf = 2;
+  int colour_window = 1;
+  int black_background = 0;
+  friend bool operator==(const HostSettings&, const HostSettings&) = default;
+};
+
+using EnvironmentLookup = std::function<const char*(const char*)>;
+
+// $PLIVET_HOST_SETTINGS if set, else orvlab.ini in the "plivet" folder of
+// $XDG_CONFIG_HOME, else of ~/.config.
+std::filesystem::path host_settings_path(const EnvironmentLookup& environment);
+
+// Every key missing or not a whole number keeps its value from `defaults`.
+HostSettings read_host_settings(const std::filesystem::path& path, const HostSettings& defaults = {});
+
+// Updates the nine keys in place, keeping anything else in the file, and
+// creates the file and its folder when missing. False when it cannot.
+bool write_host_settings(const std::filesystem::path& path, const HostSettings& settings);
+
+}  // namespace plv::host
