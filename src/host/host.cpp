@@ -1,0 +1,142 @@
+#include "host/host.h"
+
+#include <utility>
+
+#include "host/program_exit.h"
+
+namespace plv::host {
+
+Host::Host(WindowSystem& window_system, std::filesystem::path settings_path, PlotBuffer buffer)
+    : window_system_(window_system), settings_path_(std::move(settings_path)), picture_(std::move(buffer)) {
+  picture_.set_reporter([this](std::string_view text) { message(text); });
+}
+
+void Host::set_caption(std::string_view caption) {
+  caption_ = std::string(caption.substr(0, kMaxCaptionLength));
+  if (window_created_) window_system_.set_caption(caption_);
+}
+
+void Host::message(std::string_view text) { window_system_.message_box(text, caption_); }
+
+bool Host::create_window() {
+  settings_ = read_host_settings(settings_path_, settings_);
+  apply_background();
+  picture_.set_colour_window(settings_.colour_window != 0);
+  text_.clear();
+  picture_.clear();
+  graphics_mode_ = false;
+  crosshair_ = false;
+  ibeam_ = false;
+  menu_.colour_checked = settings_.colour_window != 0;
+  menu_.black_background_checked = settings_.black_background != 0;
+  menu_.picture_commands_enabled = false;
+  const WindowSpec spec{caption_, menu_, settings_.black_background != 0};
+  if (!window_system_.create_window(spec, *this)) {
+    message("Failed to register window class");
+    return false;
+  }
+  window_created_ = true;
+  torn_down_ = false;
+  update_cursor();
+  return true;
+}
+
+void Host::exit() {
+  if (!write_host_settings(settings_path_, settings_)) {
+    message("Could not write the settings file " + settings_path_.string());
+  }
+  if (!torn_down_) {
+    torn_down_ = true;
+    overlay_ = nullptr;
+    if (window_created_) window_system_.destroy_window();
+    window_created_ = false;
+  }
+  throw ProgramExit{0};
+}
+
+void Host::apply_background() { picture_.set_background(settings_.black_background != 0); }
+
+// --- platform callbacks ---
+
+void Host::client_resized(int width, int height, bool minimised) {
+  if (minimised) return;  // the picture and its scale stay as they were
+  client_width_ = width;
+  client_height_ = height;
+  picture_.set_client_size(width, height);
+  if (picture_.bitmap().width() != width || picture_.bitmap().height() != height) picture_.renew_bitmap();
+  layout_ = choose_text_layout(width, height);
+}
+
+Frame Host::paint() {
+  if (graphics_mode_ && !picture_.bitmap_valid()) {
+    replaying_ = true;
+    window_system_.set_cursor(CursorShape::kHourglass);
+    picture_.paint_window();
+    replaying_ = false;
+    update_cursor();
+    redraw_overlay();
+  } else if (graphics_mode_) {
+    picture_.paint_window();
+  }
+  return frame();
+}
+
+Frame Host::frame() const {
+  Frame f;
+  f.graphics = graphics_mode_;
+  f.picture = &picture_.window_surface();
+  f.text = &text_;
+  f.layout = layout_;
+  f.black_background = picture_.black_background();
+  f.caret_visible = !graphics_mode_ && caret_visible_ && focused_;
+  f.caret_row = text_.row();
+  f.caret_column = std::min(text_.column(), kTextColumns - 1);
+  return f;
+}
+
+void Host::focus_changed(bool focused) {
+  focused_ = focused;
+  if (!graphics_mode_) window_system_.present();
+}
+
+CursorShape Host::cursor_shape() const {
+  if (replaying_) return CursorShape::kHourglass;
+  if (crosshair_) return CursorShape::kCrosshair;
+  if (ibeam_) return CursorShape::kIBeam;
+  return CursorShape::kArrow;
+}
+
+bool Host::may_end_session() {
+  message("Application still active");
+  return false;
+}
+
+void Host::update_cursor() { window_system_.set_cursor(cursor_shape()); }
+
+void Host::redraw_overlay() {
+  if (overlay_) overlay_();
+}
+
+// --- text screen ---
+
+void Host::show_caret(bool visible) {
+  caret_visible_ = visible;
+  if (!graphics_mode_) window_system_.present();
+}
+
+void Host::write_text(std::string_view text, std::uint8_t attribute) {
+  text_.write(text, attribute);
+  if (!graphics_mode_) window_system_.present();
+}
+
+void Host::set_text_cell(int row, int column) {
+  text_.set_cell(row, column);
+  if (!graphics_mode_) window_system_.present();
+}
+
+void Host::clear_text() {
+  text_.clear();
+  if (!graphics_mode_) window_system_.present();
+}
+
+}  // namespace plv::host

@@ -1,0 +1,169 @@
+#pragma once
+// The host window layer: the one window, its settings, the picture and the
+// text screen it shows, and the input the editor waits for. The graphics
+// kernel and the screen toolkit call it; it talks to the platform only
+// through a WindowSystem.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "host/events.h"
+#include "host/host_settings.h"
+#include "host/picture.h"
+#include "host/text_grid.h"
+#include "host/text_layout.h"
+#include "host/window_system.h"
+
+namespace plv::host {
+
+inline constexpr std::string_view kDefaultCaption = "ORV Lab";
+inline constexpr std::size_t kMaxCaptionLength = 23;
+inline constexpr std::string_view kNoPlotBufferMessage = "Can't allocate memory for plot buffer";
+
+// The rubber-band rectangle's answer: the corners ordered, and the key
+// that ended it (13 for a right click or a click right of the limits).
+struct BoxResult {
+  int xlow, ylow, xhigh, yhigh;
+  int key;
+};
+
+struct LineResult {
+  int x1, y1, x2, y2;
+  int key;
+};
+
+// The picked point; key is minus the button for a click, the key code for
+// a key (the point unchanged), or keys::kClose.
+struct PickResult {
+  int x, y;
+  int key;
+};
+
+struct Limits {
+  int xmin, ymin, xmax, ymax;
+};
+
+// Writing TIFF and metafiles; provided by the export code.
+class PictureExports {
+ public:
+  virtual ~PictureExports() = default;
+  virtual void write_tiff() = 0;
+  virtual void write_metafile() = 0;
+};
+
+class Host final : public WindowClient {
+ public:
+  Host(WindowSystem& window_system, std::filesystem::path settings_path, PlotBuffer buffer = PlotBuffer());
+
+  // --- window and settings ---
+  // At most 23 characters are kept; set before the window is created.
+  void set_caption(std::string_view caption);
+  const std::string& caption() const { return caption_; }
+  // Reads the settings and creates the window; false (after telling the
+  // user) when the platform could not.
+  bool create_window();
+  // Writes the settings, closes the window and ends the program by
+  // throwing ProgramExit{0}.
+  [[noreturn]] void exit();
+  // An OK box titled with the caption.
+  void message(std::string_view text);
+  void set_exports(PictureExports* exports) { exports_ = exports; }
+
+  // --- picture ---
+  Picture& picture() { return picture_; }
+  const Picture& picture() const { return picture_; }
+  // Shows what the primitives drew since the last call.
+  void show_picture() { if (graphics_mode_) window_system_.present(); }
+
+  // --- input and modes ---
+  // The next event; positions in plot coordinates in graphics mode.
+  Event wait_event();
+  // The next key's code, or keys::kClose when the window is closed; other
+  // events are passed over.
+  int wait_key();
+  // 13 when a key is waiting, else 0; the key stays waiting.
+  int peek_key();
+  // keep: repaint the picture as it was; otherwise erase it and start a new one.
+  void enter_graphics_mode(bool keep);
+  // keep_text: show the text screen as it was; otherwise clear it.
+  void leave_graphics_mode(bool keep_text);
+  bool graphics_mode() const { return graphics_mode_; }
+  // Moves the pointer to a plot point.
+  void set_pointer(int x, int y);
+  void set_crosshair(bool on);
+  void set_ibeam(bool on);
+
+  BoxResult rubber_band_rectangle(int x1, int y1, int x2, int y2, const Limits& limits);
+  // mode 1 or -1 starts with the first end active, others with the second;
+  // only a positive mode lets the user switch ends.
+  LineResult rubber_band_line(int x1, int y1, int x2, int y2, const Limits& limits, int mode);
+  PickResult pick_point(int x, int y);
+
+  // --- text screen ---
+  void write_text(std::string_view text, std::uint8_t attribute);
+  // One-based row and column.
+  void set_text_cell(int row, int column);
+  void clear_text();
+  const TextGrid& text() const { return text_; }
+  const TextLayout& text_layout() const { return layout_; }
+
+  // --- state ---
+  const HostSettings& settings() const { return settings_; }
+  const MenuState& menu() const { return menu_; }
+  bool caret_visible() const { return caret_visible_; }
+  Point client_size() const { return {client_width_, client_height_}; }
+
+  // --- WindowClient ---
+  void client_resized(int width, int height, bool minimised) override;
+  Frame paint() override;
+  Frame frame() const override;
+  void menu_command(int command) override;
+  void focus_changed(bool focused) override;
+  CursorShape cursor_shape() const override;
+  bool may_end_session() override;
+
+ private:
+  void apply_background();
+  void show_caret(bool visible);
+  void update_cursor();
+  void set_picture_commands(bool enabled);
+  void repaint_picture();
+  void toggle_colour();
+  void toggle_background();
+  void page_setup();
+  void pen_width();
+  void print();
+  // Draws the shown rubber band again after a replay.
+  void redraw_overlay();
+  void report_unexpected(const Event& event);
+
+  friend class RubberBandRectangle;
+  friend class RubberBandLine;
+
+  WindowSystem& window_system_;
+  std::filesystem::path settings_path_;
+  HostSettings settings_;
+  std::string caption_{kDefaultCaption};
+  Picture picture_;
+  TextGrid text_;
+  TextLayout layout_ = choose_text_layout(640, 452);
+  MenuState menu_;
+  PictureExports* exports_ = nullptr;
+
+  int client_width_ = 0;
+  int client_height_ = 0;
+  bool window_created_ = false;
+  bool torn_down_ = false;
+  bool graphics_mode_ = false;
+  bool caret_visible_ = false;
+  bool focused_ = true;
+  bool crosshair_ = false;
+  bool ibeam_ = false;
+  bool replaying_ = false;
+  // While a rubber band is on screen: how to draw it again.
+  std::function<void()> overlay_;
+};
+
+}  // namespace plv::host

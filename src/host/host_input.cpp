@@ -1,0 +1,71 @@
+// Waiting for input, and the switch between the picture and the text screen.
+
+#include "host/host.h"
+
+namespace plv::host {
+
+Event Host::wait_event() {
+  if (!graphics_mode_ && !caret_visible_) show_caret(true);
+  Event event = window_system_.wait_event();
+  const bool positioned = event.type == EventType::kButtonPress || event.type == EventType::kButtonRelease ||
+                          event.type == EventType::kPointerMove;
+  if (positioned && graphics_mode_) {
+    const Point plot = picture_.transform().to_plot(event.x, event.y);
+    event.x = plot.x;
+    event.y = plot.y;
+  }
+  return event;
+}
+
+int Host::wait_key() {
+  for (;;) {
+    const Event event = wait_event();
+    if (event.type == EventType::kKey) return event.key;
+    if (event.type == EventType::kClose) return keys::kClose;
+  }
+}
+
+int Host::peek_key() { return window_system_.key_waiting() ? 13 : 0; }
+
+void Host::set_picture_commands(bool enabled) {
+  menu_.picture_commands_enabled = enabled;
+  window_system_.update_menu(menu_);
+}
+
+void Host::enter_graphics_mode(bool keep) {
+  graphics_mode_ = true;
+  caret_visible_ = false;
+  if (keep) {
+    window_system_.repaint();
+  } else {
+    picture_.clear();
+    window_system_.present();
+  }
+  set_picture_commands(true);
+}
+
+void Host::leave_graphics_mode(bool keep_text) {
+  graphics_mode_ = false;
+  if (!keep_text) text_.clear();
+  window_system_.repaint();
+  show_caret(true);
+  set_picture_commands(false);
+}
+
+void Host::set_pointer(int x, int y) { window_system_.warp_pointer(picture_.transform().to_pixel(x, y)); }
+
+void Host::set_crosshair(bool on) {
+  crosshair_ = on;
+  update_cursor();
+}
+
+void Host::set_ibeam(bool on) {
+  ibeam_ = on;
+  update_cursor();
+}
+
+void Host::report_unexpected(const Event& event) {
+  message("Received an event of type " + std::to_string(static_cast<int>(event.type)));
+}
+
+}  // namespace plv::host

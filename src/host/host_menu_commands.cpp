@@ -1,0 +1,107 @@
+// The window's menu commands, run from inside the editor's wait for input.
+
+#include <algorithm>
+
+#include "host/host.h"
+
+namespace plv::host {
+
+void Host::menu_command(int command) {
+  switch (command) {
+    case commands::kPageSetup: page_setup(); break;
+    case commands::kPrintDialog:
+      if (menu_.picture_commands_enabled && window_system_.choose_printer(true)) print();
+      break;
+    case commands::kExit: window_system_.request_close(); break;
+    case commands::kCopy: window_system_.copy_to_clipboard(frame()); break;
+    case commands::kPrint:
+      if (menu_.picture_commands_enabled && window_system_.choose_printer(false)) print();
+      break;
+    case commands::kColour: toggle_colour(); break;
+    case commands::kBlackBackground: toggle_background(); break;
+    case commands::kPenWidth: pen_width(); break;
+    case commands::kAbout: message("The \"About\" box is not implemented"); break;
+    case commands::kWriteTiff:
+      if (menu_.picture_commands_enabled && exports_) exports_->write_tiff();
+      break;
+    case commands::kWriteMetafile:
+      if (menu_.picture_commands_enabled && exports_) exports_->write_metafile();
+      break;
+    default: break;  // 2, 11 and 13 are accepted and do nothing
+  }
+}
+
+void Host::repaint_picture() {
+  picture_.invalidate_bitmap();
+  window_system_.repaint();
+}
+
+void Host::toggle_colour() {
+  settings_.colour_window = settings_.colour_window ? 0 : 1;
+  picture_.set_colour_window(settings_.colour_window != 0);
+  menu_.colour_checked = settings_.colour_window != 0;
+  window_system_.update_menu(menu_);
+  repaint_picture();
+}
+
+void Host::toggle_background() {
+  settings_.black_background = settings_.black_background ? 0 : 1;
+  apply_background();
+  picture_.erase();
+  menu_.black_background_checked = settings_.black_background != 0;
+  window_system_.update_menu(menu_);
+  repaint_picture();
+}
+
+void Host::page_setup() {
+  PageSetup values{settings_.page_left_margin, settings_.page_top_margin, settings_.page_width,
+                   settings_.landscape_printer != 0};
+  const bool confirmed = window_system_.page_setup_dialog(values);
+  // The orientation takes effect as soon as it is chosen, even if the
+  // dialog is then cancelled.
+  settings_.landscape_printer = values.landscape ? 1 : 0;
+  if (!confirmed) return;
+  settings_.page_left_margin = values.left_margin;
+  settings_.page_top_margin = values.top_margin;
+  settings_.page_width = values.width;
+}
+
+void Host::pen_width() {
+  PenWidths values{picture_.window_pen_width(), settings_.pen_width_printer, settings_.pen_width_emf};
+  if (!window_system_.pen_width_dialog(values)) return;
+  settings_.pen_width_printer = std::max(values.printer, 1);
+  settings_.pen_width_emf = std::max(values.metafile, 1);
+  if (std::max(values.window, 1) != picture_.window_pen_width()) {
+    picture_.set_window_pen_width(values.window);
+    repaint_picture();
+  }
+}
+
+void Host::print() {
+  auto job = window_system_.start_print_job(caption_);
+  if (!job) {
+    window_system_.message_box("Error accessing printer", "Error");
+    return;
+  }
+  const int left = job->dots_per_inch_x() * settings_.page_left_margin / 100;
+  const int top = job->dots_per_inch_y() * settings_.page_top_margin / 100;
+  int width = job->dots_per_inch_x() * settings_.page_width / 100;
+  int height = job->dots_per_inch_y() * settings_.page_width * 5 / 700;
+  const int scale = job->scale_percent();
+  if (scale >= 1 && scale <= 100) {
+    width = width * scale / 100;
+    height = height * scale / 100;
+  }
+  OutputTarget target;
+  target.surface = &job->page();
+  target.transform.width = width;
+  target.transform.height = settings_.landscape_printer ? -height : height;
+  target.transform.centre = {width / 2 + left, height / 2 + top};
+  target.transform.landscape = settings_.landscape_printer != 0;
+  target.takes_colour = job->colour();
+  target.pen_width = settings_.pen_width_printer;
+  picture_.replay_to_output(target);
+  if (!job->finish()) window_system_.message_box("Error accessing printer", "Error");
+}
+
+}  // namespace plv::host

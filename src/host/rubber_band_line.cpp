@@ -1,0 +1,143 @@
+// The rubber-band line and the point pick: one end of a line, or a single
+// point, follows the pointer and the arrow keys under the crosshair.
+
+#include <algorithm>
+
+#include "host/host.h"
+
+namespace plv::host {
+namespace {
+
+struct Ends {
+  int x[2];
+  int y[2];
+  friend bool operator==(const Ends&, const Ends&) = default;
+};
+
+}  // namespace
+
+class RubberBandLine {
+ public:
+  RubberBandLine(Host& host, Ends ends, const Limits& limits, int mode)
+      : host_(host), ends_(ends), limits_(limits), mode_(mode), active_(mode == 1 || mode == -1 ? 0 : 1) {}
+
+  LineResult run() {
+    host_.set_crosshair(true);
+    host_.set_pointer(ends_.x[active_], ends_.y[active_]);
+    show();
+    int key = 0;
+    while (!finished(host_.wait_event(), key)) {
+      if (ends_ != shown_) {
+        hide();
+        show();
+      }
+    }
+    hide();
+    host_.set_crosshair(false);
+    return {ends_.x[0], ends_.y[0], ends_.x[1], ends_.y[1], key};
+  }
+
+ private:
+  void draw(const Ends& e) {
+    Picture& p = host_.picture_;
+    p.draw_feedback([&] { p.draw_line(e.x[0], e.y[0], e.x[1], e.y[1]); });
+  }
+  void show() {
+    shown_ = ends_;
+    draw(shown_);
+    host_.overlay_ = [this] { draw(shown_); };
+    host_.show_picture();
+  }
+  void hide() {
+    host_.overlay_ = nullptr;
+    draw(shown_);
+    host_.show_picture();
+  }
+
+  void switch_ends() {
+    if (mode_ <= 0) return;
+    active_ = 1 - active_;
+    host_.set_pointer(ends_.x[active_], ends_.y[active_]);
+  }
+
+  void move_to(int x, int y) {
+    ends_.x[active_] = std::clamp(x, limits_.xmin, limits_.xmax);
+    ends_.y[active_] = std::clamp(y, limits_.ymin, limits_.ymax);
+  }
+
+  bool finished(const Event& e, int& key) {
+    switch (e.type) {
+      case EventType::kButtonPress:
+        if (e.button == kRightButton) {
+          key = keys::kEnter;
+          return true;
+        }
+        switch_ends();
+        return false;
+      case EventType::kPointerMove: move_to(e.x, e.y); return false;
+      case EventType::kButtonRelease: return false;
+      case EventType::kKey: return !key_pressed(e.key, key);
+      case EventType::kClose: key = keys::kClose; return true;
+    }
+    host_.report_unexpected(e);
+    return false;
+  }
+
+  bool key_pressed(int code, int& key) {
+    const int x = ends_.x[active_];
+    const int y = ends_.y[active_];
+    switch (code) {
+      case keys::kUp: step_to(x, y + step_); return true;
+      case keys::kDown: step_to(x, y - step_); return true;
+      case keys::kRight: step_to(x + step_, y); return true;
+      case keys::kLeft: step_to(x - step_, y); return true;
+      case 'c': case 'C': switch_ends(); return true;
+      case 's': case 'S': step_ = 3; return true;
+      case 'm': case 'M': step_ = 10; return true;
+      case 'f': case 'F': step_ = 30; return true;
+      default: key = code; return false;
+    }
+  }
+
+  void step_to(int x, int y) {
+    move_to(x, y);
+    host_.set_pointer(ends_.x[active_], ends_.y[active_]);
+  }
+
+  Host& host_;
+  Ends ends_;
+  Ends shown_{};
+  Limits limits_;
+  int mode_;
+  int active_;
+  int step_ = 30;
+};
+
+LineResult Host::rubber_band_line(int x1, int y1, int x2, int y2, const Limits& limits, int mode) {
+  return RubberBandLine(*this, {{x1, x2}, {y1, y2}}, limits, mode).run();
+}
+
+PickResult Host::pick_point(int x, int y) {
+  set_crosshair(true);
+  set_pointer(x, y);
+  PickResult result{x, y, 0};
+  for (;;) {
+    const Event e = wait_event();
+    if (e.type == EventType::kButtonPress) {
+      result = {e.x, e.y, -e.button};
+      break;
+    }
+    if (e.type == EventType::kKey) {
+      result.key = e.key;
+      break;
+    }
+    if (e.type == EventType::kClose) {
+      result.key = keys::kClose;
+      break;
+    }
+  }
+  set_crosshair(false);
+  return result;
+}
+
+}  // namespace plv::host

@@ -1,0 +1,48 @@
+#pragma once
+// Input scripts for the scripted window system: one input event a line.
+//
+//   key F1 ... key F12            function keys
+//   key UP | DOWN | RIGHT | LEFT  arrow keys
+//   key ENTER | TAB | ESC | BACKSPACE | SPACE
+//   key 97                        any key code as a decimal number
+//   type TEXT                     every character after the first blank, one key each
+//   click ROW COL [right]         press and release on a text cell (1-based)
+//   pick X Y [right]              press and release at plot coordinates
+//   move X Y                      pointer move to plot coordinates
+//   drag X1 Y1 X2 Y2 [right]      press at the first point, move to the second, release
+//   close                         the window's close request
+//
+// A line starting with '#' is a comment, as is the rest of any line after
+// a '#' except on "type" lines, where every character is typed. Blank
+// lines are skipped.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plv::host {
+
+struct ScriptStep {
+  enum class Kind { kKey, kClick, kPick, kMove, kDrag, kClose };
+  Kind kind = Kind::kKey;
+  int key = 0;               // kKey
+  int a = 0, b = 0;          // click: row, column; pick, move, drag: the (first) point
+  int c = 0, d = 0;          // drag: the second point
+  int button = 1;            // click, pick, drag: 1 left, 2 right
+  int line = 0;              // where it came from
+};
+
+struct ScriptError {
+  int line = 0;
+  std::string message;  // "line N: ..." ready to show
+};
+
+struct Script {
+  std::vector<ScriptStep> steps;
+  std::optional<ScriptError> error;  // set: steps is empty
+};
+
+Script parse_script(std::string_view text);
+
+}  // namespace plv::host
