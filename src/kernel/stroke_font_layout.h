@@ -1,0 +1,51 @@
+#pragma once
+// Laying out a text in the stroke font: the polylines a string call draws,
+// in user coordinates, each one a move to its first point and draws through
+// the rest.
+
+#include <string_view>
+#include <vector>
+
+namespace plv::kernel {
+
+struct UserPoint {
+  float x = 0.0f;
+  float y = 0.0f;
+};
+
+using Polyline = std::vector<UserPoint>;
+
+// The string-setting state. One font unit is char_width / 6 wide and
+// char_height / 9 high. The rotation (s, c) turns a scaled offset (u, v)
+// into (c u + s v, c v - s u). The origin moves by the advance vector after
+// each character; in proportional mode by its length less trim font units.
+struct StringSettings {
+  float char_width = 0.03f;
+  float char_height = 0.045f;
+  float advance_x = 0.03f;
+  float advance_y = 0.0f;
+  float rotation_s = 0.0f;
+  float rotation_c = 1.0f;
+  bool proportional = true;
+};
+
+struct Rotation {
+  float s = 0.0f;
+  float c = 1.0f;
+};
+
+// Direction 0 writes along +x, 1 along +y, 2 along -x, 3 along -y; other
+// values are taken modulo 4.
+Rotation direction_rotation(int direction);
+
+struct TextLayout {
+  std::vector<Polyline> polylines;
+  UserPoint next_origin;  // where a following character would start
+};
+
+// Lays out `text` from `origin`, stopping early at a code 0. A blank is
+// drawn as nothing but advances as the default glyph would, so blank-padded
+// figures line up.
+TextLayout lay_out_text(const StringSettings& settings, UserPoint origin, std::string_view text);
+
+}  // namespace plv::kernel
