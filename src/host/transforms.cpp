@@ -11,6 +11,17 @@ int round_div(std::int64_t n, std::int64_t d) {
   return static_cast<int>((n >= 0 ? n + half : n - half) / d);
 }
 
+// The same in 32 bits, for the common case where nothing can overflow;
+// replay converts millions of points and 64-bit division is slow.
+int round_div32(int n, int d) {
+  const int half = d / 2;
+  return (n >= 0 ? n + half : n - half) / d;
+}
+
+// A 16-bit coordinate times a multiplier below this, plus half a divisor,
+// stays within 32 bits.
+constexpr int kSmallMultiplier = 60000;
+
 }  // namespace
 
 WindowTransform WindowTransform::for_client(int width, int height) {
@@ -29,8 +40,11 @@ WindowTransform WindowTransform::for_client(int width, int height) {
 }
 
 Point WindowTransform::to_pixel(int a, int b) const {
-  const Point pixel{centre_.x + round_div(std::int64_t{a} * multiplier_, divisor_),
-                    centre_.y + round_div(-std::int64_t{b} * multiplier_, divisor_)};
+  const bool small = multiplier_ < kSmallMultiplier && a >= -32768 && a <= 32767 && b >= -32768 && b <= 32767;
+  const Point pixel = small ? Point{centre_.x + round_div32(a * multiplier_, divisor_),
+                                    centre_.y + round_div32(-b * multiplier_, divisor_)}
+                            : Point{centre_.x + round_div(std::int64_t{a} * multiplier_, divisor_),
+                                    centre_.y + round_div(-std::int64_t{b} * multiplier_, divisor_)};
   cached_plot_ = {a, b};
   cached_pixel_ = pixel;
   return pixel;
