@@ -10,7 +10,9 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "host/colour_rules.h"
 #include "host/plot_buffer.h"
@@ -72,6 +74,12 @@ class Picture {
   // Draws with the inverting mix and without recording, so that drawing
   // the same thing again removes it (rubber-band feedback).
   void draw_feedback(const std::function<void()>& draw);
+
+  // The palette the kernel realises for its colour mode. Colours reach the
+  // surfaces as plain RGB, so it is kept for surfaces that need a palette
+  // of their own; drawing does not depend on it.
+  void realise_palette(std::span<const Rgb> entries) { palette_.assign(entries.begin(), entries.end()); }
+  const std::vector<Rgb>& palette() const { return palette_; }
 
   void set_window_pen_width(int width);
   int window_pen_width() const { return window_pen_width_; }
@@ -136,6 +144,7 @@ class Picture {
 
   bool black_background_ = false;
   bool colour_window_ = true;
+  std::vector<Rgb> palette_;
 };
 
 }  // namespace plv::host

@@ -33,6 +33,8 @@ class ScriptedWindowSystem final : public WindowSystem {
   // Runs a menu command as if the user chose it.
   void choose_menu_command(int command);
   void set_focus(bool focused);
+  // Delivers a raw platform event (client pixels) before the script goes on.
+  void push_event(const Event& event) { pending_.push_back(event); }
 
   // Answers for the dialogs, taken in order; without one a dialog is cancelled.
   std::deque<std::optional<std::string>> open_file_answers;

@@ -30,6 +30,15 @@ TEST_F(HostTest, RectangleEndsOnARightClickOrAClickRightOfTheLimits) {
   EXPECT_EQ(host.picture().buffer().count(), 13u);  // feedback is never recorded
 }
 
+TEST_F(HostTest, UnexpectedEventTypesAreReportedAndTheOperationGoesOn) {
+  Host& host = with_picture(start("key 120\n"));
+  ws_->push_event({.type = static_cast<EventType>(3)});
+  EXPECT_EQ(host.rubber_band_rectangle(0, 0, 10, 10, kWhole).key, 120);
+  ASSERT_EQ(ws_->messages().size(), 1u);
+  EXPECT_EQ(ws_->messages()[0].text, "Received an event of type 3");
+  EXPECT_EQ(ws_->messages()[0].title, "plivet");
+}
+
 TEST_F(HostTest, RectangleOutlineIsShownWhileWaiting) {
   Host& host = with_picture(start("key 13\n"));
   const auto before = host.picture().window_surface().pixels();
