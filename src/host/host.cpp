@@ -68,7 +68,7 @@ void Host::client_resized(int width, int height, bool minimised) {
 }
 
 Frame Host::paint() {
-  if (graphics_mode_ && !picture_.bitmap_valid()) {
+  if (graphics_mode_ && picture_.needs_replay()) {
     replaying_ = true;
     window_system_.set_cursor(CursorShape::kHourglass);
     picture_.paint_window();

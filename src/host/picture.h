@@ -66,6 +66,8 @@ class Picture {
   // Repaint: a block copy of the backing bitmap while it is valid, else a
   // replay onto the window (which rebuilds the bitmap).
   void paint_window();
+  // Whether paint_window() will replay rather than copy.
+  bool needs_replay() const;
   // Replays the buffer onto the window and, when it is invalid, the bitmap.
   void replay_to_window();
   // Replays the buffer onto an output surface only; the window and the

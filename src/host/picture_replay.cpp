@@ -67,8 +67,12 @@ void Picture::replay_to_output(const OutputTarget& target) {
   reset_switches();
 }
 
+bool Picture::needs_replay() const {
+  return !bitmap_valid_ || bitmap_.width() != window_.width() || bitmap_.height() != window_.height();
+}
+
 void Picture::paint_window() {
-  if (bitmap_valid_ && bitmap_.width() == window_.width() && bitmap_.height() == window_.height()) {
+  if (!needs_replay()) {
     window_.copy_pixels_from(bitmap_);
     return;
   }
