@@ -1,0 +1,142 @@
+#pragma once
+// The graphics kernel: the drawing calls the editor makes. It maps user
+// coordinates onto plot coordinates, clips, keeps the pen, manages colour
+// modes and palettes, switches between the picture and the text screen and
+// runs the pointer operations, all through the host.
+//
+// Calls named after the kernel's own routines (gkmove, gkdraw, ...) are the
+// top layer and multiply y by the aspect factor; the direct calls (move,
+// draw, box_filled, ...) take y as given.
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/host.h"
+#include "kernel/colour_rules.h"
+#include "kernel/device_transform.h"
+#include "kernel/palettes.h"
+#include "kernel/stroke_font_layout.h"
+
+namespace plv::kernel {
+
+struct BoxAnswer {
+  float x1, y1, x2, y2;  // ordered: x1 <= x2, y1 <= y2
+  int key;
+};
+
+struct PointAnswer {
+  float x, y;
+  int key;
+};
+
+struct LineAnswer {
+  float x1, y1, x2, y2;
+  int key;
+};
+
+// Pointer limits in user units.
+struct UserLimits {
+  float xmin, xmax, ymin, ymax;
+};
+
+class Kernel {
+ public:
+  // `dump_directory` is where screen dumps are written.
+  explicit Kernel(host::Host& host, std::filesystem::path dump_directory = ".");
+
+  // --- window and pages ---
+  void gkopen(std::string_view caption);
+  void gkpage(int i);
+  void gkgraph();
+  void gkalpha();
+  void tekflush(int i);
+  [[noreturn]] void gkexit();
+
+  // --- pen (top layer) ---
+  void gkmove(float x, float y);
+  void gkdraw(float x, float y);
+  void gkwhere(float& x, float& y) const;
+  // Size, direction 0-3, text: a string from the pen in the stroke font.
+  void gkchars(float size, int direction, std::string_view text);
+  static void gkunitv(float& dx, float& dy, float x2, float y2, float x1, float y1, float& length);
+
+  // --- direct calls ---
+  void move(float x, float y);
+  void draw(float x, float y);
+  // Bits 0-3 of flags: left, right, top, bottom edge not inset.
+  void box_filled(float x1, float y1, float x2, float y2, int flags);
+  void quad_filled(const std::array<float, 8>& corners);
+  void set_char_size(float width, float height);
+  void set_advance(float ax, float ay);
+  void set_rotation(float s, float c);
+  // The first n characters of text from the pen, which ends after them.
+  void draw_string(int n, std::string_view text);
+
+  // --- colour ---
+  void lcmode(int imode);
+  void gkcolor(int index);
+  void gkrgb(float red, float green, float blue);
+  void gkgrey(int level);
+  void gkscale(int scale, float value);  // scales 1, 2 and 3
+
+  // --- clipping and aspect ---
+  void gkclip(float xmin, float xmax, float ymin, float ymax);
+  void gkclipon(int on) { clipping_ = on != 0; }
+  void set_aspect(float a) { aspect_ = a; }
+  float aspect() const { return aspect_; }
+
+  // --- input ---
+  BoxAnswer gkrbox(float x1, float y1, float x2, float y2, const UserLimits& limits);
+  PointAnswer gkpick(float x, float y, const UserLimits& limits);
+  LineAnswer gkrline(float x1, float y1, float x2, float y2, const UserLimits& limits, int mode);
+  int gkkey();
+  int gkpeek();
+
+  // --- state, for the editor and tests ---
+  int colour_mode() const { return mode_; }
+  int palette_set() const { return palette_for_current_mode(); }
+  int colour_index() const { return index_; }
+  bool page_open() const { return page_open_; }
+  const DeviceTransform& window_transform() const { return slots_[0]; }
+  host::Host& host() { return host_; }
+  // Writes the picture as the next MDLnnn.PCX; the path, or empty on failure.
+  std::string dump_screen();
+
+ private:
+  struct Pen {
+    double x = 0, y = 0;
+    std::array<DevicePoint, 2> device{};
+  };
+
+  void open_page();
+  void ensure_graphics_mode();
+  void select_mode(int mode);
+  void apply_index_colour();
+  void line_on_window(DevicePoint from, DevicePoint to);
+  int palette_for_current_mode() const;
+  host::Limits to_plot_limits(const UserLimits& limits) const;
+  float x_back(int device_x, float given, int given_device) const;
+  float y_back(int device_y, float given, int given_device) const;
+
+  host::Host& host_;
+  std::filesystem::path dump_directory_;
+  std::array<DeviceTransform, 2> slots_{};
+  std::array<std::vector<PaletteColour>, 3> palettes_;
+  Pen pen_;
+  Rect clip_ = kUserWindow;
+  bool clipping_ = false;
+  float aspect_ = 1.0f;
+  int mode_ = kNoMode;
+  int index_ = 7;
+  bool page_open_ = false;
+  bool erase_pending_ = false;
+  bool close_pending_ = false;
+  int dump_counter_ = 0;
+  StringSettings string_;
+
+};
+
+}  // namespace plv::kernel

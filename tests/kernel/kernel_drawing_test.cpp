@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "host/program_exit.h"
+#include "kernel/clipping.h"
+#include "kernel_fixture.h"
+
+namespace plv::kernel {
+namespace {
+
+TEST(DeviceTransforms, WindowIsTheIdentityAndTheSecondDeviceFitsItsRaster) {
+  const auto window = DeviceTransform::for_chain(kUserWindow, kNormalisedViewport, kWindowRaster);
+  EXPECT_EQ(window.to_device(-1750, 1250), (DevicePoint{-1750, 1250}));
+  EXPECT_EQ(window.to_device(10.9f, -10.9f), (DevicePoint{10, -10}));  // truncation toward zero
+  const auto second = DeviceTransform::for_chain(kUserWindow, kNormalisedViewport, kSecondDeviceRaster);
+  EXPECT_EQ(second.to_device(0, 0), (DevicePoint{319, 239}));
+  EXPECT_EQ(second.to_device(-1750, 1250).x, 0);
+  EXPECT_LT(second.to_device(0, 1250).y, second.to_device(0, 0).y);  // y runs downwards
+  EXPECT_EQ(clamp_to_plot(1e9), 32767);
+}
+
+TEST(Clipping, EdgesInOrderAndSegmentsThatMiss) {
+  const Rect w{-100, 100, -50, 50};
+  EXPECT_FALSE(clip_segment({-300, 0, -200, 10}, w));
+  EXPECT_EQ(clip_segment({-200, 0, 0, 0}, w), (UserSegment{-100, 0, 0, 0}));
+  EXPECT_EQ(clip_segment({0, -100, 0, 100}, w), (UserSegment{0, -50, 0, 50}));
+  EXPECT_EQ(clip_segment({-200, -100, 200, 100}, w), (UserSegment{-100, -50, 100, 50}));
+  EXPECT_FALSE(clip_segment({-150, 40, -90, 70}, w));  // passes outside the corner
+}
+
+TEST_F(KernelTest, DrawingClipsButThePenEndsAtTheUnclippedPoint) {
+  Kernel& k = open();
+  k.gkclip(-1000, 1000, -500, 500);
+  k.gkclipon(1);
+  const size_t before = records().size();
+  k.gkmove(-2000, 0);
+  k.gkdraw(-1500, 100);  // entirely left: nothing drawn
+  EXPECT_EQ(records().size(), before);
+  float x, y;
+  k.gkwhere(x, y);
+  EXPECT_EQ(x, -1500);
+  EXPECT_EQ(y, 100);
+  k.gkdraw(0, 100);  // clipped at the left edge, start converted afresh
+  k.gkdraw(0, 900);  // clipped at the top edge
+  k.gkclipon(0);
+  k.gkdraw(10, 910);  // no clipping: from the pen, which stayed at (0, 900)
+  EXPECT_EQ(records_after(before), (Lines{"line -1000 100 0 100", "line 0 100 0 500", "line 0 900 10 910"}));
+}
+
+TEST_F(KernelTest, AspectFactorOnlyInTheTopLayer) {
+  Kernel& k = open();
+  k.set_aspect(0.5f);
+  const size_t before = records().size();
+  k.gkmove(0, 100);
+  k.gkdraw(100, 200);
+  k.move(0, 100);
+  k.draw(100, 200);
+  EXPECT_EQ(records_after(before), (Lines{"line 0 50 100 100", "line 0 100 100 200"}));
+  float x, y;
+  k.gkmove(10, 40);
+  k.gkwhere(x, y);
+  EXPECT_FLOAT_EQ(y, 40);
+}
+
+TEST_F(KernelTest, FilledShapesGoToTheHost) {
+  Kernel& k = open();
+  const size_t before = records().size();
+  k.box_filled(100, 200, -100, -200, 0b0101);  // left and top not inset
+  k.quad_filled({0, 0, 100, 0, 100, 100, 0, 100});
+  EXPECT_EQ(records_after(before), (Lines{"fillrect -100 200 100 -200 5", "polygon 4 0 0 100 0 100 100 0 100"}));
+}
+
+TEST_F(KernelTest, StringsAreDrawnInStrokesFromThePen) {
+  Kernel& k = open();
+  k.gkmove(0, 0);
+  k.gkchars(10, 0, "I");
+  const Lines strokes = lines_only();
+  ASSERT_FALSE(strokes.empty());
+  float x, y;
+  k.gkwhere(x, y);
+  EXPECT_GT(x, 0);  // the pen ends after the character
+  EXPECT_LT(x, 100);
+  EXPECT_FLOAT_EQ(y, 0);
+  const size_t before = lines_only().size();
+  k.gkchars(10, 0, "  ");
+  EXPECT_EQ(lines_only().size(), before);  // blanks draw nothing but move on
+}
+
+TEST_F(KernelTest, PagesAndTheEndOfAPicture) {
+  Kernel& k = open("key 65\ntype f\nkey 66");
+  k.tekflush(0);  // no page open: no wait, no change
+  EXPECT_EQ(ws_->steps_left(), 3u);
+  k.gkpage(0);
+  EXPECT_TRUE(k.page_open());
+  k.gkmove(0, 0);
+  k.gkdraw(100, 100);
+  EXPECT_TRUE(host_->graphics_mode());
+  k.tekflush(0);  // takes "A"
+  EXPECT_FALSE(host_->graphics_mode());
+  EXPECT_FALSE(k.page_open());
+  k.gkpage(1);
+  k.gkdraw(0, 0);
+  k.tekflush(0);  // "f" dumps the screen
+  EXPECT_TRUE(std::filesystem::exists(dir_.path() / "MDL001.PCX"));
+  k.gkpage(0);
+  EXPECT_EQ(lines_only().size(), 0u);  // erased
+  k.tekflush(1);
+  EXPECT_EQ(ws_->steps_left(), 1u);
+  EXPECT_EQ(k.gkkey(), 'B');
+  EXPECT_THROW(k.tekflush(2), ProgramExit);
+}
+
+TEST_F(KernelTest, ACloseDuringThePictureWaitReachesTheNextCaller) {
+  Kernel& k = open("close");
+  k.gkpage(0);
+  k.gkdraw(1, 1);
+  k.tekflush(0);
+  EXPECT_EQ(k.gkkey(), host::keys::kClose);
+  EXPECT_EQ(k.gkpeek(), 13);
+}
+
+TEST_F(KernelTest, PointerAnswersKeepTheCallersValuesWhenUnmoved) {
+  Kernel& k = open("key ENTER\nkey ENTER");
+  const PointAnswer p = k.gkpick(100.3f, -20.7f, {-1650, 1650, -1250, 1250});
+  EXPECT_EQ(p.x, 100.3f);
+  EXPECT_EQ(p.y, -20.7f);
+  EXPECT_EQ(p.key, 13);
+  const BoxAnswer b = k.gkrbox(10.5f, 20.5f, 300.25f, 400.75f, {-1650, 1650, -1250, 1250});
+  EXPECT_EQ(b.x1, 10.5f);
+  EXPECT_EQ(b.x2, 300.25f);
+  EXPECT_EQ(b.y2, 400.75f);
+}
+
+}  // namespace
+}  // namespace plv::kernel

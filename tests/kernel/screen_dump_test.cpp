@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "host/raster.h"
+#include "kernel/screen_dump.h"
+#include "kernel_fixture.h"
+
+namespace plv::kernel {
+namespace {
+
+std::string run(const std::string& command) {
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return out;
+  char buf[256];
+  while (fgets(buf, sizeof buf, pipe)) out += buf;
+  pclose(pipe);
+  return out;
+}
+
+TEST(ScreenDump, BitmapPixelsBecomeNearestPaletteIndices) {
+  host::Raster bitmap(320, 240, host::kWhite);
+  bitmap.select_pen(host::Pen{host::Rgb{250, 0, 0}, 1});
+  bitmap.line({0, 0}, {320, 0});
+  const PcxPalette palette = pcx_palette_of(realised_palette(1));
+  const auto indices = dump_indices(bitmap, palette);
+  EXPECT_EQ(indices[0], 1);             // red, scaled up to rows 0 and 1
+  EXPECT_EQ(indices[kPcxWidth], 1);
+  EXPECT_EQ(indices[2 * kPcxWidth], 7);  // white
+  EXPECT_EQ(indices.back(), 7);
+}
+
+TEST_F(KernelTest, ADumpReadsBackWithAnIndependentDecoder) {
+  Kernel& k = open("type f");
+  k.gkpage(0);
+  k.gkcolor(1);
+  k.box_filled(-1750, -1250, 0, 1250, 0b1111);  // the left half red
+  k.tekflush(0);
+  const std::string path = (dir_.path() / "MDL001.PCX").string();
+  ASSERT_TRUE(std::filesystem::exists(path));
+  const std::string out = run("/usr/bin/python3 -c \"from PIL import Image; im = Image.open('" + path +
+                              "'); print(im.size, im.mode, im.getpixel((100, 240)), "
+                              "im.convert('RGB').getpixel((100, 240)), im.convert('RGB').getpixel((600, 240)))\"");
+  EXPECT_EQ(out, "(640, 480) P 1 (252, 0, 0) (252, 252, 252)\n");
+}
+
+}  // namespace
+}  // namespace plv::kernel
