@@ -1,0 +1,50 @@
+#pragma once
+// What the screen dialogue toolkit keeps for the whole run: the text
+// screen and its position, the shared title and message lines, the last
+// pointer cell seen during field entry, and how to end the program. Menus
+// receive it by reference.
+
+#include <functional>
+
+#include "ui/screen_layout.h"
+#include "ui/screen_lines.h"
+#include "ui/text_screen.h"
+
+namespace plv::kernel {
+class Kernel;
+}
+
+namespace plv::ui {
+
+class Toolkit {
+ public:
+  explicit Toolkit(kernel::Kernel& kernel);
+
+  TextScreen& screen() { return screen_; }
+  ScreenLines& lines() { return lines_; }
+  const ScreenLines& lines() const { return lines_; }
+  kernel::Kernel& kernel() { return kernel_; }
+
+  // Where the pointer was last seen over the text screen during field
+  // entry; a menu reads it after a press outside the fields.
+  TextCell last_pointer() const { return last_pointer_; }
+  void set_last_pointer(TextCell cell) { last_pointer_ = cell; }
+
+  // The orderly end after the window is closed. The editor plugs in its
+  // own shutdown (which writes its settings first); by default the kernel
+  // ends the program.
+  void set_shutdown(std::function<void()> shutdown) { shutdown_ = std::move(shutdown); }
+  [[noreturn]] void end_program();
+
+  // Waits for any key and drops it; a close request ends the program.
+  void wait_any_key();
+
+ private:
+  kernel::Kernel& kernel_;
+  TextScreen screen_;
+  ScreenLines lines_;
+  TextCell last_pointer_;
+  std::function<void()> shutdown_;
+};
+
+}  // namespace plv::ui

@@ -1,0 +1,77 @@
+#include "host/events.h"
+#include "ui/pick_list.h"
+#include "ui_fixture.h"
+
+namespace plv::ui {
+namespace {
+
+using PickListTest = UiTest;
+
+// Five entries of six characters from row 4, column 10.
+constexpr std::string_view kEntries = "ALPHA BRAVO CHARLIDELTA ECHO  ";
+PickList five(int marked = 0) { return {.top_row = 4, .left_column = 10, .entries = kEntries, .count = 5, .width = 6, .marked = marked}; }
+
+TEST_F(PickListTest, DrawingShowsEveryEntryAndPutsTheCaretOnTheCurrentOne) {
+  Toolkit& t = open();
+  int current = -3, key = 77;
+  pick_list(t.screen(), kPickDraw, five(2), current, key);
+  EXPECT_EQ(current, 3);  // made non-negative
+  EXPECT_EQ(key, 77);     // drawing alone leaves the key
+  EXPECT_EQ(row(4), "         ALPHA");
+  EXPECT_EQ(row(6), "         CHARLI");
+  EXPECT_EQ(row(8), "         ECHO");
+  EXPECT_EQ(attribute(5, 10), attr::kHighlighted);
+  EXPECT_EQ(attribute(5, 15), attr::kHighlighted);
+  EXPECT_EQ(attribute(4, 10), attr::kNormal);
+  EXPECT_EQ(caret(), (TextCell{6, 10}));
+}
+
+TEST_F(PickListTest, ArrowsWrapAndLettersComeBackSmall) {
+  Toolkit& t = open("key DOWN\ntype q\nkey UP\ntype Q\nkey UP\nkey UP\nkey F3\n");
+  int current = 5, key = 0;
+  pick_list(t.screen(), kPickDrawAndInteract, five(), current, key);
+  EXPECT_EQ(current, 1);  // Down on the last entry goes to the first
+  EXPECT_EQ(key, 'q');
+  EXPECT_EQ(caret(), (TextCell{4, 10}));
+  pick_list(t.screen(), kPickInteract, five(), current, key);
+  EXPECT_EQ(current, 5);  // Up on the first goes to the last
+  EXPECT_EQ(key, 113);
+  EXPECT_EQ(caret(), (TextCell{8, 10}));
+  pick_list(t.screen(), kPickInteract, five(), current, key);
+  EXPECT_EQ(current, 3);
+  EXPECT_EQ(key, host::keys::function_key(3));
+  EXPECT_EQ(row(8), "         ECHO");  // rewritten entries keep their text
+  EXPECT_EQ(ws_->cursor_history().back(), host::CursorShape::kArrow);
+}
+
+TEST_F(PickListTest, PointerPressesPickOrLeaveTheList) {
+  Toolkit& t = open("click 6 12\nclick 9 10 right\nkey ENTER\nclick 5 16\nclick 5 15\nclose\n");
+  int current = 1, key = 0;
+  pick_list(t.screen(), kPickDrawAndInteract, five(), current, key);
+  EXPECT_EQ(current, 3);
+  EXPECT_EQ(key, -1);
+  // The press's release is an event of its own.
+  pick_list(t.screen(), kPickInteract, five(), current, key);
+  EXPECT_EQ(key, 0);
+  // One row below the last entry.
+  pick_list(t.screen(), kPickInteract, five(), current, key);
+  EXPECT_EQ(current, -3);
+  EXPECT_EQ(key, -2);
+  pick_list(t.screen(), kPickInteract, five(), current, key);  // the release
+  pick_list(t.screen(), kPickInteract, five(), current, key);
+  EXPECT_EQ(current, 3);  // started again from its absolute value
+  EXPECT_EQ(key, host::keys::kEnter);
+  // One column right of the entries.
+  pick_list(t.screen(), kPickInteract, five(), current, key);
+  EXPECT_EQ(current, -3);
+  pick_list(t.screen(), kPickInteract, five(), current, key);  // the release
+  pick_list(t.screen(), kPickInteract, five(), current, key);
+  EXPECT_EQ(current, 2);
+  EXPECT_EQ(key, -1);
+  pick_list(t.screen(), kPickInteract, five(), current, key);  // the release
+  pick_list(t.screen(), kPickInteract, five(), current, key);
+  EXPECT_EQ(key, host::keys::kClose);
+}
+
+}  // namespace
+}  // namespace plv::ui
