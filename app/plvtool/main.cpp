@@ -5,12 +5,15 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/command_file.h"
 #include "core/record_store.h"
 #include "core/translation_setup.h"
 #include "files/today.h"
+#include "render.h"
 
 namespace {
 
@@ -19,7 +22,9 @@ constexpr int kUsageError = 2;
 void usage() {
   std::cerr << "usage: plvtool load FILE\n"
                "       plvtool save IN OUT [--date D]\n"
-               "       plvtool purge IN OUT [--date D]\n";
+               "       plvtool purge IN OUT [--date D]\n"
+               "       plvtool render IN -o OUT [--no-fit] [--size WxH]\n"
+               "       plvtool render IN --primitives [--no-fit] [--size WxH]\n";
 }
 
 void report(const std::string& file, const std::vector<plv::SkippedLine>& skipped, const char* unit) {
@@ -52,6 +57,42 @@ int load(const std::string& path) {
   return read->skipped.empty() ? 0 : 1;
 }
 
+std::optional<std::pair<int, int>> parse_size(const std::string& text) {
+  int w = 0, h = 0;
+  char x = 0, extra = 0;
+  if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &extra) != 3 || x != 'x' || w < 16 || h < 16 || w > 8000 ||
+      h > 8000)
+    return std::nullopt;
+  return std::pair{w, h};
+}
+
+int render_command(const std::vector<std::string>& args) {
+  plv::tool::RenderRequest request;
+  std::vector<std::string> operands;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "-o" && i + 1 < args.size()) request.output = args[++i];
+    else if (args[i] == "--no-fit") request.fit = false;
+    else if (args[i] == "--primitives") request.primitives = true;
+    else if (args[i] == "--size" && i + 1 < args.size()) {
+      const auto size = parse_size(args[++i]);
+      if (!size) {
+        std::cerr << "plvtool: --size takes WIDTHxHEIGHT, such as 700x500\n";
+        return kUsageError;
+      }
+      std::tie(request.width, request.height) = *size;
+    } else if (args[i].starts_with("-")) {
+      std::cerr << "plvtool: unknown option " << args[i] << "\n";
+      return kUsageError;
+    } else operands.push_back(args[i]);
+  }
+  if (operands.size() != 1 || request.primitives == !request.output.empty()) {
+    usage();
+    return kUsageError;
+  }
+  request.input = operands[0];
+  return plv::tool::render(request);
+}
+
 int save(const std::string& in, const std::string& out, const std::string& date, bool purge) {
   plv::RecordStore drawing;
   const auto read = open_drawing(in, drawing);
@@ -76,6 +117,7 @@ int main(int argc, char** argv) {
     return kUsageError;
   }
   const std::string command = args[0];
+  if (command == "render") return render_command(args);
   std::optional<std::string> date;
   std::vector<std::string> operands;
   for (size_t i = 1; i < args.size(); ++i) {

@@ -104,6 +104,8 @@ class Kernel {
   host::Host& host() { return host_; }
   // Writes the picture as the next MDLnnn.PCX; the path, or empty on failure.
   std::string dump_screen();
+  // The picture as the bytes of a PCX image, as a dump writes it.
+  std::vector<std::uint8_t> pcx_image() const;
 
  private:
   struct Pen {

@@ -49,16 +49,20 @@ std::vector<uint8_t> dump_indices(const host::Raster& bitmap, const PcxPalette& 
   return indices;
 }
 
+std::vector<uint8_t> Kernel::pcx_image() const {
+  // Indices drawn from palette 3 are dumped with palette 3, so the colours
+  // in the file are the ones on the screen.
+  const PcxPalette palette = pcx_palette_of(palettes_[palette_for_current_mode() - 1]);
+  return encode_pcx(dump_indices(host_.picture().bitmap(), palette), palette);
+}
+
 std::string Kernel::dump_screen() {
   const auto path = next_dump_name(dump_directory_, dump_counter_);
   if (!path) {
     host_.message("No free screen dump name is left (MDL001.PCX to MDL999.PCX)");
     return {};
   }
-  // Indices drawn from palette 3 are dumped with palette 3, so the colours
-  // in the file are the ones on the screen.
-  const PcxPalette palette = pcx_palette_of(palettes_[palette_for_current_mode() - 1]);
-  const std::vector<uint8_t> bytes = encode_pcx(dump_indices(host_.picture().bitmap(), palette), palette);
+  const std::vector<uint8_t> bytes = pcx_image();
   std::ofstream out(*path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   out.close();

@@ -1,0 +1,97 @@
+#include "render.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "core/command_file.h"
+#include "core/redraw.h"
+#include "host/host.h"
+#include "host/plot_listing.h"
+#include "host/png_writer.h"
+#include "host/program_exit.h"
+#include "host/scripted_window_system.h"
+#include "kernel/kernel.h"
+
+namespace plv::tool {
+namespace {
+
+// What the editor would show on its text screen goes to standard error.
+class StderrMessages final : public ColourMessages {
+ public:
+  explicit StderrMessages(std::string file) : file_(std::move(file)) {}
+  void error_and_wait(std::string_view text) override { say(text); }
+  void note_and_wait(std::string_view text) override { say(text); }
+  void two_lines_and_wait(std::string_view first, std::string_view second) override {
+    say(first);
+    say(second);
+  }
+  [[noreturn]] void shutdown() override { throw ProgramExit{1}; }
+
+ private:
+  void say(std::string_view text) { std::cerr << file_ << ": " << text << "\n"; }
+  std::string file_;
+};
+
+bool ends_with(const std::string& s, const std::string& suffix) {
+  if (s.size() < suffix.size()) return false;
+  std::string tail = s.substr(s.size() - suffix.size());
+  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return tail == suffix;
+}
+
+int write_output(const RenderRequest& request, const host::Host& host, const kernel::Kernel& kernel) {
+  if (request.primitives) {
+    for (const std::string& line : host::list_plot_records(host.picture().buffer().bytes())) std::cout << line << "\n";
+    return 0;
+  }
+  std::string error;
+  if (ends_with(request.output, ".png")) {
+    if (host::write_png(host.picture().bitmap(), request.output, error)) return 0;
+  } else if (ends_with(request.output, ".pcx")) {
+    const auto bytes = kernel.pcx_image();
+    std::ofstream out(request.output, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (out) return 0;
+    error = request.output + ": cannot write";
+  } else {
+    error = request.output + ": the picture can be written as .png or .pcx";
+  }
+  std::cerr << error << "\n";
+  return 1;
+}
+
+}  // namespace
+
+int render(const RenderRequest& request) {
+  RecordStore drawing;
+  const CommandFileRead read = read_command_file(request.input, drawing);
+  if (!read.opened || !read.error.empty()) {
+    std::cerr << request.input << ": cannot read: " << read.error << "\n";
+    return 1;
+  }
+  for (const auto& s : read.skipped)
+    std::cerr << request.input << ":" << s.number << ": line left out, " << s.problem << ": " << s.text << "\n";
+
+  host::ScriptedWindowSystem window({}, request.width, request.height);
+  const auto unused_settings = std::filesystem::temp_directory_path() / "plvtool-render-no-settings.ini";
+  host::Host host(window, unused_settings);
+  kernel::Kernel kernel(host, std::filesystem::current_path());
+  StderrMessages messages(request.input);
+  try {
+    kernel.gkopen("plivet");
+    kernel.gkclipon(1);
+    kernel.gkclip(-1750, 1750, -1250, 1250);
+    RenderState state;
+    if (request.fit) state.view = fit_view(drawing_extent(drawing, state));
+    kernel.gkpage(0);
+    redraw_all(drawing, state, kernel, messages);
+  } catch (const ProgramExit& end) {
+    return end.code == 0 ? 1 : end.code;
+  }
+  const int status = write_output(request, host, kernel);
+  return status != 0 ? status : (read.skipped.empty() ? 0 : 1);
+}
+
+}  // namespace plv::tool
