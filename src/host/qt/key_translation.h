@@ -1,0 +1,16 @@
+#pragma once
+// Which key code a key press stands for, if any.
+
+#include <optional>
+
+class QKeyEvent;
+
+namespace plv::host {
+
+// Function keys, arrows, Enter, Backspace, Tab and Escape by their key;
+// other keys by the character they type (codes up to 255). Modifier keys
+// alone, keys typing nothing, and characters typed with Alt (the system's
+// own key combinations) are not keys for the editor.
+std::optional<int> key_code(const QKeyEvent& event);
+
+}  // namespace plv::host

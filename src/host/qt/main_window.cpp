@@ -1,0 +1,81 @@
+#include "host/qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "host/qt/app_icon.h"
+#include "host/qt/canvas.h"
+
+namespace plv::host {
+
+namespace {
+
+QString text_of(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const WindowSpec& spec, Canvas* canvas, Callbacks callbacks)
+    : callbacks_(std::move(callbacks)) {
+  setWindowTitle(text_of(spec.caption));
+  setWindowIcon(app_icon());
+  setCentralWidget(canvas);
+  build_menu();
+  apply(spec.menu);
+}
+
+QMenu* MainWindow::menu_named(const QString& title, bool right_aligned) {
+  if (const auto found = menus_.find(title); found != menus_.end()) return found->second;
+  QMenuBar* bar = menuBar();
+  if (right_aligned) {
+    // A bar of its own in the top-right corner keeps Help at the far right.
+    if (!right_bar_) {
+      right_bar_ = new QMenuBar(menuBar());
+      menuBar()->setCornerWidget(right_bar_, Qt::TopRightCorner);
+    }
+    bar = right_bar_;
+  }
+  QMenu* menu = bar->addMenu(title);
+  menus_[title] = menu;
+  return menu;
+}
+
+void MainWindow::build_menu() {
+  for (const MenuItem& item : kWindowMenu) {
+    const QString label = text_of(item.label);
+    QAction* action = item.menu.empty() ? menuBar()->addAction(label)
+                                        : menu_named(text_of(item.menu), item.right_aligned)->addAction(label);
+    action->setCheckable(item.command == commands::kColour || item.command == commands::kBlackBackground);
+    const int command = item.command;
+    connect(action, &QAction::triggered, this, [this, command] {
+      if (callbacks_.command) callbacks_.command(command);
+    });
+    actions_[command] = action;
+  }
+}
+
+void MainWindow::apply(const MenuState& menu) {
+  for (const auto& [command, action] : actions_) {
+    action->setEnabled(menu.enabled(command));
+    if (action->isCheckable()) action->setChecked(menu.checked(command));
+  }
+}
+
+QAction* MainWindow::action(int command) const {
+  const auto found = actions_.find(command);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  if (callbacks_.close_requested) callbacks_.close_requested();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && callbacks_.minimised) callbacks_.minimised();
+  QMainWindow::changeEvent(event);
+}
+
+}  // namespace plv::host

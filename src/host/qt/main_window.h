@@ -1,0 +1,47 @@
+#pragma once
+// The main window: caption, icon, the menu bar built from the window menu
+// table, and the canvas as its client area. A close request from the
+// window manager does not close it; it is handed on as an event and the
+// window stays until the program ends.
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+
+#include "host/window_system.h"
+
+class QAction;
+
+namespace plv::host {
+
+class Canvas;
+
+class MainWindow final : public QMainWindow {
+ public:
+  struct Callbacks {
+    std::function<void(int)> command;
+    std::function<void()> close_requested;
+    std::function<void()> minimised;
+  };
+
+  MainWindow(const WindowSpec& spec, Canvas* canvas, Callbacks callbacks);
+
+  void apply(const MenuState& menu);
+  // The item of a menu command, or null for commands without one.
+  QAction* action(int command) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void build_menu();
+  class QMenu* menu_named(const QString& title, bool right_aligned);
+
+  Callbacks callbacks_;
+  std::map<int, QAction*> actions_;
+  std::map<QString, QMenu*> menus_;
+  class QMenuBar* right_bar_ = nullptr;
+};
+
+}  // namespace plv::host

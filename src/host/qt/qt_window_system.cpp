@@ -1,0 +1,173 @@
+#include "host/qt/qt_window_system.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSessionManager>
+#include <cstdio>
+#include <stdexcept>
+
+#include "host/qt/canvas.h"
+#include "host/qt/file_dialogs.h"
+#include "host/qt/main_window.h"
+#include "host/qt/page_setup_dialog.h"
+
+namespace plv::host {
+
+namespace {
+
+// While drawing goes on without a wait, the window is brought up to date
+// this often so the user sees the picture grow.
+constexpr auto kShowInterval = std::chrono::milliseconds(100);
+
+QString text_of(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtWindowSystem::QtWindowSystem(QtWindowOptions options) : options_(options) {}
+
+QtWindowSystem::~QtWindowSystem() { destroy_window(); }
+
+bool QtWindowSystem::create_window(const WindowSpec& spec, WindowClient& client) {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return false;
+  caption_ = spec.caption;
+  canvas_ = new Canvas([this](const Event& e) { enqueue(e); }, QSize(options_.client_width, options_.client_height));
+  MainWindow::Callbacks callbacks{
+      .command = [this](int command) { if (client_) client_->menu_command(command); },
+      .close_requested = [this] { enqueue({.type = EventType::kClose}); },
+      .minimised = [this] { if (client_) client_->client_resized(0, 0, true); },
+  };
+  window_ = std::make_unique<MainWindow>(spec, canvas_, std::move(callbacks));
+  client_ = &client;
+  canvas_->attach(client_);
+  QObject::connect(qApp, &QGuiApplication::commitDataRequest, window_.get(), [this](QSessionManager& manager) {
+    if (client_ && !client_->may_end_session()) manager.cancel();
+  });
+  show_window();
+  client_->client_resized(canvas_->device_size().width(), canvas_->device_size().height(), false);
+  set_cursor(client_->cursor_shape());
+  return true;
+}
+
+void QtWindowSystem::show_window() {
+  const QSize client(options_.client_width, options_.client_height);
+  window_->resize(client + QSize(0, window_->menuBar()->sizeHint().height()));
+  window_->show();
+  // The menu bar's real height is known once shown; the client keeps its size.
+  window_->resize(client + window_->size() - canvas_->size());
+  if (options_.start_maximised) window_->showMaximized();
+  window_->activateWindow();
+  canvas_->setFocus();
+}
+
+void QtWindowSystem::destroy_window() {
+  if (canvas_) canvas_->attach(nullptr);
+  client_ = nullptr;
+  canvas_ = nullptr;
+  window_.reset();
+}
+
+void QtWindowSystem::enqueue(const Event& event) {
+  queue_.push(event);
+  if (waiting_loop_) waiting_loop_->quit();
+}
+
+Event QtWindowSystem::wait_event() {
+  if (waiting_) throw std::logic_error("wait_event() called from inside a wait for input");
+  if (!window_) return {.type = EventType::kClose};
+  waiting_ = true;
+  while (queue_.empty()) {
+    QEventLoop loop;
+    waiting_loop_ = &loop;
+    loop.exec();
+    waiting_loop_ = nullptr;
+  }
+  waiting_ = false;
+  return *queue_.pop();
+}
+
+bool QtWindowSystem::key_waiting() {
+  if (!waiting_) QCoreApplication::processEvents();
+  return queue_.key_waiting();
+}
+
+void QtWindowSystem::request_close() { enqueue({.type = EventType::kClose}); }
+
+void QtWindowSystem::repaint() {
+  if (!canvas_) return;
+  canvas_->repaint();
+  last_shown_ = std::chrono::steady_clock::now();
+}
+
+void QtWindowSystem::present() {
+  if (!canvas_) return;
+  canvas_->update();
+  const auto now = std::chrono::steady_clock::now();
+  if (now - last_shown_ >= kShowInterval) {
+    canvas_->show_frame_now();
+    last_shown_ = now;
+  }
+}
+
+void QtWindowSystem::set_caption(std::string_view caption) {
+  caption_ = caption;
+  if (window_) window_->setWindowTitle(text_of(caption));
+}
+
+void QtWindowSystem::update_menu(const MenuState& menu) {
+  if (window_) window_->apply(menu);
+}
+
+void QtWindowSystem::set_cursor(CursorShape shape) {
+  if (canvas_) canvas_->set_shape(shape);
+}
+
+void QtWindowSystem::warp_pointer(Point client_pixel) {
+  if (canvas_) QCursor::setPos(canvas_->mapToGlobal(canvas_->to_logical(client_pixel)));
+}
+
+void QtWindowSystem::message_box(std::string_view text, std::string_view title) {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(title.size()), title.data(), static_cast<int>(text.size()),
+                 text.data());
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, text_of(title), text_of(text), QMessageBox::Ok, window_.get());
+  box.exec();
+}
+
+std::optional<std::string> QtWindowSystem::open_file_dialog(const FileDialogRequest& request) {
+  return run_open_dialog(window_.get(), request);
+}
+
+std::optional<std::string> QtWindowSystem::save_file_dialog(const FileDialogRequest& request) {
+  return run_save_dialog(window_.get(), request);
+}
+
+bool QtWindowSystem::page_setup_dialog(PageSetup& values) {
+  PageSetupDialog dialog(values, window_.get());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWindowSystem::pen_width_dialog(PenWidths& values) {
+  PenWidthDialog dialog(values, window_.get());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWindowSystem::choose_printer(bool ask_user) {
+  if (ask_user) message_box("Printing is not available in this version", caption_);
+  return false;
+}
+
+std::unique_ptr<PrintJob> QtWindowSystem::start_print_job(std::string_view) { return nullptr; }
+
+void QtWindowSystem::copy_to_clipboard(const Frame&) {
+  message_box("Copying to the clipboard is not available in this version", caption_);
+}
+
+}  // namespace plv::host

@@ -1,0 +1,77 @@
+#pragma once
+// The real window, on Qt Widgets. A QApplication must exist (QtApplication
+// makes one) before the window is created.
+//
+// The blocking wait runs a nested event loop until input arrives, so
+// painting, resizing, the window menu and its modal dialogs all work while
+// the editor waits. Qt's handlers only queue events; a wait started while
+// another is running is a programming error and is refused.
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "host/event_queue.h"
+#include "host/window_system.h"
+
+class QEventLoop;
+
+namespace plv::host {
+
+class Canvas;
+class MainWindow;
+
+struct QtWindowOptions {
+  int client_width = 700;  // the client size of the restored window
+  int client_height = 500;
+  bool start_maximised = true;
+};
+
+class QtWindowSystem final : public WindowSystem {
+ public:
+  explicit QtWindowSystem(QtWindowOptions options = {});
+  ~QtWindowSystem() override;
+  QtWindowSystem(const QtWindowSystem&) = delete;
+  QtWindowSystem& operator=(const QtWindowSystem&) = delete;
+
+  // The window and its client area while the window exists; for tests and tools.
+  MainWindow* main_window() const { return window_.get(); }
+  Canvas* canvas() const { return canvas_; }
+
+  // --- WindowSystem ---
+  bool create_window(const WindowSpec& spec, WindowClient& client) override;
+  void destroy_window() override;
+  Event wait_event() override;
+  bool key_waiting() override;
+  void request_close() override;
+  void repaint() override;
+  void present() override;
+  void set_caption(std::string_view caption) override;
+  void update_menu(const MenuState& menu) override;
+  void set_cursor(CursorShape shape) override;
+  void warp_pointer(Point client_pixel) override;
+  void message_box(std::string_view text, std::string_view title) override;
+  std::optional<std::string> open_file_dialog(const FileDialogRequest& request) override;
+  std::optional<std::string> save_file_dialog(const FileDialogRequest& request) override;
+  bool page_setup_dialog(PageSetup& values) override;
+  bool pen_width_dialog(PenWidths& values) override;
+  bool choose_printer(bool ask_user) override;
+  std::unique_ptr<PrintJob> start_print_job(std::string_view document_name) override;
+  void copy_to_clipboard(const Frame& frame) override;
+
+ private:
+  void enqueue(const Event& event);
+  void show_window();
+
+  QtWindowOptions options_;
+  std::unique_ptr<MainWindow> window_;
+  Canvas* canvas_ = nullptr;  // owned by the window
+  WindowClient* client_ = nullptr;
+  EventQueue queue_;
+  QEventLoop* waiting_loop_ = nullptr;
+  bool waiting_ = false;
+  std::string caption_;
+  std::chrono::steady_clock::time_point last_shown_{};
+};
+
+}  // namespace plv::host

@@ -1,0 +1,79 @@
+#pragma once
+// A host on the real Qt window (700 x 500 client, not maximised), with its
+// settings file in a fresh folder, and waits that a watchdog cuts short.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <memory>
+
+#include "host/host.h"
+#include "host/qt/canvas.h"
+#include "host/qt/main_window.h"
+#include "host/qt/qt_window_system.h"
+#include "support/temp_dir.h"
+
+namespace plv::host {
+
+inline constexpr int kWatchdogMs = 5000;
+
+class GuiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ws_ = std::make_unique<QtWindowSystem>(QtWindowOptions{.start_maximised = false});
+    host_ = std::make_unique<Host>(*ws_, dir_.path() / "orvlab.ini");
+    host_->set_caption("plivet");
+    ASSERT_TRUE(host_->create_window());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+    window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+  }
+  void TearDown() override {
+    host_.reset();
+    ws_.reset();
+  }
+
+  MainWindow* window() const { return ws_->main_window(); }
+  Canvas* canvas() const { return ws_->canvas(); }
+  QWindow* handle() const { return window()->windowHandle(); }
+  // A client pixel as a position in the window, where platform input lands.
+  QPoint at(Point pixel) const { return canvas()->mapTo(window(), canvas()->to_logical(pixel)); }
+
+  // Runs `during` once the wait has started, then waits; a watchdog ends a
+  // wait that nothing answers with a close and fails the test.
+  Event next_event(std::function<void()> during = nullptr, bool skip_moves = false) {
+    bool fired = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+      fired = true;
+      ws_->request_close();
+    });
+    watchdog.start(kWatchdogMs);
+    if (during) QTimer::singleShot(0, during);
+    Event event = host_->wait_event();
+    // The platform moves the pointer to where a button goes down.
+    while (skip_moves && event.type == EventType::kPointerMove) event = host_->wait_event();
+    EXPECT_FALSE(fired) << "no event within " << kWatchdogMs << " ms";
+    return event;
+  }
+  Event next_button(std::function<void()> during) { return next_event(std::move(during), true); }
+  // The next key, as GKKEY takes it: other events are passed over.
+  int next_key(std::function<void()> during = nullptr) {
+    for (Event event = next_event(std::move(during));; event = next_event()) {
+      if (event.type == EventType::kKey) return event.key;
+      if (event.type == EventType::kClose) return keys::kClose;
+    }
+  }
+
+  plv::testing::TempDir dir_;
+  std::unique_ptr<QtWindowSystem> ws_;
+  std::unique_ptr<Host> host_;
+};
+
+}  // namespace plv::host

@@ -1,0 +1,140 @@
+#include <stdexcept>
+
+#include "gui_fixture.h"
+
+namespace plv::host {
+namespace {
+
+TEST_F(GuiTest, KeysArriveAsTheirCodes) {
+  const std::vector<std::pair<Qt::Key, int>> presses{
+      {Qt::Key_A, 'a'},          {Qt::Key_Z, 'z'},           {Qt::Key_5, '5'},
+      {Qt::Key_Return, 13},      {Qt::Key_Enter, 13},        {Qt::Key_Backspace, 8},
+      {Qt::Key_Tab, 9},          {Qt::Key_Escape, 27},       {Qt::Key_Space, 32},
+      {Qt::Key_Up, keys::kUp},   {Qt::Key_Down, keys::kDown}, {Qt::Key_Right, keys::kRight},
+      {Qt::Key_Left, keys::kLeft},
+  };
+  for (const auto& [key, code] : presses) {
+    EXPECT_EQ(next_key([this, key] { QTest::keyClick(handle(), key); }), code) << key;
+  }
+  for (int n = 1; n <= 12; ++n) {
+    const auto key = static_cast<Qt::Key>(Qt::Key_F1 + n - 1);
+    EXPECT_EQ(next_key([this, key] { QTest::keyClick(handle(), key); }), 128 + n) << "F" << n;
+  }
+  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), 'A', Qt::ShiftModifier); }), 'A');
+  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Tab, Qt::ShiftModifier); }), 9);
+}
+
+TEST_F(GuiTest, OneEventPerKeyAndNoneForModifiersOrTheMenuKey) {
+  const int key = next_key([this] {
+    QTest::keyClick(handle(), Qt::Key_Shift);
+    QTest::keyClick(handle(), Qt::Key_Control);
+    QTest::keyClick(handle(), Qt::Key_Alt);  // alone it would open the menu bar
+    QTest::keyClick(handle(), Qt::Key_F, Qt::AltModifier);  // a menu mnemonic elsewhere
+    QTest::keyClick(handle(), Qt::Key_B);
+    QTest::keyClick(handle(), Qt::Key_C);
+  });
+  EXPECT_EQ(key, 'b');
+  EXPECT_EQ(next_key(), 'c');
+  EXPECT_FALSE(host_->peek_key());
+  EXPECT_TRUE(canvas()->hasFocus());
+  EXPECT_FALSE(QApplication::activePopupWidget());
+}
+
+TEST_F(GuiTest, PointerEventsInTextModeAreClientPixels) {
+  const Event press = next_button([this] { QTest::mousePress(handle(), Qt::LeftButton, {}, at({100, 60})); });
+  EXPECT_EQ(press.type, EventType::kButtonPress);
+  EXPECT_EQ(press.button, kLeftButton);
+  EXPECT_EQ(press.x, 100);
+  EXPECT_EQ(press.y, 60);
+
+  // A drag's moves come as one, the latest, when the editor asks later.
+  QTest::mouseMove(handle(), at({110, 70}));
+  QTest::mouseMove(handle(), at({120, 80}));
+  QTest::mouseMove(handle(), at({130, 90}));
+  const Event move = next_event();
+  EXPECT_EQ(move.type, EventType::kPointerMove);
+  EXPECT_EQ(move.x, 130);
+  EXPECT_EQ(move.y, 90);
+
+  const Event release = next_button([this] { QTest::mouseRelease(handle(), Qt::LeftButton, {}, at({130, 90})); });
+  EXPECT_EQ(release.type, EventType::kButtonRelease);
+  EXPECT_EQ(release.button, kLeftButton);
+  EXPECT_EQ(release.x, 130);
+
+  const Event right = next_button([this] { QTest::mousePress(handle(), Qt::RightButton, {}, at({5, 7})); });
+  EXPECT_EQ(right.type, EventType::kButtonPress);
+  EXPECT_EQ(right.button, kRightButton);
+  EXPECT_EQ(right.x, 5);
+  EXPECT_EQ(right.y, 7);
+  const Event right_up = next_button([this] { QTest::mouseRelease(handle(), Qt::RightButton, {}, at({5, 7})); });
+  EXPECT_EQ(right_up.type, EventType::kButtonRelease);
+  EXPECT_EQ(right_up.button, kRightButton);
+}
+
+TEST_F(GuiTest, PointerEventsInGraphicsModeArePlotCoordinates) {
+  host_->enter_graphics_mode(false);
+  const WindowTransform transform = WindowTransform::for_client(700, 500);
+  const Point centre = transform.to_pixel(0, 0);
+  const Point corner = transform.to_pixel(1000, -800);
+
+  const Event press = next_button([&] { QTest::mousePress(handle(), Qt::LeftButton, {}, at(centre)); });
+  EXPECT_EQ(press.type, EventType::kButtonPress);
+  EXPECT_EQ(press.button, kLeftButton);
+  EXPECT_EQ((Point{press.x, press.y}), transform.to_plot(centre.x, centre.y));
+  EXPECT_LE(std::abs(press.x), 5);
+  EXPECT_LE(std::abs(press.y), 5);
+
+  const Event move = next_event([&] { QTest::mouseMove(handle(), at(corner)); });
+  EXPECT_EQ(move.type, EventType::kPointerMove);
+  EXPECT_EQ((Point{move.x, move.y}), transform.to_plot(corner.x, corner.y));
+  EXPECT_NEAR(move.x, 1000, 5);
+  EXPECT_NEAR(move.y, -800, 5);
+
+  const Event release = next_button([&] { QTest::mouseRelease(handle(), Qt::LeftButton, {}, at(corner)); });
+  EXPECT_EQ(release.type, EventType::kButtonRelease);
+  EXPECT_NEAR(release.x, 1000, 5);
+
+  // The pick a user makes with the right button.
+  const PickResult pick = [&] {
+    QTimer::singleShot(0, [&] { QTest::mouseClick(handle(), Qt::RightButton, {}, at(corner)); });
+    return host_->pick_point(0, 0);
+  }();
+  EXPECT_EQ(pick.key, -kRightButton);
+  EXPECT_NEAR(pick.x, 1000, 5);
+  EXPECT_NEAR(pick.y, -800, 5);
+  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_F10); }), keys::kF10);
+}
+
+TEST_F(GuiTest, ClosingTheWindowIsTheCloseEventAndTheWindowStays) {
+  EXPECT_EQ(next_key([this] { handle()->close(); }), keys::kClose);
+  EXPECT_TRUE(window()->isVisible());
+  host_->enter_graphics_mode(false);
+  EXPECT_EQ(next_key([this] { handle()->close(); }), keys::kClose);
+  EXPECT_TRUE(window()->isVisible());
+  // Exit in the window's own menu closes it the same way.
+  EXPECT_EQ(next_key([this] { window()->action(commands::kExit)->trigger(); }), keys::kClose);
+}
+
+TEST_F(GuiTest, AWaitInsideAWaitIsRefused) {
+  bool refused = false;
+  const int key = next_key([&] {
+    try {
+      ws_->wait_event();
+    } catch (const std::logic_error&) {
+      refused = true;
+    }
+    QTest::keyClick(handle(), Qt::Key_X);
+  });
+  EXPECT_TRUE(refused);
+  EXPECT_EQ(key, 'x');
+}
+
+TEST_F(GuiTest, PointerWarpsToThePlotPoint) {
+  host_->enter_graphics_mode(false);
+  host_->set_pointer(0, 0);
+  const Point centre = WindowTransform::for_client(700, 500).to_pixel(0, 0);
+  EXPECT_EQ(QCursor::pos(), canvas()->mapToGlobal(canvas()->to_logical(centre)));
+}
+
+}  // namespace
+}  // namespace plv::host
