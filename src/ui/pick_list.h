@@ -17,7 +17,7 @@ enum PickMode : int {
 struct PickList {
   int top_row = 1;
   int left_column = 1;
-  std::string_view entries;  // `count` entries of `width` characters, one after another
+  std::string_view entries{};  // `count` entries of `width` characters, one after another
   int count = 0;
   int width = 0;
   int marked = 0;  // shown highlighted; 0 for none

@@ -24,6 +24,7 @@ class Toolkit {
   ScreenLines& lines() { return lines_; }
   const ScreenLines& lines() const { return lines_; }
   kernel::Kernel& kernel() { return kernel_; }
+  host::Host& host() { return screen_.host(); }
 
   // Where the pointer was last seen over the text screen during field
   // entry; a menu reads it after a press outside the fields.

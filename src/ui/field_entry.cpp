@@ -1,0 +1,106 @@
+#include "ui/field_entry.h"
+
+#include <algorithm>
+#include <string>
+
+#include "host/host.h"
+#include "ui/field_display.h"
+#include "ui/field_editor.h"
+#include "ui/field_navigation.h"
+#include "ui/field_parse.h"
+#include "ui/show_field.h"
+#include "ui/toolkit.h"
+
+namespace plv::ui {
+namespace {
+
+void show(TextScreen& screen, const Field& f) {
+  screen.set_position(f.row, f.column);
+  show_field(screen, f.text, f.width, f.highlight, f.is_protected);
+}
+
+void show_all(TextScreen& screen, FieldSet& set) {
+  for (Field& f : set.fields) {
+    f.text = display_text(f);
+    show(screen, f);
+  }
+}
+
+bool editable(const FieldSet& set, int i) { return i >= 1 && i <= set.count() && !set.field(i).is_protected; }
+
+int first_editable(const FieldSet& set) {
+  for (int i = 1; i <= set.count(); ++i)
+    if (editable(set, i)) return i;
+  return 0;
+}
+
+// Edits the current field until its entry reads; an entry that does not
+// is put back as it was and edited again, the key that ended it dropped.
+int edit_current(Toolkit& toolkit, FieldSet& set, int start) {
+  for (;;) {
+    Field& f = set.field(set.current);
+    std::string copy = f.text;
+    const int key = edit_field(toolkit, set.fields, set.current, copy, start, set.key);
+    if (copy == f.text) return key;
+    const bool taken = take_entry(f, copy);
+    show(toolkit.screen(), f);
+    // A close is never dropped: the old value stays and the program ends.
+    if (taken || key == field_key::kClose) return key;
+    start = 0;
+  }
+}
+
+bool leaves_form(int key, const FieldSet& set) {
+  if ((key >= field_key::kEnter && key <= 10) || key == field_key::kBar || key == field_key::kPress) return true;
+  return key > field_key::kPress && !editable(set, set.current);
+}
+
+// Where the caret goes in the field reached: under the pointer after a press.
+int start_in(const Toolkit& toolkit, const FieldSet& set, int key) {
+  if (key <= field_key::kPress) return 0;
+  return toolkit.last_pointer().column - set.field(set.current).column + 1;
+}
+
+void finish(Toolkit& toolkit, const FieldSet& set) {
+  toolkit.host().set_crosshair(false);
+  if (set.current >= 1 && set.current <= set.count()) {
+    const Field& f = set.field(set.current);
+    toolkit.screen().set_position(f.row, f.column);
+  }
+}
+
+}  // namespace
+
+int enter_fields(Toolkit& toolkit, FieldSet& set) {
+  show_all(toolkit.screen(), set);
+  const int first = first_editable(set);
+  if (first == 0) return set.key;
+  // A protected current field (after a press on it) is never edited.
+  if (!editable(set, set.current)) set.current = first;
+  int start = 0;
+  for (;;) {
+    const int key = edit_current(toolkit, set, start);
+    set.key = key;
+    if (key < 0) {
+      toolkit.host().set_crosshair(false);
+      return key;
+    }
+    set.current = move_to_field(key, set.current, set.fields);
+    if (leaves_form(key, set)) {
+      finish(toolkit, set);
+      return key;
+    }
+    start = start_in(toolkit, set, key);
+  }
+}
+
+int enter_form(Toolkit& toolkit, FieldSet& set) {
+  for (;;) {
+    const int key = enter_fields(toolkit, set);
+    if (key != field_key::kEnter) return key;
+    set.key = field_key::kTab;
+    set.current = move_to_field(set.key, set.current, set.fields);
+  }
+}
+
+}  // namespace plv::ui
