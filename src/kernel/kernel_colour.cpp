@@ -48,7 +48,10 @@ void Kernel::gkrgb(float red, float green, float blue) {
 void Kernel::gkgrey(int level) {
   if (mode_ == kNoMode) select_mode(kGreyMode);
   const int entry = (level + 16 >= 16 && level + 16 <= 31) ? level + 16 : 23;
-  const auto& palette = palettes_[palette_for_current_mode() - 1];
+  // Palette 1 holds colour cube entries where the others hold their grey
+  // ramp; a grey level always takes a grey.
+  const int set = palette_for_current_mode() == 1 ? 2 : palette_for_current_mode();
+  const auto& palette = palettes_[set - 1];
   if (palette.empty()) return;
   const PaletteColour& c = palette[static_cast<size_t>(entry)];
   host_.picture().set_colour_grey(c.red, c.green, c.blue, c.red);  // ramp entries are greys

@@ -66,6 +66,9 @@ TEST_F(KernelTest, GreyLevelsComeFromTheRamp) {
   EXPECT_EQ(records().back(), "colourgrey 252 252 252 252");
   k.gkgrey(40);  // outside the ramp: entry 23
   EXPECT_EQ(records().back(), "colourgrey 116 116 116 116");
+  k.lcmode(3);  // grey mode draws from palette 1, whose entries 16-31 are not greys
+  k.gkgrey(7);
+  EXPECT_EQ(records().back(), "colourgrey 116 116 116 116");
 }
 
 }  // namespace
