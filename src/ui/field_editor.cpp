@@ -88,6 +88,7 @@ class FieldEditor {
   }
 
   void type(char c) {
+    if (width() == 0) return;
     if (k_ <= width()) {
       text_[static_cast<std::size_t>(k_ - 1)] = c;
       write_cell(k_);
@@ -95,7 +96,7 @@ class FieldEditor {
       return;
     }
     // Past the end the text scrolls left under the caret.
-    if (!text_.empty()) text_.erase(0, 1);
+    text_.erase(0, 1);
     text_ += c;
     toolkit_.screen().set_position(field_.row, field_.column);
     show_field(toolkit_.screen(), text_, width(), field_.highlight, false);

@@ -146,6 +146,24 @@ TEST_F(FieldEntryTest, PointerPresses) {
   EXPECT_EQ(enter_fields(t, set), 5);
 }
 
+TEST_F(FieldEntryTest, ThePointerIsACrossHairOverFields) {
+  Toolkit& t = open("key F1\n");
+  const auto pixel = [&](int r, int c) { return host_->text_layout().cell_origin(r - 1, c - 1); };
+  const auto move = [&](host::Point p) { ws_->push_event({.type = host::EventType::kPointerMove, .x = p.x, .y = p.y}); };
+  move(pixel(5, 3));    // the protected field counts
+  move(pixel(20, 1));
+  move(pixel(11, 61));  // the text field's last column
+  FieldSet set = form();
+  EXPECT_EQ(enter_fields(t, set), 1);
+  const auto& shapes = ws_->cursor_history();
+  ASSERT_GE(shapes.size(), 4u);
+  EXPECT_EQ(shapes[shapes.size() - 4], host::CursorShape::kCrosshair);
+  EXPECT_EQ(shapes[shapes.size() - 3], host::CursorShape::kArrow);
+  EXPECT_EQ(shapes[shapes.size() - 2], host::CursorShape::kCrosshair);
+  EXPECT_EQ(shapes.back(), host::CursorShape::kArrow);  // on return
+  EXPECT_EQ(t.last_pointer(), (TextCell{11, 61}));
+}
+
 TEST_F(FieldEntryTest, OtherKeysAndTheClose) {
   Toolkit& t = open(
       "key F11\n"                    // leaves the key as it was
