@@ -12,10 +12,10 @@ PlotBuffer::PlotBuffer(std::size_t allocation_limit) : allocation_limit_(allocat
 
 bool PlotBuffer::resize_block(std::size_t new_size) {
   if (new_size > allocation_limit_) return false;
-  std::unique_ptr<std::uint8_t[]> grown(new (std::nothrow) std::uint8_t[new_size]);
-  if (!grown) return false;
-  if (count_ > 0) std::memcpy(grown.get(), block_.get(), count_);
-  block_ = std::move(grown);
+  void* resized = std::realloc(block_.get(), new_size);
+  if (!resized) return false;  // the old block is still whole
+  (void)block_.release();
+  block_.reset(static_cast<std::uint8_t*>(resized));
   allocated_ = new_size;
   return true;
 }

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <cstdlib>
 #include <span>
 
 #include "host/plot_records.h"
@@ -55,10 +56,15 @@ class PlotBuffer {
   // Makes room for one more record; false when the record must be dropped.
   bool reserve_record(AppendResult& result);
   bool resize_block(std::size_t new_size);
-  void put_byte(int value) { block_[count_++] = static_cast<std::uint8_t>(value); }
+  void put_byte(int value) { block_.get()[count_++] = static_cast<std::uint8_t>(value); }
   void put_coordinate(int value);
 
-  std::unique_ptr<std::uint8_t[]> block_;
+  struct FreeBlock {
+    void operator()(std::uint8_t* p) const { std::free(p); }
+  };
+  // Grown with realloc, which can extend a large block in place instead of
+  // copying everything recorded at every step.
+  std::unique_ptr<std::uint8_t, FreeBlock> block_;
   std::size_t allocated_ = 0;
   std::size_t count_ = 0;
   std::size_t allocation_limit_;

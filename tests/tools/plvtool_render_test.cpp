@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include "support/temp_dir.h"
+
+namespace plv {
+namespace {
+
+using testing::read_file;
+using testing::TempDir;
+using testing::write_file;
+
+struct Result {
+  int status;
+  std::string out, err;
+};
+
+Result run(const TempDir& dir, const std::string& command) {
+  const std::string out = dir.file("out.txt"), err = dir.file("err.txt");
+  const int raw = std::system((command + " >" + out + " 2>" + err).c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(out), read_file(err)};
+}
+
+const std::string kTool = PLVTOOL_PATH;
+const std::string kHeader = "p\nGLIMPT EP      17.36      1.000 D M P\nDATE:  8-DEC-26\n";
+
+TEST(PlvtoolRender, PrimitivesWithAndWithoutFitting) {
+  TempDir dir;
+  write_file(dir.file("d.plv"), kHeader + "SC MODE BAR\nSC BAR   3\nLI     0     0   100     0 S\n");
+  const Result plain = run(dir, kTool + " render " + dir.file("d.plv") + " --primitives --no-fit");
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_NE(plain.out.find("colourgrey 252 0 252 255\nline 0 0 100 0\n"), std::string::npos) << plain.out;
+  const Result fitted = run(dir, kTool + " render " + dir.file("d.plv") + " --primitives");
+  // The line's extent is 100 wide and flat: it fills 99 % of the 3300-unit width.
+  EXPECT_NE(fitted.out.find("line -1633 0 1633 0\n"), std::string::npos) << fitted.out;
+}
+
+TEST(PlvtoolRender, PicturesAsPngAndPcx) {
+  TempDir dir;
+  const std::string example = std::string(PLIVET_SOURCE_DIR) + "/examples/every-record.plv";
+  ASSERT_EQ(run(dir, kTool + " render " + example + " -o " + dir.file("a.png") + " --size 350x250").status, 0);
+  ASSERT_EQ(run(dir, kTool + " render " + example + " -o " + dir.file("a.pcx")).status, 0);
+  const Result decoded = run(dir, "/usr/bin/python3 -c \"from PIL import Image; a = Image.open('" + dir.file("a.png") +
+                                      "'); b = Image.open('" + dir.file("a.pcx") +
+                                      "'); print(a.size, b.size, len(set(a.getdata())) > 5)\"");
+  EXPECT_EQ(decoded.out, "(350, 250) (640, 480) True\n");
+  const Result bad = run(dir, kTool + " render " + example + " -o " + dir.file("a.bmp"));
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.err.find(".png or .pcx"), std::string::npos);
+}
+
+TEST(PlvtoolRender, ColourMessagesGoToStandardError) {
+  TempDir dir;
+  write_file(dir.file("two.plv"), kHeader + "SC MODE BAR\nSC BAR  99\nSC MODE GREY\nLI     0     0   100     0 S\n");
+  const Result r = run(dir, kTool + " render " + dir.file("two.plv") + " --primitives");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("FATAL ERROR>>  INPUT FILE CONTAINS MORE"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("THAN ONE \"SC MODE\" COMMAND"), std::string::npos);
+  EXPECT_EQ(run(dir, kTool + " render " + dir.file("two.plv")).status, 2);  // neither -o nor --primitives
+}
+
+}  // namespace
+}  // namespace plv
