@@ -4,6 +4,7 @@
 // name. Menus receive the editor by reference; nothing else holds state.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "core/record_store.h"
@@ -35,6 +36,14 @@ struct PlotBox {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
+// How a menu asks for a file on the directory and file name menu.
+struct ChooseFileFlags {
+  bool list_first = false;
+  bool apply_default_extension = true;
+  int check_mode = 0;  // -1 no check, 0 a name is needed, 1 the file must exist
+  bool show_version = false;
+};
+
 struct Editor {
   Editor(kernel::Kernel& kernel, ui::Toolkit& ui, std::filesystem::path start_directory)
       : kernel(kernel), ui(ui), start_directory(std::move(start_directory)) {}
@@ -61,6 +70,10 @@ struct Editor {
   std::string extension = "plv";
   std::string settings_name = "plivet.set";
   std::string date;  // today, 9 characters
+
+  // Shows the directory and file name menu and copies the chosen name,
+  // directory and joined path into the fields above.
+  std::function<void(const ChooseFileFlags&)> choose_file;
 };
 
 }  // namespace plv
