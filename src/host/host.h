@@ -6,10 +6,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "host/events.h"
+#include "host/file_open_fields.h"
 #include "host/host_settings.h"
 #include "host/picture.h"
 #include "host/text_grid.h"
@@ -70,6 +72,14 @@ class Host final : public WindowClient {
   // An OK box titled with the caption.
   void message(std::string_view text);
   void set_exports(PictureExports* exports) { exports_ = exports; }
+  // The platform's open-file dialog: the chosen path, nothing when cancelled.
+  std::optional<std::string> open_file_dialog(const FileDialogRequest& request) {
+    return window_system_.open_file_dialog(request);
+  }
+  // The directory and name the file selection joined last; the export
+  // dialogs start from them.
+  ExportNames& export_names() { return export_names_; }
+  const ExportNames& export_names() const { return export_names_; }
 
   // --- picture ---
   Picture& picture() { return picture_; }
@@ -151,6 +161,7 @@ class Host final : public WindowClient {
   TextLayout layout_ = choose_text_layout(640, 452);
   MenuState menu_;
   PictureExports* exports_ = nullptr;
+  ExportNames export_names_;
 
   int client_width_ = 0;
   int client_height_ = 0;
