@@ -114,6 +114,7 @@ bool accept(ui::Toolkit& toolkit, FileSelection& selection, const ChooseFileOpti
 }  // namespace
 
 void choose_file(ui::Toolkit& toolkit, FileSelection& selection, const ChooseFileOptions& options) {
+  selection.directory = with_separators_normalised(selection.directory);
   if (options.list_first && !is_blank(selection.default_extension))
     selection.file_name = choose_name(toolkit, selection.directory, selection.default_extension);
   int current = kDirectoryField;
