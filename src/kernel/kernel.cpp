@@ -58,6 +58,7 @@ void Kernel::tekflush(int i) {
   if (i == 0) {
     if (!page_open_) return;
     page_open_ = false;
+    ensure_graphics_mode();  // the user looks at the picture, even an empty one, while it waits
     const int key = gkkey();
     if (key == 'F' || key == 'f') dump_screen();
     // "P", "p" and "`" ask the second device to print; it has nothing to do.

@@ -1,0 +1,49 @@
+#include "edit/exit_menu.h"
+
+#include <string_view>
+
+#include "core/drawing_file_ops.h"
+#include "host/events.h"
+#include "kernel/kernel.h"
+#include "ui/screen_layout.h"
+#include "ui/screen_lines.h"
+#include "ui/text_screen.h"
+#include "ui/toolkit.h"
+
+namespace plv {
+namespace {
+
+constexpr std::string_view kBanner = "   *** EXIT MENU ***  *** EXIT MENU ***  *** EXIT MENU ****** EXIT MENU ***     ";
+constexpr std::string_view kNameLabel = "                DRAWING FILE NAME: ";
+constexpr int kNameColumn = 39;
+constexpr std::string_view kNoDrawing = "                NO DRAWING FILE IS OPEN ";
+constexpr std::string_view kExitLegend = "                F1 = EXIT";
+constexpr std::string_view kReturnLegend = "                F10= RETURN TO THE MAIN MENU";
+
+void show_exit_menu(Editor& editor) {
+  ui::TextScreen& screen = editor.ui.screen();
+  screen.clear();
+  screen.write_at(1, 1, editor.ui.lines().title, ui::kScreenColumns);
+  screen.write_at(3, 1, ui::padded(kBanner), ui::kScreenColumns, ui::attr::kHighlighted);
+  screen.write_at(5, 1, ui::padded(editor.file_open ? kNameLabel : kNoDrawing), ui::kScreenColumns);
+  if (editor.file_open) screen.write_at(5, kNameColumn, editor.drawing_name, kDrawingNameLength);
+  screen.write_at(7, 1, ui::padded(kExitLegend), ui::kScreenColumns);
+  screen.write_at(9, 1, ui::padded(kReturnLegend), ui::kScreenColumns);
+}
+
+}  // namespace
+
+void exit_menu(Editor& editor) {
+  for (;;) {
+    show_exit_menu(editor);
+    const int key = editor.kernel.gkkey();
+    if (key == host::keys::kClose) editor.ui.end_program();
+    if (key == host::keys::function_key(10)) return;
+    if (key == host::keys::function_key(1)) {
+      if (editor.file_open) close_drawing(editor);
+      editor.ui.end_program();
+    }
+  }
+}
+
+}  // namespace plv
