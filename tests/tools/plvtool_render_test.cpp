@@ -38,7 +38,7 @@ TEST(PlvtoolRender, PrimitivesWithAndWithoutFitting) {
 
 TEST(PlvtoolRender, PicturesAsPngAndPcx) {
   TempDir dir;
-  const std::string example = std::string(PLIVET_SOURCE_DIR) + "/examples/every-record.plv";
+  const std::string example = std::string(PLIVET_SOURCE_DIR) + "/examples/example.plv";
   ASSERT_EQ(run(dir, kTool + " render " + example + " -o " + dir.file("a.png") + " --size 350x250").status, 0);
   ASSERT_EQ(run(dir, kTool + " render " + example + " -o " + dir.file("a.pcx")).status, 0);
   const Result decoded = run(dir, "/usr/bin/python3 -c \"from PIL import Image; a = Image.open('" + dir.file("a.png") +

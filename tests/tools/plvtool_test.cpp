@@ -25,7 +25,7 @@ ToolRun plvtool(const TempDir& dir, const std::string& args) {
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(out), read_file(err)};
 }
 
-const std::string kExample = std::string(PLIVET_SOURCE_DIR) + "/examples/every-record.plv";
+const std::string kExample = std::string(PLIVET_SOURCE_DIR) + "/examples/example.plv";
 
 TEST(Plvtool, SaveIsAFixedPointAndPurgeDropsDeletedGraphics) {
   TempDir dir;
