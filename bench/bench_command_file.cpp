@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "peak_memory.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -54,19 +56,6 @@ const std::string& input_file() {
   return path;
 }
 
-long peak_rss_bytes() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  long kb = 0;
-  while (status >> key) {
-    if (key == "VmHWM:") {
-      status >> kb;
-      break;
-    }
-    status.ignore(4096, '\n');
-  }
-  return kb * 1024;
-}
 
 long current_rss_bytes() {
   std::ifstream statm("/proc/self/statm");
@@ -102,7 +91,7 @@ void BM_OpenPeakMemory(benchmark::State& state) {
       reset_peak_rss();
       plv::RecordStore store;
       plv::read_command_file(path, store);
-      const double measured[2] = {static_cast<double>(peak_rss_bytes() - baseline),
+      const double measured[2] = {static_cast<double>(plv::bench::peak_rss_bytes() - baseline),
                                   static_cast<double>(store.count()) * sizeof(plv::Record)};
       (void)!write(fds[1], measured, sizeof measured);
       _exit(0);

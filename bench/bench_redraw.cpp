@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "peak_memory.h"
+
 #include <fstream>
 #include <string>
 
@@ -46,19 +48,6 @@ std::string file_line(long n) {
   }
 }
 
-long peak_rss_bytes() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  long kb = 0;
-  while (status >> key) {
-    if (key == "VmHWM:") {
-      status >> kb;
-      break;
-    }
-    status.ignore(4096, '\n');
-  }
-  return kb * 1024;
-}
 
 void BM_RedrawMillionRecords(benchmark::State& state) {
   plv::RecordStore drawing;
@@ -82,7 +71,7 @@ void BM_RedrawMillionRecords(benchmark::State& state) {
   state.counters["records_per_s"] =
       benchmark::Counter(static_cast<double>(kRecords) * state.iterations(), benchmark::Counter::kIsRate);
   state.counters["plot_buffer_MB"] = static_cast<double>(plot_bytes) / 1e6;
-  state.counters["peak_MB"] = static_cast<double>(peak_rss_bytes()) / 1e6;
+  state.counters["peak_MB"] = static_cast<double>(plv::bench::peak_rss_bytes()) / 1e6;
 }
 
 BENCHMARK(BM_RedrawMillionRecords)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();

@@ -50,6 +50,24 @@ TEST(EditorSession, QuittingTheDrawingLeavesItsFileAlone) {
   EXPECT_EQ(s.file("keep.plv"), original);
 }
 
+TEST(EditorSession, FileMenuWritesRemovesDeletedAndCloses) {
+  Session s;
+  s.put("d.plv", kHeader + "SC MODE BAR\nLI     0     0   100   100 S\nDELI0.100000E+010.200000E+010.300000E+010.400000E+01 S\n");
+  // F1 file menu, F4 remove deleted graphics, F3 write; then F1, F2 close;
+  // F10 back, and F3 with no drawing open explains itself.
+  ASSERT_EQ(s.run("key F10\nkey F1\nkey F4\nkey F3\nkey F1\nkey F2\nkey F10\nkey F3\nkey ENTER\nkey F10\nkey F1\n", "d.plv"),
+            0)
+      << s.file("stderr.txt");
+  EXPECT_EQ(s.file("d.plv").find("\nDE"), std::string::npos);
+  EXPECT_NE(s.file("d.plv").find("\nLI     0     0   100   100 S\n"), std::string::npos);
+  bool explained = false;
+  for (const auto& screen : s.screens())
+    explained |= Session::row(screen, 3) == "ERROR: TO DRAW YOU MUST OPEN A DRAWING FILE." &&
+                 Session::row(screen, 5) == "USE F1 TO GET THE FILE MENU.";
+  EXPECT_TRUE(explained);
+  EXPECT_NE(Session::row(s.screens().back(), 5).find("NO DRAWING FILE IS OPEN"), std::string::npos);
+}
+
 TEST(EditorSession, ACloseAtEveryKindOfWaitEndsInOrder) {
   const std::vector<std::pair<std::string, std::string>> waits = {
       {"the start-up fields", "close\n"},
