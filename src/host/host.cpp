@@ -30,8 +30,8 @@ bool Host::create_window() {
   menu_.colour_checked = settings_.colour_window != 0;
   menu_.black_background_checked = settings_.black_background != 0;
   menu_.picture_commands_enabled = false;
-  const WindowSpec spec{caption_, menu_, settings_.black_background != 0};
-  if (!window_system_.create_window(spec, *this)) {
+  const WindowSpec window_spec{caption_, menu_, settings_.black_background != 0};
+  if (!window_system_.create_window(window_spec, *this)) {
     message("Failed to register window class");
     return false;
   }
@@ -41,7 +41,7 @@ bool Host::create_window() {
   return true;
 }
 
-void Host::exit() {
+void Host::end_program() {
   if (!write_host_settings(settings_path_, settings_)) {
     message("Could not write the settings file " + settings_path_.string());
   }

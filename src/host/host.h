@@ -68,7 +68,7 @@ class Host final : public WindowClient {
   bool create_window();
   // Writes the settings, closes the window and ends the program by
   // throwing ProgramExit{0}.
-  [[noreturn]] void exit();
+  [[noreturn]] void end_program();
   // An OK box titled with the caption.
   void message(std::string_view text);
   void set_exports(PictureExports* exports) { exports_ = exports; }

@@ -7,11 +7,11 @@ namespace plv::host {
 ScriptedWindowSystem::ScriptedWindowSystem(std::vector<ScriptStep> steps, int client_width, int client_height)
     : steps_(std::move(steps)), width_(client_width), height_(client_height) {}
 
-bool ScriptedWindowSystem::create_window(const WindowSpec& spec, WindowClient& client) {
+bool ScriptedWindowSystem::create_window(const WindowSpec& window_spec, WindowClient& client) {
   if (create_fails_) return false;
   client_ = &client;
-  caption_ = spec.caption;
-  menu_ = spec.menu;
+  caption_ = window_spec.caption;
+  menu_ = window_spec.menu;
   client_->client_resized(width_, height_, false);
   repaint();
   return true;

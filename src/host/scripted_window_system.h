@@ -63,7 +63,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   std::size_t steps_left() const { return steps_.size() - next_step_; }
 
   // --- WindowSystem ---
-  bool create_window(const WindowSpec& spec, WindowClient& client) override;
+  bool create_window(const WindowSpec& window_spec, WindowClient& client) override;
   void destroy_window() override;
   Event wait_event() override;
   bool key_waiting() override;

@@ -105,7 +105,7 @@ class WindowSystem {
 
   // Creates the main window and attaches the client; the first
   // client_resized() tells the client its size. False when it failed.
-  virtual bool create_window(const WindowSpec& spec, WindowClient& client) = 0;
+  virtual bool create_window(const WindowSpec& window_spec, WindowClient& client) = 0;
   virtual void destroy_window() = 0;
 
   // Blocks until the next input event, handling the window's own messages

@@ -69,14 +69,14 @@ void Kernel::tekflush(int i) {
   } else {
     std::cerr << "ERROR: TEKFLUSH CALLED WITH I NOT 0 OR 133\n";
     try {
-      host_.exit();
+      host_.end_program();
     } catch (const ProgramExit&) {
       throw ProgramExit{1};
     }
   }
 }
 
-void Kernel::gkexit() { host_.exit(); }
+void Kernel::gkexit() { host_.end_program(); }
 
 void Kernel::gkmove(float x, float y) { move(x, y * aspect_); }
 

@@ -22,7 +22,7 @@ TEST_F(HostTest, CreatesTheWindowFromDefaultsAndExitWritesTheSettings) {
   EXPECT_FALSE(std::filesystem::exists(settings_path()));
 
   try {
-    host.exit();
+    host.end_program();
     FAIL() << "exit returned";
   } catch (const ProgramExit& e) {
     EXPECT_EQ(e.code, 0);

@@ -17,13 +17,13 @@ QString text_of(std::string_view text) {
 
 }  // namespace
 
-MainWindow::MainWindow(const WindowSpec& spec, Canvas* canvas, Callbacks callbacks)
+MainWindow::MainWindow(const WindowSpec& window_spec, Canvas* canvas, Callbacks callbacks)
     : callbacks_(std::move(callbacks)) {
-  setWindowTitle(text_of(spec.caption));
+  setWindowTitle(text_of(window_spec.caption));
   setWindowIcon(app_icon());
   setCentralWidget(canvas);
   build_menu();
-  apply(spec.menu);
+  apply(window_spec.menu);
 }
 
 QMenu* MainWindow::menu_named(const QString& title, bool right_aligned) {

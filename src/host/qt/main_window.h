@@ -24,7 +24,7 @@ class MainWindow final : public QMainWindow {
     std::function<void()> minimised;
   };
 
-  MainWindow(const WindowSpec& spec, Canvas* canvas, Callbacks callbacks);
+  MainWindow(const WindowSpec& window_spec, Canvas* canvas, Callbacks callbacks);
 
   void apply(const MenuState& menu);
   // The item of a menu command, or null for commands without one.

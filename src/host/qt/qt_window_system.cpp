@@ -33,16 +33,16 @@ QtWindowSystem::QtWindowSystem(QtWindowOptions options) : options_(options) {}
 
 QtWindowSystem::~QtWindowSystem() { destroy_window(); }
 
-bool QtWindowSystem::create_window(const WindowSpec& spec, WindowClient& client) {
+bool QtWindowSystem::create_window(const WindowSpec& window_spec, WindowClient& client) {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return false;
-  caption_ = spec.caption;
+  caption_ = window_spec.caption;
   canvas_ = new Canvas([this](const Event& e) { enqueue(e); }, QSize(options_.client_width, options_.client_height));
   MainWindow::Callbacks callbacks{
       .command = [this](int command) { if (client_) client_->menu_command(command); },
       .close_requested = [this] { enqueue({.type = EventType::kClose}); },
       .minimised = [this] { if (client_) client_->client_resized(0, 0, true); },
   };
-  window_ = std::make_unique<MainWindow>(spec, canvas_, std::move(callbacks));
+  window_ = std::make_unique<MainWindow>(window_spec, canvas_, std::move(callbacks));
   client_ = &client;
   canvas_->attach(client_);
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, window_.get(), [this](QSessionManager& manager) {

@@ -39,7 +39,7 @@ class QtWindowSystem final : public WindowSystem {
   Canvas* canvas() const { return canvas_; }
 
   // --- WindowSystem ---
-  bool create_window(const WindowSpec& spec, WindowClient& client) override;
+  bool create_window(const WindowSpec& window_spec, WindowClient& client) override;
   void destroy_window() override;
   Event wait_event() override;
   bool key_waiting() override;
