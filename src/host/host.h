@@ -95,6 +95,9 @@ class Host final : public WindowClient {
   int wait_key();
   // 13 when a key is waiting, else 0; the key stays waiting.
   int peek_key();
+  // Makes the next wait return the window's close request again, for a
+  // close that arrived where nobody could act on it.
+  void repeat_close() { window_system_.request_close(); }
   // keep: repaint the picture as it was; otherwise erase it and start a new one.
   void enter_graphics_mode(bool keep);
   // keep_text: show the text screen as it was; otherwise clear it.

@@ -60,6 +60,8 @@ void Kernel::tekflush(int i) {
     page_open_ = false;
     ensure_graphics_mode();  // the user looks at the picture, even an empty one, while it waits
     const int key = gkkey();
+    // The picture's wait passes no key on; a close must reach the next wait.
+    if (key == host::keys::kClose) host_.repeat_close();
     if (key == 'F' || key == 'f') dump_screen();
     // "P", "p" and "`" ask the second device to print; it has nothing to do.
     gkalpha();

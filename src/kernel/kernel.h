@@ -135,7 +135,6 @@ class Kernel {
   int index_ = 7;
   bool page_open_ = false;
   bool erase_pending_ = false;
-  bool close_pending_ = false;
   int dump_counter_ = 0;
   StringSettings string_;
 

@@ -7,16 +7,11 @@
 namespace plv::kernel {
 
 int Kernel::gkkey() {
-  if (close_pending_) return host::keys::kClose;
   host_.show_picture();
-  const int key = host_.wait_key();
-  // A close request taken by a wait that does not pass keys on is kept for
-  // the next caller, so it is never lost.
-  if (key == host::keys::kClose) close_pending_ = true;
-  return key;
+  return host_.wait_key();
 }
 
-int Kernel::gkpeek() { return close_pending_ ? 13 : host_.peek_key(); }
+int Kernel::gkpeek() { return host_.peek_key(); }
 
 host::Limits Kernel::to_plot_limits(const UserLimits& l) const {
   const DevicePoint a = slots_[0].to_device(l.xmin, l.ymin * aspect_);
@@ -37,7 +32,6 @@ BoxAnswer Kernel::gkrbox(float x1, float y1, float x2, float y2, const UserLimit
   ensure_graphics_mode();
   const DevicePoint a = slots_[0].to_device(x1, y1 * aspect_), b = slots_[0].to_device(x2, y2 * aspect_);
   const host::BoxResult r = host_.rubber_band_rectangle(a.x, a.y, b.x, b.y, to_plot_limits(limits));
-  if (r.key == host::keys::kClose) close_pending_ = true;
   auto bx = [&](int d) { return d == a.x ? x1 : x_back(d, x2, b.x); };
   auto by = [&](int d) { return d == a.y ? y1 : y_back(d, y2, b.y); };
   return {bx(r.xlow), by(r.ylow), bx(r.xhigh), by(r.yhigh), r.key};
@@ -47,7 +41,6 @@ PointAnswer Kernel::gkpick(float x, float y, const UserLimits&) {
   ensure_graphics_mode();
   const DevicePoint p = slots_[0].to_device(x, y * aspect_);
   const host::PickResult r = host_.pick_point(p.x, p.y);
-  if (r.key == host::keys::kClose) close_pending_ = true;
   return {x_back(r.x, x, p.x), y_back(r.y, y, p.y), r.key};
 }
 
@@ -55,7 +48,6 @@ LineAnswer Kernel::gkrline(float x1, float y1, float x2, float y2, const UserLim
   ensure_graphics_mode();
   const DevicePoint a = slots_[0].to_device(x1, y1 * aspect_), b = slots_[0].to_device(x2, y2 * aspect_);
   const host::LineResult r = host_.rubber_band_line(a.x, a.y, b.x, b.y, to_plot_limits(limits), mode);
-  if (r.key == host::keys::kClose) close_pending_ = true;
   return {x_back(r.x1, x1, a.x), y_back(r.y1, y1, a.y), x_back(r.x2, x2, b.x), y_back(r.y2, y2, b.y), r.key};
 }
 
