@@ -14,14 +14,11 @@ DecimalDigits DecimalDigits::of_integer(unsigned long long magnitude, bool negat
     reversed[n++] = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   }
-  d.exponent = n;
-  while (n > 0 && reversed[0] == '0') {  // drop trailing zeros of the significand
-    for (int i = 0; i + 1 < n; ++i) reversed[i] = reversed[i + 1];
-    --n;
-  }
-  d.count = n;
-  for (int i = 0; i < n; ++i) d.digits[i] = reversed[n - 1 - i];
-  if (n == 0) d.exponent = 0;
+  int trailing_zeros = 0;
+  while (trailing_zeros < n && reversed[trailing_zeros] == '0') ++trailing_zeros;
+  d.count = n - trailing_zeros;
+  d.exponent = d.count == 0 ? 0 : n;
+  for (int i = 0; i < d.count; ++i) d.digits[i] = reversed[n - 1 - i];
   return d;
 }
 

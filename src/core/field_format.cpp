@@ -147,20 +147,23 @@ void write_text(char* out, int width, std::string_view text) {
 }
 
 std::optional<long long> read_int(std::string_view field) {
-  char text[64];
-  int len = 0;
-  if (!squeeze(field, text, sizeof text, len)) return std::nullopt;
-  if (len == 0) return 0;
-  int i = 0;
-  const bool negative = text[0] == '-';
-  if (text[0] == '+' || text[0] == '-') ++i;
-  if (i == len) return std::nullopt;
+  // One pass: this runs for every coordinate of every record read.
+  size_t i = 0;
+  while (i < field.size() && is_blank(field[i])) ++i;
+  if (i == field.size()) return 0;
+  const bool negative = field[i] == '-';
+  if (field[i] == '+' || field[i] == '-') ++i;
   unsigned long long v = 0;
-  for (; i < len; ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+  bool any_digit = false;
+  for (; i < field.size(); ++i) {
+    const char c = field[i];
+    if (is_blank(c)) continue;
+    if (c < '0' || c > '9') return std::nullopt;
     if (v > (9223372036854775807ULL - 9) / 10) return std::nullopt;
-    v = v * 10 + static_cast<unsigned>(text[i] - '0');
+    v = v * 10 + static_cast<unsigned>(c - '0');
+    any_digit = true;
   }
+  if (!any_digit) return std::nullopt;
   return negative ? -static_cast<long long>(v) : static_cast<long long>(v);
 }
 

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 #include "core/record_layout.h"
 
@@ -23,10 +24,11 @@ void RecordStore::write(long n, const Record& record) {
 }
 
 void RecordStore::append(const Record& record) {
+  static_assert(std::is_trivially_copyable_v<Record> && std::is_trivially_destructible_v<Record>);
   if (count_ == static_cast<long>(blocks_.size()) * kBlockRecords)
-    blocks_.push_back(std::make_unique_for_overwrite<Record[]>(kBlockRecords));
+    blocks_.push_back(std::make_unique_for_overwrite<std::byte[]>(kBlockRecords * sizeof(Record)));
   ++count_;
-  slot(count_) = record;
+  new (slot_bytes(count_)) Record(record);  // a cleared store's old records are simply replaced
 }
 
 long remove_deleted_graphics(RecordStore& store) {

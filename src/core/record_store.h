@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "core/record.h"
@@ -30,12 +31,15 @@ class RecordStore {
 
  private:
   static constexpr long kBlockRecords = 8192;
-  using Block = std::unique_ptr<Record[]>;
+  // Raw room for records: a record is built in its slot when appended, so
+  // a new block is never filled twice.
+  using Block = std::unique_ptr<std::byte[]>;
 
-  Record& slot(long n) { return blocks_[static_cast<size_t>((n - 1) / kBlockRecords)][(n - 1) % kBlockRecords]; }
-  const Record& slot(long n) const {
-    return blocks_[static_cast<size_t>((n - 1) / kBlockRecords)][(n - 1) % kBlockRecords];
+  std::byte* slot_bytes(long n) const {
+    return blocks_[static_cast<size_t>((n - 1) / kBlockRecords)].get() + ((n - 1) % kBlockRecords) * sizeof(Record);
   }
+  Record& slot(long n) { return *std::launder(reinterpret_cast<Record*>(slot_bytes(n))); }
+  const Record& slot(long n) const { return *std::launder(reinterpret_cast<const Record*>(slot_bytes(n))); }
   void check(long n) const;
 
   std::vector<Block> blocks_;
