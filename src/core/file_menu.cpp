@@ -31,14 +31,14 @@ constexpr std::string_view kReturn = "                    F10= RETURN TO THE MAI
 void show_file_menu(Editor& editor) {
   ui::TextScreen& screen = editor.ui.screen();
   screen.clear();
-  screen.write_at(1, 1, editor.ui.lines().title, ui::kScreenColumns);
+  screen.write_line(1, editor.ui.lines().title);
   std::vector<std::string_view> lines{editor.file_open ? kNameLabel : kNoDrawing, kHelp,
                                       editor.file_open ? kClose : kOpen};
   if (editor.file_open) lines.insert(lines.end(), {kWrite, kRemove, kQuit});
   lines.insert(lines.end(), {kSetup, kReturn});
   int row = 3;
   for (std::string_view line : lines) {
-    screen.write_at(row, 1, ui::padded(line), ui::kScreenColumns);
+    screen.write_line(row, line);
     row += 2;
   }
   if (editor.file_open) screen.write_at(3, kNameColumn, editor.drawing_name, kDrawingNameLength);

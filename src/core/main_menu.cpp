@@ -41,9 +41,6 @@ constexpr int kOpenCloseRow = 2;  // index in the file column
 constexpr int kLayerRow = 7;
 constexpr int kWorkLayerColumn = 30, kAlsoDrawColumn = 58, kLayerWidth = 5;
 
-void write_line(ui::TextScreen& screen, int row, std::string_view text, std::uint8_t attribute = ui::attr::kNormal) {
-  screen.write_at(row, 1, ui::padded(text), ui::kScreenColumns, attribute);
-}
 
 void write_map_column(ui::TextScreen& screen, int column, const MapColumn& entries) {
   for (size_t i = 0; i < entries.size(); ++i)
@@ -71,22 +68,22 @@ ui::FieldSet layer_fields(const Editor& editor) {
 void show_main_menu(Editor& editor) {
   ui::TextScreen& screen = editor.ui.screen();
   screen.clear();
-  write_line(screen, 1, editor.ui.lines().title);
-  write_line(screen, 3, kBanner, ui::attr::kHighlighted);
+  screen.write_line(1, editor.ui.lines().title);
+  screen.write_line(3, kBanner, ui::attr::kHighlighted);
   if (editor.file_open) {
-    write_line(screen, 5, kNameLabel);
+    screen.write_line(5, kNameLabel);
     screen.write_at(5, kNameColumn, editor.drawing_name, kDrawingNameLength);
   } else {
-    write_line(screen, 5, kNoDrawing);
+    screen.write_line(5, kNoDrawing);
   }
-  write_line(screen, kLayerRow, kLayerLabels);
+  screen.write_line(kLayerRow, kLayerLabels);
   MapColumn file_column = kFileColumn;
   file_column[kOpenCloseRow] = editor.file_open ? "CLOSE FILE" : "OPEN FILE";
   write_map_column(screen, kMapColumns[0], file_column);
   for (size_t i = 0; i < kOtherColumns.size(); ++i) write_map_column(screen, kMapColumns[i + 1], kOtherColumns[i]);
-  write_line(screen, 23, kKeys, ui::attr::kHighlighted);
-  write_line(screen, 24, kLegend1);
-  write_line(screen, 25, kLegend2);
+  screen.write_line(23, kKeys, ui::attr::kHighlighted);
+  screen.write_line(24, kLegend1);
+  screen.write_line(25, kLegend2);
 }
 
 int main_menu(Editor& editor) {

@@ -23,12 +23,12 @@ constexpr std::string_view kReturnLegend = "                F10= RETURN TO THE M
 void show_exit_menu(Editor& editor) {
   ui::TextScreen& screen = editor.ui.screen();
   screen.clear();
-  screen.write_at(1, 1, editor.ui.lines().title, ui::kScreenColumns);
-  screen.write_at(3, 1, ui::padded(kBanner), ui::kScreenColumns, ui::attr::kHighlighted);
-  screen.write_at(5, 1, ui::padded(editor.file_open ? kNameLabel : kNoDrawing), ui::kScreenColumns);
+  screen.write_line(1, editor.ui.lines().title);
+  screen.write_line(3, kBanner, ui::attr::kHighlighted);
+  screen.write_line(5, editor.file_open ? kNameLabel : kNoDrawing);
   if (editor.file_open) screen.write_at(5, kNameColumn, editor.drawing_name, kDrawingNameLength);
-  screen.write_at(7, 1, ui::padded(kExitLegend), ui::kScreenColumns);
-  screen.write_at(9, 1, ui::padded(kReturnLegend), ui::kScreenColumns);
+  screen.write_line(7, kExitLegend);
+  screen.write_line(9, kReturnLegend);
 }
 
 }  // namespace

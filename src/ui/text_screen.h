@@ -36,6 +36,10 @@ class TextScreen {
   void write_green(std::string_view text, int count) { write(text, count, attr::kGreen); }
   // Positions, then writes.
   void write_at(int row, int column, std::string_view text, int count, std::uint8_t attribute = attr::kNormal);
+  // A whole menu line: the text blank-padded to 80 columns from column 1.
+  void write_line(int row, std::string_view text, std::uint8_t attribute = attr::kNormal) {
+    write_at(row, 1, text, kScreenColumns, attribute);
+  }
 
   // Blank screen in the normal attribute, position (1, 1).
   void clear();
