@@ -17,7 +17,7 @@ Kernel::Kernel(host::Host& host, std::filesystem::path dump_directory)
 void Kernel::gkopen(std::string_view caption) {
   aspect_ = 1.0f;
   host_.set_caption(caption);
-  host_.create_window();
+  if (!host_.create_window()) throw ProgramExit{1};  // the user has been told why
   for (int p = 1; p <= kPaletteCount; ++p) palettes_[p - 1] = realised_palette(p);
   gkcolor(7);
   mode_ = kNoMode;  // the first colour call of a drawing picks the mode

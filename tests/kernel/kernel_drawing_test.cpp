@@ -132,3 +132,19 @@ TEST_F(KernelTest, PointerAnswersKeepTheCallersValuesWhenUnmoved) {
 
 }  // namespace
 }  // namespace plv::kernel
+
+namespace plv::kernel {
+namespace {
+
+TEST(KernelOpen, AWindowThatCannotBeMadeEndsTheProgram) {
+  testing::TempDir dir;
+  host::ScriptedWindowSystem ws({});
+  ws.set_create_fails(true);
+  host::Host host(ws, dir.file("orvlab.ini"));
+  Kernel kernel(host, dir.path());
+  EXPECT_THROW(kernel.gkopen("plivet"), ProgramExit);
+  EXPECT_FALSE(ws.messages().empty());
+}
+
+}  // namespace
+}  // namespace plv::kernel
