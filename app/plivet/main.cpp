@@ -7,6 +7,7 @@
 #include <memory>
 #include <sstream>
 
+#include "core/command_file.h"
 #include "core/editor.h"
 #include "core/main_program.h"
 #include "host/host.h"
@@ -36,6 +37,17 @@ fs::path host_settings() {
   return plv::host::host_settings_path([](const char* name) { return std::getenv(name); });
 }
 
+// After an internal error the open drawing is written beside itself, so
+// that no work is lost; the original file is left as it was.
+void rescue_drawing(const plv::Editor& editor) {
+  if (!editor.file_open) return;
+  std::string path = editor.drawing_path.substr(0, editor.drawing_path.find_last_not_of(' ') + 1) + ".rescued";
+  const plv::CommandFileHeader header{path, editor.setup_line, editor.date};
+  const plv::CommandFileWrite written = plv::write_command_file(path, header, editor.drawing);
+  if (written.written) std::cerr << "plivet: the drawing was saved as " << path << "\n";
+  else std::cerr << "plivet: the drawing could not be saved: " << written.error << "\n";
+}
+
 // Runs the editor on a window system; the exit code.
 int run(plv::host::WindowSystem& window, const plv::app::Options& options) {
   plv::host::Host host(window, host_settings());
@@ -46,6 +58,10 @@ int run(plv::host::WindowSystem& window, const plv::app::Options& options) {
     plv::run_editor(editor, options.drawing);
   } catch (const plv::ProgramExit& end) {
     return end.code;
+  } catch (const std::exception& failure) {
+    std::cerr << "plivet: internal error: " << failure.what() << "\n";
+    rescue_drawing(editor);
+    return 3;
   }
 }
 
