@@ -42,6 +42,8 @@ void draw_arc(ElementPainter& painter, DrawingPoint centre, DrawingPoint start, 
   const Vec w = unit(e - c);
   const double phi = (w.x == 0 && w.y == 0) ? 2 * kPi : sweep_angle(u, w);
   const double step = ((radius - 5.0) * 0.1 + 5.0) / radius;
+  // A radius beyond all numbers has no steps to take.
+  if (!std::isfinite(radius) || !std::isfinite(step) || !std::isfinite(phi)) return;
   painter.direct_move(s);
   for (int k = 1;; ++k) {
     const double theta = std::min(k * step, phi);
@@ -56,7 +58,9 @@ void render_ellipse(const Record& r, ElementPainter& painter) {
   if (!xc || !yc || !sp || !sq) return;
   const DrawingPoint centre = painter.layer(*xc, *yc);
   const double p = painter.layer_scale() * *sp, q = painter.layer_scale() * *sq;
-  if (!(p > 0 && q > 0)) return;
+  if (!(p > 0 && q > 0) || !std::isfinite(p) || !std::isfinite(q) || !std::isfinite(centre.x) ||
+      !std::isfinite(centre.y))
+    return;
   double x = p, y = 0, theta = 0;
   painter.move({centre.x + p, centre.y});
   do {

@@ -1,5 +1,6 @@
 #include "core/element_painter.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "kernel/kernel.h"
@@ -11,6 +12,40 @@ double length(Vec v) { return std::hypot(v.x, v.y); }
 Vec unit(Vec v) {
   const double l = length(v);
   return l == 0 ? Vec{} : Vec{v.x / l, v.y / l};
+}
+
+namespace {
+
+// Narrows [span.from, span.to] to where p * t <= q holds; false when
+// nothing is left (Liang and Barsky's clipping, one edge at a time).
+bool keep_inside(double p, double q, Span& span) {
+  if (p == 0) return q >= 0;
+  const double t = q / p;
+  if (p < 0) {
+    if (t > span.to) return false;
+    span.from = std::max(span.from, t);
+  } else {
+    if (t < span.from) return false;
+    span.to = std::min(span.to, t);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<Span> ElementPainter::visible_part(DrawingPoint a, DrawingPoint b) const {
+  const DrawingPoint sa = screen(a), sb = screen(b);
+  const double ax = sa.x, ay = sa.y * state_.aspect, bx = sb.x, by = sb.y * state_.aspect;
+  if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by)) return std::nullopt;
+  const kernel::Rect w = kernel_.visible_window();
+  // The kernel clips what reaches it exactly; the margin only covers rounding.
+  const double mx = 1 + 1e-6 * (w.xmax - w.xmin), my = 1 + 1e-6 * (w.ymax - w.ymin);
+  const double dx = bx - ax, dy = by - ay;
+  Span span;
+  if (keep_inside(-dx, ax - (w.xmin - mx), span) && keep_inside(dx, (w.xmax + mx) - ax, span) &&
+      keep_inside(-dy, ay - (w.ymin - my), span) && keep_inside(dy, (w.ymax + my) - ay, span))
+    return span;
+  return std::nullopt;
 }
 
 void ElementPainter::move(DrawingPoint p) {

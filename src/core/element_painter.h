@@ -3,6 +3,8 @@
 // kernel either through its top layer (which applies the aspect factor) or
 // through its direct calls with y multiplied by the aspect factor here.
 
+#include <optional>
+
 #include "core/drawing_transforms.h"
 #include "core/render_state.h"
 
@@ -24,6 +26,11 @@ double length(Vec v);
 Vec unit(Vec v);  // (0, 0) stays (0, 0)
 inline Vec left_normal(Vec u) { return {-u.y, u.x}; }
 
+// A stretch of a segment, as fractions of its length from its first point.
+struct Span {
+  double from = 0, to = 1;
+};
+
 class ElementPainter {
  public:
   ElementPainter(const RenderState& state, kernel::Kernel& kernel) : state_(state), kernel_(kernel) {}
@@ -42,6 +49,10 @@ class ElementPainter {
   // Corners in drawing units; flags as the record holds them.
   void filled_box(DrawingPoint a, DrawingPoint b, int edge_flags);
   void filled_quad(const DrawingPoint (&corners)[4]);
+
+  // The part of the segment from a to b (drawing units) that can show in
+  // the kernel's visible window, with a margin; nothing when none can.
+  std::optional<Span> visible_part(DrawingPoint a, DrawingPoint b) const;
 
   const RenderState& state() const { return state_; }
   kernel::Kernel& kernel() { return kernel_; }

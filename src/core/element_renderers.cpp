@@ -16,6 +16,9 @@ namespace {
 
 namespace TP = layout::stored::two_point;
 constexpr double kDash = 20.0;
+// Past this many dashes in sight they are far finer than the screen can
+// show: the line is drawn solid.
+constexpr double kMostDashesInSight = 100000;
 constexpr double kHeadLength = 60.0, kHeadHalfWidth = 30.0, kMarkerHalfLength = 60.0;
 
 template <size_t N>
@@ -52,13 +55,24 @@ void render_line(const Record& r, ElementPainter& painter) {
   if (!s || s->p1 == s->p2) return;
   const std::string_view type = r.text(TP::kLineType);
   if (type != "D" && type != "Y") return painter.line(s->p1, s->p2);
-  for (double t = 0;;) {
+  // Only dashes in sight are drawn, so a line scaled far beyond the picture
+  // costs no more than one inside it. The first starts on the line's own
+  // dash pattern: whole periods from p1 are exact multiples.
+  const auto part = painter.visible_part(s->p1, s->p2);
+  if (!part) return;
+  const double period = 2 * kDash, last = part->to * s->length;
+  double t = std::floor(part->from * s->length / period) * period;
+  // So far out that a dash no longer moves along (or too many to matter):
+  // solid.
+  if (t + kDash == t || (last - t) / period > kMostDashesInSight)
+    return painter.line(s->p1 + part->from * s->length * s->u, s->p1 + last * s->u);
+  for (;;) {
     painter.move(s->p1 + t * s->u);
     t += kDash;
     if (t > s->length) return painter.draw(s->p2);
     painter.draw(s->p1 + t * s->u);
     t += kDash;
-    if (t > s->length) return;
+    if (t > s->length || t > last) return;
   }
 }
 

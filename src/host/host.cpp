@@ -19,7 +19,7 @@ void Host::set_caption(std::string_view caption) {
 void Host::message(std::string_view text) { window_system_.message_box(text, caption_); }
 
 bool Host::create_window() {
-  settings_ = read_host_settings(settings_path_, settings_);
+  if (!settings_path_.empty()) settings_ = read_host_settings(settings_path_, settings_);
   apply_background();
   picture_.set_colour_window(settings_.colour_window != 0);
   text_.clear();
@@ -41,8 +41,8 @@ bool Host::create_window() {
   return true;
 }
 
-void Host::end_program() {
-  if (!write_host_settings(settings_path_, settings_)) {
+void Host::end_program(int status) {
+  if (!settings_path_.empty() && !write_host_settings(settings_path_, settings_)) {
     message("Could not write the settings file " + settings_path_.string());
   }
   if (!torn_down_) {
@@ -51,7 +51,7 @@ void Host::end_program() {
     if (window_created_) window_system_.destroy_window();
     window_created_ = false;
   }
-  throw ProgramExit{0};
+  throw ProgramExit{status};
 }
 
 void Host::apply_background() { picture_.set_background(settings_.black_background != 0); }

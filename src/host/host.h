@@ -55,8 +55,12 @@ class PictureExports {
   virtual void write_metafile() = 0;
 };
 
+// Host settings neither read nor written: a batch tool's picture.
+inline const std::filesystem::path kNoHostSettings{};
+
 class Host final : public WindowClient {
  public:
+  // `settings_path` empty (kNoHostSettings): the defaults, nothing read or written.
   Host(WindowSystem& window_system, std::filesystem::path settings_path, PlotBuffer buffer = PlotBuffer());
 
   // --- window and settings ---
@@ -68,7 +72,7 @@ class Host final : public WindowClient {
   bool create_window();
   // Writes the settings, closes the window and ends the program by
   // throwing ProgramExit{0}.
-  [[noreturn]] void end_program();
+  [[noreturn]] void end_program(int status = 0);
   // An OK box titled with the caption.
   void message(std::string_view text);
   void set_exports(PictureExports* exports) { exports_ = exports; }

@@ -144,6 +144,8 @@ Script parse_script(std::string_view text) {
     }
     const auto hash = line.find('#');
     if (hash != std::string_view::npos) line = line.substr(0, hash);
+    // Form feeds, vertical tabs and stray carriage returns are white space too.
+    if (words(line).empty()) continue;
     const std::string problem = parse_line(line, line_number, script.steps);
     if (!problem.empty()) {
       script.steps.clear();

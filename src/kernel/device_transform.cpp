@@ -23,6 +23,7 @@ DeviceTransform DeviceTransform::for_chain(const Rect& user, const Rect& viewpor
 }
 
 int clamp_to_plot(double device_value) {
+  if (std::isnan(device_value)) return 0;  // no place at all; never a cast of NaN
   return static_cast<int>(std::clamp(device_value, -32768.0, 32767.0));
 }
 

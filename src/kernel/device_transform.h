@@ -12,6 +12,7 @@ struct Rect {
 };
 
 inline constexpr Rect kUserWindow{-1750, 1750, -1250, 1250};
+inline constexpr Rect kPlotRange{-32768, 32767, -32768, 32767};
 inline constexpr Rect kNormalisedViewport{-1, 1, -1250.0 / 1750.0, 1250.0 / 1750.0};
 // Device rasters: (x from, x to, y from, y to); the second runs y downwards.
 inline constexpr Rect kWindowRaster{-1750, 1750, -1250, 1250};

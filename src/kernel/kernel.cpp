@@ -78,7 +78,7 @@ void Kernel::tekflush(int i) {
   }
 }
 
-void Kernel::gkexit() { host_.end_program(); }
+void Kernel::gkexit(int status) { host_.end_program(status); }
 
 void Kernel::gkmove(float x, float y) { move(x, y * aspect_); }
 
@@ -114,6 +114,8 @@ void Kernel::draw(float x, float y) {
   const DevicePoint pen_device = pen_.device[0];
   const UserSegment whole{pen_.x, pen_.y, x, y};
   move(x, y);  // the pen always ends at the unclipped point
+  // A point beyond all numbers (a layer scaled past them, say) has no line.
+  if (!std::isfinite(whole.x1) || !std::isfinite(whole.y1) || !std::isfinite(x) || !std::isfinite(y)) return;
   if (!clipping_) return line_on_window(pen_device, pen_.device[0]);
   const auto visible = clip_segment(whole, clip_);
   if (!visible) return;

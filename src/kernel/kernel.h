@@ -53,7 +53,8 @@ class Kernel {
   void gkgraph();
   void gkalpha();
   void tekflush(int i);
-  [[noreturn]] void gkexit();
+  // Ends the program with the given exit status.
+  [[noreturn]] void gkexit(int status = 0);
 
   // --- pen (top layer) ---
   void gkmove(float x, float y);
@@ -85,6 +86,9 @@ class Kernel {
   // --- clipping and aspect ---
   void gkclip(float xmin, float xmax, float ymin, float ymax);
   void gkclipon(int on) { clipping_ = on != 0; }
+  // Where lines can show, in the top layer's coordinates: the clip window,
+  // or the whole plot range while clipping is off.
+  Rect visible_window() const { return clipping_ ? clip_ : kPlotRange; }
   void set_aspect(float a) { aspect_ = a; }
   float aspect() const { return aspect_; }
 

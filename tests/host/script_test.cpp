@@ -55,6 +55,14 @@ TEST(Script, ParsesEveryKindOfLine) {
   EXPECT_EQ(s.steps[16].kind, Kind::kClose);
 }
 
+TEST(Script, LinesOfOtherWhiteSpaceAreBlank) {
+  const Script s = parse_script("\f\n\v\r\r\n\t \r\nkey F1\r\r\nclose # end\f\n");
+  ASSERT_FALSE(s.error) << s.error->message;
+  ASSERT_EQ(s.steps.size(), 2u);
+  EXPECT_EQ(s.steps[0].line, 4);
+  EXPECT_EQ(s.steps[1].kind, ScriptStep::Kind::kClose);
+}
+
 TEST(Script, MalformedLinesAreRejectedWithTheirLineNumber) {
   const char* bad[] = {
       "key F13", "key", "key UP DOWN", "click 0 5", "click 3 81", "click 3", "pick 1", "pick 1 x",

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "host/program_exit.h"
 #include "kernel/clipping.h"
 #include "kernel_fixture.h"
@@ -44,6 +46,23 @@ TEST_F(KernelTest, DrawingClipsButThePenEndsAtTheUnclippedPoint) {
   k.gkclipon(0);
   k.gkdraw(10, 910);  // no clipping: from the pen, which stayed at (0, 900)
   EXPECT_EQ(records_after(before), (Lines{"line -1000 100 0 100", "line 0 100 0 500", "line 0 900 10 910"}));
+}
+
+TEST_F(KernelTest, PointsBeyondAllNumbersDrawNothingAndHarmNothing) {
+  Kernel& k = open();
+  const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+  for (const int clipping : {1, 0}) {
+    k.gkclipon(clipping);
+    const size_t before = records().size();
+    k.gkmove(0, 0);
+    k.gkdraw(inf, 10);
+    k.gkdraw(nan, nan);
+    k.gkdraw(100, 100);  // from a pen that has no place: nothing either
+    k.box_filled(nan, 0, 10, inf, 0);
+    k.gkmove(0, 0);
+    k.gkdraw(100, 100);
+    EXPECT_EQ(records_after(before).back(), "line 0 0 100 100") << clipping;
+  }
 }
 
 TEST_F(KernelTest, AspectFactorOnlyInTheTopLayer) {
