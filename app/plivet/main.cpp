@@ -1,5 +1,6 @@
 // plivet: the editor, in its window or headless from a script.
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include "host/qt/qt_window_system.h"
 #include "host/script.h"
 #include "host/scripted_window_system.h"
+#include "io/whole_file.h"
 #include "kernel/kernel.h"
 #include "options.h"
 #include "ui/toolkit.h"
@@ -44,7 +46,7 @@ void rescue_drawing(const plv::Editor& editor) {
   std::string path = editor.drawing_path.substr(0, editor.drawing_path.find_last_not_of(' ') + 1) + ".rescued";
   const plv::CommandFileHeader header{path, editor.setup_line, editor.date};
   const plv::CommandFileWrite written = plv::write_command_file(path, header, editor.drawing);
-  if (written.written) std::cerr << "plivet: the drawing was saved as " << path << "\n";
+  if (written.written()) std::cerr << "plivet: the drawing was saved as " << path << "\n";
   else std::cerr << "plivet: the drawing could not be saved: " << written.error << "\n";
 }
 
@@ -65,9 +67,16 @@ int run(plv::host::WindowSystem& window, const plv::app::Options& options) {
   }
 }
 
-// Every wait writes what the window shows: NNNN.txt or NNNN.png.
-void record_snapshots(plv::host::ScriptedWindowSystem& window, const fs::path& dir) {
-  fs::create_directories(dir);
+// Every wait writes what the window shows: NNNN.txt or NNNN.png. False
+// when the folder cannot be made.
+bool record_snapshots(plv::host::ScriptedWindowSystem& window, const fs::path& dir) {
+  std::error_code failed;
+  fs::create_directories(dir, failed);
+  if (failed || !fs::is_directory(dir, failed)) {
+    std::cerr << "plivet: cannot make the snapshot folder " << dir.string() << ": "
+              << (failed ? failed.message() : "a file of that name is in the way") << "\n";
+    return false;
+  }
   window.set_wait_observer([dir, n = 0](const plv::host::Frame& frame) mutable {
     char name[16];
     std::snprintf(name, sizeof name, "%04d", ++n);
@@ -75,9 +84,10 @@ void record_snapshots(plv::host::ScriptedWindowSystem& window, const fs::path& d
       std::string error;
       plv::host::write_png(*frame.picture, (dir / (std::string(name) + ".png")).string(), error);
     } else if (frame.text) {
-      std::ofstream(dir / (std::string(name) + ".txt")) << plv::host::screen_text(*frame.text);
+      plv::write_whole_file((dir / (std::string(name) + ".txt")).string(), plv::host::screen_text(*frame.text));
     }
   });
+  return true;
 }
 
 int run_headless(const plv::app::Options& options) {
@@ -94,13 +104,16 @@ int run_headless(const plv::app::Options& options) {
     return 2;
   }
   plv::host::ScriptedWindowSystem window(script.steps, options.width, options.height);
-  if (options.snapshots) record_snapshots(window, *options.snapshots);
+  if (options.snapshots && !record_snapshots(window, *options.snapshots)) return 2;
   return run(window, options);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A file grown past its size limit is a write error to report, not a
+  // reason for the process to die.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::string error;
   const auto options = plv::app::parse_options(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!options) {

@@ -1,7 +1,10 @@
 // plvtool: batch operations on graphics command files, with the editor's
 // own reading and writing code.
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -27,20 +30,32 @@ void usage() {
                "       plvtool render IN --primitives [--no-fit] [--size WxH]\n";
 }
 
-void report(const std::string& file, const std::vector<plv::SkippedLine>& skipped, const char* unit) {
-  for (const auto& s : skipped)
-    std::cerr << file << ":" << s.number << ": " << unit << " left out, " << s.problem << ": " << s.text << "\n";
+void report(const std::string& file, const std::vector<plv::SkippedLine>& lines, const char* what) {
+  for (const auto& s : lines) std::cerr << file << ":" << s.number << ": " << what << ", " << s.problem << ": " << s.text << "\n";
 }
 
-// Opens IN as the editor does; nothing when it cannot be read at all.
+// Opens IN as the editor does; nothing unless it was read whole.
 std::optional<plv::CommandFileRead> open_drawing(const std::string& path, plv::RecordStore& drawing) {
   plv::CommandFileRead read = plv::read_command_file(path, drawing);
-  if (!read.opened || !read.error.empty()) {
-    std::cerr << path << ": cannot read: " << read.error << "\n";
+  if (!read.opened()) {
+    const char* why = read.outcome == plv::ReadOutcome::kNotACommandFile ? "not a graphics command file" : "cannot read";
+    std::cerr << path << ": " << why << ": " << read.error << "\n";
     return std::nullopt;
   }
-  report(path, read.skipped, "line");
+  report(path, read.unread, "line kept unread (not drawn, written back as it stands)");
+  if (read.unknown.count > 0)
+    std::cerr << path << ":" << read.unknown.first << ": " << read.unknown.count
+              << " line(s) with codes the editor does not know; they are not written back\n";
   return read;
+}
+
+// Standard output that could not take everything is a failure.
+int finish_output() {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::cerr << "plvtool: cannot write the output: " << std::strerror(errno) << "\n";
+    return 1;
+  }
+  return 0;
 }
 
 int load(const std::string& path) {
@@ -49,12 +64,15 @@ int load(const std::string& path) {
   if (!read) return 1;
   std::string out;
   for (long n = 1; n <= drawing.count(); ++n) {
-    out += drawing.read(n).trimmed();
+    const plv::Record& record = drawing.read(n);
+    const auto kept = drawing.unread_line(record);
+    std::string_view text = kept ? *kept : record.trimmed();
+    out += text.substr(0, text.find_last_not_of(' ') + 1);
     out += '\n';
   }
   out += "SETUP:" + read->setup_line.value_or(std::string(plv::kDefaultSetupLine)) + "\n";
   std::fwrite(out.data(), 1, out.size(), stdout);
-  return read->skipped.empty() ? 0 : 1;
+  return finish_output();
 }
 
 std::optional<std::pair<int, int>> parse_size(const std::string& text) {
@@ -100,17 +118,25 @@ int save(const std::string& in, const std::string& out, const std::string& date,
   if (purge) plv::remove_deleted_graphics(drawing);
   const plv::CommandFileHeader header{out, read->setup_line.value_or(std::string(plv::kDefaultSetupLine)), date};
   const plv::CommandFileWrite written = plv::write_command_file(out, header, drawing);
-  report(in, written.skipped, "record");
-  if (!written.written) {
+  report(in, written.problems.skipped, "record left out");
+  if (written.outcome == plv::WriteOutcome::kValuesTooLarge) {
+    report(in, written.problems.too_large, "record holds a value the file form cannot hold");
+    std::cerr << out << ": not written\n";
+    return 1;
+  }
+  if (!written.written()) {
     std::cerr << written.error << "\n";
     return 1;
   }
-  return read->skipped.empty() && written.skipped.empty() ? 0 : 1;
+  return written.problems.skipped.empty() ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A file grown past its size limit is a write error to report, not a
+  // reason for the process to die.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     usage();

@@ -1,7 +1,8 @@
 #include "render.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "core/command_file.h"
@@ -11,6 +12,7 @@
 #include "host/png_writer.h"
 #include "host/program_exit.h"
 #include "host/scripted_window_system.h"
+#include "io/whole_file.h"
 #include "kernel/kernel.h"
 
 namespace plv::tool {
@@ -43,6 +45,10 @@ bool ends_with(const std::string& s, const std::string& suffix) {
 int write_output(const RenderRequest& request, const host::Host& host, const kernel::Kernel& kernel) {
   if (request.primitives) {
     for (const std::string& line : host::list_plot_records(host.picture().buffer().bytes())) std::cout << line << "\n";
+    if (!std::cout.flush()) {
+      std::cerr << "plvtool: cannot write the output: " << std::strerror(errno) << "\n";
+      return 1;
+    }
     return 0;
   }
   std::string error;
@@ -50,11 +56,8 @@ int write_output(const RenderRequest& request, const host::Host& host, const ker
     if (host::write_png(host.picture().bitmap(), request.output, error)) return 0;
   } else if (ends_with(request.output, ".pcx")) {
     const auto bytes = kernel.pcx_image();
-    std::ofstream out(request.output, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (out) return 0;
-    error = request.output + ": cannot write";
+    error = write_whole_file(request.output, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    if (error.empty()) return 0;
   } else {
     error = request.output + ": the picture can be written as .png or .pcx";
   }
@@ -67,16 +70,15 @@ int write_output(const RenderRequest& request, const host::Host& host, const ker
 int render(const RenderRequest& request) {
   RecordStore drawing;
   const CommandFileRead read = read_command_file(request.input, drawing);
-  if (!read.opened || !read.error.empty()) {
+  if (!read.opened()) {
     std::cerr << request.input << ": cannot read: " << read.error << "\n";
     return 1;
   }
-  for (const auto& s : read.skipped)
-    std::cerr << request.input << ":" << s.number << ": line left out, " << s.problem << ": " << s.text << "\n";
+  for (const auto& s : read.unread)
+    std::cerr << request.input << ":" << s.number << ": line not drawn, " << s.problem << ": " << s.text << "\n";
 
   host::ScriptedWindowSystem window({}, request.width, request.height);
-  const auto unused_settings = std::filesystem::temp_directory_path() / "plvtool-render-no-settings.ini";
-  host::Host host(window, unused_settings);
+  host::Host host(window, host::kNoHostSettings);  // the picture as the defaults draw it
   kernel::Kernel kernel(host, std::filesystem::current_path());
   StderrMessages messages(request.input);
   try {
@@ -91,7 +93,7 @@ int render(const RenderRequest& request) {
     return end.code == 0 ? 1 : end.code;
   }
   const int status = write_output(request, host, kernel);
-  return status != 0 ? status : (read.skipped.empty() ? 0 : 1);
+  return status != 0 ? status : (read.unread.empty() ? 0 : 1);
 }
 
 }  // namespace plv::tool

@@ -57,6 +57,12 @@ struct Editor {
   RenderState render;  // layers, view, aspect factor, colour mode and commands
 
   bool file_open = false;
+  // The last attempt to write the drawing failed, and none has succeeded
+  // since: the program then ends with a non-zero status.
+  bool last_write_failed = false;
+  // Settings never read (the program ended before it got there, or the
+  // file could not be read) are never written over.
+  bool settings_read = false;
   bool picture_not_drawn = true;
   int create_colour = 6;
   PasteTransform paste;

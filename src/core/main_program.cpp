@@ -72,7 +72,7 @@ void start_up(Editor& editor, files::FileSelection& selection, const std::option
                               argument ? std::optional<std::string_view>(*argument) : std::nullopt, true,
                               files::CheckMode::kNotBlank);
   take_choice(editor, selection);
-  read_settings_file(settings_file, editor);
+  editor.settings_read = read_settings_file(settings_file, editor);
 }
 
 void insist_on_a_drawing(Editor& editor) {

@@ -37,15 +37,20 @@ std::optional<long long> Record::get(IntField f) const { return fmt::read_int(te
 
 std::optional<double> Record::get(RealField f) const { return fmt::read_real(text(f.at), f.decimals); }
 
-void Record::put(IntField f, long long value) { fmt::write_int(at(f.at), f.at.width, value); }
-
-void Record::put(RealField f, double value) {
-  if (f.form == RealField::Exponent) fmt::write_exp(at(f.at), f.at.width, f.decimals, value);
-  else fmt::write_fixed(at(f.at), f.at.width, f.decimals, value);
+bool Record::put(IntField f, long long value) {
+  fmt::write_int(at(f.at), f.at.width, value);
+  return holds_number(f.at);
 }
 
-void Record::put_rounded(IntField f, double value) {
+bool Record::put(RealField f, double value) {
+  if (f.form == RealField::Exponent) fmt::write_exp(at(f.at), f.at.width, f.decimals, value);
+  else fmt::write_fixed(at(f.at), f.at.width, f.decimals, value);
+  return holds_number(f.at);
+}
+
+bool Record::put_rounded(IntField f, double value) {
   fmt::write_rounded_int(at(f.at), f.at.width, value);
+  return holds_number(f.at);
 }
 
 Record mark_deleted(const Record& live) {

@@ -51,10 +51,12 @@ class Record {
 
   std::optional<long long> get(IntField f) const;
   std::optional<double> get(RealField f) const;
-  void put(IntField f, long long value);
-  void put(RealField f, double value);
+  // Each returns false when the value does not fit and the field was
+  // filled with asterisks.
+  bool put(IntField f, long long value);
+  bool put(RealField f, double value);
   // A real written in an integer field, rounded halves away from zero.
-  void put_rounded(IntField f, double value);
+  bool put_rounded(IntField f, double value);
 
   char* data() { return chars_.data(); }
   const char* data() const { return chars_.data(); }
@@ -62,6 +64,7 @@ class Record {
   bool operator==(const Record&) const = default;
 
  private:
+  bool holds_number(Columns c) const { return text(c).find('*') == std::string_view::npos; }
   char* at(Columns c) { return chars_.data() + (c.first - 1); }
   const char* at(Columns c) const { return chars_.data() + (c.first - 1); }
 

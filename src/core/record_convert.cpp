@@ -1,5 +1,7 @@
 #include "core/record_convert.h"
 
+#include <cstdio>
+
 #include "core/record_layout.h"
 
 namespace plv {
@@ -18,27 +20,40 @@ bool is_same_in_both_forms(std::string_view code) {
   return code == "  " || one_of(code, {"DE", "EL", "LA", "CM", "SC", "QF"});
 }
 
+std::string columns_text(Columns c) { return "columns " + std::to_string(c.first) + "-" + std::to_string(c.last()); }
+
 std::string unreadable(std::string_view what, Columns c) {
-  return "cannot read the " + std::string(what) + " in columns " + std::to_string(c.first) + "-" +
-         std::to_string(c.last());
+  return "cannot read the " + std::string(what) + " in " + columns_text(c);
 }
 
-// Numbers go into real fields as they are and into integer fields rounded.
-void put_number(Record& r, RealField f, double v) { r.put(f, v); }
-void put_number(Record& r, IntField f, double v) { r.put_rounded(f, v); }
+std::string number_text(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.7g", v);
+  return text;
+}
+
+// Numbers go into real fields as they are and into integer fields rounded;
+// false when the value does not fit.
+bool put_number(Record& r, RealField f, double v) { return r.put(f, v); }
+bool put_number(Record& r, IntField f, double v) { return r.put_rounded(f, v); }
 
 // Copies numeric fields of `in` into other fields of `out`; false with a
-// problem when one cannot be read.
+// problem when one cannot be read or does not fit.
 template <class From, class To, size_t N>
 bool copy_numbers(const Record& in, const std::array<From, N>& from, const std::array<To, N>& to, Record& out,
-                  std::string& problem) {
+                  std::string& problem, ConversionProblem* kind = nullptr) {
   for (size_t i = 0; i < N; ++i) {
     const auto v = in.get(from[i]);
     if (!v) {
       problem = unreadable("coordinate", from[i].at);
+      if (kind) *kind = ConversionProblem::kUnreadable;
       return false;
     }
-    put_number(out, to[i], static_cast<double>(*v));
+    if (!put_number(out, to[i], static_cast<double>(*v))) {
+      problem = "the value " + number_text(static_cast<double>(*v)) + " does not fit " + columns_text(to[i].at);
+      if (kind) *kind = ConversionProblem::kDoesNotFit;
+      return false;
+    }
   }
   return true;
 }
@@ -88,6 +103,12 @@ StoredConversion to_stored_form(std::string_view file_line) {
     }
   }
   // Any other code: the record stays blank.
+  if (result.ok() && (code == "RB" || code == "RF")) {
+    // Reals read here may be larger than the file form holds: refuse what
+    // could not be written back.
+    const FileConversion back = to_file_form(result.record);
+    if (!back.ok()) result.problem = back.problem;
+  }
   if (!result.ok()) result.record = Record();
   return result;
 }
@@ -100,24 +121,31 @@ FileConversion to_file_form(const Record& stored) {
     out = stored;
   } else if (is_two_point(code)) {
     out.put_text(L::kCode, code);
-    copy_numbers(stored, L::stored::two_point::kPoints, L::file::two_point::kPoints, out, result.problem);
+    copy_numbers(stored, L::stored::two_point::kPoints, L::file::two_point::kPoints, out, result.problem, &result.kind);
     out.put_text(L::file::two_point::kTail, stored.text(L::stored::two_point::kTail));
   } else if (code == "CI") {
     out.put_text(L::kCode, code);
-    copy_numbers(stored, L::stored::circle::kValues, L::file::circle::kValues, out, result.problem);
+    copy_numbers(stored, L::stored::circle::kValues, L::file::circle::kValues, out, result.problem, &result.kind);
   } else if (code == "CH" || code == "ST") {
     if (stored.blank_in(L::stored::string::kWholeTail)) return result;
     out.put_text(L::kCode, code);
     const std::array<RealField, 2> from{L::stored::string::kX, L::stored::string::kY};
     const std::array<IntField, 2> to{L::file::string::kX, L::file::string::kY};
-    copy_numbers(stored, from, to, out, result.problem);
+    copy_numbers(stored, from, to, out, result.problem, &result.kind);
     out.put_text(L::file::string::kWholeTail, stored.text(L::stored::string::kWholeTail));
   } else if (code == "RB" || code == "RF") {
     out.put_text(L::kCode, code);
-    if (copy_numbers(stored, L::stored::box::kPoints, L::file::box::kPoints, out, result.problem) && code == "RF") {
+    if (copy_numbers(stored, L::stored::box::kPoints, L::file::box::kPoints, out, result.problem, &result.kind) &&
+        code == "RF") {
       const auto flags = stored.get(L::stored::box::kEdgeFlags);
-      if (flags) out.put(L::file::box::kEdgeFlags, *flags);
-      else result.problem = unreadable("edge flags", L::stored::box::kEdgeFlags.at);
+      if (!flags) {
+        result.problem = unreadable("edge flags", L::stored::box::kEdgeFlags.at);
+        result.kind = ConversionProblem::kUnreadable;
+      } else if (!out.put(L::file::box::kEdgeFlags, *flags)) {
+        result.problem = "the edge flags " + std::to_string(*flags) + " do not fit " +
+                         columns_text(L::file::box::kEdgeFlags.at);
+        result.kind = ConversionProblem::kDoesNotFit;
+      }
     }
   }
   if (!result.ok()) result.line = Record();

@@ -5,12 +5,20 @@
 // same in both forms live in `stored`.
 
 #include <array>
+#include <string_view>
 
 #include "core/record.h"
 
 namespace plv::layout {
 
 inline constexpr Columns kCode{1, 2};
+
+// A file line kept unread: a code no file can hold (files with NUL bytes
+// are refused) and the line's place in the store's list of kept lines.
+namespace unread {
+inline constexpr std::string_view kCode{"\0?", 2};
+inline constexpr IntField kIndex{{3, 10}};
+}  // namespace unread
 
 namespace deleted {
 inline constexpr Columns kLiveBody{1, kRecordLength - 2};  // what the "DE" record keeps

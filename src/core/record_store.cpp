@@ -31,6 +31,23 @@ void RecordStore::append(const Record& record) {
   new (slot_bytes(count_)) Record(record);  // a cleared store's old records are simply replaced
 }
 
+void RecordStore::append_unread(std::string_view line) {
+  Record marker;
+  marker.put_text(layout::kCode, layout::unread::kCode);
+  marker.put(layout::unread::kIndex, static_cast<long long>(unread_lines_.size()));
+  unread_lines_.emplace_back(line);
+  append(marker);
+}
+
+std::optional<std::string_view> RecordStore::unread_line(const Record& record) const {
+  if (!is_unread(record)) return std::nullopt;
+  const auto index = record.get(layout::unread::kIndex);
+  if (!index || *index < 0 || *index >= static_cast<long long>(unread_lines_.size())) return std::nullopt;
+  return unread_lines_[static_cast<size_t>(*index)];
+}
+
+bool is_unread(const Record& record) { return record.has_code(layout::unread::kCode); }
+
 long remove_deleted_graphics(RecordStore& store) {
   Record last_colour;
   long removed = 0;

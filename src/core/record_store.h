@@ -9,6 +9,9 @@
 #include <cstddef>
 #include <memory>
 #include <new>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/record.h"
@@ -24,7 +27,18 @@ class RecordStore {
   const Record& read(long n) const;
   void write(long n, const Record& record);
   void append(const Record& record);
-  void clear() { count_ = 0; }
+  void clear() {
+    count_ = 0;
+    unread_lines_.clear();
+  }
+
+  // A file line that could not be read as a record is kept exactly as it
+  // stood, to be written back in its place; its record is one that nothing
+  // draws, picks or selects.
+  void append_unread(std::string_view line);
+  // The line kept for an unread record; nothing for any other record.
+  std::optional<std::string_view> unread_line(const Record& record) const;
+  long unread_count() const { return static_cast<long>(unread_lines_.size()); }
 
   // Bytes held for records, in use or not.
   size_t capacity_bytes() const { return blocks_.size() * kBlockRecords * sizeof(Record); }
@@ -44,7 +58,11 @@ class RecordStore {
 
   std::vector<Block> blocks_;
   long count_ = 0;
+  std::vector<std::string> unread_lines_;
 };
+
+// The record standing for an unread line.
+bool is_unread(const Record& record);
 
 // Turns every "DE" record into "XX", and an "SC" record that repeats the
 // last colour record seen (in all 122 columns) into "XX". The count stays.

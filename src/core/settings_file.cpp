@@ -1,14 +1,15 @@
 #include "core/settings_file.h"
 
+#include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <utility>
 #include <vector>
 
 #include "core/field_format.h"
-#include "core/safe_file_writer.h"
+#include "core/record_layout.h"
+#include "io/regular_file.h"
+#include "io/safe_file_writer.h"
 #include "kernel/kernel.h"
 
 namespace plv {
@@ -28,6 +29,10 @@ inline constexpr Columns integer(int i) { return {kFirstValue + kIntWidth * i, k
 }  // namespace columns
 
 inline constexpr int kPathLength = kDrawingPathLength;
+// Values beyond this are no one's settings, and would overflow the
+// kernel's coordinates: they count as unreadable.
+inline constexpr double kLargestSetting = 1e30;
+inline constexpr size_t kLargestSettingsFile = 1 << 20;
 inline constexpr std::string_view kCommentLine = "CM SETUP FILE FOR PROGRAM PLIVET";
 
 std::string trimmed_right(std::string_view text) {
@@ -65,7 +70,7 @@ std::vector<double> leading_reals(std::string_view line, int count) {
   for (int i = 0; i < count; ++i) {
     const auto text = field_text(line, columns::real(i));
     const auto value = text ? fmt::read_real(*text, columns::kRealDecimals) : std::nullopt;
-    if (!value) break;
+    if (!value || std::fabs(*value) > kLargestSetting) break;
     values.push_back(*value);
   }
   return values;
@@ -80,6 +85,14 @@ std::vector<int> leading_ints(std::string_view line, int count) {
     values.push_back(static_cast<int>(*value));
   }
   return values;
+}
+
+// Only a palette colour can mark deleted or other-layer graphics: a mode
+// record there would clash with the drawing's own mode at every redraw.
+bool is_palette_colour(const Record& r) {
+  namespace C = layout::stored::colour;
+  const auto colour = r.get(C::kBarColour);
+  return r.has_code("SC") && r.text(C::kKeyword) == "BAR  " && colour && *colour >= 0 && *colour <= 15;
 }
 
 // A scale of 0 or less would divide by zero later: it counts as unreadable.
@@ -116,8 +129,8 @@ void read_value_line(std::string_view key, std::string_view line, Settings& s) {
   } else if (key == "L2") {
     assign(leading_reals(line, 3), {&s.layer.scale, &s.layer.x_shift, &s.layer.y_shift});
   } else if (key == "C1" || key == "C2") {
-    const auto text = field_text(line, columns::kColourCommand);
-    (key == "C1" ? s.deleted_colour : s.other_layer_colour) = Record(text.value_or(""));
+    const Record command(field_text(line, columns::kColourCommand).value_or(""));
+    if (is_palette_colour(command)) (key == "C1" ? s.deleted_colour : s.other_layer_colour) = command;
   } else if (key == "C3") {
     assign(leading_ints(line, 1), {&s.create_colour});
   } else if (key == "AS") {
@@ -195,13 +208,14 @@ void read_settings_text(std::string_view text, Settings& settings) {
   }
 }
 
-void read_settings_file(const std::filesystem::path& file, Editor& editor) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return;
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+bool read_settings_file(const std::filesystem::path& file, Editor& editor) {
+  const SmallFile read = read_small_regular_file(file.string(), kLargestSettingsFile);
+  if (read.missing) return true;
+  if (!read.error.empty()) return false;
   Settings settings = settings_of(editor);
-  read_settings_text(text, settings);
+  read_settings_text(read.text, settings);
   apply_settings(settings, editor);
+  return true;
 }
 
 std::string write_settings_file(const std::filesystem::path& file, const Editor& editor) {

@@ -42,8 +42,10 @@ std::string settings_text(const Settings& settings);
 // the later fields of its line as they were.
 void read_settings_text(std::string_view text, Settings& settings);
 
-// Reads the file into the editor; a missing file keeps every value.
-void read_settings_file(const std::filesystem::path& file, Editor& editor);
+// Reads the file into the editor; a missing file keeps every value. False
+// when something is there that could not be read (a directory, a device,
+// a file far too large, a read error): then nothing changes.
+bool read_settings_file(const std::filesystem::path& file, Editor& editor);
 // Writes the file so that the old one survives a failure; the error, or
 // empty on success.
 std::string write_settings_file(const std::filesystem::path& file, const Editor& editor);

@@ -31,6 +31,7 @@ bool drawing_exists(const Editor& editor) {
 }  // namespace
 
 void save_settings_files(Editor& editor, const std::filesystem::path& current_directory) {
+  if (!editor.settings_read) return;
   save_to(editor, current_directory / kSettingsFileName);
   // An empty start directory is the current one: the name alone, never "/name".
   const std::filesystem::path in_start = editor.start_directory / trimmed(editor.settings_name);
@@ -40,7 +41,9 @@ void save_settings_files(Editor& editor, const std::filesystem::path& current_di
 void shutdown(Editor& editor, const std::filesystem::path& current_directory) {
   save_settings_files(editor, current_directory);
   editor.ui.screen().clear();
-  editor.kernel.gkexit();
+  // A drawing whose last write failed was not saved: say so to whoever
+  // started the program.
+  editor.kernel.gkexit(editor.last_write_failed ? 1 : 0);
 }
 
 void shutdown(Editor& editor) {

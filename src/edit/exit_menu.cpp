@@ -40,7 +40,8 @@ void exit_menu(Editor& editor) {
     if (key == host::keys::kClose) editor.ui.end_program();
     if (key == host::keys::function_key(10)) return;
     if (key == host::keys::function_key(1)) {
-      if (editor.file_open) close_drawing(editor);
+      // A drawing that could not be written keeps the program running.
+      if (editor.file_open && !close_drawing(editor)) continue;
       editor.ui.end_program();
     }
   }

@@ -1,7 +1,6 @@
 #include "files/choose_file.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "files/file_name_list.h"
@@ -9,6 +8,7 @@
 #include "files/path_messages.h"
 #include "files/path_rules.h"
 #include "host/file_open_fields.h"
+#include "io/line_reader.h"
 #include "host/host.h"
 #include "ui/field_entry.h"
 #include "ui/left_justify.h"
@@ -22,7 +22,6 @@ constexpr int kBrowseKey = 1;
 constexpr int kExitKey = 3;
 constexpr int kContinueKey = 10;
 
-constexpr std::string_view kEnterAName = "PLEASE ENTER A FILE NAME.";
 constexpr std::string_view kCannotOpen = "ERROR: THE PROGRAM CANNOT OPEN THE FILE.";
 constexpr std::string_view kPathFollows = "THE DIRECTORY PATH AND FILE NAME ARE:";
 constexpr std::string_view kSpecifyAnother = "PLEASE SPECIFY A NEW DIRECTORY OR FILE NAME.";
@@ -71,9 +70,8 @@ void browse(ui::Toolkit& toolkit, FileSelection& selection, CheckMode check) {
 
 bool opens_for_reading(std::string_view path) {
   const std::string name(trimmed(path));
-  std::error_code ignored;
-  if (std::filesystem::is_directory(name, ignored)) return false;
-  return std::ifstream(name).is_open();
+  std::string ignored;
+  return open_regular_file(name, ignored) != nullptr;
 }
 
 void show_cannot_open(ui::Toolkit& toolkit, std::string_view path) {
@@ -97,11 +95,7 @@ bool accept(ui::Toolkit& toolkit, FileSelection& selection, const ChooseFileOpti
     selection.file_name = with_default_extension(selection.file_name, selection.default_extension);
     selection.join(toolkit.host());
   }
-  if (is_blank(selection.file_name)) {
-    toolkit.lines().set_message(kEnterAName);
-    ui::error_and_wait(toolkit);
-    return false;
-  }
+  if (is_blank(selection.file_name)) return false;  // the menu simply starts again
   if (!fits_path_width(selection.joined_path)) {
     show_path_too_long(toolkit, selection.joined_path);
     return false;
@@ -132,6 +126,7 @@ void choose_file(ui::Toolkit& toolkit, FileSelection& selection, const ChooseFil
         toolkit.end_program();
       case kContinueKey:
         if (accept(toolkit, selection, options)) return;
+        current = kDirectoryField;  // the menu starts again from the top
         break;
       default:
         break;  // the menu again

@@ -1,10 +1,10 @@
 #include "files/start_up.h"
 
-#include <fstream>
 #include <string>
 #include <system_error>
 
 #include "files/path_messages.h"
+#include "io/line_reader.h"
 
 namespace plv::files {
 namespace {
@@ -12,12 +12,13 @@ namespace {
 constexpr std::string_view kCommentCode = "CM ";
 constexpr std::string_view kFileCommentCode = "FC ";
 
+// Nothing from a file that is not a regular one, or whose first line is
+// beyond any path's length.
 std::string first_line(const std::filesystem::path& file) {
-  std::ifstream in(file);
-  std::string line;
-  if (!in || !std::getline(in, line)) return {};
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line;
+  LineReader in(file.string());
+  std::string_view line;
+  if (!in.next(line)) return {};
+  return std::string(line);
 }
 
 bool names_a_path(std::string_view line) { return !is_blank(line) && !line.starts_with(kCommentCode); }

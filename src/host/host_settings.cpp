@@ -1,14 +1,16 @@
 #include "host/host_settings.h"
 
 #include <charconv>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "host/ini_file.h"
+#include "io/regular_file.h"
+#include "io/safe_file_writer.h"
 
 namespace plv::host {
 namespace {
+
+constexpr size_t kLargestSettingsFile = 1 << 20;
 
 // The keys in the order they are written back.
 struct Key {
@@ -55,11 +57,9 @@ std::filesystem::path host_settings_path(const EnvironmentLookup& environment) {
 
 HostSettings read_host_settings(const std::filesystem::path& path, const HostSettings& defaults) {
   HostSettings settings = defaults;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return settings;
-  std::stringstream text;
-  text << in.rdbuf();
-  const IniFile ini = IniFile::parse(text.str());
+  const SmallFile file = read_small_regular_file(path.string(), kLargestSettingsFile);
+  if (!file.error.empty()) return settings;
+  const IniFile ini = IniFile::parse(file.text);
   for (const Key& key : kKeys) {
     if (const auto raw = ini.get(key.section, key.name)) {
       if (const auto number = whole_number(*raw)) settings.*key.field = *number;
@@ -71,32 +71,14 @@ HostSettings read_host_settings(const std::filesystem::path& path, const HostSet
 bool write_host_settings(const std::filesystem::path& path, const HostSettings& settings) {
   std::error_code error;
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
-  IniFile ini;
-  if (std::ifstream in(path, std::ios::binary); in) {
-    std::stringstream text;
-    text << in.rdbuf();
-    ini = IniFile::parse(text.str());
-  }
+  const SmallFile old = read_small_regular_file(path.string(), kLargestSettingsFile);
+  // A file that is there but cannot be read is left alone rather than lose what else it holds.
+  if (!old.error.empty() && !old.missing) return false;
+  IniFile ini = IniFile::parse(old.text);
   for (const Key& key : kKeys) ini.set(key.section, key.name, std::to_string(settings.*key.field));
-
-  // Written beside the file and renamed over it, so a failed write never
-  // leaves half a settings file behind.
-  std::filesystem::path temporary = path;
-  temporary += ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << ini.text();
-    out.close();
-    if (!out) {
-      std::filesystem::remove(temporary, error);
-      return false;
-    }
-  }
-  std::filesystem::rename(temporary, path, error);
-  if (!error) return true;
-  std::filesystem::remove(temporary, error);
-  return false;
+  SafeFileWriter out(path.string());
+  out.write(ini.text());
+  return out.commit();
 }
 
 }  // namespace plv::host

@@ -1,9 +1,8 @@
 #include "host/png_writer.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <zlib.h>
+
+#include "io/whole_file.h"
 
 namespace plv::host {
 namespace {
@@ -52,14 +51,8 @@ std::vector<std::uint8_t> encode_png(const Raster& raster) {
 
 bool write_png(const Raster& raster, const std::string& path, std::string& error) {
   const std::vector<std::uint8_t> bytes = encode_png(raster);
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    error = path + ": " + std::strerror(errno);
-    return false;
-  }
-  return true;
+  error = write_whole_file(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  return error.empty();
 }
 
 }  // namespace plv::host

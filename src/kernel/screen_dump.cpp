@@ -1,8 +1,8 @@
 #include "kernel/screen_dump.h"
 
-#include <fstream>
 #include <unordered_map>
 
+#include "io/whole_file.h"
 #include "kernel/kernel.h"
 
 namespace plv::kernel {
@@ -63,11 +63,9 @@ std::string Kernel::dump_screen() {
     return {};
   }
   const std::vector<uint8_t> bytes = pcx_image();
-  std::ofstream out(*path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    host_.message("Could not write the screen dump " + path->string());
+  const std::string error = write_whole_file(path->string(), {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  if (!error.empty()) {
+    host_.message("Could not write the screen dump: " + error);
     return {};
   }
   return path->string();

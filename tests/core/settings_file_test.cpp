@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "core/settings_file.h"
 #include "editor_fixture.h"
@@ -131,7 +132,18 @@ TEST(SettingsText, ColourCommandsAreBlankedAndTakeTenColumns) {
   const Settings s = read("\nC1 SC BAR   3 and more\nC2 SC BAR\n", before);
   EXPECT_EQ(s.deleted_colour, Record("SC BAR   3"));
   EXPECT_EQ(s.other_layer_colour, Record("SC BAR"));
+
+  // Only palette colours: a mode record there would clash with every
+  // drawing's own mode, and absurd numbers would overflow the picture.
+  const Settings kept = read("\nC1 SC MODE HOT\nC2 SC RGB  1  2  3\nAS  0.1000000E+32\nSC   0.2000000E+01 -0.1000000E+99\n", before);
+  EXPECT_EQ(kept.deleted_colour, before.deleted_colour);
+  EXPECT_EQ(kept.other_layer_colour, before.other_layer_colour);
+  EXPECT_EQ(kept.aspect, before.aspect);
+  EXPECT_EQ(kept.view.scale, 2);
+  EXPECT_EQ(kept.view.x_shift, before.view.x_shift);
 }
+
+namespace fs = std::filesystem;
 
 class SettingsFileTest : public EditorTest {};
 
@@ -159,6 +171,19 @@ TEST_F(SettingsFileTest, FileRoundTripThroughTheEditor) {
   EXPECT_EQ(kernel_->aspect(), 0.75f);
   EXPECT_EQ(fresh.render.work_layer, 4);
   EXPECT_EQ(fresh.create_colour, 3);
+
+  // Something at the path that is not a readable file: nothing changes,
+  // and the caller learns that the settings were not read.
+  Editor& third = open();
+  fs::remove(file);
+  fs::create_directory(file);
+  EXPECT_FALSE(read_settings_file(file, third));
+  fs::remove(file);
+  ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+  EXPECT_FALSE(read_settings_file(file, third));  // and does not wait for a writer
+  EXPECT_EQ(third.render.view.scale, 1.0);
+  fs::remove(file);
+  EXPECT_TRUE(read_settings_file(file, third));  // missing is fine
 }
 
 }  // namespace

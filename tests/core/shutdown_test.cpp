@@ -23,6 +23,7 @@ class ShutdownTest : public EditorTest {
     e.start_directory = start_;
     e.drawing_path = (dir_.path() / "drawings" / "site.plv").string();
     e.render.view = {2, 30, -40};
+    e.settings_read = true;
     return e;
   }
   void expect_exit(Editor& e) {
@@ -74,6 +75,21 @@ TEST_F(ShutdownTest, WithoutTheDrawingOnlyTheCurrentDirectoryAndFailuresAreTold)
   ASSERT_FALSE(ws_->messages().empty());
   EXPECT_NE(ws_->messages().back().text.find("plivet.set"), std::string::npos);
   EXPECT_TRUE(fs::exists(work_ / "plivet.set" / "in the way"));
+}
+
+TEST_F(ShutdownTest, SettingsNeverReadAreLeftAloneAndAnUnsavedDrawingEndsWithStatusOne) {
+  Editor& e = start();
+  testing::write_file(e.drawing_path, "drawing");
+  testing::write_file((work_ / "plivet.set").string(), "the user's settings");
+  e.settings_read = false;
+  e.last_write_failed = true;
+  try {
+    shutdown(e, work_);
+  } catch (const ProgramExit& exit) {
+    EXPECT_EQ(exit.code, 1);
+  }
+  EXPECT_EQ(testing::read_file((work_ / "plivet.set").string()), "the user's settings");
+  EXPECT_FALSE(fs::exists(start_ / "plivet.set"));
 }
 
 TEST_F(ShutdownTest, ClosingTheWindowAtAnyWaitRunsTheShutdown) {

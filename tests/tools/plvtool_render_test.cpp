@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include "support/temp_dir.h"
+#include "tools/tool_run.h"
 
 namespace plv {
 namespace {
@@ -10,17 +8,9 @@ namespace {
 using testing::read_file;
 using testing::TempDir;
 using testing::write_file;
+using Result = testing::ToolRun;
 
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-Result run(const TempDir& dir, const std::string& command) {
-  const std::string out = dir.file("out.txt"), err = dir.file("err.txt");
-  const int raw = std::system((command + " >" + out + " 2>" + err).c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, read_file(out), read_file(err)};
-}
+Result run(const TempDir& dir, const std::string& command) { return testing::run_shell(dir, command); }
 
 const std::string kTool = PLVTOOL_PATH;
 const std::string kHeader = "p\nGLIMPT EP      17.36      1.000 D M P\nDATE:  8-DEC-26\n";
