@@ -13,9 +13,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "core/command_file.h"
-#include "core/field_format.h"
-#include "core/translation_setup.h"
+#include "drawing/command_file.h"
+#include "text/field_format.h"
+#include "drawing/translation_setup.h"
 
 namespace {
 

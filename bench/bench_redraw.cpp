@@ -9,13 +9,13 @@
 #include <fstream>
 #include <string>
 
-#include "core/colour_messages.h"
-#include "core/field_format.h"
-#include "core/record_convert.h"
-#include "core/redraw.h"
+#include "kinds/colour_messages.h"
+#include "text/field_format.h"
+#include "drawing/record_convert.h"
+#include "render/redraw.h"
 #include "host/host.h"
 #include "host/program_exit.h"
-#include "host/scripted_window_system.h"
+#include "host/scripted/scripted_window_system.h"
 #include "kernel/kernel.h"
 
 namespace {

@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/command_file.h"
-#include "core/record_store.h"
-#include "core/translation_setup.h"
-#include "files/today.h"
+#include "drawing/command_file.h"
+#include "drawing/record_store.h"
+#include "drawing/translation_setup.h"
+#include "drawing/today.h"
 #include "render.h"
 
 namespace {

@@ -5,14 +5,14 @@
 #include <filesystem>
 #include <iostream>
 
-#include "core/command_file.h"
-#include "core/redraw.h"
+#include "drawing/command_file.h"
+#include "render/redraw.h"
 #include "host/host.h"
 #include "host/plot_listing.h"
-#include "host/png_writer.h"
+#include "image/png_writer.h"
 #include "host/program_exit.h"
-#include "host/scripted_window_system.h"
-#include "io/whole_file.h"
+#include "host/scripted/scripted_window_system.h"
+#include "text/whole_file.h"
 #include "kernel/kernel.h"
 
 namespace plv::tool {

@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "host/ini_file.h"
-#include "io/regular_file.h"
-#include "io/safe_file_writer.h"
+#include "text/regular_file.h"
+#include "text/safe_file_writer.h"
 
 namespace plv::host {
 namespace {

@@ -1,6 +1,6 @@
 #include "kernel/palette_screen.h"
 
-#include "core/field_format.h"
+#include "text/field_format.h"
 #include "kernel/kernel.h"
 
 namespace plv::kernel {

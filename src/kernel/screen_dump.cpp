@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "io/whole_file.h"
+#include "text/whole_file.h"
 #include "kernel/kernel.h"
 
 namespace plv::kernel {

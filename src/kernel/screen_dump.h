@@ -7,7 +7,7 @@
 
 #include "host/raster.h"
 #include "kernel/palettes.h"
-#include "kernel/pcx_writer.h"
+#include "image/pcx_writer.h"
 
 namespace plv::kernel {
 

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "core/decimal_digits.h"
-#include "core/field_format.h"
+#include "text/decimal_digits.h"
+#include "text/field_format.h"
 
 namespace plv::ui {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "session.h"
+#include "e2e/session.h"
 
 namespace plv::e2e {
 namespace {

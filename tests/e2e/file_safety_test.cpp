@@ -9,7 +9,7 @@
 #include <string>
 
 #include "e2e/session.h"
-#include "files/today.h"
+#include "drawing/today.h"
 
 namespace plv::e2e {
 namespace {

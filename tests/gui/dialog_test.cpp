@@ -1,7 +1,7 @@
 #include <QFileDialog>
 #include <QRadioButton>
 
-#include "gui_fixture.h"
+#include "gui/gui_fixture.h"
 #include "host/file_open_fields.h"
 #include "host/page_setup_fields.h"
 #include "host/qt/page_setup_dialog.h"

@@ -1,6 +1,6 @@
 #include <stdexcept>
 
-#include "gui_fixture.h"
+#include "gui/gui_fixture.h"
 
 namespace plv::host {
 namespace {

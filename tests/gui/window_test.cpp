@@ -2,7 +2,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "gui_fixture.h"
+#include "gui/gui_fixture.h"
 
 namespace plv::host {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "host/host.h"
-#include "host/scripted_window_system.h"
+#include "host/scripted/scripted_window_system.h"
 
 namespace plv::host {
 

@@ -1,4 +1,4 @@
-#include "host_fixture.h"
+#include "host/host_fixture.h"
 
 namespace plv::host {
 namespace {

@@ -2,7 +2,7 @@
 #include <sstream>
 
 #include "host/program_exit.h"
-#include "host_fixture.h"
+#include "host/host_fixture.h"
 
 namespace plv::host {
 namespace {

@@ -1,4 +1,4 @@
-#include "host/png_writer.h"
+#include "image/png_writer.h"
 
 #include <gtest/gtest.h>
 

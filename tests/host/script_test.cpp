@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "host/events.h"
-#include "host/script.h"
+#include "host/scripted/script.h"
 
 namespace plv::host {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "kernel/colour_rules.h"
-#include "kernel_fixture.h"
+#include "kernel/kernel_fixture.h"
 
 namespace plv::kernel {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "host/program_exit.h"
 #include "kernel/clipping.h"
-#include "kernel_fixture.h"
+#include "kernel/kernel_fixture.h"
 
 namespace plv::kernel {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "host/host.h"
 #include "host/plot_listing.h"
-#include "host/scripted_window_system.h"
+#include "host/scripted/scripted_window_system.h"
 #include "kernel/kernel.h"
 #include "support/temp_dir.h"
 

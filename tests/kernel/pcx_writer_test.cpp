@@ -1,4 +1,4 @@
-#include "kernel/pcx_writer.h"
+#include "image/pcx_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "host/raster.h"
 #include "kernel/screen_dump.h"
-#include "kernel_fixture.h"
+#include "kernel/kernel_fixture.h"
 
 namespace plv::kernel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "kernel/palette_screen.h"
 #include "kernel/version_screen.h"
-#include "kernel_fixture.h"
+#include "kernel/kernel_fixture.h"
 
 namespace plv::kernel {
 namespace {

@@ -1,6 +1,6 @@
 #include "host/program_exit.h"
 #include "ui/field_entry.h"
-#include "ui_fixture.h"
+#include "ui/ui_fixture.h"
 
 namespace plv::ui {
 namespace {

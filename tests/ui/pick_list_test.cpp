@@ -1,6 +1,6 @@
 #include "host/events.h"
 #include "ui/pick_list.h"
-#include "ui_fixture.h"
+#include "ui/ui_fixture.h"
 
 namespace plv::ui {
 namespace {

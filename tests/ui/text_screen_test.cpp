@@ -2,7 +2,7 @@
 
 #include "ui/left_justify.h"
 #include "ui/screen_layout.h"
-#include "ui_fixture.h"
+#include "ui/ui_fixture.h"
 
 namespace plv::ui {
 namespace {

@@ -1,0 +1,193 @@
+#include "drawing/command_file.h"
+
+#include <new>
+
+#include "drawing/record_convert.h"
+#include "drawing/record_layout.h"
+#include "drawing/translation_setup.h"
+
+namespace plv {
+namespace {
+
+inline constexpr int kPathLineLength = 80;
+inline constexpr int kDateLength = 9;
+inline constexpr std::string_view kDatePrefix = "DATE: ";
+inline constexpr std::string_view kSetupKey = "GLIMPT";
+inline constexpr std::string_view kSetupKeyInHeader = "GLIM";  // the header check looks at four letters
+inline constexpr std::string_view kDateKey = "DATE";
+
+std::string fixed_width(std::string_view text, size_t width) {
+  std::string s(text.substr(0, width));
+  s.resize(width, ' ');
+  return s;
+}
+
+bool is_mode_record(const Record& r) { return r.has_code("SC") && r.text(layout::stored::colour::kModeMark) == "M"; }
+bool is_plain_colour_record(const Record& r) { return r.has_code("SC") && !is_mode_record(r); }
+bool is_layer_record(const Record& r) { return r.has_code("LA"); }
+
+bool never_written(const Record& r) {
+  const std::string_view text = r.text();
+  return text.starts_with(kSetupKey) || text.starts_with(kDateKey) || r.has_code("  ") || r.has_code("XX");
+}
+
+bool is_blank_line(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
+
+// A byte-order mark of UTF-16 (or UTF-32): a text of wide characters.
+bool starts_wide(std::string_view line) {
+  return line.starts_with("\xFF\xFE") || line.starts_with("\xFE\xFF");
+}
+
+// What reading learns of the file as it goes.
+struct ReadState {
+  bool has_content = false;  // a non-blank line after the path line
+  bool looks_right = false;  // a record the drawing keeps, or a header line
+};
+
+void append_converted(std::string_view line, long line_number, RecordStore& drawing, CommandFileRead& result,
+                      ReadState& state) {
+  if (!is_blank_line(line)) state.has_content = true;
+  StoredConversion converted = to_stored_form(line);
+  if (!converted.ok()) {
+    // Kept as it stood, so that writing the drawing back loses nothing.
+    drawing.append_unread(line);
+    result.unread.push_back({line_number, std::string(line), converted.problem});
+    state.looks_right = true;
+    return;
+  }
+  drawing.append(converted.record);
+  if (!converted.record.has_code("  ")) state.looks_right = true;
+  else if (!is_blank_line(line)) result.unknown.add(line_number);  // dropped when written, by rule
+}
+
+void refuse(CommandFileRead& result, ReadOutcome outcome, std::string why) {
+  result.outcome = outcome;
+  result.error = std::move(why);
+}
+
+void read_lines(LineReader& in, RecordStore& drawing, CommandFileRead& result) {
+  ReadState state;
+  std::string_view line;
+  while (in.next(line)) {
+    const long number = in.line_number();
+    if (number == 1 && starts_wide(line)) return refuse(result, ReadOutcome::kNotACommandFile, "it is in UTF-16");
+    if (line.find('\0') != std::string_view::npos)
+      return refuse(result, ReadOutcome::kNotACommandFile, "line " + std::to_string(number) + " holds NUL bytes");
+    if (number == 1) continue;  // the path the file was written under
+    if (number <= 3) {
+      if (line.starts_with(kDateKey)) {
+        state.looks_right = true;
+        continue;
+      }
+      if (line.starts_with(kSetupKeyInHeader)) {
+        if (!result.setup_line) result.setup_line = fixed_width(line, kSetupLineLength);
+        state.looks_right = true;
+        continue;
+      }
+    } else if (line.starts_with(kSetupKey) || line.starts_with(kDateKey)) {
+      continue;
+    }
+    append_converted(line, number, drawing, result, state);
+  }
+  if (in.line_too_long()) return refuse(result, ReadOutcome::kNotACommandFile, in.error());
+  if (!in.error().empty()) return refuse(result, ReadOutcome::kReadFailed, in.error());
+  if (state.has_content && !state.looks_right)
+    return refuse(result, ReadOutcome::kNotACommandFile, "no line of it is a graphics command record");
+  result.outcome = ReadOutcome::kRead;
+}
+
+}  // namespace
+
+CommandFileRead read_command_file(LineReader& in, RecordStore& drawing) {
+  CommandFileRead result;
+  drawing.clear();
+  if (!in.ok()) {
+    refuse(result, ReadOutcome::kCannotOpen, in.error());
+    return result;
+  }
+  try {
+    read_lines(in, drawing, result);
+  } catch (const std::bad_alloc&) {
+    refuse(result, ReadOutcome::kOutOfMemory, "there is not enough memory to hold the drawing");
+  }
+  if (!result.opened()) {
+    drawing = RecordStore();  // nothing of a drawing read in part, and its memory back
+    result.unread.clear();
+    result.unknown = {};
+  }
+  return result;
+}
+
+CommandFileRead read_command_file(const std::string& path, RecordStore& drawing) {
+  LineReader in(path);
+  return read_command_file(in, drawing);
+}
+
+void command_file_lines(const CommandFileHeader& header, const RecordStore& drawing,
+                        const std::function<void(std::string_view)>& emit, WriteProblems& problems) {
+  emit(fixed_width(header.path_line, kPathLineLength));
+  emit(fixed_width(header.setup_line, kSetupLineLength));
+  emit(std::string(kDatePrefix) + fixed_width(header.date, kDateLength));
+
+  Record last_colour, last_layer;
+  const long count = drawing.count();
+  for (long n = 1; n <= count; ++n) {
+    const Record& record = drawing.read(n);
+    if (const auto kept = drawing.unread_line(record)) {
+      emit(*kept);
+      continue;
+    }
+    if (never_written(record)) continue;
+    if (is_mode_record(record)) {
+      emit(record.trimmed());
+      continue;
+    }
+    const bool colour = is_plain_colour_record(record);
+    if (colour || is_layer_record(record)) {
+      // Only the last of a run of colour (or layer) records is in force.
+      Record& last_written = colour ? last_colour : last_layer;
+      if (record == last_written) continue;
+      const auto same_kind = colour ? is_plain_colour_record : is_layer_record;
+      long run_end = n;
+      while (run_end < count && same_kind(drawing.read(run_end + 1))) ++run_end;
+      if (run_end == count) break;  // nothing follows for it to apply to
+      const Record& pending = drawing.read(run_end);
+      if (!(pending == last_written)) {
+        emit(pending.trimmed());
+        last_written = pending;
+      }
+      n = run_end;
+      continue;
+    }
+    const FileConversion converted = to_file_form(record);
+    if (converted.ok()) {
+      if (!converted.line.is_blank()) emit(converted.line.trimmed());
+    } else {
+      auto& list = converted.kind == ConversionProblem::kDoesNotFit ? problems.too_large : problems.skipped;
+      list.push_back({n, std::string(record.trimmed()), converted.problem});
+    }
+  }
+}
+
+CommandFileWrite write_command_file(const std::string& path, const CommandFileHeader& header,
+                                    const RecordStore& drawing) {
+  CommandFileWrite result;
+  SafeFileWriter out(path);
+  command_file_lines(header, drawing, [&out](std::string_view line) { out.write_line(line); }, result.problems);
+  if (!result.problems.too_large.empty()) {
+    // Asterisks would be written, and the next reading would lose the record.
+    result.outcome = WriteOutcome::kValuesTooLarge;
+    const SkippedLine& first = result.problems.too_large.front();
+    result.error = path + ": record " + std::to_string(first.number) + ": " + first.problem;
+    return result;  // the writer is dropped unused: the old file stays
+  }
+  if (out.commit()) {
+    result.outcome = WriteOutcome::kWritten;
+  } else {
+    result.outcome = out.failure() == WriteFailure::kCannotWrite ? WriteOutcome::kCannotWrite : WriteOutcome::kCannotOpen;
+    result.error = out.error();
+  }
+  return result;
+}
+
+}  // namespace plv

@@ -1,0 +1,72 @@
+#pragma once
+// A direct-access store of records numbered from 1: the drawing and the
+// buffer are two of these. Records are appended at count + 1 and rewritten
+// in place, never moved; clearing sets the count to 0.
+//
+// Records live in fixed blocks so that reading record n is an index and
+// growing never copies what is already stored.
+
+#include <cstddef>
+#include <memory>
+#include <new>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "drawing/record.h"
+
+namespace plv {
+
+class RecordStore {
+ public:
+  long count() const { return count_; }
+  bool empty() const { return count_ == 0; }
+
+  // 1 <= n <= count(); anything else throws std::out_of_range.
+  const Record& read(long n) const;
+  void write(long n, const Record& record);
+  void append(const Record& record);
+  void clear() {
+    count_ = 0;
+    unread_lines_.clear();
+  }
+
+  // A file line that could not be read as a record is kept exactly as it
+  // stood, to be written back in its place; its record is one that nothing
+  // draws, picks or selects.
+  void append_unread(std::string_view line);
+  // The line kept for an unread record; nothing for any other record.
+  std::optional<std::string_view> unread_line(const Record& record) const;
+  long unread_count() const { return static_cast<long>(unread_lines_.size()); }
+
+  // Bytes held for records, in use or not.
+  size_t capacity_bytes() const { return blocks_.size() * kBlockRecords * sizeof(Record); }
+
+ private:
+  static constexpr long kBlockRecords = 8192;
+  // Raw room for records: a record is built in its slot when appended, so
+  // a new block is never filled twice.
+  using Block = std::unique_ptr<std::byte[]>;
+
+  std::byte* slot_bytes(long n) const {
+    return blocks_[static_cast<size_t>((n - 1) / kBlockRecords)].get() + ((n - 1) % kBlockRecords) * sizeof(Record);
+  }
+  Record& slot(long n) { return *std::launder(reinterpret_cast<Record*>(slot_bytes(n))); }
+  const Record& slot(long n) const { return *std::launder(reinterpret_cast<const Record*>(slot_bytes(n))); }
+  void check(long n) const;
+
+  std::vector<Block> blocks_;
+  long count_ = 0;
+  std::vector<std::string> unread_lines_;
+};
+
+// The record standing for an unread line.
+bool is_unread(const Record& record);
+
+// Turns every "DE" record into "XX", and an "SC" record that repeats the
+// last colour record seen (in all 122 columns) into "XX". The count stays.
+// Returns how many records were removed.
+long remove_deleted_graphics(RecordStore& store);
+
+}  // namespace plv

@@ -1,0 +1,228 @@
+#include "drawing/settings_file.h"
+
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include "text/field_format.h"
+#include "drawing/record_layout.h"
+#include "text/regular_file.h"
+#include "text/safe_file_writer.h"
+#include "kernel/kernel.h"
+
+namespace plv {
+namespace {
+
+// Every settings line: a two-character key in columns 1-2, values from column 4.
+namespace columns {
+inline constexpr Columns kKey{1, 2};
+inline constexpr int kFirstValue = 4;
+inline constexpr int kRealWidth = 15, kRealDecimals = 7;  // E15.7
+inline constexpr int kIntWidth = 5;                        // I5
+inline constexpr int kNameWidth = 14;                      // A14
+inline constexpr Columns kColourCommand{kFirstValue, 10};  // A10 ...
+inline constexpr Columns kColourRecord{1, 10};             // ... from and to these record columns
+inline constexpr Columns real(int i) { return {kFirstValue + kRealWidth * i, kRealWidth}; }
+inline constexpr Columns integer(int i) { return {kFirstValue + kIntWidth * i, kIntWidth}; }
+}  // namespace columns
+
+inline constexpr int kPathLength = kDrawingPathLength;
+// Values beyond this are no one's settings, and would overflow the
+// kernel's coordinates: they count as unreadable.
+inline constexpr double kLargestSetting = 1e30;
+inline constexpr size_t kLargestSettingsFile = 1 << 20;
+inline constexpr std::string_view kCommentLine = "CM SETUP FILE FOR PROGRAM PLIVET";
+
+std::string trimmed_right(std::string_view text) {
+  const size_t end = text.find_last_not_of(' ');
+  return std::string(end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1));
+}
+
+std::string reals_line(std::string_view key, std::initializer_list<double> values) {
+  std::string line = std::string(key) + ' ';
+  for (double v : values) line += fmt::exp_text(columns::kRealWidth, columns::kRealDecimals, v);
+  return line;
+}
+
+std::string ints_line(std::string_view key, std::initializer_list<int> values) {
+  std::string line = std::string(key) + ' ';
+  for (int v : values) line += fmt::int_text(columns::kIntWidth, v);
+  return line;
+}
+
+std::string text_line(std::string_view key, std::string_view text, int width) {
+  std::string field(static_cast<size_t>(width), ' ');
+  fmt::write_text(field.data(), width, text);
+  return std::string(key) + ' ' + field;
+}
+
+// A field's text; nothing when the line ends before the field begins.
+std::optional<std::string_view> field_text(std::string_view line, Columns c) {
+  if (line.size() < static_cast<size_t>(c.first)) return std::nullopt;
+  return line.substr(static_cast<size_t>(c.first - 1), static_cast<size_t>(c.width));
+}
+
+// The line's leading real fields up to the first that cannot be read.
+std::vector<double> leading_reals(std::string_view line, int count) {
+  std::vector<double> values;
+  for (int i = 0; i < count; ++i) {
+    const auto text = field_text(line, columns::real(i));
+    const auto value = text ? fmt::read_real(*text, columns::kRealDecimals) : std::nullopt;
+    if (!value || std::fabs(*value) > kLargestSetting) break;
+    values.push_back(*value);
+  }
+  return values;
+}
+
+std::vector<int> leading_ints(std::string_view line, int count) {
+  std::vector<int> values;
+  for (int i = 0; i < count; ++i) {
+    const auto text = field_text(line, columns::integer(i));
+    const auto value = text ? fmt::read_int(*text) : std::nullopt;
+    if (!value || *value < INT16_MIN || *value > INT16_MAX) break;
+    values.push_back(static_cast<int>(*value));
+  }
+  return values;
+}
+
+// Only a palette colour can mark deleted or other-layer graphics: a mode
+// record there would clash with the drawing's own mode at every redraw.
+bool is_palette_colour(const Record& r) {
+  namespace C = layout::stored::colour;
+  const auto colour = r.get(C::kBarColour);
+  return r.has_code("SC") && r.text(C::kKeyword) == "BAR  " && colour && *colour >= 0 && *colour <= 15;
+}
+
+// A scale of 0 or less would divide by zero later: it counts as unreadable.
+template <typename T>
+void drop_from_nonpositive(std::vector<T>& values, size_t index) {
+  if (values.size() > index && values[index] <= 0) values.resize(index);
+}
+
+template <typename T>
+void assign(const std::vector<T>& values, std::initializer_list<T*> targets) {
+  size_t i = 0;
+  for (T* target : targets) {
+    if (i == values.size()) return;
+    *target = values[i++];
+  }
+}
+
+void read_value_line(std::string_view key, std::string_view line, Settings& s) {
+  if (key == "SC") {
+    auto v = leading_reals(line, 3);
+    drop_from_nonpositive(v, 0);
+    assign(v, {&s.view.scale, &s.view.x_shift, &s.view.y_shift});
+  } else if (key == "B1") {
+    assign(leading_reals(line, 2), {&s.paste.shift_x, &s.paste.shift_y});
+  } else if (key == "B2") {
+    auto v = leading_reals(line, 2);
+    drop_from_nonpositive(v, 0);
+    drop_from_nonpositive(v, 1);
+    assign(v, {&s.paste.scale_x, &s.paste.scale_y});
+  } else if (key == "B3") {
+    assign(leading_reals(line, 3), {&s.paste.rotation, &s.paste.cos, &s.paste.sin});
+  } else if (key == "L1") {
+    assign(leading_ints(line, 3), {&s.work_layer, &s.also_draw_layer, &s.layer.layer});
+  } else if (key == "L2") {
+    assign(leading_reals(line, 3), {&s.layer.scale, &s.layer.x_shift, &s.layer.y_shift});
+  } else if (key == "C1" || key == "C2") {
+    const Record command(field_text(line, columns::kColourCommand).value_or(""));
+    if (is_palette_colour(command)) (key == "C1" ? s.deleted_colour : s.other_layer_colour) = command;
+  } else if (key == "C3") {
+    assign(leading_ints(line, 1), {&s.create_colour});
+  } else if (key == "AS") {
+    auto v = leading_reals(line, 1);
+    drop_from_nonpositive(v, 0);
+    assign(v, {&s.aspect});
+  }
+}
+
+}  // namespace
+
+Settings settings_of(const Editor& e) {
+  Settings s;
+  s.drawing_path = trimmed_right(std::string_view(e.drawing_path).substr(0, kPathLength));
+  s.drawing_name = e.drawing_name;
+  s.view = e.render.view;
+  s.paste = e.paste;
+  s.work_layer = e.render.work_layer;
+  s.also_draw_layer = e.render.also_draw_layer;
+  s.layer = e.render.layer;
+  s.deleted_colour = e.render.deleted_colour;
+  s.other_layer_colour = e.render.other_layer_colour;
+  s.create_colour = e.create_colour;
+  s.aspect = e.render.aspect;
+  return s;
+}
+
+void apply_settings(const Settings& s, Editor& e) {
+  e.render.view = s.view;
+  e.paste = s.paste;
+  e.render.work_layer = s.work_layer;
+  e.render.also_draw_layer = s.also_draw_layer;
+  e.render.layer = s.layer;
+  e.render.deleted_colour = s.deleted_colour;
+  e.render.other_layer_colour = s.other_layer_colour;
+  e.create_colour = s.create_colour;
+  // The drawing and the pointer operations stretch screen y alike.
+  e.render.aspect = static_cast<float>(s.aspect);
+  e.kernel.set_aspect(e.render.aspect);
+}
+
+std::string settings_text(const Settings& s) {
+  const std::vector<std::string> lines = {
+      s.drawing_path.substr(0, std::min<size_t>(s.drawing_path.size(), kPathLength)),
+      std::string(kCommentLine),
+      text_line("FI", s.drawing_name, columns::kNameWidth),
+      reals_line("SC", {s.view.scale, s.view.x_shift, s.view.y_shift}),
+      reals_line("B1", {s.paste.shift_x, s.paste.shift_y}),
+      reals_line("B2", {s.paste.scale_x, s.paste.scale_y}),
+      reals_line("B3", {s.paste.rotation, s.paste.cos, s.paste.sin}),
+      ints_line("L1", {s.work_layer, s.also_draw_layer, s.layer.layer}),
+      reals_line("L2", {s.layer.scale, s.layer.x_shift, s.layer.y_shift}),
+      text_line("C1", s.deleted_colour.text(columns::kColourRecord), columns::kColourCommand.width),
+      text_line("C2", s.other_layer_colour.text(columns::kColourRecord), columns::kColourCommand.width),
+      ints_line("C3", {s.create_colour}),
+      reals_line("AS", {s.aspect}),
+      "EN",
+  };
+  std::string text;
+  for (const auto& line : lines) text += line + '\n';
+  return text;
+}
+
+void read_settings_text(std::string_view text, Settings& settings) {
+  bool first = true;
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (std::exchange(first, false)) continue;  // the drawing path, whatever it holds
+    const std::string_view key = line.substr(0, static_cast<size_t>(columns::kKey.width));
+    if (key == "EN") return;
+    read_value_line(key, line, settings);
+  }
+}
+
+bool read_settings_file(const std::filesystem::path& file, Editor& editor) {
+  const SmallFile read = read_small_regular_file(file.string(), kLargestSettingsFile);
+  if (read.missing) return true;
+  if (!read.error.empty()) return false;
+  Settings settings = settings_of(editor);
+  read_settings_text(read.text, settings);
+  apply_settings(settings, editor);
+  return true;
+}
+
+std::string write_settings_file(const std::filesystem::path& file, const Editor& editor) {
+  SafeFileWriter writer(file.string());
+  writer.write(settings_text(settings_of(editor)));
+  if (!writer.commit()) return writer.error();
+  return {};
+}
+
+}  // namespace plv

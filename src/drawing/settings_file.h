@@ -1,0 +1,53 @@
+#pragma once
+// The editor's settings file "plivet.set": the view, layer, paste and colour
+// settings kept from one run to the next, as fourteen keyed lines.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "editor/editor.h"
+#include "drawing/record.h"
+#include "kinds/render_state.h"
+
+namespace plv {
+
+// One name for the reader and the writer, so that they always meet.
+inline constexpr std::string_view kSettingsFileName = "plivet.set";
+
+// What the settings file holds, apart from the editor.
+struct Settings {
+  std::string drawing_path;  // written only: the first line
+  std::string drawing_name;  // written only: "FI"
+  ViewTransform view;
+  PasteTransform paste;
+  int work_layer = 0;
+  int also_draw_layer = 0;
+  LayerTransform layer;  // the current layer and its transform
+  Record deleted_colour{"SC BAR   8"};
+  Record other_layer_colour{"SC BAR  12"};
+  int create_colour = 6;
+  double aspect = 1.0;
+};
+
+Settings settings_of(const Editor& editor);
+// Everything the file is read for; the drawing name and path stay.
+void apply_settings(const Settings& settings, Editor& editor);
+
+// The fourteen lines, each ending in a newline.
+std::string settings_text(const Settings& settings);
+// The values found in the text replace those in `settings`. The first line
+// is skipped whatever it holds; reading stops at "EN". A field that cannot
+// be read (or is missing, or a scale that is not positive) leaves it and
+// the later fields of its line as they were.
+void read_settings_text(std::string_view text, Settings& settings);
+
+// Reads the file into the editor; a missing file keeps every value. False
+// when something is there that could not be read (a directory, a device,
+// a file far too large, a read error): then nothing changes.
+bool read_settings_file(const std::filesystem::path& file, Editor& editor);
+// Writes the file so that the old one survives a failure; the error, or
+// empty on success.
+std::string write_settings_file(const std::filesystem::path& file, const Editor& editor);
+
+}  // namespace plv

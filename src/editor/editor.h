@@ -1,0 +1,85 @@
+#pragma once
+// The editor's run-long state: the drawing and the buffer, the view and
+// layer settings, colours, remembered settings and the open drawing's
+// name. Menus receive the editor by reference; nothing else holds state.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "drawing/record_store.h"
+#include "kinds/render_state.h"
+#include "drawing/translation_setup.h"
+
+namespace plv::kernel {
+class Kernel;
+}
+namespace plv::ui {
+class Toolkit;
+}
+
+namespace plv {
+
+inline constexpr int kDrawingNameLength = 14;
+inline constexpr int kDirectoryLength = 66;
+inline constexpr int kDrawingPathLength = 80;
+
+// Shift, scale and rotation the paste menu applies to the buffer.
+struct PasteTransform {
+  double shift_x = 0, shift_y = 0;
+  double scale_x = 1, scale_y = 1;
+  double rotation = 0, cos = 1, sin = 0;  // degrees, and its cosine and sine
+};
+
+// Corners of a box in plot coordinates.
+struct PlotBox {
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// How a menu asks for a file on the directory and file name menu.
+struct ChooseFileFlags {
+  bool list_first = false;
+  bool apply_default_extension = true;
+  int check_mode = 0;  // -1 no check, 0 a name is needed, 1 the file must exist
+  bool show_version = false;
+};
+
+struct Editor {
+  Editor(kernel::Kernel& kernel, ui::Toolkit& ui, std::filesystem::path start_directory)
+      : kernel(kernel), ui(ui), start_directory(std::move(start_directory)) {}
+
+  kernel::Kernel& kernel;
+  ui::Toolkit& ui;
+  std::filesystem::path start_directory;  // where the program was started
+
+  RecordStore drawing;
+  RecordStore buffer;
+  RenderState render;  // layers, view, aspect factor, colour mode and commands
+
+  bool file_open = false;
+  // The last attempt to write the drawing failed, and none has succeeded
+  // since: the program then ends with a non-zero status.
+  bool last_write_failed = false;
+  // Settings never read (the program ended before it got there, or the
+  // file could not be read) are never written over.
+  bool settings_read = false;
+  bool picture_not_drawn = true;
+  int create_colour = 6;
+  PasteTransform paste;
+  PlotBox zoom_box{-1000, -700, 1000, 700};
+  std::string setup_line{kDefaultSetupLine};
+
+  // The open drawing: name with extension, directory, and the two joined.
+  std::string drawing_name = std::string(kDrawingNameLength, ' ');
+  std::string directory = std::string(kDirectoryLength, ' ');
+  std::string drawing_path = std::string(kDrawingPathLength, ' ');
+  std::string extension = "plv";
+  std::string settings_name = "plivet.set";
+  std::string date;  // today, 9 characters
+
+  // Shows the directory and file name menu and copies the chosen name,
+  // directory and joined path into the fields above.
+  std::function<void(const ChooseFileFlags&)> choose_file;
+};
+
+}  // namespace plv

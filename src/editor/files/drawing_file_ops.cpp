@@ -1,0 +1,228 @@
+#include "editor/files/drawing_file_ops.h"
+
+#include <filesystem>
+#include <fstream>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "drawing/command_file.h"
+#include "drawing/record_layout.h"
+#include "ui/messages.h"
+#include "ui/screen_lines.h"
+#include "ui/toolkit.h"
+
+namespace plv {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Columns of the first record of a new drawing: "CM ", name, date.
+inline constexpr Columns kNewDrawingKey{1, 3};
+inline constexpr Columns kNewDrawingName{4, kDrawingNameLength};
+inline constexpr Columns kNewDrawingDate{20, 9};
+
+std::string trimmed(const std::string& s) {
+  const size_t end = s.find_last_not_of(' ');
+  return end == std::string::npos ? std::string() : s.substr(0, end + 1);
+}
+
+// A message line with a value written from a given column.
+std::string with_value_at(std::string_view text, int column, std::string_view value) {
+  std::string line = ui::padded(text);
+  line.replace(static_cast<size_t>(column - 1), value.size(), value);
+  return ui::padded(line);
+}
+
+enum class Ending { kNoWait, kWait };
+
+// Lines one under another from the top of a cleared screen; with a wait,
+// the last one is followed by the prompt and a key.
+void show_lines(Editor& editor, const std::vector<std::string>& lines, Ending ending) {
+  ui::Toolkit& tk = editor.ui;
+  tk.lines().set_message(lines.front());
+  ui::begin_messages(tk);
+  for (size_t i = 1; i < lines.size(); ++i) {
+    tk.lines().set_message(lines[i]);
+    if (i + 1 == lines.size() && ending == Ending::kWait) ui::message_and_wait(tk);
+    else ui::next_message(tk);
+  }
+  if (lines.size() == 1 && ending == Ending::kWait) tk.wait_any_key();
+}
+
+void error_and_wait(Editor& editor, std::string_view text) {
+  editor.ui.lines().set_message(text);
+  ui::error_and_wait(editor.ui);
+}
+
+std::string upper(std::string_view text) {
+  std::string s(text);
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// The cause in an error that begins with the file's path.
+std::string cause(const std::string& error, const std::string& path) {
+  const std::string prefix = path + ": ";
+  return upper(error.starts_with(prefix) ? std::string_view(error).substr(prefix.size()) : std::string_view(error));
+}
+
+void ask_for_another_path(Editor& editor, std::string_view first_line, const std::string& why = {}) {
+  std::vector<std::string> lines{std::string(first_line), "DIRECTORY AND FILE NAME:", trimmed(editor.drawing_path)};
+  if (!why.empty()) lines.push_back(why + ".");
+  lines.push_back("SPECIFY A NEW DIRECTORY PATH.");
+  show_lines(editor, lines, Ending::kWait);
+  editor.choose_file({false, true, 0, false});
+}
+
+bool create_empty_file(const std::string& path) {
+  std::error_code ec;
+  if (fs::exists(path, ec)) return false;
+  std::ofstream out(path);
+  return static_cast<bool>(out);
+}
+
+// "5 LINES ..." or "1 LINE ...": the count with the noun that fits it.
+std::string counted(long count, std::string_view one, std::string_view many) {
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+std::string which(long count, std::string_view noun, long first) {
+  return count == 1 ? " (" + std::string(noun) + " " + std::to_string(first) + ")."
+                    : " (THE FIRST IS " + std::string(noun) + " " + std::to_string(first) + ").";
+}
+
+// What opening did with lines it could not take as they are.
+void report_lines_not_read(Editor& editor, const CommandFileRead& read) {
+  std::vector<std::string> lines;
+  const long unread = static_cast<long>(read.unread.size());
+  if (unread > 0) {
+    lines.push_back(counted(unread, "LINE", "LINES") + " OF THE FILE COULD NOT BE READ" +
+                    which(unread, "LINE", read.unread.front().number));
+    lines.push_back(unread == 1 ? "IT IS KEPT UNREAD: NOT DRAWN, BUT WRITTEN BACK AS IT STANDS."
+                                : "THEY ARE KEPT UNREAD: NOT DRAWN, BUT WRITTEN BACK AS THEY STAND.");
+  }
+  if (read.unknown.count > 0) {
+    lines.push_back(counted(read.unknown.count, "LINE HAS A CODE", "LINES HAVE CODES") +
+                    " THE EDITOR DOES NOT KNOW" + which(read.unknown.count, "LINE", read.unknown.first));
+    lines.push_back(read.unknown.count == 1 ? "IT WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN."
+                                            : "THEY WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN.");
+  }
+  if (!lines.empty()) show_lines(editor, lines, Ending::kWait);
+}
+
+std::string_view refusal_heading(ReadOutcome outcome) {
+  switch (outcome) {
+    case ReadOutcome::kReadFailed: return "ERROR: THE FILE COULD NOT BE READ TO ITS END.";
+    case ReadOutcome::kNotACommandFile: return "ERROR: THIS IS NOT A GRAPHICS COMMAND FILE.";
+    case ReadOutcome::kOutOfMemory: return "ERROR: NOT ENOUGH MEMORY TO READ THE FILE.";
+    default: return "ERROR: CANNOT OPEN THE FILE";
+  }
+}
+
+// True when the file was read whole into the drawing; otherwise the user
+// has been told why and asked for another path.
+bool read_existing(Editor& editor, const std::string& path) {
+  show_lines(editor, {with_value_at("READING FILE:", 15, editor.drawing_name)}, Ending::kNoWait);
+  const CommandFileRead read = read_command_file(path, editor.drawing);
+  if (!read.opened()) {
+    ask_for_another_path(editor, refusal_heading(read.outcome), upper(read.error));
+    return false;
+  }
+  if (read.setup_line) editor.setup_line = *read.setup_line;
+  report_lines_not_read(editor, read);
+  return true;
+}
+
+void report_records_left_out(Editor& editor, const std::vector<SkippedLine>& skipped) {
+  if (skipped.empty()) return;
+  const long count = static_cast<long>(skipped.size());
+  show_lines(editor,
+             {"ERROR READING THE DIRECT-ACCESS FILE",
+              counted(count, "RECORD", "RECORDS") + (count == 1 ? " WAS" : " WERE") + " LEFT OUT" +
+                  which(count, "RECORD", skipped.front().number)},
+             Ending::kWait);
+}
+
+void report_values_too_large(Editor& editor, const std::vector<SkippedLine>& too_large) {
+  const long count = static_cast<long>(too_large.size());
+  const SkippedLine& first = too_large.front();
+  show_lines(editor,
+             {count == 1 ? "ERROR: RECORD " + std::to_string(first.number) + " HOLDS A VALUE TOO LARGE FOR THE FILE."
+                         : "ERROR: " + std::to_string(count) + " RECORDS HOLD VALUES TOO LARGE FOR THE FILE" +
+                               which(count, "RECORD", first.number),
+              "RECORD " + std::to_string(first.number) + ": " + upper(first.problem) + ".",
+              "THE DRAWING WAS NOT WRITTEN; THE FILE ON DISC IS AS IT WAS."},
+             Ending::kWait);
+}
+
+}  // namespace
+
+void start_new_drawing(Editor& editor) {
+  editor.drawing.clear();
+  Record title;
+  title.put_text(kNewDrawingKey, "CM ");
+  title.put_text(kNewDrawingName, editor.drawing_name);
+  title.put_text(kNewDrawingDate, editor.date);
+  editor.drawing.append(title);
+  editor.drawing.append(Record("CM"));
+  editor.drawing.append(Record("SC MODE BAR"));
+  editor.drawing.append(Record("SC BAR   7"));
+}
+
+void open_drawing(Editor& editor) {
+  if (editor.file_open) return error_and_wait(editor, "ERROR >> INPUT FILE ALREADY OPEN !");
+  show_lines(editor, {"OPEN A GRAPHICS COMMAND FILE FOR INPUT."}, Ending::kNoWait);
+  while (trimmed(editor.drawing_name).empty()) {
+    show_lines(editor, {"ERROR: TO OPEN A FILE YOU MUST GIVE THE NAME", "OF THE FILE."}, Ending::kWait);
+    editor.choose_file({false, true, 0, false});
+  }
+  editor.file_open = true;
+  for (;;) {
+    const std::string path = trimmed(editor.drawing_path);
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (fs::exists(status) && !fs::is_directory(status)) {
+      if (read_existing(editor, path)) return;
+    } else if (!fs::exists(status) && create_empty_file(path)) {
+      start_new_drawing(editor);
+      return;
+    } else {
+      ask_for_another_path(editor, "ERROR: CANNOT CREATE A NEW FILE.");
+    }
+  }
+}
+
+bool write_drawing(Editor& editor) {
+  for (;;) {
+    show_lines(editor, {with_value_at("WRITING THE DRAWING FILE:", 27, editor.drawing_name)}, Ending::kNoWait);
+    const std::string path = trimmed(editor.drawing_path);
+    const CommandFileHeader header{editor.drawing_path, editor.setup_line, editor.date};
+    const CommandFileWrite written = write_command_file(path, header, editor.drawing);
+    report_records_left_out(editor, written.problems.skipped);
+    editor.last_write_failed = !written.written();
+    switch (written.outcome) {
+      case WriteOutcome::kWritten: return true;
+      case WriteOutcome::kValuesTooLarge: report_values_too_large(editor, written.problems.too_large); return false;
+      case WriteOutcome::kCannotWrite: ask_for_another_path(editor, "ERROR: CANNOT WRITE THE FILE", cause(written.error, path)); break;
+      case WriteOutcome::kCannotOpen: ask_for_another_path(editor, "ERROR: CANNOT OPEN THE FILE", cause(written.error, path)); break;
+    }
+  }
+}
+
+bool close_drawing(Editor& editor) {
+  show_lines(editor, {"CLOSE THE DRAWING FILE..."}, Ending::kNoWait);
+  if (!write_drawing(editor)) return false;
+  editor.file_open = false;
+  editor.drawing_name.assign(kDrawingNameLength, ' ');
+  return true;
+}
+
+void quit_drawing(Editor& editor) {
+  editor.drawing.clear();
+  editor.drawing_name.assign(kDrawingNameLength, ' ');
+  editor.file_open = false;
+  editor.last_write_failed = false;
+}
+
+}  // namespace plv

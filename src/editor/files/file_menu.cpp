@@ -1,0 +1,90 @@
+#include "editor/files/file_menu.h"
+
+#include <string_view>
+#include <vector>
+
+#include "editor/files/drawing_file_ops.h"
+#include "editor/files/translation_setup_menu.h"
+#include "host/events.h"
+#include "kernel/kernel.h"
+#include "ui/messages.h"
+#include "ui/screen_layout.h"
+#include "ui/screen_lines.h"
+#include "ui/text_screen.h"
+#include "ui/toolkit.h"
+
+namespace plv {
+namespace {
+
+constexpr std::string_view kNameLabel = "                    DRAWING FILE NAME:";
+constexpr int kNameColumn = 42;
+constexpr std::string_view kNoDrawing = "                    THERE IS NO DRAWING FILE OPEN.";
+constexpr std::string_view kHelp = "                    F1 = HELP";
+constexpr std::string_view kClose = "                    F2 = CLOSE THE DRAWING FILE";
+constexpr std::string_view kOpen = "                    F2 = OPEN A DRAWING FILE";
+constexpr std::string_view kWrite = "                    F3 = WRITE THE DRAWING TO DISC WITHOUT CLOSING IT";
+constexpr std::string_view kRemove = "                    F4 = REMOVE ALL THE DELETED GRAPHICS FROM THE FILE";
+constexpr std::string_view kQuit = "                    F6 = QUIT THE DRAWING WITHOUT SAVING IT.";
+constexpr std::string_view kSetup = "                    F8 = SET UP THE GLIMPT TRANSLATION PARAMETERS.";
+constexpr std::string_view kReturn = "                    F10= RETURN TO THE MAIN MENU.";
+
+void show_file_menu(Editor& editor) {
+  ui::TextScreen& screen = editor.ui.screen();
+  screen.clear();
+  screen.write_line(1, editor.ui.lines().title);
+  std::vector<std::string_view> lines{editor.file_open ? kNameLabel : kNoDrawing, kHelp,
+                                      editor.file_open ? kClose : kOpen};
+  if (editor.file_open) lines.insert(lines.end(), {kWrite, kRemove, kQuit});
+  lines.insert(lines.end(), {kSetup, kReturn});
+  int row = 3;
+  for (std::string_view line : lines) {
+    screen.write_line(row, line);
+    row += 2;
+  }
+  if (editor.file_open) screen.write_at(3, kNameColumn, editor.drawing_name, kDrawingNameLength);
+}
+
+// F2 with no drawing open; true when a drawing is open afterwards.
+bool choose_and_open(Editor& editor) {
+  editor.choose_file({true, true, 0, false});
+  if (editor.drawing_name.find_first_not_of(' ') == std::string::npos) return false;
+  open_drawing(editor);
+  return editor.file_open;
+}
+
+}  // namespace
+
+void file_menu(Editor& editor) {
+  using host::keys::function_key;
+  for (;;) {
+    show_file_menu(editor);
+    const int key = editor.kernel.gkkey();
+    if (key == host::keys::kClose) editor.ui.end_program();
+    if (key == function_key(1)) {
+      editor.ui.lines().set_message("SORRY-HELP IS NOT AVAILABLE");
+      ui::error_and_wait(editor.ui);
+      return;
+    }
+    if (key == function_key(10)) return;
+    if (key == function_key(8)) {
+      translation_setup_menu(editor);
+      return;
+    }
+    if (key == function_key(2)) {
+      if (!editor.file_open) {
+        if (choose_and_open(editor)) return;
+      } else {
+        close_drawing(editor);
+      }
+    } else if (editor.file_open && key == function_key(3)) {
+      write_drawing(editor);
+      return;
+    } else if (editor.file_open && key == function_key(4)) {
+      remove_deleted_graphics(editor.drawing);
+    } else if (editor.file_open && key == function_key(6)) {
+      quit_drawing(editor);
+    }
+  }
+}
+
+}  // namespace plv

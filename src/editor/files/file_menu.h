@@ -1,0 +1,11 @@
+#pragma once
+// The file menu: open or close the drawing, write it, remove its deleted
+// graphics, quit it without saving, set up the translation parameters.
+
+#include "editor/editor.h"
+
+namespace plv {
+
+void file_menu(Editor& editor);
+
+}  // namespace plv

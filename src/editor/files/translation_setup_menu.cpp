@@ -1,0 +1,93 @@
+#include "editor/files/translation_setup_menu.h"
+
+#include <cctype>
+
+#include "drawing/setup_line.h"
+#include "ui/field_entry.h"
+#include "ui/toolkit.h"
+
+namespace plv {
+namespace {
+
+struct MenuLine {
+  int row;
+  std::string_view text;
+};
+constexpr MenuLine kLines[] = {
+    {4, "********* SETUP MENU FOR TRANSLATION PARAMETERS FOR PROGRAM GLIMPT *************"},
+    {6, "         TRANSLATION MODE:           PR=COPY-TO-PRINTER"},
+    {7, "                                     EP=ENCAPSULATED POSTSCRIPT"},
+    {8, "                                     FOR \"WORD\" OR \"WORDPERFECT\""},
+    {9, "                                     MS=FOR LOTUS MANUSCRIPT."},
+    {11, "         DRAWING WIDTH:                  CENTIMETRES"},
+    {13, "         LINE WIDTH:"},
+    {15, "         LETTERING FONT:             D=DRAFTING LETTERS"},
+    {16, "                                     C=COURIER FONT"},
+    {17, "                                     H=HELVETICA FONT"},
+    {18, "                                     T=TIMES-ROMAN FONT"},
+    {20, "         MONO OR COLOR:              (SPECIFY M OR C)"},
+    {22, "         LANDSCAPE OR PORTRAIT:      (SPECIFY L OR P)"},
+    {25, "         F10= RETURN TO THE MAIN MENU"},
+};
+
+enum Field { kMode = 1, kDrawingWidth, kLineWidth, kFont, kColour, kOrientation };
+constexpr int kWidthField = 10;
+constexpr int kReturnKey = 10;
+
+void show_screen(Editor& e) {
+  ui::TextScreen& s = e.ui.screen();
+  s.clear();
+  s.write_at(1, 1, e.ui.lines().title, ui::kScreenColumns);
+  for (const MenuLine& line : kLines) s.write_at(line.row, 1, line.text, ui::kScreenColumns);
+}
+
+ui::FieldSet setup_fields(const SetupValues& v) {
+  auto text = [](int row, int column, std::string value) {
+    return ui::Field{.row = row, .column = column, .width = static_cast<int>(value.size()), .type = "A ", .text = value};
+  };
+  auto real = [](int row, double value) {
+    return ui::Field{.row = row, .column = 29, .width = kWidthField, .type = "F4", .real = static_cast<float>(value)};
+  };
+  ui::FieldSet set;
+  set.fields = {text(6, 29, v.mode),       real(11, v.drawing_width),         real(13, v.line_width),
+                text(15, 29, {v.font}),    text(20, 34, {v.colour}),          text(22, 34, {v.orientation})};
+  return set;
+}
+
+char upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+
+// What was typed, upper-cased. A width left alone keeps its full precision.
+SetupValues typed_values(const ui::FieldSet& set, const SetupValues& old) {
+  auto width = [&set](Field f, double value) {
+    const float typed = set.field(f).real;
+    return typed == static_cast<float>(value) ? value : static_cast<double>(typed);
+  };
+  SetupValues v;
+  v.mode = set.field(kMode).text;
+  for (char& c : v.mode) c = upper(c);
+  v.drawing_width = width(kDrawingWidth, old.drawing_width);
+  v.line_width = width(kLineWidth, old.line_width);
+  v.font = upper(set.field(kFont).text[0]);
+  v.colour = upper(set.field(kColour).text[0]);
+  v.orientation = upper(set.field(kOrientation).text[0]);
+  return v;
+}
+
+}  // namespace
+
+void translation_setup_menu(Editor& e) {
+  int current = 0;  // the menu resumes on the field it left
+  for (;;) {
+    const SetupValues old = parse_setup_line(e.setup_line);
+    show_screen(e);
+    ui::FieldSet set = setup_fields(old);
+    set.current = current;
+    const int key = ui::enter_form(e.ui, set);
+    current = set.current;
+    if (key == ui::field_key::kClose) e.ui.end_program();
+    e.setup_line = format_setup_line(accept_typed(old, typed_values(set, old)));
+    if (key == kReturnKey) return;
+  }
+}
+
+}  // namespace plv

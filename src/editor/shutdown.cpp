@@ -1,0 +1,59 @@
+#include "editor/shutdown.h"
+
+#include <string>
+#include <system_error>
+
+#include "drawing/settings_file.h"
+#include "kernel/kernel.h"
+#include "ui/toolkit.h"
+
+namespace plv {
+namespace {
+
+std::string trimmed(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+void save_to(Editor& editor, const std::filesystem::path& file) {
+  const std::string error = write_settings_file(file, editor);
+  if (!error.empty()) editor.kernel.host().message("Could not write the settings file " + file.string() + ": " + error);
+}
+
+// A directory is not a drawing: only a file at the path counts.
+bool drawing_exists(const Editor& editor) {
+  const std::string path = trimmed(editor.drawing_path);
+  std::error_code ignored;
+  return !path.empty() && std::filesystem::is_regular_file(path, ignored);
+}
+
+}  // namespace
+
+void save_settings_files(Editor& editor, const std::filesystem::path& current_directory) {
+  if (!editor.settings_read) return;
+  save_to(editor, current_directory / kSettingsFileName);
+  // An empty start directory is the current one: the name alone, never "/name".
+  const std::filesystem::path in_start = editor.start_directory / trimmed(editor.settings_name);
+  if (drawing_exists(editor)) save_to(editor, in_start);
+}
+
+void shutdown(Editor& editor, const std::filesystem::path& current_directory) {
+  save_settings_files(editor, current_directory);
+  editor.ui.screen().clear();
+  // A drawing whose last write failed was not saved: say so to whoever
+  // started the program.
+  editor.kernel.gkexit(editor.last_write_failed ? 1 : 0);
+}
+
+void shutdown(Editor& editor) {
+  std::error_code failed;
+  const std::filesystem::path here = std::filesystem::current_path(failed);
+  shutdown(editor, failed ? std::filesystem::path() : here);
+}
+
+void install_shutdown(Editor& editor) {
+  editor.ui.set_shutdown([&editor] { shutdown(editor); });
+}
+
+}  // namespace plv

@@ -1,0 +1,12 @@
+#pragma once
+// The regular way out: F1 closes (and so writes) the open drawing and ends
+// the program; F10 goes back to the main menu.
+
+#include "editor/editor.h"
+
+namespace plv {
+
+// Returns only on F10.
+void exit_menu(Editor& editor);
+
+}  // namespace plv

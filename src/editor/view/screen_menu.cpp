@@ -1,0 +1,111 @@
+#include "editor/view/screen_menu.h"
+
+#include <string>
+
+#include "editor/view/view_operations.h"
+#include "kernel/kernel.h"
+#include "ui/field_entry.h"
+#include "ui/toolkit.h"
+
+namespace plv::edit {
+namespace {
+
+constexpr std::string_view kBanner =
+    "***** SCREEN MENU ****** SCREEN MENU ****** SCREEN MENU ****** SCREEN MENU *****";
+constexpr std::string_view kNameLabel = "                  DRAWING FILE NAME:";
+constexpr std::string_view kNoDrawing = "                  NO DRAWING FILE IS OPEN";
+constexpr int kNameColumn = 38;
+
+struct MenuLine {
+  int row;
+  std::string_view text;
+};
+constexpr MenuLine kLines[] = {
+    {7, "                  DRAWING SHIFT:   X           Y"},
+    {9, "                  DRAWING SCALE:"},
+    {13, "                  F1 = ERASE THE SCREEN."},
+    {15, "                  F3 = DRAW"},
+    {17, "                  F4 = DRAG THE SCREEN WINDOW TO A NEW POSITION."},
+    {19, "                  F6 = VIEW THE SCREEN."},
+    {21, "                  F10= RETURN TO THE MAIN MENU."},
+};
+
+enum Field { kShiftX = 1, kShiftY = 2, kScale = 3 };
+constexpr int kFieldWidth = 7;
+
+void show_screen(Editor& e) {
+  ui::TextScreen& s = e.ui.screen();
+  s.clear();
+  s.write_at(1, 1, e.ui.lines().title, ui::kScreenColumns);
+  s.write_at(3, 1, kBanner, ui::kScreenColumns, ui::attr::kHighlighted);
+  if (e.file_open) {
+    s.write_at(5, 1, kNameLabel, ui::kScreenColumns);
+    s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
+  } else {
+    s.write_at(5, 1, kNoDrawing, ui::kScreenColumns);
+  }
+  for (const MenuLine& line : kLines) s.write_at(line.row, 1, line.text, ui::kScreenColumns);
+}
+
+ui::FieldSet view_fields(const ViewTransform& view) {
+  auto field = [](int row, int column, const char* type, double value) {
+    return ui::Field{.row = row, .column = column, .width = kFieldWidth, .type = type,
+                     .real = static_cast<float>(value), .highlight = true};
+  };
+  ui::FieldSet set;
+  set.fields = {field(7, 38, "F0", view.x_shift), field(7, 50, "F0", view.y_shift), field(9, 38, "F3", view.scale)};
+  return set;
+}
+
+// A value the user typed replaces the view's; one left alone keeps the
+// view's full precision. A scale of 0 or less would divide by zero when
+// points are picked, so it is refused.
+void store_typed(const ui::FieldSet& set, ViewTransform& view) {
+  auto take = [&set](Field f, double& value) {
+    const float typed = set.field(f).real;
+    if (typed != static_cast<float>(value)) value = typed;
+  };
+  take(kShiftX, view.x_shift);
+  take(kShiftY, view.y_shift);
+  if (set.field(kScale).real > 0) take(kScale, view.scale);
+}
+
+void show_picture(Editor& e) {
+  e.kernel.gkpage(1);
+  e.kernel.tekflush(0);
+}
+
+}  // namespace
+
+int screen_menu(Editor& e, ColourMessages& messages) {
+  int current = 0;  // the menu resumes on the field it left
+  for (;;) {
+    show_screen(e);
+    ui::FieldSet set = view_fields(e.render.view);
+    set.current = current;
+    const int key = ui::enter_form(e.ui, set);
+    current = set.current;
+    if (key == ui::field_key::kClose) e.ui.end_program();
+    store_typed(set, e.render.view);
+    switch (key) {
+      case 1:
+        e.kernel.gkpage(0);
+        e.kernel.tekflush(0);
+        break;
+      case 3:
+        return 3;
+      case 4:
+        drag_window(e, messages);
+        return 4;
+      case 6:
+        show_picture(e);
+        return 6;
+      case 10:
+        return 0;
+      default:
+        break;  // any other key shows the menu again
+    }
+  }
+}
+
+}  // namespace plv::edit

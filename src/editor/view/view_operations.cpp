@@ -1,0 +1,82 @@
+#include "editor/view/view_operations.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "render/redraw.h"
+#include "host/events.h"
+#include "kernel/kernel.h"
+#include "ui/toolkit.h"
+
+namespace plv::edit {
+namespace {
+
+constexpr double kWindowWidth = 3300, kWindowHeight = 2500;
+constexpr double kFlatBoxSide = 100;
+constexpr int kPointerColour = 7;
+constexpr kernel::UserLimits kBoxLimits{-1600, 1600, -1200, 1200};
+constexpr kernel::UserLimits kPickLimits{-1650, 1650, -1250, 1250};
+
+// Runs a pointer operation on the picture in the pointer colour; the
+// window closed during it ends the program.
+template <typename Operation>
+auto on_picture(Editor& editor, Operation operation) {
+  editor.kernel.gkcolor(kPointerColour);
+  editor.kernel.gkgraph();
+  const auto answer = operation(editor.kernel);
+  editor.kernel.gkalpha();
+  if (answer.key == host::keys::kClose) editor.ui.end_program();
+  return answer;
+}
+
+PlotPoint pick_point(Editor& editor) {
+  const auto answer = on_picture(editor, [](kernel::Kernel& k) { return k.gkpick(0, 0, kPickLimits); });
+  return {answer.x, answer.y};
+}
+
+}  // namespace
+
+ViewTransform zoomed(const ViewTransform& view, const PlotBox& box) {
+  const double width = box.x2 - box.x1 == 0 ? kFlatBoxSide : std::abs(box.x2 - box.x1);
+  const double height = box.y2 - box.y1 == 0 ? kFlatBoxSide : std::abs(box.y2 - box.y1);
+  const double z = std::min(kWindowWidth / width, kWindowHeight / height);
+  const double dx = -(box.x1 + box.x2) * z * 0.5;
+  const double dy = -(box.y1 + box.y2) * z * 0.5;
+  return {view.scale * z, view.x_shift * z + dx, view.y_shift * z + dy};
+}
+
+ViewTransform dragged(const ViewTransform& view, PlotPoint from, PlotPoint to) {
+  return {view.scale, view.x_shift + (to.x - from.x), view.y_shift + (to.y - from.y)};
+}
+
+void redraw_picture(Editor& editor, ColourMessages& messages) {
+  editor.kernel.gkpage(0);
+  redraw_all(editor.drawing, editor.render, editor.kernel, messages);
+  editor.kernel.tekflush(0);
+}
+
+void draw_all(Editor& editor, ColourMessages& messages) {
+  editor.render.view = fit_view(drawing_extent(editor.drawing, editor.render));
+  redraw_picture(editor, messages);
+}
+
+void zoom_window(Editor& editor, ColourMessages& messages) {
+  const PlotBox& last = editor.zoom_box;
+  const auto box = on_picture(editor, [&last](kernel::Kernel& k) {
+    return k.gkrbox(static_cast<float>(last.x1), static_cast<float>(last.y1), static_cast<float>(last.x2),
+                    static_cast<float>(last.y2), kBoxLimits);
+  });
+  editor.zoom_box = {std::min(box.x1, box.x2), std::min(box.y1, box.y2), std::max(box.x1, box.x2),
+                     std::max(box.y1, box.y2)};
+  editor.render.view = zoomed(editor.render.view, editor.zoom_box);
+  redraw_picture(editor, messages);
+}
+
+void drag_window(Editor& editor, ColourMessages& messages) {
+  const PlotPoint from = pick_point(editor);
+  const PlotPoint to = pick_point(editor);
+  editor.render.view = dragged(editor.render.view, from, to);
+  redraw_picture(editor, messages);
+}
+
+}  // namespace plv::edit

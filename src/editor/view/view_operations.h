@@ -1,0 +1,33 @@
+#pragma once
+// What part of the drawing the window shows: fitting the whole drawing,
+// zooming into a dragged box, dragging the window, and the redraw after
+// each. Views map drawing units to plot units, whose window spans
+// -1650..1650 by -1250..1250.
+
+#include "kinds/colour_messages.h"
+#include "drawing/drawing_transforms.h"
+#include "editor/editor.h"
+
+namespace plv::edit {
+
+struct PlotPoint {
+  double x = 0, y = 0;
+};
+
+// The current view composed with a zoom that brings the box's centre to
+// the window's centre and fills the window with the box in its tighter
+// direction. A box of no width or height counts as 100 units that way.
+ViewTransform zoomed(const ViewTransform& view, const PlotBox& box);
+// The view moved by the vector from `from` to `to`, in plot units.
+ViewTransform dragged(const ViewTransform& view, PlotPoint from, PlotPoint to);
+
+// Erases the picture, draws the whole drawing and waits for a key.
+void redraw_picture(Editor& editor, ColourMessages& messages);
+// Fits the view to the drawing's extent, then redraws.
+void draw_all(Editor& editor, ColourMessages& messages);
+// A box dragged from the last zoom box becomes the window; then redraws.
+void zoom_window(Editor& editor, ColourMessages& messages);
+// Two points picked move the view from the first to the second; then redraws.
+void drag_window(Editor& editor, ColourMessages& messages);
+
+}  // namespace plv::edit

@@ -1,0 +1,159 @@
+#include "host/scripted/script.h"
+
+#include <cctype>
+#include <charconv>
+#include <map>
+
+#include "host/events.h"
+#include "host/text_grid.h"
+
+namespace plv::host {
+namespace {
+
+std::vector<std::string_view> words(std::string_view s) {
+  std::vector<std::string_view> out;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
+    const std::size_t start = i;
+    while (i < s.size() && !std::isspace(static_cast<unsigned char>(s[i]))) ++i;
+    if (i > start) out.push_back(s.substr(start, i - start));
+  }
+  return out;
+}
+
+std::optional<int> number(std::string_view w, int low, int high) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(w.data(), w.data() + w.size(), value);
+  if (error != std::errc() || end != w.data() + w.size() || value < low || value > high) return std::nullopt;
+  return value;
+}
+
+std::string upper(std::string_view w) {
+  std::string s(w);
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
+std::optional<int> key_code(std::string_view name) {
+  static const std::map<std::string, int> kNamed = {
+      {"UP", keys::kUp},        {"DOWN", keys::kDown}, {"RIGHT", keys::kRight},
+      {"LEFT", keys::kLeft},    {"ENTER", keys::kEnter}, {"TAB", keys::kTab},
+      {"ESC", keys::kEscape},   {"BACKSPACE", keys::kBackspace}, {"SPACE", keys::kSpace},
+  };
+  const std::string n = upper(name);
+  if (const auto it = kNamed.find(n); it != kNamed.end()) return it->second;
+  if (n.size() >= 2 && n[0] == 'F') {
+    if (const auto f = number(std::string_view(n).substr(1), 1, 12)) return keys::function_key(*f);
+  }
+  return number(name, -32768, 32767);
+}
+
+constexpr int kCoordinateLow = -32768;
+constexpr int kCoordinateHigh = 32767;
+
+// Parses one line (comment already removed) into steps; returns an error
+// text, empty when the line is good.
+std::string parse_line(std::string_view raw, int line, std::vector<ScriptStep>& steps) {
+  const auto w = words(raw);
+  const std::string command(w[0]);
+  const std::size_t args = w.size() - 1;
+  ScriptStep step;
+  step.line = line;
+  auto optional_right = [&](std::size_t fixed) -> bool {
+    if (args == fixed) return true;
+    if (args == fixed + 1 && upper(w[fixed + 1]) == "RIGHT") {
+      step.button = kRightButton;
+      return true;
+    }
+    return false;
+  };
+  auto coordinates = [&](std::size_t count, int* out[]) -> bool {
+    for (std::size_t i = 0; i < count; ++i) {
+      const auto v = number(w[i + 1], kCoordinateLow, kCoordinateHigh);
+      if (!v) return false;
+      *out[i] = *v;
+    }
+    return true;
+  };
+  if (command == "key") {
+    const auto code = args == 1 ? key_code(w[1]) : std::nullopt;
+    if (!code) return "expected \"key\" and one key: F1-F12, UP, DOWN, RIGHT, LEFT, ENTER, TAB, ESC, "
+                      "BACKSPACE, SPACE or a decimal key code";
+    step.key = *code;
+  } else if (command == "click") {
+    const auto row = args >= 2 ? number(w[1], 1, kTextRows) : std::nullopt;
+    const auto column = args >= 2 ? number(w[2], 1, kTextColumns) : std::nullopt;
+    if (!row || !column || !optional_right(2)) return "expected \"click ROW COL [right]\" with ROW 1-25 and COL 1-80";
+    step.kind = ScriptStep::Kind::kClick;
+    step.a = *row;
+    step.b = *column;
+  } else if (command == "pick" || command == "move") {
+    int* out[] = {&step.a, &step.b};
+    const bool right_allowed = command == "pick";
+    if (args < 2 || !coordinates(2, out) || !(right_allowed ? optional_right(2) : args == 2)) {
+      return right_allowed ? "expected \"pick X Y [right]\" with whole numbers"
+                           : "expected \"move X Y\" with whole numbers";
+    }
+    step.kind = right_allowed ? ScriptStep::Kind::kPick : ScriptStep::Kind::kMove;
+  } else if (command == "drag") {
+    int* out[] = {&step.a, &step.b, &step.c, &step.d};
+    if (args < 4 || !coordinates(4, out) || !optional_right(4)) {
+      return "expected \"drag X1 Y1 X2 Y2 [right]\" with whole numbers";
+    }
+    step.kind = ScriptStep::Kind::kDrag;
+  } else if (command == "close") {
+    if (args != 0) return "expected \"close\" alone";
+    step.kind = ScriptStep::Kind::kClose;
+  } else {
+    return "expected key, type, click, pick, move, drag or close, not \"" + command + "\"";
+  }
+  steps.push_back(step);
+  return {};
+}
+
+}  // namespace
+
+Script parse_script(std::string_view text) {
+  Script script;
+  int line_number = 0;
+  while (!text.empty()) {
+    ++line_number;
+    const auto end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] == '#') continue;
+    line.remove_prefix(first);
+    if (line.substr(0, 4) == "type" && (line.size() == 4 || line[4] == ' ' || line[4] == '\t')) {
+      const std::string_view typed = line.size() > 5 ? line.substr(5) : std::string_view{};
+      if (typed.empty()) {
+        script.steps.clear();
+        script.error = ScriptError{line_number, "line " + std::to_string(line_number) +
+                                                    ": expected \"type\" followed by a blank and the text"};
+        return script;
+      }
+      for (const char c : typed) {
+        script.steps.push_back({.kind = ScriptStep::Kind::kKey,
+                                .key = static_cast<unsigned char>(c),
+                                .line = line_number});
+      }
+      continue;
+    }
+    const auto hash = line.find('#');
+    if (hash != std::string_view::npos) line = line.substr(0, hash);
+    // Form feeds, vertical tabs and stray carriage returns are white space too.
+    if (words(line).empty()) continue;
+    const std::string problem = parse_line(line, line_number, script.steps);
+    if (!problem.empty()) {
+      script.steps.clear();
+      script.error = ScriptError{line_number, "line " + std::to_string(line_number) + ": " + problem};
+      return script;
+    }
+  }
+  return script;
+}
+
+}  // namespace plv::host

@@ -1,0 +1,24 @@
+#pragma once
+// Character strings ("CH", and "ST" in the older layout): where they start
+// after the key point and direction, and their drawing in the stroke font.
+
+#include <optional>
+#include <string_view>
+
+#include "kinds/element_painter.h"
+#include "drawing/record.h"
+
+namespace plv {
+
+struct StringPlacement {
+  DrawingPoint start;     // after the layer transform and the key-point offset
+  double height;          // size times layer scale
+  int direction;          // 0 = +x, 1 = +y, 2 = -x, 3 = -y
+  int length;             // position of the text's last non-blank character
+  std::string_view text;  // the text columns, blank padded
+};
+
+std::optional<StringPlacement> place_string(const Record& record, const LayerTransform& layer);
+void render_string(const Record& record, ElementPainter& painter);
+
+}  // namespace plv

@@ -1,0 +1,174 @@
+#include "drawing/record_convert.h"
+
+#include <gtest/gtest.h>
+
+#include "drawing/record_layout.h"
+
+namespace plv {
+namespace {
+
+namespace L = layout;
+
+std::string padded(std::string s) {
+  s.resize(kRecordLength, ' ');
+  return s;
+}
+
+Record stored(std::string_view file_line) {
+  const StoredConversion c = to_stored_form(file_line);
+  EXPECT_TRUE(c.ok()) << c.problem;
+  return c.record;
+}
+
+std::string file_line(const Record& r) {
+  const FileConversion c = to_file_form(r);
+  EXPECT_TRUE(c.ok()) << c.problem;
+  return std::string(c.line.trimmed());
+}
+
+TEST(RecordConversion, EveryCodeSurvivesFileToStoredToFile) {
+  const char* lines[] = {
+      "LA  2             1.            10.           -20.",
+      "LI   100  -200   300   400 S",
+      "LI -1750 -1250  1750  1250 D",
+      "AR    10    20    30    40 N N Y N N 0.000",
+      "AR     0     0   500   500 N N Y N Y 0.250",
+      "BR   -10   -20   100   200",
+      "BX     0     0   100   100",
+      "LW    10    20   300   400     3",
+      "CI     0     0   100     0   100     0",
+      "EL    0.10000E+03    0.20000E+03    0.50000E+02    0.25000E+02",
+      "CH   100   200 10 M 1 HELLO WORLD",
+      "RB  -10.  -20.  100.  200.",
+      "RF  -10.  -20.  100.  200.  5",
+      "QF    0.    0.  100.    0.  100.  100.    0.  100.",
+      "SC MODE BAR",
+      "SC BAR   7",
+      "SC RGB 10 20 30",
+      "CM A COMMENT LINE",
+      "DELI   100  -200   300   400 S",
+  };
+  for (const char* line : lines) EXPECT_EQ(file_line(stored(line)), line) << line;
+}
+
+TEST(RecordConversion, StoredLayoutsOfConvertedLines) {
+  const Record li = stored("LI   100  -200   300   400 D");
+  EXPECT_EQ(li.trimmed(), "LI0.100000E+03-.200000E+030.300000E+030.400000E+03 D");
+  EXPECT_EQ(li.get(L::stored::two_point::kY1), -200.0);
+  EXPECT_EQ(li.text(L::stored::two_point::kLineType), "D");
+
+  const Record lw = stored("LW    10    20   300   400     3");
+  EXPECT_EQ(lw.get(L::stored::two_point::kHalfWidth), 3);
+
+  const Record ci = stored("CI     1     2     3     4     5     6");
+  EXPECT_EQ(ci.get(L::stored::circle::kEndY), 6.0);
+  EXPECT_TRUE(ci.blank_in({75, 48}));
+
+  const Record ch = stored("CH   100   200 10 E 3 ABC");
+  EXPECT_EQ(ch.get(L::stored::string::kSize), 10);
+  EXPECT_EQ(ch.text(L::stored::string::kKeyPoint), "E");
+  EXPECT_EQ(ch.get(L::stored::string::kDirection), 3);
+  EXPECT_EQ(ch.text(L::stored::string::kText).substr(0, 4), "ABC ");
+
+  const Record rf = stored("RF   1.5  -20.  100.  200. 12");
+  EXPECT_EQ(rf.get(L::stored::box::kX1), 1.5);
+  EXPECT_EQ(rf.get(L::stored::box::kEdgeFlags), 12);
+  EXPECT_EQ(rf.text({51, 3}), " 12");
+}
+
+TEST(RecordConversion, FileFormRoundsCoordinatesHalvesAwayFromZero) {
+  Record li;
+  li.put_text(L::kCode, "LI");
+  li.put(L::stored::two_point::kX1, -0.5);
+  li.put(L::stored::two_point::kY1, 1.49);
+  li.put(L::stored::two_point::kX2, 2.5);
+  li.put(L::stored::two_point::kY2, -1249.5);
+  EXPECT_EQ(file_line(li), "LI    -1     1     3 -1250");
+
+  Record rb;
+  rb.put_text(L::kCode, "RB");
+  for (RealField f : L::stored::box::kPoints) rb.put(f, 2.5);
+  EXPECT_EQ(file_line(rb), "RB    3.    3.    3.    3.");
+}
+
+TEST(RecordConversion, OldStringsBecomeNewStrings) {
+  const Record ch = stored("ST   100   200 10 M ABC");
+  EXPECT_TRUE(ch.has_code("CH"));
+  EXPECT_EQ(ch.get(L::stored::string::kSize), 10);
+  EXPECT_EQ(ch.text(L::stored::string::kKeyPoint), "M");
+  EXPECT_EQ(ch.get(L::stored::string::kDirection), 0);
+  EXPECT_EQ(std::string(ch.trimmed()).substr(26), " 10 M 0 ABC");
+
+  // A long old text keeps its first 30 characters, loses 31 to 48, and its
+  // characters from 49 on stay in their columns.
+  std::string text;
+  for (int i = 1; i <= 60; ++i) text += static_cast<char>('A' + (i - 1) % 26);
+  const Record long_ch = stored("ST     0     0 10 S " + text);
+  const std::string_view out = long_ch.text(L::stored::string::kText);
+  EXPECT_EQ(out.substr(0, 30), text.substr(0, 30));
+  EXPECT_EQ(out.substr(30, 16), std::string(16, ' '));
+  EXPECT_EQ(out.substr(46, 12), text.substr(48, 12));
+}
+
+TEST(RecordConversion, LinesThatAreNotWritten) {
+  Record blank_string = stored("CH   100   200");
+  EXPECT_TRUE(to_file_form(blank_string).line.is_blank());
+  EXPECT_TRUE(to_file_form(Record(padded("XXLI   100"))).line.is_blank());
+  EXPECT_TRUE(to_file_form(Record()).line.is_blank());
+  EXPECT_TRUE(to_file_form(Record("ZZ whatever")).line.is_blank());
+  // A string whose text is blank but whose size is not still goes out.
+  EXPECT_EQ(file_line(stored("CH   100   200 10")), "CH   100   200 10");
+}
+
+TEST(RecordConversion, UnknownCodesAndLowerCaseReadAsBlank) {
+  EXPECT_TRUE(stored("ZZ 1 2 3").is_blank());
+  EXPECT_TRUE(stored("li   100   200   300   400").is_blank());
+  EXPECT_TRUE(stored("XXLI   100").is_blank());
+  EXPECT_TRUE(stored("").is_blank());
+}
+
+TEST(RecordConversion, UnreadableNumbersAreReportedNotZeroed) {
+  for (const char* line : {"LI   1x0   200   300   400", "CI ******     0     0     0     0     0",
+                           "CH   1.5   200 10 S A", "RB  abc.    0.    0.    0.", "RF    0.    0.    0.    0. x"}) {
+    const StoredConversion c = to_stored_form(line);
+    EXPECT_FALSE(c.ok()) << line;
+    EXPECT_NE(c.problem.find("columns"), std::string::npos) << c.problem;
+  }
+  Record bad(padded("LI  garbage"));
+  EXPECT_FALSE(to_file_form(bad).ok());
+}
+
+TEST(RecordConversion, LongLinesAreCutAt122Columns) {
+  const std::string line = "CM" + std::string(130, 'x');
+  const Record r = stored(line);
+  EXPECT_EQ(r.text(), line.substr(0, kRecordLength));
+}
+
+TEST(DeletedRecords, MarkAndRestore) {
+  const Record li = stored("LI   100  -200   300   400 S");
+  const Record de = mark_deleted(li);
+  EXPECT_TRUE(de.has_code("DE"));
+  EXPECT_EQ(de.text({3, 120}), li.text({1, 120}));
+  EXPECT_EQ(restore_deleted(de), li);
+
+  Record full(std::string(kRecordLength, 'Q'));
+  const Record twice = mark_deleted(mark_deleted(full));
+  EXPECT_EQ(twice.text({1, 4}), "DEDE");
+  const Record back = restore_deleted(restore_deleted(twice));
+  EXPECT_EQ(back.text({1, 118}), std::string(118, 'Q'));
+  EXPECT_TRUE(back.blank_in({119, 4}));  // each mark loses two columns
+}
+
+TEST(LayerRecords, PointOrNoPointInTheScale) {
+  const Record la(padded("LA  1             1.             0.             0."));
+  EXPECT_EQ(la.get(L::stored::layer::kNumber), 1);
+  EXPECT_EQ(la.get(L::stored::layer::kScale), 1.0);
+  EXPECT_EQ(la.get(L::stored::layer::kXShift), 0.0);
+  const Record la2(padded("LA  1   .1000000E+01   .0000000E+00   .0000000E+00"));
+  EXPECT_EQ(la2.get(L::stored::layer::kScale), 1.0);
+  const Record no_point(padded("LA  1             1              0.             0."));
+  EXPECT_DOUBLE_EQ(*no_point.get(L::stored::layer::kScale), 1e-7);
+}
+
+}  // namespace
+}  // namespace plv

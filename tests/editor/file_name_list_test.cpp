@@ -1,0 +1,100 @@
+#include <cstdio>
+
+#include "editor/files/file_name_list.h"
+#include "host/program_exit.h"
+#include "ui/ui_fixture.h"
+
+namespace plv::files {
+namespace {
+
+class FileNameListTest : public ui::UiTest {
+ protected:
+  // f01.qpa ... fNN.qpa in the test's directory.
+  void make_names(int count) {
+    for (int i = 1; i <= count; ++i) testing::write_file(dir_.file(name(i)), "");
+  }
+  static std::string name(int i) {
+    char text[16];
+    std::snprintf(text, sizeof text, "f%02d.qpa", i);
+    return text;
+  }
+  static std::string field(const std::string& text) { return text + std::string(14 - text.size(), ' '); }
+  // A row with a list entry at column 20 and a help line at column 45.
+  static std::string list_row(const std::string& entry, const std::string& help = "") {
+    std::string text = std::string(19, ' ') + entry;
+    if (!help.empty()) text += std::string(44 - text.size(), ' ') + help;
+    return text;
+  }
+  std::string choose(const std::string& script) { return choose_name(open(script), dir_.path().string(), "qpa"); }
+};
+
+TEST_F(FileNameListTest, ListsSortedNamesWithTheExtensionInAnyCase) {
+  for (const char* n : {"b.qpa", "A.QPA", "c.txt", "noext", "a-name-too-long.qpa", ".qpa"}) testing::write_file(dir_.file(n), "");
+  std::filesystem::create_directory(dir_.path() / "d.qpa");
+  EXPECT_EQ(list_names(dir_.path().string() + "   ", "QPA"), (std::vector<std::string>{field("A.QPA"), field("b.qpa")}));
+  EXPECT_EQ(list_names(dir_.path().string(), "txt"), (std::vector<std::string>{field("c.txt")}));
+  EXPECT_EQ(list_names(dir_.path().string(), "   "), (std::vector<std::string>{field("noext")}));
+  EXPECT_TRUE(list_names((dir_.path() / "missing").string(), "qpa").empty());
+}
+
+TEST_F(FileNameListTest, NeverMoreThanAHundredNames) {
+  for (int i = 0; i < 105; ++i) testing::write_file(dir_.file("n" + std::to_string(1000 + i) + ".qpa"), "");
+  const auto names = list_names(dir_.path().string(), "qpa");
+  ASSERT_EQ(names.size(), 100u);
+  EXPECT_EQ(names.front(), field("n1000.qpa"));
+  EXPECT_EQ(names.back(), field("n1099.qpa"));
+}
+
+TEST_F(FileNameListTest, TwentyNamesFitOnePageWithoutShowMore) {
+  make_names(20);
+  EXPECT_EQ(choose("key DOWN\nkey DOWN\nkey ENTER\n"), field("f03.qpa"));
+  EXPECT_EQ(row(2), list_row("FILE NAMES IN YOUR DIRECTORY:"));
+  EXPECT_EQ(row(3), list_row("   f01.qpa", "CHOOSE A FILE NAME:"));
+  EXPECT_EQ(row(6), list_row("   f04.qpa", "   RIGHT BUTTON: CHOOSE"));
+  EXPECT_EQ(row(7), list_row("   f05.qpa", "   LEFT  BUTTON: FINISH"));
+  EXPECT_EQ(row(11), list_row("   f09.qpa", "   ESCAPE: FINISH"));
+  EXPECT_EQ(row(22), list_row("   f20.qpa"));
+  EXPECT_EQ(row(23), list_row("NONE OF THE ABOVE"));
+  EXPECT_EQ(row(24), "");
+  // Up from the first entry is the last: none chosen.
+  EXPECT_EQ(choose("key UP\nkey ENTER\n"), field(""));
+}
+
+TEST_F(FileNameListTest, PagesAdvanceByTenAndComeBackToTheStart) {
+  make_names(25);
+  // Up twice from the first entry reaches SHOW MORE NAMES; the second page
+  // starts at the eleventh name; a right press on a name chooses it.
+  EXPECT_EQ(choose("key UP\nkey UP\nkey ENTER\nclick 4 25 right\n"), field("f12.qpa"));
+  EXPECT_EQ(row(3), list_row("   f11.qpa", "CHOOSE A FILE NAME:"));
+  EXPECT_EQ(row(17), list_row("   f25.qpa"));
+  EXPECT_EQ(row(18), list_row("SHOW MORE NAMES"));
+  EXPECT_EQ(row(19), list_row("NONE OF THE ABOVE"));
+  EXPECT_EQ(row(20), "");
+  EXPECT_EQ(row(23), "");
+  // Fewer than ten names would follow the second page: back to the first.
+  // Escape finishes with the highlighted entry.
+  EXPECT_EQ(choose("key UP\nkey UP\nkey ENTER\nkey UP\nkey UP\nkey ENTER\nkey ESC\n"), field("f01.qpa"));
+  EXPECT_EQ(row(22), list_row("   f20.qpa"));
+  EXPECT_EQ(row(23), list_row("SHOW MORE NAMES"));
+  EXPECT_EQ(row(24), list_row("NONE OF THE ABOVE"));
+}
+
+TEST_F(FileNameListTest, PressesOutsideAndOtherKeysAreIgnoredAndACloseEndsTheProgram) {
+  make_names(3);
+  // A left press outside, then letters and F-keys, then a left press on the
+  // second name finishes with it.
+  EXPECT_EQ(choose("click 10 60\ntype q\nkey F3\nkey DOWN\nkey DOWN\nclick 4 22\n"), field("f02.qpa"));
+  EXPECT_EQ(choose("key DOWN\nkey DOWN\nkey DOWN\nkey ENTER\n"), field(""));  // NONE OF THE ABOVE
+  EXPECT_THROW(choose("key DOWN\nclose\n"), ProgramExit);
+}
+
+TEST_F(FileNameListTest, NoMatchingNamesSaySorryAndWaitForAKey) {
+  testing::write_file(dir_.file("a.txt"), "");
+  EXPECT_EQ(choose("type x\n"), field(""));
+  EXPECT_EQ(row(3), "SORRY, THERE ARE NO FILES WITH EXTENSION .qpa");
+  EXPECT_EQ(row(5), "TYPE ANY KEY TO CONTINUE....");
+  EXPECT_EQ(ws_->steps_left(), 0u);
+}
+
+}  // namespace
+}  // namespace plv::files

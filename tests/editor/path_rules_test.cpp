@@ -1,0 +1,106 @@
+#include "editor/files/path_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "support/temp_dir.h"
+
+namespace plv::files {
+namespace {
+
+std::string trim(const std::string& s) { return std::string(trimmed(s)); }
+
+TEST(JoinPath, DirectorySeparatorAndName) {
+  EXPECT_EQ(trim(joined_path(blank_padded("/data/plots", 66), "draw.plv      ")), "/data/plots/draw.plv");
+  EXPECT_EQ(trim(joined_path("/data/plots/", "draw.plv")), "/data/plots/draw.plv");
+  EXPECT_EQ(joined_path("/d", "x").size(), kPathWidth);
+  // An empty directory is the current one, never the root.
+  EXPECT_EQ(trim(joined_path(std::string(66, ' '), "draw.plv      ")), "draw.plv");
+  EXPECT_EQ(trim(joined_path("", "")), "");
+  // Blanks inside a value belong to it.
+  EXPECT_EQ(trim(joined_path("/my plots   ", "a b.plv  ")), "/my plots/a b.plv");
+}
+
+TEST(JoinPath, AFullDirectoryKeepsItsLastColumnAndTooLongJoinsAreKnown) {
+  const std::string directory = "/" + std::string(65, 'd');  // 66 characters, no separator
+  const std::string path = joined_path(directory, "draw.qpa");
+  EXPECT_EQ(trim(path), directory + "/draw.qpa");
+  EXPECT_TRUE(fits_path_width(path));
+  // 66 + separator + 14 does not fit in 80 and is not cut.
+  const std::string long_join = joined_path(directory, "abcdefghij.qpa");
+  EXPECT_EQ(trim(long_join), directory + "/abcdefghij.qpa");
+  EXPECT_FALSE(fits_path_width(long_join));
+  EXPECT_TRUE(fits_path_width(joined_path(directory.substr(0, 65), "abcdefghij.qpa")));
+}
+
+TEST(DefaultExtension, LowerCasedAddedOrReplacing) {
+  EXPECT_EQ(with_default_extension("DRAW", "QPA"), "draw.qpa      ");
+  EXPECT_EQ(with_default_extension("DRAW.TXT      ", "QPA"), "draw.qpa      ");
+  EXPECT_EQ(with_default_extension("Draw.", "plv"), "draw.plv      ");
+  EXPECT_EQ(with_default_extension("plot.v2.txt", "plv"), "plot.plv      ");
+  EXPECT_EQ(with_default_extension("geo", "GW "), "geo.gw        ");
+  // Blank names and extensions change nothing, not even the case.
+  EXPECT_EQ(with_default_extension("              ", "QPA"), std::string(14, ' '));
+  EXPECT_EQ(with_default_extension("DRAW.TXT", "   "), "DRAW.TXT      ");
+  EXPECT_EQ(with_default_extension(" DRAW", "QPA"), " DRAW         ");
+  // The point is at most in column 11, so the name fits 14 columns.
+  EXPECT_EQ(with_default_extension("ABCDEFGHIJKLMN", "qpa"), "abcdefghij.qpa");
+  EXPECT_EQ(with_default_extension("ABCDEFGHIJ", "qpa"), "abcdefghij.qpa");
+  EXPECT_EQ(with_default_extension("ABCDEFGHIJKL.X", "qpa"), "abcdefghij.qpa");
+  EXPECT_EQ(with_default_extension("MY PLOT", "plv"), "my plot.plv   ");
+}
+
+TEST(TypedNames, SeparatorsColonsAndSplitting) {
+  EXPECT_EQ(with_separators_normalised("C:\\DATA\\PLOTS\\"), "C:/DATA/PLOTS/");
+  EXPECT_EQ(name_after_last_separator("sub/draw.plv"), "draw.plv      ");
+  EXPECT_EQ(name_after_last_separator("a\\b\\c.qpa"), "c.qpa         ");
+  EXPECT_EQ(name_after_last_separator("C:PLOT.QPA"), "PLOT.QPA      ");
+  EXPECT_EQ(name_after_last_separator("draw.plv"), "draw.plv      ");
+  EXPECT_EQ(name_after_last_separator("sub/"), std::string(14, ' '));
+
+  EXPECT_EQ(split_path("/data/plots/draw.plv"),
+            (DirectoryAndName{blank_padded("/data/plots/", 66), "draw.plv      "}));
+  EXPECT_EQ(split_path("draw.plv  "), (DirectoryAndName{std::string(66, ' '), "draw.plv      "}));
+  EXPECT_EQ(split_path("C:\\DATA\\PLOT.QPA"), (DirectoryAndName{blank_padded("C:/DATA/", 66), "PLOT.QPA      "}));
+  EXPECT_EQ(split_path("/data/"), (DirectoryAndName{blank_padded("/data/", 66), std::string(14, ' ')}));
+  // Parts that do not fit their fields are not cut into another path.
+  EXPECT_FALSE(split_path("/data/a-name-of-fifteen"));
+  EXPECT_FALSE(split_path("/" + std::string(66, 'd') + "/x.plv"));
+  EXPECT_TRUE(split_path(std::string(65, 'd') + "/abcdefghij.plv"));
+}
+
+TEST(TypedNames, AFileAtTheEndOfTheDirectoryBecomesTheName) {
+  testing::TempDir dir;
+  const std::string base = dir.path().string();
+  testing::write_file(dir.file("plot"), "x");
+  std::filesystem::create_directory(dir.path() / "data.2026");
+  auto moved = [](const std::string& directory, const std::string& name) {
+    return with_file_component_moved({blank_padded(directory, 66), blank_padded(name, 14)});
+  };
+  // An existing file, even without a point.
+  EXPECT_EQ(moved(base + "/plot", "old.plv"), (DirectoryAndName{blank_padded(base + "/", 66), "plot          "}));
+  // A name with a point that is not there yet.
+  EXPECT_EQ(moved(base + "/new.plv", ""), (DirectoryAndName{blank_padded(base + "/", 66), "new.plv       "}));
+  EXPECT_EQ(moved("new.plv", ""), (DirectoryAndName{std::string(66, ' '), "new.plv       "}));
+  // Directories stay, points or not.
+  EXPECT_EQ(moved(base + "/data.2026", "a.plv").directory, blank_padded(base + "/data.2026", 66));
+  EXPECT_EQ(moved(base, "a.plv").file_name, "a.plv         ");
+  EXPECT_EQ(moved(base + "/", "a.plv").file_name, "a.plv         ");
+  EXPECT_EQ(moved("..", "a.plv").file_name, "a.plv         ");
+  // A component too long for the name field stays where it is.
+  EXPECT_EQ(moved(base + "/a-long-name.plv", "a.plv").file_name, "a.plv         ");
+}
+
+TEST(FilterIndex, FollowsTheDialogsFilterList) {
+  EXPECT_EQ(filter_index("QPA"), 1);
+  EXPECT_EQ(filter_index("TBL"), 2);
+  EXPECT_EQ(filter_index("tbl"), 2);
+  EXPECT_EQ(filter_index("GW "), 3);
+  EXPECT_EQ(filter_index("SOL"), 4);
+  EXPECT_EQ(filter_index("plv"), 6);
+  EXPECT_EQ(filter_index("PLV"), 6);
+  EXPECT_EQ(filter_index("TXT"), 5);
+  EXPECT_EQ(filter_index("   "), 5);
+}
+
+}  // namespace
+}  // namespace plv::files

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "editor/editor_fixture.h"
+#include "drawing/record_layout.h"
+#include "editor/view/screen_menu.h"
+#include "editor/view/view_operations.h"
+#include "host/program_exit.h"
+
+namespace plv::edit {
+namespace {
+
+class ScreenMenuTest : public EditorTest {
+ protected:
+  Editor& start(const std::string& script) {
+    Editor& e = open(script);
+    Record r("LI");
+    namespace tp = layout::stored::two_point;
+    r.put(tp::kX1, 0);
+    r.put(tp::kY1, 0);
+    r.put(tp::kX2, 10);
+    r.put(tp::kY2, 0);
+    r.put_text(tp::kLineType, "S");
+    e.drawing.append(r);
+    return e;
+  }
+};
+
+TEST_F(ScreenMenuTest, ScreenRowsAndFields) {
+  Editor& e = start("key F10\nkey F10\n");
+  e.ui.lines().set_title("*** TITLE");
+  e.render.view = {0.5, -120, 33};
+  EXPECT_EQ(screen_menu(e, messages_), 0);
+  EXPECT_EQ(row(1), "*** TITLE");
+  EXPECT_EQ(row(3), "***** SCREEN MENU ****** SCREEN MENU ****** SCREEN MENU ****** SCREEN MENU *****");
+  EXPECT_EQ(row(5), "                  NO DRAWING FILE IS OPEN");
+  EXPECT_EQ(row(7), "                  DRAWING SHIFT:   X   -120.   Y     33.");
+  EXPECT_EQ(row(9), "                  DRAWING SCALE:       0.500");
+  EXPECT_EQ(row(13), "                  F1 = ERASE THE SCREEN.");
+  EXPECT_EQ(row(15), "                  F3 = DRAW");
+  EXPECT_EQ(row(17), "                  F4 = DRAG THE SCREEN WINDOW TO A NEW POSITION.");
+  EXPECT_EQ(row(19), "                  F6 = VIEW THE SCREEN.");
+  EXPECT_EQ(row(21), "                  F10= RETURN TO THE MAIN MENU.");
+  EXPECT_EQ(host_->text().attribute(2, 0), ui::attr::kHighlighted);
+  EXPECT_EQ(host_->text().attribute(6, 43), ui::attr::kHighlighted);  // the whole field
+
+  e.file_open = true;
+  e.drawing_name = "site.plv      ";
+  EXPECT_EQ(screen_menu(e, messages_), 0);
+  EXPECT_EQ(row(5), "                  DRAWING FILE NAME: site.plv");
+}
+
+TEST_F(ScreenMenuTest, TypedValuesAreStoredButAScaleOfZeroOrLessIsRefused) {
+  Editor& e = start("key TAB\nkey TAB\nkey 145\ntype 0\nkey F10\n"
+                    "key TAB\nkey TAB\nkey 145\ntype -2\nkey F10\n"
+                    "key TAB\nkey TAB\nkey 145\ntype 2.5\nkey TAB\ntype 7\nkey F10\n");
+  e.render.view = {1.2345678, 0.25, 0};
+  EXPECT_EQ(screen_menu(e, messages_), 0);
+  EXPECT_DOUBLE_EQ(e.render.view.scale, 1.2345678);
+  EXPECT_DOUBLE_EQ(e.render.view.x_shift, 0.25);  // not typed: kept whole
+  EXPECT_EQ(screen_menu(e, messages_), 0);
+  EXPECT_DOUBLE_EQ(e.render.view.scale, 1.2345678);
+  EXPECT_EQ(screen_menu(e, messages_), 0);
+  EXPECT_DOUBLE_EQ(e.render.view.scale, 2.5);
+  EXPECT_DOUBLE_EQ(e.render.view.x_shift, 7);
+}
+
+TEST_F(ScreenMenuTest, ShiftOfHundredMovesThePictureHundredRightAtTheNextRedraw) {
+  Editor& e = start("key ENTER\ntype 100\nkey F3\nkey ENTER\n");
+  redraw_picture(e, messages_);
+  const auto before = lines_only();
+  ASSERT_EQ(before.size(), 1u);
+  EXPECT_EQ(screen_menu(e, messages_), 3);
+  EXPECT_DOUBLE_EQ(e.render.view.x_shift, 100);
+  redraw_picture(e, messages_);
+  const auto after = lines_only();
+  ASSERT_EQ(after.size(), 1u);
+  int x1, y1, x2, y2, u1, v1, u2, v2;
+  ASSERT_EQ(std::sscanf(before[0].c_str(), "line %d %d %d %d", &x1, &y1, &x2, &y2), 4);
+  ASSERT_EQ(std::sscanf(after[0].c_str(), "line %d %d %d %d", &u1, &v1, &u2, &v2), 4);
+  EXPECT_EQ(u1 - x1, 100);
+  EXPECT_EQ(u2 - x2, 100);
+  EXPECT_EQ(v1, y1);
+  EXPECT_EQ(v2, y2);
+}
+
+TEST_F(ScreenMenuTest, KeysEraseDragViewAndRedrawTheMenu) {
+  Editor& e = start(
+      "key ENTER\n"
+      // F1 erases and stays; a stray key shows the menu again; F6 views the picture.
+      "key F1\nkey ENTER\nkey F2\nkey F6\nkey ENTER\n"
+      // F4 drags from P1 to P1: the view stays and the picture is drawn again.
+      "key F4\npick 30 30\npick 30 30\nkey ENTER\n"
+      "close\n");
+  e.render.view = {1, 4, 5};
+  redraw_picture(e, messages_);
+  ASSERT_FALSE(lines_only().empty());
+  EXPECT_EQ(screen_menu(e, messages_), 6);
+  EXPECT_TRUE(lines_only().empty());
+
+  EXPECT_EQ(screen_menu(e, messages_), 4);
+  EXPECT_DOUBLE_EQ(e.render.view.x_shift, 4);
+  EXPECT_DOUBLE_EQ(e.render.view.y_shift, 5);
+  EXPECT_FALSE(lines_only().empty());
+
+  EXPECT_THROW(screen_menu(e, messages_), ProgramExit);
+}
+
+}  // namespace
+}  // namespace plv::edit

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "drawing/settings_file.h"
+#include "editor/shutdown.h"
+#include "editor/editor_fixture.h"
+#include "host/program_exit.h"
+
+namespace plv {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ShutdownTest : public EditorTest {
+ protected:
+  // The editor started in dir/start, working in dir/work, the drawing in dir/drawings.
+  Editor& start(const std::string& script = "") {
+    Editor& e = open(script);
+    fs::create_directories(work_);
+    fs::create_directories(start_);
+    fs::create_directories(dir_.path() / "drawings");
+    e.start_directory = start_;
+    e.drawing_path = (dir_.path() / "drawings" / "site.plv").string();
+    e.render.view = {2, 30, -40};
+    e.settings_read = true;
+    return e;
+  }
+  void expect_exit(Editor& e) {
+    try {
+      shutdown(e, work_);
+      ADD_FAILURE() << "shutdown returned";
+    } catch (const ProgramExit& exit) {
+      EXPECT_EQ(exit.code, 0);
+    }
+  }
+
+  fs::path work_ = dir_.path() / "work";
+  fs::path start_ = dir_.path() / "start";
+};
+
+TEST_F(ShutdownTest, WritesBothSettingsFilesWhenTheDrawingExistsAndEnds) {
+  Editor& e = start();
+  testing::write_file(e.drawing_path, "drawing");
+  testing::write_file((start_ / "plivet.set").string(), "old settings");
+  e.ui.screen().write_at(5, 1, "SOMETHING ON SCREEN", 19);
+  expect_exit(e);
+
+  const std::string here = testing::read_file((work_ / "plivet.set").string());
+  EXPECT_TRUE(here.starts_with(e.drawing_path + "\nCM SETUP FILE FOR PROGRAM PLIVET\n"));
+  EXPECT_NE(here.find("SC   0.2000000E+01  0.3000000E+02 -0.4000000E+02\n"), std::string::npos);
+  EXPECT_EQ(testing::read_file((start_ / "plivet.set").string()), here);
+  EXPECT_EQ(row(5), "");  // the text screen is cleared
+  EXPECT_TRUE(fs::exists(dir_.path() / "orvlab.ini"));  // the host wrote its own settings
+  EXPECT_EQ(testing::read_file(e.drawing_path), "drawing");  // never the drawing
+}
+
+TEST_F(ShutdownTest, WithoutTheDrawingOnlyTheCurrentDirectoryAndFailuresAreTold) {
+  Editor& e = start();
+  expect_exit(e);
+  EXPECT_TRUE(fs::exists(work_ / "plivet.set"));
+  EXPECT_FALSE(fs::exists(start_ / "plivet.set"));
+
+  // A directory at the drawing path is no drawing.
+  Editor& again = start();
+  again.drawing_path = start_.string();
+  expect_exit(again);
+  EXPECT_FALSE(fs::exists(start_ / "plivet.set"));
+
+  // A settings file that cannot be replaced is told, left as it was, and the program still ends.
+  Editor& failing = start();
+  fs::remove(work_ / "plivet.set");
+  fs::create_directories(work_ / "plivet.set" / "in the way");
+  expect_exit(failing);
+  ASSERT_FALSE(ws_->messages().empty());
+  EXPECT_NE(ws_->messages().back().text.find("plivet.set"), std::string::npos);
+  EXPECT_TRUE(fs::exists(work_ / "plivet.set" / "in the way"));
+}
+
+TEST_F(ShutdownTest, SettingsNeverReadAreLeftAloneAndAnUnsavedDrawingEndsWithStatusOne) {
+  Editor& e = start();
+  testing::write_file(e.drawing_path, "drawing");
+  testing::write_file((work_ / "plivet.set").string(), "the user's settings");
+  e.settings_read = false;
+  e.last_write_failed = true;
+  try {
+    shutdown(e, work_);
+  } catch (const ProgramExit& exit) {
+    EXPECT_EQ(exit.code, 1);
+  }
+  EXPECT_EQ(testing::read_file((work_ / "plivet.set").string()), "the user's settings");
+  EXPECT_FALSE(fs::exists(start_ / "plivet.set"));
+}
+
+TEST_F(ShutdownTest, ClosingTheWindowAtAnyWaitRunsTheShutdown) {
+  Editor& e = start("close\n");
+  install_shutdown(e);
+  struct WorkingIn {
+    fs::path before = fs::current_path();
+    explicit WorkingIn(const fs::path& dir) { fs::current_path(dir); }
+    ~WorkingIn() { fs::current_path(before); }
+  };
+  {
+    WorkingIn here(work_);
+    EXPECT_THROW(e.ui.wait_any_key(), ProgramExit);
+  }
+  EXPECT_TRUE(fs::exists(work_ / "plivet.set"));
+}
+
+}  // namespace
+}  // namespace plv

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "editor/editor_fixture.h"
+#include "drawing/record_layout.h"
+#include "editor/view/screen_menu.h"
+#include "editor/view/view_operations.h"
+#include "host/program_exit.h"
+
+namespace plv::edit {
+namespace {
+
+// A stored-form line record from (x1, y1) to (x2, y2).
+Record line(double x1, double y1, double x2, double y2) {
+  Record r("LI");
+  namespace tp = layout::stored::two_point;
+  r.put(tp::kX1, x1);
+  r.put(tp::kY1, y1);
+  r.put(tp::kX2, x2);
+  r.put(tp::kY2, y2);
+  r.put_text(tp::kLineType, "S");
+  return r;
+}
+
+class ViewTest : public EditorTest {
+ protected:
+  Editor& with_drawing(const std::string& script, std::initializer_list<Record> records) {
+    Editor& e = open(script);
+    for (const Record& r : records) e.drawing.append(r);
+    e.file_open = true;
+    return e;
+  }
+  void expect_view(const ViewTransform& v, double scale, double x_shift, double y_shift) {
+    EXPECT_DOUBLE_EQ(v.scale, scale);
+    EXPECT_DOUBLE_EQ(v.x_shift, x_shift);
+    EXPECT_DOUBLE_EQ(v.y_shift, y_shift);
+  }
+};
+
+TEST_F(ViewTest, DrawAllFitsTheExtentAndAPointUsesTheFlatRatio) {
+  Editor& e = with_drawing("key ENTER\nkey ENTER\n", {line(-100, -50, 300, 150)});
+  draw_all(e, messages_);
+  // 3300 / 400 against 2500 / 200: the width is the tighter direction.
+  expect_view(e.render.view, 0.99 * 8.25, -200 * 0.99 * 8.25 * 0.5, -100 * 0.99 * 8.25 * 0.5);
+  EXPECT_FALSE(lines_only().empty());
+
+  e.drawing = RecordStore();
+  e.drawing.append(line(5, 5, 5, 5));
+  draw_all(e, messages_);
+  expect_view(e.render.view, 10000 * 0.99, -10 * 9900 * 0.5, -10 * 9900 * 0.5);
+}
+
+TEST_F(ViewTest, ZoomComposesWithTheViewAndAFlatBoxCountsAsHundred) {
+  // 3300 / 1650 = 2 against 2500 / 500 = 5; the box's centre (100, 0) comes to the middle.
+  expect_view(zoomed({1, 0, 0}, {-725, -250, 925, 250}), 2, -200, 0);
+  expect_view(zoomed({2, 10, -20}, {-725, -250, 925, 250}), 4, 20 - 200, -40);
+
+  // The last box is 0 by 0 at (200, 100); Enter takes it, then a key after the redraw.
+  Editor& e = with_drawing("key ENTER\nkey ENTER\n", {line(0, 0, 10, 0)});
+  e.zoom_box = {200, 100, 200, 100};
+  zoom_window(e, messages_);
+  // 100 by 100: z = min(33, 25).
+  expect_view(e.render.view, 25, -200 * 25, -100 * 25);
+  EXPECT_DOUBLE_EQ(e.zoom_box.x1, 200);
+  EXPECT_DOUBLE_EQ(e.zoom_box.y2, 100);
+}
+
+TEST_F(ViewTest, ZoomBoxDraggedIsStoredForTheNextZoom) {
+  Editor& e = with_drawing("drag -1000 0 -500 0\nkey ENTER\nkey ENTER\n", {line(0, 0, 10, 0)});
+  zoom_window(e, messages_);
+  EXPECT_DOUBLE_EQ(e.zoom_box.x1, -500);
+  EXPECT_DOUBLE_EQ(e.zoom_box.x2, 1000);
+  EXPECT_DOUBLE_EQ(e.zoom_box.y1, -700);
+  const ViewTransform expected = zoomed({}, {-500, -700, 1000, 700});
+  expect_view(e.render.view, expected.scale, expected.x_shift, expected.y_shift);
+}
+
+TEST_F(ViewTest, DraggingMovesTheViewByTheVectorAndAlwaysRedraws) {
+  Editor& e = with_drawing("pick 120 40\npick 120 40\nkey ENTER\n"
+                           "pick 0 0\npick 100 -50\nkey ENTER\n",
+                           {line(0, 0, 10, 0)});
+  e.render.view = {2, 5, 6};
+  drag_window(e, messages_);
+  expect_view(e.render.view, 2, 5, 6);
+  const auto first = lines_only();
+  EXPECT_FALSE(first.empty());
+  drag_window(e, messages_);
+  expect_view(e.render.view, 2, 105, -44);
+}
+
+TEST_F(ViewTest, ClosingTheWindowDuringABoxOrAPickEndsTheProgram) {
+  Editor& e = with_drawing("close\n", {line(0, 0, 10, 0)});
+  const ViewTransform before = e.render.view;
+  EXPECT_THROW(zoom_window(e, messages_), ProgramExit);
+  Editor& again = with_drawing("pick 10 10\nclose\n", {line(0, 0, 10, 0)});
+  EXPECT_THROW(drag_window(again, messages_), ProgramExit);
+  expect_view(again.render.view, before.scale, before.x_shift, before.y_shift);
+}
+
+}  // namespace
+}  // namespace plv::edit
