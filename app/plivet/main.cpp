@@ -82,7 +82,7 @@ bool record_snapshots(plv::host::ScriptedWindowSystem& window, const fs::path& d
     std::snprintf(name, sizeof name, "%04d", ++n);
     if (frame.graphics && frame.picture) {
       std::string error;
-      plv::host::write_png(*frame.picture, (dir / (std::string(name) + ".png")).string(), error);
+      plv::image::write_png(frame.picture->image(), (dir / (std::string(name) + ".png")).string(), error);
     } else if (frame.text) {
       plv::write_whole_file((dir / (std::string(name) + ".txt")).string(), plv::host::screen_text(*frame.text));
     }

@@ -53,7 +53,7 @@ int write_output(const RenderRequest& request, const host::Host& host, const ker
   }
   std::string error;
   if (ends_with(request.output, ".png")) {
-    if (host::write_png(host.picture().bitmap(), request.output, error)) return 0;
+    if (image::write_png(host.picture().bitmap().image(), request.output, error)) return 0;
   } else if (ends_with(request.output, ".pcx")) {
     const auto bytes = kernel.pcx_image();
     error = write_whole_file(request.output, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});

@@ -2,9 +2,25 @@
 // Layer and view transforms of drawing points, and fitting the view to a
 // drawing's extent.
 
-#include "kinds/render_state.h"
-
 namespace plv {
+
+// A layer's number and how its points are placed: scaled, then shifted.
+struct LayerTransform {
+  int layer = 0;
+  double scale = 1.0, x_shift = 0.0, y_shift = 0.0;
+};
+
+// Zoom and drag: how the drawing lies in the window.
+struct ViewTransform {
+  double scale = 1.0, x_shift = 0.0, y_shift = 0.0;
+};
+
+// Shift, scale and rotation the paste menu applies to the buffer.
+struct PasteTransform {
+  double shift_x = 0, shift_y = 0;
+  double scale_x = 1, scale_y = 1;
+  double rotation = 0, cos = 1, sin = 0;  // degrees, and its cosine and sine
+};
 
 struct DrawingPoint {
   double x = 0, y = 0;

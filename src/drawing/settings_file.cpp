@@ -7,10 +7,8 @@
 #include <vector>
 
 #include "text/field_format.h"
-#include "drawing/record_layout.h"
 #include "text/regular_file.h"
 #include "text/safe_file_writer.h"
-#include "kernel/kernel.h"
 
 namespace plv {
 namespace {
@@ -28,17 +26,12 @@ inline constexpr Columns real(int i) { return {kFirstValue + kRealWidth * i, kRe
 inline constexpr Columns integer(int i) { return {kFirstValue + kIntWidth * i, kIntWidth}; }
 }  // namespace columns
 
-inline constexpr int kPathLength = kDrawingPathLength;
+inline constexpr int kPathLength = 80;  // the drawing path, as the first line holds it
 // Values beyond this are no one's settings, and would overflow the
 // kernel's coordinates: they count as unreadable.
 inline constexpr double kLargestSetting = 1e30;
 inline constexpr size_t kLargestSettingsFile = 1 << 20;
 inline constexpr std::string_view kCommentLine = "CM SETUP FILE FOR PROGRAM PLIVET";
-
-std::string trimmed_right(std::string_view text) {
-  const size_t end = text.find_last_not_of(' ');
-  return std::string(end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1));
-}
 
 std::string reals_line(std::string_view key, std::initializer_list<double> values) {
   std::string line = std::string(key) + ' ';
@@ -87,14 +80,6 @@ std::vector<int> leading_ints(std::string_view line, int count) {
   return values;
 }
 
-// Only a palette colour can mark deleted or other-layer graphics: a mode
-// record there would clash with the drawing's own mode at every redraw.
-bool is_palette_colour(const Record& r) {
-  namespace C = layout::stored::colour;
-  const auto colour = r.get(C::kBarColour);
-  return r.has_code("SC") && r.text(C::kKeyword) == "BAR  " && colour && *colour >= 0 && *colour <= 15;
-}
-
 // A scale of 0 or less would divide by zero later: it counts as unreadable.
 template <typename T>
 void drop_from_nonpositive(std::vector<T>& values, size_t index) {
@@ -129,8 +114,7 @@ void read_value_line(std::string_view key, std::string_view line, Settings& s) {
   } else if (key == "L2") {
     assign(leading_reals(line, 3), {&s.layer.scale, &s.layer.x_shift, &s.layer.y_shift});
   } else if (key == "C1" || key == "C2") {
-    const Record command(field_text(line, columns::kColourCommand).value_or(""));
-    if (is_palette_colour(command)) (key == "C1" ? s.deleted_colour : s.other_layer_colour) = command;
+    (key == "C1" ? s.deleted_colour : s.other_layer_colour) = Record(field_text(line, columns::kColourCommand).value_or(""));
   } else if (key == "C3") {
     assign(leading_ints(line, 1), {&s.create_colour});
   } else if (key == "AS") {
@@ -141,36 +125,6 @@ void read_value_line(std::string_view key, std::string_view line, Settings& s) {
 }
 
 }  // namespace
-
-Settings settings_of(const Editor& e) {
-  Settings s;
-  s.drawing_path = trimmed_right(std::string_view(e.drawing_path).substr(0, kPathLength));
-  s.drawing_name = e.drawing_name;
-  s.view = e.render.view;
-  s.paste = e.paste;
-  s.work_layer = e.render.work_layer;
-  s.also_draw_layer = e.render.also_draw_layer;
-  s.layer = e.render.layer;
-  s.deleted_colour = e.render.deleted_colour;
-  s.other_layer_colour = e.render.other_layer_colour;
-  s.create_colour = e.create_colour;
-  s.aspect = e.render.aspect;
-  return s;
-}
-
-void apply_settings(const Settings& s, Editor& e) {
-  e.render.view = s.view;
-  e.paste = s.paste;
-  e.render.work_layer = s.work_layer;
-  e.render.also_draw_layer = s.also_draw_layer;
-  e.render.layer = s.layer;
-  e.render.deleted_colour = s.deleted_colour;
-  e.render.other_layer_colour = s.other_layer_colour;
-  e.create_colour = s.create_colour;
-  // The drawing and the pointer operations stretch screen y alike.
-  e.render.aspect = static_cast<float>(s.aspect);
-  e.kernel.set_aspect(e.render.aspect);
-}
 
 std::string settings_text(const Settings& s) {
   const std::vector<std::string> lines = {
@@ -208,19 +162,17 @@ void read_settings_text(std::string_view text, Settings& settings) {
   }
 }
 
-bool read_settings_file(const std::filesystem::path& file, Editor& editor) {
+bool read_settings_file(const std::filesystem::path& file, Settings& settings) {
   const SmallFile read = read_small_regular_file(file.string(), kLargestSettingsFile);
   if (read.missing) return true;
   if (!read.error.empty()) return false;
-  Settings settings = settings_of(editor);
   read_settings_text(read.text, settings);
-  apply_settings(settings, editor);
   return true;
 }
 
-std::string write_settings_file(const std::filesystem::path& file, const Editor& editor) {
+std::string write_settings_file(const std::filesystem::path& file, const Settings& settings) {
   SafeFileWriter writer(file.string());
-  writer.write(settings_text(settings_of(editor)));
+  writer.write(settings_text(settings));
   if (!writer.commit()) return writer.error();
   return {};
 }

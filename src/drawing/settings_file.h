@@ -6,9 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "editor/editor.h"
+#include "drawing/drawing_transforms.h"
 #include "drawing/record.h"
-#include "kinds/render_state.h"
 
 namespace plv {
 
@@ -24,15 +23,11 @@ struct Settings {
   int work_layer = 0;
   int also_draw_layer = 0;
   LayerTransform layer;  // the current layer and its transform
-  Record deleted_colour{"SC BAR   8"};
-  Record other_layer_colour{"SC BAR  12"};
+  Record deleted_colour;      // colour commands, columns 1-10
+  Record other_layer_colour;
   int create_colour = 6;
   double aspect = 1.0;
 };
-
-Settings settings_of(const Editor& editor);
-// Everything the file is read for; the drawing name and path stay.
-void apply_settings(const Settings& settings, Editor& editor);
 
 // The fourteen lines, each ending in a newline.
 std::string settings_text(const Settings& settings);
@@ -42,12 +37,12 @@ std::string settings_text(const Settings& settings);
 // the later fields of its line as they were.
 void read_settings_text(std::string_view text, Settings& settings);
 
-// Reads the file into the editor; a missing file keeps every value. False
+// Reads the file into `settings`; a missing file keeps every value. False
 // when something is there that could not be read (a directory, a device,
 // a file far too large, a read error): then nothing changes.
-bool read_settings_file(const std::filesystem::path& file, Editor& editor);
+bool read_settings_file(const std::filesystem::path& file, Settings& settings);
 // Writes the file so that the old one survives a failure; the error, or
 // empty on success.
-std::string write_settings_file(const std::filesystem::path& file, const Editor& editor);
+std::string write_settings_file(const std::filesystem::path& file, const Settings& settings);
 
 }  // namespace plv

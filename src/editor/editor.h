@@ -24,13 +24,6 @@ inline constexpr int kDrawingNameLength = 14;
 inline constexpr int kDirectoryLength = 66;
 inline constexpr int kDrawingPathLength = 80;
 
-// Shift, scale and rotation the paste menu applies to the buffer.
-struct PasteTransform {
-  double shift_x = 0, shift_y = 0;
-  double scale_x = 1, scale_y = 1;
-  double rotation = 0, cos = 1, sin = 0;  // degrees, and its cosine and sine
-};
-
 // Corners of a box in plot coordinates.
 struct PlotBox {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;

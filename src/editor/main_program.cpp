@@ -7,7 +7,7 @@
 #include "editor/files/file_menu.h"
 #include "editor/main_menu.h"
 #include "editor/screen_colour_messages.h"
-#include "drawing/settings_file.h"
+#include "editor/editor_settings.h"
 #include "editor/shutdown.h"
 #include "editor/view/exit_menu.h"
 #include "editor/view/screen_menu.h"
@@ -72,7 +72,7 @@ void start_up(Editor& editor, files::FileSelection& selection, const std::option
                               argument ? std::optional<std::string_view>(*argument) : std::nullopt, true,
                               files::CheckMode::kNotBlank);
   take_choice(editor, selection);
-  editor.settings_read = read_settings_file(settings_file, editor);
+  editor.settings_read = read_editor_settings(settings_file, editor);
 }
 
 void insist_on_a_drawing(Editor& editor) {

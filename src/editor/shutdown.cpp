@@ -3,7 +3,7 @@
 #include <string>
 #include <system_error>
 
-#include "drawing/settings_file.h"
+#include "editor/editor_settings.h"
 #include "kernel/kernel.h"
 #include "ui/toolkit.h"
 
@@ -17,7 +17,7 @@ std::string trimmed(std::string_view text) {
 }
 
 void save_to(Editor& editor, const std::filesystem::path& file) {
-  const std::string error = write_settings_file(file, editor);
+  const std::string error = write_editor_settings(file, editor);
   if (!error.empty()) editor.kernel.host().message("Could not write the settings file " + file.string() + ": " + error);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/surface.h"
+#include "image/pixels.h"
 
 namespace plv::host {
 
@@ -20,6 +21,8 @@ class Raster final : public Surface {
   int height() const { return height_; }
   Rgb pixel(int x, int y) const { return unpack(pixels_[index(x, y)]); }
   const std::vector<std::uint32_t>& pixels() const { return pixels_; }
+  // The pixels as the image encoders read them.
+  image::Pixels image() const { return {width_, height_, pixels_}; }
 
   // Fills every pixel, whatever the pen, brush and mix.
   void fill(Rgb colour);

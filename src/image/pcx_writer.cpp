@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace plv::kernel {
+namespace plv::image {
 namespace {
 
 constexpr uint8_t kRunMarker = 192;
@@ -66,16 +66,4 @@ std::vector<uint8_t> encode_pcx(std::span<const uint8_t> indices, const PcxPalet
   return out;
 }
 
-std::optional<std::filesystem::path> next_dump_name(const std::filesystem::path& directory, int& counter) {
-  while (counter < 999) {
-    ++counter;
-    char name[32];
-    std::snprintf(name, sizeof name, "MDL%03d.PCX", counter);
-    const std::filesystem::path path = directory / name;
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec) && !ec) return path;
-  }
-  return std::nullopt;
-}
-
-}  // namespace plv::kernel
+}  // namespace plv::image

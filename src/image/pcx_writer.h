@@ -4,13 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <optional>
 #include <span>
-#include <string>
 #include <vector>
 
-namespace plv::kernel {
+namespace plv::image {
 
 inline constexpr int kPcxWidth = 640;
 inline constexpr int kPcxHeight = 480;
@@ -26,9 +23,4 @@ void encode_pcx_row(std::span<const uint8_t> row, std::vector<uint8_t>& out);
 // A whole kPcxWidth x kPcxHeight image; `indices` holds the rows top first.
 std::vector<uint8_t> encode_pcx(std::span<const uint8_t> indices, const PcxPalette& palette);
 
-// The next dump name after `counter` that does not exist in `directory`
-// ("MDL001.PCX", "MDL002.PCX", ...); the counter advances past it. Nothing
-// once all 999 names are taken.
-std::optional<std::filesystem::path> next_dump_name(const std::filesystem::path& directory, int& counter);
-
-}  // namespace plv::kernel
+}  // namespace plv::image

@@ -4,7 +4,7 @@
 
 #include "text/whole_file.h"
 
-namespace plv::host {
+namespace plv::image {
 namespace {
 
 void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
@@ -22,15 +22,15 @@ void put_chunk(std::vector<std::uint8_t>& out, const char* type, const std::vect
 
 }  // namespace
 
-std::vector<std::uint8_t> encode_png(const Raster& raster) {
-  const int w = raster.width(), h = raster.height();
+std::vector<std::uint8_t> encode_png(const Pixels& pixels) {
+  const int w = pixels.width, h = pixels.height;
   std::vector<std::uint8_t> rows;
   rows.reserve(static_cast<size_t>(h) * (1 + 3 * static_cast<size_t>(w)));
   for (int y = 0; y < h; ++y) {
     rows.push_back(0);  // no filter
     for (int x = 0; x < w; ++x) {
-      const Rgb c = raster.pixel(x, y);
-      rows.insert(rows.end(), {c.red, c.green, c.blue});
+      const std::uint32_t c = pixels.at(x, y);
+      rows.insert(rows.end(), {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c)});
     }
   }
   uLongf packed_size = compressBound(static_cast<uLong>(rows.size()));
@@ -49,10 +49,10 @@ std::vector<std::uint8_t> encode_png(const Raster& raster) {
   return out;
 }
 
-bool write_png(const Raster& raster, const std::string& path, std::string& error) {
-  const std::vector<std::uint8_t> bytes = encode_png(raster);
+bool write_png(const Pixels& pixels, const std::string& path, std::string& error) {
+  const std::vector<std::uint8_t> bytes = encode_png(pixels);
   error = write_whole_file(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
   return error.empty();
 }
 
-}  // namespace plv::host
+}  // namespace plv::image

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "host/raster.h"
+#include "image/pixels.h"
 
-namespace plv::host {
+namespace plv::image {
 
-std::vector<std::uint8_t> encode_png(const Raster& raster);
+std::vector<std::uint8_t> encode_png(const Pixels& pixels);
 // False with `error` set when the file cannot be written.
-bool write_png(const Raster& raster, const std::string& path, std::string& error);
+bool write_png(const Pixels& pixels, const std::string& path, std::string& error);
 
-}  // namespace plv::host
+}  // namespace plv::image

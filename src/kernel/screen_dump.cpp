@@ -53,7 +53,7 @@ std::vector<uint8_t> Kernel::pcx_image() const {
   // Indices drawn from palette 3 are dumped with palette 3, so the colours
   // in the file are the ones on the screen.
   const PcxPalette palette = pcx_palette_of(palettes_[palette_for_current_mode() - 1]);
-  return encode_pcx(dump_indices(host_.picture().bitmap(), palette), palette);
+  return image::encode_pcx(dump_indices(host_.picture().bitmap(), palette), palette);
 }
 
 std::string Kernel::dump_screen() {
@@ -69,6 +69,18 @@ std::string Kernel::dump_screen() {
     return {};
   }
   return path->string();
+}
+
+std::optional<std::filesystem::path> next_dump_name(const std::filesystem::path& directory, int& counter) {
+  while (counter < 999) {
+    ++counter;
+    char name[32];
+    std::snprintf(name, sizeof name, "MDL%03d.PCX", counter);
+    const std::filesystem::path path = directory / name;
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec) && !ec) return path;
+  }
+  return std::nullopt;
 }
 
 }  // namespace plv::kernel

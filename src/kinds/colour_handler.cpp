@@ -33,6 +33,11 @@ std::string number_field(const std::optional<double>& value) {
 
 }  // namespace
 
+bool is_palette_colour(const Record& r) {
+  const auto colour = r.get(C::kBarColour);
+  return r.has_code("SC") && r.text(C::kKeyword) == "BAR  " && colour && *colour >= 0 && *colour <= 15;
+}
+
 void ColourHandler::report(void (ColourMessages::*form)(std::string_view), std::string_view text) {
   kernel_.tekflush(1);
   (messages_.*form)(text);

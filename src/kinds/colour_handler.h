@@ -12,6 +12,9 @@ class Kernel;
 
 namespace plv {
 
+// "SC BAR" with a colour 0 to 15: what may mark deleted or other-layer graphics.
+bool is_palette_colour(const Record& record);
+
 class ColourHandler {
  public:
   ColourHandler(RenderState& state, kernel::Kernel& kernel, ColourMessages& messages)

@@ -2,18 +2,10 @@
 // What a redraw carries from record to record, and the view and layer
 // settings the menus change. Part of the editor's state.
 
+#include "drawing/drawing_transforms.h"
 #include "drawing/record.h"
 
 namespace plv {
-
-struct LayerTransform {
-  int layer = 0;
-  double scale = 1.0, x_shift = 0.0, y_shift = 0.0;
-};
-
-struct ViewTransform {
-  double scale = 1.0, x_shift = 0.0, y_shift = 0.0;
-};
 
 // Colour modes of a drawing, as its "SC MODE" record names them.
 enum DrawingColourMode { kModeNone = -1, kMono = 0, kBar = 1, kRgb = 2, kGrey = 3, kCircl = 4, kHot = 5, kHotPj = 6, kHotIron = 7 };

@@ -46,5 +46,18 @@ TEST_F(KernelTest, ADumpReadsBackWithAnIndependentDecoder) {
   EXPECT_EQ(out, "(640, 480) P 1 (252, 0, 0) (252, 252, 252)\n");
 }
 
+TEST(PcxFile, DumpNamesSkipExistingFilesAndKeepCounting) {
+  testing::TempDir dir;
+  testing::write_file(dir.file("MDL001.PCX"), "");
+  testing::write_file(dir.file("MDL002.PCX"), "");
+  int counter = 0;
+  EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL003.PCX");
+  testing::write_file(dir.file("MDL001.PCX"), "");
+  EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL004.PCX");
+  counter = 998;
+  EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL999.PCX");
+  EXPECT_FALSE(next_dump_name(dir.path(), counter));
+}
+
 }  // namespace
 }  // namespace plv::kernel

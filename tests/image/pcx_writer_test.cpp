@@ -4,7 +4,7 @@
 
 #include "support/temp_dir.h"
 
-namespace plv::kernel {
+namespace plv::image {
 namespace {
 
 std::vector<uint8_t> encoded(std::vector<uint8_t> row) {
@@ -46,18 +46,6 @@ TEST(PcxFile, HeaderRowsAndPaletteTrailer) {
   EXPECT_EQ(bytes.size(), 128 + 479 * 22 + 23 + 769u);
 }
 
-TEST(PcxFile, DumpNamesSkipExistingFilesAndKeepCounting) {
-  testing::TempDir dir;
-  testing::write_file(dir.file("MDL001.PCX"), "");
-  testing::write_file(dir.file("MDL002.PCX"), "");
-  int counter = 0;
-  EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL003.PCX");
-  testing::write_file(dir.file("MDL001.PCX"), "");
-  EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL004.PCX");
-  counter = 998;
-  EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL999.PCX");
-  EXPECT_FALSE(next_dump_name(dir.path(), counter));
-}
 
 }  // namespace
-}  // namespace plv::kernel
+}  // namespace plv::image

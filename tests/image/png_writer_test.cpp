@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "host/raster.h"
 #include "support/temp_dir.h"
 
 namespace plv::host {
@@ -16,7 +17,7 @@ TEST(PngWriter, AnIndependentDecoderReadsThePixels) {
   raster.line({0, 1}, {7, 1});
   const std::string path = dir.file("p.png");
   std::string error;
-  ASSERT_TRUE(write_png(raster, path, error)) << error;
+  ASSERT_TRUE(image::write_png(raster.image(), path, error)) << error;
   const std::string command = "/usr/bin/python3 -c \"from PIL import Image; im = Image.open('" + path +
                               "'); print(im.size, im.getpixel((6, 1)), im.getpixel((0, 0)))\"";
   FILE* pipe = popen(command.c_str(), "r");
@@ -24,7 +25,7 @@ TEST(PngWriter, AnIndependentDecoderReadsThePixels) {
   ASSERT_TRUE(fgets(line, sizeof line, pipe));
   pclose(pipe);
   EXPECT_STREQ(line, "(7, 3) (10, 200, 30) (255, 255, 255)\n");
-  EXPECT_FALSE(write_png(raster, dir.file("no/such/dir/p.png"), error));
+  EXPECT_FALSE(image::write_png(raster.image(), dir.file("no/such/dir/p.png"), error));
   EXPECT_NE(error.find("p.png"), std::string::npos);
 }
 
