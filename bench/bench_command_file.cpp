@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "drawing/command_file.h"
+#include "kinds/registry.h"
 #include "text/field_format.h"
 #include "drawing/translation_setup.h"
 
@@ -70,7 +71,7 @@ void BM_OpenCommandFile(benchmark::State& state) {
   const std::string& path = input_file();
   for (auto _ : state) {
     plv::RecordStore store;
-    const plv::CommandFileRead read = plv::read_command_file(path, store);
+    const plv::CommandFileRead read = plv::read_command_file(path, store, plv::kinds());
     if (!read.opened() || store.count() < kRecords) state.SkipWithError("open failed");
   }
   state.counters["records_per_s"] = benchmark::Counter(static_cast<double>(kRecords) * state.iterations(),
@@ -90,7 +91,7 @@ void BM_OpenPeakMemory(benchmark::State& state) {
       const long baseline = current_rss_bytes();
       reset_peak_rss();
       plv::RecordStore store;
-      plv::read_command_file(path, store);
+      plv::read_command_file(path, store, plv::kinds());
       const double measured[2] = {static_cast<double>(plv::bench::peak_rss_bytes() - baseline),
                                   static_cast<double>(store.count()) * sizeof(plv::Record)};
       (void)!write(fds[1], measured, sizeof measured);
@@ -108,11 +109,11 @@ void BM_OpenPeakMemory(benchmark::State& state) {
 
 void BM_WriteCommandFile(benchmark::State& state) {
   plv::RecordStore store;
-  plv::read_command_file(input_file(), store);
+  plv::read_command_file(input_file(), store, plv::kinds());
   const std::string out = bench_dir() + "/written.plv";
   const plv::CommandFileHeader header{out, std::string(plv::kDefaultSetupLine), " 8-DEC-26"};
   for (auto _ : state) {
-    const plv::CommandFileWrite w = plv::write_command_file(out, header, store);
+    const plv::CommandFileWrite w = plv::write_command_file(out, header, store, plv::kinds());
     if (!w.written()) state.SkipWithError(w.error.c_str());
   }
   state.counters["records_per_s"] = benchmark::Counter(static_cast<double>(store.count()) * state.iterations(),

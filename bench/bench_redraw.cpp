@@ -11,7 +11,7 @@
 
 #include "kinds/colour_messages.h"
 #include "text/field_format.h"
-#include "drawing/record_convert.h"
+#include "kinds/registry.h"
 #include "render/redraw.h"
 #include "host/host.h"
 #include "host/program_exit.h"

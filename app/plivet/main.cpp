@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "drawing/command_file.h"
+#include "kinds/registry.h"
 #include "editor/editor.h"
 #include "editor/main_program.h"
 #include "host/host.h"
@@ -45,7 +46,7 @@ void rescue_drawing(const plv::Editor& editor) {
   if (!editor.file_open) return;
   std::string path = editor.drawing_path.substr(0, editor.drawing_path.find_last_not_of(' ') + 1) + ".rescued";
   const plv::CommandFileHeader header{path, editor.setup_line, editor.date};
-  const plv::CommandFileWrite written = plv::write_command_file(path, header, editor.drawing);
+  const plv::CommandFileWrite written = plv::write_command_file(path, header, editor.drawing, plv::kinds());
   if (written.written()) std::cerr << "plivet: the drawing was saved as " << path << "\n";
   else std::cerr << "plivet: the drawing could not be saved: " << written.error << "\n";
 }

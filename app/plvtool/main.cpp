@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "drawing/command_file.h"
+#include "kinds/deleted.h"
+#include "kinds/registry.h"
 #include "drawing/record_store.h"
 #include "drawing/translation_setup.h"
 #include "drawing/today.h"
@@ -36,7 +38,7 @@ void report(const std::string& file, const std::vector<plv::SkippedLine>& lines,
 
 // Opens IN as the editor does; nothing unless it was read whole.
 std::optional<plv::CommandFileRead> open_drawing(const std::string& path, plv::RecordStore& drawing) {
-  plv::CommandFileRead read = plv::read_command_file(path, drawing);
+  plv::CommandFileRead read = plv::read_command_file(path, drawing, plv::kinds());
   if (!read.opened()) {
     const char* why = read.outcome == plv::ReadOutcome::kNotACommandFile ? "not a graphics command file" : "cannot read";
     std::cerr << path << ": " << why << ": " << read.error << "\n";
@@ -117,7 +119,7 @@ int save(const std::string& in, const std::string& out, const std::string& date,
   if (!read) return 1;
   if (purge) plv::remove_deleted_graphics(drawing);
   const plv::CommandFileHeader header{out, read->setup_line.value_or(std::string(plv::kDefaultSetupLine)), date};
-  const plv::CommandFileWrite written = plv::write_command_file(out, header, drawing);
+  const plv::CommandFileWrite written = plv::write_command_file(out, header, drawing, plv::kinds());
   report(in, written.problems.skipped, "record left out");
   if (written.outcome == plv::WriteOutcome::kValuesTooLarge) {
     report(in, written.problems.too_large, "record holds a value the file form cannot hold");

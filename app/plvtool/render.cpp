@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "drawing/command_file.h"
+#include "kinds/registry.h"
 #include "render/redraw.h"
 #include "host/host.h"
 #include "host/plot_listing.h"
@@ -69,7 +70,7 @@ int write_output(const RenderRequest& request, const host::Host& host, const ker
 
 int render(const RenderRequest& request) {
   RecordStore drawing;
-  const CommandFileRead read = read_command_file(request.input, drawing);
+  const CommandFileRead read = read_command_file(request.input, drawing, kinds());
   if (!read.opened()) {
     std::cerr << request.input << ": cannot read: " << read.error << "\n";
     return 1;

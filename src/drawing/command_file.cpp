@@ -2,7 +2,6 @@
 
 #include <new>
 
-#include "drawing/record_convert.h"
 #include "drawing/record_layout.h"
 #include "drawing/translation_setup.h"
 
@@ -22,13 +21,10 @@ std::string fixed_width(std::string_view text, size_t width) {
   return s;
 }
 
-bool is_mode_record(const Record& r) { return r.has_code("SC") && r.text(layout::stored::colour::kModeMark) == "M"; }
-bool is_plain_colour_record(const Record& r) { return r.has_code("SC") && !is_mode_record(r); }
-bool is_layer_record(const Record& r) { return r.has_code("LA"); }
-
-bool never_written(const Record& r) {
+// Header lines that found their way into the records are never written.
+bool header_line(const Record& r) {
   const std::string_view text = r.text();
-  return text.starts_with(kSetupKey) || text.starts_with(kDateKey) || r.has_code("  ") || r.has_code("XX");
+  return text.starts_with(kSetupKey) || text.starts_with(kDateKey);
 }
 
 bool is_blank_line(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
@@ -44,10 +40,10 @@ struct ReadState {
   bool looks_right = false;  // a record the drawing keeps, or a header line
 };
 
-void append_converted(std::string_view line, long line_number, RecordStore& drawing, CommandFileRead& result,
-                      ReadState& state) {
+void append_converted(std::string_view line, long line_number, RecordStore& drawing, const RecordForms& forms,
+                      CommandFileRead& result, ReadState& state) {
   if (!is_blank_line(line)) state.has_content = true;
-  StoredConversion converted = to_stored_form(line);
+  StoredConversion converted = forms.to_stored(line);
   if (!converted.ok()) {
     // Kept as it stood, so that writing the drawing back loses nothing.
     drawing.append_unread(line);
@@ -56,7 +52,7 @@ void append_converted(std::string_view line, long line_number, RecordStore& draw
     return;
   }
   drawing.append(converted.record);
-  if (!converted.record.has_code("  ")) state.looks_right = true;
+  if (!converted.record.blank_in(layout::kCode)) state.looks_right = true;
   else if (!is_blank_line(line)) result.unknown.add(line_number);  // dropped when written, by rule
 }
 
@@ -65,7 +61,7 @@ void refuse(CommandFileRead& result, ReadOutcome outcome, std::string why) {
   result.error = std::move(why);
 }
 
-void read_lines(LineReader& in, RecordStore& drawing, CommandFileRead& result) {
+void read_lines(LineReader& in, RecordStore& drawing, const RecordForms& forms, CommandFileRead& result) {
   ReadState state;
   std::string_view line;
   while (in.next(line)) {
@@ -87,7 +83,7 @@ void read_lines(LineReader& in, RecordStore& drawing, CommandFileRead& result) {
     } else if (line.starts_with(kSetupKey) || line.starts_with(kDateKey)) {
       continue;
     }
-    append_converted(line, number, drawing, result, state);
+    append_converted(line, number, drawing, forms, result, state);
   }
   if (in.line_too_long()) return refuse(result, ReadOutcome::kNotACommandFile, in.error());
   if (!in.error().empty()) return refuse(result, ReadOutcome::kReadFailed, in.error());
@@ -98,7 +94,7 @@ void read_lines(LineReader& in, RecordStore& drawing, CommandFileRead& result) {
 
 }  // namespace
 
-CommandFileRead read_command_file(LineReader& in, RecordStore& drawing) {
+CommandFileRead read_command_file(LineReader& in, RecordStore& drawing, const RecordForms& forms) {
   CommandFileRead result;
   drawing.clear();
   if (!in.ok()) {
@@ -106,7 +102,7 @@ CommandFileRead read_command_file(LineReader& in, RecordStore& drawing) {
     return result;
   }
   try {
-    read_lines(in, drawing, result);
+    read_lines(in, drawing, forms, result);
   } catch (const std::bad_alloc&) {
     refuse(result, ReadOutcome::kOutOfMemory, "there is not enough memory to hold the drawing");
   }
@@ -118,12 +114,12 @@ CommandFileRead read_command_file(LineReader& in, RecordStore& drawing) {
   return result;
 }
 
-CommandFileRead read_command_file(const std::string& path, RecordStore& drawing) {
+CommandFileRead read_command_file(const std::string& path, RecordStore& drawing, const RecordForms& forms) {
   LineReader in(path);
-  return read_command_file(in, drawing);
+  return read_command_file(in, drawing, forms);
 }
 
-void command_file_lines(const CommandFileHeader& header, const RecordStore& drawing,
+void command_file_lines(const CommandFileHeader& header, const RecordStore& drawing, const RecordForms& forms,
                         const std::function<void(std::string_view)>& emit, WriteProblems& problems) {
   emit(fixed_width(header.path_line, kPathLineLength));
   emit(fixed_width(header.setup_line, kSetupLineLength));
@@ -137,19 +133,15 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
       emit(*kept);
       continue;
     }
-    if (never_written(record)) continue;
-    if (is_mode_record(record)) {
-      emit(record.trimmed());
-      continue;
-    }
-    const bool colour = is_plain_colour_record(record);
-    if (colour || is_layer_record(record)) {
+    if (header_line(record)) continue;
+    const FileRole role = forms.file_role(record);
+    if (role == FileRole::kNotWritten) continue;
+    if (role == FileRole::kColourRun || role == FileRole::kLayerRun) {
       // Only the last of a run of colour (or layer) records is in force.
-      Record& last_written = colour ? last_colour : last_layer;
+      Record& last_written = role == FileRole::kColourRun ? last_colour : last_layer;
       if (record == last_written) continue;
-      const auto same_kind = colour ? is_plain_colour_record : is_layer_record;
       long run_end = n;
-      while (run_end < count && same_kind(drawing.read(run_end + 1))) ++run_end;
+      while (run_end < count && forms.file_role(drawing.read(run_end + 1)) == role) ++run_end;
       if (run_end == count) break;  // nothing follows for it to apply to
       const Record& pending = drawing.read(run_end);
       if (!(pending == last_written)) {
@@ -159,7 +151,7 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
       n = run_end;
       continue;
     }
-    const FileConversion converted = to_file_form(record);
+    const FileConversion converted = forms.to_file(record);
     if (converted.ok()) {
       if (!converted.line.is_blank()) emit(converted.line.trimmed());
     } else {
@@ -170,10 +162,10 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
 }
 
 CommandFileWrite write_command_file(const std::string& path, const CommandFileHeader& header,
-                                    const RecordStore& drawing) {
+                                    const RecordStore& drawing, const RecordForms& forms) {
   CommandFileWrite result;
   SafeFileWriter out(path);
-  command_file_lines(header, drawing, [&out](std::string_view line) { out.write_line(line); }, result.problems);
+  command_file_lines(header, drawing, forms, [&out](std::string_view line) { out.write_line(line); }, result.problems);
   if (!result.problems.too_large.empty()) {
     // Asterisks would be written, and the next reading would lose the record.
     result.outcome = WriteOutcome::kValuesTooLarge;

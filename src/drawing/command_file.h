@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "drawing/record_forms.h"
 #include "drawing/record_store.h"
 #include "text/line_reader.h"
 #include "text/safe_file_writer.h"
@@ -51,8 +52,9 @@ struct CommandFileRead {
 // Replaces the store's contents with the records of the file at `path`.
 // Unless the outcome is kRead the store is left empty: a drawing is only
 // ever held whole.
-CommandFileRead read_command_file(const std::string& path, RecordStore& drawing);
-CommandFileRead read_command_file(LineReader& in, RecordStore& drawing);
+// `forms` knows each code's conversions.
+CommandFileRead read_command_file(const std::string& path, RecordStore& drawing, const RecordForms& forms);
+CommandFileRead read_command_file(LineReader& in, RecordStore& drawing, const RecordForms& forms);
 
 struct CommandFileHeader {
   std::string path_line;   // written as 80 characters
@@ -70,7 +72,7 @@ struct WriteProblems {
 // line ends: colour and layer runs reduced to the record in force, repeats
 // and dropped records left out, trailing blanks removed, unread lines as
 // they were read.
-void command_file_lines(const CommandFileHeader& header, const RecordStore& drawing,
+void command_file_lines(const CommandFileHeader& header, const RecordStore& drawing, const RecordForms& forms,
                         const std::function<void(std::string_view)>& emit, WriteProblems& problems);
 
 enum class WriteOutcome {
@@ -90,6 +92,6 @@ struct CommandFileWrite {
 // Writes the drawing to `path`. The previous file survives any failure, and
 // a drawing holding a value the file could not hold is not written at all.
 CommandFileWrite write_command_file(const std::string& path, const CommandFileHeader& header,
-                                    const RecordStore& drawing);
+                                    const RecordStore& drawing, const RecordForms& forms);
 
 }  // namespace plv

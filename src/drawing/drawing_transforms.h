@@ -1,6 +1,5 @@
 #pragma once
-// Layer and view transforms of drawing points, and fitting the view to a
-// drawing's extent.
+// Layer, view and paste transforms of drawing points.
 
 namespace plv {
 
@@ -41,8 +40,5 @@ inline DrawingPoint invert_layer(const LayerTransform& t, DrawingPoint p) {
 inline DrawingPoint apply_view(const ViewTransform& v, DrawingPoint p) {
   return {v.scale * p.x + v.x_shift, v.scale * p.y + v.y_shift};
 }
-
-// The drawing centred, filling 99 % of the window in its tighter direction.
-ViewTransform fit_view(const Extent& extent);
 
 }  // namespace plv

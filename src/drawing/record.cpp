@@ -53,15 +53,4 @@ bool Record::put_rounded(IntField f, double value) {
   return holds_number(f.at);
 }
 
-Record mark_deleted(const Record& live) {
-  Record deleted;
-  deleted.put_text(layout::kCode, "DE");
-  deleted.put_text(layout::deleted::kBody, live.text(layout::deleted::kLiveBody));
-  return deleted;
-}
-
-Record restore_deleted(const Record& deleted) {
-  return Record(deleted.text(layout::deleted::kBody));
-}
-
 }  // namespace plv

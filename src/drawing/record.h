@@ -71,9 +71,4 @@ class Record {
   std::array<char, kRecordLength> chars_;
 };
 
-// "DE" in front of the live record's columns 1-120.
-Record mark_deleted(const Record& live);
-// Columns 3-122 back to 1-120, columns 121-122 blank.
-Record restore_deleted(const Record& deleted);
-
 }  // namespace plv

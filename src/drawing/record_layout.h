@@ -21,7 +21,7 @@ inline constexpr IntField kIndex{{3, 10}};
 }  // namespace unread
 
 namespace deleted {
-inline constexpr Columns kLiveBody{1, kRecordLength - 2};  // what the "DE" record keeps
+inline constexpr Columns kLiveBody{1, kRecordLength - 2};  // what a deleted record keeps
 inline constexpr Columns kBody{3, kRecordLength - 2};
 }  // namespace deleted
 
@@ -86,11 +86,12 @@ inline constexpr std::array<RealField, 8> kCorners{f6(3), f6(9), f6(15), f6(21),
 
 namespace colour {  // SC, both forms
 inline constexpr Columns kKeyword{4, 5};    // "MODE ", "BAR  ", "RGB", ...
-inline constexpr Columns kModeMark{4, 1};   // "M" for an "SC MODE" record
+inline constexpr Columns kKeywordInitial{4, 1};  // M for a mode record, B for a palette colour
+inline constexpr Columns kBarKeyword{4, 3};      // "BAR", as the create menus write it
 inline constexpr Columns kModeName{9, 5};
 inline constexpr Columns kLongModeName{9, 13};  // "HOTIRON SCALE"
 inline constexpr IntField kBarColour{{9, 2}};
-inline constexpr IntField kBarColourAsWritten{{7, 4}};  // "SC" A2, blank, "BAR" A3, I4
+inline constexpr IntField kBarColourAsWritten{{7, 4}};  // code A2, blank, BAR A3, I4
 inline constexpr std::array<IntField, 3> kRgb{{{{8, 3}}, {{11, 3}}, {{14, 3}}}};
 inline constexpr IntField kGrey{{9, 2}};
 inline constexpr IntField kGreyAsRead{{8, 3}};
@@ -99,8 +100,12 @@ inline constexpr RealField kHotValue{{7, 10}, RealField::Fixed, 3};
 inline constexpr RealField kIronValue{{8, 10}, RealField::Fixed, 3};
 }  // namespace colour
 
-namespace comment {  // CM: the comment menu writes "CM " and 58 characters
+namespace comment {  // CM: the comment menu writes the code, a blank and 58 characters
+inline constexpr Columns kLead{1, 3};  // the code and a blank
 inline constexpr Columns kText{4, 58};
+// The first record of a new drawing: the code, its name and the date.
+inline constexpr Columns kDrawingName{4, 14};
+inline constexpr Columns kDate{20, 9};
 }  // namespace comment
 
 }  // namespace stored
@@ -132,7 +137,7 @@ inline constexpr IntField kEdgeFlags{{27, 3}};
 
 }  // namespace file
 
-// Moving an "ST" tail (file columns 15-102) to the "CH" arrangement, in
+// Moving an old string tail (file columns 15-102) to the new arrangement, in
 // positions of the 88-character tail.
 namespace old_string_tail {
 inline constexpr Columns kWhole{1, 88};

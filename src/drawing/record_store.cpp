@@ -48,21 +48,4 @@ std::optional<std::string_view> RecordStore::unread_line(const Record& record) c
 
 bool is_unread(const Record& record) { return record.has_code(layout::unread::kCode); }
 
-long remove_deleted_graphics(RecordStore& store) {
-  Record last_colour;
-  long removed = 0;
-  for (long n = 1; n <= store.count(); ++n) {
-    Record record = store.read(n);
-    if (record.has_code("  ")) continue;
-    if (record.has_code("DE") || (record.has_code("SC") && record == last_colour)) {
-      record.put_text(layout::kCode, "XX");
-      store.write(n, record);
-      ++removed;
-    } else if (record.has_code("SC")) {
-      last_colour = record;
-    }
-  }
-  return removed;
-}
-
 }  // namespace plv

@@ -64,9 +64,4 @@ class RecordStore {
 // The record standing for an unread line.
 bool is_unread(const Record& record);
 
-// Turns every "DE" record into "XX", and an "SC" record that repeats the
-// last colour record seen (in all 122 columns) into "XX". The count stays.
-// Returns how many records were removed.
-long remove_deleted_graphics(RecordStore& store);
-
 }  // namespace plv

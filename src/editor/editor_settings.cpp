@@ -1,7 +1,7 @@
 #include "editor/editor_settings.h"
 
 #include "kernel/kernel.h"
-#include "kinds/colour_handler.h"
+#include "kinds/colour_mode.h"
 
 namespace plv {
 

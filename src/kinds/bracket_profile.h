@@ -3,6 +3,7 @@
 // long, the point of the brace at the middle, 105 units to the side.
 
 #include <array>
+#include <cstddef>
 
 namespace plv {
 
@@ -23,7 +24,7 @@ inline constexpr std::array<double, 30> kBracketYFirstHalf{
     -6.34,   -16.457, -25.805, -36.612, -49.709, -60.479, -70.471, -81.221, -91.97,  -105.0};
 
 constexpr double bracket_y(int k) {  // k = 0 .. 58
-  return k < 30 ? kBracketYFirstHalf[static_cast<size_t>(k)] : kBracketYFirstHalf[static_cast<size_t>(58 - k)];
+  return k < 30 ? kBracketYFirstHalf[static_cast<std::size_t>(k)] : kBracketYFirstHalf[static_cast<std::size_t>(58 - k)];
 }
 
 }  // namespace plv

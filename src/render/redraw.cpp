@@ -1,59 +1,78 @@
 #include "render/redraw.h"
 
-#include "kinds/element_renderers.h"
-#include "drawing/record_layout.h"
-#include "kernel/kernel.h"
+#include "kinds/colour.h"
+#include "kinds/deleted.h"
+#include "kinds/registry.h"
+#include "render/kernel_painter.h"
+
+#include <algorithm>
 
 namespace plv {
+namespace {
 
-bool read_layer_record(const Record& record, LayerTransform& layer) {
-  namespace LA = layout::stored::layer;
-  const auto number = record.get(LA::kNumber);
-  const auto scale = record.get(LA::kScale), dx = record.get(LA::kXShift), dy = record.get(LA::kYShift);
-  if (!number || !scale || !dx || !dy) return false;
-  layer = {static_cast<int>(*number), *scale, *dx, *dy};
-  return true;
+// The colour records that mark the current, deleted and other-layer
+// graphics act only in bar mode.
+void in_bar_mode(const RenderState& state, ColourHandler& colours, const Record& colour) {
+  if (state.colour_mode == ColourMode::kBar) colours.apply(colour);
 }
+
+void draw_record(const Record& stored, RedrawContext& c) {
+  RenderState& state = c.state;
+  Record record = stored;
+  const Kind* kind = &kinds().kind_of(record);
+  if (!kind->takes_part_in_redraw()) return;
+  in_bar_mode(state, c.colours, state.current_colour);
+  if (state.show_deleted && kind->is_deleted()) {
+    record = restore_deleted(record);
+    kind = &kinds().kind_of(record);
+    in_bar_mode(state, c.colours, state.deleted_colour);
+  }
+  if (kind->act_on_redraw(record, c)) return;
+  if (!layer_shown(state)) return;
+  if (state.work_layer != 0 && state.work_layer != state.layer.layer) in_bar_mode(state, c.colours, state.other_layer_colour);
+  kind->draw(record, state, c.painter);
+}
+
+}  // namespace
 
 bool layer_shown(const RenderState& s) {
   const int current = s.layer.layer;
   return !(s.work_layer != current && s.also_draw_layer != current && s.also_draw_layer != 0 && s.work_layer != 0);
 }
 
-void dispatch_record(const Record& record, RenderState& state, kernel::Kernel& kernel, ColourHandler& colours) {
-  if (record.has_code("LA")) read_layer_record(record, state.layer);
-  if (!layer_shown(state)) return;
-  if (state.work_layer != 0 && state.work_layer != state.layer.layer && state.colour_mode == kBar)
-    colours.apply(state.other_layer_colour);
-  ElementPainter painter(state, kernel);
-  render_element(record, painter);
+void redraw_all(const RecordStore& drawing, RenderState& state, kernel::Kernel& kernel, ColourMessages& messages) {
+  KernelPainter painter(state, kernel);
+  ColourHandler colours(state, painter, messages);
+  RedrawContext context{state, painter, colours};
+  state.mode_seen = false;
+  state.current_colour = palette_colour_record(7);
+  state.layer = LayerTransform{};
+  for (long n = 1; n <= drawing.count(); ++n) draw_record(drawing.read(n), context);
 }
 
-void redraw_all(const RecordStore& drawing, RenderState& state, kernel::Kernel& kernel, ColourMessages& messages) {
-  ColourHandler colours(state, kernel, messages);
-  state.mode_seen = false;
-  state.current_colour = Record("SC BAR   7");
-  state.layer = LayerTransform{};
-  for (long n = 1; n <= drawing.count(); ++n) {
-    Record record = drawing.read(n);
-    if (record.has_code("CM")) continue;
-    if (state.colour_mode == kBar) colours.apply(state.current_colour);
-    if (state.show_deleted && record.has_code("DE")) {
-      record = restore_deleted(record);
-      if (state.colour_mode == kBar) colours.apply(state.deleted_colour);
-    }
-    const std::string_view text = record.text();
-    if (text.starts_with("SC M")) {
-      colours.apply(record);
-    } else if (text.starts_with("SC B")) {
-      colours.apply(record);
-      state.current_colour = record;
-      continue;
-    } else if (record.has_code("SC")) {
-      colours.apply(record);
-    }
-    dispatch_record(record, state, kernel, colours);
+Extent drawing_extent(const RecordStore& store, const RenderState& state) {
+  RenderState scan = state;
+  scan.layer = LayerTransform{};
+  ExtentBox box;
+  for (long n = 1; n <= store.count(); ++n) {
+    const Record& r = store.read(n);
+    const Kind& kind = kinds().kind_of(r);
+    if (const auto layer = kind.layer_of(r)) scan.layer = *layer;
+    if (layer_shown(scan)) kind.add_extent(r, scan.layer, box);
   }
+  if (box.empty()) return {-1650, 1650, -1250, 1250};
+  return box.extent();
+}
+
+ViewTransform fit_view(const Extent& e) {
+  constexpr double kWidth = 3300, kHeight = 2500, kFlat = 10000.0;
+  const double rx = e.xmax - e.xmin == 0 ? kFlat : kWidth / (e.xmax - e.xmin);
+  const double ry = e.ymax - e.ymin == 0 ? kFlat : kHeight / (e.ymax - e.ymin);
+  ViewTransform v;
+  v.scale = 0.99 * std::min(rx, ry);
+  v.x_shift = -(e.xmax + e.xmin) * v.scale * 0.5;
+  v.y_shift = -(e.ymax + e.ymin) * v.scale * 0.5;
+  return v;
 }
 
 }  // namespace plv

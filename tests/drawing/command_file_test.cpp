@@ -1,4 +1,5 @@
 #include "drawing/command_file.h"
+#include "kinds/registry.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,7 @@ RecordStore store_of(std::initializer_list<const char*> lines) {
 std::vector<std::string> body_written(const RecordStore& store) {
   std::vector<std::string> lines;
   WriteProblems problems;
-  command_file_lines({"P", "S", " 8-DEC-26"}, store, [&](std::string_view l) { lines.emplace_back(l); }, problems);
+  command_file_lines({"P", "S", " 8-DEC-26"}, store, kinds(), [&](std::string_view l) { lines.emplace_back(l); }, problems);
   EXPECT_TRUE(problems.skipped.empty());
   EXPECT_TRUE(problems.too_large.empty());
   return {lines.begin() + 3, lines.end()};
@@ -51,7 +52,7 @@ TEST(ReadingCommandFiles, HeaderLinesAreTakenApart) {
              "\n"
              "LI   100   200   300   400 S\n");
   RecordStore store;
-  const CommandFileRead read = read_command_file(path, store);
+  const CommandFileRead read = read_command_file(path, store, kinds());
   ASSERT_TRUE(read.opened());
   EXPECT_EQ(read.setup_line, "GLIMPT PR      10.00      2.000 H C L   ");
   EXPECT_EQ(records_of(store), (Lines{"SC MODE BAR", "", "LI0.100000E+030.200000E+030.300000E+030.400000E+03 S"}));
@@ -62,7 +63,7 @@ TEST(ReadingCommandFiles, FirstLineIsAlwaysThePathLine) {
   const std::string path = dir.file("a.plv");
   write_file(path, "CM LOST\nCM KEPT 2\nCM KEPT 3\nCM KEPT 4\n");
   RecordStore store;
-  const CommandFileRead read = read_command_file(path, store);
+  const CommandFileRead read = read_command_file(path, store, kinds());
   EXPECT_FALSE(read.setup_line);
   EXPECT_EQ(records_of(store), (Lines{"CM KEPT 2", "CM KEPT 3", "CM KEPT 4"}));
 }
@@ -73,20 +74,20 @@ TEST(ReadingCommandFiles, ShortEmptyCrlfAndUnterminatedFiles) {
   store.append(Record("CM LEFT OVER"));
 
   write_file(dir.file("empty"), "");
-  EXPECT_TRUE(read_command_file(dir.file("empty"), store).opened());
+  EXPECT_TRUE(read_command_file(dir.file("empty"), store, kinds()).opened());
   EXPECT_EQ(store.count(), 0);
 
   write_file(dir.file("one"), "only the path");
-  EXPECT_TRUE(read_command_file(dir.file("one"), store).opened());
+  EXPECT_TRUE(read_command_file(dir.file("one"), store, kinds()).opened());
   EXPECT_EQ(store.count(), 0);
 
   write_file(dir.file("crlf"), "p\r\nGLIMPT WP       1.00      1.000 T M L\r\nDATE:  1-MAR- 5\r\nCM ONE\r\nCM TWO");
-  const CommandFileRead read = read_command_file(dir.file("crlf"), store);
+  const CommandFileRead read = read_command_file(dir.file("crlf"), store, kinds());
   EXPECT_EQ(read.setup_line, "GLIMPT WP       1.00      1.000 T M L   ");
   EXPECT_EQ(records_of(store), (Lines{"CM ONE", "CM TWO"}));
 
   write_file(dir.file("long"), "p\nGLIMPT\nDATE:\nCM" + std::string(200, 'z') + "\n");
-  read_command_file(dir.file("long"), store);
+  read_command_file(dir.file("long"), store, kinds());
   EXPECT_EQ(store.read(1).text(), "CM" + std::string(120, 'z'));
 }
 
@@ -94,8 +95,8 @@ TEST(ReadingCommandFiles, ShortEmptyCrlfAndUnterminatedFiles) {
 TEST(ReadingCommandFiles, MissingFileAndDirectoryAreErrors) {
   TempDir dir;
   RecordStore store;
-  EXPECT_FALSE(read_command_file(dir.file("absent"), store).opened());
-  const CommandFileRead read = read_command_file(dir.path().string(), store);
+  EXPECT_FALSE(read_command_file(dir.file("absent"), store, kinds()).opened());
+  const CommandFileRead read = read_command_file(dir.path().string(), store, kinds());
   EXPECT_FALSE(read.opened());
   EXPECT_FALSE(read.error.empty());
 }
@@ -104,7 +105,7 @@ TEST(WritingCommandFiles, HeaderAtFullWidthsRecordsTrimmed) {
   TempDir dir;
   const std::string path = dir.file("out.plv");
   RecordStore store = store_of({"CM HELLO", "", "XXLI", "SC MODE BAR"});
-  const CommandFileWrite w = write_command_file(path, {"/x/out.plv", "GLIMPT EP      17.36      1.000 D M P", " 8-DEC-26"}, store);
+  const CommandFileWrite w = write_command_file(path, {"/x/out.plv", "GLIMPT EP      17.36      1.000 D M P", " 8-DEC-26"}, store, kinds());
   ASSERT_TRUE(w.written()) << w.error;
   std::ostringstream expected;
   expected << "/x/out.plv" << std::string(70, ' ') << "\n"
@@ -115,7 +116,7 @@ TEST(WritingCommandFiles, HeaderAtFullWidthsRecordsTrimmed) {
   EXPECT_EQ(read_file(path), expected.str());
 
   RecordStore empty;
-  ASSERT_TRUE(write_command_file(path, {"p", "s", "d"}, empty).written());
+  ASSERT_TRUE(write_command_file(path, {"p", "s", "d"}, empty, kinds()).written());
   const std::string only_header = read_file(path);
   EXPECT_EQ(std::count(only_header.begin(), only_header.end(), '\n'), 3);
 }
@@ -141,7 +142,7 @@ TEST(WritingCommandFiles, UnreadableStoredRecordsAreReportedAndSkipped) {
   RecordStore store = store_of({"LI  garbage", "CM A"});
   std::vector<std::string> lines;
   WriteProblems problems;
-  command_file_lines({"p", "s", "d"}, store, [&](std::string_view l) { lines.emplace_back(l); }, problems);
+  command_file_lines({"p", "s", "d"}, store, kinds(), [&](std::string_view l) { lines.emplace_back(l); }, problems);
   ASSERT_EQ(problems.skipped.size(), 1u);
   EXPECT_EQ(problems.skipped[0].number, 1);
   EXPECT_EQ(lines.back(), "CM A");
@@ -152,13 +153,13 @@ TEST(WritingCommandFiles, WriteThenReadRoundsAndConverts) {
   const std::string path = dir.file("d.plv");
   write_file(path, "p\nGLIMPT\nDATE:\nST   100   200 10 M ABC\nDELI     1     2     3     4 S\nXXLI\n");
   RecordStore store;
-  read_command_file(path, store);
+  read_command_file(path, store, kinds());
   Record li;
   li.put_text({1, 2}, "LI");
   li.put(RealField{{3, 12}, RealField::Exponent, 6}, 10.5);
   store.append(li);
-  ASSERT_TRUE(write_command_file(path, {"p", "GLIMPT", " 8-DEC-26"}, store).written());
-  read_command_file(path, store);
+  ASSERT_TRUE(write_command_file(path, {"p", "GLIMPT", " 8-DEC-26"}, store, kinds()).written());
+  read_command_file(path, store, kinds());
   EXPECT_EQ(records_of(store)[0].substr(0, 2), "CH");
   EXPECT_EQ(records_of(store)[1], "DELI     1     2     3     4 S");
   EXPECT_EQ(store.read(3).get(RealField{{3, 12}, RealField::Exponent, 6}), 11.0);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "drawing/command_file.h"
+#include "kinds/registry.h"
 #include "drawing/record_layout.h"
 #include "support/temp_dir.h"
 
@@ -26,13 +27,13 @@ constexpr const char* kHeader =
 CommandFileRead read_text(const std::string& text, RecordStore& store) {
   TempDir dir;
   write_file(dir.file("a.plv"), text);
-  return read_command_file(dir.file("a.plv"), store);
+  return read_command_file(dir.file("a.plv"), store, kinds());
 }
 
 std::string written(const RecordStore& store) {
   std::string out;
   WriteProblems problems;
-  command_file_lines({"/d/a.plv", "GLIMPT EP      17.36      1.000 D M P", " 8-DEC-26"}, store,
+  command_file_lines({"/d/a.plv", "GLIMPT EP      17.36      1.000 D M P", " 8-DEC-26"}, store, kinds(),
                      [&](std::string_view line) { (out += line) += '\n'; }, problems);
   return out;
 }
@@ -114,7 +115,7 @@ TEST(LosslessReading, WhatIsNotAGraphicsCommandFileIsRefusedAndLeavesNothing) {
   TempDir dir;
   ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
   for (const std::string& path : {dir.file("fifo"), std::string("/dev/zero"), dir.path().string()}) {
-    const CommandFileRead read = read_command_file(path, store);
+    const CommandFileRead read = read_command_file(path, store, kinds());
     EXPECT_EQ(read.outcome, ReadOutcome::kCannotOpen) << path;
     EXPECT_FALSE(read.error.empty());
   }
@@ -141,7 +142,7 @@ class FailingSource final : public ByteSource {
 TEST(LosslessReading, AReadThatFailsPartWayHoldsNothing) {
   LineReader in(std::make_unique<FailingSource>(std::string(kHeader) + "CM ONE\nCM TWO\nCM THR"));
   RecordStore store;
-  const CommandFileRead read = read_command_file(in, store);
+  const CommandFileRead read = read_command_file(in, store, kinds());
   EXPECT_EQ(read.outcome, ReadOutcome::kReadFailed);
   EXPECT_EQ(read.error, "Input/output error");
   EXPECT_EQ(store.count(), 0);
@@ -160,7 +161,7 @@ TEST(HonestWriting, ValuesTheFileCannotHoldStopTheWriteAndNameTheRecord) {
   store.append(circle);
   store.append(circle);
 
-  const CommandFileWrite w = write_command_file(path, {"p", "GLIMPT", " 8-DEC-26"}, store);
+  const CommandFileWrite w = write_command_file(path, {"p", "GLIMPT", " 8-DEC-26"}, store, kinds());
   EXPECT_EQ(w.outcome, WriteOutcome::kValuesTooLarge);
   ASSERT_EQ(w.problems.too_large.size(), 2u);
   EXPECT_EQ(w.problems.too_large[0].number, 2);

@@ -39,17 +39,5 @@ TEST(RecordStore, AppendReadWriteClear) {
   EXPECT_EQ(store.capacity_bytes(), capacity);  // cleared space is reused
 }
 
-TEST(RecordStore, RemovingDeletedGraphics) {
-  RecordStore store;
-  for (const char* line : {"SC BAR   3", "DELI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "SC BAR   3",
-                           "DEDESC BAR   3", "SC BAR   3"})
-    store.append(Record(line));
-  EXPECT_EQ(remove_deleted_graphics(store), 4);
-  const char* expected[] = {"SC BAR   3", "XXLI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "XX BAR   3",
-                            "XXDESC BAR   3", "XX BAR   3"};
-  ASSERT_EQ(store.count(), 10);
-  for (long n = 1; n <= 10; ++n) EXPECT_EQ(store.read(n).trimmed(), expected[n - 1]) << n;
-}
-
 }  // namespace
 }  // namespace plv

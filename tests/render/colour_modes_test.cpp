@@ -27,7 +27,7 @@ TEST_F(RenderTest, BarSevenAndZeroWorkInEveryModeWithoutComplaint) {
 
 TEST_F(RenderTest, PaletteColourRecordsInBarMode) {
   const Lines first = colours_of(redraw(store_of({"SC BAR   3", two_point("LI", 0, 0, 9, 9, " S")})));
-  EXPECT_EQ(state_.colour_mode, kBar);  // the first colour record picked the mode
+  EXPECT_EQ(state_.colour_mode, ColourMode::kBar);  // the first colour record picked the mode
   EXPECT_EQ(first.back(), kColour3);
   redraw(store_of({"SC MODE BAR", "SC BAR  20"}));
   EXPECT_TRUE(messages_.shown.empty());
@@ -62,7 +62,7 @@ TEST_F(RenderTest, ColourWithoutAModeAndUnknownModes) {
   messages_.shown.clear();
   redraw(store_of({"SC MODE PURPLE"}));
   EXPECT_EQ(messages_.shown, (Lines{"error: ERROR >> UNRECOGNISED COLOR MODE"}));
-  EXPECT_EQ(state_.colour_mode, kMono);
+  EXPECT_EQ(state_.colour_mode, ColourMode::kMono);
 }
 
 TEST_F(RenderTest, TwoDifferentModeRecordsEndTheProgram) {

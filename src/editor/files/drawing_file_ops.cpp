@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "drawing/command_file.h"
+#include "kinds/comment.h"
+#include "kinds/registry.h"
 #include "drawing/record_layout.h"
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
@@ -16,11 +18,6 @@ namespace plv {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Columns of the first record of a new drawing: "CM ", name, date.
-inline constexpr Columns kNewDrawingKey{1, 3};
-inline constexpr Columns kNewDrawingName{4, kDrawingNameLength};
-inline constexpr Columns kNewDrawingDate{20, 9};
 
 std::string trimmed(const std::string& s) {
   const size_t end = s.find_last_not_of(' ');
@@ -124,7 +121,7 @@ std::string_view refusal_heading(ReadOutcome outcome) {
 // has been told why and asked for another path.
 bool read_existing(Editor& editor, const std::string& path) {
   show_lines(editor, {with_value_at("READING FILE:", 15, editor.drawing_name)}, Ending::kNoWait);
-  const CommandFileRead read = read_command_file(path, editor.drawing);
+  const CommandFileRead read = read_command_file(path, editor.drawing, kinds());
   if (!read.opened()) {
     ask_for_another_path(editor, refusal_heading(read.outcome), upper(read.error));
     return false;
@@ -160,14 +157,7 @@ void report_values_too_large(Editor& editor, const std::vector<SkippedLine>& too
 
 void start_new_drawing(Editor& editor) {
   editor.drawing.clear();
-  Record title;
-  title.put_text(kNewDrawingKey, "CM ");
-  title.put_text(kNewDrawingName, editor.drawing_name);
-  title.put_text(kNewDrawingDate, editor.date);
-  editor.drawing.append(title);
-  editor.drawing.append(Record("CM"));
-  editor.drawing.append(Record("SC MODE BAR"));
-  editor.drawing.append(Record("SC BAR   7"));
+  for (const Record& r : new_drawing_records(editor.drawing_name, editor.date)) editor.drawing.append(r);
 }
 
 void open_drawing(Editor& editor) {
@@ -198,7 +188,7 @@ bool write_drawing(Editor& editor) {
     show_lines(editor, {with_value_at("WRITING THE DRAWING FILE:", 27, editor.drawing_name)}, Ending::kNoWait);
     const std::string path = trimmed(editor.drawing_path);
     const CommandFileHeader header{editor.drawing_path, editor.setup_line, editor.date};
-    const CommandFileWrite written = write_command_file(path, header, editor.drawing);
+    const CommandFileWrite written = write_command_file(path, header, editor.drawing, kinds());
     report_records_left_out(editor, written.problems.skipped);
     editor.last_write_failed = !written.written();
     switch (written.outcome) {

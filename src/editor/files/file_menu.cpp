@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editor/files/drawing_file_ops.h"
+#include "kinds/deleted.h"
 #include "editor/files/translation_setup_menu.h"
 #include "host/events.h"
 #include "kernel/kernel.h"

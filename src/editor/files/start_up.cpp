@@ -4,12 +4,12 @@
 #include <system_error>
 
 #include "editor/files/path_messages.h"
+#include "kinds/comment.h"
 #include "text/line_reader.h"
 
 namespace plv::files {
 namespace {
 
-constexpr std::string_view kCommentCode = "CM ";
 constexpr std::string_view kFileCommentCode = "FC ";
 
 // Nothing from a file that is not a regular one, or whose first line is
@@ -21,7 +21,7 @@ std::string first_line(const std::filesystem::path& file) {
   return std::string(line);
 }
 
-bool names_a_path(std::string_view line) { return !is_blank(line) && !line.starts_with(kCommentCode); }
+bool names_a_path(std::string_view line) { return !is_blank(line) && !is_comment_text(line); }
 
 void take(std::string_view path, DirectoryAndName& names) {
   if (const auto split = split_path(path)) names = *split;

@@ -24,7 +24,7 @@ struct StartNames {
 // The names to start from, each source replacing the one before: the
 // path on the first line of the settings file (unless blank or a comment),
 // that drawing's own first line when the drawing exists (unless it begins
-// "CM " or "FC "), then the command-line argument. A path that does not
+// as a comment or "FC "), then the command-line argument. A path that does not
 // fit the fields is not taken.
 StartNames start_names(const DirectoryAndName& current, const std::filesystem::path& settings_file,
                        std::optional<std::string_view> argument);

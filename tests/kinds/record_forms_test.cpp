@@ -1,4 +1,6 @@
-#include "drawing/record_convert.h"
+#include "kinds/deleted.h"
+#include "kinds/layer.h"
+#include "kinds/registry.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +170,18 @@ TEST(LayerRecords, PointOrNoPointInTheScale) {
   EXPECT_EQ(la2.get(L::stored::layer::kScale), 1.0);
   const Record no_point(padded("LA  1             1              0.             0."));
   EXPECT_DOUBLE_EQ(*no_point.get(L::stored::layer::kScale), 1e-7);
+}
+
+TEST(DeletedRecords, RemovingDeletedGraphics) {
+  RecordStore store;
+  for (const char* line : {"SC BAR   3", "DELI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "SC BAR   3",
+                           "DEDESC BAR   3", "SC BAR   3"})
+    store.append(Record(line));
+  EXPECT_EQ(remove_deleted_graphics(store), 4);
+  const char* expected[] = {"SC BAR   3", "XXLI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "XX BAR   3",
+                            "XXDESC BAR   3", "XX BAR   3"};
+  ASSERT_EQ(store.count(), 10);
+  for (long n = 1; n <= 10; ++n) EXPECT_EQ(store.read(n).trimmed(), expected[n - 1]) << n;
 }
 
 }  // namespace

@@ -1,24 +1,23 @@
 #pragma once
-// Applies one "SC" colour record: selects the drawing's colour mode or sets
-// the current colour in the way that mode gives, through the kernel.
+// Colour records ("SC"): each selects the drawing's colour mode or sets the
+// current colour in the way that mode gives, through the painter; records
+// that do not fit the mode are told through the colour messages.
 
-#include "kinds/colour_messages.h"
+#include <string_view>
+
 #include "drawing/record.h"
+#include "kinds/colour_messages.h"
+#include "kinds/colour_mode.h"
 #include "kinds/render_state.h"
-
-namespace plv::kernel {
-class Kernel;
-}
 
 namespace plv {
 
-// "SC BAR" with a colour 0 to 15: what may mark deleted or other-layer graphics.
-bool is_palette_colour(const Record& record);
+class Painter;
 
 class ColourHandler {
  public:
-  ColourHandler(RenderState& state, kernel::Kernel& kernel, ColourMessages& messages)
-      : state_(state), kernel_(kernel), messages_(messages) {}
+  ColourHandler(RenderState& state, Painter& painter, ColourMessages& messages)
+      : state_(state), painter_(painter), messages_(messages) {}
 
   void apply(const Record& record);
 
@@ -33,7 +32,7 @@ class ColourHandler {
   void report_two_lines(std::string_view first, std::string_view second);
 
   RenderState& state_;
-  kernel::Kernel& kernel_;
+  Painter& painter_;
   ColourMessages& messages_;
 };
 

@@ -1,19 +1,12 @@
-#include "kinds/element_painter.h"
+#include "render/kernel_painter.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "kernel/kernel.h"
 
 namespace plv {
-
-double length(Vec v) { return std::hypot(v.x, v.y); }
-
-Vec unit(Vec v) {
-  const double l = length(v);
-  return l == 0 ? Vec{} : Vec{v.x / l, v.y / l};
-}
-
 namespace {
 
 // Narrows [span.from, span.to] to where p * t <= q holds; false when
@@ -33,7 +26,7 @@ bool keep_inside(double p, double q, Span& span) {
 
 }  // namespace
 
-std::optional<Span> ElementPainter::visible_part(DrawingPoint a, DrawingPoint b) const {
+std::optional<Span> KernelPainter::visible_part(DrawingPoint a, DrawingPoint b) const {
   const DrawingPoint sa = screen(a), sb = screen(b);
   const double ax = sa.x, ay = sa.y * state_.aspect, bx = sb.x, by = sb.y * state_.aspect;
   if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by)) return std::nullopt;
@@ -48,33 +41,33 @@ std::optional<Span> ElementPainter::visible_part(DrawingPoint a, DrawingPoint b)
   return std::nullopt;
 }
 
-void ElementPainter::move(DrawingPoint p) {
+void KernelPainter::move(DrawingPoint p) {
   const DrawingPoint s = screen(p);
   kernel_.gkmove(static_cast<float>(s.x), static_cast<float>(s.y));
 }
 
-void ElementPainter::draw(DrawingPoint p) {
+void KernelPainter::draw(DrawingPoint p) {
   const DrawingPoint s = screen(p);
   kernel_.gkdraw(static_cast<float>(s.x), static_cast<float>(s.y));
 }
 
-void ElementPainter::direct_move(DrawingPoint p) {
+void KernelPainter::direct_move(DrawingPoint p) {
   const DrawingPoint s = screen(p);
   kernel_.move(static_cast<float>(s.x), static_cast<float>(s.y * state_.aspect));
 }
 
-void ElementPainter::direct_draw(DrawingPoint p) {
+void KernelPainter::direct_draw(DrawingPoint p) {
   const DrawingPoint s = screen(p);
   kernel_.draw(static_cast<float>(s.x), static_cast<float>(s.y * state_.aspect));
 }
 
-void ElementPainter::filled_box(DrawingPoint a, DrawingPoint b, int edge_flags) {
+void KernelPainter::filled_box(DrawingPoint a, DrawingPoint b, int edge_flags) {
   const DrawingPoint sa = screen(a), sb = screen(b);
   kernel_.box_filled(static_cast<float>(sa.x), static_cast<float>(sa.y * state_.aspect), static_cast<float>(sb.x),
                      static_cast<float>(sb.y * state_.aspect), edge_flags);
 }
 
-void ElementPainter::filled_quad(const DrawingPoint (&corners)[4]) {
+void KernelPainter::filled_quad(const DrawingPoint (&corners)[4]) {
   std::array<float, 8> c{};
   for (int k = 0; k < 4; ++k) {
     const DrawingPoint s = screen(corners[k]);
@@ -83,5 +76,24 @@ void ElementPainter::filled_quad(const DrawingPoint (&corners)[4]) {
   }
   kernel_.quad_filled(c);
 }
+
+void KernelPainter::text(DrawingPoint start, Vec offset, const TextStyle& style, std::string_view text, int length) {
+  kernel_.set_char_size(style.char_width, style.char_height);
+  kernel_.set_advance(style.advance_x, style.advance_y);
+  kernel_.set_rotation(style.rotation_s, style.rotation_c);
+  const DrawingPoint s = screen(start) + offset;
+  kernel_.move(static_cast<float>(s.x), static_cast<float>(s.y * state_.aspect));
+  kernel_.draw_string(length, text);
+}
+
+void KernelPainter::colour_mode(ColourMode mode) { kernel_.lcmode(static_cast<int>(mode)); }
+void KernelPainter::colour(int index) { kernel_.gkcolor(index); }
+void KernelPainter::colour_rgb(float red, float green, float blue) { kernel_.gkrgb(red, green, blue); }
+void KernelPainter::colour_grey(int level) { kernel_.gkgrey(level); }
+void KernelPainter::colour_scale(int scale, float value) { kernel_.gkscale(scale, value); }
+
+void KernelPainter::leave_picture() { kernel_.tekflush(1); }
+void KernelPainter::resume_picture() { kernel_.gkpage(1); }
+void KernelPainter::show_picture_and_wait() { kernel_.tekflush(0); }
 
 }  // namespace plv

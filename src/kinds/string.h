@@ -1,11 +1,11 @@
 #pragma once
 // Character strings ("CH", and "ST" in the older layout): where they start
-// after the key point and direction, and their drawing in the stroke font.
+// after the key point and direction.
 
 #include <optional>
 #include <string_view>
 
-#include "kinds/element_painter.h"
+#include "drawing/drawing_transforms.h"
 #include "drawing/record.h"
 
 namespace plv {
@@ -19,6 +19,5 @@ struct StringPlacement {
 };
 
 std::optional<StringPlacement> place_string(const Record& record, const LayerTransform& layer);
-void render_string(const Record& record, ElementPainter& painter);
 
 }  // namespace plv

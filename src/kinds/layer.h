@@ -1,0 +1,15 @@
+#pragma once
+// Layer records ("LA"): the layer number and transform for the records that
+// follow, the same layout in both forms.
+
+#include <optional>
+
+#include "drawing/drawing_transforms.h"
+#include "drawing/record.h"
+
+namespace plv {
+
+// The layer a layer record starts; nothing when a field cannot be read.
+std::optional<LayerTransform> read_layer_record(const Record& record);
+
+}  // namespace plv

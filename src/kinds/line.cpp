@@ -1,0 +1,58 @@
+// "LI": a straight line, solid or dashed.
+
+#include <cmath>
+
+#include "drawing/record_layout.h"
+#include "kinds/kind_list.h"
+#include "kinds/render_state.h"
+#include "kinds/two_point.h"
+
+namespace plv {
+namespace {
+
+constexpr double kDash = 20.0;
+// Past this many dashes in sight they are far finer than the screen can
+// show: the line is drawn solid.
+constexpr double kMostDashesInSight = 100000;
+
+void draw_dashes(const Segment& s, Painter& painter) {
+  // Only dashes in sight are drawn, so a line scaled far beyond the picture
+  // costs no more than one inside it. The first starts on the line's own
+  // dash pattern: whole periods from p1 are exact multiples.
+  const auto part = painter.visible_part(s.p1, s.p2);
+  if (!part) return;
+  const double period = 2 * kDash, last = part->to * s.length;
+  double t = std::floor(part->from * s.length / period) * period;
+  // So far out that a dash no longer moves along (or too many to matter):
+  // solid.
+  if (t + kDash == t || (last - t) / period > kMostDashesInSight)
+    return painter.line(s.p1 + part->from * s.length * s.u, s.p1 + last * s.u);
+  for (;;) {
+    painter.move(s.p1 + t * s.u);
+    t += kDash;
+    if (t > s.length) return painter.draw(s.p2);
+    painter.draw(s.p1 + t * s.u);
+    t += kDash;
+    if (t > s.length || t > last) return;
+  }
+}
+
+class LineKind final : public TwoPointKind {
+ public:
+  void draw(const Record& r, const RenderState& state, Painter& painter) const override {
+    const auto s = two_points(r, state.layer);
+    if (!s || s->p1 == s->p2) return;
+    const std::string_view type = r.text(layout::stored::two_point::kLineType);
+    if (type == "D" || type == "Y") return draw_dashes(*s, painter);
+    painter.line(s->p1, s->p2);
+  }
+};
+
+}  // namespace
+
+const Kind& line_kind() {
+  static const LineKind kind;
+  return kind;
+}
+
+}  // namespace plv

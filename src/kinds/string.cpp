@@ -1,0 +1,130 @@
+#include "kinds/string.h"
+
+#include <array>
+#include <cmath>
+
+#include "drawing/record_layout.h"
+#include "kinds/kind_list.h"
+#include "kinds/painter.h"
+#include "kinds/render_state.h"
+
+namespace plv {
+namespace {
+
+namespace L = layout;
+namespace S = layout::stored::string;
+constexpr double kPitch = 6.0;                   // per character per size unit
+constexpr double kCellHeight = 6.4285712;        // 45 / 7
+constexpr double kCellWidth = 4.2857142;         // 30 / 7
+constexpr double kStartOffsetDivisor = 1.4;
+constexpr Columns kNewText{S::kText.first, kRecordLength - S::kText.first + 1};  // up to 88 characters
+constexpr std::array<Vec, 4> kAlong{{{1, 0}, {0, 1}, {-1, 0}, {0, -1}}};
+constexpr std::array<Vec, 4> kUp{{{0, 1}, {-1, 0}, {0, -1}, {1, 0}}};
+
+int last_non_blank(std::string_view text) {
+  const size_t last = text.find_last_not_of(' ');
+  return last == std::string_view::npos ? 0 : static_cast<int>(last) + 1;
+}
+
+}  // namespace
+
+std::optional<StringPlacement> place_string(const Record& r, const LayerTransform& layer) {
+  const bool old = r.has_code("ST");
+  const auto x = r.get(S::kX), y = r.get(S::kY);
+  const auto size = r.get(S::kSize);
+  if (!x || !y || !size) return std::nullopt;
+  StringPlacement p;
+  p.direction = 0;
+  if (!old) {
+    const auto d = r.get(S::kDirection);
+    p.direction = (d && *d >= 0 && *d <= 3) ? static_cast<int>(*d) : 0;
+  }
+  p.text = r.text(old ? layout::stored::old_string::kText : kNewText);
+  p.length = last_non_blank(p.text);
+  p.height = static_cast<double>(*size) * layer.scale;
+  if (old) p.height = std::trunc(p.height);
+  const std::string_view key = r.text(S::kKeyPoint);
+  double offset = 0;
+  if (key == "M") offset = p.length / 2.0 * kPitch * p.height;
+  else if (key == "E") offset = p.length * p.height * kPitch;
+  p.start = apply_layer(layer, {*x, *y}) - offset * kAlong[static_cast<size_t>(p.direction)];
+  return p;
+}
+
+namespace {
+
+// The "ST" tail rearranged as a "CH" tail: direction 0, text two columns on.
+std::string old_string_tail_as_new(std::string_view tail) {
+  namespace T = L::old_string_tail;
+  Record t(tail);  // a scratch line holding the 88 tail characters from column 1
+  const std::string kept(t.text(T::kTextKept));
+  t.put_text(T::kTextKeptTo, kept);
+  t.put_text(T::kDirection, "0");
+  t.blank_out(T::kBlanked);
+  return std::string(t.text(T::kWhole));
+}
+
+class StringKind final : public Kind {
+ public:
+  // An "ST" line becomes a "CH" record; its first 30 characters move to
+  // the new text columns.
+  StoredConversion to_stored(const Record& line) const override {
+    StoredConversion result;
+    Record& out = result.record;
+    const bool old = line.has_code("ST");
+    out.put_text(L::kCode, "CH");
+    const std::array<IntField, 2> from{L::file::string::kX, L::file::string::kY};
+    const std::array<RealField, 2> to{S::kX, S::kY};
+    if (copy_numbers(line, from, to, out, result.problem)) {
+      const std::string_view tail = line.text(L::file::string::kTail);
+      out.put_text(S::kTail, old ? old_string_tail_as_new(tail) : std::string(tail));
+    }
+    return result;
+  }
+
+  // A string with nothing after its point is not written.
+  FileConversion to_file(const Record& stored) const override {
+    FileConversion result;
+    if (stored.blank_in(S::kWholeTail)) return result;
+    result.line.put_text(L::kCode, stored.code());
+    const std::array<RealField, 2> from{S::kX, S::kY};
+    const std::array<IntField, 2> to{L::file::string::kX, L::file::string::kY};
+    copy_numbers(stored, from, to, result.line, result.problem, &result.kind);
+    result.line.put_text(L::file::string::kWholeTail, stored.text(S::kWholeTail));
+    return result;
+  }
+
+  void draw(const Record& r, const RenderState& state, Painter& painter) const override {
+    const auto p = place_string(r, state.layer);
+    if (!p) return;
+    const double h = painter.view_scale() * p->height;
+    const size_t d = static_cast<size_t>(p->direction);
+    const TextStyle style{static_cast<float>(kCellWidth * h),
+                          static_cast<float>(kCellHeight * h),
+                          static_cast<float>(kCellHeight * h * kAlong[d].x),
+                          static_cast<float>(kCellHeight * h * kAlong[d].y),
+                          static_cast<float>(kUp[d].x),
+                          static_cast<float>(kUp[d].y)};
+    painter.text(p->start, (h / kStartOffsetDivisor) * kAlong[d], style, p->text, p->length);
+  }
+
+  // The box a string's letters take, in the proportions the extent has
+  // always used.
+  void add_extent(const Record& r, const LayerTransform& layer, ExtentBox& box) const override {
+    const auto p = place_string(r, layer);
+    if (!p) return;
+    box.add(p->start);
+    const double h = p->height, n = p->length;
+    const Vec far = p->direction == 0 ? Vec{n * 82 / 16 * h, 6.875 * h} : Vec{6.875 * h, n * 102 / 16 * h};
+    box.add(p->start + far);
+  }
+};
+
+}  // namespace
+
+const Kind& string_kind() {
+  static const StringKind kind;
+  return kind;
+}
+
+}  // namespace plv

@@ -1,0 +1,30 @@
+#pragma once
+// Lines, wide lines, arrows, brackets and boxes share one layout: two
+// points and a style tail, whole units in the file form.
+
+#include <optional>
+
+#include "kinds/kind.h"
+#include "kinds/painter.h"
+
+namespace plv {
+
+class TwoPointKind : public Kind {
+ public:
+  StoredConversion to_stored(const Record& file_line) const override;
+  FileConversion to_file(const Record& stored) const override;
+  void add_extent(const Record& r, const LayerTransform& layer, ExtentBox& box) const override;
+};
+
+// The two points after the layer transform, with the direction between them.
+struct Segment {
+  DrawingPoint p1, p2;
+  double length;
+  Vec u, n;  // unit vector from p1 to p2 and its left normal
+};
+std::optional<Segment> two_points(const Record& r, const LayerTransform& layer);
+
+// Flag k (1 to 5) of the style tail holds "Y".
+bool flag_on(const Record& r, int k);
+
+}  // namespace plv

@@ -1,0 +1,33 @@
+// "LW": a wide line, drawn as strokes one drawing unit apart.
+
+#include "drawing/record_layout.h"
+#include "kinds/kind_list.h"
+#include "kinds/render_state.h"
+#include "kinds/two_point.h"
+
+namespace plv {
+namespace {
+
+class WideLineKind final : public TwoPointKind {
+ public:
+  void draw(const Record& r, const RenderState& state, Painter& painter) const override {
+    const auto s = two_points(r, state.layer);
+    const auto w = r.get(layout::stored::two_point::kHalfWidth);
+    if (!s || !w || *w < 0) return;
+    if (*w <= 1) return painter.line(s->p1, s->p2);
+    if (s->length == 0) return;  // no direction to offset the strokes along
+    for (long long k = -*w; k <= *w; ++k) {
+      const Vec offset = static_cast<double>(k) * s->n;
+      painter.line(s->p1 + offset, s->p2 + offset);
+    }
+  }
+};
+
+}  // namespace
+
+const Kind& wide_line_kind() {
+  static const WideLineKind kind;
+  return kind;
+}
+
+}  // namespace plv
