@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "drawing/batch_conversion.h"
+
 #include "drawing/record_layout.h"
 #include "drawing/translation_setup.h"
 
@@ -27,8 +29,6 @@ bool header_line(const Record& r) {
   return text.starts_with(kSetupKey) || text.starts_with(kDateKey);
 }
 
-bool is_blank_line(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
-
 // A byte-order mark of UTF-16 (or UTF-32): a text of wide characters.
 bool starts_wide(std::string_view line) {
   return line.starts_with("\xFF\xFE") || line.starts_with("\xFE\xFF");
@@ -40,20 +40,30 @@ struct ReadState {
   bool looks_right = false;  // a record the drawing keeps, or a header line
 };
 
-void append_converted(std::string_view line, long line_number, RecordStore& drawing, const RecordForms& forms,
-                      CommandFileRead& result, ReadState& state) {
-  if (!is_blank_line(line)) state.has_content = true;
-  StoredConversion converted = forms.to_stored(line);
-  if (!converted.ok()) {
-    // Kept as it stood, so that writing the drawing back loses nothing.
-    drawing.append_unread(line);
-    result.unread.push_back({line_number, std::string(line), converted.problem});
-    state.looks_right = true;
-    return;
+// Converts the gathered lines into the drawing and takes note of them.
+void convert_lines(LineBatch& batch, RecordStore& drawing, const RecordForms& forms, CommandFileRead& result,
+                   ReadState& state) {
+  BatchConversion converted = convert_batch(batch, drawing, forms);
+  size_t next_problem = 0;
+  for (size_t i = 0; i < batch.size(); ++i) {
+    switch (converted.outcomes[i]) {
+      case LineOutcome::kRecord:
+        state.has_content = state.looks_right = true;
+        break;
+      case LineOutcome::kBlank:
+        break;
+      case LineOutcome::kUnknown:  // dropped when written, by rule
+        state.has_content = true;
+        result.unknown.add(batch.number(i));
+        break;
+      case LineOutcome::kUnread:  // kept as it stood, so that writing the drawing back loses nothing
+        state.has_content = state.looks_right = true;
+        drawing.make_unread(converted.first + static_cast<long>(i), batch.line(i));
+        result.unread.push_back({batch.number(i), std::string(batch.line(i)), converted.problems[next_problem++]});
+        break;
+    }
   }
-  drawing.append(converted.record);
-  if (!converted.record.blank_in(layout::kCode)) state.looks_right = true;
-  else if (!is_blank_line(line)) result.unknown.add(line_number);  // dropped when written, by rule
+  batch.clear();
 }
 
 void refuse(CommandFileRead& result, ReadOutcome outcome, std::string why) {
@@ -63,6 +73,7 @@ void refuse(CommandFileRead& result, ReadOutcome outcome, std::string why) {
 
 void read_lines(LineReader& in, RecordStore& drawing, const RecordForms& forms, CommandFileRead& result) {
   ReadState state;
+  LineBatch batch;
   std::string_view line;
   while (in.next(line)) {
     const long number = in.line_number();
@@ -83,8 +94,10 @@ void read_lines(LineReader& in, RecordStore& drawing, const RecordForms& forms, 
     } else if (line.starts_with(kSetupKey) || line.starts_with(kDateKey)) {
       continue;
     }
-    append_converted(line, number, drawing, forms, result, state);
+    batch.add(line, number);
+    if (batch.full()) convert_lines(batch, drawing, forms, result, state);
   }
+  if (batch.size() > 0) convert_lines(batch, drawing, forms, result, state);
   if (in.line_too_long()) return refuse(result, ReadOutcome::kNotACommandFile, in.error());
   if (!in.error().empty()) return refuse(result, ReadOutcome::kReadFailed, in.error());
   if (state.has_content && !state.looks_right)

@@ -1,5 +1,9 @@
 #include "drawing/record_store.h"
 
+#include <sys/mman.h>
+
+#include <cstdint>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -23,20 +27,58 @@ void RecordStore::write(long n, const Record& record) {
   slot(n) = record;
 }
 
+// A block aligned to its own size, so that the system can back it with one
+// huge page; it asks for one, and takes small pages where there are none.
+RecordStore::Block RecordStore::new_block() {
+  const size_t room = 2 * kBlockBytes;
+  void* mapped = ::mmap(nullptr, room, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapped == MAP_FAILED) throw std::bad_alloc();
+  auto* bytes = static_cast<std::byte*>(mapped);
+  const auto address = reinterpret_cast<std::uintptr_t>(bytes);
+  const size_t head = (kBlockBytes - address % kBlockBytes) % kBlockBytes;
+  if (head > 0) ::munmap(bytes, head);
+  if (room - head > kBlockBytes) ::munmap(bytes + head + kBlockBytes, room - head - kBlockBytes);
+  ::madvise(bytes + head, kBlockBytes, MADV_HUGEPAGE);
+  return Block(bytes + head);
+}
+
+void RecordStore::BlockRelease::operator()(std::byte* block) const { ::munmap(block, kBlockBytes); }
+
 void RecordStore::append(const Record& record) {
   static_assert(std::is_trivially_copyable_v<Record> && std::is_trivially_destructible_v<Record>);
-  if (count_ == static_cast<long>(blocks_.size()) * kBlockRecords)
-    blocks_.push_back(std::make_unique_for_overwrite<std::byte[]>(kBlockRecords * sizeof(Record)));
+  if (count_ == static_cast<long>(blocks_.size()) * kBlockRecords) blocks_.push_back(new_block());
   ++count_;
   new (slot_bytes(count_)) Record(record);  // a cleared store's old records are simply replaced
 }
 
-void RecordStore::append_unread(std::string_view line) {
+long RecordStore::grow(long n) {
+  const long first = count_ + 1;
+  while (static_cast<long>(blocks_.size()) * kBlockRecords < count_ + n) blocks_.push_back(new_block());
+  count_ += n;
+  return first;
+}
+
+namespace {
+
+Record unread_marker(size_t index) {
   Record marker;
   marker.put_text(layout::kCode, layout::unread::kCode);
-  marker.put(layout::unread::kIndex, static_cast<long long>(unread_lines_.size()));
+  marker.put(layout::unread::kIndex, static_cast<long long>(index));
+  return marker;
+}
+
+}  // namespace
+
+void RecordStore::append_unread(std::string_view line) {
+  const Record marker = unread_marker(unread_lines_.size());
   unread_lines_.emplace_back(line);
   append(marker);
+}
+
+void RecordStore::make_unread(long n, std::string_view line) {
+  check(n);
+  slot(n) = unread_marker(unread_lines_.size());
+  unread_lines_.emplace_back(line);
 }
 
 std::optional<std::string_view> RecordStore::unread_line(const Record& record) const {

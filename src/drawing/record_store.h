@@ -4,7 +4,9 @@
 // in place, never moved; clearing sets the count to 0.
 //
 // Records live in fixed blocks so that reading record n is an index and
-// growing never copies what is already stored.
+// growing never copies what is already stored. A block is one huge page
+// where the system has them: a million records then cost sixty page
+// faults, not thirty thousand.
 
 #include <cstddef>
 #include <memory>
@@ -27,6 +29,11 @@ class RecordStore {
   const Record& read(long n) const;
   void write(long n, const Record& record);
   void append(const Record& record);
+  // Makes room for n records after the last and returns the first one's
+  // number. Each must then be filled with fill() before it is read; threads
+  // may fill different records at once.
+  long grow(long n);
+  void fill(long n, const Record& record) { new (slot_bytes(n)) Record(record); }
   void clear() {
     count_ = 0;
     unread_lines_.clear();
@@ -36,18 +43,25 @@ class RecordStore {
   // stood, to be written back in its place; its record is one that nothing
   // draws, picks or selects.
   void append_unread(std::string_view line);
+  // The same for a record already in the store, which stands for the line.
+  void make_unread(long n, std::string_view line);
   // The line kept for an unread record; nothing for any other record.
   std::optional<std::string_view> unread_line(const Record& record) const;
   long unread_count() const { return static_cast<long>(unread_lines_.size()); }
 
   // Bytes held for records, in use or not.
-  size_t capacity_bytes() const { return blocks_.size() * kBlockRecords * sizeof(Record); }
+  size_t capacity_bytes() const { return blocks_.size() * kBlockBytes; }
 
  private:
-  static constexpr long kBlockRecords = 8192;
+  static constexpr size_t kBlockBytes = size_t{2} << 20;
+  static constexpr long kBlockRecords = static_cast<long>(kBlockBytes / sizeof(Record));
   // Raw room for records: a record is built in its slot when appended, so
   // a new block is never filled twice.
-  using Block = std::unique_ptr<std::byte[]>;
+  struct BlockRelease {
+    void operator()(std::byte* block) const;
+  };
+  using Block = std::unique_ptr<std::byte[], BlockRelease>;
+  static Block new_block();
 
   std::byte* slot_bytes(long n) const {
     return blocks_[static_cast<size_t>((n - 1) / kBlockRecords)].get() + ((n - 1) % kBlockRecords) * sizeof(Record);

@@ -58,9 +58,16 @@ const Kind& unknown_kind() {
   return kind;
 }
 
+// Codes as two-byte numbers, so that finding one is a few integer compares.
+constexpr unsigned key(std::string_view code) {
+  return static_cast<unsigned>(static_cast<unsigned char>(code[0])) << 8 | static_cast<unsigned char>(code[1]);
+}
+
 const Kind& Registry::of_code(std::string_view code) const {
+  if (code.size() != 2) return unknown_kind();
+  const unsigned wanted = key(code);
   for (const Entry& e : kEntries)
-    if (e.code == code) return e.kind();
+    if (key(e.code) == wanted) return e.kind();
   return unknown_kind();
 }
 

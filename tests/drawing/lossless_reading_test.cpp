@@ -64,6 +64,39 @@ TEST(LosslessReading, LinesThatCannotBeReadAreKeptInTheirPlaceAndWrittenBackAsTh
   EXPECT_EQ(store.unread_count(), 0);
 }
 
+TEST(LosslessReading, ALargeDrawingIsReadInOrderWhateverConvertsIt) {
+  // Enough lines for several batches, each shared out between threads: every
+  // record lands in its place, and the lines kept unread and the unknown
+  // ones are told in the file's order.
+  std::string body;
+  std::vector<long> unread_lines, unknown_lines;
+  for (long n = 4; n < 140'004; ++n) {
+    if (n % 9973 == 0) {
+      body += "LI   1x0   200   300   400 S\n";
+      unread_lines.push_back(n);
+    } else if (n % 7919 == 0) {
+      body += "ZZ ANOTHER PROGRAM'S RECORD\n";
+      unknown_lines.push_back(n);
+    } else {
+      body += "CM LINE " + std::to_string(n) + "\n";
+    }
+  }
+  RecordStore store;
+  const CommandFileRead read = read_text(kHeader + body, store);
+  ASSERT_TRUE(read.opened()) << read.error;
+  ASSERT_EQ(read.unread.size(), unread_lines.size());
+  for (size_t i = 0; i < unread_lines.size(); ++i) EXPECT_EQ(read.unread[i].number, unread_lines[i]);
+  EXPECT_EQ(read.unknown.count, static_cast<long>(unknown_lines.size()));
+  EXPECT_EQ(read.unknown.first, unknown_lines.front());
+  ASSERT_EQ(store.count(), 140'000);
+  EXPECT_EQ(store.read(100'000 - 3).trimmed(), "CM LINE 100000");
+
+  std::string expected = kHeader;
+  for (long n = 4; n < 140'004; ++n)
+    if (n % 9973 == 0 || n % 7919 != 0) expected += n % 9973 == 0 ? "LI   1x0   200   300   400 S\n" : "CM LINE " + std::to_string(n) + "\n";
+  EXPECT_EQ(written(store), expected);
+}
+
 TEST(LosslessReading, LinesWithUnknownCodesAreCountedBlankLinesAreNot) {
   RecordStore store;
   const CommandFileRead read =

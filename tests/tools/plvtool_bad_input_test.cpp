@@ -42,7 +42,7 @@ TEST(PlvtoolBadInput, DrawingEndsWhateverTheLayerScale) {
     long lowest, highest;
   } cases[] = {
       {"        9.E+307", "CI     0     0   100     0   100     0", 0, 0},
-      {"        9.E+307", "EL       0.00000E+00    0.00000E+00    1.00000E+02    5.00000E+01", 0, 0},
+      {"        9.E+307", "EL     0.00000E+00    0.00000E+00    0.10000E+03    0.50000E+02", 0, 0},
       {"           1.E9", "LI  -100     0   100     0 D", 85, 92},
       {"          1.E20", "LI  -100     0   100     0 D", 1, 1},
   };
