@@ -3,6 +3,7 @@
 #include <new>
 
 #include "drawing/batch_conversion.h"
+#include "drawing/converted_window.h"
 
 #include "drawing/record_layout.h"
 #include "drawing/translation_setup.h"
@@ -138,6 +139,10 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
   emit(fixed_width(header.setup_line, kSetupLineLength));
   emit(std::string(kDatePrefix) + fixed_width(header.date, kDateLength));
 
+  // What the loop below converts, converted ahead on every core.
+  ConvertedWindow converted(drawing, forms, [&](const Record& r) {
+    return !drawing.unread_line(r) && !header_line(r) && forms.file_role(r) == FileRole::kConverted;
+  });
   Record last_colour, last_layer;
   const long count = drawing.count();
   for (long n = 1; n <= count; ++n) {
@@ -164,12 +169,12 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
       n = run_end;
       continue;
     }
-    const FileConversion converted = forms.to_file(record);
-    if (converted.ok()) {
-      if (!converted.line.is_blank()) emit(converted.line.trimmed());
+    const ConvertedLine& line = converted.at(n);
+    if (line.kind == ConversionProblem::kNone) {
+      if (!line.text.empty()) emit(line.text);
     } else {
-      auto& list = converted.kind == ConversionProblem::kDoesNotFit ? problems.too_large : problems.skipped;
-      list.push_back({n, std::string(record.trimmed()), converted.problem});
+      auto& list = line.kind == ConversionProblem::kDoesNotFit ? problems.too_large : problems.skipped;
+      list.push_back({n, std::string(record.trimmed()), line.problem});
     }
   }
 }

@@ -201,6 +201,19 @@ TEST(HonestWriting, ValuesTheFileCannotHoldStopTheWriteAndNameTheRecord) {
   EXPECT_NE(w.error.find("record 2: the value 1234570 does not fit columns 27-32"), std::string::npos) << w.error;
   EXPECT_EQ(read_file(path), "the old drawing\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+
+  // Far into a large drawing, converted ahead by several threads: still
+  // named by its own record number.
+  RecordStore large;
+  for (long n = 1; n < 100'000; ++n) large.append(Record("CM"));
+  large.append(circle);
+  large.append(Record("LI  garbage"));
+  const CommandFileWrite w2 = write_command_file(path, {"p", "GLIMPT", " 8-DEC-26"}, large, kinds());
+  ASSERT_EQ(w2.problems.too_large.size(), 1u);
+  EXPECT_EQ(w2.problems.too_large[0].number, 100'000);
+  ASSERT_EQ(w2.problems.skipped.size(), 1u);
+  EXPECT_EQ(w2.problems.skipped[0].number, 100'001);
+  EXPECT_EQ(read_file(path), "the old drawing\n");
 }
 
 }  // namespace
