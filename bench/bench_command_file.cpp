@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "million_file.h"
 #include "peak_memory.h"
 
 #include <cstdio>
@@ -20,43 +21,9 @@
 
 namespace {
 
-constexpr long kRecords = 1'000'000;
-
-std::string bench_dir() {
-  static const std::string dir = [] {
-    auto d = std::filesystem::temp_directory_path() / "plivet-bench";
-    std::filesystem::create_directories(d);
-    return d.string();
-  }();
-  return dir;
-}
-
-std::string i6(long v) { return plv::fmt::int_text(6, v); }
-
-// Mixed lines, LI most common, as a plotting program would write them.
-std::string make_line(long n) {
-  const long x = (n * 37) % 3000 - 1500, y = (n * 91) % 2400 - 1200;
-  switch (n % 10) {
-    case 0: return "SC BAR" + plv::fmt::int_text(4, n % 16);
-    case 1: return "LA" + plv::fmt::int_text(3, n % 5) + "  0.1000000E+01  0.0000000E+00  0.0000000E+00";
-    case 2: return "AR" + i6(x) + i6(y) + i6(-x) + i6(-y) + " N N Y N N 0.000";
-    case 3: return "CH" + i6(x) + i6(y) + " 12 S 0 LABEL " + std::to_string(n);
-    case 4: return "CI" + i6(x) + i6(y) + i6(x + 50) + i6(y) + i6(x + 50) + i6(y);
-    default: return "LI" + i6(x) + i6(y) + i6(x + 17) + i6(y - 23) + " S";
-  }
-}
-
-const std::string& input_file() {
-  static const std::string path = [] {
-    const std::string p = bench_dir() + "/million.plv";
-    std::ofstream out(p);
-    out << "million.plv\n" << plv::kDefaultSetupLine << "\nDATE:  8-DEC-26\n";
-    for (long n = 0; n < kRecords; ++n) out << make_line(n) << '\n';
-    return p;
-  }();
-  return path;
-}
-
+constexpr long kRecords = plv::bench::kMillion;
+const std::string& input_file() { return plv::bench::million_record_file(); }
+std::string bench_dir_file(const std::string& name) { return plv::bench::run_folder().file(name); }
 
 long current_rss_bytes() {
   std::ifstream statm("/proc/self/statm");
@@ -110,7 +77,7 @@ void BM_OpenPeakMemory(benchmark::State& state) {
 void BM_WriteCommandFile(benchmark::State& state) {
   plv::RecordStore store;
   plv::read_command_file(input_file(), store, plv::kinds());
-  const std::string out = bench_dir() + "/written.plv";
+  const std::string out = bench_dir_file("written.plv");
   const plv::CommandFileHeader header{out, std::string(plv::kDefaultSetupLine), " 8-DEC-26"};
   for (auto _ : state) {
     const plv::CommandFileWrite w = plv::write_command_file(out, header, store, plv::kinds());

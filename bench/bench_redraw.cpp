@@ -55,7 +55,7 @@ void BM_RedrawMillionRecords(benchmark::State& state) {
   for (long n = 1; n < kRecords; ++n) drawing.append(plv::to_stored_form(file_line(n)).record);
 
   plv::host::ScriptedWindowSystem window({}, 1400, 1000);
-  plv::host::Host host(window, std::filesystem::temp_directory_path() / "plivet-bench-no-settings.ini");
+  plv::host::Host host(window, plv::host::kNoHostSettings);
   plv::kernel::Kernel kernel(host);
   kernel.gkopen("plivet");
   kernel.gkclipon(1);

@@ -1,0 +1,65 @@
+// Whole plvtool runs on a 1,000,000-record drawing, as a user starts them:
+// save (read, convert, write) and render --primitives (memory must stay
+// bounded whatever the drawing's size). Prints the child's wall time and
+// peak resident memory.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fcntl.h>
+
+#include <string>
+#include <vector>
+
+#include "million_file.h"
+
+namespace {
+
+struct ChildRun {
+  bool ok = false;
+  long peak_kb = 0;
+};
+
+// Runs plvtool with `args`, its output to /dev/null.
+ChildRun run_plvtool(const std::vector<std::string>& args) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const int null = open("/dev/null", O_WRONLY);
+    dup2(null, 1);
+    std::vector<char*> argv{const_cast<char*>(PLVTOOL_PATH)};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execv(PLVTOOL_PATH, argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  return {WIFEXITED(status) && WEXITSTATUS(status) == 0, usage.ru_maxrss};
+}
+
+void BM_PlvtoolSave(benchmark::State& state) {
+  const std::string& in = plv::bench::million_record_file();
+  const std::string out = plv::bench::run_folder().file("saved.plv");
+  ChildRun run;
+  for (auto _ : state) run = run_plvtool({"save", in, out, "--date", " 8-DEC-26"});
+  if (!run.ok) state.SkipWithError("plvtool save failed");
+  state.counters["peak_MB"] = static_cast<double>(run.peak_kb) / 1000;
+}
+
+void BM_PlvtoolPrimitives(benchmark::State& state) {
+  const std::string& in = plv::bench::million_record_file();
+  ChildRun run;
+  for (auto _ : state) run = run_plvtool({"render", in, "--primitives"});
+  if (!run.ok) state.SkipWithError("plvtool render failed");
+  state.counters["peak_MB"] = static_cast<double>(run.peak_kb) / 1000;
+}
+
+BENCHMARK(BM_PlvtoolSave)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_PlvtoolPrimitives)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
