@@ -4,12 +4,12 @@
 // name. Menus receive the editor by reference; nothing else holds state.
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "drawing/record_store.h"
-#include "kinds/render_state.h"
 #include "drawing/translation_setup.h"
+#include "editor/files/file_selection.h"
+#include "kinds/render_state.h"
 
 namespace plv::kernel {
 class Kernel;
@@ -27,14 +27,6 @@ inline constexpr int kDrawingPathLength = 80;
 // Corners of a box in plot coordinates.
 struct PlotBox {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
-// How a menu asks for a file on the directory and file name menu.
-struct ChooseFileFlags {
-  bool list_first = false;
-  bool apply_default_extension = true;
-  int check_mode = 0;  // -1 no check, 0 a name is needed, 1 the file must exist
-  bool show_version = false;
 };
 
 struct Editor {
@@ -70,9 +62,9 @@ struct Editor {
   std::string settings_name = "plivet.set";
   std::string date;  // today, 9 characters
 
-  // Shows the directory and file name menu and copies the chosen name,
-  // directory and joined path into the fields above.
-  std::function<void(const ChooseFileFlags&)> choose_file;
+  // What the directory and file name menu shows next time: the names last
+  // chosen there, which become the open drawing's when accepted.
+  files::FileSelection files;
 };
 
 }  // namespace plv

@@ -55,7 +55,7 @@ ui::FieldSet layer_fields(const Editor& editor) {
     f.row = kLayerRow;
     f.column = column;
     f.width = kLayerWidth;
-    f.type = "I ";
+    f.type = ui::FieldType::integer();
     f.integer = column == kWorkLayerColumn ? editor.render.work_layer : editor.render.also_draw_layer;
     set.fields.push_back(f);
   }
@@ -86,23 +86,14 @@ void show_main_menu(Editor& editor) {
   screen.write_line(25, kLegend2);
 }
 
-int main_menu(Editor& editor) {
-  constexpr int kRepaint = -128;
+std::optional<MainChoice> main_menu(Editor& editor) {
   ui::FieldSet fields = layer_fields(editor);
   show_main_menu(editor);
-  for (;;) {
-    const int key = ui::enter_form(editor.ui, fields);
-    if (key == ui::field_key::kClose) editor.ui.end_program();
-    if (key < kRepaint) {
-      show_main_menu(editor);
-      continue;
-    }
-    if (key >= 1 && key <= 10) {
-      editor.render.work_layer = fields.field(1).integer;
-      editor.render.also_draw_layer = fields.field(2).integer;
-    }
-    return key;
-  }
+  const ui::FieldKey key = ui::enter_form(editor.ui, fields);
+  if (!key.is_function()) return std::nullopt;
+  editor.render.work_layer = fields.field(1).integer;
+  editor.render.also_draw_layer = fields.field(2).integer;
+  return static_cast<MainChoice>(key.function_number());
 }
 
 }  // namespace plv

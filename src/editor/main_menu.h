@@ -2,17 +2,31 @@
 // The main menu: a map of the sub-menus, the open drawing's name and the
 // two layer fields; a function key chooses a sub-menu.
 
-#include <string>
+#include <optional>
 
 #include "editor/editor.h"
 
 namespace plv {
 
+// The sub-menus of F1 to F10, in that order.
+enum class MainChoice {
+  kFiles = 1,
+  kZoom,
+  kRedraw,
+  kDrawAll,
+  kEditDelete,
+  kScreen,
+  kBuffer,
+  kPaste,
+  kCreate,
+  kExit,
+};
+
 // Draws the menu screen.
 void show_main_menu(Editor& editor);
-// Shows the menu and reads the choice: 1-10 for F1-F10 with both layer
-// values stored in the editor, anything else for a key the menu ignores.
-// Closing the window ends the program.
-int main_menu(Editor& editor);
+// Shows the menu and reads the choice, with both layer values stored in
+// the editor; nothing for a key or press the menu ignores. Closing the
+// window throws ui::CloseRequested.
+std::optional<MainChoice> main_menu(Editor& editor);
 
 }  // namespace plv

@@ -12,12 +12,12 @@
 #include "editor/view/exit_menu.h"
 #include "editor/view/screen_menu.h"
 #include "editor/view/view_operations.h"
-#include "editor/files/choose_file.h"
-#include "editor/files/file_selection.h"
+#include "editor/files/choose_drawing_file.h"
 #include "editor/files/path_rules.h"
 #include "editor/files/start_up.h"
 #include "drawing/today.h"
 #include "kernel/kernel.h"
+#include "ui/close_requested.h"
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
 #include "ui/text_screen.h"
@@ -34,28 +34,10 @@ std::string title_line() {
   return line;
 }
 
-// The file name menu's choice becomes the drawing's name, directory and path.
-void take_choice(Editor& editor, const files::FileSelection& selection) {
-  editor.drawing_name = selection.file_name;
-  editor.directory = selection.directory;
-  editor.drawing_path = selection.joined_path;
-}
-
-void connect_file_selection(Editor& editor, files::FileSelection& selection) {
-  selection.set_default_extension(editor.extension);
-  editor.choose_file = [&editor, &selection](const ChooseFileFlags& flags) {
-    const files::ChooseFileOptions options{flags.list_first, flags.apply_default_extension,
-                                           static_cast<files::CheckMode>(flags.check_mode), flags.show_version};
-    files::choose_file(editor.ui, selection, options);
-    take_choice(editor, selection);
-  };
-}
-
-void start_up(Editor& editor, files::FileSelection& selection, const std::optional<std::string>& argument) {
+void start_up(Editor& editor, const std::optional<std::string>& argument) {
   editor.ui.lines().set_title(title_line());
   editor.kernel.gkopen("plivet");
   editor.ui.screen().initialise();
-  install_shutdown(editor);
   editor.drawing.clear();
   editor.buffer.clear();
   editor.render.aspect = 1.0f;
@@ -66,18 +48,19 @@ void start_up(Editor& editor, files::FileSelection& selection, const std::option
   editor.render.layer = LayerTransform{};
   editor.render.work_layer = editor.render.also_draw_layer = 0;
   editor.render.layer.layer = 1;
-  connect_file_selection(editor, selection);
+  editor.files.set_default_extension(editor.extension);
   const auto settings_file = std::filesystem::current_path() / kSettingsFileName;
-  files::start_file_selection(editor.ui, selection, settings_file,
+  files::start_file_selection(editor.ui, editor.files, settings_file,
                               argument ? std::optional<std::string_view>(*argument) : std::nullopt, true,
                               files::CheckMode::kNotBlank);
-  take_choice(editor, selection);
+  files::take_chosen_drawing(editor);
   editor.settings_read = read_editor_settings(settings_file, editor);
 }
 
 void insist_on_a_drawing(Editor& editor) {
   while (!editor.file_open) {
-    while (files::is_blank(editor.drawing_name)) editor.choose_file({false, true, 0, false});
+    while (files::is_blank(editor.drawing_name))
+      files::choose_drawing_file(editor, {.apply_default_extension = true, .check = files::CheckMode::kNotBlank});
     open_drawing(editor);
   }
 }
@@ -89,29 +72,42 @@ void cannot_draw_yet(Editor& editor) {
   ui::message_and_wait(editor.ui);
 }
 
-// One pass of the dispatch; sub-menus may hand over another choice.
-void dispatch(Editor& editor, int choice, ColourMessages& messages) {
-  if (choice == 1) file_menu(editor);
-  if (choice == 2 && editor.file_open && !editor.picture_not_drawn) edit::zoom_window(editor, messages);
-  if (choice == 6 && edit::screen_menu(editor, messages) == 3) choice = 3;
-  if (choice == 3 || choice == 4) {
+// One pass of the dispatch; the screen menu may hand over another choice.
+void dispatch(Editor& editor, MainChoice choice, ColourMessages& messages) {
+  if (choice == MainChoice::kFiles) file_menu(editor);
+  if (choice == MainChoice::kZoom && editor.file_open && !editor.picture_not_drawn)
+    edit::zoom_window(editor, messages);
+  if (choice == MainChoice::kScreen && edit::screen_menu(editor, messages) == edit::ScreenMenuEnd::kDraw)
+    choice = MainChoice::kRedraw;
+  if (choice == MainChoice::kRedraw || choice == MainChoice::kDrawAll) {
     if (!editor.file_open) return cannot_draw_yet(editor);
-    if (choice == 3) edit::redraw_picture(editor, messages);
+    if (choice == MainChoice::kRedraw) edit::redraw_picture(editor, messages);
     else edit::draw_all(editor, messages);
     editor.picture_not_drawn = false;
   }
-  // Edit/delete (5), buffer (7), paste (8) and create (9) come later.
-  if (choice == 10) exit_menu(editor);
+  // Edit/delete, buffer, paste and create come later.
+  if (choice == MainChoice::kExit) exit_menu(editor);
+}
+
+[[noreturn]] void run_menus(Editor& editor, const std::optional<std::string>& command_line_drawing) {
+  start_up(editor, command_line_drawing);
+  insist_on_a_drawing(editor);
+  ScreenColourMessages messages(editor);
+  for (;;) {
+    if (const auto choice = main_menu(editor)) dispatch(editor, *choice, messages);
+  }
 }
 
 }  // namespace
 
 void run_editor(Editor& editor, const std::optional<std::string>& command_line_drawing) {
-  files::FileSelection selection;
-  start_up(editor, selection, command_line_drawing);
-  insist_on_a_drawing(editor);
-  ScreenColourMessages messages(editor.ui);
-  for (;;) dispatch(editor, main_menu(editor), messages);
+  // Every way the user asks for the end arrives here, so that the end is
+  // always the same: the settings saved, then the program ended.
+  try {
+    run_menus(editor, command_line_drawing);
+  } catch (const ui::CloseRequested&) {
+    shutdown(editor);
+  }
 }
 
 }  // namespace plv

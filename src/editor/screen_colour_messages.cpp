@@ -1,5 +1,6 @@
 #include "editor/screen_colour_messages.h"
 
+#include "editor/shutdown.h"
 #include "ui/messages.h"
 #include "ui/toolkit.h"
 
@@ -22,6 +23,6 @@ void ScreenColourMessages::two_lines_and_wait(std::string_view first, std::strin
   ui::message_and_wait(toolkit_);
 }
 
-void ScreenColourMessages::shutdown() { toolkit_.end_program(); }
+void ScreenColourMessages::shutdown() { plv::shutdown(editor_); }
 
 }  // namespace plv

@@ -52,8 +52,4 @@ void shutdown(Editor& editor) {
   shutdown(editor, failed ? std::filesystem::path() : here);
 }
 
-void install_shutdown(Editor& editor) {
-  editor.ui.set_shutdown([&editor] { shutdown(editor); });
-}
-
 }  // namespace plv

@@ -19,7 +19,4 @@ void save_settings_files(Editor& editor, const std::filesystem::path& current_di
 [[noreturn]] void shutdown(Editor& editor, const std::filesystem::path& current_directory);
 [[noreturn]] void shutdown(Editor& editor);  // from the process's current directory
 
-// Every wait that sees the window closed ends the program through shutdown().
-void install_shutdown(Editor& editor);
-
 }  // namespace plv

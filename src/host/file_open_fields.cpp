@@ -19,14 +19,14 @@ std::string padded(std::string_view text, std::size_t length) {
 }  // namespace
 
 FileDialogRequest open_file_request(std::string_view initial_name, std::string_view initial_directory,
-                                    int filter_index, int mode) {
+                                    int filter_index, bool read_only_box) {
   FileDialogRequest request;
   request.file_name = without_trailing_blanks(initial_name);
   request.directory = without_trailing_blanks(initial_directory);
   for (const auto& [description, pattern] : kOpenFileFilters) request.filters.emplace_back(description, pattern);
   request.filter_index = filter_index;
   request.default_extension = "txt";
-  request.read_only_box = mode == 0 || mode == 1;
+  request.read_only_box = read_only_box;
   return request;
 }
 

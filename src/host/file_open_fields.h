@@ -27,10 +27,10 @@ inline constexpr std::size_t kDirectoryFieldLength = 66;
 inline constexpr std::size_t kNameFieldLength = 14;
 inline constexpr std::size_t kPathFieldLength = 80;
 
-// The dialog for an initial name and directory (trailing blanks dropped),
-// a one-based filter index and a mode: modes 0 and 1 offer the read-only box.
+// The dialog for an initial name and directory (trailing blanks dropped)
+// and a one-based filter index, with or without the read-only box.
 FileDialogRequest open_file_request(std::string_view initial_name, std::string_view initial_directory,
-                                    int filter_index, int mode);
+                                    int filter_index, bool read_only_box);
 
 // A chosen path split for the editor's fields, each blank-padded (or cut)
 // to its length: the directory keeps its trailing separator.

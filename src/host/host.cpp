@@ -117,6 +117,19 @@ void Host::redraw_overlay() {
   if (overlay_) overlay_();
 }
 
+void Host::show_overlay(std::function<void()> draw) {
+  draw();
+  overlay_ = std::move(draw);
+  show_picture();
+}
+
+void Host::hide_overlay() {
+  const std::function<void()> draw = std::move(overlay_);
+  overlay_ = nullptr;
+  if (draw) draw();
+  show_picture();
+}
+
 // --- text screen ---
 
 void Host::show_caret(bool visible) {

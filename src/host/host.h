@@ -25,22 +25,22 @@ inline constexpr std::size_t kMaxCaptionLength = 23;
 inline constexpr std::string_view kNoPlotBufferMessage = "Can't allocate memory for plot buffer";
 
 // The rubber-band rectangle's answer: the corners ordered, and the key
-// that ended it (13 for a right click or a click right of the limits).
+// that ended it (Enter for a right click or a click right of the limits).
 struct BoxResult {
   int xlow, ylow, xhigh, yhigh;
-  int key;
+  Key key;
 };
 
 struct LineResult {
   int x1, y1, x2, y2;
-  int key;
+  Key key;
 };
 
-// The picked point; key is minus the button for a click, the key code for
-// a key (the point unchanged), or keys::kClose.
+// The picked point; key is the button's pointer press for a click, the
+// key for a key (the point unchanged), or Key::kClose.
 struct PickResult {
   int x, y;
-  int key;
+  Key key;
 };
 
 struct Limits {
@@ -94,11 +94,11 @@ class Host final : public WindowClient {
   // --- input and modes ---
   // The next event; positions in plot coordinates in graphics mode.
   Event wait_event();
-  // The next key's code, or keys::kClose when the window is closed; other
-  // events are passed over.
-  int wait_key();
-  // 13 when a key is waiting, else 0; the key stays waiting.
-  int peek_key();
+  // The next key, or Key::kClose when the window is closed; other events
+  // are passed over.
+  Key wait_key();
+  // Key::kEnter when a key is waiting, else Key::kNone; the key stays waiting.
+  Key peek_key();
   // Makes the next wait return the window's close request again, for a
   // close that arrived where nobody could act on it.
   void repeat_close() { window_system_.request_close(); }
@@ -117,6 +117,14 @@ class Host final : public WindowClient {
   // only a positive mode lets the user switch ends.
   LineResult rubber_band_line(int x1, int y1, int x2, int y2, const Limits& limits, int mode);
   PickResult pick_point(int x, int y);
+
+  // Feedback drawn inverted over the picture, such as a rubber band: drawn
+  // and shown now, and drawn again after every replay of the picture until
+  // hidden, which draws it once more and so takes it off.
+  void show_overlay(std::function<void()> draw);
+  void hide_overlay();
+  // Tells the user of an event no wait expected.
+  void report_unexpected(const Event& event);
 
   // --- text screen ---
   void write_text(std::string_view text, std::uint8_t attribute);
@@ -152,12 +160,8 @@ class Host final : public WindowClient {
   void page_setup();
   void pen_width();
   void print();
-  // Draws the shown rubber band again after a replay.
+  // Draws the shown overlay again after a replay.
   void redraw_overlay();
-  void report_unexpected(const Event& event);
-
-  friend class RubberBandRectangle;
-  friend class RubberBandLine;
 
   WindowSystem& window_system_;
   std::filesystem::path settings_path_;
@@ -180,7 +184,7 @@ class Host final : public WindowClient {
   bool crosshair_ = false;
   bool ibeam_ = false;
   bool replaying_ = false;
-  // While a rubber band is on screen: how to draw it again.
+  // While an overlay is on screen: how to draw it again.
   std::function<void()> overlay_;
 };
 

@@ -17,15 +17,15 @@ Event Host::wait_event() {
   return event;
 }
 
-int Host::wait_key() {
+Key Host::wait_key() {
   for (;;) {
     const Event event = wait_event();
     if (event.type == EventType::kKey) return event.key;
-    if (event.type == EventType::kClose) return keys::kClose;
+    if (event.type == EventType::kClose) return Key::kClose;
   }
 }
 
-int Host::peek_key() { return window_system_.key_waiting() ? 13 : 0; }
+Key Host::peek_key() { return window_system_.key_waiting() ? Key::kEnter : Key::kNone; }
 
 void Host::set_picture_commands(bool enabled) {
   menu_.picture_commands_enabled = enabled;

@@ -14,8 +14,6 @@ struct Ends {
   friend bool operator==(const Ends&, const Ends&) = default;
 };
 
-}  // namespace
-
 class RubberBandLine {
  public:
   RubberBandLine(Host& host, Ends ends, const Limits& limits, int mode)
@@ -25,7 +23,7 @@ class RubberBandLine {
     host_.set_crosshair(true);
     host_.set_pointer(ends_.x[active_], ends_.y[active_]);
     show();
-    int key = 0;
+    Key key;
     while (!finished(host_.wait_event(), key)) {
       if (ends_ != shown_) {
         hide();
@@ -39,20 +37,14 @@ class RubberBandLine {
 
  private:
   void draw(const Ends& e) {
-    Picture& p = host_.picture_;
+    Picture& p = host_.picture();
     p.draw_feedback([&] { p.draw_line(e.x[0], e.y[0], e.x[1], e.y[1]); });
   }
   void show() {
     shown_ = ends_;
-    draw(shown_);
-    host_.overlay_ = [this] { draw(shown_); };
-    host_.show_picture();
+    host_.show_overlay([this] { draw(shown_); });
   }
-  void hide() {
-    host_.overlay_ = nullptr;
-    draw(shown_);
-    host_.show_picture();
-  }
+  void hide() { host_.hide_overlay(); }
 
   void switch_ends() {
     if (mode_ <= 0) return;
@@ -65,11 +57,11 @@ class RubberBandLine {
     ends_.y[active_] = std::clamp(y, limits_.ymin, limits_.ymax);
   }
 
-  bool finished(const Event& e, int& key) {
+  bool finished(const Event& e, Key& key) {
     switch (e.type) {
       case EventType::kButtonPress:
         if (e.button == kRightButton) {
-          key = keys::kEnter;
+          key = Key::kEnter;
           return true;
         }
         switch_ends();
@@ -77,26 +69,29 @@ class RubberBandLine {
       case EventType::kPointerMove: move_to(e.x, e.y); return false;
       case EventType::kButtonRelease: return false;
       case EventType::kKey: return !key_pressed(e.key, key);
-      case EventType::kClose: key = keys::kClose; return true;
+      case EventType::kClose: key = Key::kClose; return true;
     }
     host_.report_unexpected(e);
     return false;
   }
 
-  bool key_pressed(int code, int& key) {
+  // False when the key ends the operation.
+  bool key_pressed(Key pressed, Key& key) {
     const int x = ends_.x[active_];
     const int y = ends_.y[active_];
-    switch (code) {
-      case keys::kUp: step_to(x, y + step_); return true;
-      case keys::kDown: step_to(x, y - step_); return true;
-      case keys::kRight: step_to(x + step_, y); return true;
-      case keys::kLeft: step_to(x - step_, y); return true;
-      case 'c': case 'C': switch_ends(); return true;
-      case 's': case 'S': step_ = 3; return true;
-      case 'm': case 'M': step_ = 10; return true;
-      case 'f': case 'F': step_ = 30; return true;
-      default: key = code; return false;
+    if (pressed == Key::kUp) step_to(x, y + step_);
+    else if (pressed == Key::kDown) step_to(x, y - step_);
+    else if (pressed == Key::kRight) step_to(x + step_, y);
+    else if (pressed == Key::kLeft) step_to(x - step_, y);
+    else if (pressed.is_letter('c')) switch_ends();
+    else if (pressed.is_letter('s')) step_ = 3;
+    else if (pressed.is_letter('m')) step_ = 10;
+    else if (pressed.is_letter('f')) step_ = 30;
+    else {
+      key = pressed;
+      return false;
     }
+    return true;
   }
 
   void step_to(int x, int y) {
@@ -113,6 +108,8 @@ class RubberBandLine {
   int step_ = 30;
 };
 
+}  // namespace
+
 LineResult Host::rubber_band_line(int x1, int y1, int x2, int y2, const Limits& limits, int mode) {
   return RubberBandLine(*this, {{x1, x2}, {y1, y2}}, limits, mode).run();
 }
@@ -120,11 +117,11 @@ LineResult Host::rubber_band_line(int x1, int y1, int x2, int y2, const Limits& 
 PickResult Host::pick_point(int x, int y) {
   set_crosshair(true);
   set_pointer(x, y);
-  PickResult result{x, y, 0};
+  PickResult result{x, y, Key::kNone};
   for (;;) {
     const Event e = wait_event();
     if (e.type == EventType::kButtonPress) {
-      result = {e.x, e.y, -e.button};
+      result = {e.x, e.y, Key::pointer_press(e.button)};
       break;
     }
     if (e.type == EventType::kKey) {
@@ -132,7 +129,7 @@ PickResult Host::pick_point(int x, int y) {
       break;
     }
     if (e.type == EventType::kClose) {
-      result.key = keys::kClose;
+      result.key = Key::kClose;
       break;
     }
   }

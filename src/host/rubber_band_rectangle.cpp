@@ -26,15 +26,13 @@ struct Box {
   friend bool operator==(const Box&, const Box&) = default;
 };
 
-}  // namespace
-
 class RubberBandRectangle {
  public:
   RubberBandRectangle(Host& host, Box box, const Limits& limits) : host_(host), box_(box), limits_(limits) {}
 
   BoxResult run() {
     show();
-    int key = 0;
+    Key key;
     while (!finished(host_.wait_event(), key)) {
       if (box_ != shown_) {
         hide();
@@ -48,7 +46,7 @@ class RubberBandRectangle {
 
  private:
   void draw(const Box& b) {
-    Picture& p = host_.picture_;
+    Picture& p = host_.picture();
     p.draw_feedback([&] {
       p.draw_rectangle(b.x1, b.y1, b.x2, b.y2);
       if (b.second_active) {
@@ -62,24 +60,18 @@ class RubberBandRectangle {
   }
   void show() {
     shown_ = box_;
-    draw(shown_);
-    host_.overlay_ = [this] { draw(shown_); };
-    host_.show_picture();
+    host_.show_overlay([this] { draw(shown_); });
   }
-  void hide() {
-    host_.overlay_ = nullptr;
-    draw(shown_);
-    host_.show_picture();
-  }
+  void hide() { host_.hide_overlay(); }
 
   int region(int x, int y) const { return part(x, box_.x1, box_.x2) + 4 * part(y, box_.y1, box_.y2); }
 
   // True when the event ends the operation, with its key.
-  bool finished(const Event& e, int& key) {
+  bool finished(const Event& e, Key& key) {
     switch (e.type) {
       case EventType::kButtonPress:
         if (e.button == kRightButton || e.x > limits_.xmax) {
-          key = keys::kEnter;
+          key = Key::kEnter;
           return true;
         }
         press(e.x, e.y);
@@ -91,7 +83,7 @@ class RubberBandRectangle {
         dragging_ = hold_x1_ = hold_x2_ = hold_y1_ = hold_y2_ = false;
         return false;
       case EventType::kKey: return !key_pressed(e.key, key);
-      case EventType::kClose: key = keys::kClose; return true;
+      case EventType::kClose: key = Key::kClose; return true;
     }
     host_.report_unexpected(e);
     return false;
@@ -145,20 +137,22 @@ class RubberBandRectangle {
   }
 
   // False when the key ends the operation.
-  bool key_pressed(int code, int& key) {
+  bool key_pressed(Key pressed, Key& key) {
     int& x = box_.second_active ? box_.x2 : box_.x1;
     int& y = box_.second_active ? box_.y2 : box_.y1;
-    switch (code) {
-      case keys::kUp: y = std::min(y + step_, limits_.ymax); return true;
-      case keys::kDown: y = std::max(y - step_, limits_.ymin); return true;
-      case keys::kRight: x = std::min(x + step_, limits_.xmax); return true;
-      case keys::kLeft: x = std::max(x - step_, limits_.xmin); return true;
-      case 'c': case 'C': box_.second_active = !box_.second_active; return true;
-      case 's': case 'S': step_ = 1; return true;
-      case 'm': case 'M': step_ = 6; return true;
-      case 'f': case 'F': step_ = 20; return true;
-      default: key = code; return false;
+    if (pressed == Key::kUp) y = std::min(y + step_, limits_.ymax);
+    else if (pressed == Key::kDown) y = std::max(y - step_, limits_.ymin);
+    else if (pressed == Key::kRight) x = std::min(x + step_, limits_.xmax);
+    else if (pressed == Key::kLeft) x = std::max(x - step_, limits_.xmin);
+    else if (pressed.is_letter('c')) box_.second_active = !box_.second_active;
+    else if (pressed.is_letter('s')) step_ = 1;
+    else if (pressed.is_letter('m')) step_ = 6;
+    else if (pressed.is_letter('f')) step_ = 20;
+    else {
+      key = pressed;
+      return false;
     }
+    return true;
   }
 
   Host& host_;
@@ -170,6 +164,8 @@ class RubberBandRectangle {
   bool hold_x1_ = false, hold_x2_ = false, hold_y1_ = false, hold_y2_ = false;
   int region_ = 5;
 };
+
+}  // namespace
 
 BoxResult Host::rubber_band_rectangle(int x1, int y1, int x2, int y2, const Limits& limits) {
   return RubberBandRectangle(*this, {x1, y1, x2, y2, false}, limits).run();

@@ -109,8 +109,8 @@ class WindowSystem {
   virtual void destroy_window() = 0;
 
   // Blocks until the next input event, handling the window's own messages
-  // meanwhile. Positions are client pixels. Function and arrow keys are
-  // key codes (keys::kF1 ...), other keys their character codes.
+  // meanwhile. Positions are client pixels. Keys are host::Key: function
+  // and arrow keys by name, other keys by the character they type.
   virtual Event wait_event() = 0;
   // True when a key press is waiting; it stays waiting.
   virtual bool key_waiting() = 0;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 
 #include "host/program_exit.h"
 #include "kernel/clipping.h"
@@ -59,22 +58,18 @@ void Kernel::tekflush(int i) {
     if (!page_open_) return;
     page_open_ = false;
     ensure_graphics_mode();  // the user looks at the picture, even an empty one, while it waits
-    const int key = gkkey();
+    const host::Key key = gkkey();
     // The picture's wait passes no key on; a close must reach the next wait.
-    if (key == host::keys::kClose) host_.repeat_close();
-    if (key == 'F' || key == 'f') dump_screen();
+    if (key.is_close()) host_.repeat_close();
+    if (key.is_letter('f')) dump_screen();
     // "P", "p" and "`" ask the second device to print; it has nothing to do.
     gkalpha();
   } else if (i == 1) {
     page_open_ = false;
     gkalpha();
   } else {
-    std::cerr << "ERROR: TEKFLUSH CALLED WITH I NOT 0 OR 133\n";
-    try {
-      host_.end_program();
-    } catch (const ProgramExit&) {
-      throw ProgramExit{1};
-    }
+    host_.message("ERROR: TEKFLUSH CALLED WITH I NOT 0 OR 133");
+    host_.end_program(1);
   }
 }
 

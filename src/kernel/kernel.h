@@ -22,19 +22,21 @@
 
 namespace plv::kernel {
 
+// Each answer carries the key that ended the operation, as the host's
+// rubber bands and pick report it.
 struct BoxAnswer {
   float x1, y1, x2, y2;  // ordered: x1 <= x2, y1 <= y2
-  int key;
+  host::Key key;
 };
 
 struct PointAnswer {
   float x, y;
-  int key;
+  host::Key key;
 };
 
 struct LineAnswer {
   float x1, y1, x2, y2;
-  int key;
+  host::Key key;
 };
 
 // Pointer limits in user units.
@@ -52,6 +54,9 @@ class Kernel {
   void gkpage(int i);
   void gkgraph();
   void gkalpha();
+  // 0: shows the open page and waits for a key ("F" dumps the screen);
+  // 1: closes the page at once. Any other value is a fault: the user is
+  // told and the program ends with status 1.
   void tekflush(int i);
   // Ends the program with the given exit status.
   [[noreturn]] void gkexit(int status = 0);
@@ -96,8 +101,11 @@ class Kernel {
   BoxAnswer gkrbox(float x1, float y1, float x2, float y2, const UserLimits& limits);
   PointAnswer gkpick(float x, float y, const UserLimits& limits);
   LineAnswer gkrline(float x1, float y1, float x2, float y2, const UserLimits& limits, int mode);
-  int gkkey();
-  int gkpeek();
+  // Shows what was drawn so far and returns the next key; Key::kClose
+  // when the window is closed.
+  host::Key gkkey();
+  // Key::kEnter when a key is waiting, else Key::kNone.
+  host::Key gkpeek();
 
   // --- state, for the editor and tests ---
   int colour_mode() const { return mode_; }

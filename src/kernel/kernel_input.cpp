@@ -6,12 +6,12 @@
 
 namespace plv::kernel {
 
-int Kernel::gkkey() {
+host::Key Kernel::gkkey() {
   host_.show_picture();
   return host_.wait_key();
 }
 
-int Kernel::gkpeek() { return host_.peek_key(); }
+host::Key Kernel::gkpeek() { return host_.peek_key(); }
 
 host::Limits Kernel::to_plot_limits(const UserLimits& l) const {
   const DevicePoint a = slots_[0].to_device(l.xmin, l.ymin * aspect_);

@@ -3,36 +3,28 @@
 // kind, and its value, one struct per field.
 
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "ui/field_key.h"
 
 namespace plv::ui {
 
 enum class FieldKind { kInteger, kFixed, kScientific, kEngineering, kGeneral, kText };
 
-// A two-character type code: the kind letter (I, F, E, P, G; anything else
-// is text) and the number of decimals the real kinds show.
+// A field's kind and, for the real kinds, how many decimals (or, for the
+// general kind, significant digits) it shows.
 struct FieldType {
-  char letter = 'A';
+  FieldKind kind = FieldKind::kText;
   int decimals = 0;
 
-  constexpr FieldType() = default;
-  constexpr FieldType(const char* code) : FieldType(std::string_view(code)) {}  // "F2", "I ", "A "
-  constexpr explicit FieldType(std::string_view code)
-      : letter(code.empty() ? 'A' : code[0]),
-        decimals(code.size() > 1 && code[1] >= '0' && code[1] <= '9' ? code[1] - '0' : 0) {}
+  static constexpr FieldType text() { return {}; }
+  static constexpr FieldType integer() { return {FieldKind::kInteger, 0}; }
+  static constexpr FieldType fixed(int decimals) { return {FieldKind::kFixed, decimals}; }
+  static constexpr FieldType scientific(int decimals) { return {FieldKind::kScientific, decimals}; }
+  static constexpr FieldType engineering(int decimals) { return {FieldKind::kEngineering, decimals}; }
+  static constexpr FieldType general(int digits) { return {FieldKind::kGeneral, digits}; }
 
-  constexpr FieldKind kind() const {
-    switch (letter) {
-      case 'I': return FieldKind::kInteger;
-      case 'F': return FieldKind::kFixed;
-      case 'E': return FieldKind::kScientific;
-      case 'P': return FieldKind::kEngineering;
-      case 'G': return FieldKind::kGeneral;
-      default: return FieldKind::kText;
-    }
-  }
-  constexpr bool numeric() const { return kind() != FieldKind::kText; }
+  constexpr bool numeric() const { return kind != FieldKind::kText; }
 };
 
 // Numeric fields are at most this wide.
@@ -53,27 +45,12 @@ struct Field {
   int screen_position() const;
 };
 
-// Codes field entry returns besides 1 to 10 for F1 to F10.
-namespace field_key {
-inline constexpr int kEnter = 0;
-inline constexpr int kUp = 11;
-inline constexpr int kDown = 12;
-inline constexpr int kRight = 13;
-inline constexpr int kLeft = 14;
-inline constexpr int kTab = 15;
-inline constexpr int kBar = 16;
-// A press outside every field; 1000 + i for a press on field i.
-inline constexpr int kPress = 1000;
-inline constexpr int kClose = -11;
-inline constexpr int press_on(int field) { return kPress + field; }
-}  // namespace field_key
-
 // A menu's fields with the current field (one-based; 0 asks for the first
 // editable one) and the last key, both kept by the menu between calls.
 struct FieldSet {
   std::vector<Field> fields;
   int current = 0;
-  int key = 0;
+  FieldKey key{};
 
   int count() const { return static_cast<int>(fields.size()); }
   Field& field(int i) { return fields[static_cast<std::size_t>(i - 1)]; }

@@ -97,7 +97,7 @@ std::string general_display(float value, int width, int digits) {
 
 std::string display_text(const Field& field) {
   const int d = field.type.decimals;
-  switch (field.type.kind()) {
+  switch (field.type.kind) {
     case FieldKind::kInteger: return integer_display(field.integer, field.width);
     case FieldKind::kFixed: return fixed_display(field.real, field.width, d);
     case FieldKind::kScientific: return exponent_display(field.real, field.width, d, false);

@@ -11,12 +11,20 @@
 namespace plv::ui {
 namespace {
 
-// Character codes with editing meanings beyond the host's keys.
-constexpr int kBar = '|';
-constexpr int kBarAlternative = 146;
-constexpr int kClearToEnd = 145;
-constexpr int kLeftAlternative = 148;
-constexpr int kLastTypedCode = 128;
+// Keys with editing meanings beyond the host's named keys.
+constexpr host::Key kBar = host::Key::character('|');
+constexpr host::Key kBarAlternative = host::Key::from_code(146);
+constexpr host::Key kClearToEnd = host::Key::from_code(145);
+constexpr host::Key kLeftAlternative = host::Key::from_code(148);
+constexpr int kLastFieldFunction = 10;
+
+// Keys up to code 128 type their character into the field; the codes above
+// are function keys, arrows and editing codes, and those below end other
+// waits.
+bool types_into_field(host::Key key) {
+  constexpr int kLastTypedCode = 128;
+  return key.code() >= 0 && key.code() <= kLastTypedCode;
+}
 
 class FieldEditor {
  public:
@@ -25,7 +33,7 @@ class FieldEditor {
     text_.resize(static_cast<std::size_t>(width()), ' ');
   }
 
-  int run(int start, int key) {
+  FieldKey run(int start, FieldKey key) {
     k_ = start != 0 ? std::clamp(start, 1, width() + 1) : first_non_blank();
     for (;;) {
       toolkit_.screen().set_position(field_.row, field_.column + k_ - 1);
@@ -33,7 +41,7 @@ class FieldEditor {
       switch (e.type) {
         case host::EventType::kButtonPress: return press(e);
         case host::EventType::kPointerMove: track(e); break;
-        case host::EventType::kClose: return field_key::kClose;
+        case host::EventType::kClose: return FieldKey::kClose;
         case host::EventType::kKey:
           if (const auto done = on_key(e.key, key)) return *done;
           break;
@@ -51,30 +59,36 @@ class FieldEditor {
     return k;
   }
 
-  std::optional<int> on_key(int code, int key) {
-    switch (code) {
-      case host::keys::kEnter: return field_key::kEnter;
-      case host::keys::kTab: return field_key::kTab;
-      case kBar:
-      case kBarAlternative: return field_key::kBar;
-      case kLeftAlternative: return field_key::kLeft;
-      case host::keys::kBackspace: backspace(); return std::nullopt;
-      case kClearToEnd: clear_to_end(); return std::nullopt;
-      case host::keys::kUp: return field_key::kUp;
-      case host::keys::kDown: return field_key::kDown;
-      case host::keys::kRight:
-        if (k_ > width()) return field_key::kRight;
-        ++k_;
-        return std::nullopt;
-      case host::keys::kLeft:
-        if (k_ == 1) return field_key::kLeft;
-        --k_;
-        return std::nullopt;
-      default: break;
-    }
-    if (code >= host::keys::kF1 && code <= host::keys::kF10) return code - (host::keys::kF1 - 1);
-    if (code > host::keys::kF10 && code <= host::keys::kF12) return key;
-    if (code >= 0 && code <= kLastTypedCode) type(static_cast<char>(code));
+  std::optional<FieldKey> on_key(host::Key pressed, FieldKey key) {
+    if (pressed == host::Key::kEnter) return FieldKey::kEnter;
+    if (pressed == host::Key::kTab) return FieldKey::kTab;
+    if (pressed == kBar || pressed == kBarAlternative) return FieldKey::kBar;
+    if (pressed == kLeftAlternative) return FieldKey::kLeft;
+    if (pressed == host::Key::kLeft) return left();
+    if (pressed == host::Key::kRight) return right();
+    if (pressed == host::Key::kUp) return FieldKey::kUp;
+    if (pressed == host::Key::kDown) return FieldKey::kDown;
+    if (pressed == host::Key::kBackspace) backspace();
+    else if (pressed == kClearToEnd) clear_to_end();
+    else if (pressed.is_function()) return function_key(pressed.function_number(), key);
+    else if (types_into_field(pressed)) type(static_cast<char>(pressed.code()));
+    return std::nullopt;
+  }
+
+  // F1 to F10 end the editing; F11 and F12 end it with the key as it was.
+  static FieldKey function_key(int n, FieldKey key) {
+    return n <= kLastFieldFunction ? FieldKey::function(n) : key;
+  }
+
+  std::optional<FieldKey> right() {
+    if (k_ > width()) return FieldKey::kRight;
+    ++k_;
+    return std::nullopt;
+  }
+
+  std::optional<FieldKey> left() {
+    if (k_ == 1) return FieldKey::kLeft;
+    --k_;
     return std::nullopt;
   }
 
@@ -128,7 +142,7 @@ class FieldEditor {
     return 0;
   }
 
-  int press(const host::Event& e) { return field_key::kPress + field_under(pointer_cell(e)); }
+  FieldKey press(const host::Event& e) { return FieldKey::press_on(field_under(pointer_cell(e))); }
 
   void track(const host::Event& e) { toolkit_.host().set_crosshair(field_under(pointer_cell(e)) != 0); }
 
@@ -141,7 +155,8 @@ class FieldEditor {
 
 }  // namespace
 
-int edit_field(Toolkit& toolkit, std::span<const Field> fields, int index, std::string& text, int start, int key) {
+FieldKey edit_field(Toolkit& toolkit, std::span<const Field> fields, int index, std::string& text, int start,
+                    FieldKey key) {
   return FieldEditor(toolkit, fields, index, text).run(start, key);
 }
 

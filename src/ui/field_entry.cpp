@@ -4,6 +4,7 @@
 #include <string>
 
 #include "host/host.h"
+#include "ui/close_requested.h"
 #include "ui/field_display.h"
 #include "ui/field_editor.h"
 #include "ui/field_navigation.h"
@@ -36,28 +37,29 @@ int first_editable(const FieldSet& set) {
 
 // Edits the current field until its entry reads; an entry that does not
 // is put back as it was and edited again, the key that ended it dropped.
-int edit_current(Toolkit& toolkit, FieldSet& set, int start) {
+FieldKey edit_current(Toolkit& toolkit, FieldSet& set, int start) {
   for (;;) {
     Field& f = set.field(set.current);
     std::string copy = f.text;
-    const int key = edit_field(toolkit, set.fields, set.current, copy, start, set.key);
+    const FieldKey key = edit_field(toolkit, set.fields, set.current, copy, start, set.key);
     if (copy == f.text) return key;
     const bool taken = take_entry(f, copy);
     show(toolkit.screen(), f);
     // A close is never dropped: the old value stays and the program ends.
-    if (taken || key == field_key::kClose) return key;
+    if (taken || key.is_close()) return key;
     start = 0;
   }
 }
 
-bool leaves_form(int key, const FieldSet& set) {
-  if ((key >= field_key::kEnter && key <= 10) || key == field_key::kBar || key == field_key::kPress) return true;
-  return key > field_key::kPress && !editable(set, set.current);
+bool leaves_form(FieldKey key, const FieldSet& set) {
+  if (key == FieldKey::kEnter || key.is_function() || key == FieldKey::kBar || key == FieldKey::kPressOutside)
+    return true;
+  return key.is_press_on_field() && !editable(set, set.current);
 }
 
 // Where the caret goes in the field reached: under the pointer after a press.
-int start_in(const Toolkit& toolkit, const FieldSet& set, int key) {
-  if (key <= field_key::kPress) return 0;
+int start_in(const Toolkit& toolkit, const FieldSet& set, FieldKey key) {
+  if (!key.is_press_on_field()) return 0;
   return toolkit.last_pointer().column - set.field(set.current).column + 1;
 }
 
@@ -71,7 +73,7 @@ void finish(Toolkit& toolkit, const FieldSet& set) {
 
 }  // namespace
 
-int enter_fields(Toolkit& toolkit, FieldSet& set) {
+FieldKey enter_fields(Toolkit& toolkit, FieldSet& set) {
   show_all(toolkit.screen(), set);
   const int first = first_editable(set);
   if (first == 0) return set.key;
@@ -79,11 +81,11 @@ int enter_fields(Toolkit& toolkit, FieldSet& set) {
   if (!editable(set, set.current)) set.current = first;
   int start = 0;
   for (;;) {
-    const int key = edit_current(toolkit, set, start);
+    const FieldKey key = edit_current(toolkit, set, start);
     set.key = key;
-    if (key < 0) {
+    if (key.is_close()) {
       toolkit.host().set_crosshair(false);
-      return key;
+      throw CloseRequested{};
     }
     set.current = move_to_field(key, set.current, set.fields);
     if (leaves_form(key, set)) {
@@ -94,11 +96,11 @@ int enter_fields(Toolkit& toolkit, FieldSet& set) {
   }
 }
 
-int enter_form(Toolkit& toolkit, FieldSet& set) {
+FieldKey enter_form(Toolkit& toolkit, FieldSet& set) {
   for (;;) {
-    const int key = enter_fields(toolkit, set);
-    if (key != field_key::kEnter) return key;
-    set.key = field_key::kTab;
+    const FieldKey key = enter_fields(toolkit, set);
+    if (key != FieldKey::kEnter) return key;
+    set.key = FieldKey::kTab;
     set.current = move_to_field(set.key, set.current, set.fields);
   }
 }

@@ -59,14 +59,14 @@ int nearest_on_row(std::span<const Field> fields, int reached, int column) {
 
 }  // namespace
 
-int move_to_field(int key, int current, std::span<const Field> fields) {
+int move_to_field(FieldKey key, int current, std::span<const Field> fields) {
   const int n = static_cast<int>(fields.size());
-  if (key > field_key::kPress && key <= field_key::press_on(n)) return key - field_key::kPress;
-  const bool forward = key == field_key::kTab || key == field_key::kDown || key == field_key::kRight;
-  const bool backward = key == field_key::kUp || key == field_key::kLeft;
+  if (key.is_press_on_field() && key.pressed_field() <= n) return key.pressed_field();
+  const bool forward = key == FieldKey::kTab || key == FieldKey::kDown || key == FieldKey::kRight;
+  const bool backward = key == FieldKey::kUp || key == FieldKey::kLeft;
   if (!forward && !backward) return current;
 
-  const bool vertical = key == field_key::kUp || key == field_key::kDown;
+  const bool vertical = key == FieldKey::kUp || key == FieldKey::kDown;
   const Origin from = origin_of(current, fields);
   int next = neighbour(fields, from, forward, vertical);
   if (next == kNone) next = end_field(fields, forward);

@@ -11,8 +11,8 @@ namespace plv::ui {
 // on a later row; Left and Up likewise backwards. All wrap around the
 // screen. Up and Down then take, on the row reached, the field whose
 // column is nearest the column they started from (the lower number on a
-// tie). A press on field i (1000 + i) makes i current, protected or not.
-// Any other key, or no editable field, leaves `current`.
-int move_to_field(int key, int current, std::span<const Field> fields);
+// tie). A press on field i makes i current, protected or not. Any other
+// key, or no editable field, leaves `current`.
+int move_to_field(FieldKey key, int current, std::span<const Field> fields);
 
 }  // namespace plv::ui

@@ -94,7 +94,7 @@ std::optional<float> parse_real_entry(std::string_view text) {
 }
 
 bool take_entry(Field& field, std::string_view typed) {
-  switch (field.type.kind()) {
+  switch (field.type.kind) {
     case FieldKind::kText:
       field.text = std::string(typed);
       field.text = display_text(field);

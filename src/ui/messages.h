@@ -1,7 +1,7 @@
 #pragma once
 // Fixed screens that tell the user what is happening or what went wrong,
 // written from the shared title and message lines. The waits take any key;
-// closing the window during one ends the program.
+// closing the window during one throws CloseRequested.
 
 #include <string_view>
 

@@ -3,14 +3,12 @@
 #include <cstdlib>
 
 #include "host/host.h"
+#include "ui/close_requested.h"
 #include "ui/pointer_cell.h"
 #include "ui/text_screen.h"
 
 namespace plv::ui {
 namespace {
-
-constexpr int kUpArrow = host::keys::kUp;
-constexpr int kDownArrow = host::keys::kDown;
 
 std::string_view entry_text(const PickList& list, int i) {
   const auto start = static_cast<std::size_t>((i - 1) * list.width);
@@ -33,43 +31,41 @@ int wrapped(int i, int count) {
   return i;
 }
 
-int key_answer(int code) { return code >= 'A' && code <= 'Z' ? code + ('a' - 'A') : code; }
-
 bool inside(const PickList& list, TextCell cell) {
   return cell.row >= list.top_row && cell.row < list.top_row + list.count && cell.column >= list.left_column &&
          cell.column < list.left_column + list.width;
 }
 
 // Takes events until one ends the interaction; returns the key.
-int interact(TextScreen& screen, const PickList& list, int& current) {
+host::Key interact(TextScreen& screen, const PickList& list, int& current) {
   host::Host& host = screen.host();
   for (;;) {
     const host::Event e = host.wait_event();
     switch (e.type) {
       case host::EventType::kKey:
-        if ((e.key == kUpArrow || e.key == kDownArrow) && list.count > 0) {
+        if ((e.key == host::Key::kUp || e.key == host::Key::kDown) && list.count > 0) {
           write_entry(screen, list, current);
-          current = wrapped(current + (e.key == kUpArrow ? -1 : 1), list.count);
+          current = wrapped(current + (e.key == host::Key::kUp ? -1 : 1), list.count);
           write_entry(screen, list, current);
           put_caret(screen, list, current);
           continue;
         }
-        return key_answer(e.key);
+        return e.key.small_letter();
       case host::EventType::kButtonPress: {
         const TextCell cell = cell_under_pointer(host.text_layout(), e.x, e.y);
         current = inside(list, cell) ? cell.row - list.top_row + 1 : -current;
-        return -e.button;
+        return host::Key::pointer_press(e.button);
       }
       case host::EventType::kPointerMove: continue;
-      case host::EventType::kClose: return host::keys::kClose;
-      default: return 0;
+      case host::EventType::kClose: return host::Key::kClose;
+      default: return host::Key::kNone;
     }
   }
 }
 
 }  // namespace
 
-void pick_list(TextScreen& screen, int mode, const PickList& list, int& current, int& key) {
+void pick_list(TextScreen& screen, PickMode mode, const PickList& list, int& current, host::Key& key) {
   current = std::abs(current);
   // A current entry off the list would put the caret beside it.
   if (list.count > 0 && (current < 1 || current > list.count)) current = current < 1 ? 1 : list.count;
@@ -81,6 +77,7 @@ void pick_list(TextScreen& screen, int mode, const PickList& list, int& current,
     screen.host().set_crosshair(true);
     key = interact(screen, list, current);
     screen.host().set_crosshair(false);
+    if (key.is_close()) throw CloseRequested{};
   }
 }
 

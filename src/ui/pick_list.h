@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "host/key.h"
+
 namespace plv::ui {
 
 class TextScreen;
@@ -24,9 +26,10 @@ struct PickList {
 };
 
 // The answers of an interaction: a key (capital letters as small ones),
-// minus the button of a pointer press, kClose, or 0 for any other event.
-// A press outside the list makes `current` negative; the next call starts
-// again from its absolute value. Drawing alone leaves `key` as it was.
-void pick_list(TextScreen& screen, int mode, const PickList& list, int& current, int& key);
+// the button's pointer press, or Key::kNone for any other event; closing
+// the window throws CloseRequested. A press outside the list makes
+// `current` negative; the next call starts again from its absolute value.
+// Drawing alone leaves `key` as it was.
+void pick_list(TextScreen& screen, PickMode mode, const PickList& list, int& current, host::Key& key);
 
 }  // namespace plv::ui

@@ -1,11 +1,10 @@
 #pragma once
 // What the screen dialogue toolkit keeps for the whole run: the text
-// screen and its position, the shared title and message lines, the last
-// pointer cell seen during field entry, and how to end the program. Menus
-// receive it by reference.
+// screen and its position, the shared title and message lines, and the
+// last pointer cell seen during field entry. Menus receive it by reference.
 
-#include <functional>
-
+#include "host/key.h"
+#include "ui/close_requested.h"
 #include "ui/screen_layout.h"
 #include "ui/screen_lines.h"
 #include "ui/text_screen.h"
@@ -31,21 +30,16 @@ class Toolkit {
   TextCell last_pointer() const { return last_pointer_; }
   void set_last_pointer(TextCell cell) { last_pointer_ = cell; }
 
-  // The orderly end after the window is closed. The editor plugs in its
-  // own shutdown (which writes its settings first); by default the kernel
-  // ends the program.
-  void set_shutdown(std::function<void()> shutdown) { shutdown_ = std::move(shutdown); }
-  [[noreturn]] void end_program();
-
-  // Waits for any key and drops it; a close request ends the program.
-  void wait_any_key();
+  // The next key; closing the window throws CloseRequested.
+  host::Key wait_key();
+  // Waits for any key and drops it; closing the window throws CloseRequested.
+  void wait_any_key() { wait_key(); }
 
  private:
   kernel::Kernel& kernel_;
   TextScreen screen_;
   ScreenLines lines_;
   TextCell last_pointer_;
-  std::function<void()> shutdown_;
 };
 
 }  // namespace plv::ui

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "editor/files/path_rules.h"
-#include "host/program_exit.h"
+#include "ui/close_requested.h"
 #include "ui/ui_fixture.h"
 
 namespace plv::files {
@@ -71,8 +71,8 @@ TEST_F(ChooseFileTest, WithoutADefaultExtensionThereIsNoBrowsing) {
   EXPECT_EQ(row(13), "");
   EXPECT_EQ(ws_->open_file_answers.size(), 1u);  // never asked
   EXPECT_EQ(joined(), base() + "/draw.plv");
-  // Clicking F3's legend row ends the program.
-  EXPECT_THROW(choose("click 9 20\n", {}), ProgramExit);
+  // Clicking F3's legend row asks for the end of the program.
+  EXPECT_THROW(choose("click 9 20\n", {}), ui::CloseRequested);
 }
 
 TEST_F(ChooseFileTest, TypedNamesAreCleanedUpAndTheDefaultExtensionApplied) {
@@ -117,17 +117,21 @@ TEST_F(ChooseFileTest, BrowsingTakesTheChosenPathAndCancellingKeepsTheNames) {
   ASSERT_TRUE(refused);
   EXPECT_EQ(row_of(*refused, 3), "THE PATH DOES NOT FIT THE DIRECTORY AND FILE NAME FIELDS:");
   EXPECT_EQ(row_of(*refused, 7), "THE DIRECTORY MAY HOLD 66 CHARACTERS AND THE FILE NAME 14.");
+  // Only a menu that checks the name offers the dialog's read-only box.
+  ASSERT_EQ(ws_->open_file_requests().size(), 3u);
+  EXPECT_FALSE(ws_->open_file_requests()[0].read_only_box);
+  choose("key F1\nkey F10\n", {.check = CheckMode::kNotBlank});
+  ASSERT_EQ(ws_->open_file_requests().size(), 1u);
+  EXPECT_TRUE(ws_->open_file_requests()[0].read_only_box);
 }
 
-TEST_F(ChooseFileTest, F3AndClosingEndTheProgramThroughTheShutdown) {
+TEST_F(ChooseFileTest, F3AndClosingAskForTheEndOfTheProgram) {
   sel_.set_file_name("draw.plv");
   ui::Toolkit& t = start("key ENTER\nkey F3\n");
-  bool shut_down = false;
-  t.set_shutdown([&] { shut_down = true; });
-  EXPECT_THROW(choose_file(t, sel_, {.check = CheckMode::kExisting, .show_version = true}), ProgramExit);
-  EXPECT_TRUE(shut_down);
-  EXPECT_EQ(joined(), base() + "/draw.plv");
-  EXPECT_THROW(choose("type abc\nclose\n", {}), ProgramExit);
+  EXPECT_THROW(choose_file(t, sel_, {.check = CheckMode::kExisting, .show_version = true}), ui::CloseRequested);
+  EXPECT_EQ(joined(), base() + "/draw.plv");  // F3 joins the names shown first
+  EXPECT_TRUE(ws_->window_exists());           // the end itself is the editor's
+  EXPECT_THROW(choose("type abc\nclose\n", {}), ui::CloseRequested);
 }
 
 TEST_F(ChooseFileTest, ClicksOnLegendRowsAreKeysAndOtherClicksRedraw) {
@@ -167,7 +171,7 @@ TEST_F(ChooseFileTest, AnExistingFileIsRequiredInCheckModeOne) {
   std::filesystem::create_directory(dir_.path() / "d.plv");
   sel_.set_file_name("d.plv");
   screens_.clear();
-  EXPECT_THROW(choose("key F10\ntype x\n", {.check = CheckMode::kExisting}), ProgramExit);
+  EXPECT_THROW(choose("key F10\ntype x\n", {.check = CheckMode::kExisting}), ui::CloseRequested);
   EXPECT_TRUE(screen_with("CANNOT OPEN"));
 }
 

@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "editor/files/file_name_list.h"
-#include "host/program_exit.h"
+#include "ui/close_requested.h"
 #include "ui/ui_fixture.h"
 
 namespace plv::files {
@@ -79,13 +79,13 @@ TEST_F(FileNameListTest, PagesAdvanceByTenAndComeBackToTheStart) {
   EXPECT_EQ(row(24), list_row("NONE OF THE ABOVE"));
 }
 
-TEST_F(FileNameListTest, PressesOutsideAndOtherKeysAreIgnoredAndACloseEndsTheProgram) {
+TEST_F(FileNameListTest, PressesOutsideAndOtherKeysAreIgnoredAndACloseAsksForTheEnd) {
   make_names(3);
   // A left press outside, then letters and F-keys, then a left press on the
   // second name finishes with it.
   EXPECT_EQ(choose("click 10 60\ntype q\nkey F3\nkey DOWN\nkey DOWN\nclick 4 22\n"), field("f02.qpa"));
   EXPECT_EQ(choose("key DOWN\nkey DOWN\nkey DOWN\nkey ENTER\n"), field(""));  // NONE OF THE ABOVE
-  EXPECT_THROW(choose("key DOWN\nclose\n"), ProgramExit);
+  EXPECT_THROW(choose("key DOWN\nclose\n"), ui::CloseRequested);
 }
 
 TEST_F(FileNameListTest, NoMatchingNamesSaySorryAndWaitForAKey) {

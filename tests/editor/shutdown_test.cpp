@@ -5,6 +5,7 @@
 #include "drawing/settings_file.h"
 #include "editor/shutdown.h"
 #include "editor/editor_fixture.h"
+#include "editor/main_program.h"
 #include "host/program_exit.h"
 
 namespace plv {
@@ -92,19 +93,33 @@ TEST_F(ShutdownTest, SettingsNeverReadAreLeftAloneAndAnUnsavedDrawingEndsWithSta
   EXPECT_FALSE(fs::exists(start_ / "plivet.set"));
 }
 
-TEST_F(ShutdownTest, ClosingTheWindowAtAnyWaitRunsTheShutdown) {
-  Editor& e = start("close\n");
-  install_shutdown(e);
-  struct WorkingIn {
-    fs::path before = fs::current_path();
-    explicit WorkingIn(const fs::path& dir) { fs::current_path(dir); }
-    ~WorkingIn() { fs::current_path(before); }
-  };
-  {
+// The process's current directory for as long as it lives.
+struct WorkingIn {
+  fs::path before = fs::current_path();
+  explicit WorkingIn(const fs::path& dir) { fs::current_path(dir); }
+  ~WorkingIn() { fs::current_path(before); }
+};
+
+// However the user asks for the end (a close at any wait, or the exit
+// menu after the drawing is written), the editor ends through the shutdown.
+TEST_F(ShutdownTest, EveryWayOutEndsThroughTheShutdown) {
+  const std::string new_drawing = "key ENTER\ntype a\nkey F10\n";
+  for (const std::string way_out : {"close\n", "key F10\nkey F1\n"}) {
+    Editor& e = start(new_drawing + way_out);
+    fs::remove(work_ / "plivet.set");
+    fs::remove(work_ / "a.plv");
     WorkingIn here(work_);
-    EXPECT_THROW(e.ui.wait_any_key(), ProgramExit);
+    try {
+      run_editor(e, std::nullopt);
+      ADD_FAILURE() << "the editor returned";
+    } catch (const ProgramExit& exit) {
+      EXPECT_EQ(exit.code, 0) << way_out;
+    }
+    EXPECT_TRUE(fs::exists(work_ / "plivet.set")) << way_out;
+    EXPECT_FALSE(ws_->window_exists()) << way_out;
+    EXPECT_EQ(row(5), "") << way_out;  // the shutdown cleared the screen
   }
-  EXPECT_TRUE(fs::exists(work_ / "plivet.set"));
+  EXPECT_FALSE(testing::read_file((work_ / "a.plv").string()).empty());  // the exit menu wrote the drawing
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "editor/files/start_up.h"
 
 #include "editor/files/file_selection.h"
-#include "host/program_exit.h"
+#include "ui/close_requested.h"
 #include "ui/ui_fixture.h"
 
 namespace plv::files {
@@ -64,7 +64,8 @@ TEST_F(StartUpTest, AnArgumentTooLongIsReportedAndF3StillEndsTheProgram) {
   ws_->set_wait_observer([&](const host::Frame& f) { screens.push_back(host::screen_text(*f.text)); });
   FileSelection selection;
   const std::string too_long = "/" + std::string(70, 'q') + "/draw.plv";
-  EXPECT_THROW(start_file_selection(t, selection, settings(), too_long, true, CheckMode::kExisting), ProgramExit);
+  EXPECT_THROW(start_file_selection(t, selection, settings(), too_long, true, CheckMode::kExisting),
+               ui::CloseRequested);
   ASSERT_FALSE(screens.empty());
   EXPECT_NE(screens.front().find("\nTHE PATH DOES NOT FIT THE DIRECTORY AND FILE NAME FIELDS:\n\n/qqq"),
             std::string::npos);

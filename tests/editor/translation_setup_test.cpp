@@ -3,7 +3,7 @@
 #include "drawing/setup_line.h"
 #include "editor/files/translation_setup_menu.h"
 #include "editor/editor_fixture.h"
-#include "host/program_exit.h"
+#include "ui/close_requested.h"
 
 namespace plv {
 namespace {
@@ -80,7 +80,7 @@ TEST_F(TranslationSetupMenuTest, OtherKeysShowTheNewValuesAndCloseEndsTheProgram
   EXPECT_EQ(row(20), "         MONO OR COLOR:          M   (SPECIFY M OR C)");
   EXPECT_EQ(row(22), "         LANDSCAPE OR PORTRAIT:  P   (SPECIFY L OR P)");
 
-  EXPECT_THROW(translation_setup_menu(e), ProgramExit);
+  EXPECT_THROW(translation_setup_menu(e), ui::CloseRequested);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include "drawing/record_layout.h"
 #include "editor/view/screen_menu.h"
 #include "editor/view/view_operations.h"
-#include "host/program_exit.h"
+#include "ui/close_requested.h"
 
 namespace plv::edit {
 namespace {
@@ -90,9 +90,9 @@ TEST_F(ViewTest, DraggingMovesTheViewByTheVectorAndAlwaysRedraws) {
 TEST_F(ViewTest, ClosingTheWindowDuringABoxOrAPickEndsTheProgram) {
   Editor& e = with_drawing("close\n", {line(0, 0, 10, 0)});
   const ViewTransform before = e.render.view;
-  EXPECT_THROW(zoom_window(e, messages_), ProgramExit);
+  EXPECT_THROW(zoom_window(e, messages_), ui::CloseRequested);
   Editor& again = with_drawing("pick 10 10\nclose\n", {line(0, 0, 10, 0)});
-  EXPECT_THROW(drag_window(again, messages_), ProgramExit);
+  EXPECT_THROW(drag_window(again, messages_), ui::CloseRequested);
   expect_view(again.render.view, before.scale, before.x_shift, before.y_shift);
 }
 

@@ -86,7 +86,7 @@ void answer_dialog(std::function<void(Dialog&)> answer) {
 }
 
 TEST_F(GuiTest, MenuDialogsRunWhileTheEditorWaits) {
-  const int key = next_key([this] {
+  const Key key = next_key([this] {
     answer_dialog<PageSetupDialog>([](PageSetupDialog& d) {
       d.width()->set_value_text("5\"");
       d.accept();
@@ -99,7 +99,7 @@ TEST_F(GuiTest, MenuDialogsRunWhileTheEditorWaits) {
     window()->action(commands::kPenWidth)->trigger();
     QTest::keyClick(handle(), Qt::Key_K);
   });
-  EXPECT_EQ(key, 'k');
+  EXPECT_EQ(key, Key::character('k'));
   EXPECT_EQ(host_->settings().page_width, 500);
   EXPECT_EQ(host_->picture().window_pen_width(), 3);
 }
@@ -114,7 +114,7 @@ TEST_F(GuiTest, OpenFileDialogOffersTheFilterListAndReturnsThePath) {
     d.selectFile(QString::fromStdString(dir_.file("PLOT.plv")));
     static_cast<QDialog&>(d).accept();
   });
-  const auto request = open_file_request("PLOT.plv      ", dir_.path().string() + "   ", 6, 0);
+  const auto request = open_file_request("PLOT.plv      ", dir_.path().string() + "   ", 6, true);
   const auto chosen = ws_->open_file_dialog(request);
   ASSERT_TRUE(chosen);
   EXPECT_EQ(*chosen, dir_.file("PLOT.plv"));

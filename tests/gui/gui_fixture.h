@@ -64,10 +64,10 @@ class GuiTest : public ::testing::Test {
   }
   Event next_button(std::function<void()> during) { return next_event(std::move(during), true); }
   // The next key, as GKKEY takes it: other events are passed over.
-  int next_key(std::function<void()> during = nullptr) {
+  Key next_key(std::function<void()> during = nullptr) {
     for (Event event = next_event(std::move(during));; event = next_event()) {
       if (event.type == EventType::kKey) return event.key;
-      if (event.type == EventType::kClose) return keys::kClose;
+      if (event.type == EventType::kClose) return Key::kClose;
     }
   }
 

@@ -10,22 +10,22 @@ TEST_F(GuiTest, KeysArriveAsTheirCodes) {
       {Qt::Key_A, 'a'},          {Qt::Key_Z, 'z'},           {Qt::Key_5, '5'},
       {Qt::Key_Return, 13},      {Qt::Key_Enter, 13},        {Qt::Key_Backspace, 8},
       {Qt::Key_Tab, 9},          {Qt::Key_Escape, 27},       {Qt::Key_Space, 32},
-      {Qt::Key_Up, keys::kUp},   {Qt::Key_Down, keys::kDown}, {Qt::Key_Right, keys::kRight},
-      {Qt::Key_Left, keys::kLeft},
+      {Qt::Key_Up, 141},         {Qt::Key_Down, 142},        {Qt::Key_Right, 143},
+      {Qt::Key_Left, 144},
   };
   for (const auto& [key, code] : presses) {
-    EXPECT_EQ(next_key([this, key] { QTest::keyClick(handle(), key); }), code) << key;
+    EXPECT_EQ(next_key([this, key] { QTest::keyClick(handle(), key); }).code(), code) << key;
   }
   for (int n = 1; n <= 12; ++n) {
     const auto key = static_cast<Qt::Key>(Qt::Key_F1 + n - 1);
-    EXPECT_EQ(next_key([this, key] { QTest::keyClick(handle(), key); }), 128 + n) << "F" << n;
+    EXPECT_EQ(next_key([this, key] { QTest::keyClick(handle(), key); }), Key::function(n)) << "F" << n;
   }
-  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), 'A', Qt::ShiftModifier); }), 'A');
-  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Tab, Qt::ShiftModifier); }), 9);
+  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), 'A', Qt::ShiftModifier); }), Key::character('A'));
+  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Tab, Qt::ShiftModifier); }), Key::kTab);
 }
 
 TEST_F(GuiTest, OneEventPerKeyAndNoneForModifiersOrTheMenuKey) {
-  const int key = next_key([this] {
+  const Key key = next_key([this] {
     QTest::keyClick(handle(), Qt::Key_Shift);
     QTest::keyClick(handle(), Qt::Key_Control);
     QTest::keyClick(handle(), Qt::Key_Alt);  // alone it would open the menu bar
@@ -33,9 +33,9 @@ TEST_F(GuiTest, OneEventPerKeyAndNoneForModifiersOrTheMenuKey) {
     QTest::keyClick(handle(), Qt::Key_B);
     QTest::keyClick(handle(), Qt::Key_C);
   });
-  EXPECT_EQ(key, 'b');
-  EXPECT_EQ(next_key(), 'c');
-  EXPECT_FALSE(host_->peek_key());
+  EXPECT_EQ(key, Key::character('b'));
+  EXPECT_EQ(next_key(), Key::character('c'));
+  EXPECT_EQ(host_->peek_key(), Key::kNone);
   EXPECT_TRUE(canvas()->hasFocus());
   EXPECT_FALSE(QApplication::activePopupWidget());
 }
@@ -99,25 +99,25 @@ TEST_F(GuiTest, PointerEventsInGraphicsModeArePlotCoordinates) {
     QTimer::singleShot(0, [&] { QTest::mouseClick(handle(), Qt::RightButton, {}, at(corner)); });
     return host_->pick_point(0, 0);
   }();
-  EXPECT_EQ(pick.key, -kRightButton);
+  EXPECT_EQ(pick.key, Key::pointer_press(kRightButton));
   EXPECT_NEAR(pick.x, 1000, 5);
   EXPECT_NEAR(pick.y, -800, 5);
-  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_F10); }), keys::kF10);
+  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_F10); }), Key::function(10));
 }
 
 TEST_F(GuiTest, ClosingTheWindowIsTheCloseEventAndTheWindowStays) {
-  EXPECT_EQ(next_key([this] { handle()->close(); }), keys::kClose);
+  EXPECT_EQ(next_key([this] { handle()->close(); }), Key::kClose);
   EXPECT_TRUE(window()->isVisible());
   host_->enter_graphics_mode(false);
-  EXPECT_EQ(next_key([this] { handle()->close(); }), keys::kClose);
+  EXPECT_EQ(next_key([this] { handle()->close(); }), Key::kClose);
   EXPECT_TRUE(window()->isVisible());
   // Exit in the window's own menu closes it the same way.
-  EXPECT_EQ(next_key([this] { window()->action(commands::kExit)->trigger(); }), keys::kClose);
+  EXPECT_EQ(next_key([this] { window()->action(commands::kExit)->trigger(); }), Key::kClose);
 }
 
 TEST_F(GuiTest, AWaitInsideAWaitIsRefused) {
   bool refused = false;
-  const int key = next_key([&] {
+  const Key key = next_key([&] {
     try {
       ws_->wait_event();
     } catch (const std::logic_error&) {
@@ -126,7 +126,7 @@ TEST_F(GuiTest, AWaitInsideAWaitIsRefused) {
     QTest::keyClick(handle(), Qt::Key_X);
   });
   EXPECT_TRUE(refused);
-  EXPECT_EQ(key, 'x');
+  EXPECT_EQ(key, Key::character('x'));
 }
 
 TEST_F(GuiTest, PointerWarpsToThePlotPoint) {

@@ -98,7 +98,7 @@ TEST_F(GuiTest, TextScreenIsDrawnInAFixedPitchFontWithAttributesAndCaret) {
   host_->set_text_cell(6, 1);
   host_->write_text("YELLOW OR BLUE", 15);
   host_->set_text_cell(10, 20);
-  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Q); }), 'q');  // the wait shows the caret
+  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Q); }), Key::character('q'));  // the wait shows the caret
   ws_->repaint();
   const QImage& shown = canvas()->shown();
   ASSERT_EQ(shown.size(), QSize(700, 500));

@@ -8,7 +8,7 @@ namespace plv::host {
 namespace {
 
 TEST(FileOpenFields, RequestCarriesTheFieldsAndTheFilterList) {
-  const auto request = open_file_request("PLOT.QPA      ", "/data/plots      ", 6, 0);
+  const auto request = open_file_request("PLOT.QPA      ", "/data/plots      ", 6, true);
   EXPECT_EQ(request.file_name, "PLOT.QPA");
   EXPECT_EQ(request.directory, "/data/plots");
   EXPECT_EQ(request.filter_index, 6);
@@ -18,8 +18,8 @@ TEST(FileOpenFields, RequestCarriesTheFieldsAndTheFilterList) {
   EXPECT_EQ(request.filters[0], (std::pair<std::string, std::string>{"QUEPA Files (*.qpa)", "*.qpa"}));
   EXPECT_EQ(request.filters[1].second, "*.tbl;*.raw;*.asc");
   EXPECT_EQ(request.filters[5].first, "Plivet Files (*.plv)");
-  EXPECT_FALSE(open_file_request("", "", 1, 2).read_only_box);
-  EXPECT_EQ(open_file_request("   ", "", 1, 1).file_name, "");
+  EXPECT_FALSE(open_file_request("", "", 1, false).read_only_box);
+  EXPECT_EQ(open_file_request("   ", "", 1, true).file_name, "");
 }
 
 TEST(FileOpenFields, ChosenPathSplitsIntoPaddedFields) {
@@ -50,13 +50,13 @@ TEST(EventQueue, CoalescesConsecutiveMovesOnly) {
   queue.push({.type = EventType::kPointerMove, .x = 2, .y = 2});
   queue.push({.type = EventType::kButtonPress, .x = 2, .y = 2, .button = 1});
   queue.push({.type = EventType::kPointerMove, .x = 3, .y = 3});
-  queue.push({.type = EventType::kKey, .key = 97});
+  queue.push({.type = EventType::kKey, .key = Key::character('a')});
   queue.push({.type = EventType::kPointerMove, .x = 4, .y = 4});
   EXPECT_TRUE(queue.key_waiting());
   EXPECT_EQ(queue.pop()->x, 2);
   EXPECT_EQ(queue.pop()->type, EventType::kButtonPress);
   EXPECT_EQ(queue.pop()->x, 3);
-  EXPECT_EQ(queue.pop()->key, 97);
+  EXPECT_EQ(queue.pop()->key, Key::character('a'));
   EXPECT_FALSE(queue.key_waiting());
   EXPECT_EQ(queue.pop()->x, 4);
   EXPECT_FALSE(queue.pop());

@@ -5,19 +5,19 @@ namespace {
 
 TEST_F(HostTest, KeysArriveAsTheirCodesAndCloseAsMinusEleven) {
   Host& host = start("key F10\ntype a\nkey F1\nkey LEFT\nclick 1 1\nkey ESC\nclose\nkey 66\n");
-  EXPECT_EQ(host.wait_key(), 138);
-  EXPECT_EQ(host.peek_key(), 13);
+  EXPECT_EQ(host.wait_key().code(), 138);
+  EXPECT_EQ(host.peek_key(), Key::kEnter);
   const Event a = host.wait_event();
   EXPECT_EQ(a.type, EventType::kKey);
-  EXPECT_EQ(a.key, 97);
-  EXPECT_EQ(host.wait_key(), 129);  // one event per key: "a" was not doubled
-  EXPECT_EQ(host.wait_key(), 144);
-  EXPECT_EQ(host.peek_key(), 0);    // a click is waiting, not a key
-  EXPECT_EQ(host.wait_key(), 27);   // the click's press and release are passed over
-  EXPECT_EQ(host.wait_key(), keys::kClose);
-  EXPECT_EQ(host.wait_key(), 66);
+  EXPECT_EQ(a.key.code(), 97);
+  EXPECT_EQ(host.wait_key().code(), 129);  // one event per key: "a" was not doubled
+  EXPECT_EQ(host.wait_key().code(), 144);
+  EXPECT_EQ(host.peek_key(), Key::kNone);  // a click is waiting, not a key
+  EXPECT_EQ(host.wait_key().code(), 27);   // the click's press and release are passed over
+  EXPECT_EQ(host.wait_key().code(), -11);
+  EXPECT_EQ(host.wait_key().code(), 66);
   // After the script, the window is closed, again and again.
-  EXPECT_EQ(host.wait_key(), keys::kClose);
+  EXPECT_EQ(host.wait_key(), Key::kClose);
   EXPECT_EQ(host.wait_event().type, EventType::kClose);
 }
 
@@ -101,18 +101,18 @@ TEST_F(HostTest, PointPickReturnsTheButtonOrTheKey) {
   PickResult r = host.pick_point(30, 40);
   EXPECT_EQ(r.x, 100);
   EXPECT_EQ(r.y, -200);
-  EXPECT_EQ(r.key, -1);
+  EXPECT_EQ(r.key, Key::pointer_press(kLeftButton));
   EXPECT_EQ(ws_->cursor(), CursorShape::kArrow);
   EXPECT_NE(std::find(ws_->cursor_history().begin(), ws_->cursor_history().end(), CursorShape::kCrosshair),
             ws_->cursor_history().end());
   // The release of the first pick is passed over; a key leaves the point alone.
   r = host.pick_point(33, 44);
-  EXPECT_EQ(r.key, 120);
+  EXPECT_EQ(r.key, Key::character('x'));
   EXPECT_EQ(r.x, 33);
   EXPECT_EQ(r.y, 44);
   r = host.pick_point(33, 44);
-  EXPECT_EQ(r.key, -2);
-  EXPECT_EQ(host.pick_point(1, 2).key, keys::kClose);
+  EXPECT_EQ(r.key, Key::pointer_press(kRightButton));
+  EXPECT_EQ(host.pick_point(1, 2).key, Key::kClose);
 }
 
 TEST_F(HostTest, PointerPlacedOnADrawnPointPicksItBackExactly) {

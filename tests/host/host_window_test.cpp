@@ -148,8 +148,8 @@ TEST_F(HostTest, MenuCommandsForDialogsAboutAndExit) {
   ws_->choose_menu_command(commands::kCopy);
   EXPECT_EQ(ws_->clipboard_copies(), 1);
   ws_->choose_menu_command(commands::kExit);  // the close comes before the scripted key
-  EXPECT_EQ(host.wait_key(), keys::kClose);
-  EXPECT_EQ(host.wait_key(), 65);
+  EXPECT_EQ(host.wait_key(), Key::kClose);
+  EXPECT_EQ(host.wait_key(), Key::character('A'));
   EXPECT_FALSE(host.may_end_session());
   EXPECT_EQ(ws_->messages().back().text, "Application still active");
 }

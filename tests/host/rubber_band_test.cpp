@@ -17,23 +17,23 @@ TEST_F(HostTest, RectangleEndsOnARightClickOrAClickRightOfTheLimits) {
   Host& host = with_picture(start("pick 0 0 right\npick 1000 0\nkey 120\nclose\n"));
   const auto before = host.picture().window_surface().pixels();
   BoxResult r = host.rubber_band_rectangle(100, 200, -100, -200, kWhole);
-  EXPECT_EQ(r.key, 13);
+  EXPECT_EQ(r.key, Key::kEnter);
   EXPECT_EQ(r.xlow, -100);
   EXPECT_EQ(r.ylow, -200);
   EXPECT_EQ(r.xhigh, 100);
   EXPECT_EQ(r.yhigh, 200);
   EXPECT_EQ(host.picture().window_surface().pixels(), before);  // the outline is gone
-  EXPECT_EQ(host.rubber_band_rectangle(0, 0, 10, 10, {-1750, -1250, 500, 1250}).key, 13);
+  EXPECT_EQ(host.rubber_band_rectangle(0, 0, 10, 10, {-1750, -1250, 500, 1250}).key, Key::kEnter);
   // The release of that click is passed over; any other key ends with itself.
-  EXPECT_EQ(host.rubber_band_rectangle(0, 0, 10, 10, kWhole).key, 120);
-  EXPECT_EQ(host.rubber_band_rectangle(0, 0, 10, 10, kWhole).key, keys::kClose);
+  EXPECT_EQ(host.rubber_band_rectangle(0, 0, 10, 10, kWhole).key, Key::character('x'));
+  EXPECT_EQ(host.rubber_band_rectangle(0, 0, 10, 10, kWhole).key, Key::kClose);
   EXPECT_EQ(host.picture().buffer().count(), 13u);  // feedback is never recorded
 }
 
 TEST_F(HostTest, UnexpectedEventTypesAreReportedAndTheOperationGoesOn) {
   Host& host = with_picture(start("key 120\n"));
   ws_->push_event({.type = static_cast<EventType>(3)});
-  EXPECT_EQ(host.rubber_band_rectangle(0, 0, 10, 10, kWhole).key, 120);
+  EXPECT_EQ(host.rubber_band_rectangle(0, 0, 10, 10, kWhole).key, Key::character('x'));
   ASSERT_EQ(ws_->messages().size(), 1u);
   EXPECT_EQ(ws_->messages()[0].text, "Received an event of type 3");
   EXPECT_EQ(ws_->messages()[0].title, "plivet");
@@ -60,7 +60,7 @@ TEST_F(HostTest, RectangleArrowKeysStepTheActiveCorner) {
       "type f\nkey UP\nkey UP\n"    // step 20, y at most 130: (106, 130)
       "key 13\n"));
   const BoxResult r = host.rubber_band_rectangle(0, 0, 100, 100, {-1750, -1250, 1750, 130});
-  EXPECT_EQ(r.key, 13);
+  EXPECT_EQ(r.key, Key::kEnter);
   EXPECT_EQ(r.xlow, -20);
   EXPECT_EQ(r.ylow, 19);
   EXPECT_EQ(r.xhigh, 106);
@@ -74,7 +74,7 @@ TEST_F(HostTest, ScriptedDragGrabsAnEdgeAndMovesIt) {
       "key ENTER\n"));
   const auto before = host.picture().window_surface().pixels();
   const BoxResult r = host.rubber_band_rectangle(-500, -500, 500, 500, kWhole);
-  EXPECT_EQ(r.key, 13);
+  EXPECT_EQ(r.key, Key::kEnter);
   EXPECT_EQ(r.xlow, -800);
   EXPECT_EQ(r.ylow, -500);
   EXPECT_EQ(r.xhigh, 500);
@@ -119,7 +119,7 @@ TEST_F(HostTest, LineMovesItsActiveEndAndSwitchesOnlyInPositiveModes) {
       "move 10 10\n"
       "pick 0 0 right\n"));
   const LineResult r = host.rubber_band_line(0, 0, 100, 100, kWhole, 1);
-  EXPECT_EQ(r.key, 13);
+  EXPECT_EQ(r.key, Key::kEnter);
   EXPECT_EQ(r.x1, 10);
   EXPECT_EQ(r.y1, 10);
   EXPECT_EQ(r.x2, 1750);
@@ -132,15 +132,15 @@ TEST_F(HostTest, LineInNegativeModeKeepsItsEnd) {
   const auto before = host.picture().window_surface().pixels();
   // Mode -1: the first end is active and stays so.
   LineResult r = host.rubber_band_line(0, 0, 100, 100, kWhole, -1);
-  EXPECT_EQ(r.key, 120);
+  EXPECT_EQ(r.key, Key::character('x'));
   EXPECT_EQ(r.x1, 0);
   EXPECT_EQ(r.y1, -30);
   EXPECT_EQ(r.x2, 100);
   EXPECT_EQ(ws_->pointer(), host.picture().transform().to_pixel(0, -30));
   EXPECT_EQ(host.picture().window_surface().pixels(), before);
-  // Mode 0 starts with the second end; closing ends with -11.
+  // Mode 0 starts with the second end; closing ends with the close key.
   r = host.rubber_band_line(0, 0, 100, 100, kWhole, 0);
-  EXPECT_EQ(r.key, keys::kClose);
+  EXPECT_EQ(r.key, Key::kClose);
 }
 
 }  // namespace

@@ -28,17 +28,17 @@ TEST(Script, ParsesEveryKindOfLine) {
       "close\n");
   ASSERT_FALSE(s.error);
   ASSERT_EQ(s.steps.size(), 17u);
-  EXPECT_EQ(s.steps[0].key, 129);
-  EXPECT_EQ(s.steps[1].key, 140);
-  EXPECT_EQ(s.steps[2].key, keys::kUp);
+  EXPECT_EQ(s.steps[0].key.code(), 129);
+  EXPECT_EQ(s.steps[1].key.code(), 140);
+  EXPECT_EQ(s.steps[2].key, Key::kUp);
   EXPECT_EQ(s.steps[2].line, 5);
-  EXPECT_EQ(s.steps[3].key, 13);
-  EXPECT_EQ(s.steps[4].key, 97);
+  EXPECT_EQ(s.steps[3].key.code(), 13);
+  EXPECT_EQ(s.steps[4].key, Key::character('a'));
   // "type" types everything after its blank, '#' included.
-  EXPECT_EQ(s.steps[5].key, 'a');
-  EXPECT_EQ(s.steps[6].key, ' ');
-  EXPECT_EQ(s.steps[7].key, '#');
-  EXPECT_EQ(s.steps[8].key, 'b');
+  EXPECT_EQ(s.steps[5].key, Key::character('a'));
+  EXPECT_EQ(s.steps[6].key, Key::kSpace);
+  EXPECT_EQ(s.steps[7].key, Key::character('#'));
+  EXPECT_EQ(s.steps[8].key, Key::character('b'));
   EXPECT_EQ(s.steps[9].kind, Kind::kClick);
   EXPECT_EQ(s.steps[9].a, 3);
   EXPECT_EQ(s.steps[9].b, 10);

@@ -124,8 +124,22 @@ TEST_F(KernelTest, PagesAndTheEndOfAPicture) {
   EXPECT_EQ(lines_only().size(), 0u);  // erased
   k.tekflush(1);
   EXPECT_EQ(ws_->steps_left(), 1u);
-  EXPECT_EQ(k.gkkey(), 'B');
-  EXPECT_THROW(k.tekflush(2), ProgramExit);
+  EXPECT_EQ(k.gkkey(), host::Key::character('B'));
+}
+
+TEST_F(KernelTest, AnyOtherEndOfAPictureIsAFaultToldToTheUser) {
+  Kernel& k = open("key 65");
+  try {
+    k.tekflush(2);
+    ADD_FAILURE() << "tekflush(2) returned";
+  } catch (const ProgramExit& end) {
+    EXPECT_EQ(end.code, 1);
+  }
+  ASSERT_EQ(ws_->messages().size(), 1u);
+  EXPECT_EQ(ws_->messages()[0].text, "ERROR: TEKFLUSH CALLED WITH I NOT 0 OR 133");
+  // The end is the orderly one: the host's settings written, the window gone.
+  EXPECT_TRUE(std::filesystem::exists(dir_.file("orvlab.ini")));
+  EXPECT_FALSE(ws_->window_exists());
 }
 
 TEST_F(KernelTest, ACloseDuringThePictureWaitReachesTheNextCaller) {
@@ -142,7 +156,7 @@ TEST_F(KernelTest, PointerAnswersKeepTheCallersValuesWhenUnmoved) {
   const PointAnswer p = k.gkpick(100.3f, -20.7f, {-1650, 1650, -1250, 1250});
   EXPECT_EQ(p.x, 100.3f);
   EXPECT_EQ(p.y, -20.7f);
-  EXPECT_EQ(p.key, 13);
+  EXPECT_EQ(p.key, host::Key::kEnter);
   const BoxAnswer b = k.gkrbox(10.5f, 20.5f, 300.25f, 400.75f, {-1650, 1650, -1250, 1250});
   EXPECT_EQ(b.x1, 10.5f);
   EXPECT_EQ(b.x2, 300.25f);

@@ -1,4 +1,4 @@
-#include "host/program_exit.h"
+#include "ui/close_requested.h"
 #include "ui/field_entry.h"
 #include "ui/ui_fixture.h"
 
@@ -16,13 +16,13 @@ class FieldEntryTest : public UiTest {
     FieldSet set;
     set.fields = {
         {.row = 5, .column = 1, .width = 20, .text = "DRAWING FILE NAME:", .is_protected = true},
-        {.row = 7, .column = 38, .width = 7, .type = "F0"},
-        {.row = 9, .column = 10, .width = 3, .type = "I ", .integer = 12345},
-        {.row = 9, .column = 40, .width = 9, .type = "F3", .real = 1},
-        {.row = 11, .column = 38, .width = 10, .type = "E2", .real = 1500},
-        {.row = 11, .column = 50, .width = 12, .type = "A ", .text = "NAME"},
-        {.row = 13, .column = 38, .width = 10, .type = "P2", .real = 15000},
-        {.row = 15, .column = 20, .width = 12, .type = "G4", .real = 123.456f},
+        {.row = 7, .column = 38, .width = 7, .type = FieldType::fixed(0)},
+        {.row = 9, .column = 10, .width = 3, .type = FieldType::integer(), .integer = 12345},
+        {.row = 9, .column = 40, .width = 9, .type = FieldType::fixed(3), .real = 1},
+        {.row = 11, .column = 38, .width = 10, .type = FieldType::scientific(2), .real = 1500},
+        {.row = 11, .column = 50, .width = 12, .type = FieldType::text(), .text = "NAME"},
+        {.row = 13, .column = 38, .width = 10, .type = FieldType::engineering(2), .real = 15000},
+        {.row = 15, .column = 20, .width = 12, .type = FieldType::general(4), .real = 123.456f},
     };
     return set;
   }
@@ -31,8 +31,8 @@ class FieldEntryTest : public UiTest {
 TEST_F(FieldEntryTest, ShowsEveryFieldAndStartsOnTheFirstEditable) {
   Toolkit& t = open("key F10\n");
   FieldSet set = form();
-  EXPECT_EQ(enter_fields(t, set), 10);
-  EXPECT_EQ(set.key, 10);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(10));
+  EXPECT_EQ(set.key, FieldKey::function(10));
   EXPECT_EQ(set.current, 2);
   EXPECT_EQ(row(5), "DRAWING FILE NAME:");
   EXPECT_EQ(cells(7, 38, 7), "     0.");
@@ -56,14 +56,14 @@ TEST_F(FieldEntryTest, SuffixesReadAndAnEmbeddedBlankIsRefused) {
   Toolkit& t = open("type 1K\nkey ENTER\n"
                     "key LEFT\nkey LEFT\nkey 145\ntype 1 2\nkey ENTER\nkey F2\n");
   FieldSet set = form();
-  EXPECT_EQ(enter_fields(t, set), 0);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::kEnter);
   EXPECT_EQ(set.current, 2);
   EXPECT_EQ(set.field(2).real, 1000.0f);
   EXPECT_EQ(cells(7, 38, 7), "  1000.");
   EXPECT_EQ(caret(), (TextCell{7, 38}));
   // Cleared from the first column and "1 2" typed: refused without a word,
   // Enter dropped, the old value shown again and edited until F2.
-  EXPECT_EQ(enter_fields(t, set), 2);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(2));
   EXPECT_EQ(set.current, 2);
   EXPECT_EQ(set.field(2).real, 1000.0f);
   EXPECT_EQ(set.field(2).text, "  1000.");
@@ -82,17 +82,17 @@ TEST_F(FieldEntryTest, EditingKeysInAnIntegerField) {
       "key 145\nkey LEFT\nkey LEFT\nkey LEFT\nkey LEFT\nkey LEFT\ntype 40000\nkey F1\nkey F3\n");
   FieldSet set = form();
   set.current = 3;
-  EXPECT_EQ(enter_fields(t, set), 1);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(1));
   EXPECT_EQ(set.field(3).integer, 567);
   EXPECT_EQ(cells(9, 10, 3), "567");
 
-  EXPECT_EQ(enter_fields(t, set), 1);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(1));
   EXPECT_EQ(set.field(3).integer, 0);
   EXPECT_EQ(cells(9, 10, 3), "  0");
 
   FieldSet wide;
-  wide.fields = {{.row = 20, .column = 10, .width = 6, .type = "I ", .integer = 5}};
-  EXPECT_EQ(enter_fields(t, wide), 3);
+  wide.fields = {{.row = 20, .column = 10, .width = 6, .type = FieldType::integer(), .integer = 5}};
+  EXPECT_EQ(enter_fields(t, wide), FieldKey::function(3));
   EXPECT_EQ(wide.field(1).integer, 5);
   EXPECT_EQ(cells(20, 10, 6), "     5");
 }
@@ -105,19 +105,19 @@ TEST_F(FieldEntryTest, ArrowsTabAndPastTheEndMoveBetweenFields) {
       "key LEFT\nkey F1\n"                // Left on the first character goes back
       "key TAB\nkey F1\n");               // Tab on the last field wraps
   FieldSet set = form();
-  EXPECT_EQ(enter_fields(t, set), 1);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(1));
   EXPECT_EQ(set.current, 4);
   EXPECT_EQ(set.field(4).real, 5.0f);  // the caret was on the 1 of "    1.000"
   EXPECT_EQ(cells(9, 40, 9), "    5.000");
-  EXPECT_EQ(enter_fields(t, set), 1);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(1));
   EXPECT_EQ(set.current, 2);
-  EXPECT_EQ(enter_fields(t, set), 1);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(1));
   EXPECT_EQ(set.current, 3);
   EXPECT_EQ(caret(), (TextCell{9, 10}));
-  EXPECT_EQ(enter_fields(t, set), 1);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(1));
   EXPECT_EQ(set.current, 2);
   set.current = 8;
-  EXPECT_EQ(enter_fields(t, set), 1);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(1));
   EXPECT_EQ(set.current, 2);
 }
 
@@ -128,22 +128,22 @@ TEST_F(FieldEntryTest, PointerPresses) {
       "click 20 5\n"                    // outside every field
       "key F5\n");
   FieldSet set = form();
-  EXPECT_EQ(enter_fields(t, set), 4);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(4));
   EXPECT_EQ(set.current, 6);
   EXPECT_EQ(set.field(6).text, "NAXE        ");
   EXPECT_EQ(cells(11, 50, 12), "NAXE        ");
   EXPECT_EQ(t.last_pointer(), (TextCell{11, 52}));
 
-  EXPECT_EQ(enter_fields(t, set), 1001);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::press_on(1));
   EXPECT_EQ(set.current, 1);
   EXPECT_EQ(t.last_pointer(), (TextCell{5, 3}));
 
   // A protected current field is not edited: editing starts on the first editable one.
-  EXPECT_EQ(enter_fields(t, set), 1000);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::kPressOutside);
   EXPECT_EQ(set.current, 2);
   EXPECT_EQ(t.last_pointer(), (TextCell{20, 5}));
   EXPECT_EQ(ws_->cursor(), host::CursorShape::kArrow);
-  EXPECT_EQ(enter_fields(t, set), 5);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(5));
 }
 
 TEST_F(FieldEntryTest, ThePointerIsACrossHairOverFields) {
@@ -154,7 +154,7 @@ TEST_F(FieldEntryTest, ThePointerIsACrossHairOverFields) {
   move(pixel(20, 1));
   move(pixel(11, 61));  // the text field's last column
   FieldSet set = form();
-  EXPECT_EQ(enter_fields(t, set), 1);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(1));
   const auto& shapes = ws_->cursor_history();
   ASSERT_GE(shapes.size(), 4u);
   EXPECT_EQ(shapes[shapes.size() - 4], host::CursorShape::kCrosshair);
@@ -174,20 +174,22 @@ TEST_F(FieldEntryTest, OtherKeysAndTheClose) {
       "click 11 50\nkey ESC\nkey F6\n"
       "key 145\ntype 1 2\nclose\n");
   FieldSet set = form();
-  set.key = 7;
-  EXPECT_EQ(enter_fields(t, set), 7);
-  EXPECT_EQ(enter_fields(t, set), 16);
-  EXPECT_EQ(enter_fields(t, set), 16);
+  set.key = FieldKey::function(7);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(7));
+  EXPECT_EQ(enter_fields(t, set), FieldKey::kBar);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::kBar);
   set.current = 3;
-  EXPECT_EQ(enter_fields(t, set), 6);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(6));
   EXPECT_EQ(set.current, 2);
   EXPECT_EQ(cells(7, 38, 7), "     0.");
   // Escape is typed like any character.
-  EXPECT_EQ(enter_fields(t, set), 6);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(6));
   EXPECT_EQ(set.field(6).text, "\x1b" "AME        ");
   // A close with an entry that does not read keeps the old value.
   set.current = 4;
-  EXPECT_EQ(enter_fields(t, set), field_key::kClose);
+  EXPECT_THROW(enter_fields(t, set), CloseRequested);
+  EXPECT_EQ(set.key, FieldKey::kClose);
+  EXPECT_EQ(ws_->cursor(), host::CursorShape::kArrow);
   EXPECT_EQ(set.field(4).real, 1.0f);
   EXPECT_EQ(cells(9, 40, 9), "    1.000");
 }
@@ -195,12 +197,12 @@ TEST_F(FieldEntryTest, OtherKeysAndTheClose) {
 TEST_F(FieldEntryTest, AllProtectedReturnsAtOnce) {
   Toolkit& t = open("key F1\n");
   FieldSet set;
-  set.fields = {{.row = 3, .column = 5, .width = 4, .type = "I ", .integer = 42, .is_protected = true},
-                {.row = 4, .column = 5, .width = 6, .type = "F1", .real = 2.5f, .highlight = true,
+  set.fields = {{.row = 3, .column = 5, .width = 4, .type = FieldType::integer(), .integer = 42, .is_protected = true},
+                {.row = 4, .column = 5, .width = 6, .type = FieldType::fixed(1), .real = 2.5f, .highlight = true,
                  .is_protected = true}};
-  set.key = 9;
-  EXPECT_EQ(enter_fields(t, set), 9);
-  EXPECT_EQ(set.key, 9);
+  set.key = FieldKey::function(9);
+  EXPECT_EQ(enter_fields(t, set), FieldKey::function(9));
+  EXPECT_EQ(set.key, FieldKey::function(9));
   EXPECT_EQ(cells(3, 5, 4), "  42");
   EXPECT_EQ(cells(4, 5, 6), "   2.5");
   EXPECT_EQ(attribute(3, 5), attr::kNormal);
@@ -220,7 +222,7 @@ TEST_F(FieldEntryTest, AScriptedSessionFillsTheForm) {
       "key 145\ntype 1E+2\nkey ENTER\n"                     // 8: G4
       "key F9\n");
   FieldSet set = form();
-  EXPECT_EQ(enter_form(t, set), 9);
+  EXPECT_EQ(enter_form(t, set), FieldKey::function(9));
   EXPECT_EQ(set.current, 2);  // Enter on the last field wrapped to the first
   EXPECT_EQ(set.field(2).real, 2500.0f);
   EXPECT_EQ(set.field(3).integer, -7);

@@ -38,12 +38,12 @@ TEST(FieldDisplay, EachKindShowsItsForm) {
   EXPECT_EQ(general_display(12345, 12, 4), "  0.1235E+05");
   EXPECT_EQ(general_display(9999.7f, 12, 4), "  0.1000E+05");  // judged as it rounds
 
-  Field text{.width = 6, .type = "A ", .text = "AB"};
+  Field text{.width = 6, .type = FieldType::text(), .text = "AB"};
   EXPECT_EQ(display_text(text), "AB    ");
   text.text = "ABCDEFGH";
   EXPECT_EQ(display_text(text), "ABCDEF");
-  EXPECT_EQ(display_text(Field{.width = 9, .type = "F3", .real = 1}), "    1.000");
-  EXPECT_EQ(display_text(Field{.width = 3, .type = "I ", .integer = 12345}), "345");
+  EXPECT_EQ(display_text(Field{.width = 9, .type = FieldType::fixed(3), .real = 1}), "    1.000");
+  EXPECT_EQ(display_text(Field{.width = 3, .type = FieldType::integer(), .integer = 12345}), "345");
 }
 
 TEST(FieldParse, IntegerEntries) {
@@ -91,7 +91,7 @@ TEST(FieldParse, RealEntries) {
 }
 
 TEST(FieldParse, TakingAnEntryShowsTheValueInTheKindsForm) {
-  Field f{.width = 7, .type = "F0", .real = 5};
+  Field f{.width = 7, .type = FieldType::fixed(0), .real = 5};
   EXPECT_TRUE(take_entry(f, "     1K"));
   EXPECT_EQ(f.real, 1000.0f);
   EXPECT_EQ(f.text, "  1000.");
@@ -99,16 +99,16 @@ TEST(FieldParse, TakingAnEntryShowsTheValueInTheKindsForm) {
   EXPECT_EQ(f.real, 1000.0f);
   EXPECT_EQ(f.text, "  1000.");
 
-  Field p{.width = 10, .type = "P2"};
+  Field p{.width = 10, .type = FieldType::engineering(2)};
   EXPECT_TRUE(take_entry(p, "0.5"));
   EXPECT_EQ(p.text, " 500.00E-3");
-  Field i{.width = 3, .type = "I ", .integer = 9};
+  Field i{.width = 3, .type = FieldType::integer(), .integer = 9};
   EXPECT_TRUE(take_entry(i, "   "));
   EXPECT_EQ(i.integer, 0);
   EXPECT_EQ(i.text, "  0");
   EXPECT_FALSE(take_entry(i, "40000"));
   EXPECT_EQ(i.integer, 0);
-  Field t{.width = 4, .type = "A ", .text = "OLD "};
+  Field t{.width = 4, .type = FieldType::text(), .text = "OLD "};
   EXPECT_TRUE(take_entry(t, "1 2"));
   EXPECT_EQ(t.text, "1 2 ");
 }
@@ -120,35 +120,35 @@ Field at(int row, int column, bool is_protected = false) {
 TEST(FieldNavigation, KeysMoveInReadingOrderAndWrap) {
   // 1: (7, 38)  2: (9, 10)  3: (9, 40)  4: (11, 38) protected  5: (13, 20)  6: (13, 50)
   const std::vector<Field> f = {at(7, 38), at(9, 10), at(9, 40), at(11, 38, true), at(13, 20), at(13, 50)};
-  using namespace field_key;
-  EXPECT_EQ(move_to_field(kDown, 1, f), 3);   // the nearest column on row 9
-  EXPECT_EQ(move_to_field(kDown, 2, f), 5);   // protected row 11 passed over, column 20 nearer 10
-  EXPECT_EQ(move_to_field(kDown, 3, f), 6);
-  EXPECT_EQ(move_to_field(kDown, 6, f), 1);   // wraps to the top
-  EXPECT_EQ(move_to_field(kUp, 3, f), 1);
-  EXPECT_EQ(move_to_field(kUp, 1, f), 6);     // wraps to the last field, nearest column 38
-  EXPECT_EQ(move_to_field(kUp, 5, f), 2);
-  EXPECT_EQ(move_to_field(kTab, 1, f), 2);
-  EXPECT_EQ(move_to_field(kTab, 3, f), 5);
-  EXPECT_EQ(move_to_field(kTab, 6, f), 1);    // wraps to the first
-  EXPECT_EQ(move_to_field(kRight, 2, f), 3);
-  EXPECT_EQ(move_to_field(kLeft, 3, f), 2);
-  EXPECT_EQ(move_to_field(kLeft, 1, f), 6);
-  EXPECT_EQ(move_to_field(press_on(4), 1, f), 4);  // a press reaches protected fields too
-  EXPECT_EQ(move_to_field(kPress, 2, f), 2);
-  EXPECT_EQ(move_to_field(press_on(7), 2, f), 2);
-  EXPECT_EQ(move_to_field(kEnter, 3, f), 3);
-  EXPECT_EQ(move_to_field(kTab, 0, f), 1);    // no current field: from the screen's start
+  using K = FieldKey;
+  EXPECT_EQ(move_to_field(K::kDown, 1, f), 3);   // the nearest column on row 9
+  EXPECT_EQ(move_to_field(K::kDown, 2, f), 5);   // protected row 11 passed over, column 20 nearer 10
+  EXPECT_EQ(move_to_field(K::kDown, 3, f), 6);
+  EXPECT_EQ(move_to_field(K::kDown, 6, f), 1);   // wraps to the top
+  EXPECT_EQ(move_to_field(K::kUp, 3, f), 1);
+  EXPECT_EQ(move_to_field(K::kUp, 1, f), 6);     // wraps to the last field, nearest column 38
+  EXPECT_EQ(move_to_field(K::kUp, 5, f), 2);
+  EXPECT_EQ(move_to_field(K::kTab, 1, f), 2);
+  EXPECT_EQ(move_to_field(K::kTab, 3, f), 5);
+  EXPECT_EQ(move_to_field(K::kTab, 6, f), 1);    // wraps to the first
+  EXPECT_EQ(move_to_field(K::kRight, 2, f), 3);
+  EXPECT_EQ(move_to_field(K::kLeft, 3, f), 2);
+  EXPECT_EQ(move_to_field(K::kLeft, 1, f), 6);
+  EXPECT_EQ(move_to_field(K::press_on(4), 1, f), 4);  // a press reaches protected fields too
+  EXPECT_EQ(move_to_field(K::kPressOutside, 2, f), 2);
+  EXPECT_EQ(move_to_field(K::press_on(7), 2, f), 2);
+  EXPECT_EQ(move_to_field(K::kEnter, 3, f), 3);
+  EXPECT_EQ(move_to_field(K::kTab, 0, f), 1);    // no current field: from the screen's start
 
   // Equal distance: the lower field number wins.
   const std::vector<Field> tie = {at(5, 30), at(7, 20), at(7, 40)};
-  EXPECT_EQ(move_to_field(kDown, 1, tie), 2);
+  EXPECT_EQ(move_to_field(K::kDown, 1, tie), 2);
   // A single row: Down wraps onto the same row.
   const std::vector<Field> one_row = {at(5, 10), at(5, 30)};
-  EXPECT_EQ(move_to_field(kDown, 2, one_row), 2);
-  EXPECT_EQ(move_to_field(kDown, 1, one_row), 1);
+  EXPECT_EQ(move_to_field(K::kDown, 2, one_row), 2);
+  EXPECT_EQ(move_to_field(K::kDown, 1, one_row), 1);
   const std::vector<Field> none = {at(5, 10, true)};
-  EXPECT_EQ(move_to_field(kTab, 1, none), 1);
+  EXPECT_EQ(move_to_field(K::kTab, 1, none), 1);
 }
 
 }  // namespace

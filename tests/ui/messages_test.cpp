@@ -1,4 +1,4 @@
-#include "host/program_exit.h"
+#include "ui/close_requested.h"
 #include "ui/messages.h"
 #include "ui/ui_fixture.h"
 
@@ -67,20 +67,15 @@ TEST_F(MessagesTest, WorkingErrorAndNoteScreens) {
   EXPECT_EQ(t.lines().message, padded("TYPE ANY KEY TO CONTINUE..."));
 }
 
-TEST_F(MessagesTest, ClosingTheWindowDuringAWaitEndsTheProgram) {
-  Toolkit& t = open("click 3 3\nclose\n");
-  int shutdowns = 0;
-  t.set_shutdown([&] { ++shutdowns; throw ProgramExit{0}; });
+TEST_F(MessagesTest, ClosingTheWindowDuringAWaitAsksForTheEnd) {
+  Toolkit& t = open("click 3 3\nclose\nkey F2\nclose\n");
   t.lines().set_message("ERROR: CANNOT WRITE THE FILE.");
-  EXPECT_THROW(error_and_wait(t), ProgramExit);  // the press is passed over, the close is not
-  EXPECT_EQ(shutdowns, 1);
-
-  // Without a shutdown of the editor's own, the kernel ends the program
-  // after writing the host's settings.
-  Toolkit& plain = open("close\n");
-  EXPECT_THROW(note_and_wait(plain), ProgramExit);
-  EXPECT_TRUE(std::filesystem::exists(dir_.file("orvlab.ini")));
-  EXPECT_FALSE(ws_->window_exists());
+  EXPECT_THROW(error_and_wait(t), CloseRequested);  // the press is passed over, the close is not
+  // Ending is left to whoever catches it: nothing is written or closed yet.
+  EXPECT_TRUE(ws_->window_exists());
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("orvlab.ini")));
+  EXPECT_EQ(t.wait_key(), host::Key::function(2));
+  EXPECT_THROW(note_and_wait(t), CloseRequested);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "host/events.h"
+#include "ui/close_requested.h"
 #include "ui/pick_list.h"
 #include "ui/ui_fixture.h"
 
@@ -13,10 +14,11 @@ PickList five(int marked = 0) { return {.top_row = 4, .left_column = 10, .entrie
 
 TEST_F(PickListTest, DrawingShowsEveryEntryAndPutsTheCaretOnTheCurrentOne) {
   Toolkit& t = open();
-  int current = -3, key = 77;
+  int current = -3;
+  host::Key key = host::Key::character('M');
   pick_list(t.screen(), kPickDraw, five(2), current, key);
-  EXPECT_EQ(current, 3);  // made non-negative
-  EXPECT_EQ(key, 77);     // drawing alone leaves the key
+  EXPECT_EQ(current, 3);                       // made non-negative
+  EXPECT_EQ(key, host::Key::character('M'));  // drawing alone leaves the key
   EXPECT_EQ(row(4), "         ALPHA");
   EXPECT_EQ(row(6), "         CHARLI");
   EXPECT_EQ(row(8), "         ECHO");
@@ -28,49 +30,51 @@ TEST_F(PickListTest, DrawingShowsEveryEntryAndPutsTheCaretOnTheCurrentOne) {
 
 TEST_F(PickListTest, ArrowsWrapAndLettersComeBackSmall) {
   Toolkit& t = open("key DOWN\ntype q\nkey UP\ntype Q\nkey UP\nkey UP\nkey F3\n");
-  int current = 5, key = 0;
+  int current = 5;
+  host::Key key;
   pick_list(t.screen(), kPickDrawAndInteract, five(), current, key);
   EXPECT_EQ(current, 1);  // Down on the last entry goes to the first
-  EXPECT_EQ(key, 'q');
+  EXPECT_EQ(key, host::Key::character('q'));
   EXPECT_EQ(caret(), (TextCell{4, 10}));
   pick_list(t.screen(), kPickInteract, five(), current, key);
   EXPECT_EQ(current, 5);  // Up on the first goes to the last
-  EXPECT_EQ(key, 113);
+  EXPECT_EQ(key, host::Key::character('q'));
   EXPECT_EQ(caret(), (TextCell{8, 10}));
   pick_list(t.screen(), kPickInteract, five(), current, key);
   EXPECT_EQ(current, 3);
-  EXPECT_EQ(key, host::keys::function_key(3));
+  EXPECT_EQ(key, host::Key::function(3));
   EXPECT_EQ(row(8), "         ECHO");  // rewritten entries keep their text
   EXPECT_EQ(ws_->cursor_history().back(), host::CursorShape::kArrow);
 }
 
 TEST_F(PickListTest, PointerPressesPickOrLeaveTheList) {
   Toolkit& t = open("click 6 12\nclick 9 10 right\nkey ENTER\nclick 5 16\nclick 5 15\nclose\n");
-  int current = 1, key = 0;
+  int current = 1;
+  host::Key key;
   pick_list(t.screen(), kPickDrawAndInteract, five(), current, key);
   EXPECT_EQ(current, 3);
-  EXPECT_EQ(key, -1);
+  EXPECT_EQ(key, host::Key::pointer_press(host::kLeftButton));
   // The press's release is an event of its own.
   pick_list(t.screen(), kPickInteract, five(), current, key);
-  EXPECT_EQ(key, 0);
+  EXPECT_EQ(key, host::Key::kNone);
   // One row below the last entry.
   pick_list(t.screen(), kPickInteract, five(), current, key);
   EXPECT_EQ(current, -3);
-  EXPECT_EQ(key, -2);
+  EXPECT_EQ(key, host::Key::pointer_press(host::kRightButton));
   pick_list(t.screen(), kPickInteract, five(), current, key);  // the release
   pick_list(t.screen(), kPickInteract, five(), current, key);
   EXPECT_EQ(current, 3);  // started again from its absolute value
-  EXPECT_EQ(key, host::keys::kEnter);
+  EXPECT_EQ(key, host::Key::kEnter);
   // One column right of the entries.
   pick_list(t.screen(), kPickInteract, five(), current, key);
   EXPECT_EQ(current, -3);
   pick_list(t.screen(), kPickInteract, five(), current, key);  // the release
   pick_list(t.screen(), kPickInteract, five(), current, key);
   EXPECT_EQ(current, 2);
-  EXPECT_EQ(key, -1);
+  EXPECT_EQ(key, host::Key::pointer_press(host::kLeftButton));
   pick_list(t.screen(), kPickInteract, five(), current, key);  // the release
-  pick_list(t.screen(), kPickInteract, five(), current, key);
-  EXPECT_EQ(key, host::keys::kClose);
+  EXPECT_THROW(pick_list(t.screen(), kPickInteract, five(), current, key), CloseRequested);
+  EXPECT_EQ(ws_->cursor(), host::CursorShape::kArrow);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "host/file_open_fields.h"
 #include "text/line_reader.h"
 #include "host/host.h"
+#include "ui/close_requested.h"
 #include "ui/field_entry.h"
 #include "ui/left_justify.h"
 #include "ui/messages.h"
@@ -18,9 +19,9 @@
 namespace plv::files {
 namespace {
 
-constexpr int kBrowseKey = 1;
-constexpr int kExitKey = 3;
-constexpr int kContinueKey = 10;
+constexpr ui::FieldKey kBrowseKey = ui::FieldKey::function(1);
+constexpr ui::FieldKey kExitKey = ui::FieldKey::function(3);
+constexpr ui::FieldKey kContinueKey = ui::FieldKey::function(10);
 
 constexpr std::string_view kCannotOpen = "ERROR: THE PROGRAM CANNOT OPEN THE FILE.";
 constexpr std::string_view kPathFollows = "THE DIRECTORY PATH AND FILE NAME ARE:";
@@ -30,14 +31,14 @@ void left_justify(std::string& text) { ui::left_justify(std::span<char>(text.dat
 
 // Shows the menu and lets the user edit until a key asks to act; a press
 // on a legend row stands for its key. `current` is the field edited.
-int edit_names(ui::Toolkit& toolkit, FileSelection& selection, bool show_version, int& current) {
+ui::FieldKey edit_names(ui::Toolkit& toolkit, FileSelection& selection, bool show_version, int& current) {
   draw_file_name_menu(toolkit.screen(), selection);
   if (show_version) kernel::show_version_screen(toolkit.host(), selection.version);
   selection.directory = with_separators_normalised(selection.directory);
   ui::FieldSet fields = name_fields(edit_buffer(selection));
   fields.current = current;
-  int key = ui::enter_form(toolkit, fields);
-  if (key == ui::field_key::kPress) key = legend_key(selection.legend_rows, toolkit.last_pointer().row);
+  ui::FieldKey key = ui::enter_form(toolkit, fields);
+  if (key == ui::FieldKey::kPressOutside) key = legend_key(selection.legend_rows, toolkit.last_pointer().row);
   current = fields.current;
   take_edit_buffer(buffer_of(fields), selection);
   left_justify(selection.directory);
@@ -55,8 +56,9 @@ void clean_up(FileSelection& selection) {
 }
 
 void browse(ui::Toolkit& toolkit, FileSelection& selection, CheckMode check) {
+  const bool read_only_box = check != CheckMode::kNone;
   const auto request = host::open_file_request(selection.file_name, selection.directory,
-                                               filter_index(selection.default_extension), static_cast<int>(check));
+                                               filter_index(selection.default_extension), read_only_box);
   const auto chosen = toolkit.host().open_file_dialog(request);
   if (!chosen) return;  // cancelled: the names stay
   const auto fields = split_path(*chosen);
@@ -113,24 +115,18 @@ void choose_file(ui::Toolkit& toolkit, FileSelection& selection, const ChooseFil
     selection.file_name = choose_name(toolkit, selection.directory, selection.default_extension);
   int current = kDirectoryField;
   for (;;) {
-    const int key = edit_names(toolkit, selection, options.show_version, current);
+    const ui::FieldKey key = edit_names(toolkit, selection, options.show_version, current);
     clean_up(selection);
-    switch (key) {
-      case ui::field_key::kClose:
-        toolkit.end_program();
-      case kBrowseKey:
-        if (!is_blank(selection.default_extension)) browse(toolkit, selection, options.check);
-        break;
-      case kExitKey:
-        selection.join(toolkit.host());
-        toolkit.end_program();
-      case kContinueKey:
-        if (accept(toolkit, selection, options)) return;
-        current = kDirectoryField;  // the menu starts again from the top
-        break;
-      default:
-        break;  // the menu again
+    if (key == kBrowseKey) {
+      if (!is_blank(selection.default_extension)) browse(toolkit, selection, options.check);
+    } else if (key == kExitKey) {
+      selection.join(toolkit.host());
+      throw ui::CloseRequested{};
+    } else if (key == kContinueKey) {
+      if (accept(toolkit, selection, options)) return;
+      current = kDirectoryField;  // the menu starts again from the top
     }
+    // Any other key shows the menu again.
   }
 }
 

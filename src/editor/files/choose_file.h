@@ -10,10 +10,10 @@ class Toolkit;
 
 namespace plv::files {
 
-enum class CheckMode : int {
-  kNone = -1,      // return as soon as the user accepts
-  kNotBlank = 0,   // a file name must be given
-  kExisting = 1,   // and the file must open for reading
+enum class CheckMode {
+  kNone,      // return as soon as the user accepts
+  kNotBlank,  // a file name must be given
+  kExisting,  // and the file must open for reading
 };
 
 struct ChooseFileOptions {
@@ -26,7 +26,8 @@ struct ChooseFileOptions {
 };
 
 // Returns with the accepted directory, name and joined path in
-// `selection`. F3 and a closed window end the program through the toolkit.
+// `selection`. F3 and a closed window throw ui::CloseRequested, F3 after
+// joining the names shown.
 void choose_file(ui::Toolkit& toolkit, FileSelection& selection, const ChooseFileOptions& options);
 
 }  // namespace plv::files

@@ -2,7 +2,7 @@
 
 #include "editor/files/file_name_list.h"
 #include "editor/files/path_rules.h"
-#include "host/events.h"
+#include "host/key.h"
 #include "ui/pick_list.h"
 #include "ui/screen_layout.h"
 #include "ui/toolkit.h"
@@ -83,18 +83,18 @@ void blank_list_area(ui::TextScreen& screen) {
     screen.write_at(row, kListColumn, "", kEntryWidth);
 }
 
-bool decides(int key) {
-  return key == host::keys::kEnter || key == host::keys::kEscape || key == -host::kRightButton ||
-         key == -host::kLeftButton;
+bool decides(host::Key key) {
+  return key == host::Key::kEnter || key == host::Key::kEscape || key.is_pointer_press();
 }
 
-// Lets the user move through the list until an entry on it is chosen.
+// Lets the user move through the list until an entry on it is chosen; a
+// close throws ui::CloseRequested.
 int pick(ui::Toolkit& toolkit, const ui::PickList& list) {
-  int current = 1, key = 0;
+  int current = 1;
+  host::Key key;
   ui::pick_list(toolkit.screen(), ui::kPickDraw, list, current, key);
   for (;;) {
     ui::pick_list(toolkit.screen(), ui::kPickInteract, list, current, key);
-    if (key == host::keys::kClose) toolkit.end_program();
     if (decides(key) && current >= 1 && current <= list.count) return current;
   }
 }

@@ -10,6 +10,7 @@
 #include "kinds/comment.h"
 #include "kinds/registry.h"
 #include "drawing/record_layout.h"
+#include "editor/files/choose_drawing_file.h"
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
 #include "ui/toolkit.h"
@@ -64,12 +65,17 @@ std::string cause(const std::string& error, const std::string& path) {
   return upper(error.starts_with(prefix) ? std::string_view(error).substr(prefix.size()) : std::string_view(error));
 }
 
+// The file name menu again, until a name is given.
+void ask_for_a_name(Editor& editor) {
+  files::choose_drawing_file(editor, {.apply_default_extension = true, .check = files::CheckMode::kNotBlank});
+}
+
 void ask_for_another_path(Editor& editor, std::string_view first_line, const std::string& why = {}) {
   std::vector<std::string> lines{std::string(first_line), "DIRECTORY AND FILE NAME:", trimmed(editor.drawing_path)};
   if (!why.empty()) lines.push_back(why + ".");
   lines.push_back("SPECIFY A NEW DIRECTORY PATH.");
   show_lines(editor, lines, Ending::kWait);
-  editor.choose_file({false, true, 0, false});
+  ask_for_a_name(editor);
 }
 
 bool create_empty_file(const std::string& path) {
@@ -165,7 +171,7 @@ void open_drawing(Editor& editor) {
   show_lines(editor, {"OPEN A GRAPHICS COMMAND FILE FOR INPUT."}, Ending::kNoWait);
   while (trimmed(editor.drawing_name).empty()) {
     show_lines(editor, {"ERROR: TO OPEN A FILE YOU MUST GIVE THE NAME", "OF THE FILE."}, Ending::kWait);
-    editor.choose_file({false, true, 0, false});
+    ask_for_a_name(editor);
   }
   editor.file_open = true;
   for (;;) {

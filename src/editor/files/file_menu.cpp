@@ -6,8 +6,8 @@
 #include "editor/files/drawing_file_ops.h"
 #include "kinds/deleted.h"
 #include "editor/files/translation_setup_menu.h"
-#include "host/events.h"
-#include "kernel/kernel.h"
+#include "editor/files/choose_drawing_file.h"
+#include "host/key.h"
 #include "ui/messages.h"
 #include "ui/screen_layout.h"
 #include "ui/screen_lines.h"
@@ -29,6 +29,14 @@ constexpr std::string_view kQuit = "                    F6 = QUIT THE DRAWING WI
 constexpr std::string_view kSetup = "                    F8 = SET UP THE GLIMPT TRANSLATION PARAMETERS.";
 constexpr std::string_view kReturn = "                    F10= RETURN TO THE MAIN MENU.";
 
+constexpr host::Key kHelpKey = host::Key::function(1);
+constexpr host::Key kOpenOrCloseKey = host::Key::function(2);
+constexpr host::Key kWriteKey = host::Key::function(3);
+constexpr host::Key kRemoveDeletedKey = host::Key::function(4);
+constexpr host::Key kQuitKey = host::Key::function(6);
+constexpr host::Key kSetupKey = host::Key::function(8);
+constexpr host::Key kReturnKey = host::Key::function(10);
+
 void show_file_menu(Editor& editor) {
   ui::TextScreen& screen = editor.ui.screen();
   screen.clear();
@@ -47,7 +55,8 @@ void show_file_menu(Editor& editor) {
 
 // F2 with no drawing open; true when a drawing is open afterwards.
 bool choose_and_open(Editor& editor) {
-  editor.choose_file({true, true, 0, false});
+  files::choose_drawing_file(editor, {.list_first = true, .apply_default_extension = true,
+                                      .check = files::CheckMode::kNotBlank});
   if (editor.drawing_name.find_first_not_of(' ') == std::string::npos) return false;
   open_drawing(editor);
   return editor.file_open;
@@ -56,33 +65,31 @@ bool choose_and_open(Editor& editor) {
 }  // namespace
 
 void file_menu(Editor& editor) {
-  using host::keys::function_key;
   for (;;) {
     show_file_menu(editor);
-    const int key = editor.kernel.gkkey();
-    if (key == host::keys::kClose) editor.ui.end_program();
-    if (key == function_key(1)) {
+    const host::Key key = editor.ui.wait_key();
+    if (key == kHelpKey) {
       editor.ui.lines().set_message("SORRY-HELP IS NOT AVAILABLE");
       ui::error_and_wait(editor.ui);
       return;
     }
-    if (key == function_key(10)) return;
-    if (key == function_key(8)) {
+    if (key == kReturnKey) return;
+    if (key == kSetupKey) {
       translation_setup_menu(editor);
       return;
     }
-    if (key == function_key(2)) {
+    if (key == kOpenOrCloseKey) {
       if (!editor.file_open) {
         if (choose_and_open(editor)) return;
       } else {
         close_drawing(editor);
       }
-    } else if (editor.file_open && key == function_key(3)) {
+    } else if (editor.file_open && key == kWriteKey) {
       write_drawing(editor);
       return;
-    } else if (editor.file_open && key == function_key(4)) {
+    } else if (editor.file_open && key == kRemoveDeletedKey) {
       remove_deleted_graphics(editor.drawing);
-    } else if (editor.file_open && key == function_key(6)) {
+    } else if (editor.file_open && key == kQuitKey) {
       quit_drawing(editor);
     }
   }

@@ -44,8 +44,8 @@ void write_legend(ui::TextScreen& screen, FileSelection& selection, int key, int
   row += kRowStep;
 }
 
-ui::Field text_field(int row, std::string_view type, std::string_view text) {
-  return {.row = row, .column = kFieldColumn, .width = static_cast<int>(text.size()), .type = ui::FieldType(type),
+ui::Field text_field(int row, std::string_view text) {
+  return {.row = row, .column = kFieldColumn, .width = static_cast<int>(text.size()), .type = ui::FieldType::text(),
           .text = std::string(text)};
 }
 
@@ -64,10 +64,10 @@ void draw_file_name_menu(ui::TextScreen& screen, FileSelection& selection) {
   write_legend(screen, selection, 10, row, kContinueLegend);
 }
 
-int legend_key(const LegendRows& rows, int row) {
+ui::FieldKey legend_key(const LegendRows& rows, int row) {
   for (std::size_t i = 0; i < rows.size(); ++i)
-    if (rows[i] != 0 && rows[i] == row) return static_cast<int>(i) + 1;
-  return 0;
+    if (rows[i] != 0 && rows[i] == row) return ui::FieldKey::function(static_cast<int>(i) + 1);
+  return ui::FieldKey::kPressOutside;
 }
 
 std::string edit_buffer(const FileSelection& selection) {
@@ -84,8 +84,8 @@ ui::FieldSet name_fields(std::string_view buffer) {
   const std::string whole = blank_padded(buffer, kBufferWidth);
   const std::string_view view(whole);
   ui::FieldSet set;
-  set.fields = {text_field(kDirectoryRow, "A ", view.substr(kDirectoryStart, kDirectoryWidth)),
-                text_field(kFileNameRow, "  ", view.substr(kFileNameStart, kFileNameWidth))};
+  set.fields = {text_field(kDirectoryRow, view.substr(kDirectoryStart, kDirectoryWidth)),
+                text_field(kFileNameRow, view.substr(kFileNameStart, kFileNameWidth))};
   return set;
 }
 

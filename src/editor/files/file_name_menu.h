@@ -21,8 +21,9 @@ inline constexpr int kFileNameField = 2;
 // the legend rows in `selection` (all others blank).
 void draw_file_name_menu(ui::TextScreen& screen, FileSelection& selection);
 
-// The function key whose legend is on `row`; 0 for none.
-int legend_key(const LegendRows& rows, int row);
+// The function key whose legend is on `row`; a press outside the fields
+// when no legend is there.
+ui::FieldKey legend_key(const LegendRows& rows, int row);
 
 // The edit buffer of the directory and the name, and back.
 std::string edit_buffer(const FileSelection& selection);

@@ -32,7 +32,7 @@ constexpr MenuLine kLines[] = {
 
 enum Field { kMode = 1, kDrawingWidth, kLineWidth, kFont, kColour, kOrientation };
 constexpr int kWidthField = 10;
-constexpr int kReturnKey = 10;
+constexpr ui::FieldKey kReturnKey = ui::FieldKey::function(10);
 
 void show_screen(Editor& e) {
   ui::TextScreen& s = e.ui.screen();
@@ -43,10 +43,12 @@ void show_screen(Editor& e) {
 
 ui::FieldSet setup_fields(const SetupValues& v) {
   auto text = [](int row, int column, std::string value) {
-    return ui::Field{.row = row, .column = column, .width = static_cast<int>(value.size()), .type = "A ", .text = value};
+    return ui::Field{.row = row, .column = column, .width = static_cast<int>(value.size()),
+                     .type = ui::FieldType::text(), .text = value};
   };
   auto real = [](int row, double value) {
-    return ui::Field{.row = row, .column = 29, .width = kWidthField, .type = "F4", .real = static_cast<float>(value)};
+    return ui::Field{.row = row, .column = 29, .width = kWidthField, .type = ui::FieldType::fixed(4),
+                     .real = static_cast<float>(value)};
   };
   ui::FieldSet set;
   set.fields = {text(6, 29, v.mode),       real(11, v.drawing_width),         real(13, v.line_width),
@@ -82,9 +84,8 @@ void translation_setup_menu(Editor& e) {
     show_screen(e);
     ui::FieldSet set = setup_fields(old);
     set.current = current;
-    const int key = ui::enter_form(e.ui, set);
+    const ui::FieldKey key = ui::enter_form(e.ui, set);
     current = set.current;
-    if (key == ui::field_key::kClose) e.ui.end_program();
     e.setup_line = format_setup_line(accept_typed(old, typed_values(set, old)));
     if (key == kReturnKey) return;
   }

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "editor/files/drawing_file_ops.h"
-#include "host/events.h"
-#include "kernel/kernel.h"
+#include "host/key.h"
+#include "ui/close_requested.h"
 #include "ui/screen_layout.h"
 #include "ui/screen_lines.h"
 #include "ui/text_screen.h"
@@ -19,6 +19,8 @@ constexpr int kNameColumn = 39;
 constexpr std::string_view kNoDrawing = "                NO DRAWING FILE IS OPEN ";
 constexpr std::string_view kExitLegend = "                F1 = EXIT";
 constexpr std::string_view kReturnLegend = "                F10= RETURN TO THE MAIN MENU";
+constexpr host::Key kExitKey = host::Key::function(1);
+constexpr host::Key kReturnKey = host::Key::function(10);
 
 void show_exit_menu(Editor& editor) {
   ui::TextScreen& screen = editor.ui.screen();
@@ -36,13 +38,12 @@ void show_exit_menu(Editor& editor) {
 void exit_menu(Editor& editor) {
   for (;;) {
     show_exit_menu(editor);
-    const int key = editor.kernel.gkkey();
-    if (key == host::keys::kClose) editor.ui.end_program();
-    if (key == host::keys::function_key(10)) return;
-    if (key == host::keys::function_key(1)) {
+    const host::Key key = editor.ui.wait_key();
+    if (key == kReturnKey) return;
+    if (key == kExitKey) {
       // A drawing that could not be written keeps the program running.
       if (editor.file_open && !close_drawing(editor)) continue;
-      editor.ui.end_program();
+      throw ui::CloseRequested{};
     }
   }
 }

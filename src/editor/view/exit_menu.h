@@ -1,6 +1,7 @@
 #pragma once
-// The regular way out: F1 closes (and so writes) the open drawing and ends
-// the program; F10 goes back to the main menu.
+// The regular way out: F1 closes (and so writes) the open drawing and asks
+// for the end of the program (ui::CloseRequested, as a closed window
+// does); F10 goes back to the main menu.
 
 #include "editor/editor.h"
 

@@ -31,6 +31,11 @@ constexpr MenuLine kLines[] = {
 };
 
 enum Field { kShiftX = 1, kShiftY = 2, kScale = 3 };
+constexpr ui::FieldKey kEraseKey = ui::FieldKey::function(1);
+constexpr ui::FieldKey kDrawKey = ui::FieldKey::function(3);
+constexpr ui::FieldKey kDragKey = ui::FieldKey::function(4);
+constexpr ui::FieldKey kViewKey = ui::FieldKey::function(6);
+constexpr ui::FieldKey kReturnKey = ui::FieldKey::function(10);
 constexpr int kFieldWidth = 7;
 
 void show_screen(Editor& e) {
@@ -48,12 +53,13 @@ void show_screen(Editor& e) {
 }
 
 ui::FieldSet view_fields(const ViewTransform& view) {
-  auto field = [](int row, int column, const char* type, double value) {
+  auto field = [](int row, int column, ui::FieldType type, double value) {
     return ui::Field{.row = row, .column = column, .width = kFieldWidth, .type = type,
                      .real = static_cast<float>(value), .highlight = true};
   };
   ui::FieldSet set;
-  set.fields = {field(7, 38, "F0", view.x_shift), field(7, 50, "F0", view.y_shift), field(9, 38, "F3", view.scale)};
+  const ui::FieldType shift = ui::FieldType::fixed(0), scale = ui::FieldType::fixed(3);
+  set.fields = {field(7, 38, shift, view.x_shift), field(7, 50, shift, view.y_shift), field(9, 38, scale, view.scale)};
   return set;
 }
 
@@ -77,34 +83,30 @@ void show_picture(Editor& e) {
 
 }  // namespace
 
-int screen_menu(Editor& e, ColourMessages& messages) {
+ScreenMenuEnd screen_menu(Editor& e, ColourMessages& messages) {
   int current = 0;  // the menu resumes on the field it left
   for (;;) {
     show_screen(e);
     ui::FieldSet set = view_fields(e.render.view);
     set.current = current;
-    const int key = ui::enter_form(e.ui, set);
+    const ui::FieldKey key = ui::enter_form(e.ui, set);
     current = set.current;
-    if (key == ui::field_key::kClose) e.ui.end_program();
     store_typed(set, e.render.view);
-    switch (key) {
-      case 1:
-        e.kernel.gkpage(0);
-        e.kernel.tekflush(0);
-        break;
-      case 3:
-        return 3;
-      case 4:
-        drag_window(e, messages);
-        return 4;
-      case 6:
-        show_picture(e);
-        return 6;
-      case 10:
-        return 0;
-      default:
-        break;  // any other key shows the menu again
+    if (key == kEraseKey) {
+      e.kernel.gkpage(0);
+      e.kernel.tekflush(0);
+    } else if (key == kDrawKey) {
+      return ScreenMenuEnd::kDraw;
+    } else if (key == kDragKey) {
+      drag_window(e, messages);
+      return ScreenMenuEnd::kDragged;
+    } else if (key == kViewKey) {
+      show_picture(e);
+      return ScreenMenuEnd::kViewed;
+    } else if (key == kReturnKey) {
+      return ScreenMenuEnd::kReturn;
     }
+    // Any other key shows the menu again.
   }
 }
 

@@ -7,8 +7,15 @@
 
 namespace plv::edit {
 
-// What the main menu is to do next: 3 draw the drawing at once, 0 after
-// F10, 4 after a drag, 6 after viewing the picture.
-int screen_menu(Editor& editor, ColourMessages& messages);
+// How the screen menu was left.
+enum class ScreenMenuEnd {
+  kReturn,   // F10: back to the main menu
+  kDraw,     // F3: the main menu is to draw the drawing at once
+  kDragged,  // F4: the window was dragged and the drawing drawn again
+  kViewed,   // F6: the picture was viewed
+};
+
+// Closing the window throws ui::CloseRequested.
+ScreenMenuEnd screen_menu(Editor& editor, ColourMessages& messages);
 
 }  // namespace plv::edit

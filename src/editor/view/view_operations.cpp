@@ -4,9 +4,8 @@
 #include <cmath>
 
 #include "render/redraw.h"
-#include "host/events.h"
 #include "kernel/kernel.h"
-#include "ui/toolkit.h"
+#include "ui/close_requested.h"
 
 namespace plv::edit {
 namespace {
@@ -18,14 +17,14 @@ constexpr kernel::UserLimits kBoxLimits{-1600, 1600, -1200, 1200};
 constexpr kernel::UserLimits kPickLimits{-1650, 1650, -1250, 1250};
 
 // Runs a pointer operation on the picture in the pointer colour; the
-// window closed during it ends the program.
+// window closed during it throws ui::CloseRequested.
 template <typename Operation>
 auto on_picture(Editor& editor, Operation operation) {
   editor.kernel.gkcolor(kPointerColour);
   editor.kernel.gkgraph();
   const auto answer = operation(editor.kernel);
   editor.kernel.gkalpha();
-  if (answer.key == host::keys::kClose) editor.ui.end_program();
+  if (answer.key.is_close()) throw ui::CloseRequested{};
   return answer;
 }
 

@@ -63,8 +63,8 @@ bool Canvas::event(QEvent* event) {
       return true;
     case QEvent::KeyPress: {
       // Taken here rather than in keyPressEvent, which never sees Tab.
-      if (const auto code = key_code(static_cast<const QKeyEvent&>(*event))) {
-        sink_({.type = EventType::kKey, .key = *code});
+      if (const auto key = key_of(static_cast<const QKeyEvent&>(*event))) {
+        sink_({.type = EventType::kKey, .key = *key});
       }
       return true;
     }

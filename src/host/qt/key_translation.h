@@ -1,7 +1,9 @@
 #pragma once
-// Which key code a key press stands for, if any.
+// Which key a key press stands for, if any.
 
 #include <optional>
+
+#include "host/key.h"
 
 class QKeyEvent;
 
@@ -11,6 +13,6 @@ namespace plv::host {
 // other keys by the character they type (codes up to 255). Modifier keys
 // alone, keys typing nothing, and characters typed with Alt (the system's
 // own key combinations) are not keys for the editor.
-std::optional<int> key_code(const QKeyEvent& event);
+std::optional<Key> key_of(const QKeyEvent& event);
 
 }  // namespace plv::host

@@ -35,18 +35,20 @@ std::string upper(std::string_view w) {
   return s;
 }
 
-std::optional<int> key_code(std::string_view name) {
-  static const std::map<std::string, int> kNamed = {
-      {"UP", keys::kUp},        {"DOWN", keys::kDown}, {"RIGHT", keys::kRight},
-      {"LEFT", keys::kLeft},    {"ENTER", keys::kEnter}, {"TAB", keys::kTab},
-      {"ESC", keys::kEscape},   {"BACKSPACE", keys::kBackspace}, {"SPACE", keys::kSpace},
+// A key by its name, F1 to F12, or its decimal code.
+std::optional<Key> parse_key(std::string_view name) {
+  static const std::map<std::string, Key> kNamed = {
+      {"UP", Key::kUp},      {"DOWN", Key::kDown},           {"RIGHT", Key::kRight},
+      {"LEFT", Key::kLeft},  {"ENTER", Key::kEnter},         {"TAB", Key::kTab},
+      {"ESC", Key::kEscape}, {"BACKSPACE", Key::kBackspace}, {"SPACE", Key::kSpace},
   };
   const std::string n = upper(name);
   if (const auto it = kNamed.find(n); it != kNamed.end()) return it->second;
   if (n.size() >= 2 && n[0] == 'F') {
-    if (const auto f = number(std::string_view(n).substr(1), 1, 12)) return keys::function_key(*f);
+    if (const auto f = number(std::string_view(n).substr(1), 1, 12)) return Key::function(*f);
   }
-  return number(name, -32768, 32767);
+  if (const auto code = number(name, -32768, 32767)) return Key::from_code(*code);
+  return std::nullopt;
 }
 
 constexpr int kCoordinateLow = -32768;
@@ -77,10 +79,10 @@ std::string parse_line(std::string_view raw, int line, std::vector<ScriptStep>& 
     return true;
   };
   if (command == "key") {
-    const auto code = args == 1 ? key_code(w[1]) : std::nullopt;
-    if (!code) return "expected \"key\" and one key: F1-F12, UP, DOWN, RIGHT, LEFT, ENTER, TAB, ESC, "
-                      "BACKSPACE, SPACE or a decimal key code";
-    step.key = *code;
+    const auto key = args == 1 ? parse_key(w[1]) : std::nullopt;
+    if (!key) return "expected \"key\" and one key: F1-F12, UP, DOWN, RIGHT, LEFT, ENTER, TAB, ESC, "
+                     "BACKSPACE, SPACE or a decimal key code";
+    step.key = *key;
   } else if (command == "click") {
     const auto row = args >= 2 ? number(w[1], 1, kTextRows) : std::nullopt;
     const auto column = args >= 2 ? number(w[2], 1, kTextColumns) : std::nullopt;
@@ -137,7 +139,7 @@ Script parse_script(std::string_view text) {
       }
       for (const char c : typed) {
         script.steps.push_back({.kind = ScriptStep::Kind::kKey,
-                                .key = static_cast<unsigned char>(c),
+                                .key = Key::character(c),
                                 .line = line_number});
       }
       continue;

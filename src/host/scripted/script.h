@@ -21,12 +21,14 @@
 #include <string_view>
 #include <vector>
 
+#include "host/key.h"
+
 namespace plv::host {
 
 struct ScriptStep {
   enum class Kind { kKey, kClick, kPick, kMove, kDrag, kClose };
   Kind kind = Kind::kKey;
-  int key = 0;               // kKey
+  Key key{};                 // kKey
   int a = 0, b = 0;          // click: row, column; pick, move, drag: the (first) point
   int c = 0, d = 0;          // drag: the second point
   int button = 1;            // click, pick, drag: 1 left, 2 right

@@ -128,7 +128,8 @@ std::optional<T> take(std::deque<std::optional<T>>& answers) {
 
 }  // namespace
 
-std::optional<std::string> ScriptedWindowSystem::open_file_dialog(const FileDialogRequest&) {
+std::optional<std::string> ScriptedWindowSystem::open_file_dialog(const FileDialogRequest& request) {
+  open_file_requests_.push_back(request);
   return take(open_file_answers);
 }
 

@@ -52,6 +52,7 @@ class ScriptedWindowSystem final : public WindowSystem {
     friend bool operator==(const MessageBox&, const MessageBox&) = default;
   };
   const std::vector<MessageBox>& messages() const { return messages_; }
+  const std::vector<FileDialogRequest>& open_file_requests() const { return open_file_requests_; }
   CursorShape cursor() const { return cursor_; }
   const std::vector<CursorShape>& cursor_history() const { return cursor_history_; }
   Point pointer() const { return pointer_; }
@@ -98,6 +99,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   std::function<void(const Frame&)> observer_;
 
   std::vector<MessageBox> messages_;
+  std::vector<FileDialogRequest> open_file_requests_;
   CursorShape cursor_ = CursorShape::kArrow;
   std::vector<CursorShape> cursor_history_;
   Point pointer_;
