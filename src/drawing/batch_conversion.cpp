@@ -8,14 +8,13 @@
 #include <utility>
 
 #include "drawing/record_layout.h"
+#include "text/fixed_text.h"
 
 namespace plv {
 namespace {
 
 // Below this a second thread costs more than it saves.
 constexpr size_t kLinesWorthAThread = 4096;
-
-bool is_blank_line(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
 struct Part {
   size_t from, to;
@@ -38,7 +37,7 @@ void convert_part(const LineBatch& batch, RecordStore& store, const RecordForms&
       }
       store.fill(n, c.record);
       out.outcomes[i] = !c.record.blank_in(layout::kCode) ? LineOutcome::kRecord
-                        : is_blank_line(line)             ? LineOutcome::kBlank
+                        : text::is_blank(line)             ? LineOutcome::kBlank
                                                           : LineOutcome::kUnknown;
     }
   } catch (...) {

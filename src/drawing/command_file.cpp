@@ -7,6 +7,7 @@
 
 #include "drawing/record_layout.h"
 #include "drawing/translation_setup.h"
+#include "text/fixed_text.h"
 
 namespace plv {
 namespace {
@@ -17,12 +18,6 @@ inline constexpr std::string_view kDatePrefix = "DATE: ";
 inline constexpr std::string_view kSetupKey = "GLIMPT";
 inline constexpr std::string_view kSetupKeyInHeader = "GLIM";  // the header check looks at four letters
 inline constexpr std::string_view kDateKey = "DATE";
-
-std::string fixed_width(std::string_view text, size_t width) {
-  std::string s(text.substr(0, width));
-  s.resize(width, ' ');
-  return s;
-}
 
 // Header lines that found their way into the records are never written.
 bool header_line(const Record& r) {
@@ -88,7 +83,7 @@ void read_lines(LineReader& in, RecordStore& drawing, const RecordForms& forms, 
         continue;
       }
       if (line.starts_with(kSetupKeyInHeader)) {
-        if (!result.setup_line) result.setup_line = fixed_width(line, kSetupLineLength);
+        if (!result.setup_line) result.setup_line = text::padded(line, kSetupLineLength);
         state.looks_right = true;
         continue;
       }
@@ -135,9 +130,9 @@ CommandFileRead read_command_file(const std::string& path, RecordStore& drawing,
 
 void command_file_lines(const CommandFileHeader& header, const RecordStore& drawing, const RecordForms& forms,
                         const std::function<void(std::string_view)>& emit, WriteProblems& problems) {
-  emit(fixed_width(header.path_line, kPathLineLength));
-  emit(fixed_width(header.setup_line, kSetupLineLength));
-  emit(std::string(kDatePrefix) + fixed_width(header.date, kDateLength));
+  emit(text::padded(header.path_line, kPathLineLength));
+  emit(text::padded(header.setup_line, kSetupLineLength));
+  emit(std::string(kDatePrefix) + text::padded(header.date, kDateLength));
 
   // What the loop below converts, converted ahead on every core.
   ConvertedWindow converted(drawing, forms, [&](const Record& r) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "text/field_format.h"
+#include "text/fixed_text.h"
 #include "text/regular_file.h"
 #include "text/safe_file_writer.h"
 
@@ -150,16 +151,13 @@ std::string settings_text(const Settings& s) {
 
 void read_settings_text(std::string_view text, Settings& settings) {
   bool first = true;
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    if (std::exchange(first, false)) continue;  // the drawing path, whatever it holds
+  text::for_each_line(text, [&](std::string_view line) {
+    if (std::exchange(first, false)) return true;  // the drawing path, whatever it holds
     const std::string_view key = line.substr(0, static_cast<size_t>(columns::kKey.width));
-    if (key == "EN") return;
+    if (key == "EN") return false;
     read_value_line(key, line, settings);
-  }
+    return true;
+  });
 }
 
 bool read_settings_file(const std::filesystem::path& file, Settings& settings) {

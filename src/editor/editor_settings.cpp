@@ -2,12 +2,13 @@
 
 #include "kernel/kernel.h"
 #include "kinds/colour_mode.h"
+#include "text/fixed_text.h"
 
 namespace plv {
 
 Settings settings_of(const Editor& e) {
   Settings s;
-  s.drawing_path = e.drawing_path.substr(0, e.drawing_path.find_last_not_of(' ') + 1);
+  s.drawing_path = text::trimmed_right(e.drawing_path);
   s.drawing_name = e.drawing_name;
   s.view = e.render.view;
   s.paste = e.paste;

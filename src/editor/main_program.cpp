@@ -59,7 +59,7 @@ void start_up(Editor& editor, const std::optional<std::string>& argument) {
 
 void insist_on_a_drawing(Editor& editor) {
   while (!editor.file_open) {
-    while (files::is_blank(editor.drawing_name))
+    while (text::is_blank(editor.drawing_name))
       files::choose_drawing_file(editor, {.apply_default_extension = true, .check = files::CheckMode::kNotBlank});
     open_drawing(editor);
   }

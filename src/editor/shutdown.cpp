@@ -6,15 +6,10 @@
 #include "editor/editor_settings.h"
 #include "kernel/kernel.h"
 #include "ui/toolkit.h"
+#include "text/fixed_text.h"
 
 namespace plv {
 namespace {
-
-std::string trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
 
 void save_to(Editor& editor, const std::filesystem::path& file) {
   const std::string error = write_editor_settings(file, editor);
@@ -23,7 +18,7 @@ void save_to(Editor& editor, const std::filesystem::path& file) {
 
 // A directory is not a drawing: only a file at the path counts.
 bool drawing_exists(const Editor& editor) {
-  const std::string path = trimmed(editor.drawing_path);
+  const std::string path(text::trimmed(editor.drawing_path));
   std::error_code ignored;
   return !path.empty() && std::filesystem::is_regular_file(path, ignored);
 }
@@ -34,7 +29,7 @@ void save_settings_files(Editor& editor, const std::filesystem::path& current_di
   if (!editor.settings_read) return;
   save_to(editor, current_directory / kSettingsFileName);
   // An empty start directory is the current one: the name alone, never "/name".
-  const std::filesystem::path in_start = editor.start_directory / trimmed(editor.settings_name);
+  const std::filesystem::path in_start = editor.start_directory / text::trimmed(editor.settings_name);
   if (drawing_exists(editor)) save_to(editor, in_start);
 }
 

@@ -1,20 +1,12 @@
 #include "host/file_open_fields.h"
+#include "text/fixed_text.h"
 
 namespace plv::host {
 namespace {
 
-std::string without_trailing_blanks(std::string_view field) {
-  const auto last = field.find_last_not_of(' ');
-  return last == std::string_view::npos ? std::string() : std::string(field.substr(0, last + 1));
-}
+std::string without_trailing_blanks(std::string_view field) { return std::string(text::trimmed_right(field)); }
 
 std::string up_to_first_blank(std::string_view field) { return std::string(field.substr(0, field.find(' '))); }
-
-std::string padded(std::string_view text, std::size_t length) {
-  std::string field(text.substr(0, length));
-  field.resize(length, ' ');
-  return field;
-}
 
 }  // namespace
 
@@ -34,8 +26,8 @@ ChosenFile split_chosen_path(std::string_view path, std::size_t directory_length
                              std::size_t path_length) {
   const auto separator = path.find_last_of("/\\");
   const std::size_t name_start = separator == std::string_view::npos ? 0 : separator + 1;
-  return {padded(path.substr(0, name_start), directory_length), padded(path.substr(name_start), name_length),
-          padded(path, path_length)};
+  return {text::padded(path.substr(0, name_start), directory_length), text::padded(path.substr(name_start), name_length),
+          text::padded(path, path_length)};
 }
 
 void ExportNames::set(std::string_view directory, std::string_view file_name) {

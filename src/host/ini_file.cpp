@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "text/fixed_text.h"
+
 namespace plv::host {
 namespace {
 
@@ -32,14 +34,10 @@ std::optional<std::string_view> header_name(std::string_view line) {
 
 IniFile IniFile::parse(std::string_view text) {
   IniFile ini;
-  while (!text.empty()) {
-    const auto end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  text::for_each_line(text, [&ini](std::string_view line) {
     ini.lines_.emplace_back(line);
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
-  }
+    return true;
+  });
   return ini;
 }
 

@@ -1,17 +1,11 @@
 #include "host/page_setup_fields.h"
+#include "text/fixed_text.h"
 
 #include <cstdint>
 #include <limits>
 
 namespace plv::host {
 namespace {
-
-std::string_view trim_blanks(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -29,7 +23,7 @@ int floor_div(int value, int divisor) {
 }  // namespace
 
 std::optional<int> parse_inches(std::string_view text) {
-  std::string_view s = trim_blanks(text);
+  std::string_view s = text::trimmed(text);
   bool negative = false;
   if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
     negative = s.front() == '-';
@@ -100,7 +94,7 @@ std::optional<PageSetup> read_page_setup(std::string_view top, std::string_view 
 }
 
 std::optional<int> parse_pen_width(std::string_view text) {
-  const std::string_view s = trim_blanks(text);
+  const std::string_view s = text::trimmed(text);
   if (s.empty()) return std::nullopt;
   std::int64_t value = 0;
   for (const char c : s) {

@@ -1,4 +1,5 @@
 #include "host/text_grid.h"
+#include "text/fixed_text.h"
 
 #include <algorithm>
 
@@ -25,9 +26,7 @@ void TextGrid::clear() {
 }
 
 std::string TextGrid::line(int row) const {
-  std::string s(chars_[row].begin(), chars_[row].end());
-  s.erase(s.find_last_not_of(' ') + 1);
-  return s;
+  return std::string(text::trimmed_right({chars_[row].data(), chars_[row].size()}));
 }
 
 }  // namespace plv::host

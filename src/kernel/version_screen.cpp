@@ -3,6 +3,7 @@
 #include <array>
 
 #include "host/host.h"
+#include "text/fixed_text.h"
 
 namespace plv::kernel {
 namespace {
@@ -12,11 +13,7 @@ constexpr int kFirstRow = 18;
 constexpr int kDisclaimerColumn = 44;
 constexpr std::uint8_t kNormal = 7, kHighlighted = 112, kBright = 15;
 
-std::string padded(std::string_view s, size_t width = kLineWidth) {
-  std::string out(s.substr(0, width));
-  out.resize(width, ' ');
-  return out;
-}
+std::string padded(std::string_view s, size_t width = kLineWidth) { return text::padded(s, width); }
 
 void put(std::string& line, size_t column, std::string_view text) { line.replace(column - 1, text.size(), text); }
 

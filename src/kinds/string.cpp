@@ -7,6 +7,7 @@
 #include "kinds/kind_list.h"
 #include "kinds/painter.h"
 #include "kinds/render_state.h"
+#include "text/fixed_text.h"
 
 namespace plv {
 namespace {
@@ -20,11 +21,6 @@ constexpr double kStartOffsetDivisor = 1.4;
 constexpr Columns kNewText{S::kText.first, kRecordLength - S::kText.first + 1};  // up to 88 characters
 constexpr std::array<Vec, 4> kAlong{{{1, 0}, {0, 1}, {-1, 0}, {0, -1}}};
 constexpr std::array<Vec, 4> kUp{{{0, 1}, {-1, 0}, {0, -1}, {1, 0}}};
-
-int last_non_blank(std::string_view text) {
-  const size_t last = text.find_last_not_of(' ');
-  return last == std::string_view::npos ? 0 : static_cast<int>(last) + 1;
-}
 
 }  // namespace
 
@@ -40,7 +36,7 @@ std::optional<StringPlacement> place_string(const Record& r, const LayerTransfor
     p.direction = (d && *d >= 0 && *d <= 3) ? static_cast<int>(*d) : 0;
   }
   p.text = r.text(old ? layout::stored::old_string::kText : kNewText);
-  p.length = last_non_blank(p.text);
+  p.length = static_cast<int>(text::trimmed_right(p.text).size());
   p.height = static_cast<double>(*size) * layer.scale;
   if (old) p.height = std::trunc(p.height);
   const std::string_view key = r.text(S::kKeyPoint);

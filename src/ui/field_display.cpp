@@ -6,6 +6,7 @@
 
 #include "text/decimal_digits.h"
 #include "text/field_format.h"
+#include "text/fixed_text.h"
 
 namespace plv::ui {
 namespace {
@@ -48,11 +49,6 @@ double mantissa_value(const fmt::DecimalDigits& d, int point) {
   return out;
 }
 
-std::string trimmed_right(std::string text) {
-  text.erase(text.find_last_not_of(' ') + 1);
-  return text;
-}
-
 }  // namespace
 
 std::string integer_display(int value, int width) { return right_part(std::to_string(value), width); }
@@ -91,7 +87,7 @@ std::string general_display(float value, int width, int digits) {
   } else {
     text = fmt::exp_text(width, digits, v);
   }
-  const std::string shown = trimmed_right(text);
+  const std::string shown(text::trimmed_right(text));
   return std::string(static_cast<std::size_t>(width) - shown.size(), ' ') + shown;
 }
 

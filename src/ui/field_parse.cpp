@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/field_display.h"
+#include "text/fixed_text.h"
 
 namespace plv::ui {
 namespace {
@@ -17,10 +18,8 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 // The entry without the blanks around it, "0" for a blank entry; nothing
 // when a blank lies inside it.
 std::optional<std::string> common_entry(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return "0";
-  const auto last = text.find_last_not_of(' ');
-  const std::string_view core = text.substr(first, last - first + 1);
+  const std::string_view core = text::trimmed(text);
+  if (core.empty()) return "0";
   if (core.find(' ') != std::string_view::npos) return std::nullopt;
   return std::string(core);
 }

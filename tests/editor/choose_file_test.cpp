@@ -25,7 +25,7 @@ class ChooseFileTest : public ui::UiTest {
     choose_file(start(script), sel_, options);
   }
   std::string base() const { return dir_.path().string(); }
-  std::string joined() const { return std::string(trimmed(sel_.joined_path)); }
+  std::string joined() const { return std::string(text::trimmed_right(sel_.joined_path)); }
   // The first screen shown at a wait that holds `text`.
   std::optional<std::string> screen_with(const std::string& text) const {
     const auto it = std::find_if(screens_.begin(), screens_.end(),
@@ -97,7 +97,7 @@ TEST_F(ChooseFileTest, TypedNamesAreCleanedUpAndTheDefaultExtensionApplied) {
 TEST_F(ChooseFileTest, AWholePathInTheDirectoryFieldIsSplit) {
   // Typed over the directory: "  /dir/new.plv" (leading blanks dropped).
   choose("key 145\ntype   " + base() + "/new.plv\nkey F10\n", {.check = CheckMode::kNotBlank});
-  EXPECT_EQ(std::string(trimmed(sel_.directory)), base() + "/");
+  EXPECT_EQ(std::string(text::trimmed_right(sel_.directory)), base() + "/");
   EXPECT_EQ(sel_.file_name, "new.plv       ");
   EXPECT_EQ(joined(), base() + "/new.plv");
 }

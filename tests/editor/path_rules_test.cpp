@@ -7,10 +7,10 @@
 namespace plv::files {
 namespace {
 
-std::string trim(const std::string& s) { return std::string(trimmed(s)); }
+std::string trim(const std::string& s) { return std::string(text::trimmed_right(s)); }
 
 TEST(JoinPath, DirectorySeparatorAndName) {
-  EXPECT_EQ(trim(joined_path(blank_padded("/data/plots", 66), "draw.plv      ")), "/data/plots/draw.plv");
+  EXPECT_EQ(trim(joined_path(text::padded("/data/plots", 66), "draw.plv      ")), "/data/plots/draw.plv");
   EXPECT_EQ(trim(joined_path("/data/plots/", "draw.plv")), "/data/plots/draw.plv");
   EXPECT_EQ(joined_path("/d", "x").size(), kPathWidth);
   // An empty directory is the current one, never the root.
@@ -58,10 +58,10 @@ TEST(TypedNames, SeparatorsColonsAndSplitting) {
   EXPECT_EQ(name_after_last_separator("sub/"), std::string(14, ' '));
 
   EXPECT_EQ(split_path("/data/plots/draw.plv"),
-            (DirectoryAndName{blank_padded("/data/plots/", 66), "draw.plv      "}));
+            (DirectoryAndName{text::padded("/data/plots/", 66), "draw.plv      "}));
   EXPECT_EQ(split_path("draw.plv  "), (DirectoryAndName{std::string(66, ' '), "draw.plv      "}));
-  EXPECT_EQ(split_path("C:\\DATA\\PLOT.QPA"), (DirectoryAndName{blank_padded("C:/DATA/", 66), "PLOT.QPA      "}));
-  EXPECT_EQ(split_path("/data/"), (DirectoryAndName{blank_padded("/data/", 66), std::string(14, ' ')}));
+  EXPECT_EQ(split_path("C:\\DATA\\PLOT.QPA"), (DirectoryAndName{text::padded("C:/DATA/", 66), "PLOT.QPA      "}));
+  EXPECT_EQ(split_path("/data/"), (DirectoryAndName{text::padded("/data/", 66), std::string(14, ' ')}));
   // Parts that do not fit their fields are not cut into another path.
   EXPECT_FALSE(split_path("/data/a-name-of-fifteen"));
   EXPECT_FALSE(split_path("/" + std::string(66, 'd') + "/x.plv"));
@@ -74,15 +74,15 @@ TEST(TypedNames, AFileAtTheEndOfTheDirectoryBecomesTheName) {
   testing::write_file(dir.file("plot"), "x");
   std::filesystem::create_directory(dir.path() / "data.2026");
   auto moved = [](const std::string& directory, const std::string& name) {
-    return with_file_component_moved({blank_padded(directory, 66), blank_padded(name, 14)});
+    return with_file_component_moved({text::padded(directory, 66), text::padded(name, 14)});
   };
   // An existing file, even without a point.
-  EXPECT_EQ(moved(base + "/plot", "old.plv"), (DirectoryAndName{blank_padded(base + "/", 66), "plot          "}));
+  EXPECT_EQ(moved(base + "/plot", "old.plv"), (DirectoryAndName{text::padded(base + "/", 66), "plot          "}));
   // A name with a point that is not there yet.
-  EXPECT_EQ(moved(base + "/new.plv", ""), (DirectoryAndName{blank_padded(base + "/", 66), "new.plv       "}));
+  EXPECT_EQ(moved(base + "/new.plv", ""), (DirectoryAndName{text::padded(base + "/", 66), "new.plv       "}));
   EXPECT_EQ(moved("new.plv", ""), (DirectoryAndName{std::string(66, ' '), "new.plv       "}));
   // Directories stay, points or not.
-  EXPECT_EQ(moved(base + "/data.2026", "a.plv").directory, blank_padded(base + "/data.2026", 66));
+  EXPECT_EQ(moved(base + "/data.2026", "a.plv").directory, text::padded(base + "/data.2026", 66));
   EXPECT_EQ(moved(base, "a.plv").file_name, "a.plv         ");
   EXPECT_EQ(moved(base + "/", "a.plv").file_name, "a.plv         ");
   EXPECT_EQ(moved("..", "a.plv").file_name, "a.plv         ");

@@ -15,7 +15,7 @@ class StartUpTest : public ui::UiTest {
     return start_names({std::string(66, ' '), std::string(14, ' ')}, settings(), argument);
   }
   static std::string path_of(const StartNames& start) {
-    return std::string(trimmed(joined_path(start.names.directory, start.names.file_name)));
+    return std::string(text::trimmed_right(joined_path(start.names.directory, start.names.file_name)));
   }
 };
 
@@ -55,7 +55,7 @@ TEST_F(StartUpTest, TheMenuShowsTheStartNamesWithTheVersionBlock) {
   EXPECT_EQ(row(5), "DIRECTORY:   " + base() + "/");
   EXPECT_EQ(row(7), "FILE NAME:   last.plv");
   EXPECT_EQ(row(18).substr(0, 14), "PLIVET VERSION");
-  EXPECT_EQ(std::string(trimmed(selection.joined_path)), base() + "/last.plv");
+  EXPECT_EQ(std::string(text::trimmed_right(selection.joined_path)), base() + "/last.plv");
 }
 
 TEST_F(StartUpTest, AnArgumentTooLongIsReportedAndF3StillEndsTheProgram) {

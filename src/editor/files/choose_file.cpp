@@ -71,7 +71,7 @@ void browse(ui::Toolkit& toolkit, FileSelection& selection, CheckMode check) {
 }
 
 bool opens_for_reading(std::string_view path) {
-  const std::string name(trimmed(path));
+  const std::string name(text::trimmed_right(path));
   std::string ignored;
   return open_regular_file(name, ignored) != nullptr;
 }
@@ -97,7 +97,7 @@ bool accept(ui::Toolkit& toolkit, FileSelection& selection, const ChooseFileOpti
     selection.file_name = with_default_extension(selection.file_name, selection.default_extension);
     selection.join(toolkit.host());
   }
-  if (is_blank(selection.file_name)) return false;  // the menu simply starts again
+  if (text::is_blank(selection.file_name)) return false;  // the menu simply starts again
   if (!fits_path_width(selection.joined_path)) {
     show_path_too_long(toolkit, selection.joined_path);
     return false;
@@ -111,14 +111,14 @@ bool accept(ui::Toolkit& toolkit, FileSelection& selection, const ChooseFileOpti
 
 void choose_file(ui::Toolkit& toolkit, FileSelection& selection, const ChooseFileOptions& options) {
   selection.directory = with_separators_normalised(selection.directory);
-  if (options.list_first && !is_blank(selection.default_extension))
+  if (options.list_first && !text::is_blank(selection.default_extension))
     selection.file_name = choose_name(toolkit, selection.directory, selection.default_extension);
   int current = kDirectoryField;
   for (;;) {
     const ui::FieldKey key = edit_names(toolkit, selection, options.show_version, current);
     clean_up(selection);
     if (key == kBrowseKey) {
-      if (!is_blank(selection.default_extension)) browse(toolkit, selection, options.check);
+      if (!text::is_blank(selection.default_extension)) browse(toolkit, selection, options.check);
     } else if (key == kExitKey) {
       selection.join(toolkit.host());
       throw ui::CloseRequested{};

@@ -50,9 +50,9 @@ Page page_from(const std::vector<std::string>& names, std::size_t first) {
   Page page;
   page.more = names.size() > kPageNames;
   for (std::size_t i = first; i < names.size() && i < first + kPageNames; ++i, ++page.names)
-    page.entries += blank_padded(std::string(kNameIndent) + names[i], kEntryWidth);
-  if (page.more) page.entries += blank_padded(kShowMore, kEntryWidth);
-  page.entries += blank_padded(kNoneOfThem, kEntryWidth);
+    page.entries += text::padded(std::string(kNameIndent) + names[i], kEntryWidth);
+  if (page.more) page.entries += text::padded(kShowMore, kEntryWidth);
+  page.entries += text::padded(kNoneOfThem, kEntryWidth);
   return page;
 }
 

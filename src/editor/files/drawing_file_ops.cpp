@@ -14,16 +14,12 @@
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
 #include "ui/toolkit.h"
+#include "text/fixed_text.h"
 
 namespace plv {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string trimmed(const std::string& s) {
-  const size_t end = s.find_last_not_of(' ');
-  return end == std::string::npos ? std::string() : s.substr(0, end + 1);
-}
 
 // A message line with a value written from a given column.
 std::string with_value_at(std::string_view text, int column, std::string_view value) {
@@ -71,7 +67,7 @@ void ask_for_a_name(Editor& editor) {
 }
 
 void ask_for_another_path(Editor& editor, std::string_view first_line, const std::string& why = {}) {
-  std::vector<std::string> lines{std::string(first_line), "DIRECTORY AND FILE NAME:", trimmed(editor.drawing_path)};
+  std::vector<std::string> lines{std::string(first_line), "DIRECTORY AND FILE NAME:", std::string(text::trimmed_right(editor.drawing_path))};
   if (!why.empty()) lines.push_back(why + ".");
   lines.push_back("SPECIFY A NEW DIRECTORY PATH.");
   show_lines(editor, lines, Ending::kWait);
@@ -169,13 +165,13 @@ void start_new_drawing(Editor& editor) {
 void open_drawing(Editor& editor) {
   if (editor.file_open) return error_and_wait(editor, "ERROR >> INPUT FILE ALREADY OPEN !");
   show_lines(editor, {"OPEN A GRAPHICS COMMAND FILE FOR INPUT."}, Ending::kNoWait);
-  while (trimmed(editor.drawing_name).empty()) {
+  while (text::trimmed_right(editor.drawing_name).empty()) {
     show_lines(editor, {"ERROR: TO OPEN A FILE YOU MUST GIVE THE NAME", "OF THE FILE."}, Ending::kWait);
     ask_for_a_name(editor);
   }
   editor.file_open = true;
   for (;;) {
-    const std::string path = trimmed(editor.drawing_path);
+    const std::string path(text::trimmed_right(editor.drawing_path));
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (fs::exists(status) && !fs::is_directory(status)) {
@@ -192,7 +188,7 @@ void open_drawing(Editor& editor) {
 bool write_drawing(Editor& editor) {
   for (;;) {
     show_lines(editor, {with_value_at("WRITING THE DRAWING FILE:", 27, editor.drawing_name)}, Ending::kNoWait);
-    const std::string path = trimmed(editor.drawing_path);
+    const std::string path(text::trimmed_right(editor.drawing_path));
     const CommandFileHeader header{editor.drawing_path, editor.setup_line, editor.date};
     const CommandFileWrite written = write_command_file(path, header, editor.drawing, kinds());
     report_records_left_out(editor, written.problems.skipped);

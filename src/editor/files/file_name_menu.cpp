@@ -29,12 +29,12 @@ constexpr std::size_t kFileNameStart = kDirectoryWidth;
 constexpr std::size_t kBufferWidth = kDirectoryWidth + kFileNameWidth;
 
 void write_line(ui::TextScreen& screen, int row, std::string_view text) {
-  screen.write_at(row, 1, blank_padded(text, ui::kScreenColumns), ui::kScreenColumns);
+  screen.write_at(row, 1, text::padded(text, ui::kScreenColumns), ui::kScreenColumns);
 }
 
 std::string browse_legend(std::string_view extension) {
   std::string legend(kBrowseLegend);
-  legend.replace(legend.find(kExtensionMark), kExtensionMark.size(), blank_padded(extension, kExtensionWidth));
+  legend.replace(legend.find(kExtensionMark), kExtensionMark.size(), text::padded(extension, kExtensionWidth));
   return legend;
 }
 
@@ -58,7 +58,7 @@ void draw_file_name_menu(ui::TextScreen& screen, FileSelection& selection) {
   write_line(screen, kDirectoryRow, kDirectoryLabel);
   write_line(screen, kFileNameRow, kFileNameLabel);
   int row = kFirstLegendRow;
-  if (!is_blank(selection.default_extension))
+  if (!text::is_blank(selection.default_extension))
     write_legend(screen, selection, 1, row, browse_legend(selection.default_extension));
   write_legend(screen, selection, 3, row, kExitLegend);
   write_legend(screen, selection, 10, row, kContinueLegend);
@@ -71,17 +71,17 @@ ui::FieldKey legend_key(const LegendRows& rows, int row) {
 }
 
 std::string edit_buffer(const FileSelection& selection) {
-  return blank_padded(selection.directory, kDirectoryWidth) + blank_padded(selection.file_name, kFileNameWidth);
+  return text::padded(selection.directory, kDirectoryWidth) + text::padded(selection.file_name, kFileNameWidth);
 }
 
 void take_edit_buffer(std::string_view buffer, FileSelection& selection) {
-  const std::string whole = blank_padded(buffer, kBufferWidth);
+  const std::string whole = text::padded(buffer, kBufferWidth);
   selection.set_directory(std::string_view(whole).substr(kDirectoryStart, kDirectoryWidth));
   selection.set_file_name(std::string_view(whole).substr(kFileNameStart, kFileNameWidth));
 }
 
 ui::FieldSet name_fields(std::string_view buffer) {
-  const std::string whole = blank_padded(buffer, kBufferWidth);
+  const std::string whole = text::padded(buffer, kBufferWidth);
   const std::string_view view(whole);
   ui::FieldSet set;
   set.fields = {text_field(kDirectoryRow, view.substr(kDirectoryStart, kDirectoryWidth)),
@@ -90,8 +90,8 @@ ui::FieldSet name_fields(std::string_view buffer) {
 }
 
 std::string buffer_of(const ui::FieldSet& fields) {
-  return blank_padded(fields.field(kDirectoryField).text, kDirectoryWidth) +
-         blank_padded(fields.field(kFileNameField).text, kFileNameWidth);
+  return text::padded(fields.field(kDirectoryField).text, kDirectoryWidth) +
+         text::padded(fields.field(kFileNameField).text, kFileNameWidth);
 }
 
 }  // namespace plv::files

@@ -25,16 +25,16 @@ bool carries(std::string_view name, std::string_view extension) {
 
 std::vector<std::string> list_names(std::string_view directory, std::string_view extension) {
   namespace fs = std::filesystem;
-  const std::string_view folder = trimmed(directory);
+  const std::string_view folder = text::trimmed_right(directory);
   const fs::path where = folder.empty() ? fs::path(".") : fs::path(folder);
-  const std::string_view wanted = trimmed(extension);
+  const std::string_view wanted = text::trimmed_right(extension);
   std::vector<std::string> names;
   std::error_code error;
   for (fs::directory_iterator it(where, error), end; !error && it != end; it.increment(error)) {
     std::error_code ignored;
     if (!it->is_regular_file(ignored)) continue;
     const std::string name = it->path().filename().string();
-    if (name.size() <= kFileNameWidth && carries(name, wanted)) names.push_back(blank_padded(name, kFileNameWidth));
+    if (name.size() <= kFileNameWidth && carries(name, wanted)) names.push_back(text::padded(name, kFileNameWidth));
   }
   std::sort(names.begin(), names.end());
   if (names.size() > kMaxListedNames) names.resize(kMaxListedNames);

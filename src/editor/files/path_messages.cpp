@@ -19,7 +19,7 @@ void show(ui::Toolkit& toolkit, std::string_view heading, std::string_view path,
   lines.set_message(heading);
   ui::begin_messages(toolkit);
   // The start of the path, as much as one line shows.
-  lines.set_message(trimmed(path));
+  lines.set_message(text::trimmed_right(path));
   ui::next_message(toolkit);
   lines.set_message(advice);
   ui::message_and_wait(toolkit);

@@ -1,4 +1,5 @@
 #include "editor/files/path_rules.h"
+#include "text/fixed_text.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -27,7 +28,7 @@ std::size_t point_index(std::string_view name) {
   const std::string_view head = name.substr(0, kLastPointColumn);
   const auto point = head.find('.');
   if (point != std::string_view::npos) return point;
-  return std::min(trimmed(name).size(), kLastPointColumn - 1);
+  return std::min(text::trimmed_right(name).size(), kLastPointColumn - 1);
 }
 
 bool is_directory(const std::string& path) {
@@ -42,37 +43,24 @@ bool exists(const std::string& path) {
 
 }  // namespace
 
-std::string blank_padded(std::string_view text, std::size_t width) {
-  std::string field(text.substr(0, width));
-  field.resize(width, ' ');
-  return field;
-}
-
-std::string_view trimmed(std::string_view text) {
-  const auto last = text.find_last_not_of(' ');
-  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-}
-
-bool is_blank(std::string_view text) { return trimmed(text).empty(); }
-
 std::string joined_path(std::string_view directory, std::string_view file_name) {
-  std::string path(trimmed(directory.substr(0, std::min(directory.size(), kDirectoryWidth))));
+  std::string path(text::trimmed_right(directory.substr(0, std::min(directory.size(), kDirectoryWidth))));
   // An empty directory is the current one: a separator here would name the root.
   if (!path.empty() && path.back() != kSeparator) path += kSeparator;
-  path += trimmed(file_name);
+  path += text::trimmed_right(file_name);
   if (path.size() < kPathWidth) path.resize(kPathWidth, ' ');
   return path;
 }
 
-bool fits_path_width(std::string_view joined) { return trimmed(joined).size() <= kPathWidth; }
+bool fits_path_width(std::string_view joined) { return text::trimmed_right(joined).size() <= kPathWidth; }
 
 std::string with_default_extension(std::string_view file_name, std::string_view extension) {
-  const std::string name = blank_padded(file_name, kFileNameWidth);
-  const std::string ext = blank_padded(extension, kExtensionWidth);
+  const std::string name = text::padded(file_name, kFileNameWidth);
+  const std::string ext = text::padded(extension, kExtensionWidth);
   if (name.front() == ' ' || ext.front() == ' ') return name;
   const std::string lower_name = lowered(name);
   const std::size_t point = point_index(lower_name);
-  return blank_padded(lower_name.substr(0, point) + "." + lowered(ext), kFileNameWidth);
+  return text::padded(lower_name.substr(0, point) + "." + lowered(ext), kFileNameWidth);
 }
 
 std::string with_separators_normalised(std::string_view text) {
@@ -84,22 +72,22 @@ std::string with_separators_normalised(std::string_view text) {
 std::string name_after_last_separator(std::string_view file_name) {
   const auto cut = file_name.find_last_of(std::string_view("/\\:"));
   const std::string_view rest = cut == std::string_view::npos ? file_name : file_name.substr(cut + 1);
-  return blank_padded(rest, kFileNameWidth);
+  return text::padded(rest, kFileNameWidth);
 }
 
 std::optional<DirectoryAndName> split_path(std::string_view path) {
-  const std::string_view whole = trimmed(path);
+  const std::string_view whole = text::trimmed_right(path);
   const auto last = std::find_if(whole.rbegin(), whole.rend(), is_separator);
   const auto name_start = static_cast<std::size_t>(whole.rend() - last);
   const std::string_view directory = whole.substr(0, name_start);
   const std::string_view name = whole.substr(name_start);
   if (directory.size() > kDirectoryWidth || name.size() > kFileNameWidth) return std::nullopt;
-  return DirectoryAndName{blank_padded(with_separators_normalised(directory), kDirectoryWidth),
-                          blank_padded(name, kFileNameWidth)};
+  return DirectoryAndName{text::padded(with_separators_normalised(directory), kDirectoryWidth),
+                          text::padded(name, kFileNameWidth)};
 }
 
 DirectoryAndName with_file_component_moved(const DirectoryAndName& fields) {
-  const std::string directory = with_separators_normalised(trimmed(fields.directory));
+  const std::string directory = with_separators_normalised(text::trimmed_right(fields.directory));
   if (directory.empty() || directory.back() == kSeparator) return fields;
   const auto separator = directory.rfind(kSeparator);
   const std::size_t start = separator == std::string::npos ? 0 : separator + 1;
@@ -108,11 +96,11 @@ DirectoryAndName with_file_component_moved(const DirectoryAndName& fields) {
   const bool names_a_file =
       !is_directory(directory) && (exists(directory) || component.find('.') != std::string::npos);
   if (!names_a_file) return fields;
-  return {blank_padded(directory.substr(0, start), kDirectoryWidth), blank_padded(component, kFileNameWidth)};
+  return {text::padded(directory.substr(0, start), kDirectoryWidth), text::padded(component, kFileNameWidth)};
 }
 
 int filter_index(std::string_view extension) {
-  const std::string ext = lowered(trimmed(extension));
+  const std::string ext = lowered(text::trimmed_right(extension));
   if (ext == "qpa") return 1;
   if (ext == "tbl") return 2;
   if (ext == "gw") return 3;

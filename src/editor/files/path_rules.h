@@ -8,14 +8,9 @@
 #include <string_view>
 
 #include "editor/files/field_widths.h"
+#include "text/fixed_text.h"
 
 namespace plv::files {
-
-// `text` cut or blank-padded to `width`.
-std::string blank_padded(std::string_view text, std::size_t width);
-// `text` without its trailing blanks.
-std::string_view trimmed(std::string_view text);
-bool is_blank(std::string_view text);
 
 // The directory, a separator unless it is empty or ends in one, then the
 // name; blank-padded to kPathWidth. A join longer than that is kept whole:

@@ -21,7 +21,7 @@ std::string first_line(const std::filesystem::path& file) {
   return std::string(line);
 }
 
-bool names_a_path(std::string_view line) { return !is_blank(line) && !is_comment_text(line); }
+bool names_a_path(std::string_view line) { return !text::is_blank(line) && !is_comment_text(line); }
 
 void take(std::string_view path, DirectoryAndName& names) {
   if (const auto split = split_path(path)) names = *split;
@@ -40,14 +40,14 @@ StartNames start_names(const DirectoryAndName& current, const std::filesystem::p
   const std::string last_drawing = first_line(settings_file);
   if (names_a_path(last_drawing)) take(last_drawing, start.names);
 
-  const std::string drawing(trimmed(joined_path(start.names.directory, start.names.file_name)));
+  const std::string drawing(text::trimmed_right(joined_path(start.names.directory, start.names.file_name)));
   if (!drawing.empty() && is_file(drawing)) {
     // The drawing's header names where it was written.
     const std::string header = first_line(drawing);
     if (names_a_path(header) && !header.starts_with(kFileCommentCode)) take(header, start.names);
   }
 
-  if (argument && !is_blank(*argument)) {
+  if (argument && !text::is_blank(*argument)) {
     if (const auto split = split_path(*argument))
       start.names = *split;
     else

@@ -6,6 +6,7 @@
 
 #include "host/events.h"
 #include "host/text_grid.h"
+#include "text/fixed_text.h"
 
 namespace plv::host {
 namespace {
@@ -114,47 +115,38 @@ std::string parse_line(std::string_view raw, int line, std::vector<ScriptStep>& 
   return {};
 }
 
+// One script line into steps; an error text, empty when the line is good.
+std::string parse_script_line(std::string_view line, int line_number, std::vector<ScriptStep>& steps) {
+  const auto first = line.find_first_not_of(" \t");
+  if (first == std::string_view::npos || line[first] == '#') return {};
+  line.remove_prefix(first);
+  if (line.substr(0, 4) == "type" && (line.size() == 4 || line[4] == ' ' || line[4] == '\t')) {
+    const std::string_view typed = line.size() > 5 ? line.substr(5) : std::string_view{};
+    if (typed.empty()) return "expected \"type\" followed by a blank and the text";
+    for (const char c : typed)
+      steps.push_back({.kind = ScriptStep::Kind::kKey, .key = Key::character(c), .line = line_number});
+    return {};
+  }
+  const auto hash = line.find('#');
+  if (hash != std::string_view::npos) line = line.substr(0, hash);
+  // Form feeds, vertical tabs and stray carriage returns are white space too.
+  if (words(line).empty()) return {};
+  return parse_line(line, line_number, steps);
+}
+
 }  // namespace
 
 Script parse_script(std::string_view text) {
   Script script;
   int line_number = 0;
-  while (!text.empty()) {
+  text::for_each_line(text, [&](std::string_view line) {
     ++line_number;
-    const auto end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos || line[first] == '#') continue;
-    line.remove_prefix(first);
-    if (line.substr(0, 4) == "type" && (line.size() == 4 || line[4] == ' ' || line[4] == '\t')) {
-      const std::string_view typed = line.size() > 5 ? line.substr(5) : std::string_view{};
-      if (typed.empty()) {
-        script.steps.clear();
-        script.error = ScriptError{line_number, "line " + std::to_string(line_number) +
-                                                    ": expected \"type\" followed by a blank and the text"};
-        return script;
-      }
-      for (const char c : typed) {
-        script.steps.push_back({.kind = ScriptStep::Kind::kKey,
-                                .key = Key::character(c),
-                                .line = line_number});
-      }
-      continue;
-    }
-    const auto hash = line.find('#');
-    if (hash != std::string_view::npos) line = line.substr(0, hash);
-    // Form feeds, vertical tabs and stray carriage returns are white space too.
-    if (words(line).empty()) continue;
-    const std::string problem = parse_line(line, line_number, script.steps);
-    if (!problem.empty()) {
-      script.steps.clear();
-      script.error = ScriptError{line_number, "line " + std::to_string(line_number) + ": " + problem};
-      return script;
-    }
-  }
+    const std::string problem = parse_script_line(line, line_number, script.steps);
+    if (problem.empty()) return true;
+    script.steps.clear();
+    script.error = ScriptError{line_number, "line " + std::to_string(line_number) + ": " + problem};
+    return false;
+  });
   return script;
 }
 
