@@ -39,7 +39,7 @@ void BM_OpenCommandFile(benchmark::State& state) {
   for (auto _ : state) {
     plv::RecordStore store;
     const plv::CommandFileRead read = plv::read_command_file(path, store, plv::kinds());
-    if (!read.opened() || store.count() < kRecords) state.SkipWithError("open failed");
+    if (!read.ok() || store.count() < kRecords) state.SkipWithError("open failed");
   }
   state.counters["records_per_s"] = benchmark::Counter(static_cast<double>(kRecords) * state.iterations(),
                                                        benchmark::Counter::kIsRate);
@@ -81,7 +81,7 @@ void BM_WriteCommandFile(benchmark::State& state) {
   const plv::CommandFileHeader header{out, std::string(plv::kDefaultSetupLine), " 8-DEC-26"};
   for (auto _ : state) {
     const plv::CommandFileWrite w = plv::write_command_file(out, header, store, plv::kinds());
-    if (!w.written()) state.SkipWithError(w.error.c_str());
+    if (!w.ok()) state.SkipWithError(w.error.c_str());
   }
   state.counters["records_per_s"] = benchmark::Counter(static_cast<double>(store.count()) * state.iterations(),
                                                        benchmark::Counter::kIsRate);

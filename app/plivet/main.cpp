@@ -47,7 +47,7 @@ void rescue_drawing(const plv::Editor& editor) {
   std::string path = editor.drawing_path.substr(0, editor.drawing_path.find_last_not_of(' ') + 1) + ".rescued";
   const plv::CommandFileHeader header{path, editor.setup_line, editor.date};
   const plv::CommandFileWrite written = plv::write_command_file(path, header, editor.drawing, plv::kinds());
-  if (written.written()) std::cerr << "plivet: the drawing was saved as " << path << "\n";
+  if (written.ok()) std::cerr << "plivet: the drawing was saved as " << path << "\n";
   else std::cerr << "plivet: the drawing could not be saved: " << written.error << "\n";
 }
 
@@ -81,12 +81,12 @@ bool record_snapshots(plv::host::ScriptedWindowSystem& window, const fs::path& d
   window.set_wait_observer([dir, n = 0](const plv::host::Frame& frame) mutable {
     char name[16];
     std::snprintf(name, sizeof name, "%04d", ++n);
-    if (frame.graphics && frame.picture) {
-      std::string error;
-      plv::image::write_png(frame.picture->image(), (dir / (std::string(name) + ".png")).string(), error);
-    } else if (frame.text) {
-      plv::write_whole_file((dir / (std::string(name) + ".txt")).string(), plv::host::screen_text(*frame.text));
-    }
+    plv::FileResult written;
+    if (frame.graphics && frame.picture)
+      written = plv::image::write_png(frame.picture->image(), (dir / (std::string(name) + ".png")).string());
+    else if (frame.text)
+      written = plv::write_whole_file((dir / (std::string(name) + ".txt")).string(), plv::host::screen_text(*frame.text));
+    if (!written.ok()) std::cerr << "plivet: snapshot not written: " << written.error << "\n";
   });
   return true;
 }

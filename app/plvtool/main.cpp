@@ -39,7 +39,7 @@ void report(const std::string& file, const std::vector<plv::SkippedLine>& lines,
 // Opens IN as the editor does; nothing unless it was read whole.
 std::optional<plv::CommandFileRead> open_drawing(const std::string& path, plv::RecordStore& drawing) {
   plv::CommandFileRead read = plv::read_command_file(path, drawing, plv::kinds());
-  if (!read.opened()) {
+  if (!read.ok()) {
     const char* why = read.outcome == plv::ReadOutcome::kNotACommandFile ? "not a graphics command file" : "cannot read";
     std::cerr << path << ": " << why << ": " << read.error << "\n";
     return std::nullopt;
@@ -126,7 +126,7 @@ int save(const std::string& in, const std::string& out, const std::string& date,
     std::cerr << out << ": not written\n";
     return 1;
   }
-  if (!written.written()) {
+  if (!written.ok()) {
     std::cerr << written.error << "\n";
     return 1;
   }

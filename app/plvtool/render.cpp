@@ -52,17 +52,15 @@ int write_output(const RenderRequest& request, const host::Host& host, const ker
     }
     return 0;
   }
-  std::string error;
+  FileResult written{request.output + ": the picture can be written as .png or .pcx"};
   if (ends_with(request.output, ".png")) {
-    if (image::write_png(host.picture().bitmap().image(), request.output, error)) return 0;
+    written = image::write_png(host.picture().bitmap().image(), request.output);
   } else if (ends_with(request.output, ".pcx")) {
     const auto bytes = kernel.pcx_image();
-    error = write_whole_file(request.output, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-    if (error.empty()) return 0;
-  } else {
-    error = request.output + ": the picture can be written as .png or .pcx";
+    written = write_whole_file(request.output, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
   }
-  std::cerr << error << "\n";
+  if (written.ok()) return 0;
+  std::cerr << written.error << "\n";
   return 1;
 }
 
@@ -71,7 +69,7 @@ int write_output(const RenderRequest& request, const host::Host& host, const ker
 int render(const RenderRequest& request) {
   RecordStore drawing;
   const CommandFileRead read = read_command_file(request.input, drawing, kinds());
-  if (!read.opened()) {
+  if (!read.ok()) {
     std::cerr << request.input << ": cannot read: " << read.error << "\n";
     return 1;
   }

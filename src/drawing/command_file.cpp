@@ -64,7 +64,7 @@ void convert_lines(LineBatch& batch, RecordStore& drawing, const RecordForms& fo
 
 void refuse(CommandFileRead& result, ReadOutcome outcome, std::string why) {
   result.outcome = outcome;
-  result.error = std::move(why);
+  result.error = why.empty() ? "the file cannot be read" : std::move(why);
 }
 
 void read_lines(LineReader& in, RecordStore& drawing, const RecordForms& forms, CommandFileRead& result) {
@@ -115,7 +115,7 @@ CommandFileRead read_command_file(LineReader& in, RecordStore& drawing, const Re
   } catch (const std::bad_alloc&) {
     refuse(result, ReadOutcome::kOutOfMemory, "there is not enough memory to hold the drawing");
   }
-  if (!result.opened()) {
+  if (!result.ok()) {
     drawing = RecordStore();  // nothing of a drawing read in part, and its memory back
     result.unread.clear();
     result.unknown = {};

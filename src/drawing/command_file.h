@@ -11,6 +11,7 @@
 
 #include "drawing/record_forms.h"
 #include "drawing/record_store.h"
+#include "text/file_result.h"
 #include "text/line_reader.h"
 #include "text/safe_file_writer.h"
 
@@ -40,13 +41,12 @@ enum class ReadOutcome {
   kOutOfMemory,
 };
 
-struct CommandFileRead {
+// ok() when the drawing holds the whole file; the error says why not.
+struct CommandFileRead : FileResult {
   ReadOutcome outcome = ReadOutcome::kCannotOpen;
-  std::string error;                      // why the file was not read
   std::optional<std::string> setup_line;  // 40 characters, from the header
   std::vector<SkippedLine> unread;        // lines kept as they stood, not drawn
   LineTally unknown;                      // lines with codes the drawing does not keep
-  bool opened() const { return outcome == ReadOutcome::kRead; }
 };
 
 // Replaces the store's contents with the records of the file at `path`.
@@ -82,11 +82,10 @@ enum class WriteOutcome {
   kValuesTooLarge,  // records hold values the file form cannot hold
 };
 
-struct CommandFileWrite {
+// ok() when the file was written; the error says why not.
+struct CommandFileWrite : FileResult {
   WriteOutcome outcome = WriteOutcome::kCannotOpen;
-  std::string error;
   WriteProblems problems;
-  bool written() const { return outcome == WriteOutcome::kWritten; }
 };
 
 // Writes the drawing to `path`. The previous file survives any failure, and

@@ -9,7 +9,7 @@
 #include "text/field_format.h"
 #include "text/fixed_text.h"
 #include "text/regular_file.h"
-#include "text/safe_file_writer.h"
+#include "text/whole_file.h"
 
 namespace plv {
 namespace {
@@ -160,19 +160,16 @@ void read_settings_text(std::string_view text, Settings& settings) {
   });
 }
 
-bool read_settings_file(const std::filesystem::path& file, Settings& settings) {
+FileResult read_settings_file(const std::filesystem::path& file, Settings& settings) {
   const SmallFile read = read_small_regular_file(file.string(), kLargestSettingsFile);
-  if (read.missing) return true;
-  if (!read.error.empty()) return false;
+  if (read.missing) return {};
+  if (!read.ok()) return {read.error};
   read_settings_text(read.text, settings);
-  return true;
+  return {};
 }
 
-std::string write_settings_file(const std::filesystem::path& file, const Settings& settings) {
-  SafeFileWriter writer(file.string());
-  writer.write(settings_text(settings));
-  if (!writer.commit()) return writer.error();
-  return {};
+FileResult write_settings_file(const std::filesystem::path& file, const Settings& settings) {
+  return write_whole_file(file.string(), settings_text(settings));
 }
 
 }  // namespace plv

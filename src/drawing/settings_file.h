@@ -8,6 +8,7 @@
 
 #include "drawing/drawing_transforms.h"
 #include "drawing/record.h"
+#include "text/file_result.h"
 
 namespace plv {
 
@@ -37,12 +38,11 @@ std::string settings_text(const Settings& settings);
 // the later fields of its line as they were.
 void read_settings_text(std::string_view text, Settings& settings);
 
-// Reads the file into `settings`; a missing file keeps every value. False
-// when something is there that could not be read (a directory, a device,
-// a file far too large, a read error): then nothing changes.
-bool read_settings_file(const std::filesystem::path& file, Settings& settings);
-// Writes the file so that the old one survives a failure; the error, or
-// empty on success.
-std::string write_settings_file(const std::filesystem::path& file, const Settings& settings);
+// Reads the file into `settings`; a missing file keeps every value. Not
+// ok when something is there that could not be read (a directory, a
+// device, a file far too large, a read error): then nothing changes.
+FileResult read_settings_file(const std::filesystem::path& file, Settings& settings);
+// Writes the file so that the old one survives a failure.
+FileResult write_settings_file(const std::filesystem::path& file, const Settings& settings);
 
 }  // namespace plv

@@ -37,14 +37,14 @@ void apply_settings(const Settings& s, Editor& e) {
   e.kernel.set_aspect(e.render.aspect);
 }
 
-bool read_editor_settings(const std::filesystem::path& file, Editor& editor) {
+FileResult read_editor_settings(const std::filesystem::path& file, Editor& editor) {
   Settings settings = settings_of(editor);
-  if (!read_settings_file(file, settings)) return false;
-  apply_settings(settings, editor);
-  return true;
+  FileResult read = read_settings_file(file, settings);
+  if (read.ok()) apply_settings(settings, editor);
+  return read;
 }
 
-std::string write_editor_settings(const std::filesystem::path& file, const Editor& editor) {
+FileResult write_editor_settings(const std::filesystem::path& file, const Editor& editor) {
   return write_settings_file(file, settings_of(editor));
 }
 

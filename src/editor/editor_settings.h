@@ -14,10 +14,9 @@ Settings settings_of(const Editor& editor);
 // commands other than palette colours are not taken.
 void apply_settings(const Settings& settings, Editor& editor);
 
-// Reads the settings file into the editor; false (nothing changed) when
+// Reads the settings file into the editor; not ok (nothing changed) when
 // something is at the path that could not be read.
-bool read_editor_settings(const std::filesystem::path& file, Editor& editor);
-// The error, empty when the file was written.
-std::string write_editor_settings(const std::filesystem::path& file, const Editor& editor);
+FileResult read_editor_settings(const std::filesystem::path& file, Editor& editor);
+FileResult write_editor_settings(const std::filesystem::path& file, const Editor& editor);
 
 }  // namespace plv

@@ -54,7 +54,7 @@ void start_up(Editor& editor, const std::optional<std::string>& argument) {
                               argument ? std::optional<std::string_view>(*argument) : std::nullopt, true,
                               files::CheckMode::kNotBlank);
   files::take_chosen_drawing(editor);
-  editor.settings_read = read_editor_settings(settings_file, editor);
+  editor.settings_read = read_editor_settings(settings_file, editor).ok();
 }
 
 void insist_on_a_drawing(Editor& editor) {

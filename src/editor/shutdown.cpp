@@ -12,8 +12,8 @@ namespace plv {
 namespace {
 
 void save_to(Editor& editor, const std::filesystem::path& file) {
-  const std::string error = write_editor_settings(file, editor);
-  if (!error.empty()) editor.kernel.host().message("Could not write the settings file " + file.string() + ": " + error);
+  const FileResult written = write_editor_settings(file, editor);
+  if (!written.ok()) editor.kernel.host().message("Could not write the settings file " + file.string() + ": " + written.error);
 }
 
 // A directory is not a drawing: only a file at the path counts.

@@ -42,8 +42,9 @@ bool Host::create_window() {
 }
 
 void Host::end_program(int status) {
-  if (!settings_path_.empty() && !write_host_settings(settings_path_, settings_)) {
-    message("Could not write the settings file " + settings_path_.string());
+  if (const FileResult written = settings_path_.empty() ? FileResult{} : write_host_settings(settings_path_, settings_);
+      !written.ok()) {
+    message("Could not write the settings file " + settings_path_.string() + ": " + written.error);
   }
   if (!torn_down_) {
     torn_down_ = true;

@@ -5,7 +5,7 @@
 
 #include "host/ini_file.h"
 #include "text/regular_file.h"
-#include "text/safe_file_writer.h"
+#include "text/whole_file.h"
 
 namespace plv::host {
 namespace {
@@ -58,7 +58,7 @@ std::filesystem::path host_settings_path(const EnvironmentLookup& environment) {
 HostSettings read_host_settings(const std::filesystem::path& path, const HostSettings& defaults) {
   HostSettings settings = defaults;
   const SmallFile file = read_small_regular_file(path.string(), kLargestSettingsFile);
-  if (!file.error.empty()) return settings;
+  if (!file.ok()) return settings;
   const IniFile ini = IniFile::parse(file.text);
   for (const Key& key : kKeys) {
     if (const auto raw = ini.get(key.section, key.name)) {
@@ -68,17 +68,14 @@ HostSettings read_host_settings(const std::filesystem::path& path, const HostSet
   return settings;
 }
 
-bool write_host_settings(const std::filesystem::path& path, const HostSettings& settings) {
+FileResult write_host_settings(const std::filesystem::path& path, const HostSettings& settings) {
   std::error_code error;
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
   const SmallFile old = read_small_regular_file(path.string(), kLargestSettingsFile);
-  // A file that is there but cannot be read is left alone rather than lose what else it holds.
-  if (!old.error.empty() && !old.missing) return false;
+  if (!old.ok() && !old.missing) return {old.error};
   IniFile ini = IniFile::parse(old.text);
   for (const Key& key : kKeys) ini.set(key.section, key.name, std::to_string(settings.*key.field));
-  SafeFileWriter out(path.string());
-  out.write(ini.text());
-  return out.commit();
+  return write_whole_file(path.string(), ini.text());
 }
 
 }  // namespace plv::host

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "text/file_result.h"
+
 namespace plv::host {
 
 inline constexpr const char* kHostSettingsFileName = "orvlab.ini";
@@ -36,7 +38,8 @@ std::filesystem::path host_settings_path(const EnvironmentLookup& environment);
 HostSettings read_host_settings(const std::filesystem::path& path, const HostSettings& defaults = {});
 
 // Updates the nine keys in place, keeping anything else in the file, and
-// creates the file and its folder when missing. False when it cannot.
-bool write_host_settings(const std::filesystem::path& path, const HostSettings& settings);
+// creates the file and its folder when missing. A file that is there but
+// cannot be read is left alone, rather than lose what else it holds.
+FileResult write_host_settings(const std::filesystem::path& path, const HostSettings& settings);
 
 }  // namespace plv::host

@@ -49,10 +49,9 @@ std::vector<std::uint8_t> encode_png(const Pixels& pixels) {
   return out;
 }
 
-bool write_png(const Pixels& pixels, const std::string& path, std::string& error) {
+FileResult write_png(const Pixels& pixels, const std::string& path) {
   const std::vector<std::uint8_t> bytes = encode_png(pixels);
-  error = write_whole_file(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-  return error.empty();
+  return write_whole_file(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 }  // namespace plv::image

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "image/pixels.h"
+#include "text/file_result.h"
 
 namespace plv::image {
 
 std::vector<std::uint8_t> encode_png(const Pixels& pixels);
-// False with `error` set when the file cannot be written.
-bool write_png(const Pixels& pixels, const std::string& path, std::string& error);
+FileResult write_png(const Pixels& pixels, const std::string& path);
 
 }  // namespace plv::image

@@ -63,9 +63,9 @@ std::string Kernel::dump_screen() {
     return {};
   }
   const std::vector<uint8_t> bytes = pcx_image();
-  const std::string error = write_whole_file(path->string(), {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-  if (!error.empty()) {
-    host_.message("Could not write the screen dump: " + error);
+  const FileResult written = write_whole_file(path->string(), {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  if (!written.ok()) {
+    host_.message("Could not write the screen dump: " + written.error);
     return {};
   }
   return path->string();

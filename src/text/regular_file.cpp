@@ -16,7 +16,11 @@ const char* unreadable_kind(const struct stat& info) {
   return S_ISREG(info.st_mode) ? nullptr : "is not a regular file";
 }
 
-SmallFile failed(const std::string& path, const std::string& why) { return {{}, path + ": " + why, false}; }
+SmallFile failed(const std::string& path, const std::string& why) {
+  SmallFile file;
+  file.error = path + ": " + why;
+  return file;
+}
 
 // Reads up to one byte past `max_bytes`, so that a file grown since fstat is noticed.
 bool read_at_most(int fd, size_t max_bytes, std::string& text) {

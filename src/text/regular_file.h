@@ -5,11 +5,12 @@
 #include <cstddef>
 #include <string>
 
+#include "text/file_result.h"
+
 namespace plv {
 
-struct SmallFile {
-  std::string text;
-  std::string error;  // empty when `text` holds the whole file
+struct SmallFile : FileResult {
+  std::string text;  // the whole file when ok()
   bool missing = false;
 };
 

@@ -4,10 +4,11 @@
 
 namespace plv {
 
-std::string write_whole_file(const std::string& path, std::string_view bytes) {
+FileResult write_whole_file(const std::string& path, std::string_view bytes) {
   SafeFileWriter out(path);
   out.write(bytes);
-  return out.commit() ? std::string() : out.error();
+  if (out.commit()) return {};
+  return {out.error()};
 }
 
 }  // namespace plv

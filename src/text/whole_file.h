@@ -5,9 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "text/file_result.h"
+
 namespace plv {
 
-// The error, empty when the file was written.
-std::string write_whole_file(const std::string& path, std::string_view bytes);
+FileResult write_whole_file(const std::string& path, std::string_view bytes);
 
 }  // namespace plv

@@ -53,7 +53,7 @@ TEST(ReadingCommandFiles, HeaderLinesAreTakenApart) {
              "LI   100   200   300   400 S\n");
   RecordStore store;
   const CommandFileRead read = read_command_file(path, store, kinds());
-  ASSERT_TRUE(read.opened());
+  ASSERT_TRUE(read.ok());
   EXPECT_EQ(read.setup_line, "GLIMPT PR      10.00      2.000 H C L   ");
   EXPECT_EQ(records_of(store), (Lines{"SC MODE BAR", "", "LI0.100000E+030.200000E+030.300000E+030.400000E+03 S"}));
 }
@@ -74,11 +74,11 @@ TEST(ReadingCommandFiles, ShortEmptyCrlfAndUnterminatedFiles) {
   store.append(Record("CM LEFT OVER"));
 
   write_file(dir.file("empty"), "");
-  EXPECT_TRUE(read_command_file(dir.file("empty"), store, kinds()).opened());
+  EXPECT_TRUE(read_command_file(dir.file("empty"), store, kinds()).ok());
   EXPECT_EQ(store.count(), 0);
 
   write_file(dir.file("one"), "only the path");
-  EXPECT_TRUE(read_command_file(dir.file("one"), store, kinds()).opened());
+  EXPECT_TRUE(read_command_file(dir.file("one"), store, kinds()).ok());
   EXPECT_EQ(store.count(), 0);
 
   write_file(dir.file("crlf"), "p\r\nGLIMPT WP       1.00      1.000 T M L\r\nDATE:  1-MAR- 5\r\nCM ONE\r\nCM TWO");
@@ -95,9 +95,9 @@ TEST(ReadingCommandFiles, ShortEmptyCrlfAndUnterminatedFiles) {
 TEST(ReadingCommandFiles, MissingFileAndDirectoryAreErrors) {
   TempDir dir;
   RecordStore store;
-  EXPECT_FALSE(read_command_file(dir.file("absent"), store, kinds()).opened());
+  EXPECT_FALSE(read_command_file(dir.file("absent"), store, kinds()).ok());
   const CommandFileRead read = read_command_file(dir.path().string(), store, kinds());
-  EXPECT_FALSE(read.opened());
+  EXPECT_FALSE(read.ok());
   EXPECT_FALSE(read.error.empty());
 }
 
@@ -106,7 +106,7 @@ TEST(WritingCommandFiles, HeaderAtFullWidthsRecordsTrimmed) {
   const std::string path = dir.file("out.plv");
   RecordStore store = store_of({"CM HELLO", "", "XXLI", "SC MODE BAR"});
   const CommandFileWrite w = write_command_file(path, {"/x/out.plv", "GLIMPT EP      17.36      1.000 D M P", " 8-DEC-26"}, store, kinds());
-  ASSERT_TRUE(w.written()) << w.error;
+  ASSERT_TRUE(w.ok()) << w.error;
   std::ostringstream expected;
   expected << "/x/out.plv" << std::string(70, ' ') << "\n"
            << "GLIMPT EP      17.36      1.000 D M P   \n"
@@ -116,7 +116,7 @@ TEST(WritingCommandFiles, HeaderAtFullWidthsRecordsTrimmed) {
   EXPECT_EQ(read_file(path), expected.str());
 
   RecordStore empty;
-  ASSERT_TRUE(write_command_file(path, {"p", "s", "d"}, empty, kinds()).written());
+  ASSERT_TRUE(write_command_file(path, {"p", "s", "d"}, empty, kinds()).ok());
   const std::string only_header = read_file(path);
   EXPECT_EQ(std::count(only_header.begin(), only_header.end(), '\n'), 3);
 }
@@ -158,7 +158,7 @@ TEST(WritingCommandFiles, WriteThenReadRoundsAndConverts) {
   li.put_text({1, 2}, "LI");
   li.put(RealField{{3, 12}, RealField::Exponent, 6}, 10.5);
   store.append(li);
-  ASSERT_TRUE(write_command_file(path, {"p", "GLIMPT", " 8-DEC-26"}, store, kinds()).written());
+  ASSERT_TRUE(write_command_file(path, {"p", "GLIMPT", " 8-DEC-26"}, store, kinds()).ok());
   read_command_file(path, store, kinds());
   EXPECT_EQ(records_of(store)[0].substr(0, 2), "CH");
   EXPECT_EQ(records_of(store)[1], "DELI     1     2     3     4 S");

@@ -47,7 +47,7 @@ TEST(LosslessReading, LinesThatCannotBeReadAreKeptInTheirPlaceAndWrittenBackAsTh
       "CI     1     2     3     4     5     6\n";
   RecordStore store;
   const CommandFileRead read = read_text(kHeader + body, store);
-  ASSERT_TRUE(read.opened()) << read.error;
+  ASSERT_TRUE(read.ok()) << read.error;
   ASSERT_EQ(read.unread.size(), 2u);
   EXPECT_EQ(read.unread[0].number, 5);
   EXPECT_EQ(read.unread[1].number, 7);
@@ -83,7 +83,7 @@ TEST(LosslessReading, ALargeDrawingIsReadInOrderWhateverConvertsIt) {
   }
   RecordStore store;
   const CommandFileRead read = read_text(kHeader + body, store);
-  ASSERT_TRUE(read.opened()) << read.error;
+  ASSERT_TRUE(read.ok()) << read.error;
   ASSERT_EQ(read.unread.size(), unread_lines.size());
   for (size_t i = 0; i < unread_lines.size(); ++i) EXPECT_EQ(read.unread[i].number, unread_lines[i]);
   EXPECT_EQ(read.unknown.count, static_cast<long>(unknown_lines.size()));
@@ -101,7 +101,7 @@ TEST(LosslessReading, LinesWithUnknownCodesAreCountedBlankLinesAreNot) {
   RecordStore store;
   const CommandFileRead read =
       read_text(std::string(kHeader) + "CM A\n\n    \n LI   1   2   3   4\nli   1   2   3   4\nZZ OTHER\nXXLI\n", store);
-  ASSERT_TRUE(read.opened());
+  ASSERT_TRUE(read.ok());
   EXPECT_EQ(read.unknown.count, 4);
   EXPECT_EQ(read.unknown.first, 7);
   EXPECT_EQ(written(store), std::string(kHeader) + "CM A\n");
@@ -109,12 +109,12 @@ TEST(LosslessReading, LinesWithUnknownCodesAreCountedBlankLinesAreNot) {
 
 TEST(LosslessReading, LineEndsOfEveryKind) {
   RecordStore store;
-  ASSERT_TRUE(read_text("p\rGLIMPT WP       1.00      1.000 T M L\rDATE:\rCM ONE\rCM TWO\r", store).opened());
+  ASSERT_TRUE(read_text("p\rGLIMPT WP       1.00      1.000 T M L\rDATE:\rCM ONE\rCM TWO\r", store).ok());
   EXPECT_EQ(store.count(), 2);
   EXPECT_EQ(store.read(2).trimmed(), "CM TWO");
 
   // CR LF is one line end; CR CR LF is a line end and an empty line.
-  ASSERT_TRUE(read_text("p\r\nGLIMPT\r\nDATE:\r\nCM ONE\r\r\nCM TWO", store).opened());
+  ASSERT_TRUE(read_text("p\r\nGLIMPT\r\nDATE:\r\nCM ONE\r\r\nCM TWO", store).ok());
   EXPECT_EQ(store.count(), 3);
   EXPECT_TRUE(store.read(2).is_blank());
   EXPECT_EQ(store.read(3).trimmed(), "CM TWO");
@@ -141,8 +141,8 @@ TEST(LosslessReading, WhatIsNotAGraphicsCommandFileIsRefusedAndLeavesNothing) {
   }
   // A header alone, or nothing at all, is an empty drawing.
   RecordStore store;
-  EXPECT_TRUE(read_text(kHeader, store).opened());
-  EXPECT_TRUE(read_text("", store).opened());
+  EXPECT_TRUE(read_text(kHeader, store).ok());
+  EXPECT_TRUE(read_text("", store).ok());
 
   // Only regular files are read: nothing waits on a FIFO or reads a device forever.
   TempDir dir;

@@ -36,7 +36,7 @@ class HostSettingsFile : public ::testing::Test {
 TEST_F(HostSettingsFile, MissingFileGivesDefaultsAndExitCreatesAllKeysInOrder) {
   const fs::path path = dir_ / "sub" / "orvlab.ini";
   EXPECT_EQ(read_host_settings(path), HostSettings{});
-  ASSERT_TRUE(write_host_settings(path, HostSettings{}));
+  ASSERT_TRUE(write_host_settings(path, HostSettings{}).ok());
   EXPECT_EQ(read(path),
             "[Printer]\nPageLeftMargin=100\nPageTopMargin=100\nPageWidth=650\nPenWidthPrinter=2\n"
             "LandscapePrinter=0\n[PostScript]\nPenWidthEPS=2\n[Metafile]\nPenWidthEMF=2\n"
@@ -61,13 +61,13 @@ TEST_F(HostSettingsFile, WritingKeepsOtherContent) {
   HostSettings s;
   s.black_background = 1;
   s.page_width = 700;
-  ASSERT_TRUE(write_host_settings(path, s));
+  ASSERT_TRUE(write_host_settings(path, s).ok());
   EXPECT_EQ(read(path),
             "; mine\n[Window]\nBlackBG=1\nOther=x\nColorWindow=1\n\n[Extra]\nA=1\n"
             "[Printer]\nPageLeftMargin=100\nPageTopMargin=100\nPageWidth=700\nPenWidthPrinter=2\n"
             "LandscapePrinter=0\n[PostScript]\nPenWidthEPS=2\n[Metafile]\nPenWidthEMF=2\n");
   EXPECT_EQ(read_host_settings(path), s);
-  EXPECT_FALSE(write_host_settings(dir_ / "orvlab.ini" / "not-a-folder" / "x.ini", s));
+  EXPECT_FALSE(write_host_settings(dir_ / "orvlab.ini" / "not-a-folder" / "x.ini", s).ok());
 }
 
 TEST(HostSettingsPath, EnvironmentThenXdgThenHome) {

@@ -16,8 +16,8 @@ TEST(PngWriter, AnIndependentDecoderReadsThePixels) {
   raster.select_pen(Pen{Rgb{10, 200, 30}, 1});
   raster.line({0, 1}, {7, 1});
   const std::string path = dir.file("p.png");
-  std::string error;
-  ASSERT_TRUE(image::write_png(raster.image(), path, error)) << error;
+  const FileResult written = image::write_png(raster.image(), path);
+  ASSERT_TRUE(written.ok()) << written.error;
   const std::string command = "/usr/bin/python3 -c \"from PIL import Image; im = Image.open('" + path +
                               "'); print(im.size, im.getpixel((6, 1)), im.getpixel((0, 0)))\"";
   FILE* pipe = popen(command.c_str(), "r");
@@ -25,8 +25,9 @@ TEST(PngWriter, AnIndependentDecoderReadsThePixels) {
   ASSERT_TRUE(fgets(line, sizeof line, pipe));
   pclose(pipe);
   EXPECT_STREQ(line, "(7, 3) (10, 200, 30) (255, 255, 255)\n");
-  EXPECT_FALSE(image::write_png(raster.image(), dir.file("no/such/dir/p.png"), error));
-  EXPECT_NE(error.find("p.png"), std::string::npos);
+  const FileResult failed = image::write_png(raster.image(), dir.file("no/such/dir/p.png"));
+  EXPECT_FALSE(failed.ok());
+  EXPECT_NE(failed.error.find("p.png"), std::string::npos);
 }
 
 }  // namespace

@@ -124,7 +124,7 @@ std::string_view refusal_heading(ReadOutcome outcome) {
 bool read_existing(Editor& editor, const std::string& path) {
   show_lines(editor, {with_value_at("READING FILE:", 15, editor.drawing_name)}, Ending::kNoWait);
   const CommandFileRead read = read_command_file(path, editor.drawing, kinds());
-  if (!read.opened()) {
+  if (!read.ok()) {
     ask_for_another_path(editor, refusal_heading(read.outcome), upper(read.error));
     return false;
   }
@@ -192,7 +192,7 @@ bool write_drawing(Editor& editor) {
     const CommandFileHeader header{editor.drawing_path, editor.setup_line, editor.date};
     const CommandFileWrite written = write_command_file(path, header, editor.drawing, kinds());
     report_records_left_out(editor, written.problems.skipped);
-    editor.last_write_failed = !written.written();
+    editor.last_write_failed = !written.ok();
     switch (written.outcome) {
       case WriteOutcome::kWritten: return true;
       case WriteOutcome::kValuesTooLarge: report_values_too_large(editor, written.problems.too_large); return false;
