@@ -43,9 +43,19 @@ bool ends_with(const std::string& s, const std::string& suffix) {
   return tail == suffix;
 }
 
+// Primitives are printed as they are drawn, a block at a time, so that a
+// drawing of any size is listed in bounded memory.
+void stream_primitives(host::Picture& picture) {
+  constexpr std::size_t kBlockBytes = 1 << 20;
+  picture.stream_records(
+      [](std::span<const std::uint8_t> bytes) {
+        host::for_each_plot_record(bytes, [](const std::string& line) { std::cout << line << '\n'; });
+      },
+      kBlockBytes);
+}
+
 int write_output(const RenderRequest& request, const host::Host& host, const kernel::Kernel& kernel) {
   if (request.primitives) {
-    for (const std::string& line : host::list_plot_records(host.picture().buffer().bytes())) std::cout << line << "\n";
     if (!std::cout.flush()) {
       std::cerr << "plvtool: cannot write the output: " << std::strerror(errno) << "\n";
       return 1;
@@ -87,7 +97,9 @@ int render(const RenderRequest& request) {
     RenderState state;
     if (request.fit) state.view = fit_view(drawing_extent(drawing, state));
     kernel.gkpage(0);
+    if (request.primitives) stream_primitives(host.picture());
     redraw_all(drawing, state, kernel, messages);
+    host.picture().flush_stream();
   } catch (const ProgramExit& end) {
     return end.code == 0 ? 1 : end.code;
   }

@@ -16,6 +16,18 @@ Picture::Picture(PlotBuffer buffer)
 
 void Picture::record(AppendResult result) {
   if (result == AppendResult::kBecameFull && report_) report_(kPlotBufferFullMessage);
+  if (sink_ && buffer_.bytes().size() >= sink_bytes_) flush_stream();
+}
+
+void Picture::stream_records(RecordSink sink, std::size_t bytes) {
+  sink_ = std::move(sink);
+  sink_bytes_ = bytes;
+}
+
+void Picture::flush_stream() {
+  if (!sink_ || buffer_.bytes().empty()) return;
+  sink_(buffer_.bytes());
+  buffer_.clear();
 }
 
 // --- colour ---
@@ -222,6 +234,7 @@ void Picture::erase() {
 }
 
 void Picture::clear() {
+  flush_stream();
   buffer_.clear();
   colour_at_clear_ = colour_;
   erase();

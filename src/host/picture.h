@@ -88,6 +88,13 @@ class Picture {
   void invalidate_bitmap() { bitmap_valid_ = false; }
   bool bitmap_valid() const { return bitmap_valid_; }
   void set_reporter(Reporter reporter) { report_ = std::move(reporter); }
+  // Hands the recorded plot records to `sink` whenever they reach `bytes`,
+  // and empties the buffer: a batch tool prints a picture of any size in
+  // bounded memory. The picture can then no longer be replayed.
+  using RecordSink = std::function<void(std::span<const std::uint8_t>)>;
+  void stream_records(RecordSink sink, std::size_t bytes);
+  // Hands over what is left.
+  void flush_stream();
 
   const PlotBuffer& buffer() const { return buffer_; }
   PlotBuffer& buffer() { return buffer_; }
@@ -109,6 +116,8 @@ class Picture {
   };
 
   void record(AppendResult result);
+  RecordSink sink_;
+  std::size_t sink_bytes_ = 0;
   void apply_colour();
   SurfaceContext context() const;
   void select_window_tools(std::optional<Pen> pen, std::optional<Rgb> brush);

@@ -24,11 +24,15 @@ std::string describe(const PlotRecord& r) {
   return s;
 }
 
-std::vector<std::string> list_plot_records(std::span<const std::uint8_t> bytes) {
-  std::vector<std::string> lines;
+void for_each_plot_record(std::span<const std::uint8_t> bytes, const std::function<void(const std::string&)>& take) {
   PlotReader reader(bytes);
   PlotRecord record;
-  while (reader.next(record)) lines.push_back(describe(record));
+  while (reader.next(record)) take(describe(record));
+}
+
+std::vector<std::string> list_plot_records(std::span<const std::uint8_t> bytes) {
+  std::vector<std::string> lines;
+  for_each_plot_record(bytes, [&lines](const std::string& line) { lines.push_back(line); });
   return lines;
 }
 
