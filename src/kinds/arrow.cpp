@@ -1,6 +1,8 @@
 // "AR": an arrow, straight or bent, with heads and marker lines as its
 // flags ask.
 
+#include "kinds/arrow.h"
+
 #include "drawing/record_layout.h"
 #include "kinds/arc.h"
 #include "kinds/kind_list.h"
@@ -49,6 +51,7 @@ void draw_bent(const Record& r, const Segment& s, Painter& painter) {
 
 class ArrowKind final : public TwoPointKind {
  public:
+  ElementKind element() const override { return ElementKind::kArrow; }
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
     const auto s = two_points(r, state.layer);
     if (!s) return;
@@ -62,6 +65,22 @@ class ArrowKind final : public TwoPointKind {
 };
 
 }  // namespace
+
+Record arrow_record(DrawingPoint from, DrawingPoint to, const ArrowFlags& flags) {
+  namespace TP = layout::stored::two_point;
+  Record r = two_point_record("AR", from, to);
+  for (size_t k = 0; k < flags.size(); ++k) r.put_text(TP::kFlags[k], std::string_view(&flags[k], 1));
+  r.put(TP::kBend, kArrowBend);
+  return r;
+}
+
+std::optional<ArrowValues> arrow_values(const Record& record) {
+  const auto ends = two_point_ends(record);
+  if (!ends) return std::nullopt;
+  ArrowValues v{(*ends)[0], (*ends)[1], {}};
+  for (size_t k = 0; k < v.flags.size(); ++k) v.flags[k] = record.text(layout::stored::two_point::kFlags[k])[0];
+  return v;
+}
 
 const Kind& arrow_kind() {
   static const ArrowKind kind;

@@ -11,6 +11,7 @@ namespace {
 
 class BoxKind final : public TwoPointKind {
  public:
+  ElementKind element() const override { return ElementKind::kBox; }
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
     draw_box_outline(r, state.layer, painter);
   }

@@ -1,6 +1,8 @@
 #include "kinds/box_form.h"
 
 #include "drawing/record_layout.h"
+#include "kinds/line.h"
+#include "kinds/two_point.h"
 
 namespace plv {
 
@@ -44,6 +46,29 @@ FileConversion BoxFormKind::to_file(const Record& stored) const {
 
 void BoxFormKind::add_extent(const Record& r, const LayerTransform& layer, ExtentBox& box) const {
   add_point_pairs(r, B::kPoints, layer, box);
+}
+
+std::vector<DrawingPoint> BoxFormKind::defining_points(const Record& r) const {
+  const auto v = read_reals(r, B::kPoints);
+  if (!v) return {};
+  return {{(*v)[0], (*v)[1]}, {(*v)[2], (*v)[3]}};
+}
+
+Record box_record_as_is(ElementKind kind, DrawingPoint first, DrawingPoint second) {
+  if (kind == ElementKind::kBox) return two_point_record("BX", first, second);
+  Record r;
+  r.put_text(L::kCode, kind == ElementKind::kFilledRectangle ? "RF" : "RB");
+  r.put(B::kX1, first.x);
+  r.put(B::kY1, first.y);
+  r.put(B::kX2, second.x);
+  r.put(B::kY2, second.y);
+  if (kind == ElementKind::kFilledRectangle) r.put(B::kEdgeFlags, 0);
+  return r;
+}
+
+Record box_record(ElementKind kind, DrawingPoint first, DrawingPoint second) {
+  if (first.x == second.x || first.y == second.y) return line_record(first, second, ' ');
+  return box_record_as_is(kind, first, second);
 }
 
 void draw_box_outline(const Record& r, const LayerTransform& layer, Painter& painter) {

@@ -13,10 +13,18 @@ class BoxFormKind : public Kind {
   StoredConversion to_stored(const Record& file_line) const override;
   FileConversion to_file(const Record& stored) const override;
   void add_extent(const Record& r, const LayerTransform& layer, ExtentBox& box) const override;
+  std::vector<DrawingPoint> defining_points(const Record& r) const override;
 
  protected:
   virtual bool has_edge_flags() const { return false; }
 };
+
+// A box ("BX"), rectangular box ("RB") or filled rectangle ("RF", edge
+// flags 0) from two corners, in the order given; a rectangle without width
+// or height is made a plain line instead.
+Record box_record(ElementKind kind, DrawingPoint first, DrawingPoint second);
+// The same, flat or not: a reopened rectangle keeps its code.
+Record box_record_as_is(ElementKind kind, DrawingPoint first, DrawingPoint second);
 
 // The outline of the box whose corners stand in columns 3-50 (the box and
 // rectangular box records alike).

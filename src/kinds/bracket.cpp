@@ -1,5 +1,6 @@
 // "BR": a brace between two points, its profile stretched to their distance.
 
+#include "kinds/bracket.h"
 #include "kinds/bracket_profile.h"
 #include "kinds/kind_list.h"
 #include "kinds/render_state.h"
@@ -10,6 +11,7 @@ namespace {
 
 class BracketKind final : public TwoPointKind {
  public:
+  ElementKind element() const override { return ElementKind::kBracket; }
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
     const auto s = two_points(r, state.layer);
     if (!s) return;
@@ -22,6 +24,8 @@ class BracketKind final : public TwoPointKind {
 };
 
 }  // namespace
+
+Record bracket_record(DrawingPoint first, DrawingPoint second) { return two_point_record("BR", first, second); }
 
 const Kind& bracket_kind() {
   static const BracketKind kind;

@@ -1,5 +1,7 @@
 // "CI": a circle or an arc from its centre, start and end points.
 
+#include "kinds/circle.h"
+
 #include "drawing/record_layout.h"
 #include "kinds/arc.h"
 #include "kinds/kind_list.h"
@@ -13,6 +15,11 @@ namespace C = layout::stored::circle;
 
 class CircleKind final : public Kind {
  public:
+  ElementKind element() const override { return ElementKind::kCircle; }
+  std::vector<DrawingPoint> defining_points(const Record& r) const override {
+    const auto p = circle_points(r);
+    return p ? std::vector<DrawingPoint>(p->begin(), p->end()) : std::vector<DrawingPoint>{};
+  }
   StoredConversion to_stored(const Record& line) const override {
     StoredConversion result;
     result.record.put_text(L::kCode, line.code());
@@ -40,6 +47,21 @@ class CircleKind final : public Kind {
 };
 
 }  // namespace
+
+Record circle_record(DrawingPoint centre, DrawingPoint start, DrawingPoint end) {
+  Record r;
+  r.put_text(L::kCode, "CI");
+  const double values[6] = {centre.x, centre.y, start.x, start.y, end.x, end.y};
+  for (size_t k = 0; k < 6; ++k) r.put(C::kValues[k], values[k]);
+  return r;
+}
+
+std::optional<std::array<DrawingPoint, 3>> circle_points(const Record& r) {
+  const auto v = read_reals(r, C::kValues);
+  if (!v) return std::nullopt;
+  return std::array<DrawingPoint, 3>{DrawingPoint{(*v)[0], (*v)[1]}, DrawingPoint{(*v)[2], (*v)[3]},
+                                     DrawingPoint{(*v)[4], (*v)[5]}};
+}
 
 const Kind& circle_kind() {
   static const CircleKind kind;

@@ -12,12 +12,20 @@ constexpr std::string_view kLead = "CM ";
 
 class CommentKind final : public Kind {
  public:
+  ElementKind element() const override { return ElementKind::kComment; }
   bool takes_part_in_redraw() const override { return false; }
 };
 
 }  // namespace
 
 bool is_comment_text(std::string_view line) { return line.starts_with(kLead); }
+
+Record comment_record(std::string_view text) {
+  Record r;
+  r.put_text(C::kLead, kLead);
+  r.put_text(C::kText, text);
+  return r;
+}
 
 std::vector<Record> new_drawing_records(std::string_view name, std::string_view date) {
   Record title;

@@ -10,6 +10,8 @@ namespace plv {
 
 // A line that begins as a comment record does ("CM " and text).
 bool is_comment_text(std::string_view line);
+// "CM ", then the text (at most 58 characters).
+Record comment_record(std::string_view text);
 
 // The records a new drawing starts with: a comment with its name and the
 // date, an empty comment, bar mode and colour 7.

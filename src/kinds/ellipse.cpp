@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "kinds/ellipse.h"
+
 #include "drawing/record_layout.h"
 #include "kinds/kind_list.h"
 #include "kinds/painter.h"
@@ -22,6 +24,11 @@ constexpr double kSmallestEllipseTurn = 2 * kPi / 65536;
 
 class EllipseKind final : public Kind {
  public:
+  ElementKind element() const override { return ElementKind::kEllipse; }
+  std::vector<DrawingPoint> defining_points(const Record& r) const override {
+    const auto v = ellipse_values(r);
+    return v ? std::vector<DrawingPoint>{v->centre} : std::vector<DrawingPoint>{};
+  }
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
     const auto v = read_reals(r, std::array{E::kCentreX, E::kCentreY, E::kSemiAxisX, E::kSemiAxisY});
     if (!v) return;
@@ -62,6 +69,22 @@ class EllipseKind final : public Kind {
 };
 
 }  // namespace
+
+Record ellipse_record(DrawingPoint centre, double semi_axis_x, double semi_axis_y) {
+  Record r;
+  r.put_text(layout::kCode, "EL");
+  r.put(E::kCentreX, centre.x);
+  r.put(E::kCentreY, centre.y);
+  r.put(E::kSemiAxisX, semi_axis_x);
+  r.put(E::kSemiAxisY, semi_axis_y);
+  return r;
+}
+
+std::optional<EllipseValues> ellipse_values(const Record& r) {
+  const auto v = read_reals(r, std::array{E::kCentreX, E::kCentreY, E::kSemiAxisX, E::kSemiAxisY});
+  if (!v) return std::nullopt;
+  return EllipseValues{{(*v)[0], (*v)[1]}, (*v)[2], (*v)[3]};
+}
 
 const Kind& ellipse_kind() {
   static const EllipseKind kind;

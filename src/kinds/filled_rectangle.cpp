@@ -13,6 +13,7 @@ namespace B = layout::stored::box;
 
 class FilledRectangleKind final : public BoxFormKind {
  public:
+  ElementKind element() const override { return ElementKind::kFilledRectangle; }
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
     const auto v = read_reals(r, B::kPoints);
     if (!v) return;

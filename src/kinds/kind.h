@@ -36,9 +36,27 @@ struct RedrawContext {
   ColourHandler& colours;
 };
 
+// Which element a record makes, for the menus that make and reopen them.
+enum class ElementKind {
+  kNone,
+  kLine,
+  kWideLine,
+  kArrow,
+  kString,
+  kBox,
+  kRectangularBox,
+  kFilledRectangle,
+  kCircle,
+  kEllipse,
+  kBracket,
+  kFilledQuadrilateral,
+  kComment,
+};
+
 class Kind {
  public:
   virtual ~Kind() = default;
+  virtual ElementKind element() const { return ElementKind::kNone; }
 
   // Forms: by default the record is the same in both.
   virtual StoredConversion to_stored(const Record& file_line) const;
@@ -59,10 +77,10 @@ class Kind {
   // Adds the element's points, after the layer transform, to the box.
   virtual void add_extent(const Record&, const LayerTransform&, ExtentBox&) const {}
 
-  // For the menus to come, which fill these in kind by kind: the points
-  // the pointer snaps to, the distance from a point (nothing: cannot be
-  // picked), the points a selecting box must hold, and the record moved
-  // by the paste transform.
+  // The points the pointer snaps to, as stored (before the layer
+  // transform). For the menus to come, which fill these in kind by kind:
+  // the distance from a point (nothing: cannot be picked), the points a
+  // selecting box must hold, and the record moved by the paste transform.
   virtual std::vector<DrawingPoint> defining_points(const Record&) const { return {}; }
   virtual std::optional<double> distance_to(const Record&, const LayerTransform&, DrawingPoint) const {
     return std::nullopt;

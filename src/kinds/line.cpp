@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "kinds/line.h"
+
 #include "drawing/record_layout.h"
 #include "kinds/kind_list.h"
 #include "kinds/render_state.h"
@@ -39,6 +41,7 @@ void draw_dashes(const Segment& s, Painter& painter) {
 
 class LineKind final : public TwoPointKind {
  public:
+  ElementKind element() const override { return ElementKind::kLine; }
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
     const auto s = two_points(r, state.layer);
     if (!s || s->p1 == s->p2) return;
@@ -49,6 +52,25 @@ class LineKind final : public TwoPointKind {
 };
 
 }  // namespace
+
+Record line_record(DrawingPoint start, DrawingPoint end, char type) {
+  Record r = two_point_record("LI", start, end);
+  r.put_text(layout::stored::two_point::kLineType, std::string_view(&type, 1));
+  return r;
+}
+
+std::optional<LineValues> line_values(const Record& record) {
+  const auto ends = two_point_ends(record);
+  if (!ends) return std::nullopt;
+  LineValues v{(*ends)[0], (*ends)[1], 'S', std::nullopt};
+  if (record.has_code("LW")) {
+    v.width = record.get(layout::stored::two_point::kHalfWidth);
+    if (!v.width) return std::nullopt;
+  } else {
+    v.type = record.text(layout::stored::two_point::kLineType)[0];
+  }
+  return v;
+}
 
 const Kind& line_kind() {
   static const LineKind kind;

@@ -9,6 +9,7 @@ namespace {
 
 class RectangularBoxKind final : public BoxFormKind {
  public:
+  ElementKind element() const override { return ElementKind::kRectangularBox; }
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
     draw_box_outline(r, state.layer, painter);
   }

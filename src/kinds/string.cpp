@@ -62,6 +62,7 @@ std::string old_string_tail_as_new(std::string_view tail) {
 
 class StringKind final : public Kind {
  public:
+  ElementKind element() const override { return ElementKind::kString; }
   // An "ST" line becomes a "CH" record; its first 30 characters move to
   // the new text columns.
   StoredConversion to_stored(const Record& line) const override {
@@ -117,6 +118,26 @@ class StringKind final : public Kind {
 };
 
 }  // namespace
+
+Record string_record(const StringValues& v) {
+  Record r;
+  r.put_text(L::kCode, "CH");
+  r.put(S::kX, v.location.x);
+  r.put(S::kY, v.location.y);
+  r.put(S::kSize, v.size);
+  r.put_text(S::kKeyPoint, std::string_view(&v.key_point, 1));
+  r.put(S::kDirection, v.direction);
+  r.put_text(S::kText, v.text);
+  return r;
+}
+
+std::optional<StringValues> string_values(const Record& r) {
+  const auto x = r.get(S::kX), y = r.get(S::kY);
+  const auto size = r.get(S::kSize), direction = r.get(S::kDirection);
+  if (!x || !y || !size || !direction) return std::nullopt;
+  return StringValues{{*x, *y}, static_cast<int>(*size), r.text(S::kKeyPoint)[0], static_cast<int>(*direction),
+                      std::string(r.text(S::kText))};
+}
 
 const Kind& string_kind() {
   static const StringKind kind;

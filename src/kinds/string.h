@@ -3,6 +3,7 @@
 // after the key point and direction.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "drawing/drawing_transforms.h"
@@ -19,5 +20,17 @@ struct StringPlacement {
 };
 
 std::optional<StringPlacement> place_string(const Record& record, const LayerTransform& layer);
+
+// What the string menu makes and reopens.
+struct StringValues {
+  DrawingPoint location;
+  int size = 10;
+  char key_point = 'S';  // "S" start, "M" middle, "E" end
+  int direction = 0;     // 0 = +x, 1 = +y, 2 = -x, 3 = -y
+  std::string text;      // up to 80 characters
+};
+// "CH" with the text from column 35 (at most 80 characters).
+Record string_record(const StringValues& values);
+std::optional<StringValues> string_values(const Record& record);
 
 }  // namespace plv

@@ -27,6 +27,28 @@ void TwoPointKind::add_extent(const Record& r, const LayerTransform& layer, Exte
   add_point_pairs(r, TP::kPoints, layer, box);
 }
 
+std::vector<DrawingPoint> TwoPointKind::defining_points(const Record& r) const {
+  const auto ends = two_point_ends(r);
+  if (!ends) return {};
+  return {(*ends)[0], (*ends)[1]};
+}
+
+std::optional<std::array<DrawingPoint, 2>> two_point_ends(const Record& r) {
+  const auto v = read_reals(r, TP::kPoints);
+  if (!v) return std::nullopt;
+  return std::array<DrawingPoint, 2>{DrawingPoint{(*v)[0], (*v)[1]}, DrawingPoint{(*v)[2], (*v)[3]}};
+}
+
+Record two_point_record(std::string_view code, DrawingPoint p1, DrawingPoint p2) {
+  Record r;
+  r.put_text(L::kCode, code);
+  r.put(TP::kX1, p1.x);
+  r.put(TP::kY1, p1.y);
+  r.put(TP::kX2, p2.x);
+  r.put(TP::kY2, p2.y);
+  return r;
+}
+
 std::optional<Segment> two_points(const Record& r, const LayerTransform& layer) {
   const auto v = read_reals(r, TP::kPoints);
   if (!v) return std::nullopt;

@@ -2,7 +2,10 @@
 // Lines, wide lines, arrows, brackets and boxes share one layout: two
 // points and a style tail, whole units in the file form.
 
+#include <array>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "kinds/kind.h"
 #include "kinds/painter.h"
@@ -14,7 +17,13 @@ class TwoPointKind : public Kind {
   StoredConversion to_stored(const Record& file_line) const override;
   FileConversion to_file(const Record& stored) const override;
   void add_extent(const Record& r, const LayerTransform& layer, ExtentBox& box) const override;
+  std::vector<DrawingPoint> defining_points(const Record& r) const override;
 };
+
+// The two points as stored; nothing when one cannot be read.
+std::optional<std::array<DrawingPoint, 2>> two_point_ends(const Record& r);
+// A record of this layout: the code, the two points, the rest blank.
+Record two_point_record(std::string_view code, DrawingPoint p1, DrawingPoint p2);
 
 // The two points after the layer transform, with the direction between them.
 struct Segment {

@@ -1,6 +1,7 @@
 // "LW": a wide line, drawn as strokes one drawing unit apart.
 
 #include "drawing/record_layout.h"
+#include "kinds/line.h"
 #include "kinds/kind_list.h"
 #include "kinds/render_state.h"
 #include "kinds/two_point.h"
@@ -10,6 +11,7 @@ namespace {
 
 class WideLineKind final : public TwoPointKind {
  public:
+  ElementKind element() const override { return ElementKind::kWideLine; }
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
     const auto s = two_points(r, state.layer);
     const auto w = r.get(layout::stored::two_point::kHalfWidth);
@@ -24,6 +26,12 @@ class WideLineKind final : public TwoPointKind {
 };
 
 }  // namespace
+
+Record wide_line_record(DrawingPoint start, DrawingPoint end, int width) {
+  Record r = two_point_record("LW", start, end);
+  r.put(layout::stored::two_point::kHalfWidth, width);
+  return r;
+}
 
 const Kind& wide_line_kind() {
   static const WideLineKind kind;
