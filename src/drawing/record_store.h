@@ -34,6 +34,10 @@ class RecordStore {
   // may fill different records at once.
   long grow(long n);
   void fill(long n, const Record& record) { new (slot_bytes(n)) Record(record); }
+  // The last record leaves the store (an element taken back to be edited).
+  void drop_last() {
+    if (count_ > 0) --count_;
+  }
   void clear() {
     count_ = 0;
     unread_lines_.clear();

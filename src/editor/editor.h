@@ -8,6 +8,7 @@
 
 #include "drawing/record_store.h"
 #include "drawing/translation_setup.h"
+#include "editor/create/create_state.h"
 #include "editor/files/file_selection.h"
 #include "kinds/render_state.h"
 
@@ -50,6 +51,7 @@ struct Editor {
   bool settings_read = false;
   bool picture_not_drawn = true;
   int create_colour = 6;
+  CreateState create;  // the element menus' remembered points and settings
   PasteTransform paste;
   PlotBox zoom_box{-1000, -700, 1000, 700};
   std::string setup_line{kDefaultSetupLine};

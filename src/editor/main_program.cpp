@@ -12,6 +12,8 @@
 #include "editor/view/exit_menu.h"
 #include "editor/view/screen_menu.h"
 #include "editor/view/view_operations.h"
+#include "editor/create/create_menu.h"
+#include "editor/drawing_guard.h"
 #include "editor/files/choose_drawing_file.h"
 #include "editor/files/path_rules.h"
 #include "editor/files/start_up.h"
@@ -65,11 +67,12 @@ void insist_on_a_drawing(Editor& editor) {
   }
 }
 
-void cannot_draw_yet(Editor& editor) {
-  editor.ui.lines().set_message("ERROR: TO DRAW YOU MUST OPEN A DRAWING FILE.");
-  ui::begin_messages(editor.ui);
-  editor.ui.lines().set_message("USE F1 TO GET THE FILE MENU.");
-  ui::message_and_wait(editor.ui);
+// Paste and create start from a picture: the first after start-up erases it.
+void erase_stale_picture(Editor& editor) {
+  if (!editor.picture_not_drawn) return;
+  editor.kernel.gkpage(0);
+  editor.kernel.tekflush(0);
+  editor.picture_not_drawn = false;
 }
 
 // One pass of the dispatch; the screen menu may hand over another choice.
@@ -80,12 +83,16 @@ void dispatch(Editor& editor, MainChoice choice, ColourMessages& messages) {
   if (choice == MainChoice::kScreen && edit::screen_menu(editor, messages) == edit::ScreenMenuEnd::kDraw)
     choice = MainChoice::kRedraw;
   if (choice == MainChoice::kRedraw || choice == MainChoice::kDrawAll) {
-    if (!editor.file_open) return cannot_draw_yet(editor);
+    if (!editor.file_open) return drawing_guard(editor);
     if (choice == MainChoice::kRedraw) edit::redraw_picture(editor, messages);
     else edit::draw_all(editor, messages);
     editor.picture_not_drawn = false;
   }
-  // Edit/delete, buffer, paste and create come later.
+  if (choice == MainChoice::kCreate) {
+    erase_stale_picture(editor);
+    create::create_menu(editor, messages);
+  }
+  // Edit/delete, buffer and paste come later.
   if (choice == MainChoice::kExit) exit_menu(editor);
 }
 

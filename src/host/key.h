@@ -25,6 +25,9 @@ class Key {
   static constexpr Key pointer_press(int button) { return Key(-button); }
 
   static const Key kNone, kBackspace, kTab, kEnter, kEscape, kSpace, kUp, kDown, kRight, kLeft, kClose;
+  // Field entry's own codes: clear from the caret to the end of the field,
+  // and back to the previous field.
+  static const Key kClearToEnd, kBackTab;
 
   constexpr int code() const { return code_; }
   constexpr bool is_function() const { return code_ >= kF1Code && code_ <= kF12Code; }
@@ -51,6 +54,8 @@ class Key {
 
 inline constexpr Key Key::kNone{};
 inline constexpr Key Key::kBackspace = Key::from_code(8);
+inline constexpr Key Key::kClearToEnd = Key::from_code(145);
+inline constexpr Key Key::kBackTab = Key::from_code(148);
 inline constexpr Key Key::kTab = Key::from_code(9);
 inline constexpr Key Key::kEnter = Key::from_code(13);
 inline constexpr Key Key::kEscape = Key::from_code(27);

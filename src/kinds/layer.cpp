@@ -30,6 +30,16 @@ std::optional<LayerTransform> read_layer_record(const Record& record) {
   return LayerTransform{static_cast<int>(*number), *scale, *dx, *dy};
 }
 
+Record layer_record(const LayerTransform& layer) {
+  Record r;
+  r.put_text(layout::kCode, "LA");
+  r.put(LA::kNumber, layer.layer);
+  r.put(LA::kScale, layer.scale);
+  r.put(LA::kXShift, layer.x_shift);
+  r.put(LA::kYShift, layer.y_shift);
+  return r;
+}
+
 const Kind& layer_kind() {
   static const LayerKind kind;
   return kind;

@@ -3,6 +3,7 @@
 #include "kinds/colour.h"
 #include "kinds/deleted.h"
 #include "kinds/registry.h"
+#include "kernel/kernel.h"
 #include "render/kernel_painter.h"
 
 #include <algorithm>
@@ -48,6 +49,22 @@ void redraw_all(const RecordStore& drawing, RenderState& state, kernel::Kernel& 
   state.current_colour = palette_colour_record(7);
   state.layer = LayerTransform{};
   for (long n = 1; n <= drawing.count(); ++n) draw_record(drawing.read(n), context);
+}
+
+void draw_element(const Record& element, const Record& colour, RenderState& state, kernel::Kernel& kernel,
+                  ColourMessages& messages) {
+  KernelPainter painter(state, kernel);
+  ColourHandler colours(state, painter, messages);
+  colours.apply(colour);
+  kinds().kind_of(element).draw(element, state, painter);
+}
+
+void erase_element(const Record& element, RenderState& state, kernel::Kernel& kernel) {
+  constexpr int kBackground = 0, kPointer = 7;
+  KernelPainter painter(state, kernel);
+  kernel.gkcolor(kBackground);
+  kinds().kind_of(element).draw(element, state, painter);
+  kernel.gkcolor(kPointer);
 }
 
 Extent drawing_extent(const RecordStore& store, const RenderState& state) {

@@ -19,6 +19,13 @@ bool layer_shown(const RenderState& state);
 // Records 1 to count of the drawing, from the default colour and layer.
 void redraw_all(const RecordStore& drawing, RenderState& state, kernel::Kernel& kernel, ColourMessages& messages);
 
+// One element shown on the picture as it stands: the colour record applied,
+// then the element drawn with the current layer and view. Nothing is erased.
+void draw_element(const Record& element, const Record& colour, RenderState& state, kernel::Kernel& kernel,
+                  ColourMessages& messages);
+// The element drawn in the background colour, so that it leaves the picture.
+void erase_element(const Record& element, RenderState& state, kernel::Kernel& kernel);
+
 // The box round every drawable element shown with the state's layer
 // settings, after the layer transforms; -1650..1650 by -1250..1250 when
 // there is none.

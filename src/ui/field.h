@@ -2,6 +2,7 @@
 // The entry fields of a menu: where each lies, how wide it is, of which
 // kind, and its value, one struct per field.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,12 @@ struct FieldType {
 // Numeric fields are at most this wide.
 inline constexpr int kNumericFieldWidth = 20;
 
+// The values an integer field takes: an entry outside them is refused with
+// a message that names them, as one that does not read is refused.
+struct IntegerRange {
+  long low, high;
+};
+
 struct Field {
   int row = 1;     // one-based screen position of the first character
   int column = 1;
@@ -38,6 +45,7 @@ struct Field {
   std::string text{};  // what the field shows: `width` characters
   int integer = 0;   // the integer kind's value
   float real = 0;    // the real kinds' value
+  std::optional<IntegerRange> range{};  // integer fields only; none: any value
   bool highlight = false;     // the whole field shown highlighted
   bool is_protected = false;  // shown, never edited
 

@@ -14,8 +14,8 @@ namespace {
 // Keys with editing meanings beyond the host's named keys.
 constexpr host::Key kBar = host::Key::character('|');
 constexpr host::Key kBarAlternative = host::Key::from_code(146);
-constexpr host::Key kClearToEnd = host::Key::from_code(145);
-constexpr host::Key kLeftAlternative = host::Key::from_code(148);
+constexpr host::Key kClearToEnd = host::Key::kClearToEnd;
+constexpr host::Key kLeftAlternative = host::Key::kBackTab;
 constexpr int kLastFieldFunction = 10;
 
 // Keys up to code 128 type their character into the field; the codes above

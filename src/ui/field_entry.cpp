@@ -35,15 +35,38 @@ int first_editable(const FieldSet& set) {
   return 0;
 }
 
-// Edits the current field until its entry reads; an entry that does not
-// is put back as it was and edited again, the key that ended it dropped.
+// Where an integer outside a field's range is told.
+constexpr int kRangeMessageRow = 24;
+
+bool outside_range(const Field& f) {
+  return f.range && f.type.kind == FieldKind::kInteger && (f.integer < f.range->low || f.integer > f.range->high);
+}
+
+void tell_range(TextScreen& screen, const IntegerRange& range) {
+  screen.write_line(kRangeMessageRow, "          ONLY VALUES FROM " + std::to_string(range.low) + " TO " +
+                                          std::to_string(range.high) + " ARE TAKEN HERE.");
+}
+
+// Edits the current field until its entry reads; an entry that does not,
+// or lies outside the field's range, is put back as it was and edited
+// again, the key that ended it dropped.
 FieldKey edit_current(Toolkit& toolkit, FieldSet& set, int start) {
+  bool told = false;
   for (;;) {
     Field& f = set.field(set.current);
+    const Field before = f;
     std::string copy = f.text;
     const FieldKey key = edit_field(toolkit, set.fields, set.current, copy, start, set.key);
     if (copy == f.text) return key;
-    const bool taken = take_entry(f, copy);
+    bool taken = take_entry(f, copy);
+    if (taken && outside_range(f)) {
+      tell_range(toolkit.screen(), *f.range);
+      told = true;
+      f = before;
+      taken = false;
+    } else if (taken && told) {
+      toolkit.screen().write_line(kRangeMessageRow, "");
+    }
     show(toolkit.screen(), f);
     // A close is never dropped: the old value stays and the program ends.
     if (taken || key.is_close()) return key;

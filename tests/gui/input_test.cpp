@@ -11,7 +11,7 @@ TEST_F(GuiTest, KeysArriveAsTheirCodes) {
       {Qt::Key_Return, 13},      {Qt::Key_Enter, 13},        {Qt::Key_Backspace, 8},
       {Qt::Key_Tab, 9},          {Qt::Key_Escape, 27},       {Qt::Key_Space, 32},
       {Qt::Key_Up, 141},         {Qt::Key_Down, 142},        {Qt::Key_Right, 143},
-      {Qt::Key_Left, 144},
+      {Qt::Key_Left, 144},       {Qt::Key_Delete, 145},
   };
   for (const auto& [key, code] : presses) {
     EXPECT_EQ(next_key([this, key] { QTest::keyClick(handle(), key); }).code(), code) << key;
@@ -21,7 +21,8 @@ TEST_F(GuiTest, KeysArriveAsTheirCodes) {
     EXPECT_EQ(next_key([this, key] { QTest::keyClick(handle(), key); }), Key::function(n)) << "F" << n;
   }
   EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), 'A', Qt::ShiftModifier); }), Key::character('A'));
-  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Tab, Qt::ShiftModifier); }), Key::kTab);
+  // Shift+Tab goes back a field, Delete clears to the end of one.
+  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Tab, Qt::ShiftModifier); }), Key::kBackTab);
 }
 
 TEST_F(GuiTest, OneEventPerKeyAndNoneForModifiersOrTheMenuKey) {

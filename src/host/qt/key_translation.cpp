@@ -16,8 +16,9 @@ std::optional<Key> named_key(int key) {
     case Qt::Key_Return:
     case Qt::Key_Enter: return Key::kEnter;
     case Qt::Key_Backspace: return Key::kBackspace;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return Key::kTab;
+    case Qt::Key_Tab: return Key::kTab;
+    case Qt::Key_Backtab: return Key::kBackTab;  // Shift+Tab: the previous field
+    case Qt::Key_Delete: return Key::kClearToEnd;
     case Qt::Key_Escape: return Key::kEscape;
     default: return std::nullopt;
   }
@@ -26,8 +27,9 @@ std::optional<Key> named_key(int key) {
 }  // namespace
 
 std::optional<Key> key_of(const QKeyEvent& event) {
+  // Some platforms send Shift+Tab as Tab with Shift held.
+  if (event.key() == Qt::Key_Tab && event.modifiers().testFlag(Qt::ShiftModifier)) return Key::kBackTab;
   if (const auto named = named_key(event.key())) return named;
-  if (event.key() == Qt::Key_Delete) return std::nullopt;  // types no character of its own
   const Qt::KeyboardModifiers mods = event.modifiers();
   if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier)) return std::nullopt;
   const QString text = event.text();

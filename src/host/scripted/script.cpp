@@ -42,6 +42,7 @@ std::optional<Key> parse_key(std::string_view name) {
       {"UP", Key::kUp},      {"DOWN", Key::kDown},           {"RIGHT", Key::kRight},
       {"LEFT", Key::kLeft},  {"ENTER", Key::kEnter},         {"TAB", Key::kTab},
       {"ESC", Key::kEscape}, {"BACKSPACE", Key::kBackspace}, {"SPACE", Key::kSpace},
+      {"DELETE", Key::kClearToEnd}, {"BACKTAB", Key::kBackTab},
   };
   const std::string n = upper(name);
   if (const auto it = kNamed.find(n); it != kNamed.end()) return it->second;
@@ -82,7 +83,7 @@ std::string parse_line(std::string_view raw, int line, std::vector<ScriptStep>& 
   if (command == "key") {
     const auto key = args == 1 ? parse_key(w[1]) : std::nullopt;
     if (!key) return "expected \"key\" and one key: F1-F12, UP, DOWN, RIGHT, LEFT, ENTER, TAB, ESC, "
-                     "BACKSPACE, SPACE or a decimal key code";
+                     "BACKSPACE, SPACE, DELETE, BACKTAB or a decimal key code";
     step.key = *key;
   } else if (command == "click") {
     const auto row = args >= 2 ? number(w[1], 1, kTextRows) : std::nullopt;

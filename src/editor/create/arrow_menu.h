@@ -1,0 +1,13 @@
+#pragma once
+// The arrow menu: an arrow record between two points, with heads, marker lines and a bend as its remembered switches say.
+
+#include "drawing/record.h"
+#include "editor/editor.h"
+#include "kinds/kind.h"
+
+namespace plv::create {
+
+// The arrow made, or a blank record when the user quits.
+Record arrow_menu(Editor& editor);
+
+}  // namespace plv::create

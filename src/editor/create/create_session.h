@@ -1,0 +1,32 @@
+#pragma once
+// What one stay in the create menu keeps from pass to pass, and the steps
+// it shares with the more-create menu and the undraw of the last element.
+
+#include "drawing/record.h"
+#include "editor/editor.h"
+#include "kinds/colour_messages.h"
+#include "kinds/colour_mode.h"
+
+namespace plv::create {
+
+struct CreateSession {
+  Record element;                                 // the last element made; blank: none
+  Record colour = palette_colour_record(7);       // shows the next element
+  Record last_layer;                              // the layer record last appended
+};
+
+// False, after telling the user, when no drawing is open to draw in.
+bool may_draw(Editor& editor);
+
+// The element on the picture in the session's colour, then a wait for a
+// key before the text screen comes back.
+void show_element(Editor& editor, const CreateSession& session, const Record& element, ColourMessages& messages);
+
+// False, after telling the user, when the element holds a value the
+// drawing file cannot take (a pick far out in a view zoomed out a long way
+// can reach one): such an element is not made.
+bool fits_the_file(Editor& editor, const Record& element);
+// Appends the element when it fits the file; false when it was dropped.
+bool append_element(Editor& editor, const Record& element);
+
+}  // namespace plv::create

@@ -1,0 +1,43 @@
+#include "editor/create/element_menu.h"
+
+#include <cmath>
+
+#include "ui/field_entry.h"
+#include "ui/screen_layout.h"
+#include "ui/screen_lines.h"
+#include "ui/text_screen.h"
+#include "ui/toolkit.h"
+
+namespace plv::create {
+
+void show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines) {
+  ui::TextScreen& s = editor.ui.screen();
+  s.clear();
+  s.write_line(1, editor.ui.lines().title);
+  s.write_line(banner_row, banner, ui::attr::kHighlighted);
+  for (const MenuLine& line : lines) s.write_line(line.row, line.text);
+}
+
+ui::Field integer_field(int row, int column, int width, int value, ui::IntegerRange range) {
+  return ui::Field{.row = row, .column = column, .width = width, .type = ui::FieldType::integer(), .integer = value,
+                   .range = range};
+}
+
+ui::Field coordinate_field(int row, int column, double value, ui::IntegerRange range) {
+  // Shown truncated toward zero; a value beyond any field shows as its limit.
+  const double shown = std::trunc(std::fmax(-1e9, std::fmin(1e9, value)));
+  return integer_field(row, column, kCoordinateWidth, static_cast<int>(shown), range);
+}
+
+ui::Field text_field(int row, int column, int width, std::string_view value) {
+  return ui::Field{.row = row, .column = column, .width = width, .type = ui::FieldType::text(),
+                   .text = std::string(value)};
+}
+
+DrawingPoint point_of(const ui::Field& x, const ui::Field& y) {
+  return {static_cast<double>(x.integer), static_cast<double>(y.integer)};
+}
+
+ui::FieldKey enter(Editor& editor, ui::FieldSet& set) { return ui::enter_form(editor.ui, set); }
+
+}  // namespace plv::create

@@ -1,0 +1,88 @@
+#include "editor/create/line_menu.h"
+
+#include "editor/create/cursor.h"
+#include "editor/create/element_menu.h"
+#include "editor/create/snap.h"
+#include "kinds/line.h"
+
+namespace plv::create {
+namespace {
+
+constexpr std::string_view kBanner = "****** LINE MENU ******* LINE MENU ******* LINE MENU ******* LINE MENU *********";
+constexpr MenuLine kLines[] = {
+    {7, "                  LINE TYPE:         (S=SOLID,D=DASHED)"},
+    {9, "                 LINE WIDTH:         (1 TO 10)"},
+    {11, "                  LINE FROM: X           Y"},
+    {13, "                         TO: X           Y"},
+    {15, "                 F1 = POSITION THE LINE WITH THE CURSOR"},
+    {17, "                 F4 = SNAP START POINT"},
+    {19, "                 F6 = SNAP END POINT"},
+    {21, "                 F9 = DRAW THE LINE WITH THE CURRENT POSITION"},
+    {23, "                 F10= QUIT"},
+};
+// The width field's two columns hold -9 to 99.
+constexpr ui::IntegerRange kWidthRange{-9, 99};
+
+enum Field { kType = 1, kWidth, kStartX, kStartY, kEndX, kEndY };
+
+struct Working {
+  DrawingPoint start, end;
+};
+
+ui::FieldSet fields(const Editor& e, const Working& w) {
+  ui::FieldSet set;
+  set.fields = {text_field(7, 33, 1, std::string_view(&e.create.line_type, 1)),
+                integer_field(9, 33, 2, e.create.line_width, kWidthRange),
+                coordinate_field(11, 33, w.start.x),
+                coordinate_field(11, 45, w.start.y),
+                coordinate_field(13, 33, w.end.x),
+                coordinate_field(13, 45, w.end.y)};
+  return set;
+}
+
+// The typed type, "D" for dashed and "S" for anything else, is remembered
+// only by a width-1 line; a wide line keeps the type as it was.
+Record make_record(Editor& e, const Working& w, char typed_type) {
+  e.create.first = w.start;
+  e.create.second = w.end;
+  if (e.create.line_width != 1) return wide_line_record(w.start, w.end, e.create.line_width);
+  e.create.line_type = typed_type == 'D' || typed_type == 'd' ? 'D' : 'S';
+  return line_record(w.start, w.end, e.create.line_type);
+}
+
+}  // namespace
+
+Record line_menu(Editor& e) {
+  Working w{e.create.first, e.create.second};
+  for (;;) {
+    show_menu(e, 3, kBanner, kLines);
+    ui::FieldSet set = fields(e, w);
+    const ui::FieldKey key = enter(e, set);
+    e.create.line_width = set.field(kWidth).integer;
+    w = {point_of(set.field(kStartX), set.field(kStartY)), point_of(set.field(kEndX), set.field(kEndY))};
+    const char typed_type = set.field(kType).text[0];
+    switch (key.function_number()) {
+      case 4:
+        if (const auto p = snap(e)) w.start = *p;
+        break;
+      case 6:
+        if (const auto p = snap(e)) w.end = *p;
+        break;
+      case 1: {
+        e.create.first = w.start;
+        e.create.second = w.end;
+        const PointPair ends = rubber_band_line(e);
+        w = {ends.first, ends.second};
+        return make_record(e, w, typed_type);
+      }
+      case 9:
+        return make_record(e, w, typed_type);
+      case 10:
+        return Record();
+      default:
+        break;  // the menu again
+    }
+  }
+}
+
+}  // namespace plv::create

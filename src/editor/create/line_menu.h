@@ -1,0 +1,13 @@
+#pragma once
+// The line menu: a straight line, solid or dashed, or wide,
+// typed, pulled with the pointer, or snapped to the drawing's points.
+
+#include "drawing/record.h"
+#include "editor/editor.h"
+
+namespace plv::create {
+
+// The line made, or a blank record when the user quits.
+Record line_menu(Editor& editor);
+
+}  // namespace plv::create

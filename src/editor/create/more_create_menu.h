@@ -1,0 +1,16 @@
+#pragma once
+// The more-create menu: ellipses, brackets, comments, filled rectangles
+// and filled quadrilaterals, each shown (comments are not) and appended.
+
+#include "editor/create/create_session.h"
+
+namespace plv::create {
+
+enum class MoreCreateEnd {
+  kBack,    // back to the create menu
+  kUndraw,  // F9: the create menu undraws and edits the last element
+};
+
+MoreCreateEnd more_create_menu(Editor& editor, CreateSession& session, ColourMessages& messages);
+
+}  // namespace plv::create

@@ -1,0 +1,7 @@
+#include "editor/create/string_menu.h"
+
+namespace plv::create {
+
+Record string_menu(Editor&) { return Record(); }
+
+}  // namespace plv::create
