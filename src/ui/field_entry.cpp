@@ -38,8 +38,13 @@ int first_editable(const FieldSet& set) {
 // Where an integer outside a field's range is told.
 constexpr int kRangeMessageRow = 24;
 
-bool outside_range(const Field& f) {
-  return f.range && f.type.kind == FieldKind::kInteger && (f.integer < f.range->low || f.integer > f.range->high);
+// A whole number typed into an integer field with a range, lying outside
+// it: told rather than silently dropped, whether or not the field could
+// have held it.
+bool outside_range(const Field& f, std::string_view typed) {
+  if (!f.range || f.type.kind != FieldKind::kInteger) return false;
+  const auto value = parse_whole_number(typed);
+  return value && (*value < f.range->low || *value > f.range->high);
 }
 
 void tell_range(TextScreen& screen, const IntegerRange& range) {
@@ -58,8 +63,9 @@ FieldKey edit_current(Toolkit& toolkit, FieldSet& set, int start) {
     std::string copy = f.text;
     const FieldKey key = edit_field(toolkit, set.fields, set.current, copy, start, set.key);
     if (copy == f.text) return key;
-    bool taken = take_entry(f, copy);
-    if (taken && outside_range(f)) {
+    const bool refused = outside_range(f, copy);
+    bool taken = !refused && take_entry(f, copy);
+    if (refused) {
       tell_range(toolkit.screen(), *f.range);
       told = true;
       f = before;

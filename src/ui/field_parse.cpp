@@ -64,7 +64,7 @@ bool reads_as_real(std::string_view s) {
 
 }  // namespace
 
-std::optional<int> parse_integer_entry(std::string_view text) {
+std::optional<long long> parse_whole_number(std::string_view text) {
   const auto entry = common_entry(text);
   if (!entry) return std::nullopt;
   const std::string& s = *entry;
@@ -74,8 +74,14 @@ std::optional<int> parse_integer_entry(std::string_view text) {
     if (!is_digit(s[i])) return std::nullopt;
   long long value = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (ec != std::errc() || value < kSmallestInteger || value > kLargestInteger) return std::nullopt;
-  return static_cast<int>(value);
+  if (ec != std::errc()) return std::nullopt;
+  return value;
+}
+
+std::optional<int> parse_integer_entry(std::string_view text) {
+  const auto value = parse_whole_number(text);
+  if (!value || *value < kSmallestInteger || *value > kLargestInteger) return std::nullopt;
+  return static_cast<int>(*value);
 }
 
 std::optional<float> parse_real_entry(std::string_view text) {

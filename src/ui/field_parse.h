@@ -17,6 +17,8 @@
 namespace plv::ui {
 
 std::optional<int> parse_integer_entry(std::string_view text);
+// A whole number of any size, as an integer entry writes one.
+std::optional<long long> parse_whole_number(std::string_view text);
 std::optional<float> parse_real_entry(std::string_view text);
 
 // Reads `typed` into the field's value and shows the value in the kind's

@@ -243,3 +243,24 @@ TEST_F(FieldEntryTest, AScriptedSessionFillsTheForm) {
 
 }  // namespace
 }  // namespace plv::ui
+
+namespace plv::ui {
+namespace {
+
+TEST_F(FieldEntryTest, AnIntegerOutsideItsRangeIsRefusedAndTheRangeTold) {
+  Toolkit& t = open("key DELETE\ntype 1234567\nkey ENTER\nkey DELETE\ntype 42\nkey ENTER\n");
+  FieldSet set;
+  set.fields = {{.row = 7, .column = 10, .width = 7, .type = FieldType::integer(), .integer = -100,
+                 .range = IntegerRange{-9999, 32767}}};
+  EXPECT_EQ(enter_fields(t, set), FieldKey::kEnter);
+  EXPECT_EQ(set.field(1).integer, 42);
+  EXPECT_EQ(row(24), "");  // told once, gone when a value is taken
+  Toolkit& again = open("key DELETE\ntype 1234567\nkey ENTER\nclose\n");
+  FieldSet refused = set;
+  EXPECT_THROW(enter_fields(again, refused), CloseRequested);
+  EXPECT_EQ(refused.field(1).integer, 42);
+  EXPECT_EQ(row(24), "          ONLY VALUES FROM -9999 TO 32767 ARE TAKEN HERE.");
+}
+
+}  // namespace
+}  // namespace plv::ui

@@ -21,11 +21,11 @@ struct MenuLine {
 // `banner_row`, then the lines in the normal attribute.
 void show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines);
 
-// The values a typed coordinate may take: what the file form holds once it
-// is rounded (I6), or for the elements kept in reals without decimals
-// (F6.0) the narrower range.
-inline constexpr ui::IntegerRange kCoordinateRange{-99999, 999999};
-inline constexpr ui::IntegerRange kWholeUnitRange{-9999, 99999};
+// The values a typed coordinate may take: what an integer field holds (and
+// the file, rounded to whole units, too), or for the elements kept in
+// reals without decimals the narrower range that form holds.
+inline constexpr ui::IntegerRange kCoordinateRange{-32768, 32767};
+inline constexpr ui::IntegerRange kWholeUnitRange{-9999, 32767};
 inline constexpr int kCoordinateWidth = 7;
 
 // An integer field showing `value` truncated toward zero.

@@ -33,6 +33,13 @@ struct Mapping {
   DrawingPoint stored(DrawingPoint p) const { return invert_layer(layer, p); }
 };
 
+// What a reopened menu made; nothing when the user quit it (a blank
+// record, whose blank fields would otherwise read as zeros).
+std::optional<Record> made_by_menu(Record record) {
+  if (record.blank_in({1, 2})) return std::nullopt;
+  return record;
+}
+
 template <size_t N>
 std::array<DrawingPoint, N> stored(const Mapping& m, std::array<DrawingPoint, N> points) {
   for (DrawingPoint& p : points) p = m.stored(p);
@@ -46,8 +53,8 @@ Record reopen_line(Editor& e, const Record& element, const Mapping& m) {
   e.create.second = m.shown(v->end);
   if (v->width) e.create.line_width = static_cast<int>(*v->width);
   else e.create.line_type = v->type;
-  const Record made = line_menu(e);
-  const auto back = line_values(made);
+  const auto record = made_by_menu(line_menu(e));
+  const auto back = record ? line_values(*record) : std::nullopt;
   if (!back) return {};
   if (back->width) return wide_line_record(m.stored(back->start), m.stored(back->end), static_cast<int>(*back->width));
   return line_record(m.stored(back->start), m.stored(back->end), back->type);
@@ -59,7 +66,8 @@ Record reopen_arrow(Editor& e, const Record& element, const Mapping& m) {
   e.create.first = m.shown(v->from);
   e.create.second = m.shown(v->to);
   e.create.arrow_flags = v->flags;
-  const auto back = arrow_values(arrow_menu(e));
+  const auto record = made_by_menu(arrow_menu(e));
+  const auto back = record ? arrow_values(*record) : std::nullopt;
   if (!back) return {};
   return arrow_record(m.stored(back->from), m.stored(back->to), e.create.arrow_flags);
 }
@@ -69,7 +77,7 @@ Record reopen_string(Editor& e, const Record& element, const Mapping& m) {
   if (!v) return {};
   StringSettings& s = e.create.string;
   s = {text::padded(v->text, kStringTextLength), v->size, v->direction, v->key_point, m.shown(v->location)};
-  if (string_menu(e).blank_in({1, 1})) return {};
+  if (!made_by_menu(string_menu(e))) return {};
   // All 80 characters of the text go back, not only those the menu shows.
   return string_record({m.stored(s.location), s.size, s.key_point, s.direction, s.text});
 }
@@ -79,7 +87,8 @@ Record reopen_box(Editor& e, const Record& element, const Mapping& m, ElementKin
   if (!ends) return {};
   e.create.first = m.shown((*ends)[0]);
   e.create.second = m.shown((*ends)[1]);
-  const auto back = two_point_ends(box_menu(e, kind));
+  const auto record = made_by_menu(box_menu(e, kind));
+  const auto back = record ? two_point_ends(*record) : std::nullopt;
   if (!back) return {};
   // A reopened rectangle keeps its code, flat or not.
   const auto [a, b] = stored(m, *back);
@@ -92,7 +101,8 @@ Record reopen_circle(Editor& e, const Record& element, const Mapping& m) {
   e.create.circle_a = m.shown((*v)[0]);
   e.create.circle_b = m.shown((*v)[1]);
   e.create.circle_c = m.shown((*v)[2]);
-  const auto back = circle_points(circle_menu(e));
+  const auto record = made_by_menu(circle_menu(e));
+  const auto back = record ? circle_points(*record) : std::nullopt;
   if (!back) return {};
   const auto [a, b, c] = stored(m, *back);
   return circle_record(a, b, c);
@@ -106,7 +116,8 @@ Record reopen_ellipse(Editor& e, const Record& element, const Mapping& m) {
   e.create.circle_a = a;
   e.create.circle_b = {s * v->semi_axis_x + a.x, a.y};
   e.create.circle_c = {a.x, s * v->semi_axis_y + a.y};
-  const auto back = ellipse_values(ellipse_menu(e));
+  const auto record = made_by_menu(ellipse_menu(e));
+  const auto back = record ? ellipse_values(*record) : std::nullopt;
   if (!back) return {};
   return ellipse_record(m.stored(back->centre), back->semi_axis_x / s, back->semi_axis_y / s);
 }
@@ -118,7 +129,8 @@ Record reopen_bracket(Editor& e, const Record& element, const Mapping& m) {
   e.create.bracket_facing = 'L';
   e.create.first = m.shown((*ends)[0]);
   e.create.second = m.shown((*ends)[1]);
-  const auto back = two_point_ends(bracket_menu(e));
+  const auto record = made_by_menu(bracket_menu(e));
+  const auto back = record ? two_point_ends(*record) : std::nullopt;
   if (!back) return {};
   const auto [first, second] = stored(m, *back);
   return bracket_record(first, second);
@@ -131,7 +143,8 @@ Record reopen_quad(Editor& e, const Record& element, const Mapping& m) {
   e.create.second = m.shown((*c)[1]);
   e.create.quad_third = m.shown((*c)[2]);
   e.create.quad_fourth = m.shown((*c)[3]);
-  const auto back = quad_corners(quad_menu(e));
+  const auto record = made_by_menu(quad_menu(e));
+  const auto back = record ? quad_corners(*record) : std::nullopt;
   if (!back) return {};
   return quad_record(stored(m, *back));
 }
