@@ -139,3 +139,26 @@ TEST_F(GuiTest, PointerWarpsToThePlotPoint) {
 
 }  // namespace
 }  // namespace plv::host
+
+namespace plv::host {
+namespace {
+
+TEST_F(GuiTest, ARubberBandLineFollowsTheMouse) {
+  host_->enter_graphics_mode(false);
+  const WindowTransform transform = WindowTransform::for_client(700, 500);
+  const Point end = transform.to_pixel(600, 400);
+  // The second end follows the pointer; the right button ends the band.
+  QTimer::singleShot(0, [&] {
+    QTest::mouseMove(handle(), at(end));
+    QTimer::singleShot(0, [&] { QTest::mouseClick(handle(), Qt::RightButton, {}, at(end)); });
+  });
+  const LineResult line = host_->rubber_band_line(-100, -100, 100, 100, Limits{-1650, -1250, 1650, 1250}, 2);
+  EXPECT_EQ(line.x1, -100);
+  EXPECT_EQ(line.y1, -100);
+  EXPECT_NEAR(line.x2, 600, 5);
+  EXPECT_NEAR(line.y2, 400, 5);
+  EXPECT_EQ(line.key, Key::kEnter);
+}
+
+}  // namespace
+}  // namespace plv::host
