@@ -1,7 +1,111 @@
 #include "editor/create/arrow_menu.h"
 
-namespace plv::create {
+#include <array>
 
-Record arrow_menu(Editor&) { return Record(); }
+#include "editor/create/cursor.h"
+#include "editor/create/element_menu.h"
+#include "editor/create/snap.h"
+#include "kinds/arrow.h"
+
+namespace plv::create {
+namespace {
+
+constexpr std::string_view kBanner = " ****** ARROW MENU ****** ARROW MENU ****** ARROW MENU ****** ARROW MENU *******";
+constexpr MenuLine kLines[] = {
+    {7, "                    ARROW  HEADS:  HEAD?    TAIL?   (Y OR N)"},
+    {9, "                    MARKER LINES:  HEAD?    TAIL?   (Y OR N)"},
+    {11, "                            BEND:           (Y OR N)"},
+    {13, "                      ARROW FROM: X           Y"},
+    {15, "                              TO: X           Y"},
+    {17, "                        F1 = POINT TO ARROW POSITION"},
+    {19, "                        F4 = SNAP START POINT"},
+    {21, "                        F6 = SNAP END POINT"},
+    {23, "                        F9 = DRAW THE ARROW WITH THE CURRENT POSITION"},
+    {25, "                        F10= QUIT"},
+};
+
+enum Field { kHeadAtFrom = 1, kHeadAtTo, kMarkerAtFrom, kMarkerAtTo, kBend, kFromX, kFromY, kToX, kToY };
+
+// Which of the record's flags each switch field shows: the screen puts the
+// heads first, the record the marker lines.
+struct SwitchField {
+  Field field;
+  std::size_t flag;
+  int row, column;
+};
+constexpr std::array<SwitchField, 5> kSwitches{{
+    {kHeadAtFrom, 2, 7, 42},
+    {kHeadAtTo, 3, 7, 51},
+    {kMarkerAtFrom, 0, 9, 42},
+    {kMarkerAtTo, 1, 9, 51},
+    {kBend, 4, 11, 42},
+}};
+
+struct Working {
+  DrawingPoint from, to;
+};
+
+ui::FieldSet fields(const ArrowFlags& flags, const Working& w) {
+  ui::FieldSet set;
+  for (const SwitchField& s : kSwitches)
+    set.fields.push_back(text_field(s.row, s.column, 1, std::string_view(&flags[s.flag], 1)));
+  set.fields.push_back(coordinate_field(13, 38, w.from.x));
+  set.fields.push_back(coordinate_field(13, 50, w.from.y));
+  set.fields.push_back(coordinate_field(15, 38, w.to.x));
+  set.fields.push_back(coordinate_field(15, 50, w.to.y));
+  return set;
+}
+
+// A lower-case y or n counts as its capital; anything else stays as typed.
+char switch_value(char typed) {
+  if (typed == 'y') return 'Y';
+  if (typed == 'n') return 'N';
+  return typed;
+}
+
+// The switches are remembered after every pass, also when the menu is
+// then quit.
+void take_switches(const ui::FieldSet& set, ArrowFlags& flags) {
+  for (const SwitchField& s : kSwitches) flags[s.flag] = switch_value(set.field(s.field).text[0]);
+}
+
+Record make_record(Editor& e, const Working& w) {
+  e.create.first = w.from;
+  e.create.second = w.to;
+  return arrow_record(w.from, w.to, e.create.arrow_flags);
+}
+
+}  // namespace
+
+Record arrow_menu(Editor& e) {
+  Working w{e.create.first, e.create.second};
+  for (;;) {
+    show_menu(e, 3, kBanner, kLines);
+    ui::FieldSet set = fields(e.create.arrow_flags, w);
+    const ui::FieldKey key = enter(e, set);
+    take_switches(set, e.create.arrow_flags);
+    w = {point_of(set.field(kFromX), set.field(kFromY)), point_of(set.field(kToX), set.field(kToY))};
+    switch (key.function_number()) {
+      case 4:
+        if (const auto p = snap(e)) w.from = *p;
+        break;
+      case 6:
+        if (const auto p = snap(e)) w.to = *p;
+        break;
+      case 1: {
+        e.create.first = w.from;
+        e.create.second = w.to;
+        const PointPair ends = rubber_band_line(e);
+        return make_record(e, {ends.first, ends.second});
+      }
+      case 9:
+        return make_record(e, w);
+      case 10:
+        return Record();
+      default:
+        break;  // the menu again
+    }
+  }
+}
 
 }  // namespace plv::create

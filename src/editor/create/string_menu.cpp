@@ -1,7 +1,93 @@
 #include "editor/create/string_menu.h"
 
-namespace plv::create {
+#include <span>
+#include <string>
 
-Record string_menu(Editor&) { return Record(); }
+#include "editor/create/cursor.h"
+#include "editor/create/element_menu.h"
+#include "kinds/string.h"
+#include "text/fixed_text.h"
+#include "ui/left_justify.h"
+
+namespace plv::create {
+namespace {
+
+constexpr std::string_view kBanner = "  **** STRING MENU ***** STRING MENU ***** STRING MENU ***** STRING MENU *******";
+constexpr MenuLine kLines[] = {
+    {7, "         STRING:"},
+    {10, "         SIZE:          (4 TO 30)"},
+    {12, "         DIRECTION:     (0=+X,1=+Y,2=-X,3=-Y)"},
+    {14, "         KEY POINT:      (S=START,M=MIDDLE,E=END)"},
+    {16, "         LOCATION: X           Y           (POINT WITH F1)"},
+    {18, "         F1 = POINT TO STRING POSITION"},
+    {20, "         F9 = DRAW THE STRING WITH THE CURRENT POSITION"},
+    {22, "         F10= QUIT"},
+};
+
+// The menu edits and writes only the first 78 of the 80 characters kept.
+constexpr std::size_t kShownTextLength = 78;
+// What the size field's two columns and the direction's one column hold.
+constexpr ui::IntegerRange kSizeRange{-9, 99};
+constexpr ui::IntegerRange kDirectionRange{0, 9};
+
+enum Field { kText = 1, kSize, kDirection, kKeyPoint, kLocationX, kLocationY };
+
+ui::FieldSet fields(const StringSettings& s) {
+  ui::FieldSet set;
+  set.fields = {text_field(8, 1, kShownTextLength, std::string_view(s.text).substr(0, kShownTextLength)),
+                integer_field(10, 22, 2, s.size, kSizeRange),
+                integer_field(12, 22, 2, s.direction, kDirectionRange),
+                text_field(14, 23, 1, std::string_view(&s.key_point, 1)),
+                coordinate_field(16, 22, s.location.x),
+                coordinate_field(16, 35, s.location.y)};
+  return set;
+}
+
+char key_point_value(char typed) {
+  if (typed == 's') return 'S';
+  if (typed == 'm') return 'M';
+  if (typed == 'e') return 'E';
+  return typed;
+}
+
+// Everything typed is remembered after every pass, also when the menu is
+// then quit; the text starts at its first non-blank character.
+void take_settings(const ui::FieldSet& set, StringSettings& s) {
+  const std::string kept_end = text::padded(s.text, kStringTextLength).substr(kShownTextLength);
+  s.text = text::padded(set.field(kText).text, kShownTextLength) + kept_end;
+  ui::left_justify(std::span<char>(s.text.data(), kShownTextLength));
+  s.size = set.field(kSize).integer;
+  s.direction = set.field(kDirection).integer;
+  s.key_point = key_point_value(set.field(kKeyPoint).text[0]);
+  s.location = point_of(set.field(kLocationX), set.field(kLocationY));
+}
+
+Record make_record(const StringSettings& s) {
+  return string_record({s.location, s.size, s.key_point, s.direction, s.text.substr(0, kShownTextLength)});
+}
+
+}  // namespace
+
+Record string_menu(Editor& e) {
+  StringSettings& s = e.create.string;
+  for (;;) {
+    show_menu(e, 3, kBanner, kLines);
+    ui::FieldSet set = fields(s);
+    const ui::FieldKey key = enter(e, set);
+    take_settings(set, s);
+    switch (key.function_number()) {
+      case 1:
+        e.create.first = s.location;
+        s.location = pick_one_point(e);
+        return make_record(s);
+      case 9:
+        return make_record(s);
+      case 10:
+        return Record();
+      default:
+        break;  // the menu again
+    }
+  }
+}
 
 }  // namespace plv::create
