@@ -1,7 +1,67 @@
 #include "editor/create/box_menus.h"
 
-namespace plv::create {
+#include "editor/create/cursor.h"
+#include "editor/create/element_menu.h"
+#include "kinds/box_form.h"
 
-Record box_menu(Editor&, ElementKind) { return Record(); }
+namespace plv::create {
+namespace {
+
+std::string_view banner_of(ElementKind kind) {
+  switch (kind) {
+    case ElementKind::kRectangularBox:
+      return "************* RECTANGULAR BOX MENU ************** RECTANGULAR BOX MENU *********";
+    case ElementKind::kFilledRectangle:
+      return "******** FILLED RECTANGULAR BOX MENU ******** FILLED RECTANGULAR BOX MENU ******";
+    default:
+      return "******* BOX MENU ******** BOX MENU ******** BOX MENU ******** BOX MENU *********";
+  }
+}
+
+constexpr MenuLine kLines[] = {
+    {7, "      BOX LOWER LEFT CORNER: X           Y"},
+    {9, "         UPPER RIGHT CORNER: X           Y"},
+    {11, "                 F1 = POSITION THE BOX WITH THE CURSOR"},
+    {13, "                 F9 = DRAW THE BOX WITH THE CURRENT POSITION"},
+    {15, "                 F10= QUIT"},
+};
+
+enum Field { kFirstX = 1, kFirstY, kSecondX, kSecondY };
+
+// Rectangular boxes and filled rectangles are kept in whole units; the
+// three menus are one design and take the same corners.
+ui::FieldSet fields(const Editor& e) {
+  ui::FieldSet set;
+  set.fields = {coordinate_field(7, 33, e.create.first.x, kWholeUnitRange),
+                coordinate_field(7, 45, e.create.first.y, kWholeUnitRange),
+                coordinate_field(9, 33, e.create.second.x, kWholeUnitRange),
+                coordinate_field(9, 45, e.create.second.y, kWholeUnitRange)};
+  return set;
+}
+
+}  // namespace
+
+Record box_menu(Editor& e, ElementKind kind) {
+  for (;;) {
+    show_menu(e, 3, banner_of(kind), kLines);
+    ui::FieldSet set = fields(e);
+    const ui::FieldKey key = enter(e, set);
+    e.create.first = point_of(set.field(kFirstX), set.field(kFirstY));
+    e.create.second = point_of(set.field(kSecondX), set.field(kSecondY));
+    switch (key.function_number()) {
+      case 1: {
+        const PointPair corners = rubber_band_box(e);  // lower-left first
+        return box_record(kind, corners.first, corners.second);
+      }
+      case 9:
+        // As typed, in the typed order.
+        return box_record(kind, e.create.first, e.create.second);
+      case 10:
+        return Record();
+      default:
+        break;  // the menu again
+    }
+  }
+}
 
 }  // namespace plv::create

@@ -1,7 +1,70 @@
 #include "editor/create/bracket_menu.h"
 
-namespace plv::create {
+#include "editor/create/cursor.h"
+#include "editor/create/element_menu.h"
+#include "kinds/bracket.h"
 
-Record bracket_menu(Editor&) { return Record(); }
+namespace plv::create {
+namespace {
+
+constexpr std::string_view kBanner =
+    "********* BRACKET MENU ******** BRACKET MENU ******** BRACKET MENU *************";
+constexpr MenuLine kLines[] = {
+    {7, "                    POINT A: X           Y"},
+    {9, "                    POINT B: X           Y"},
+    {11, "  GOING FROM POINT A TO POINT B, THE BRACKET FACES:   (L OR R)"},
+    {15, "                 F1 = POSITION THE BRACKET WITH THE CURSOR"},
+    {17, "                 F9 = DRAW THE BRACKET WITH THE CURRENT POSITION"},
+    {19, "                 F10= QUIT"},
+};
+
+constexpr char kFacingLeft = 'L';
+constexpr char kFacingRight = 'R';
+
+enum Field { kAX = 1, kAY, kBX, kBY, kFacing };
+
+ui::FieldSet fields(const Editor& e) {
+  ui::FieldSet set;
+  set.fields = {coordinate_field(7, 33, e.create.first.x),  coordinate_field(7, 45, e.create.first.y),
+                coordinate_field(9, 33, e.create.second.x), coordinate_field(9, 45, e.create.second.y),
+                text_field(11, 53, 1, std::string_view(&e.create.bracket_facing, 1))};
+  return set;
+}
+
+// Only the two capitals are a facing; anything else leaves it as it was.
+void take_facing(Editor& e, char typed) {
+  if (typed == kFacingLeft || typed == kFacingRight) e.create.bracket_facing = typed;
+}
+
+// The record opens to the left going from its first point to its second,
+// so a bracket facing right is stored from B to A.
+Record make_record(const Editor& e, DrawingPoint a, DrawingPoint b) {
+  return e.create.bracket_facing == kFacingLeft ? bracket_record(a, b) : bracket_record(b, a);
+}
+
+}  // namespace
+
+Record bracket_menu(Editor& e) {
+  for (;;) {
+    show_menu(e, 3, kBanner, kLines);
+    ui::FieldSet set = fields(e);
+    const ui::FieldKey key = enter(e, set);
+    e.create.first = point_of(set.field(kAX), set.field(kAY));
+    e.create.second = point_of(set.field(kBX), set.field(kBY));
+    take_facing(e, set.field(kFacing).text[0]);
+    switch (key.function_number()) {
+      case 1: {
+        const PointPair ends = rubber_band_line(e);
+        return make_record(e, ends.first, ends.second);
+      }
+      case 9:
+        return make_record(e, e.create.first, e.create.second);
+      case 10:
+        return Record();
+      default:
+        break;  // the menu again
+    }
+  }
+}
 
 }  // namespace plv::create

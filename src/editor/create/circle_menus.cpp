@@ -1,8 +1,111 @@
 #include "editor/create/circle_menus.h"
 
-namespace plv::create {
+#include <cmath>
 
-Record circle_menu(Editor&) { return Record(); }
-Record ellipse_menu(Editor&) { return Record(); }
+#include "editor/create/cursor.h"
+#include "editor/create/element_menu.h"
+#include "kinds/circle.h"
+#include "kinds/ellipse.h"
+
+namespace plv::create {
+namespace {
+
+constexpr std::string_view kCircleBanner =
+    "********** CIRCLE MENU ********** CIRCLE MENU ********** CIRCLE MENU ***********";
+// The circle menu's banner stands lower than the other menus'.
+constexpr int kCircleBannerRow = 5;
+constexpr MenuLine kCircleLines[] = {
+    {7, "       CENTER OF THE CIRCLE: X           Y"},
+    {9, "              ARC STARTS AT: X           Y"},
+    {11, "                ARC ENDS AT: X           Y"},
+    {13, "                 F1 = POSITION THE CIRCLE WITH THE CURSOR"},
+    {15, "                 F9 = DRAW THE CIRCLE WITH THE CURRENT POSITION"},
+    {17, "                 F10= QUIT"},
+};
+
+constexpr std::string_view kEllipseBanner =
+    "***** ELLIPSE MENU ***** ELLIPSE MENU ***** ELLIPSE MENU ***** ELLIPSE MENU ****";
+constexpr MenuLine kEllipseLines[] = {
+    {7, "          CENTER OF THE ELLIPSE: X           Y"},
+    {9, "ENDPOINT OF THE HORIZONTAL AXIS: X           Y"},
+    {11, "  ENDPOINT OF THE VERTICAL AXIS: X           Y"},
+    {13, "                 F1 = POSITION THE ELLIPSE WITH THE CURSOR"},
+    {15, "                 F9 = DRAW THE ELLIPSE WITH THE CURRENT POSITION"},
+    {17, "                 F10= QUIT"},
+};
+
+struct Columns {
+  int x, y;
+};
+constexpr Columns kCircleColumns{33, 45};
+constexpr Columns kEllipseColumns{37, 49};
+
+enum Field { kAX = 1, kAY, kBX, kBY, kCX, kCY };
+
+// Points A, B and C on rows 7, 9 and 11.
+ui::FieldSet fields(const Editor& e, Columns at) {
+  const CreateState& c = e.create;
+  ui::FieldSet set;
+  set.fields = {coordinate_field(7, at.x, c.circle_a.x),  coordinate_field(7, at.y, c.circle_a.y),
+                coordinate_field(9, at.x, c.circle_b.x),  coordinate_field(9, at.y, c.circle_b.y),
+                coordinate_field(11, at.x, c.circle_c.x), coordinate_field(11, at.y, c.circle_c.y)};
+  return set;
+}
+
+enum class Pass { kMake, kQuit, kAgain };
+
+// One showing of either menu: the typed points are kept, F1 replaces them
+// with three picks; what the key asks for next.
+Pass run_pass(Editor& e, int banner_row, std::string_view banner, std::span<const MenuLine> lines, Columns at) {
+  show_menu(e, banner_row, banner, lines);
+  ui::FieldSet set = fields(e, at);
+  const ui::FieldKey key = enter(e, set);
+  CreateState& c = e.create;
+  c.circle_a = point_of(set.field(kAX), set.field(kAY));
+  c.circle_b = point_of(set.field(kBX), set.field(kBY));
+  c.circle_c = point_of(set.field(kCX), set.field(kCY));
+  switch (key.function_number()) {
+    case 1: {
+      const auto picks = pick_three_points(e);
+      c.circle_a = picks[0];
+      c.circle_b = picks[1];
+      c.circle_c = picks[2];
+      return Pass::kMake;
+    }
+    case 9: return Pass::kMake;
+    case 10: return Pass::kQuit;
+    default: return Pass::kAgain;
+  }
+}
+
+// The squared radius in whole units: an arc start less than a unit from
+// the centre makes no circle.
+bool has_radius(DrawingPoint centre, DrawingPoint start) {
+  const double dx = start.x - centre.x, dy = start.y - centre.y;
+  return std::trunc(dx * dx + dy * dy) != 0;
+}
+
+}  // namespace
+
+Record circle_menu(Editor& e) {
+  Pass pass = Pass::kAgain;
+  while (pass == Pass::kAgain) pass = run_pass(e, kCircleBannerRow, kCircleBanner, kCircleLines, kCircleColumns);
+  const CreateState& c = e.create;
+  if (pass == Pass::kQuit || !has_radius(c.circle_a, c.circle_b)) return Record();
+  // The arc end is kept as given: it need not lie on the circle.
+  return circle_record(c.circle_a, c.circle_b, c.circle_c);
+}
+
+Record ellipse_menu(Editor& e) {
+  for (;;) {
+    const Pass pass = run_pass(e, 3, kEllipseBanner, kEllipseLines, kEllipseColumns);
+    if (pass == Pass::kQuit) return Record();
+    if (pass == Pass::kAgain) continue;
+    const CreateState& c = e.create;
+    // An ellipse without width or height is not made; the menu stays.
+    if (c.circle_b.x == c.circle_a.x || c.circle_c.y == c.circle_a.y) continue;
+    return ellipse_record(c.circle_a, std::fabs(c.circle_b.x - c.circle_a.x), std::fabs(c.circle_c.y - c.circle_a.y));
+  }
+}
 
 }  // namespace plv::create

@@ -1,7 +1,83 @@
 #include "editor/create/quad_menu.h"
 
-namespace plv::create {
+#include "editor/create/cursor.h"
+#include "editor/create/element_menu.h"
+#include "kinds/filled_quadrilateral.h"
 
-Record quad_menu(Editor&) { return Record(); }
+namespace plv::create {
+namespace {
+
+constexpr std::string_view kBanner =
+    "********* FILLED QUADRILATERAL MENU ********* FILLED QUADRILATERAL MENU ********";
+constexpr MenuLine kLines[] = {
+    {7, "                FIRST POINT: X           Y"},
+    {9, "               SECOND POINT: X           Y"},
+    {11, "                THIRD POINT: X           Y"},
+    {13, "               FOURTH POINT: X           Y"},
+    {15, "                 F1 = POSITION THE BOX WITH THE CURSOR"},
+    {17, "                 F9 = DRAW THE BOX WITH THE CURRENT POSITION"},
+    {19, "                 F10= QUIT"},
+};
+constexpr int kFirstCornerRow = 7;
+
+// The first two corners are the shared points, the other two the menu's own.
+QuadCorners remembered(const Editor& e) {
+  return {e.create.first, e.create.second, e.create.quad_third, e.create.quad_fourth};
+}
+
+void remember(Editor& e, const QuadCorners& corners) {
+  e.create.first = corners[0];
+  e.create.second = corners[1];
+  e.create.quad_third = corners[2];
+  e.create.quad_fourth = corners[3];
+}
+
+// A quadrilateral is kept in whole units, so its fields take only those.
+ui::FieldSet fields(const QuadCorners& corners) {
+  ui::FieldSet set;
+  int row = kFirstCornerRow;
+  for (const DrawingPoint& p : corners) {
+    set.fields.push_back(coordinate_field(row, 33, p.x, kWholeUnitRange));
+    set.fields.push_back(coordinate_field(row, 45, p.y, kWholeUnitRange));
+    row += 2;
+  }
+  return set;
+}
+
+QuadCorners corners_of(const ui::FieldSet& set) {
+  QuadCorners corners{};
+  for (int k = 0; k < 4; ++k) corners[static_cast<size_t>(k)] = point_of(set.field(2 * k + 1), set.field(2 * k + 2));
+  return corners;
+}
+
+// Each corner picked from where it was typed; the picks go into the record
+// only, the typed corners stay for the next visit.
+QuadCorners picked_corners(Editor& e, const QuadCorners& typed) {
+  QuadCorners picks{};
+  for (size_t k = 0; k < picks.size(); ++k) picks[k] = pick_corner(e, typed[k]);
+  return picks;
+}
+
+}  // namespace
+
+Record quad_menu(Editor& e) {
+  for (;;) {
+    show_menu(e, 3, kBanner, kLines);
+    ui::FieldSet set = fields(remembered(e));
+    const ui::FieldKey key = enter(e, set);
+    const QuadCorners typed = corners_of(set);
+    remember(e, typed);
+    switch (key.function_number()) {
+      case 1:
+        return quad_record(picked_corners(e, typed));
+      case 9:
+        return quad_record(typed);
+      case 10:
+        return Record();
+      default:
+        break;  // the menu again
+    }
+  }
+}
 
 }  // namespace plv::create
