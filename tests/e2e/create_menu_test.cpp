@@ -94,6 +94,35 @@ TEST(CreateMenu, PointerSnapAndRangeOfTypedCoordinates) {
   EXPECT_TRUE(refused);
 }
 
+TEST(CreateMenu, SnapHonoursTheWorkLayerAndTellsWhenNothingIsThere) {
+  Session s;
+  s.put("c.plv", kHeader + "SC MODE BAR\nLA  1  0.1000000E+01  0.0000000E+00  0.0000000E+00\nLI     0     0    10    10 S\n"
+                           "LA  2  0.1000000E+01  0.0000000E+00  0.0000000E+00\nLI   500   500   600   600 S\n");
+  // Work on layer 2: a pick at the layer-1 line snaps to the layer-2 one.
+  const std::string script = "key F10\nkey DELETE\ntype 2\nkey F9\nkey ENTER\n"
+                             "key F1\nkey F4\npick 5 5\nkey ENTER\nkey F9\nkey ENTER\n" +
+                             kLeaveAndWrite;
+  ASSERT_EQ(s.run(script, "c.plv"), 0) << s.file("stderr.txt");
+  EXPECT_NE(body(s.file("c.plv")).find("LI   500   500   600   600 S\nLI   500   500   100   100 S\n"),
+            std::string::npos)
+      << s.file("c.plv");
+
+  // An empty drawing has nothing to snap to: the start stays where it was.
+  Session empty;
+  ASSERT_EQ(empty.run(create() + "key F1\nkey F4\npick 5 5\nkey ENTER\nkey F9\nkey ENTER\n" + kLeaveAndWrite), 0);
+  EXPECT_NE(body(empty.file("a.plv")).find("LI  -100  -100   100   100 S\n"), std::string::npos) << empty.file("a.plv");
+  EXPECT_TRUE(screen_headed(empty, 5, "NO ELEMENT TO SNAP TO: THE POINT STAYS AS IT WAS."));
+}
+
+TEST(CreateMenu, ABoxAfterALineStartsFromTheLinesEnds) {
+  Session s;
+  const std::string script = create() + "key F1\nkey TAB\nkey TAB\nkey DELETE\ntype 5\nkey TAB\nkey DELETE\ntype 7\n"
+                             "key F9\nkey ENTER\nkey F4\nkey F9\nkey ENTER\n" + kLeaveAndWrite;
+  ASSERT_EQ(s.run(script), 0) << s.file("stderr.txt");
+  const std::string records = body(s.file("a.plv"));
+  EXPECT_NE(records.find("LI     5     7   100   100 S\nBX     5     7   100   100\n"), std::string::npos) << records;
+}
+
 TEST(CreateMenu, UndrawAndEditTheLastElement) {
   Session s;
   const std::string script = create() + "key F1\nkey F9\nkey ENTER\n"  // a line
@@ -113,6 +142,11 @@ TEST(CreateMenu, UndrawAndEditTheLastElement) {
   Session gone;
   ASSERT_EQ(gone.run(create() + "key F1\nkey F9\nkey ENTER\nkey F9\nkey ENTER\nkey F10\nkey F9\n" + kLeaveAndWrite), 0);
   EXPECT_EQ(body(gone.file("a.plv")).find("LI"), std::string::npos);
+
+  // A comment undrawn is gone, and a second F9 has nothing to undraw.
+  Session comment;
+  ASSERT_EQ(comment.run(create() + "key F7\nkey F3\ntype NOTE\nkey F1\nkey F9\nkey F9\n" + kLeaveAndWrite), 0);
+  EXPECT_EQ(body(comment.file("a.plv")).find("CM NOTE"), std::string::npos) << comment.file("a.plv");
 }
 
 TEST(CreateMenu, WithoutADrawingTheElementKeysAreGuarded) {
