@@ -13,6 +13,7 @@ constexpr std::string_view kLead = "CM ";
 class CommentKind final : public Kind {
  public:
   ElementKind element() const override { return ElementKind::kComment; }
+  bool drawn_in_colour() const override { return false; }
   bool takes_part_in_redraw() const override { return false; }
 };
 

@@ -57,6 +57,9 @@ class Kind {
  public:
   virtual ~Kind() = default;
   virtual ElementKind element() const { return ElementKind::kNone; }
+  // Elements are drawn in the colour in force where they stand; comments
+  // are the element never drawn.
+  virtual bool drawn_in_colour() const { return element() != ElementKind::kNone; }
 
   // Forms: by default the record is the same in both.
   virtual StoredConversion to_stored(const Record& file_line) const;

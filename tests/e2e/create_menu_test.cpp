@@ -71,6 +71,7 @@ TEST(CreateMenu, LinesWithTheirColourAndLayerRecords) {
   EXPECT_NE(records.find("SC MODE BAR\n"
                          "SC BAR   7\n"
                          "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00\n"
+                         "SC BAR   6\n"  // the colour the line was shown in
                          "LI  -100  -100   100   100 D\n"
                          "SC BAR  12\n"
                          "LW  -100  -100   100   100     3\n"),
@@ -103,7 +104,7 @@ TEST(CreateMenu, SnapHonoursTheWorkLayerAndTellsWhenNothingIsThere) {
                              "key F1\nkey F4\npick 5 5\nkey ENTER\nkey F9\nkey ENTER\n" +
                              kLeaveAndWrite;
   ASSERT_EQ(s.run(script, "c.plv"), 0) << s.file("stderr.txt");
-  EXPECT_NE(body(s.file("c.plv")).find("LI   500   500   600   600 S\nLI   500   500   100   100 S\n"),
+  EXPECT_NE(body(s.file("c.plv")).find("LI   500   500   600   600 S\nSC BAR   6\nLI   500   500   100   100 S\n"),
             std::string::npos)
       << s.file("c.plv");
 

@@ -60,7 +60,9 @@ constexpr std::string_view kFilledBanner =
     "******** FILLED RECTANGULAR BOX MENU ******** FILLED RECTANGULAR BOX MENU ******";
 constexpr std::string_view kEllipseBanner =
     "***** ELLIPSE MENU ***** ELLIPSE MENU ***** ELLIPSE MENU ***** ELLIPSE MENU ****";
-const std::string kLayerLine = "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00";
+// A new drawing is in colour 7 and the create menu starts with colour 6,
+// so the first element comes after the colour it was shown in.
+const std::string kShownColour = "SC BAR   6";
 
 TEST(CreateShapes, BoxesTypedPulledFlatAndFilled) {
   Session s;
@@ -91,7 +93,7 @@ TEST(CreateShapes, BoxesTypedPulledFlatAndFilled) {
   // Typed corners keep their order, the pointer's come lower-left first,
   // a flat box is a solid line, and a filled rectangle has no edges kept.
   const std::vector<std::string> expected = {
-      kLayerLine,
+      kShownColour,
       "BX   100   100     0     0",
       "BX     0     0   100   100",
       "LI     0     0   100     0",
@@ -175,7 +177,7 @@ TEST(CreateShapes, CircleFromTheStartValuesAndNoneWithoutRadius) {
   EXPECT_EQ(Session::row(ellipses.front(), 9), "ENDPOINT OF THE HORIZONTAL AXIS: X        7  Y        7");
 
   // The circle without radius made nothing.
-  const std::vector<std::string> expected = {kLayerLine, "CI     0     0   100     0     0   100"};
+  const std::vector<std::string> expected = {kShownColour, "CI     0     0   100     0     0   100"};
   EXPECT_EQ(last_lines(s, expected.size()), expected);
 }
 
@@ -199,7 +201,7 @@ TEST(CreateShapes, EllipseFromItsAxesAndNoneWithoutWidth) {
   EXPECT_EQ(Session::row(ellipses.back(), 9), "ENDPOINT OF THE HORIZONTAL AXIS: X       10  Y       99");
 
   const std::vector<std::string> expected = {
-      kLayerLine, "EL     0.10000E+02    0.10000E+02    0.40000E+02    0.60000E+02"};
+      kShownColour, "EL     0.10000E+02    0.10000E+02    0.40000E+02    0.60000E+02"};
   EXPECT_EQ(last_lines(s, expected.size()), expected);
 }
 
@@ -231,7 +233,7 @@ TEST(CreateShapes, BracketPointsOrderedByItsFacing) {
   EXPECT_EQ(Session::row(*second, 7), "                    POINT A: X        0  Y        0");
   EXPECT_EQ(Session::row(*second, 11), "  GOING FROM POINT A TO POINT B, THE BRACKET FACES: R (L OR R)");
 
-  const std::vector<std::string> expected = {kLayerLine, "BR   100     0     0     0", "BR     0     0   100     0"};
+  const std::vector<std::string> expected = {kShownColour, "BR   100     0     0     0", "BR     0     0   100     0"};
   EXPECT_EQ(last_lines(s, expected.size()), expected);
 }
 
@@ -283,7 +285,7 @@ TEST(CreateShapes, QuadrilateralTypedAndPickedInAMagnifiedView) {
   EXPECT_EQ(Session::row(quads.back(), 7), "                FIRST POINT: X     -100  Y     -100");
 
   const std::vector<std::string> expected = {
-      kLayerLine,
+      kShownColour,
       "QF -100. -100.  100.  100.    0.    0.    0.    0.",
       "QF   13. -100.  100.  100.    0.    0.    0.    0.",
   };

@@ -85,7 +85,7 @@ void make_element(Editor& e, CreateSession& session, int key, ColourMessages& me
   session.element = open_element_menu(e, key);
   if (session.element.blank_in({1, 1})) return;
   show_element(e, session, session.element, messages);
-  if (!append_element(e, session.element)) session.element = Record();
+  if (!append_element(e, session, session.element)) session.element = Record();
 }
 
 void show_palette(Editor& e, ColourMessages& messages) {

@@ -2,6 +2,7 @@
 
 #include "editor/drawing_guard.h"
 #include "kernel/kernel.h"
+#include "kinds/colour_in_force.h"
 #include "kinds/registry.h"
 #include "render/redraw.h"
 #include "ui/messages.h"
@@ -29,8 +30,11 @@ bool fits_the_file(Editor& editor, const Record& element) {
   return false;
 }
 
-bool append_element(Editor& editor, const Record& element) {
+bool append_element(Editor& editor, const CreateSession& session, const Record& element) {
   if (!fits_the_file(editor, element)) return false;
+  if (kinds().kind_of(element).drawn_in_colour() &&
+      colour_setting_in_force(editor.drawing, editor.drawing.count()) != session.colour)
+    editor.drawing.append(session.colour);
   editor.drawing.append(element);
   return true;
 }

@@ -26,7 +26,9 @@ void show_element(Editor& editor, const CreateSession& session, const Record& el
 // drawing file cannot take (a pick far out in a view zoomed out a long way
 // can reach one): such an element is not made.
 bool fits_the_file(Editor& editor, const Record& element);
-// Appends the element when it fits the file; false when it was dropped.
-bool append_element(Editor& editor, const Record& element);
+// Appends the element when it fits the file, after the session's colour
+// record when the colour in force at the drawing's end is another, so the
+// element keeps the colour it was shown in; false when it was dropped.
+bool append_element(Editor& editor, const CreateSession& session, const Record& element);
 
 }  // namespace plv::create
