@@ -172,8 +172,7 @@ Record reopen(Editor& e, const Record& element, const Mapping& m) {
 void undraw_edit_last(Editor& e, CreateSession& session, ColourMessages& messages) {
   if (session.element.blank_in({1, 2})) return;
   e.drawing.drop_last();
-  const ElementKind kind = kinds().kind_of(session.element).element();
-  if (kind != ElementKind::kComment && kind != ElementKind::kNone) {
+  if (kinds().kind_of(session.element).drawn_in_colour()) {
     e.kernel.gkpage(1);
     erase_element(session.element, e.render, e.kernel);
     e.kernel.tekflush(0);
