@@ -1,6 +1,6 @@
 #include "kinds/arc.h"
 
-#include <algorithm>
+#include <cmath>
 #include <numbers>
 
 namespace plv {
@@ -22,24 +22,34 @@ double sweep_angle(Vec u, Vec w) {
 
 }  // namespace
 
+DrawingPoint ArcSteps::at(double angle) const {
+  return centre + radius * std::cos(angle) * u + radius * std::sin(angle) * m;
+}
+
+std::optional<ArcSteps> arc_steps(DrawingPoint centre, DrawingPoint start, DrawingPoint end) {
+  ArcSteps a;
+  a.centre = centre;
+  a.radius = length(start - centre);
+  a.u = unit(start - centre);
+  a.m = left_normal(a.u);
+  const Vec w = unit(end - centre);
+  a.sweep = (w.x == 0 && w.y == 0) ? 2 * kPi : sweep_angle(a.u, w);
+  a.step = ((a.radius - 5.0) * 0.1 + 5.0) / a.radius;
+  // The step is never under 0.1 radian, so an arc has at most 63 chords;
+  // no radius, or one beyond all numbers, has none.
+  if (!(a.radius > 0) || !std::isfinite(a.radius) || !std::isfinite(a.step) || !std::isfinite(a.sweep))
+    return std::nullopt;
+  return a;
+}
+
 void draw_arc(Painter& painter, DrawingPoint centre, DrawingPoint start, DrawingPoint end) {
   const DrawingPoint s = whole_units(start), c = whole_units(centre);
-  if (s == c) return;
   DrawingPoint e = whole_units(end);
   if (e == s) e.y -= 1.0;  // the arc closes into a full circle
-  const double radius = length(s - c);
-  const Vec u = unit(s - c), m = left_normal(u);
-  const Vec w = unit(e - c);
-  const double phi = (w.x == 0 && w.y == 0) ? 2 * kPi : sweep_angle(u, w);
-  const double step = ((radius - 5.0) * 0.1 + 5.0) / radius;
-  // A radius beyond all numbers has no steps to take.
-  if (!std::isfinite(radius) || !std::isfinite(step) || !std::isfinite(phi)) return;
+  const auto arc = arc_steps(c, s, e);
+  if (!arc) return;
   painter.direct_move(s);
-  for (int k = 1;; ++k) {
-    const double theta = std::min(k * step, phi);
-    painter.direct_draw(c + radius * std::cos(theta) * u + radius * std::sin(theta) * m);
-    if (theta == phi) return;
-  }
+  for_each_arc_point(*arc, [&](DrawingPoint p) { painter.direct_draw(p); });
 }
 
 }  // namespace plv

@@ -2,6 +2,7 @@
 
 #include "drawing/record_layout.h"
 #include "kinds/line.h"
+#include "kinds/pick_geometry.h"
 #include "kinds/two_point.h"
 
 namespace plv {
@@ -54,6 +55,29 @@ std::vector<DrawingPoint> BoxFormKind::defining_points(const Record& r) const {
   return {{(*v)[0], (*v)[1]}, {(*v)[2], (*v)[3]}};
 }
 
+namespace {
+
+// The two corners after the layer transform.
+std::optional<std::array<DrawingPoint, 2>> corners(const Record& r, const LayerTransform& layer) {
+  const auto v = read_reals(r, B::kPoints);
+  if (!v) return std::nullopt;
+  return std::array{apply_layer(layer, {(*v)[0], (*v)[1]}), apply_layer(layer, {(*v)[2], (*v)[3]})};
+}
+
+}  // namespace
+
+std::optional<double> BoxFormKind::distance_to(const Record& r, const LayerTransform& layer, DrawingPoint p) const {
+  const auto c = corners(r, layer);
+  if (!c) return std::nullopt;
+  return pick_distance(box_edges_distance(p, (*c)[0], (*c)[1]));
+}
+
+std::vector<DrawingPoint> BoxFormKind::test_points(const Record& r, const LayerTransform& layer) const {
+  const auto c = corners(r, layer);
+  if (!c) return {};
+  return {(*c)[0], (*c)[1]};
+}
+
 Record box_record_as_is(ElementKind kind, DrawingPoint first, DrawingPoint second) {
   if (kind == ElementKind::kBox) return two_point_record("BX", first, second);
   Record r;
@@ -72,9 +96,9 @@ Record box_record(ElementKind kind, DrawingPoint first, DrawingPoint second) {
 }
 
 void draw_box_outline(const Record& r, const LayerTransform& layer, Painter& painter) {
-  const auto v = read_reals(r, B::kPoints);
-  if (!v) return;
-  const DrawingPoint a = apply_layer(layer, {(*v)[0], (*v)[1]}), b = apply_layer(layer, {(*v)[2], (*v)[3]});
+  const auto c = corners(r, layer);
+  if (!c) return;
+  const auto [a, b] = *c;
   painter.move(a);
   painter.draw({b.x, a.y});
   painter.draw(b);

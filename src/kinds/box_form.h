@@ -14,6 +14,9 @@ class BoxFormKind : public Kind {
   FileConversion to_file(const Record& stored) const override;
   void add_extent(const Record& r, const LayerTransform& layer, ExtentBox& box) const override;
   std::vector<DrawingPoint> defining_points(const Record& r) const override;
+  // Picked by its edges (a filled rectangle too: its inside is not a hit).
+  std::optional<double> distance_to(const Record& r, const LayerTransform& layer, DrawingPoint p) const override;
+  std::vector<DrawingPoint> test_points(const Record& r, const LayerTransform& layer) const override;
 
  protected:
   virtual bool has_edge_flags() const { return false; }

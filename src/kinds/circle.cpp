@@ -5,6 +5,7 @@
 #include "drawing/record_layout.h"
 #include "kinds/arc.h"
 #include "kinds/kind_list.h"
+#include "kinds/pick_geometry.h"
 #include "kinds/render_state.h"
 
 namespace plv {
@@ -12,6 +13,14 @@ namespace {
 
 namespace L = layout;
 namespace C = layout::stored::circle;
+
+// Centre, start and end after the layer transform.
+std::optional<std::array<DrawingPoint, 3>> placed_points(const Record& r, const LayerTransform& layer) {
+  auto p = circle_points(r);
+  if (p)
+    for (DrawingPoint& q : *p) q = apply_layer(layer, q);
+  return p;
+}
 
 class CircleKind final : public Kind {
  public:
@@ -43,6 +52,23 @@ class CircleKind final : public Kind {
   }
   void add_extent(const Record& r, const LayerTransform& layer, ExtentBox& box) const override {
     add_point_pairs(r, C::kValues, layer, box);
+  }
+  // Measured to the chords the arc is drawn with, so a press on the open
+  // side of an arc does not pick it.
+  std::optional<double> distance_to(const Record& r, const LayerTransform& layer, DrawingPoint p) const override {
+    const auto v = placed_points(r, layer);
+    if (!v) return std::nullopt;
+    const auto [centre, start, end] = *v;
+    const auto arc = arc_steps(centre, start, end);
+    // An arc starting at its centre is only that point.
+    if (!arc) return start == centre ? pick_distance(length(p - centre)) : std::nullopt;
+    NearestChord nearest(p, start);
+    for_each_arc_point(*arc, [&](DrawingPoint q) { nearest.to(q); });
+    return nearest.distance();
+  }
+  std::vector<DrawingPoint> test_points(const Record& r, const LayerTransform& layer) const override {
+    const auto v = placed_points(r, layer);
+    return v ? std::vector<DrawingPoint>(v->begin(), v->end()) : std::vector<DrawingPoint>{};
   }
 };
 

@@ -9,6 +9,7 @@
 #include "drawing/record_layout.h"
 #include "kinds/kind_list.h"
 #include "kinds/painter.h"
+#include "kinds/pick_geometry.h"
 #include "kinds/render_state.h"
 
 namespace plv {
@@ -22,6 +23,47 @@ constexpr double kEllipseStep = 10.0;
 // points are closer than any screen can show.
 constexpr double kSmallestEllipseTurn = 2 * kPi / 65536;
 
+// The centre after the layer transform and the semi-axes times its scale;
+// nothing when they are not all finite numbers.
+struct PlacedEllipse {
+  DrawingPoint centre;
+  double p, q;
+};
+
+std::optional<PlacedEllipse> placed(const Record& r, const LayerTransform& layer) {
+  const auto v = read_reals(r, std::array{E::kCentreX, E::kCentreY, E::kSemiAxisX, E::kSemiAxisY});
+  if (!v) return std::nullopt;
+  const auto [xc, yc, sp, sq] = *v;
+  const PlacedEllipse e{apply_layer(layer, {xc, yc}), layer.scale * sp, layer.scale * sq};
+  if (!std::isfinite(e.p) || !std::isfinite(e.q) || !std::isfinite(e.centre.x) || !std::isfinite(e.centre.y))
+    return std::nullopt;
+  return e;
+}
+
+// Visits the points of the ellipse counter-clockwise from its end at
+// centre + (p, 0), each about 10 units on from the last, and then that
+// first point again to close it. Both semi-axes must be above zero.
+template <typename Visit>
+void walk_ellipse(const PlacedEllipse& e, Visit&& visit) {
+  const double p = e.p, q = e.q;
+  double x = p, y = 0, theta = 0;
+  do {
+    theta += std::max(kEllipseStep / std::hypot(x, y), kSmallestEllipseTurn);
+    if (std::cos(theta) == 0) {
+      x = 0;
+    } else {
+      const double t = std::tan(theta);
+      x = 1 / std::sqrt(1 / (p * p) + (t / q) * (t / q));
+      if (theta > kPi / 2) x = -x;
+      if (theta > 3 * kPi / 2) x = -x;
+    }
+    y = x * x / (p * p) >= 1 ? 0 : q * std::sqrt(1 - x * x / (p * p));
+    if (theta > kPi) y = -y;
+    visit(DrawingPoint{e.centre.x + x, e.centre.y + y});
+  } while (theta < 2 * kPi);
+  visit(DrawingPoint{e.centre.x + p, e.centre.y});
+}
+
 class EllipseKind final : public Kind {
  public:
   ElementKind element() const override { return ElementKind::kEllipse; }
@@ -30,31 +72,32 @@ class EllipseKind final : public Kind {
     return v ? std::vector<DrawingPoint>{v->centre} : std::vector<DrawingPoint>{};
   }
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
-    const auto v = read_reals(r, std::array{E::kCentreX, E::kCentreY, E::kSemiAxisX, E::kSemiAxisY});
-    if (!v) return;
-    const auto [xc, yc, sp, sq] = *v;
-    const DrawingPoint centre = apply_layer(state.layer, {xc, yc});
-    const double p = state.layer.scale * sp, q = state.layer.scale * sq;
-    if (!(p > 0 && q > 0) || !std::isfinite(p) || !std::isfinite(q) || !std::isfinite(centre.x) ||
-        !std::isfinite(centre.y))
-      return;
-    double x = p, y = 0, theta = 0;
-    painter.move({centre.x + p, centre.y});
-    do {
-      theta += std::max(kEllipseStep / std::hypot(x, y), kSmallestEllipseTurn);
-      if (std::cos(theta) == 0) {
-        x = 0;
-      } else {
-        const double t = std::tan(theta);
-        x = 1 / std::sqrt(1 / (p * p) + (t / q) * (t / q));
-        if (theta > kPi / 2) x = -x;
-        if (theta > 3 * kPi / 2) x = -x;
-      }
-      y = x * x / (p * p) >= 1 ? 0 : q * std::sqrt(1 - x * x / (p * p));
-      if (theta > kPi) y = -y;
-      painter.draw({centre.x + x, centre.y + y});
-    } while (theta < 2 * kPi);
-    painter.draw({centre.x + p, centre.y});
+    const auto v = placed(r, state.layer);
+    if (!v || !(v->p > 0 && v->q > 0)) return;
+    painter.move(v->centre + Vec{v->p, 0});
+    walk_ellipse(*v, [&](DrawingPoint q) { painter.draw(q); });
+  }
+
+  // Measured to the chords it is drawn with. Semi-axes of either sign make
+  // the same ellipse; one without width or height is the segment it shrinks
+  // to.
+  std::optional<double> distance_to(const Record& r, const LayerTransform& layer, DrawingPoint p) const override {
+    auto v = placed(r, layer);
+    if (!v) return std::nullopt;
+    v->p = std::fabs(v->p);
+    v->q = std::fabs(v->q);
+    if (v->p == 0 || v->q == 0)
+      return pick_distance(segment_distance(p, v->centre - Vec{v->p, v->q}, v->centre + Vec{v->p, v->q}));
+    NearestChord nearest(p, v->centre + Vec{v->p, 0});
+    walk_ellipse(*v, [&](DrawingPoint q) { nearest.to(q); });
+    return nearest.distance();
+  }
+
+  std::vector<DrawingPoint> test_points(const Record& r, const LayerTransform& layer) const override {
+    const auto v = placed(r, layer);
+    if (!v) return {};
+    const Vec half{v->p, v->q};
+    return {v->centre - half, v->centre + half};
   }
 
   void add_extent(const Record& r, const LayerTransform& layer, ExtentBox& box) const override {

@@ -3,15 +3,25 @@
 
 #include "kinds/filled_quadrilateral.h"
 
+#include <algorithm>
+
 #include "drawing/record_layout.h"
 #include "kinds/kind_list.h"
 #include "kinds/painter.h"
+#include "kinds/pick_geometry.h"
 #include "kinds/render_state.h"
 
 namespace plv {
 namespace {
 
 namespace Q = layout::stored::quad;
+
+std::optional<QuadCorners> placed_corners(const Record& r, const LayerTransform& layer) {
+  auto c = quad_corners(r);
+  if (c)
+    for (DrawingPoint& p : *c) p = apply_layer(layer, p);
+  return c;
+}
 
 class FilledQuadrilateralKind final : public Kind {
  public:
@@ -21,11 +31,23 @@ class FilledQuadrilateralKind final : public Kind {
     return c ? std::vector<DrawingPoint>(c->begin(), c->end()) : std::vector<DrawingPoint>{};
   }
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
-    const auto v = read_reals(r, Q::kCorners);
-    if (!v) return;
+    const auto c = placed_corners(r, state.layer);
+    if (!c) return;
     DrawingPoint corners[4];
-    for (size_t k = 0; k < 4; ++k) corners[k] = apply_layer(state.layer, {(*v)[2 * k], (*v)[2 * k + 1]});
+    std::copy(c->begin(), c->end(), corners);
     painter.filled_quad(corners);
+  }
+  // Picked by its outline, as the filled rectangle is.
+  std::optional<double> distance_to(const Record& r, const LayerTransform& layer, DrawingPoint p) const override {
+    const auto c = placed_corners(r, layer);
+    if (!c) return std::nullopt;
+    return pick_distance(outline_distance(p, *c));
+  }
+  std::vector<DrawingPoint> test_points(const Record& r, const LayerTransform& layer) const override {
+    const auto c = placed_corners(r, layer);
+    if (!c) return {};
+    const auto [low, high] = bounding_corners(*c);
+    return {low, high};
   }
   void add_extent(const Record& r, const LayerTransform& layer, ExtentBox& box) const override {
     add_point_pairs(r, Q::kCorners, layer, box);

@@ -81,9 +81,10 @@ class Kind {
   virtual void add_extent(const Record&, const LayerTransform&, ExtentBox&) const {}
 
   // The points the pointer snaps to, as stored (before the layer
-  // transform). For the menus to come, which fill these in kind by kind:
-  // the distance from a point (nothing: cannot be picked), the points a
-  // selecting box must hold, and the record moved by the paste transform.
+  // transform); the distance from a point after the layer transform
+  // (nothing: cannot be picked); the points, after the layer transform, a
+  // selecting box must hold (none: never selected); and the record moved
+  // by the paste transform.
   virtual std::vector<DrawingPoint> defining_points(const Record&) const { return {}; }
   virtual std::optional<double> distance_to(const Record&, const LayerTransform&, DrawingPoint) const {
     return std::nullopt;

@@ -23,6 +23,8 @@ class LayerKind final : public Kind {
 
 }  // namespace
 
+bool is_layer_record(const Record& record) { return record.has_code("LA"); }
+
 std::optional<LayerTransform> read_layer_record(const Record& record) {
   const auto number = record.get(LA::kNumber);
   const auto scale = record.get(LA::kScale), dx = record.get(LA::kXShift), dy = record.get(LA::kYShift);

@@ -9,6 +9,7 @@
 
 namespace plv {
 
+bool is_layer_record(const Record& record);
 // The layer a layer record starts; nothing when a field cannot be read.
 std::optional<LayerTransform> read_layer_record(const Record& record);
 // "LA", the layer number as I3, then scale and shifts as E15.7.

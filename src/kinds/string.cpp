@@ -6,6 +6,7 @@
 #include "drawing/record_layout.h"
 #include "kinds/kind_list.h"
 #include "kinds/painter.h"
+#include "kinds/pick_geometry.h"
 #include "kinds/render_state.h"
 #include "text/fixed_text.h"
 
@@ -48,6 +49,30 @@ std::optional<StringPlacement> place_string(const Record& r, const LayerTransfor
 }
 
 namespace {
+
+// Two opposite corners of the box a string is picked by: the size scaled
+// and cut to whole units, 6 units along and 6.2 across per unit of size for
+// each character up to the last non-blank one. Middle strings stand back by
+// the whole characters of half their length. Old "ST" records are not
+// picked.
+std::optional<std::array<DrawingPoint, 2>> string_box(const Record& r, const LayerTransform& layer) {
+  constexpr double kBoxHeight = 6.2;
+  const auto x = r.get(S::kX), y = r.get(S::kY);
+  const auto size = r.get(S::kSize);
+  if (r.has_code("ST") || !x || !y || !size) return std::nullopt;
+  const auto d = r.get(S::kDirection);
+  // A direction out of range runs along +x, as the letters are drawn.
+  const size_t direction = (d && *d >= 0 && *d <= 3) ? static_cast<size_t>(*d) : 0;
+  const double h = std::trunc(static_cast<double>(*size) * layer.scale);
+  const int n = static_cast<int>(text::trimmed_right(r.text(S::kText)).size());
+  const std::string_view key = r.text(S::kKeyPoint);
+  double offset = 0;
+  if (key == "M") offset = h * (n / 2) * kPitch;
+  else if (key == "E") offset = h * n * kPitch;
+  const DrawingPoint start = apply_layer(layer, {*x, *y}) - offset * kAlong[direction];
+  const DrawingPoint far = start + h * n * kPitch * kAlong[direction] + h * kBoxHeight * kUp[direction];
+  return std::array{start, far};
+}
 
 // The "ST" tail rearranged as a "CH" tail: direction 0, text two columns on.
 std::string old_string_tail_as_new(std::string_view tail) {
@@ -114,6 +139,19 @@ class StringKind final : public Kind {
     const double h = p->height, n = p->length;
     const Vec far = p->direction == 0 ? Vec{n * 82 / 16 * h, 6.875 * h} : Vec{6.875 * h, n * 102 / 16 * h};
     box.add(p->start + far);
+  }
+
+  // Picked by the edges of the box its letters are taken to fill.
+  std::optional<double> distance_to(const Record& r, const LayerTransform& layer, DrawingPoint p) const override {
+    const auto box = string_box(r, layer);
+    if (!box) return std::nullopt;
+    return pick_distance(box_edges_distance(p, (*box)[0], (*box)[1]));
+  }
+
+  std::vector<DrawingPoint> test_points(const Record& r, const LayerTransform& layer) const override {
+    const auto x = r.get(S::kX), y = r.get(S::kY);
+    if (r.has_code("ST") || !x || !y) return {};
+    return {apply_layer(layer, {*x, *y})};
   }
 };
 

@@ -1,6 +1,7 @@
 #include "kinds/two_point.h"
 
 #include "drawing/record_layout.h"
+#include "kinds/pick_geometry.h"
 
 namespace plv {
 
@@ -31,6 +32,18 @@ std::vector<DrawingPoint> TwoPointKind::defining_points(const Record& r) const {
   const auto ends = two_point_ends(r);
   if (!ends) return {};
   return {(*ends)[0], (*ends)[1]};
+}
+
+std::optional<double> TwoPointKind::distance_to(const Record& r, const LayerTransform& layer, DrawingPoint p) const {
+  const auto s = two_points(r, layer);
+  if (!s) return std::nullopt;
+  return pick_distance(segment_distance(p, s->p1, s->p2));
+}
+
+std::vector<DrawingPoint> TwoPointKind::test_points(const Record& r, const LayerTransform& layer) const {
+  const auto s = two_points(r, layer);
+  if (!s) return {};
+  return {s->p1, s->p2};
 }
 
 std::optional<std::array<DrawingPoint, 2>> two_point_ends(const Record& r) {

@@ -18,6 +18,9 @@ class TwoPointKind : public Kind {
   FileConversion to_file(const Record& stored) const override;
   void add_extent(const Record& r, const LayerTransform& layer, ExtentBox& box) const override;
   std::vector<DrawingPoint> defining_points(const Record& r) const override;
+  // Picked by the segment between the points, whatever is drawn along it.
+  std::optional<double> distance_to(const Record& r, const LayerTransform& layer, DrawingPoint p) const override;
+  std::vector<DrawingPoint> test_points(const Record& r, const LayerTransform& layer) const override;
 };
 
 // The two points as stored; nothing when one cannot be read.
