@@ -1,0 +1,44 @@
+#pragma once
+// The pointer on the picture for the menus: drawing units to the kernel's
+// units and back through the view and the aspect factor, and the kernel's
+// pick and rubber-band box run in the pointer colour. A window closed
+// during any of them ends the program.
+
+#include "drawing/drawing_transforms.h"
+#include "editor/editor.h"
+#include "kernel/kernel.h"
+#include "ui/close_requested.h"
+
+namespace plv {
+
+// Where picks may go on the picture.
+inline constexpr kernel::UserLimits kPickLimits{-1650, 1650, -1250, 1250};
+
+struct KernelPoint {
+  float x, y;
+};
+KernelPoint to_kernel(const Editor& editor, DrawingPoint p);
+DrawingPoint from_kernel(const Editor& editor, float x, float y);
+KernelPoint clamped(KernelPoint p, const kernel::UserLimits& limits);
+
+// Runs a pointer operation on the picture in the pointer colour and
+// returns its answer; a close throws ui::CloseRequested.
+template <typename Operation>
+auto on_picture(Editor& editor, Operation operation) {
+  constexpr int kPointerColour = 7;
+  editor.kernel.gkcolor(kPointerColour);
+  editor.kernel.gkgraph();
+  const auto answer = operation(editor.kernel);
+  editor.kernel.gkalpha();
+  if (answer.key.is_close()) throw ui::CloseRequested{};
+  return answer;
+}
+
+struct PickedPoint {
+  DrawingPoint point;
+  host::Key key;  // what ended the pick
+};
+// A pick starting at `from`, within the pick limits.
+PickedPoint pick_point(Editor& editor, DrawingPoint from);
+
+}  // namespace plv
