@@ -9,6 +9,7 @@
 #include "drawing/record_store.h"
 #include "drawing/translation_setup.h"
 #include "editor/create/create_state.h"
+#include "editor/edit_delete/edit_state.h"
 #include "editor/files/file_selection.h"
 #include "kinds/render_state.h"
 
@@ -52,6 +53,7 @@ struct Editor {
   bool picture_not_drawn = true;
   int create_colour = 6;
   CreateState create;  // the element menus' remembered points and settings
+  editing::EditState editing;  // the edit/delete and colour edit menus'
   PasteTransform paste;
   PlotBox zoom_box{-1000, -700, 1000, 700};
   std::string setup_line{kDefaultSetupLine};

@@ -13,6 +13,7 @@
 #include "editor/view/screen_menu.h"
 #include "editor/view/view_operations.h"
 #include "editor/create/create_menu.h"
+#include "editor/edit_delete/edit_delete_menu.h"
 #include "editor/drawing_guard.h"
 #include "editor/files/choose_drawing_file.h"
 #include "editor/files/path_rules.h"
@@ -92,7 +93,9 @@ void dispatch(Editor& editor, MainChoice choice, ColourMessages& messages) {
     erase_stale_picture(editor);
     create::create_menu(editor, messages);
   }
-  // Edit/delete, buffer and paste come later.
+  if (choice == MainChoice::kEditDelete && editor.file_open && !editor.picture_not_drawn)
+    editing::edit_delete_menu(editor, messages);
+  // Buffer and paste come later.
   if (choice == MainChoice::kExit) exit_menu(editor);
 }
 

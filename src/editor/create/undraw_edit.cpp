@@ -187,6 +187,7 @@ Record undraw_and_edit(Editor& e, Record element, const Record& colour, const Re
   const Record made = reopen(e, element, m);
   if (made.blank_in({1, 1}) || !fits_the_file(e, made)) return {};
   e.kernel.gkpage(1);
+  e.render.layer = read_layer_record(layer).value_or(LayerTransform{});  // drawn where it will stand
   draw_element(made, colour, e.render, e.kernel, messages);
   e.kernel.tekflush(0);
   e.drawing.append(colour);

@@ -1,0 +1,109 @@
+#include "editor/edit_delete/colour_edit_menu.h"
+
+#include "editor/create/element_menu.h"
+#include "editor/edit_delete/pick_graphic.h"
+#include "editor/edit_delete/recolour.h"
+#include "editor/edit_delete/select_by_box.h"
+#include "editor/pointer.h"
+#include "kernel/kernel.h"
+#include "kernel/palette_screen.h"
+#include "render/redraw.h"
+#include "ui/messages.h"
+#include "ui/screen_lines.h"
+#include "ui/text_screen.h"
+#include "ui/toolkit.h"
+
+namespace plv::editing {
+namespace {
+
+constexpr std::string_view kBanner =
+    "****** COLOR EDIT MENU ******* COLOR EDIT MENU ******* COLOR EDIT MENU *********";
+constexpr std::string_view kNameLabel = "                  DRAWING FILE NAME: ";
+constexpr std::string_view kNoDrawing = "                  NO DRAWING FILE IS OPEN";
+constexpr int kNameColumn = 39;
+constexpr create::MenuLine kLines[] = {
+    {7, "            CHANGE COLOR TO COLOR #       (1 TO 15)"},
+    {9, "            F1 = CHANGE THE COLOR OF ALL GRAPHICS IN A REGION"},
+    {11, "            F3 = VIEW THE SCREEN"},
+    {13, "            F5 = CHANGE THE COLOR OF A SINGLE GRAPHIC"},
+    {15, "            F6 = RESTORE THE PREVIOUS COLOR"},
+    {17, "            F8 = SHOW THE COLOR PALETTE"},
+    {19, "            F10= RETURN TO THE MAIN MENU"},
+};
+constexpr ui::IntegerRange kColourFieldRange{-9, 99};
+constexpr int kDefaultColour = 7;
+
+void show_screen(Editor& e) {
+  create::show_menu(e, 3, kBanner, kLines);
+  ui::TextScreen& s = e.ui.screen();
+  s.write_line(5, e.file_open ? kNameLabel : kNoDrawing);
+  if (e.file_open) s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
+}
+
+// The colour typed; one outside the palette becomes colour 7.
+int take_colour(int typed) { return typed >= 1 && typed <= 15 ? typed : kDefaultColour; }
+
+void tell(Editor& e, std::string_view message) {
+  e.ui.lines().set_message(message);
+  ui::error_and_wait(e.ui);
+}
+
+void recolour_region(Editor& e, ColourMessages& messages) {
+  const std::vector<long> inside = graphics_in_box(e, drag_selection_box(e));
+  e.editing.last_recolouring = recolour(e, inside, e.editing.colour_menu_colour, messages);
+}
+
+void recolour_one(Editor& e, ColourMessages& messages) {
+  const PickedPoint picked = pick_point(e, e.editing.last_pick);
+  e.editing.last_pick = picked.point;
+  const std::optional<long> n = nearest_graphic(e.drawing, e.render, picked.point);
+  if (!n) return;
+  e.editing.last_recolouring = recolour(e, {*n}, e.editing.colour_menu_colour, messages);
+}
+
+void restore(Editor& e, ColourMessages& messages) {
+  switch (restore_colours(e, e.editing.last_recolouring)) {
+    case RestoreOutcome::kRestored:
+      e.editing.last_recolouring = {};
+      e.kernel.gkpage(0);
+      redraw_all(e.drawing, e.render, e.kernel, messages);
+      e.kernel.tekflush(0);
+      return;
+    case RestoreOutcome::kNothingToRestore: return tell(e, "THERE ARE NO CHANGED COLORS TO RESTORE.");
+    case RestoreOutcome::kDrawingChanged:
+      return tell(e, "THE COLORS CANNOT BE RESTORED: THE DRAWING HAS CHANGED SINCE.");
+  }
+}
+
+void show_palette(Editor& e, ColourMessages& messages) {
+  kernel::show_colour_palette(e.kernel);
+  e.kernel.gkpage(0);
+  redraw_all(e.drawing, e.render, e.kernel, messages);
+  e.kernel.tekflush(0);
+}
+
+}  // namespace
+
+void colour_edit_menu(Editor& e, ColourMessages& messages) {
+  for (;;) {
+    show_screen(e);
+    ui::FieldSet set;
+    set.fields = {create::integer_field(7, 39, 2, e.editing.colour_menu_colour, kColourFieldRange)};
+    const ui::FieldKey key = create::enter(e, set);
+    e.editing.colour_menu_colour = take_colour(set.field(1).integer);
+    switch (key.function_number()) {
+      case 1: recolour_region(e, messages); break;
+      case 3:
+        e.kernel.gkpage(1);
+        e.kernel.tekflush(0);
+        break;
+      case 5: recolour_one(e, messages); break;
+      case 6: restore(e, messages); break;
+      case 8: show_palette(e, messages); break;
+      case 10: return;
+      default: break;
+    }
+  }
+}
+
+}  // namespace plv::editing

@@ -1,0 +1,14 @@
+#pragma once
+// The colour edit menu: the colour to recolour with, then recolouring the
+// graphics in a box or one picked graphic, taking the last recolouring
+// back, viewing the picture and showing the palette.
+
+#include "editor/editor.h"
+#include "kinds/colour_messages.h"
+
+namespace plv::editing {
+
+// Runs until F10, back to the edit/delete menu.
+void colour_edit_menu(Editor& editor, ColourMessages& messages);
+
+}  // namespace plv::editing

@@ -1,0 +1,15 @@
+#pragma once
+// The edit/delete menu: deleting graphics by pointing or by a box,
+// redrawing and viewing, editing a picked graphic in its own menu and
+// editing it again, the colour edit menu, showing deleted graphics, and
+// bringing back the graphic deleted last.
+
+#include "editor/editor.h"
+#include "kinds/colour_messages.h"
+
+namespace plv::editing {
+
+// Runs until F10.
+void edit_delete_menu(Editor& editor, ColourMessages& messages);
+
+}  // namespace plv::editing

@@ -1,0 +1,40 @@
+#pragma once
+// What the edit/delete and colour edit menus remember: where the last
+// pick and box were, the graphic picked last with its colour and layer
+// records, the graphic deleted last, and the last recolouring.
+
+#include <vector>
+
+#include "drawing/drawing_transforms.h"
+#include "drawing/record.h"
+#include "kinds/colour_mode.h"
+#include "kinds/layer.h"
+
+namespace plv::editing {
+
+// Corners of the last box dragged, in plot coordinates.
+struct SelectionBox {
+  float x1 = -500, y1 = -350, x2 = 500, y2 = 350;
+};
+
+// What one recolouring did, so that it can be taken back exactly: the
+// records it marked deleted and the number of records it appended.
+struct Recolouring {
+  std::vector<long> marked;
+  long appended_from = 0;  // the first record appended; 0: nothing to restore
+  long appended_to = 0;
+};
+
+struct EditState {
+  DrawingPoint last_pick{0, 0};  // drawing units
+  SelectionBox selection_box;
+  long last_deleted = 0;  // record number; 0: none
+  Record last_picked;     // as stored before it was marked; blank: none
+  long remade_at = 0;     // where the last edit put its graphic; 0: none
+  Record picked_colour = palette_colour_record(7);
+  Record picked_layer = layer_record({1, 1.0, 0.0, 0.0});
+  int colour_menu_colour = 0;  // 0 until the colour edit menu is first left
+  Recolouring last_recolouring;
+};
+
+}  // namespace plv::editing

@@ -1,0 +1,104 @@
+#include "editor/edit_delete/select_by_box.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "editor/pointer.h"
+#include "kernel/kernel.h"
+#include "kinds/colour_in_force.h"
+#include "kinds/deleted.h"
+#include "kinds/registry.h"
+#include "render/redraw.h"
+
+namespace plv::editing {
+namespace {
+
+// Where a selecting box may be dragged on the picture.
+constexpr kernel::UserLimits kBoxLimits{-1600, 1600, -1200, 1200};
+
+bool inside(const DrawingBox& box, const std::vector<DrawingPoint>& points) {
+  return !points.empty() && std::all_of(points.begin(), points.end(), [&box](DrawingPoint p) { return box.holds(p); });
+}
+
+// The colour and layer records in force while the drawing is read, and
+// the last ones copied to the buffer.
+struct Carried {
+  Record colour, layer;
+  Record copied_colour, copied_layer;
+};
+
+void copy_to_buffer(Editor& e, Carried& carried, const Record& graphic) {
+  if (carried.colour != carried.copied_colour) {
+    e.buffer.append(carried.colour);
+    carried.copied_colour = carried.colour;
+  }
+  if (carried.layer != carried.copied_layer) {
+    e.buffer.append(carried.layer);
+    carried.copied_layer = carried.layer;
+  }
+  e.buffer.append(graphic);
+}
+
+// Reads the drawing as a redraw does, with the colour and layer records
+// in force, and hands each graphic in the box to `take`.
+template <typename Take>
+void scan_box(const Editor& e, const DrawingBox& box, Take take) {
+  LayerTransform layer{};
+  Carried carried;
+  for (long n = 1; n <= e.drawing.count(); ++n) {
+    const Record& stored = e.drawing.read(n);
+    const bool deleted = kinds().kind_of(stored).is_deleted();
+    if (deleted && !e.render.show_deleted) continue;
+    const Record record = deleted ? restore_deleted(stored) : stored;
+    const Kind& kind = kinds().kind_of(record);
+    if (is_colour_setting(record)) {
+      carried.colour = record;
+      continue;
+    }
+    if (const auto starts = kind.layer_of(record)) {
+      layer = *starts;
+      carried.layer = record;
+      continue;
+    }
+    if (e.render.work_layer != 0 && e.render.work_layer != layer.layer) continue;
+    if (inside(box, kind.test_points(record, layer))) take(n, record, deleted, layer, carried);
+  }
+}
+
+}  // namespace
+
+std::vector<long> graphics_in_box(const Editor& e, const DrawingBox& box) {
+  std::vector<long> found;
+  scan_box(e, box, [&found](long n, const Record&, bool, const LayerTransform&, Carried&) { found.push_back(n); });
+  return found;
+}
+
+long select_by_box(Editor& e, const DrawingBox& box, BoxAction action) {
+  const bool copy = action != BoxAction::kDelete, remove = action != BoxAction::kCopy;
+  const LayerTransform kept_layer = e.render.layer;
+  long taken = 0;
+  e.kernel.gkgraph();
+  scan_box(e, box, [&](long n, const Record& record, bool deleted, const LayerTransform& layer, Carried& carried) {
+    ++taken;
+    if (copy) copy_to_buffer(e, carried, record);
+    if (!remove) return;
+    e.render.layer = layer;
+    erase_element(record, e.render, e.kernel);
+    if (!deleted) e.drawing.write(n, mark_deleted(record));
+  });
+  e.kernel.gkalpha();
+  e.render.layer = kept_layer;
+  return taken;
+}
+
+DrawingBox drag_selection_box(Editor& e) {
+  SelectionBox& s = e.editing.selection_box;
+  const auto answer =
+      on_picture(e, [&s](kernel::Kernel& kernel) { return kernel.gkrbox(s.x1, s.y1, s.x2, s.y2, kBoxLimits); });
+  s = {std::min(answer.x1, answer.x2), std::min(answer.y1, answer.y2), std::max(answer.x1, answer.x2),
+       std::max(answer.y1, answer.y2)};
+  const DrawingPoint low = from_kernel(e, s.x1, s.y1), high = from_kernel(e, s.x2, s.y2);
+  return {std::min(low.x, high.x), std::min(low.y, high.y), std::max(low.x, high.x), std::max(low.y, high.y)};
+}
+
+}  // namespace plv::editing
