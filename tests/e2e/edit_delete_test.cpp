@@ -160,6 +160,21 @@ TEST(EditDelete, ColoursChangedInARegionAndOneGraphicThenRestored) {
                                                 "BX   200   200   300   300"}));
 }
 
+TEST(EditDelete, TheColourEditScreenAndItsColourBetweenVisits) {
+  Session s;
+  // The first visit shows 0; 20 is no colour, so 7 is kept for the next visit.
+  const auto written = edited(s, kLine, "key F7\nkey DELETE\ntype 20\nkey F10\nkey F7\nkey F10\n");
+  EXPECT_EQ(written, std::vector<std::string>{"LI     0     0   100     0 S"});
+  const auto menus = screens_headed(s, "****** COLOR EDIT MENU ******* COLOR EDIT MENU ******* COLOR EDIT MENU *********");
+  ASSERT_GE(menus.size(), 2u);
+  EXPECT_EQ(Session::row(menus.front(), 5), "                  DRAWING FILE NAME:  d.plv");
+  EXPECT_EQ(Session::row(menus.front(), 7), "            CHANGE COLOR TO COLOR #    0  (1 TO 15)");
+  EXPECT_EQ(Session::row(menus.front(), 9), "            F1 = CHANGE THE COLOR OF ALL GRAPHICS IN A REGION");
+  EXPECT_EQ(Session::row(menus.front(), 15), "            F6 = RESTORE THE PREVIOUS COLOR");
+  EXPECT_EQ(Session::row(menus.front(), 19), "            F10= RETURN TO THE MAIN MENU");
+  EXPECT_EQ(Session::row(menus.back(), 7), "            CHANGE COLOR TO COLOR #    7  (1 TO 15)");
+}
+
 TEST(EditDelete, AClosingWindowAtAPickABoxAndAKeyWaitEndsInOrder) {
   for (const std::string& wait : {std::string("close\n"), std::string("key F1\nclose\n"), std::string("key F2\nclose\n")}) {
     Session s;
