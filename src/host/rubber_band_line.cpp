@@ -115,6 +115,8 @@ LineResult Host::rubber_band_line(int x1, int y1, int x2, int y2, const Limits& 
 }
 
 PickResult Host::pick_point(int x, int y) {
+  // What was drawn since the last pick (a graphic just erased) shows while picking.
+  show_picture();
   set_crosshair(true);
   set_pointer(x, y);
   PickResult result{x, y, Key::kNone};

@@ -160,5 +160,22 @@ TEST_F(GuiTest, ARubberBandLineFollowsTheMouse) {
   EXPECT_EQ(line.key, Key::kEnter);
 }
 
+TEST_F(GuiTest, APickShowsWhatWasDrawnBeforeIt) {
+  host_->enter_graphics_mode(false);
+  ws_->repaint();
+  Picture& picture = host_->picture();
+  picture.set_colour(255, 0, 0);
+  picture.draw_line(-1000, 0, 1000, 0);  // a graphic erased or drawn just before the pick
+  const Point on_line = picture.transform().to_pixel(0, 0);
+  QRgb seen = 0;
+  QTimer::singleShot(100, [&] {  // the window's next frame
+    seen = canvas()->shown().pixel(on_line.x, on_line.y);
+    QTest::mouseClick(handle(), Qt::RightButton, {}, at(on_line));
+  });
+  const PickResult pick = host_->pick_point(0, 0);
+  EXPECT_EQ(seen & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(pick.key, Key::pointer_press(kRightButton));
+}
+
 }  // namespace
 }  // namespace plv::host
