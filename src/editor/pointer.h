@@ -11,8 +11,9 @@
 
 namespace plv {
 
-// Where picks may go on the picture.
+// Where picks may go on the picture, and boxes be dragged.
 inline constexpr kernel::UserLimits kPickLimits{-1650, 1650, -1250, 1250};
+inline constexpr kernel::UserLimits kSelectionBoxLimits{-1600, 1600, -1200, 1200};
 
 struct KernelPoint {
   float x, y;

@@ -9,10 +9,9 @@
 #include "editor/create/more_create_menu.h"
 #include "editor/create/string_menu.h"
 #include "editor/create/undraw_edit.h"
+#include "editor/view/view_operations.h"
 #include "kernel/kernel.h"
-#include "kernel/palette_screen.h"
 #include "kinds/layer.h"
-#include "render/redraw.h"
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
 
@@ -88,12 +87,6 @@ void make_element(Editor& e, CreateSession& session, int key, ColourMessages& me
   if (!append_element(e, session, session.element)) session.element = Record();
 }
 
-void show_palette(Editor& e, ColourMessages& messages) {
-  kernel::show_colour_palette(e.kernel);
-  e.kernel.gkpage(0);
-  redraw_all(e.drawing, e.render, e.kernel, messages);
-  e.kernel.tekflush(0);
-}
 
 void view_picture(Editor& e) {
   e.kernel.gkpage(1);
@@ -113,7 +106,7 @@ void create_menu(Editor& e, ColourMessages& messages) {
     identity_layer(e, session);
     if (key == 7 && more_create_menu(e, session, messages) == MoreCreateEnd::kUndraw) key = 9;
     if (key >= 1 && key <= 5) make_element(e, session, key, messages);
-    else if (key == 6) show_palette(e, messages);
+    else if (key == 6) edit::show_palette(e, messages);
     else if (key == 8) view_picture(e);
     else if (key == 9) undraw_edit_last(e, session, messages);
     else if (key == 10) return;

@@ -5,9 +5,8 @@
 #include "editor/edit_delete/recolour.h"
 #include "editor/edit_delete/select_by_box.h"
 #include "editor/pointer.h"
+#include "editor/view/view_operations.h"
 #include "kernel/kernel.h"
-#include "kernel/palette_screen.h"
-#include "render/redraw.h"
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
 #include "ui/text_screen.h"
@@ -65,22 +64,13 @@ void restore(Editor& e, ColourMessages& messages) {
   switch (restore_colours(e, e.editing.last_recolouring)) {
     case RestoreOutcome::kRestored:
       e.editing.last_recolouring = {};
-      e.kernel.gkpage(0);
-      redraw_all(e.drawing, e.render, e.kernel, messages);
-      e.kernel.tekflush(0);
-      return;
+      return edit::redraw_picture(e, messages);
     case RestoreOutcome::kNothingToRestore: return tell(e, "THERE ARE NO CHANGED COLORS TO RESTORE.");
     case RestoreOutcome::kDrawingChanged:
       return tell(e, "THE COLORS CANNOT BE RESTORED: THE DRAWING HAS CHANGED SINCE.");
   }
 }
 
-void show_palette(Editor& e, ColourMessages& messages) {
-  kernel::show_colour_palette(e.kernel);
-  e.kernel.gkpage(0);
-  redraw_all(e.drawing, e.render, e.kernel, messages);
-  e.kernel.tekflush(0);
-}
 
 }  // namespace
 
@@ -99,7 +89,7 @@ void colour_edit_menu(Editor& e, ColourMessages& messages) {
         break;
       case 5: recolour_one(e, messages); break;
       case 6: restore(e, messages); break;
-      case 8: show_palette(e, messages); break;
+      case 8: edit::show_palette(e, messages); break;
       case 10: return;
       default: break;
     }

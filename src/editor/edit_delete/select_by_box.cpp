@@ -13,9 +13,6 @@
 namespace plv::editing {
 namespace {
 
-// Where a selecting box may be dragged on the picture.
-constexpr kernel::UserLimits kBoxLimits{-1600, 1600, -1200, 1200};
-
 bool inside(const DrawingBox& box, const std::vector<DrawingPoint>& points) {
   return !points.empty() && std::all_of(points.begin(), points.end(), [&box](DrawingPoint p) { return box.holds(p); });
 }
@@ -94,7 +91,7 @@ long select_by_box(Editor& e, const DrawingBox& box, BoxAction action) {
 DrawingBox drag_selection_box(Editor& e) {
   SelectionBox& s = e.editing.selection_box;
   const auto answer =
-      on_picture(e, [&s](kernel::Kernel& kernel) { return kernel.gkrbox(s.x1, s.y1, s.x2, s.y2, kBoxLimits); });
+      on_picture(e, [&s](kernel::Kernel& kernel) { return kernel.gkrbox(s.x1, s.y1, s.x2, s.y2, kSelectionBoxLimits); });
   s = {std::min(answer.x1, answer.x2), std::min(answer.y1, answer.y2), std::max(answer.x1, answer.x2),
        std::max(answer.y1, answer.y2)};
   const DrawingPoint low = from_kernel(e, s.x1, s.y1), high = from_kernel(e, s.x2, s.y2);

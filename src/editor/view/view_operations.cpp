@@ -4,31 +4,17 @@
 #include <cmath>
 
 #include "render/redraw.h"
+#include "editor/pointer.h"
 #include "kernel/kernel.h"
-#include "ui/close_requested.h"
+#include "kernel/palette_screen.h"
 
 namespace plv::edit {
 namespace {
 
 constexpr double kWindowWidth = 3300, kWindowHeight = 2500;
 constexpr double kFlatBoxSide = 100;
-constexpr int kPointerColour = 7;
-constexpr kernel::UserLimits kBoxLimits{-1600, 1600, -1200, 1200};
-constexpr kernel::UserLimits kPickLimits{-1650, 1650, -1250, 1250};
 
-// Runs a pointer operation on the picture in the pointer colour; the
-// window closed during it throws ui::CloseRequested.
-template <typename Operation>
-auto on_picture(Editor& editor, Operation operation) {
-  editor.kernel.gkcolor(kPointerColour);
-  editor.kernel.gkgraph();
-  const auto answer = operation(editor.kernel);
-  editor.kernel.gkalpha();
-  if (answer.key.is_close()) throw ui::CloseRequested{};
-  return answer;
-}
-
-PlotPoint pick_point(Editor& editor) {
+PlotPoint pick_plot_point(Editor& editor) {
   const auto answer = on_picture(editor, [](kernel::Kernel& k) { return k.gkpick(0, 0, kPickLimits); });
   return {answer.x, answer.y};
 }
@@ -54,6 +40,11 @@ void redraw_picture(Editor& editor, ColourMessages& messages) {
   editor.kernel.tekflush(0);
 }
 
+void show_palette(Editor& editor, ColourMessages& messages) {
+  kernel::show_colour_palette(editor.kernel);
+  redraw_picture(editor, messages);
+}
+
 void draw_all(Editor& editor, ColourMessages& messages) {
   editor.render.view = fit_view(drawing_extent(editor.drawing, editor.render));
   redraw_picture(editor, messages);
@@ -63,7 +54,7 @@ void zoom_window(Editor& editor, ColourMessages& messages) {
   const PlotBox& last = editor.zoom_box;
   const auto box = on_picture(editor, [&last](kernel::Kernel& k) {
     return k.gkrbox(static_cast<float>(last.x1), static_cast<float>(last.y1), static_cast<float>(last.x2),
-                    static_cast<float>(last.y2), kBoxLimits);
+                    static_cast<float>(last.y2), kSelectionBoxLimits);
   });
   editor.zoom_box = {std::min(box.x1, box.x2), std::min(box.y1, box.y2), std::max(box.x1, box.x2),
                      std::max(box.y1, box.y2)};
@@ -72,8 +63,8 @@ void zoom_window(Editor& editor, ColourMessages& messages) {
 }
 
 void drag_window(Editor& editor, ColourMessages& messages) {
-  const PlotPoint from = pick_point(editor);
-  const PlotPoint to = pick_point(editor);
+  const PlotPoint from = pick_plot_point(editor);
+  const PlotPoint to = pick_plot_point(editor);
   editor.render.view = dragged(editor.render.view, from, to);
   redraw_picture(editor, messages);
 }

@@ -23,6 +23,8 @@ ViewTransform dragged(const ViewTransform& view, PlotPoint from, PlotPoint to);
 
 // Erases the picture, draws the whole drawing and waits for a key.
 void redraw_picture(Editor& editor, ColourMessages& messages);
+// The colour palette screen, then the drawing redrawn.
+void show_palette(Editor& editor, ColourMessages& messages);
 // Fits the view to the drawing's extent, then redraws.
 void draw_all(Editor& editor, ColourMessages& messages);
 // A box dragged from the last zoom box becomes the window; then redraws.
