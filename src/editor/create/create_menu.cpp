@@ -95,14 +95,20 @@ void view_picture(Editor& e) {
 
 }  // namespace
 
+ColourEntry colour_entry(Editor& e, int colour) {
+  ui::FieldSet set;
+  set.fields = {integer_field(7, 39, 2, colour, kColourFieldRange)};
+  const ui::FieldKey key = enter(e, set);
+  return {key, set.field(1).integer};
+}
+
 void create_menu(Editor& e, ColourMessages& messages) {
   CreateSession session;
   for (;;) {
     show_screen(e);
-    ui::FieldSet set;
-    set.fields = {integer_field(7, 39, 2, e.create_colour, kColourFieldRange)};
-    int key = enter(e, set).function_number();
-    take_colour(e, session, set.field(1).integer);
+    const ColourEntry entry = colour_entry(e, e.create_colour);
+    int key = entry.key.function_number();
+    take_colour(e, session, entry.typed);
     identity_layer(e, session);
     if (key == 7 && more_create_menu(e, session, messages) == MoreCreateEnd::kUndraw) key = 9;
     if (key >= 1 && key <= 5) make_element(e, session, key, messages);

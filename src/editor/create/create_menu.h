@@ -5,10 +5,19 @@
 
 #include "editor/editor.h"
 #include "kinds/colour_messages.h"
+#include "ui/field_key.h"
 
 namespace plv::create {
 
 // Returns on F10.
 void create_menu(Editor& editor, ColourMessages& messages);
+
+// The colour field of row 7, column 39, showing `colour`; Enter moves
+// within it. The key that ended the entry and the number typed.
+struct ColourEntry {
+  ui::FieldKey key;
+  int typed;
+};
+ColourEntry colour_entry(Editor& editor, int colour);
 
 }  // namespace plv::create

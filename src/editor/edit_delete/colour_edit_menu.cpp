@@ -1,5 +1,6 @@
 #include "editor/edit_delete/colour_edit_menu.h"
 
+#include "editor/create/create_menu.h"
 #include "editor/create/element_menu.h"
 #include "editor/edit_delete/pick_graphic.h"
 #include "editor/edit_delete/recolour.h"
@@ -29,7 +30,6 @@ constexpr create::MenuLine kLines[] = {
     {17, "            F8 = SHOW THE COLOR PALETTE"},
     {19, "            F10= RETURN TO THE MAIN MENU"},
 };
-constexpr ui::IntegerRange kColourFieldRange{-9, 99};
 constexpr int kDefaultColour = 7;
 
 void show_screen(Editor& e) {
@@ -77,11 +77,9 @@ void restore(Editor& e, ColourMessages& messages) {
 void colour_edit_menu(Editor& e, ColourMessages& messages) {
   for (;;) {
     show_screen(e);
-    ui::FieldSet set;
-    set.fields = {create::integer_field(7, 39, 2, e.editing.colour_menu_colour, kColourFieldRange)};
-    const ui::FieldKey key = create::enter(e, set);
-    e.editing.colour_menu_colour = take_colour(set.field(1).integer);
-    switch (key.function_number()) {
+    const create::ColourEntry entry = create::colour_entry(e, e.editing.colour_menu_colour);
+    e.editing.colour_menu_colour = take_colour(entry.typed);
+    switch (entry.key.function_number()) {
       case 1: recolour_region(e, messages); break;
       case 3:
         e.kernel.gkpage(1);
