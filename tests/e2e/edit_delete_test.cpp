@@ -56,6 +56,13 @@ TEST(EditDelete, MenuScreenRowForRowWithTheShowDeletedSetting) {
   EXPECT_EQ(Session::row(menus[1], 20), "                       (SET TO \"SHOW\")");
 }
 
+TEST(EditDelete, OnlyOnceThePictureIsDrawn) {
+  Session s;
+  s.put("d.plv", kHeader + kLine);
+  ASSERT_EQ(s.run("key F10\nkey F5\nkey F10\nkey F1\n", "d.plv"), 0);
+  EXPECT_TRUE(screens_headed(s, kBanner).empty());
+}
+
 TEST(EditDelete, PickingDeletesTheNearestGraphicOfAnyKind) {
   Session s;
   // Near the box's top edge, then near the line, then the left button ends.
