@@ -90,7 +90,7 @@ class Kind {
     return std::nullopt;
   }
   virtual std::vector<DrawingPoint> test_points(const Record&, const LayerTransform&) const { return {}; }
-  virtual Record transformed(const Record& record, const PasteTransform&) const { return record; }
+  virtual Record transformed(const Record& record, const PastePlacement&) const { return record; }
 };
 
 // The record's numeric fields, or nothing when one cannot be read.
