@@ -1,0 +1,14 @@
+#pragma once
+// The paste menu: the paste transform typed or fitted to a dragged box,
+// the buffer previewed and erased on the picture, and pasted into the
+// drawing.
+
+#include "editor/editor.h"
+#include "kinds/colour_messages.h"
+
+namespace plv::paste {
+
+// Runs until F10.
+void paste_menu(Editor& editor, ColourMessages& messages);
+
+}  // namespace plv::paste
