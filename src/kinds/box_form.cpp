@@ -10,6 +10,17 @@ namespace plv {
 namespace L = layout;
 namespace B = layout::stored::box;
 
+namespace {
+
+void put_corners(Record& r, DrawingPoint first, DrawingPoint second) {
+  r.put(B::kX1, first.x);
+  r.put(B::kY1, first.y);
+  r.put(B::kX2, second.x);
+  r.put(B::kY2, second.y);
+}
+
+}  // namespace
+
 StoredConversion BoxFormKind::to_stored(const Record& line) const {
   StoredConversion result;
   Record& out = result.record;
@@ -78,14 +89,19 @@ std::vector<DrawingPoint> BoxFormKind::test_points(const Record& r, const LayerT
   return {(*c)[0], (*c)[1]};
 }
 
+Record BoxFormKind::transformed(const Record& r, const PastePlacement& placement) const {
+  const auto v = read_reals(r, B::kPoints);
+  if (!v) return r;
+  Record out = r;
+  put_corners(out, placement.place({(*v)[0], (*v)[1]}), placement.place({(*v)[2], (*v)[3]}));
+  return out;
+}
+
 Record box_record_as_is(ElementKind kind, DrawingPoint first, DrawingPoint second) {
   if (kind == ElementKind::kBox) return two_point_record("BX", first, second);
   Record r;
   r.put_text(L::kCode, kind == ElementKind::kFilledRectangle ? "RF" : "RB");
-  r.put(B::kX1, first.x);
-  r.put(B::kY1, first.y);
-  r.put(B::kX2, second.x);
-  r.put(B::kY2, second.y);
+  put_corners(r, first, second);
   if (kind == ElementKind::kFilledRectangle) r.put(B::kEdgeFlags, 0);
   return r;
 }

@@ -17,6 +17,8 @@ class BoxFormKind : public Kind {
   // Picked by its edges (a filled rectangle too: its inside is not a hit).
   std::optional<double> distance_to(const Record& r, const LayerTransform& layer, DrawingPoint p) const override;
   std::vector<DrawingPoint> test_points(const Record& r, const LayerTransform& layer) const override;
+  // Both corners placed; the edge flags as they were.
+  Record transformed(const Record& r, const PastePlacement& placement) const override;
 
  protected:
   virtual bool has_edge_flags() const { return false; }

@@ -14,6 +14,11 @@ namespace {
 namespace L = layout;
 namespace C = layout::stored::circle;
 
+void put_points(Record& r, DrawingPoint centre, DrawingPoint start, DrawingPoint end) {
+  const double values[6] = {centre.x, centre.y, start.x, start.y, end.x, end.y};
+  for (size_t k = 0; k < 6; ++k) r.put(C::kValues[k], values[k]);
+}
+
 // Centre, start and end after the layer transform.
 std::optional<std::array<DrawingPoint, 3>> placed_points(const Record& r, const LayerTransform& layer) {
   auto p = circle_points(r);
@@ -70,6 +75,18 @@ class CircleKind final : public Kind {
     const auto v = placed_points(r, layer);
     return v ? std::vector<DrawingPoint>(v->begin(), v->end()) : std::vector<DrawingPoint>{};
   }
+  // Ends that land on one point make a full circle; the end is written one
+  // unit below the start, as a full circle is drawn.
+  Record transformed(const Record& r, const PastePlacement& placement) const override {
+    const auto v = circle_points(r);
+    if (!v) return r;
+    const DrawingPoint centre = placement.place((*v)[0]), start = placement.place((*v)[1]);
+    DrawingPoint end = placement.place((*v)[2]);
+    if (end == start) end.y -= 1.0;
+    Record out = r;
+    put_points(out, centre, start, end);
+    return out;
+  }
 };
 
 }  // namespace
@@ -77,8 +94,7 @@ class CircleKind final : public Kind {
 Record circle_record(DrawingPoint centre, DrawingPoint start, DrawingPoint end) {
   Record r;
   r.put_text(L::kCode, "CI");
-  const double values[6] = {centre.x, centre.y, start.x, start.y, end.x, end.y};
-  for (size_t k = 0; k < 6; ++k) r.put(C::kValues[k], values[k]);
+  put_points(r, centre, start, end);
   return r;
 }
 

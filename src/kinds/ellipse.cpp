@@ -17,6 +17,13 @@ namespace {
 
 namespace E = layout::stored::ellipse;
 
+void put_values(Record& r, DrawingPoint centre, double semi_axis_x, double semi_axis_y) {
+  r.put(E::kCentreX, centre.x);
+  r.put(E::kCentreY, centre.y);
+  r.put(E::kSemiAxisX, semi_axis_x);
+  r.put(E::kSemiAxisY, semi_axis_y);
+}
+
 constexpr double kPi = std::numbers::pi;
 constexpr double kEllipseStep = 10.0;
 // Enormous ellipses would take millions of steps; past this many the
@@ -109,6 +116,17 @@ class EllipseKind final : public Kind {
     box.add(c + half);
     box.add(c - half);
   }
+
+  // The centre is placed; the semi-axes take the paste's scales only, not
+  // the buffer layer's.
+  Record transformed(const Record& r, const PastePlacement& placement) const override {
+    const auto v = ellipse_values(r);
+    if (!v) return r;
+    Record out = r;
+    put_values(out, placement.place(v->centre), v->semi_axis_x * placement.paste.scale_x,
+               v->semi_axis_y * placement.paste.scale_y);
+    return out;
+  }
 };
 
 }  // namespace
@@ -116,10 +134,7 @@ class EllipseKind final : public Kind {
 Record ellipse_record(DrawingPoint centre, double semi_axis_x, double semi_axis_y) {
   Record r;
   r.put_text(layout::kCode, "EL");
-  r.put(E::kCentreX, centre.x);
-  r.put(E::kCentreY, centre.y);
-  r.put(E::kSemiAxisX, semi_axis_x);
-  r.put(E::kSemiAxisY, semi_axis_y);
+  put_values(r, centre, semi_axis_x, semi_axis_y);
   return r;
 }
 

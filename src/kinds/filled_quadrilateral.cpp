@@ -16,6 +16,14 @@ namespace {
 
 namespace Q = layout::stored::quad;
 
+// Whole units: the fields round.
+void put_corners(Record& r, const QuadCorners& corners) {
+  for (size_t k = 0; k < 4; ++k) {
+    r.put(Q::kCorners[2 * k], corners[k].x);
+    r.put(Q::kCorners[2 * k + 1], corners[k].y);
+  }
+}
+
 std::optional<QuadCorners> placed_corners(const Record& r, const LayerTransform& layer) {
   auto c = quad_corners(r);
   if (c)
@@ -52,6 +60,14 @@ class FilledQuadrilateralKind final : public Kind {
   void add_extent(const Record& r, const LayerTransform& layer, ExtentBox& box) const override {
     add_point_pairs(r, Q::kCorners, layer, box);
   }
+  Record transformed(const Record& r, const PastePlacement& placement) const override {
+    auto c = quad_corners(r);
+    if (!c) return r;
+    for (DrawingPoint& p : *c) p = placement.place(p);
+    Record out = r;
+    put_corners(out, *c);
+    return out;
+  }
 };
 
 }  // namespace
@@ -59,10 +75,7 @@ class FilledQuadrilateralKind final : public Kind {
 Record quad_record(const QuadCorners& corners) {
   Record r;
   r.put_text(layout::kCode, "QF");
-  for (size_t k = 0; k < 4; ++k) {
-    r.put(Q::kCorners[2 * k], corners[k].x);
-    r.put(Q::kCorners[2 * k + 1], corners[k].y);
-  }
+  put_corners(r, corners);
   return r;
 }
 

@@ -1,6 +1,7 @@
 #include "kinds/kind.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace plv {
 
@@ -9,6 +10,11 @@ void ExtentBox::add(DrawingPoint p) {
   e_.xmax = std::max(e_.xmax, p.x);
   e_.ymin = std::min(e_.ymin, p.y);
   e_.ymax = std::max(e_.ymax, p.y);
+}
+
+double held_in(IntField field, double value) {
+  const double most = std::pow(10.0, field.at.width) - 1, least = -(std::pow(10.0, field.at.width - 1) - 1);
+  return std::clamp(value, least, most);
 }
 
 StoredConversion Kind::to_stored(const Record& file_line) const { return {file_line, {}}; }

@@ -1,5 +1,6 @@
 #include "kinds/string.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -19,6 +20,10 @@ constexpr double kPitch = 6.0;                   // per character per size unit
 constexpr double kCellHeight = 6.4285712;        // 45 / 7
 constexpr double kCellWidth = 4.2857142;         // 30 / 7
 constexpr double kStartOffsetDivisor = 1.4;
+// A pasted string's size is rounded up from a hundredth past a whole size,
+// and kept large enough to read.
+constexpr double kPastedSizeRoundUp = 0.49;
+constexpr double kSmallestPastedSize = 3;
 constexpr Columns kNewText{S::kText.first, kRecordLength - S::kText.first + 1};  // up to 88 characters
 constexpr std::array<Vec, 4> kAlong{{{1, 0}, {0, 1}, {-1, 0}, {0, -1}}};
 constexpr std::array<Vec, 4> kUp{{{0, 1}, {-1, 0}, {0, -1}, {1, 0}}};
@@ -152,6 +157,28 @@ class StringKind final : public Kind {
     const auto x = r.get(S::kX), y = r.get(S::kY);
     if (r.has_code("ST") || !x || !y) return {};
     return {apply_layer(layer, {*x, *y})};
+  }
+
+  // The key point is placed; the size follows the paste's scale along the
+  // text as stored (x for directions 0 and 2, y for 1 and 3). Of all turns
+  // only a quarter turn left changes the direction: every string then runs
+  // up. An "ST" record has no direction to turn and runs along x.
+  Record transformed(const Record& r, const PastePlacement& placement) const override {
+    const bool old = r.has_code("ST");
+    const auto x = r.get(S::kX), y = r.get(S::kY);
+    const auto size = r.get(S::kSize);
+    const auto direction = old ? std::optional<long long>(0) : r.get(S::kDirection);
+    if (!x || !y || !size || !direction) return r;
+    const PasteTransform& paste = placement.paste;
+    const double along = (*direction == 1 || *direction == 3) ? paste.scale_y : paste.scale_x;
+    const double scaled = std::max(static_cast<double>(*size) * along + kPastedSizeRoundUp, kSmallestPastedSize);
+    const DrawingPoint at = placement.place({*x, *y});
+    Record out = r;
+    out.put(S::kX, at.x);
+    out.put(S::kY, at.y);
+    out.put_rounded(S::kSize, held_in(S::kSize, scaled));
+    if (!old && (paste.rotation == 90 || paste.rotation == -270)) out.put(S::kDirection, 1);
+    return out;
   }
 };
 

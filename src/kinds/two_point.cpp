@@ -8,6 +8,17 @@ namespace plv {
 namespace L = layout;
 namespace TP = layout::stored::two_point;
 
+namespace {
+
+void put_ends(Record& r, DrawingPoint p1, DrawingPoint p2) {
+  r.put(TP::kX1, p1.x);
+  r.put(TP::kY1, p1.y);
+  r.put(TP::kX2, p2.x);
+  r.put(TP::kY2, p2.y);
+}
+
+}  // namespace
+
 StoredConversion TwoPointKind::to_stored(const Record& line) const {
   StoredConversion result;
   result.record.put_text(L::kCode, line.code());
@@ -46,6 +57,14 @@ std::vector<DrawingPoint> TwoPointKind::test_points(const Record& r, const Layer
   return {s->p1, s->p2};
 }
 
+Record TwoPointKind::transformed(const Record& r, const PastePlacement& placement) const {
+  const auto ends = two_point_ends(r);
+  if (!ends) return r;
+  Record out = r;
+  put_ends(out, placement.place((*ends)[0]), placement.place((*ends)[1]));
+  return out;
+}
+
 std::optional<std::array<DrawingPoint, 2>> two_point_ends(const Record& r) {
   const auto v = read_reals(r, TP::kPoints);
   if (!v) return std::nullopt;
@@ -55,10 +74,7 @@ std::optional<std::array<DrawingPoint, 2>> two_point_ends(const Record& r) {
 Record two_point_record(std::string_view code, DrawingPoint p1, DrawingPoint p2) {
   Record r;
   r.put_text(L::kCode, code);
-  r.put(TP::kX1, p1.x);
-  r.put(TP::kY1, p1.y);
-  r.put(TP::kX2, p2.x);
-  r.put(TP::kY2, p2.y);
+  put_ends(r, p1, p2);
   return r;
 }
 

@@ -21,6 +21,8 @@ class TwoPointKind : public Kind {
   // Picked by the segment between the points, whatever is drawn along it.
   std::optional<double> distance_to(const Record& r, const LayerTransform& layer, DrawingPoint p) const override;
   std::vector<DrawingPoint> test_points(const Record& r, const LayerTransform& layer) const override;
+  // Both points placed; the style tail as it was.
+  Record transformed(const Record& r, const PastePlacement& placement) const override;
 };
 
 // The two points as stored; nothing when one cannot be read.

@@ -23,6 +23,21 @@ class WideLineKind final : public TwoPointKind {
       painter.line(s->p1 + offset, s->p2 + offset);
     }
   }
+  // The width follows the paste scale across the line: y for a horizontal
+  // line, x for a vertical one, their mean for any other. Judged on the
+  // points as stored, before any turn.
+  Record transformed(const Record& r, const PastePlacement& placement) const override {
+    const auto v = line_values(r);
+    if (!v) return r;
+    const PasteTransform& paste = placement.paste;
+    const double across = v->start.y == v->end.y   ? paste.scale_y
+                          : v->start.x == v->end.x ? paste.scale_x
+                                                   : (paste.scale_x + paste.scale_y) / 2;
+    Record out = TwoPointKind::transformed(r, placement);
+    constexpr auto kWidth = layout::stored::two_point::kHalfWidth;
+    out.put_rounded(kWidth, held_in(kWidth, static_cast<double>(*v->width) * across));
+    return out;
+  }
 };
 
 }  // namespace
