@@ -55,6 +55,7 @@ struct Editor {
   CreateState create;  // the element menus' remembered points and settings
   editing::EditState editing;  // the edit/delete and colour edit menus'
   PasteTransform paste;
+  PlotBox paste_box{-500, -350, 500, 350};  // the last box the buffer was fitted into
   PlotBox zoom_box{-1000, -700, 1000, 700};
   std::string setup_line{kDefaultSetupLine};
 
@@ -69,6 +70,9 @@ struct Editor {
   // What the directory and file name menu shows next time: the names last
   // chosen there, which become the open drawing's when accepted.
   files::FileSelection files;
+  // The buffer file's directory and name: a menu of their own, so that
+  // reading or writing the buffer never changes the drawing's.
+  files::FileSelection buffer_files;
 };
 
 }  // namespace plv

@@ -1,7 +1,173 @@
 #include "editor/paste/paste_menu.h"
 
-namespace plv::paste {
+#include <cmath>
 
-void paste_menu(Editor&, ColourMessages&) {}
+#include "editor/create/element_menu.h"
+#include "editor/drawing_guard.h"
+#include "editor/paste/buffer_picture.h"
+#include "editor/paste/pasted_records.h"
+#include "editor/pointer.h"
+#include "kernel/kernel.h"
+#include "kinds/registry.h"
+#include "render/redraw.h"
+#include "ui/field_entry.h"
+#include "ui/messages.h"
+#include "ui/screen_lines.h"
+#include "ui/text_screen.h"
+#include "ui/toolkit.h"
+
+namespace plv::paste {
+namespace {
+
+constexpr std::string_view kBanner =
+    "***** PASTE MENU ****** PASTE MENU ****** PASTE MENU ****** PASTE MENU *****    ";
+constexpr std::string_view kNameLabel = "                  DRAWING FILE NAME:";
+constexpr std::string_view kNoDrawing = "                  NO DRAWING FILE IS OPEN";
+constexpr int kNameColumn = 38;
+constexpr create::MenuLine kLines[] = {
+    {7, "                  BUFFER SHIFT:   X           Y"},
+    {9, "                  BUFFER SCALE:   X           Y"},
+    {11, "                  BUFFER ROTATE:              DEGREES"},
+    {13, "                  F1 = COPY BUFFER INTO BOX."},
+    {15, "                  F2 = VIEW THE SCREEN."},
+    {17, "                  F3 = DRAW THE BUFFER WITH PRESENT SCALE, SHIFT AND ROTATION."},
+    {19, "                  F4 = UNDRAW THE BUFFER."},
+    {21, "                  F5 = CLEAR THE SCREEN."},
+    {23, "                  F9 = PASTE THE BUFFER INTO THE DRAWING."},
+    {25, "                  F10= RETURN TO THE MAIN MENU."},
+};
+constexpr std::string_view kPasting = "    >>> PASTING THE BUFFER INTO THE DRAWING <<<";
+constexpr int kFieldWidth = 7;
+// Where the box the buffer is fitted into may be dragged.
+constexpr kernel::UserLimits kPasteBoxLimits{-1640, 1640, -1240, 1240};
+
+enum Field { kShiftX = 1, kShiftY, kScaleX, kScaleY, kRotation };
+
+void show_screen(Editor& e) {
+  create::show_menu(e, 3, kBanner, kLines);
+  ui::TextScreen& s = e.ui.screen();
+  s.write_line(5, e.file_open ? kNameLabel : kNoDrawing);
+  if (e.file_open) s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
+}
+
+ui::FieldSet paste_fields(const PasteTransform& p) {
+  auto field = [](int row, int column, ui::FieldType type, double value) {
+    return ui::Field{.row = row, .column = column, .width = kFieldWidth, .type = type,
+                     .real = static_cast<float>(value), .highlight = true};
+  };
+  const ui::FieldType shift = ui::FieldType::fixed(0), scale = ui::FieldType::fixed(3),
+                      rotation = ui::FieldType::fixed(1);
+  ui::FieldSet set;
+  set.fields = {field(7, 38, shift, p.shift_x), field(7, 50, shift, p.shift_y), field(9, 38, scale, p.scale_x),
+                field(9, 50, scale, p.scale_y), field(11, 38, rotation, p.rotation)};
+  return set;
+}
+
+// A value typed replaces the transform's; one left alone keeps its full
+// precision. A scale of 0 or less is not taken.
+void store_typed(const ui::FieldSet& set, PasteTransform& p) {
+  auto take = [&set](Field f, double& value) {
+    const float typed = set.field(f).real;
+    if (typed != static_cast<float>(value)) value = typed;
+  };
+  take(kShiftX, p.shift_x);
+  take(kShiftY, p.shift_y);
+  if (set.field(kScaleX).real > 0) take(kScaleX, p.scale_x);
+  if (set.field(kScaleY).real > 0) take(kScaleY, p.scale_y);
+  double rotation = p.rotation;
+  take(kRotation, rotation);
+  p = with_rotation(p, rotation);
+}
+
+DrawingPoint centre_of(const Extent& x) { return {(x.xmin + x.xmax) / 2, (x.ymin + x.ymax) / 2}; }
+
+void tell(Editor& e, std::string_view message) {
+  e.ui.lines().set_message(message);
+  ui::error_and_wait(e.ui);
+}
+
+// A box dragged from the last one, its corners ordered and rounded to
+// whole plot units; a box of one point is dragged again.
+PlotBox drag_paste_box(Editor& e) {
+  for (;;) {
+    const PlotBox& b = e.paste_box;
+    const auto answer = on_picture(e, [&b](kernel::Kernel& k) {
+      return k.gkrbox(static_cast<float>(b.x1), static_cast<float>(b.y1), static_cast<float>(b.x2),
+                      static_cast<float>(b.y2), kPasteBoxLimits);
+    });
+    e.paste_box = {std::round(std::min(answer.x1, answer.x2)), std::round(std::min(answer.y1, answer.y2)),
+                   std::round(std::max(answer.x1, answer.x2)), std::round(std::max(answer.y1, answer.y2))};
+    if (e.paste_box.x1 != e.paste_box.x2 || e.paste_box.y1 != e.paste_box.y2) return e.paste_box;
+  }
+}
+
+void copy_into_box(Editor& e, ColourMessages& messages, DrawingPoint& centre) {
+  e.paste = with_rotation(e.paste, 0);
+  if (e.buffer.empty()) return tell(e, "THE BUFFER IS EMPTY: THERE IS NOTHING TO FIT INTO A BOX.");
+  const Extent buffer = drawing_extent(e.buffer, e.render);
+  // A buffer that is one point fits no box: dragging again would never end.
+  if (buffer.xmin == buffer.xmax && buffer.ymin == buffer.ymax)
+    return tell(e, "THE BUFFER IS A SINGLE POINT: IT CANNOT BE FITTED INTO A BOX.");
+  const PlotBox box = drag_paste_box(e);
+  const DrawingPoint low = from_kernel(e, static_cast<float>(box.x1), static_cast<float>(box.y1));
+  const DrawingPoint high = from_kernel(e, static_cast<float>(box.x2), static_cast<float>(box.y2));
+  const auto fit = fitted_into(buffer, {std::min(low.x, high.x), std::max(low.x, high.x), std::min(low.y, high.y),
+                                        std::max(low.y, high.y)});
+  if (fit) e.paste = *fit;
+  centre = centre_of(buffer);
+  e.kernel.gkpage(1);
+  draw_buffer(e, centre, BufferPen::kDraw, messages);
+  e.kernel.tekflush(0);
+}
+
+// Everything the paste appends is checked first, so that the drawing is
+// never left half pasted or holding a value its file cannot hold.
+void paste_into_drawing(Editor& e, DrawingPoint centre) {
+  e.ui.screen().clear();
+  e.ui.screen().write_line(1, kPasting);
+  const std::vector<Record> records = pasted_records(e.buffer, e.paste, centre, e.render.work_layer);
+  for (const Record& r : records)
+    if (!kinds().to_file(r).ok())
+      return tell(e, "THE PASTED BUFFER WOULD HOLD A VALUE TOO LARGE FOR THE FILE; NOTHING WAS PASTED.");
+  for (const Record& r : records) e.drawing.append(r);
+}
+
+void show_buffer(Editor& e, DrawingPoint centre, BufferPen pen, ColourMessages& messages) {
+  e.kernel.gkpage(1);
+  draw_buffer(e, centre, pen, messages);
+  e.kernel.tekflush(0);
+}
+
+}  // namespace
+
+void paste_menu(Editor& e, ColourMessages& messages) {
+  DrawingPoint centre = centre_of(drawing_extent(e.buffer, e.render));
+  for (;;) {
+    show_screen(e);
+    ui::FieldSet set = paste_fields(e.paste);
+    const ui::FieldKey key = create::enter(e, set);
+    store_typed(set, e.paste);
+    switch (key.function_number()) {
+      case 1: copy_into_box(e, messages, centre); break;
+      case 2:
+        e.kernel.gkpage(1);
+        e.kernel.tekflush(0);
+        break;
+      case 3: show_buffer(e, centre, BufferPen::kDraw, messages); break;
+      case 4: show_buffer(e, centre, BufferPen::kErase, messages); break;
+      case 5:
+        e.kernel.gkpage(0);
+        e.kernel.tekflush(0);
+        break;
+      case 9:
+        // Pasting into no drawing would append to one that is never written.
+        if (!e.file_open) drawing_guard(e);
+        else paste_into_drawing(e, centre);
+        break;
+      case 10: return;
+      default: break;
+    }
+  }
+}
 
 }  // namespace plv::paste
