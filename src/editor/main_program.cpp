@@ -14,6 +14,7 @@
 #include "editor/view/view_operations.h"
 #include "editor/create/create_menu.h"
 #include "editor/edit_delete/edit_delete_menu.h"
+#include "editor/buffer/buffer_menu.h"
 #include "editor/drawing_guard.h"
 #include "editor/files/choose_drawing_file.h"
 #include "editor/files/path_rules.h"
@@ -95,7 +96,9 @@ void dispatch(Editor& editor, MainChoice choice, ColourMessages& messages) {
   }
   if (choice == MainChoice::kEditDelete && editor.file_open && !editor.picture_not_drawn)
     editing::edit_delete_menu(editor, messages);
-  // Buffer and paste come later.
+  if (choice == MainChoice::kBuffer && buffer::buffer_menu(editor) == buffer::BufferMenuEnd::kPaste)
+    choice = MainChoice::kPaste;
+  // Paste comes later.
   if (choice == MainChoice::kExit) exit_menu(editor);
 }
 
