@@ -15,6 +15,7 @@
 #include "editor/create/create_menu.h"
 #include "editor/edit_delete/edit_delete_menu.h"
 #include "editor/buffer/buffer_menu.h"
+#include "editor/paste/paste_menu.h"
 #include "editor/drawing_guard.h"
 #include "editor/files/choose_drawing_file.h"
 #include "editor/files/path_rules.h"
@@ -98,7 +99,10 @@ void dispatch(Editor& editor, MainChoice choice, ColourMessages& messages) {
     editing::edit_delete_menu(editor, messages);
   if (choice == MainChoice::kBuffer && buffer::buffer_menu(editor) == buffer::BufferMenuEnd::kPaste)
     choice = MainChoice::kPaste;
-  // Paste comes later.
+  if (choice == MainChoice::kPaste) {
+    erase_stale_picture(editor);
+    paste::paste_menu(editor, messages);
+  }
   if (choice == MainChoice::kExit) exit_menu(editor);
 }
 
