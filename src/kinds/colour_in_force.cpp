@@ -17,4 +17,12 @@ Record colour_setting_in_force(const RecordStore& store, long last) {
   return palette_colour_record(7);
 }
 
+bool takes_palette_colours(const RecordStore& store) {
+  for (long n = 1; n <= store.count(); ++n) {
+    const Record& record = store.read(n);
+    if (record.has_code("SC") && record.text(C::kKeyword) == "MODE ") return record.text(C::kModeName) == "BAR  ";
+  }
+  return true;
+}
+
 }  // namespace plv

@@ -14,4 +14,8 @@ bool is_colour_setting(const Record& record);
 // drawn in colour 7 until one comes, so that is the answer when none does.
 Record colour_setting_in_force(const RecordStore& store, long last);
 
+// True when palette colour records ("SC BAR n") set colours in this
+// drawing: no live "SC MODE" record names another mode.
+bool takes_palette_colours(const RecordStore& store);
+
 }  // namespace plv

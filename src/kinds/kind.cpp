@@ -12,11 +12,6 @@ void ExtentBox::add(DrawingPoint p) {
   e_.ymax = std::max(e_.ymax, p.y);
 }
 
-double held_in(IntField field, double value) {
-  const double most = std::pow(10.0, field.at.width) - 1, least = -(std::pow(10.0, field.at.width - 1) - 1);
-  return std::clamp(value, least, most);
-}
-
 StoredConversion Kind::to_stored(const Record& file_line) const { return {file_line, {}}; }
 
 FileConversion Kind::to_file(const Record& stored) const { return {stored, ConversionProblem::kNone, {}}; }

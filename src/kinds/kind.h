@@ -93,11 +93,6 @@ class Kind {
   virtual Record transformed(const Record& record, const PastePlacement&) const { return record; }
 };
 
-// A value for an integer field, held within what its columns can show, so
-// that a scaled width or size still reads back; not a number is left as it
-// is (written, it fills the field with asterisks).
-double held_in(IntField field, double value);
-
 // The record's numeric fields, or nothing when one cannot be read.
 template <size_t N>
 std::optional<std::array<double, N>> read_reals(const Record& r, const std::array<RealField, N>& fields) {

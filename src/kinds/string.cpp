@@ -118,6 +118,11 @@ class StringKind final : public Kind {
     const std::array<IntField, 2> to{L::file::string::kX, L::file::string::kY};
     copy_numbers(stored, from, to, result.line, result.problem, &result.kind);
     result.line.put_text(L::file::string::kWholeTail, stored.text(S::kWholeTail));
+    // A size scaled past its columns shows as asterisks: no size to read back.
+    if (result.ok() && stored.text(S::kSize.at).find('*') != std::string_view::npos) {
+      result.kind = ConversionProblem::kDoesNotFit;
+      result.problem = "the size does not fit " + columns_text(S::kSize.at);
+    }
     return result;
   }
 
@@ -176,7 +181,7 @@ class StringKind final : public Kind {
     Record out = r;
     out.put(S::kX, at.x);
     out.put(S::kY, at.y);
-    out.put_rounded(S::kSize, held_in(S::kSize, scaled));
+    out.put_rounded(S::kSize, scaled);  // too large: the paste is refused
     if (!old && (paste.rotation == 90 || paste.rotation == -270)) out.put(S::kDirection, 1);
     return out;
   }

@@ -35,7 +35,7 @@ class WideLineKind final : public TwoPointKind {
                                                    : (paste.scale_x + paste.scale_y) / 2;
     Record out = TwoPointKind::transformed(r, placement);
     constexpr auto kWidth = layout::stored::two_point::kHalfWidth;
-    out.put_rounded(kWidth, held_in(kWidth, static_cast<double>(*v->width) * across));
+    out.put_rounded(kWidth, static_cast<double>(*v->width) * across);  // too wide: the paste is refused
     return out;
   }
 };

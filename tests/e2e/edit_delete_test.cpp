@@ -38,6 +38,12 @@ std::vector<std::string> screens_headed(const Session& s, const std::string& ban
   return found;
 }
 
+bool told(const Session& s, const std::string& text) {
+  for (const auto& screen : s.screens())
+    if (screen.find(text) != std::string::npos) return true;
+  return false;
+}
+
 const std::string kBanner = "****** EDIT/DELETE MENU ******* EDIT/DELETE MENU ******* EDIT/DELETE MENU ******";
 const std::string kLine = "LI     0     0   100     0 S\n";
 const std::string kBox = "BX   200   200   300   300\n";
@@ -145,6 +151,19 @@ TEST(EditDelete, EditAPickedGraphicUnderAScaledLayerThenEditItAgain) {
                          "DELI0.000000E+000.000000E+000.150000E+030.000000E+00 S", "LI    10     0   150     0 S"}));
 }
 
+TEST(EditDelete, AnEditTheFileCannotHoldLeavesTheGraphicAsItWas) {
+  Session s;
+  // Under a layer of scale 0.001 an end typed at 3000 is 3000000 stored,
+  // more than the file holds: the line comes back unchanged, not lost.
+  const std::string layer = "LA  3  0.1000000E-02  0.0000000E+00  0.0000000E+00\n";
+  const auto written = edited(s, "SC BAR   4\n" + layer + kLine,
+                              "key F5\npick 0 0\nkey TAB\nkey TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 3000\nkey F9\nkey ENTER\nkey ENTER\n");
+  EXPECT_TRUE(told(s, "THE EDITED ELEMENT HOLDS A VALUE TOO LARGE FOR THE FILE; IT STAYS AS IT WAS."));
+  EXPECT_EQ(written, (std::vector<std::string>{"SC BAR   4", "LA  3  0.1000000E-02  0.0000000E+00  0.0000000E+00",
+                                               "DELI0.000000E+000.000000E+000.100000E+030.000000E+00 S",
+                                               "LI     0     0   100     0 S"}));
+}
+
 TEST(EditDelete, ColoursChangedInARegionAndOneGraphicThenRestored) {
   Session s;
   // Colour 12 for what lies in the box (the line and the box), then colour 3 for the circle picked.
@@ -156,7 +175,7 @@ TEST(EditDelete, ColoursChangedInARegionAndOneGraphicThenRestored) {
                          "SC MODE BAR", "SC BAR   5", "DELI0.000000E+000.000000E+000.100000E+030.000000E+00 S",
                          "DEBX0.200000E+030.200000E+030.300000E+030.300000E+03",
                          "DECI0.600000E+030.000000E+000.700000E+030.000000E+000.600000E+030.100000E+03",
-                         "SC BAR  12", "LA  1  0.1000000E+01  0.0000000E+00  0.0000000E+00", "LI     0     0   100     0 S",
+                         "SC BAR  12", "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00", "LI     0     0   100     0 S",
                          "BX   200   200   300   300", "SC BAR   3", "CI   600     0   700     0   600   100"}));
 
   // F6 takes the last recolouring back exactly.
@@ -165,6 +184,33 @@ TEST(EditDelete, ColoursChangedInARegionAndOneGraphicThenRestored) {
                                "key F7\nkey DELETE\ntype 12\nkey F5\npick 50 0\nkey ENTER\nkey F6\nkey ENTER\nkey F10\n");
   EXPECT_EQ(restored, (std::vector<std::string>{"SC MODE BAR", "SC BAR   5", "LI     0     0   100     0 S",
                                                 "BX   200   200   300   300"}));
+}
+
+TEST(EditDelete, RecolouringIsTakenBackOnlyWhileItStandsAndOnlyInBarMode) {
+  const std::string drawing = "SC MODE BAR\n" + kLine + kBox;
+  const std::vector<std::string> unchanged{"SC MODE BAR", "LI     0     0   100     0 S", "BX   200   200   300   300"};
+  const std::string region = "key F7\nkey DELETE\ntype 12\nkey F1\ndrag -500 -350 -10 -10\ndrag 500 350 310 310\nkey ENTER\nkey ENTER\n";
+
+  // A region is restored; an empty region after it keeps that restore.
+  Session whole;
+  EXPECT_EQ(edited(whole, drawing, region + "key F1\ndrag 310 310 950 950\ndrag -10 -10 900 900\nkey ENTER\n"
+                                   "key F6\nkey ENTER\nkey F10\n"),
+            unchanged);
+
+  // A recoloured copy deleted since: restoring would bring the old line
+  // back live although the user took it out, so nothing is restored.
+  Session deleted;
+  const auto kept = edited(deleted, drawing, region + "key F10\nkey F1\npick 50 0 right\nkey ENTER\nkey F7\nkey F6\nkey ENTER\nkey F10\n");
+  EXPECT_TRUE(told(deleted, "THE COLORS CANNOT BE RESTORED: THE DRAWING HAS CHANGED SINCE."));
+  ASSERT_EQ(kept.size(), 7u);
+  EXPECT_EQ(kept[1].substr(0, 4), "DELI");
+  EXPECT_EQ(kept[5].substr(0, 4), "DELI");
+
+  // Palette colour records set no colour in another mode: refused, nothing changes.
+  Session hot;
+  EXPECT_EQ(edited(hot, "SC MODE HOT\n" + kLine, "key F7\nkey DELETE\ntype 12\nkey F5\nkey ENTER\nkey F10\n"),
+            (std::vector<std::string>{"SC MODE HOT", "LI     0     0   100     0 S"}));
+  EXPECT_TRUE(told(hot, "COLORS CAN BE CHANGED ONLY IN A DRAWING IN THE BAR COLOR MODE."));
 }
 
 TEST(EditDelete, TheColourEditScreenAndItsColourBetweenVisits) {

@@ -80,6 +80,18 @@ TEST(Paste, FittedIntoABoxByItsWidth) {
   EXPECT_EQ(out[0], "LA  0  0.2000000E+01  0.0000000E+00  0.0000000E+00");
 }
 
+TEST(Paste, ABoxFlatAcrossTheBufferIsDraggedAgain) {
+  Session s;
+  // A box of no width would scale the line to nothing; widened to 700 on
+  // the second drag, it fits the line at 7.
+  const auto out = pasted(s, kLine,
+                          "key F1\ndrag 500 350 -500 350\nkey ENTER\n"
+                          "drag -600 0 200 0\nkey ENTER\nkey ENTER\nkey F9\n");
+  ASSERT_FALSE(out.empty());
+  EXPECT_EQ(out[0], "LA  0  0.7000000E+01 -0.5000000E+03 -0.3500000E+03");
+  EXPECT_NE(s.file("plivet.set").find("B2   0.7000000E+01  0.7000000E+01\n"), std::string::npos) << s.file("plivet.set");
+}
+
 TEST(Paste, TurnedAndStretchedPastesGoPointByPoint) {
   Session turned;
   const auto strings = pasted(turned, "CH     0     0 12 S 0 HELLO\n", typed({"0", "0", "1", "1", "90"}) + "key F9\n");

@@ -96,8 +96,9 @@ TEST(PasteTransform, WideLineWidthFollowsTheScaleAcrossTheLine) {
 
   // Judged on the line as stored, before the turn.
   EXPECT_EQ(width(moved(wide_line_record({0, 5}, {10, 5}, 3), at(paste(0, 0, 2, 3, 90)))), 9);
-  // Past what the columns hold: the largest they hold.
-  EXPECT_EQ(width(moved(wide_line_record({0, 5}, {10, 5}, 10), at(paste(0, 0, 1, 1e6)))), 999999);
+  // Past what the columns hold: a record the file cannot take, so the
+  // paste is refused rather than made with a width the user never asked for.
+  EXPECT_FALSE(kinds().to_file(moved(wide_line_record({0, 5}, {10, 5}, 10), at(paste(0, 0, 1, 1e6)))).ok());
 }
 
 TEST(PasteTransform, EllipseSemiAxesTakeOnlyThePasteScales) {
@@ -114,7 +115,7 @@ TEST(PasteTransform, StringSizeAndDirection) {
   EXPECT_EQ(size(moved(string_record({{0, 0}, 10, 'S', 1, "UP"}), at(paste(0, 0, 1, 2)))), 20);
   EXPECT_EQ(size(moved(string_record({{0, 0}, 10, 'S', 3, "DOWN"}), at(paste(0, 0, 5, 0.5)))), 5);
   EXPECT_EQ(size(moved(string_record({{0, 0}, 4, 'S', 0, "SMALL"}), at(paste(0, 0, 0.5, 1)))), 3);
-  EXPECT_EQ(size(moved(string_record({{0, 0}, 30, 'S', 0, "LARGE"}), at(paste(0, 0, 5, 5)))), 99);
+  EXPECT_FALSE(kinds().to_file(moved(string_record({{0, 0}, 30, 'S', 0, "LARGE"}), at(paste(0, 0, 5, 5)))).ok());
 
   // A quarter turn left stands every string up; no other turn changes it.
   const Record left = string_record({{0, 0}, 10, 'E', 2, "LEFT"});

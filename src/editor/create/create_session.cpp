@@ -23,9 +23,9 @@ void show_element(Editor& editor, const CreateSession& session, const Record& el
   editor.kernel.tekflush(0);
 }
 
-bool fits_the_file(Editor& editor, const Record& element) {
+bool fits_the_file(Editor& editor, const Record& element, std::string_view refusal) {
   if (kinds().to_file(element).kind != ConversionProblem::kDoesNotFit) return true;
-  editor.ui.lines().set_message("THE ELEMENT HOLDS A VALUE TOO LARGE FOR THE FILE; IT WAS NOT MADE.");
+  editor.ui.lines().set_message(refusal);
   ui::error_and_wait(editor.ui);
   return false;
 }

@@ -184,8 +184,11 @@ void undraw_edit_last(Editor& e, CreateSession& session, ColourMessages& message
 Record undraw_and_edit(Editor& e, Record element, const Record& colour, const Record& layer, ColourMessages& messages) {
   if (kinds().kind_of(element).is_deleted()) element = restore_deleted(element);
   const Mapping m{read_layer_record(layer).value_or(LayerTransform{})};
-  const Record made = reopen(e, element, m);
-  if (made.blank_in({1, 1}) || !fits_the_file(e, made)) return {};
+  Record made = reopen(e, element, m);
+  if (made.blank_in({1, 1})) return {};
+  // The element already left the drawing: an edit the file cannot hold
+  // must not take it away for good.
+  if (!fits_the_file(e, made, "THE EDITED ELEMENT HOLDS A VALUE TOO LARGE FOR THE FILE; IT STAYS AS IT WAS.")) made = element;
   e.kernel.gkpage(1);
   e.render.layer = read_layer_record(layer).value_or(LayerTransform{});  // drawn where it will stand
   draw_element(made, colour, e.render, e.kernel, messages);

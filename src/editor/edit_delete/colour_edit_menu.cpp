@@ -8,6 +8,7 @@
 #include "editor/pointer.h"
 #include "editor/view/view_operations.h"
 #include "kernel/kernel.h"
+#include "kinds/colour_in_force.h"
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
 #include "ui/text_screen.h"
@@ -47,17 +48,33 @@ void tell(Editor& e, std::string_view message) {
   ui::error_and_wait(e.ui);
 }
 
+// Palette colour records set no colour in the other modes: a recoloured
+// graphic would be drawn in whatever colour came last, with a complaint.
+bool may_recolour(Editor& e) {
+  if (takes_palette_colours(e.drawing)) return true;
+  tell(e, "COLORS CAN BE CHANGED ONLY IN A DRAWING IN THE BAR COLOR MODE.");
+  return false;
+}
+
+// What was recoloured becomes the one to restore; nothing recoloured
+// keeps the one before.
+void remember(Editor& e, Recolouring done) {
+  if (done.appended_from != 0) e.editing.last_recolouring = std::move(done);
+}
+
 void recolour_region(Editor& e, ColourMessages& messages) {
+  if (!may_recolour(e)) return;
   const std::vector<long> inside = graphics_in_box(e, drag_selection_box(e));
-  e.editing.last_recolouring = recolour(e, inside, e.editing.colour_menu_colour, messages);
+  remember(e, recolour(e, inside, e.editing.colour_menu_colour, messages));
 }
 
 void recolour_one(Editor& e, ColourMessages& messages) {
+  if (!may_recolour(e)) return;
   const PickedPoint picked = pick_point(e, e.editing.last_pick);
   e.editing.last_pick = picked.point;
   const std::optional<long> n = nearest_graphic(e.drawing, e.render, picked.point);
   if (!n) return;
-  e.editing.last_recolouring = recolour(e, {*n}, e.editing.colour_menu_colour, messages);
+  remember(e, recolour(e, {*n}, e.editing.colour_menu_colour, messages));
 }
 
 void restore(Editor& e, ColourMessages& messages) {

@@ -18,11 +18,11 @@ struct SelectionBox {
 };
 
 // What one recolouring did, so that it can be taken back exactly: the
-// records it marked deleted and the number of records it appended.
+// records it marked deleted and the records it appended, as appended.
 struct Recolouring {
   std::vector<long> marked;
   long appended_from = 0;  // the first record appended; 0: nothing to restore
-  long appended_to = 0;
+  std::vector<Record> appended;
 };
 
 struct EditState {
@@ -35,6 +35,15 @@ struct EditState {
   Record picked_layer = layer_record({1, 1.0, 0.0, 0.0});
   int colour_menu_colour = 0;  // 0 until the colour edit menu is first left
   Recolouring last_recolouring;
+
+  // Record numbers of one drawing mean nothing in the next: undelete,
+  // re-edit and restore must not act on graphics the user never touched.
+  void forget_drawing() {
+    last_deleted = 0;
+    last_picked = Record();
+    remade_at = 0;
+    last_recolouring = {};
+  }
 };
 
 }  // namespace plv::editing

@@ -6,7 +6,6 @@
 #include "kinds/colour_mode.h"
 #include "kinds/deleted.h"
 #include "kinds/layer.h"
-#include "kinds/record_context.h"
 #include "kinds/registry.h"
 #include "render/redraw.h"
 
@@ -24,14 +23,21 @@ LayerTransform transform_of(const Record& layer) { return read_layer_record(laye
 
 Recolouring recolour(Editor& e, const std::vector<long>& picked, int colour, ColourMessages& messages) {
   Recolouring done;
+  if (picked.empty()) return done;
   const Record colour_record = palette_colour_record(colour);
   const LayerTransform kept_layer = e.render.layer;
   e.kernel.gkpage(1);
+  // One pass over the drawing carries the layer record in force; a graphic
+  // before any layer record is on layer 0 and goes back there.
+  Record layer = layer_record({0, 1.0, 0.0, 0.0});
   Record last_layer;
-  for (const long n : picked) {
+  auto next = picked.begin();
+  for (long n = 1; n <= picked.back() && next != picked.end(); ++n) {
     const Record graphic = e.drawing.read(n);
+    if (is_layer_record(graphic)) layer = graphic;
+    if (n != *next) continue;
+    ++next;
     if (!is_live_graphic(graphic)) continue;
-    const Record layer = layer_record_before(e.drawing, n);
     e.render.layer = transform_of(layer);
     erase_element(graphic, e.render, e.kernel);
     e.drawing.write(n, mark_deleted(graphic));
@@ -47,7 +53,7 @@ Recolouring recolour(Editor& e, const std::vector<long>& picked, int colour, Col
     e.drawing.append(graphic);
     draw_element(graphic, colour_record, e.render, e.kernel, messages);
   }
-  done.appended_to = done.appended_from == 0 ? 0 : e.drawing.count();
+  for (long n = done.appended_from; n != 0 && n <= e.drawing.count(); ++n) done.appended.push_back(e.drawing.read(n));
   e.render.layer = kept_layer;
   e.kernel.tekflush(0);
   return done;
@@ -55,10 +61,16 @@ Recolouring recolour(Editor& e, const std::vector<long>& picked, int colour, Col
 
 RestoreOutcome restore_colours(Editor& e, const Recolouring& done) {
   if (done.appended_from == 0) return RestoreOutcome::kNothingToRestore;
+  const long appended_to = done.appended_from + static_cast<long>(done.appended.size()) - 1;
+  if (e.drawing.count() != appended_to) return RestoreOutcome::kDrawingChanged;
+  // The recoloured copies must stand as they were made: one deleted or
+  // edited since would otherwise come back as its old self.
+  for (long n = done.appended_from; n <= appended_to; ++n)
+    if (e.drawing.read(n) != done.appended[static_cast<size_t>(n - done.appended_from)]) return RestoreOutcome::kDrawingChanged;
   const bool still_marked = std::all_of(done.marked.begin(), done.marked.end(), [&e](long n) {
     return n <= e.drawing.count() && kinds().kind_of(e.drawing.read(n)).is_deleted();
   });
-  if (e.drawing.count() != done.appended_to || !still_marked) return RestoreOutcome::kDrawingChanged;
+  if (!still_marked) return RestoreOutcome::kDrawingChanged;
   while (e.drawing.count() >= done.appended_from) e.drawing.drop_last();
   for (const long n : done.marked) e.drawing.write(n, restore_deleted(e.drawing.read(n)));
   return RestoreOutcome::kRestored;

@@ -108,12 +108,17 @@ void copy_into_box(Editor& e, ColourMessages& messages, DrawingPoint& centre) {
   // A buffer that is one point fits no box: dragging again would never end.
   if (buffer.xmin == buffer.xmax && buffer.ymin == buffer.ymax)
     return tell(e, "THE BUFFER IS A SINGLE POINT: IT CANNOT BE FITTED INTO A BOX.");
-  const PlotBox box = drag_paste_box(e);
-  const DrawingPoint low = from_kernel(e, static_cast<float>(box.x1), static_cast<float>(box.y1));
-  const DrawingPoint high = from_kernel(e, static_cast<float>(box.x2), static_cast<float>(box.y2));
-  const auto fit = fitted_into(buffer, {std::min(low.x, high.x), std::max(low.x, high.x), std::min(low.y, high.y),
-                                        std::max(low.y, high.y)});
-  if (fit) e.paste = *fit;
+  // A box flat across the buffer's size would scale it to nothing: it is
+  // dragged again, as a box of one point is.
+  std::optional<PasteTransform> fit;
+  while (!fit) {
+    const PlotBox box = drag_paste_box(e);
+    const DrawingPoint low = from_kernel(e, static_cast<float>(box.x1), static_cast<float>(box.y1));
+    const DrawingPoint high = from_kernel(e, static_cast<float>(box.x2), static_cast<float>(box.y2));
+    fit = fitted_into(buffer, {std::min(low.x, high.x), std::max(low.x, high.x), std::min(low.y, high.y),
+                               std::max(low.y, high.y)});
+  }
+  e.paste = *fit;
   centre = centre_of(buffer);
   e.kernel.gkpage(1);
   draw_buffer(e, centre, BufferPen::kDraw, messages);

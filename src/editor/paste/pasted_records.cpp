@@ -61,7 +61,7 @@ std::optional<PasteTransform> fitted_into(const Extent& buffer, const Extent& bo
   const double rx = width == 0 ? kNoSize : (box.xmax - box.xmin) / width;
   const double ry = height == 0 ? kNoSize : (box.ymax - box.ymin) / height;
   const double s = std::min(rx, ry);
-  if (s == kNoSize) return std::nullopt;
+  if (s == kNoSize || !(s > 0)) return std::nullopt;
   PasteTransform fit;
   fit.scale_x = fit.scale_y = s;
   fit.shift_x = box.xmin - buffer.xmin * s;

@@ -24,7 +24,8 @@ std::vector<Record> pasted_records(const RecordStore& buffer, const PasteTransfo
 
 // The transform that fits a buffer of extent `buffer` into `box` (drawing
 // units, ordered), keeping its proportions, with its lower-left corner on
-// the box's. Nothing for a buffer without size in both directions.
+// the box's. Nothing for a buffer without size in both directions, or
+// for a box flat across the buffer's size, which would scale it to nothing.
 std::optional<PasteTransform> fitted_into(const Extent& buffer, const Extent& box);
 
 }  // namespace plv::paste
