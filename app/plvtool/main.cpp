@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -48,6 +49,9 @@ std::optional<plv::CommandFileRead> open_drawing(const std::string& path, plv::R
   if (read.unknown.count > 0)
     std::cerr << path << ":" << read.unknown.first << ": " << read.unknown.count
               << " line(s) with codes the editor does not know; they are not written back\n";
+  if (read.cut.count > 0)
+    std::cerr << path << ":" << read.cut.first << ": " << read.cut.count
+              << " line(s) run past column 122; what stands there is not written back\n";
   return read;
 }
 
@@ -64,13 +68,20 @@ int load(const std::string& path) {
   plv::RecordStore drawing;
   const auto read = open_drawing(path, drawing);
   if (!read) return 1;
+  // Printed a block at a time: the drawing is in memory once, not twice.
+  constexpr size_t kBlock = 1 << 20;
   std::string out;
+  out.reserve(kBlock + 256);
   for (long n = 1; n <= drawing.count(); ++n) {
     const plv::Record& record = drawing.read(n);
     const auto kept = drawing.unread_line(record);
     std::string_view text = kept ? *kept : record.trimmed();
     out += text.substr(0, text.find_last_not_of(' ') + 1);
     out += '\n';
+    if (out.size() >= kBlock) {
+      std::fwrite(out.data(), 1, out.size(), stdout);
+      out.clear();
+    }
   }
   out += "SETUP:" + read->setup_line.value_or(std::string(plv::kDefaultSetupLine)) + "\n";
   std::fwrite(out.data(), 1, out.size(), stdout);
@@ -135,7 +146,7 @@ int save(const std::string& in, const std::string& out, const std::string& date,
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
   // A file grown past its size limit is a write error to report, not a
   // reason for the process to die.
   std::signal(SIGXFSZ, SIG_IGN);
@@ -160,4 +171,13 @@ int main(int argc, char** argv) {
     return save(operands[0], operands[1], date.value_or(plv::today_date_text()), command == "purge");
   usage();
   return kUsageError;
+}
+
+int main(int argc, char** argv) {
+  try {
+    return run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "plvtool: not enough memory\n";
+    return 1;
+  }
 }

@@ -90,6 +90,8 @@ void read_lines(LineReader& in, RecordStore& drawing, const RecordForms& forms, 
     } else if (line.starts_with(kSetupKey) || line.starts_with(kDateKey)) {
       continue;
     }
+    // A record holds 122 columns: what stands past them cannot be kept.
+    if (line.size() > static_cast<size_t>(kRecordLength) && !text::trimmed_right(line.substr(kRecordLength)).empty()) result.cut.add(number);
     batch.add(line, number);
     if (batch.full()) convert_lines(batch, drawing, forms, result, state);
   }
@@ -119,6 +121,7 @@ CommandFileRead read_command_file(LineReader& in, RecordStore& drawing, const Re
     drawing = RecordStore();  // nothing of a drawing read in part, and its memory back
     result.unread.clear();
     result.unknown = {};
+    result.cut = {};
   }
   return result;
 }

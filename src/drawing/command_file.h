@@ -47,6 +47,7 @@ struct CommandFileRead : FileResult {
   std::optional<std::string> setup_line;  // 40 characters, from the header
   std::vector<SkippedLine> unread;        // lines kept as they stood, not drawn
   LineTally unknown;                      // lines with codes the drawing does not keep
+  LineTally cut;                          // lines with characters past the record's last column
 };
 
 // Replaces the store's contents with the records of the file at `path`.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "kernel/kernel.h"
 
@@ -24,6 +25,14 @@ bool keep_inside(double p, double q, Span& span) {
   return true;
 }
 
+// A kernel coordinate: one past what a float holds becomes an infinity
+// (which the kernel draws nothing to) instead of an undefined conversion.
+float to_kernel(double v) {
+  if (std::abs(v) > static_cast<double>(std::numeric_limits<float>::max()))
+    return v > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+  return static_cast<float>(v);
+}
+
 }  // namespace
 
 std::optional<Span> KernelPainter::visible_part(DrawingPoint a, DrawingPoint b) const {
@@ -43,36 +52,36 @@ std::optional<Span> KernelPainter::visible_part(DrawingPoint a, DrawingPoint b) 
 
 void KernelPainter::move(DrawingPoint p) {
   const DrawingPoint s = screen(p);
-  kernel_.gkmove(static_cast<float>(s.x), static_cast<float>(s.y));
+  kernel_.gkmove(to_kernel(s.x), to_kernel(s.y));
 }
 
 void KernelPainter::draw(DrawingPoint p) {
   const DrawingPoint s = screen(p);
-  kernel_.gkdraw(static_cast<float>(s.x), static_cast<float>(s.y));
+  kernel_.gkdraw(to_kernel(s.x), to_kernel(s.y));
 }
 
 void KernelPainter::direct_move(DrawingPoint p) {
   const DrawingPoint s = screen(p);
-  kernel_.move(static_cast<float>(s.x), static_cast<float>(s.y * state_.aspect));
+  kernel_.move(to_kernel(s.x), to_kernel(s.y * state_.aspect));
 }
 
 void KernelPainter::direct_draw(DrawingPoint p) {
   const DrawingPoint s = screen(p);
-  kernel_.draw(static_cast<float>(s.x), static_cast<float>(s.y * state_.aspect));
+  kernel_.draw(to_kernel(s.x), to_kernel(s.y * state_.aspect));
 }
 
 void KernelPainter::filled_box(DrawingPoint a, DrawingPoint b, int edge_flags) {
   const DrawingPoint sa = screen(a), sb = screen(b);
-  kernel_.box_filled(static_cast<float>(sa.x), static_cast<float>(sa.y * state_.aspect), static_cast<float>(sb.x),
-                     static_cast<float>(sb.y * state_.aspect), edge_flags);
+  kernel_.box_filled(to_kernel(sa.x), to_kernel(sa.y * state_.aspect), to_kernel(sb.x),
+                     to_kernel(sb.y * state_.aspect), edge_flags);
 }
 
 void KernelPainter::filled_quad(const DrawingPoint (&corners)[4]) {
   std::array<float, 8> c{};
   for (int k = 0; k < 4; ++k) {
     const DrawingPoint s = screen(corners[k]);
-    c[2 * k] = static_cast<float>(s.x);
-    c[2 * k + 1] = static_cast<float>(s.y * state_.aspect);
+    c[2 * k] = to_kernel(s.x);
+    c[2 * k + 1] = to_kernel(s.y * state_.aspect);
   }
   kernel_.quad_filled(c);
 }
@@ -82,7 +91,7 @@ void KernelPainter::text(DrawingPoint start, Vec offset, const TextStyle& style,
   kernel_.set_advance(style.advance_x, style.advance_y);
   kernel_.set_rotation(style.rotation_s, style.rotation_c);
   const DrawingPoint s = screen(start) + offset;
-  kernel_.move(static_cast<float>(s.x), static_cast<float>(s.y * state_.aspect));
+  kernel_.move(to_kernel(s.x), to_kernel(s.y * state_.aspect));
   kernel_.draw_string(length, text);
 }
 

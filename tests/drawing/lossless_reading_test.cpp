@@ -105,6 +105,14 @@ TEST(LosslessReading, LinesWithUnknownCodesAreCountedBlankLinesAreNot) {
   EXPECT_EQ(read.unknown.count, 4);
   EXPECT_EQ(read.unknown.first, 7);
   EXPECT_EQ(written(store), std::string(kHeader) + "CM A\n");
+
+  // Past column 122 only what is not blank is lost, and so counted.
+  const std::string comment = "CM " + std::string(119, 'C');
+  const CommandFileRead long_lines =
+      read_text(std::string(kHeader) + comment + "    \n" + comment + "MORE\n" + comment + "\n" + comment + " X\n", store);
+  ASSERT_TRUE(long_lines.ok());
+  EXPECT_EQ(long_lines.cut.count, 2);
+  EXPECT_EQ(long_lines.cut.first, 5);
 }
 
 TEST(LosslessReading, LineEndsOfEveryKind) {

@@ -41,6 +41,18 @@ TEST(FileSafety, UnreadableLinesSurviveOpeningAndWritingByteForByte) {
   EXPECT_EQ(Session::row(*told, 5), "IT IS KEPT UNREAD: NOT DRAWN, BUT WRITTEN BACK AS IT STANDS.");
 }
 
+TEST(FileSafety, WhatWritingWillDropIsToldOnOpening) {
+  Session s;
+  const std::string comment = "CM " + std::string(119, 'C');
+  s.put("d.plv", drawing_file("ZZ ANOTHER PROGRAM\nli   1   2   3   4\n" + comment + "TAIL\n"));
+  ASSERT_EQ(s.run("key F10\nkey ENTER\nkey F10\nkey F10\n", "d.plv"), 0) << s.file("stderr.txt");
+  const auto told = screen_headed(s, "2 LINES HAVE CODES THE EDITOR DOES NOT KNOW (THE FIRST IS LINE 4).");
+  ASSERT_TRUE(told);
+  EXPECT_EQ(Session::row(*told, 5), "THEY WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN.");
+  EXPECT_EQ(Session::row(*told, 7), "1 LINE RUNS PAST COLUMN 122 (LINE 6).");
+  EXPECT_EQ(Session::row(*told, 9), "WHAT STANDS PAST COLUMN 122 WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN.");
+}
+
 TEST(FileSafety, ADrawingNotReadWholeIsNeitherOpenedNorWritten) {
   Session s;
   fs::create_symlink("/proc/self/mem", s.path("mem.plv"));  // opens, then fails on the first read

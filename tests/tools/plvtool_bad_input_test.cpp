@@ -45,6 +45,11 @@ TEST(PlvtoolBadInput, DrawingEndsWhateverTheLayerScale) {
       {"        9.E+307", "EL     0.00000E+00    0.00000E+00    0.10000E+03    0.50000E+02", 0, 0},
       {"           1.E9", "LI  -100     0   100     0 D", 85, 92},
       {"          1.E20", "LI  -100     0   100     0 D", 1, 1},
+      // Beyond what the kernel's floats hold: nothing there to draw to.
+      {"         1.E300", "LI  -100     0   100     0 S", 0, 4},
+      {"         1.E300", "RF  -100  -100   100   100  0", 0, 4},
+      {"         1.E300", "QF  -100  -100   100  -100   100   100  -100   100", 0, 4},
+      {"         1.E300", "CH     1     1 12 S 0 FAR", 0, 40},
   };
   for (const auto& c : cases) {
     write_file(dir.file("big.plv"), kHeader + "LA  1" + c.scale + "             0.             0.\n" + c.element + "\n");
@@ -119,6 +124,14 @@ TEST(PlvtoolBadInput, RunningOutOfMemoryIsAnError) {
   const ToolRun r = run_shell(dir, "prlimit --as=800000000 " + kTool + " load " + dir.file("blank.plv"));
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("not enough memory"), std::string::npos) << r.err;
+
+  // A drawing that fits is printed within the same bounds, not held twice.
+  std::string full = kHeader;
+  const std::string line = "LI     0     0   100     0 S" + std::string(92, 'x') + "\n";
+  for (int i = 0; i < 1'000'000; ++i) full += line;
+  write_file(dir.file("full.plv"), full);
+  const ToolRun printed = run_shell(dir, "prlimit --as=300000000 " + kTool + " load " + dir.file("full.plv") + " > /dev/null");
+  EXPECT_EQ(printed.status, 0) << printed.err;
 }
 
 }  // namespace

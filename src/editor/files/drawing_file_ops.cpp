@@ -107,6 +107,11 @@ void report_lines_not_read(Editor& editor, const CommandFileRead& read) {
     lines.push_back(read.unknown.count == 1 ? "IT WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN."
                                             : "THEY WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN.");
   }
+  if (read.cut.count > 0) {
+    lines.push_back(counted(read.cut.count, "LINE RUNS", "LINES RUN") + " PAST COLUMN 122" +
+                    which(read.cut.count, "LINE", read.cut.first));
+    lines.push_back("WHAT STANDS PAST COLUMN 122 WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN.");
+  }
   if (!lines.empty()) show_lines(editor, lines, Ending::kWait);
 }
 
