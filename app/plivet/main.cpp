@@ -23,6 +23,7 @@
 #include "kernel/kernel.h"
 #include "options.h"
 #include "ui/toolkit.h"
+#include "text/fixed_text.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ fs::path host_settings() {
 // that no work is lost; the original file is left as it was.
 void rescue_drawing(const plv::Editor& editor) {
   if (!editor.file_open) return;
-  std::string path = editor.drawing_path.substr(0, editor.drawing_path.find_last_not_of(' ') + 1) + ".rescued";
+  std::string path = std::string(plv::text::trimmed_right(editor.drawing_path)) + ".rescued";
   const plv::CommandFileHeader header{path, editor.setup_line, editor.date};
   const plv::CommandFileWrite written = plv::write_command_file(path, header, editor.drawing, plv::kinds());
   if (written.ok()) std::cerr << "plivet: the drawing was saved as " << path << "\n";

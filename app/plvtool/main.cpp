@@ -20,6 +20,7 @@
 #include "drawing/translation_setup.h"
 #include "drawing/today.h"
 #include "render.h"
+#include "text/fixed_text.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ int load(const std::string& path) {
     const plv::Record& record = drawing.read(n);
     const auto kept = drawing.unread_line(record);
     std::string_view text = kept ? *kept : record.trimmed();
-    out += text.substr(0, text.find_last_not_of(' ') + 1);
+    out += plv::text::trimmed_right(text);
     out += '\n';
     if (out.size() >= kBlock) {
       std::fwrite(out.data(), 1, out.size(), stdout);

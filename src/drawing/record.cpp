@@ -1,5 +1,7 @@
 #include "drawing/record.h"
 
+#include "text/fixed_text.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -20,16 +22,9 @@ bool Record::is_blank() const {
 
 std::string_view Record::text(Columns c) const { return {at(c), static_cast<size_t>(c.width)}; }
 
-std::string_view Record::trimmed() const {
-  size_t n = chars_.size();
-  while (n > 0 && chars_[n - 1] == ' ') --n;
-  return {chars_.data(), n};
-}
+std::string_view Record::trimmed() const { return text::trimmed_right(text()); }
 
-bool Record::blank_in(Columns c) const {
-  const std::string_view s = text(c);
-  return s.find_first_not_of(' ') == std::string_view::npos;
-}
+bool Record::blank_in(Columns c) const { return text::is_blank(text(c)); }
 
 void Record::put_text(Columns c, std::string_view s) { fmt::write_text(at(c), c.width, s); }
 

@@ -8,27 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "text/columns.h"
+
 namespace plv {
 
 inline constexpr int kRecordLength = 122;
 
-// Columns first .. first + width - 1, numbered from 1 as the layouts are.
-struct Columns {
-  int first;
-  int width;
-  constexpr int last() const { return first + width - 1; }
-};
-
-struct IntField {  // Iw
-  Columns at;
-};
-
-struct RealField {  // Ew.d or Fw.d when written; read as Gw.d
-  enum Form { Exponent, Fixed };
-  Columns at;
-  Form form;
-  int decimals;
-};
 
 class Record {
  public:

@@ -55,7 +55,7 @@ std::string text_line(std::string_view key, std::string_view text, int width) {
 // A field's text; nothing when the line ends before the field begins.
 std::optional<std::string_view> field_text(std::string_view line, Columns c) {
   if (line.size() < static_cast<size_t>(c.first)) return std::nullopt;
-  return line.substr(static_cast<size_t>(c.first - 1), static_cast<size_t>(c.width));
+  return text::in_columns(line, c);
 }
 
 // The line's leading real fields up to the first that cannot be read.

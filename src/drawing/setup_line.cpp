@@ -2,6 +2,7 @@
 
 #include "text/field_format.h"
 #include "drawing/record.h"
+#include "text/fixed_text.h"
 
 namespace plv {
 namespace {
@@ -20,10 +21,6 @@ inline constexpr int kLineWidthDecimals = 3;
 
 inline constexpr std::string_view kProgramName = "GLIMPT";
 
-std::string_view slice(std::string_view line, Columns c) {
-  return line.substr(static_cast<size_t>(c.first - 1), static_cast<size_t>(c.width));
-}
-
 void put(std::string& line, Columns c, std::string_view text) {
   fmt::write_text(line.data() + (c.first - 1), c.width, text);
 }
@@ -36,19 +33,18 @@ bool one_of(char c, std::string_view choices) { return choices.find(c) != std::s
 
 }  // namespace
 
-SetupValues parse_setup_line(std::string_view text) {
-  std::string line(text.substr(0, kSetupLineLength));
-  line.resize(kSetupLineLength, ' ');
+SetupValues parse_setup_line(std::string_view given) {
+  const std::string line = text::padded(given, kSetupLineLength);
   SetupValues v;
   const SetupValues defaults;
-  v.mode = std::string(slice(line, columns::kMode));
-  v.drawing_width = fmt::read_real(slice(line, columns::kDrawingWidth), columns::kDrawingWidthDecimals)
+  v.mode = std::string(text::in_columns(line, columns::kMode));
+  v.drawing_width = fmt::read_real(text::in_columns(line, columns::kDrawingWidth), columns::kDrawingWidthDecimals)
                         .value_or(defaults.drawing_width);
   v.line_width =
-      fmt::read_real(slice(line, columns::kLineWidth), columns::kLineWidthDecimals).value_or(defaults.line_width);
-  v.font = slice(line, columns::kFont)[0];
-  v.colour = slice(line, columns::kColour)[0];
-  v.orientation = slice(line, columns::kOrientation)[0];
+      fmt::read_real(text::in_columns(line, columns::kLineWidth), columns::kLineWidthDecimals).value_or(defaults.line_width);
+  v.font = text::in_columns(line, columns::kFont)[0];
+  v.colour = text::in_columns(line, columns::kColour)[0];
+  v.orientation = text::in_columns(line, columns::kOrientation)[0];
   return v;
 }
 

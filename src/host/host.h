@@ -36,6 +36,16 @@ struct LineResult {
   Key key;
 };
 
+// How a rubber-band line starts: which end the pointer moves first, and
+// whether a left click switches to the other end.
+struct LineBandMode {
+  bool first_end_active = false;
+  bool ends_switch = true;
+  // The kernel's numeric mode: 1 or -1 start with the first end; only a
+  // positive mode lets the user switch ends.
+  static constexpr LineBandMode from_code(int mode) { return {mode == 1 || mode == -1, mode > 0}; }
+};
+
 // The picked point; key is the button's pointer press for a click, the
 // key for a key (the point unchanged), or Key::kClose.
 struct PickResult {
@@ -113,9 +123,7 @@ class Host final : public WindowClient {
   void set_ibeam(bool on);
 
   BoxResult rubber_band_rectangle(int x1, int y1, int x2, int y2, const Limits& limits);
-  // mode 1 or -1 starts with the first end active, others with the second;
-  // only a positive mode lets the user switch ends.
-  LineResult rubber_band_line(int x1, int y1, int x2, int y2, const Limits& limits, int mode);
+  LineResult rubber_band_line(int x1, int y1, int x2, int y2, const Limits& limits, LineBandMode mode);
   PickResult pick_point(int x, int y);
 
   // Feedback drawn inverted over the picture, such as a rubber band: drawn

@@ -16,8 +16,8 @@ struct Ends {
 
 class RubberBandLine {
  public:
-  RubberBandLine(Host& host, Ends ends, const Limits& limits, int mode)
-      : host_(host), ends_(ends), limits_(limits), mode_(mode), active_(mode == 1 || mode == -1 ? 0 : 1) {}
+  RubberBandLine(Host& host, Ends ends, const Limits& limits, LineBandMode mode)
+      : host_(host), ends_(ends), limits_(limits), mode_(mode), active_(mode.first_end_active ? 0 : 1) {}
 
   LineResult run() {
     host_.set_crosshair(true);
@@ -47,7 +47,7 @@ class RubberBandLine {
   void hide() { host_.hide_overlay(); }
 
   void switch_ends() {
-    if (mode_ <= 0) return;
+    if (!mode_.ends_switch) return;
     active_ = 1 - active_;
     host_.set_pointer(ends_.x[active_], ends_.y[active_]);
   }
@@ -103,14 +103,14 @@ class RubberBandLine {
   Ends ends_;
   Ends shown_{};
   Limits limits_;
-  int mode_;
+  LineBandMode mode_;
   int active_;
   int step_ = 30;
 };
 
 }  // namespace
 
-LineResult Host::rubber_band_line(int x1, int y1, int x2, int y2, const Limits& limits, int mode) {
+LineResult Host::rubber_band_line(int x1, int y1, int x2, int y2, const Limits& limits, LineBandMode mode) {
   return RubberBandLine(*this, {{x1, x2}, {y1, y2}}, limits, mode).run();
 }
 

@@ -13,18 +13,20 @@ int trunc_clamped(double v, int low, int high) {
 }
 }  // namespace
 
-int palette_for_mode(int mode) {
-  if (mode >= kScale3Mode) return 3;
-  if (mode >= kScale1Mode) return 2;
+int palette_for_mode(KernelMode mode) {
+  if (mode == KernelMode::kScale3) return 3;
+  if (mode == KernelMode::kScale1 || mode == KernelMode::kScale2) return 2;
   return 1;
 }
 
-std::optional<int> mode_for_lcmode(int imode) {
-  if (imode >= 1 && imode <= 5) return imode;
-  if (imode == 6) return kScale2Mode;
-  if (imode == 7) return kScale3Mode;
+std::optional<KernelMode> mode_for_lcmode(int imode) {
+  if (imode >= 1 && imode <= 5) return static_cast<KernelMode>(imode);
+  if (imode == 6) return KernelMode::kScale2;
+  if (imode == 7) return KernelMode::kScale3;
   return std::nullopt;
 }
+
+KernelMode scale_mode(int scale) { return static_cast<KernelMode>(static_cast<int>(KernelMode::kScale1) + scale - 1); }
 
 int clamp_palette_index(int index) { return index < 0 || index > 15 ? 8 : index; }
 

@@ -5,13 +5,15 @@
 
 namespace plv::kernel {
 
-// Colour modes: 0 until a colour call or mode selection picks one.
-enum ColourMode { kNoMode = 0, kIndexMode = 1, kRgbMode = 2, kGreyMode = 3, kScale1Mode = 4, kScale2Mode = 5, kScale3Mode = 6 };
+// Colour modes: none until a colour call or mode selection picks one.
+enum class KernelMode : int { kNone = 0, kIndex = 1, kRgb = 2, kGrey = 3, kScale1 = 4, kScale2 = 5, kScale3 = 6 };
 
 // The palette (1, 2 or 3) a colour mode draws from.
-int palette_for_mode(int mode);
+int palette_for_mode(KernelMode mode);
 // The mode LCMODE selects for its argument, if any.
-std::optional<int> mode_for_lcmode(int imode);
+std::optional<KernelMode> mode_for_lcmode(int imode);
+// The scale mode of scale 1, 2 or 3.
+KernelMode scale_mode(int scale);
 
 // Palette index calls: outside 0-15 is 8.
 int clamp_palette_index(int index);

@@ -19,7 +19,7 @@ void Kernel::gkopen(std::string_view caption) {
   if (!host_.create_window()) throw ProgramExit{1};  // the user has been told why
   for (int p = 1; p <= kPaletteCount; ++p) palettes_[p - 1] = realised_palette(p);
   gkcolor(7);
-  mode_ = kNoMode;  // the first colour call of a drawing picks the mode
+  mode_ = KernelMode::kNone;  // the first colour call of a drawing picks the mode
   slots_[0] = DeviceTransform::for_chain(kUserWindow, kNormalisedViewport, kWindowRaster);
   slots_[1] = DeviceTransform::for_chain(kUserWindow, kNormalisedViewport, kSecondDeviceRaster);
 }

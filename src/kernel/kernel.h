@@ -108,7 +108,7 @@ class Kernel {
   host::Key gkpeek();
 
   // --- state, for the editor and tests ---
-  int colour_mode() const { return mode_; }
+  KernelMode colour_mode() const { return mode_; }
   int palette_set() const { return palette_for_current_mode(); }
   int colour_index() const { return index_; }
   bool page_open() const { return page_open_; }
@@ -127,7 +127,7 @@ class Kernel {
 
   void open_page();
   void ensure_graphics_mode();
-  void select_mode(int mode);
+  void select_mode(KernelMode mode);
   void apply_index_colour();
   void line_on_window(DevicePoint from, DevicePoint to);
   int palette_for_current_mode() const;
@@ -143,7 +143,7 @@ class Kernel {
   Rect clip_ = kUserWindow;
   bool clipping_ = false;
   float aspect_ = 1.0f;
-  int mode_ = kNoMode;
+  KernelMode mode_ = KernelMode::kNone;
   int index_ = 7;
   bool page_open_ = false;
   bool erase_pending_ = false;

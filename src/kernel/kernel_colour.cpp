@@ -14,7 +14,7 @@ std::vector<host::Rgb> as_host_colours(const std::vector<PaletteColour>& palette
 
 int Kernel::palette_for_current_mode() const { return palette_for_mode(mode_); }
 
-void Kernel::select_mode(int mode) {
+void Kernel::select_mode(KernelMode mode) {
   mode_ = mode;
   const auto& palette = palettes_[palette_for_mode(mode) - 1];
   if (!palette.empty()) host_.picture().realise_palette(as_host_colours(palette));
@@ -35,18 +35,18 @@ void Kernel::lcmode(int imode) {
 }
 
 void Kernel::gkcolor(int index) {
-  if (mode_ == kNoMode) select_mode(kIndexMode);
+  if (mode_ == KernelMode::kNone) select_mode(KernelMode::kIndex);
   index_ = clamp_palette_index(index);
   apply_index_colour();
 }
 
 void Kernel::gkrgb(float red, float green, float blue) {
-  if (mode_ == kNoMode) select_mode(kRgbMode);
+  if (mode_ == KernelMode::kNone) select_mode(KernelMode::kRgb);
   host_.picture().set_colour(rgb_component(red), rgb_component(green), rgb_component(blue));
 }
 
 void Kernel::gkgrey(int level) {
-  if (mode_ == kNoMode) select_mode(kGreyMode);
+  if (mode_ == KernelMode::kNone) select_mode(KernelMode::kGrey);
   const int entry = (level + 16 >= 16 && level + 16 <= 31) ? level + 16 : 23;
   // Palette 1 holds colour cube entries where the others hold their grey
   // ramp; a grey level always takes a grey.
@@ -59,7 +59,7 @@ void Kernel::gkgrey(int level) {
 
 void Kernel::gkscale(int scale, float value) {
   if (scale < 1 || scale > 3) return;
-  if (mode_ == kNoMode) select_mode(kScale1Mode + scale - 1);
+  if (mode_ == KernelMode::kNone) select_mode(scale_mode(scale));
   const ScaleColour s = scale_colour(scale, value);
   if (s.white_index_record) {
     host_.picture().set_colour_index(255, 255, 255, 0);

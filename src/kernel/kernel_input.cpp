@@ -47,7 +47,7 @@ PointAnswer Kernel::gkpick(float x, float y, const UserLimits&) {
 LineAnswer Kernel::gkrline(float x1, float y1, float x2, float y2, const UserLimits& limits, int mode) {
   ensure_graphics_mode();
   const DevicePoint a = slots_[0].to_device(x1, y1 * aspect_), b = slots_[0].to_device(x2, y2 * aspect_);
-  const host::LineResult r = host_.rubber_band_line(a.x, a.y, b.x, b.y, to_plot_limits(limits), mode);
+  const host::LineResult r = host_.rubber_band_line(a.x, a.y, b.x, b.y, to_plot_limits(limits), host::LineBandMode::from_code(mode));
   return {x_back(r.x1, x1, a.x), y_back(r.y1, y1, a.y), x_back(r.x2, x2, b.x), y_back(r.y2, y2, b.y), r.key};
 }
 

@@ -69,7 +69,7 @@ std::string version_line(std::string_view name, std::string_view version) {
   if (first_blank != std::string::npos && first_blank < 10) {
     const size_t next = line.find_first_not_of(' ', first_blank);
     if (next != std::string::npos) line.erase(first_blank + 1, next - first_blank - 1);
-    line.resize(kLineWidth, ' ');
+    line = text::padded(line, kLineWidth);
   }
   return line;
 }

@@ -53,6 +53,15 @@ TEST(FileSafety, WhatWritingWillDropIsToldOnOpening) {
   EXPECT_EQ(Session::row(*told, 9), "WHAT STANDS PAST COLUMN 122 WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN.");
 }
 
+TEST(FileSafety, ANewDrawingThatCannotBeMadeSaysWhy) {
+  Session s;
+  EXPECT_EQ(s.run("key F10\nkey ENTER\n", "missing/new.plv"), 0) << s.file("stderr.txt");
+  const auto told = screen_headed(s, "ERROR: CANNOT CREATE A NEW FILE.");
+  ASSERT_TRUE(told);
+  EXPECT_EQ(Session::row(*told, 9), "NO SUCH FILE OR DIRECTORY.");
+  EXPECT_FALSE(s.exists("missing"));
+}
+
 TEST(FileSafety, ADrawingNotReadWholeIsNeitherOpenedNorWritten) {
   Session s;
   fs::create_symlink("/proc/self/mem", s.path("mem.plv"));  // opens, then fails on the first read

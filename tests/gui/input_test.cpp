@@ -152,7 +152,7 @@ TEST_F(GuiTest, ARubberBandLineFollowsTheMouse) {
     QTest::mouseMove(handle(), at(end));
     QTimer::singleShot(0, [&] { QTest::mouseClick(handle(), Qt::RightButton, {}, at(end)); });
   });
-  const LineResult line = host_->rubber_band_line(-100, -100, 100, 100, Limits{-1650, -1250, 1650, 1250}, 2);
+  const LineResult line = host_->rubber_band_line(-100, -100, 100, 100, Limits{-1650, -1250, 1650, 1250}, LineBandMode{});
   EXPECT_EQ(line.x1, -100);
   EXPECT_EQ(line.y1, -100);
   EXPECT_NEAR(line.x2, 600, 5);

@@ -110,7 +110,7 @@ TEST_F(HostTest, RepaintDuringTheRubberBandDrawsItAgain) {
   EXPECT_EQ(host.picture().window_surface().pixel(260, 150), kWhite);
 }
 
-TEST_F(HostTest, LineMovesItsActiveEndAndSwitchesOnlyInPositiveModes) {
+TEST_F(HostTest, LineMovesItsActiveEndAndSwitchesOnlyWhereAllowed) {
   Host& host = with_picture(start(
       "key UP\ntype s\nkey RIGHT\n"  // first end: (3, 30)
       "type c\ntype m\nkey LEFT\n"    // second end: (90, 100)
@@ -118,7 +118,7 @@ TEST_F(HostTest, LineMovesItsActiveEndAndSwitchesOnlyInPositiveModes) {
       "pick 0 0\n"                  // left click switches back to the first end
       "move 10 10\n"
       "pick 0 0 right\n"));
-  const LineResult r = host.rubber_band_line(0, 0, 100, 100, kWhole, 1);
+  const LineResult r = host.rubber_band_line(0, 0, 100, 100, kWhole, LineBandMode{true, true});
   EXPECT_EQ(r.key, Key::kEnter);
   EXPECT_EQ(r.x1, 10);
   EXPECT_EQ(r.y1, 10);
@@ -127,19 +127,19 @@ TEST_F(HostTest, LineMovesItsActiveEndAndSwitchesOnlyInPositiveModes) {
   EXPECT_EQ(ws_->cursor(), CursorShape::kArrow);
 }
 
-TEST_F(HostTest, LineInNegativeModeKeepsItsEnd) {
+TEST_F(HostTest, LineWhoseEndsDoNotSwitchKeepsItsEnd) {
   Host& host = with_picture(start("type c\nkey DOWN\nkey 120\n"));
   const auto before = host.picture().window_surface().pixels();
-  // Mode -1: the first end is active and stays so.
-  LineResult r = host.rubber_band_line(0, 0, 100, 100, kWhole, -1);
+  // The first end is active and stays so.
+  LineResult r = host.rubber_band_line(0, 0, 100, 100, kWhole, LineBandMode{true, false});
   EXPECT_EQ(r.key, Key::character('x'));
   EXPECT_EQ(r.x1, 0);
   EXPECT_EQ(r.y1, -30);
   EXPECT_EQ(r.x2, 100);
   EXPECT_EQ(ws_->pointer(), host.picture().transform().to_pixel(0, -30));
   EXPECT_EQ(host.picture().window_surface().pixels(), before);
-  // Mode 0 starts with the second end; closing ends with the close key.
-  r = host.rubber_band_line(0, 0, 100, 100, kWhole, 0);
+  // The second end first; closing ends with the close key.
+  r = host.rubber_band_line(0, 0, 100, 100, kWhole, LineBandMode{false, false});
   EXPECT_EQ(r.key, Key::kClose);
 }
 

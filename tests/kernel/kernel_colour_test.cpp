@@ -21,18 +21,18 @@ TEST(ColourRules, ScalesTruncateAndClamp) {
   EXPECT_EQ(rgb_component(0.5), 128);
   EXPECT_EQ(rgb_component(1.0), 255);
   EXPECT_EQ(rgb_component(-0.2), 0);
-  EXPECT_EQ(mode_for_lcmode(6), 5);
-  EXPECT_EQ(mode_for_lcmode(7), 6);
+  EXPECT_EQ(mode_for_lcmode(6), KernelMode::kScale2);
+  EXPECT_EQ(mode_for_lcmode(7), KernelMode::kScale3);
   EXPECT_FALSE(mode_for_lcmode(0));
   EXPECT_FALSE(mode_for_lcmode(8));
 }
 
 TEST_F(KernelTest, PaletteIndicesOutsideTheTableAreEight) {
   Kernel& k = open();
-  EXPECT_EQ(k.colour_mode(), kNoMode);
+  EXPECT_EQ(k.colour_mode(), KernelMode::kNone);
   const size_t before = records().size();
   k.gkcolor(20);
-  EXPECT_EQ(k.colour_mode(), kIndexMode);
+  EXPECT_EQ(k.colour_mode(), KernelMode::kIndex);
   EXPECT_EQ(k.colour_index(), 8);
   const Lines added = records_after(before);
   ASSERT_FALSE(added.empty());
@@ -46,17 +46,17 @@ TEST_F(KernelTest, PaletteIndicesOutsideTheTableAreEight) {
 TEST_F(KernelTest, TheFirstColourCallPicksItsMode) {
   Kernel& k = open();
   k.gkrgb(0.5f, 1.5f, 0.0f);
-  EXPECT_EQ(k.colour_mode(), kRgbMode);
+  EXPECT_EQ(k.colour_mode(), KernelMode::kRgb);
   EXPECT_EQ(records().back(), "colour 128 0 255");  // red, blue, green
   k.lcmode(7);
-  EXPECT_EQ(k.colour_mode(), kScale3Mode);
+  EXPECT_EQ(k.colour_mode(), KernelMode::kScale3);
   EXPECT_EQ(k.palette_set(), 3);
   k.gkscale(3, 0.0f);
   EXPECT_EQ(records().back(), "colourindex 255 255 255 0");
   k.gkscale(3, 1.0f);
   EXPECT_EQ(records().back(), "colourgrey 255 0 255 255");  // yellow at the top of the iron scale
   k.lcmode(0);  // selects nothing
-  EXPECT_EQ(k.colour_mode(), kScale3Mode);
+  EXPECT_EQ(k.colour_mode(), KernelMode::kScale3);
 }
 
 TEST_F(KernelTest, GreyLevelsComeFromTheRamp) {

@@ -36,7 +36,7 @@ TEST_F(KernelTest, ColourPaletteScreenDrawsFifteenBoxesAndWaitsForAKey) {
   EXPECT_EQ(boxes.back(), "fillrect -1000 -960 -600 -1050 15");  // colour 15 the lowest
   EXPECT_EQ(ws_->steps_left(), 0u);
   EXPECT_FALSE(host_->graphics_mode());
-  EXPECT_EQ(kernel_->colour_mode(), kIndexMode);
+  EXPECT_EQ(kernel_->colour_mode(), KernelMode::kIndex);
 }
 
 }  // namespace

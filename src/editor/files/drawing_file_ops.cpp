@@ -1,5 +1,10 @@
 #include "editor/files/drawing_file_ops.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <cctype>
@@ -74,11 +79,13 @@ void ask_for_another_path(Editor& editor, std::string_view first_line, const std
   ask_for_a_name(editor);
 }
 
-bool create_empty_file(const std::string& path) {
-  std::error_code ec;
-  if (fs::exists(path, ec)) return false;
-  std::ofstream out(path);
-  return static_cast<bool>(out);
+// A new, empty file where none stands (nothing is cut short if one came
+// meanwhile; a dangling link gets its target); the error says why not.
+FileResult create_empty_file(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return {path + ": " + std::strerror(errno)};
+  ::close(fd);
+  return {};
 }
 
 // "5 LINES ..." or "1 LINE ...": the count with the noun that fits it.
@@ -182,11 +189,13 @@ void open_drawing(Editor& editor) {
     const fs::file_status status = fs::status(path, ec);
     if (fs::exists(status) && !fs::is_directory(status)) {
       if (read_existing(editor, path)) return;
-    } else if (!fs::exists(status) && create_empty_file(path)) {
+    } else if (fs::is_directory(status)) {
+      ask_for_another_path(editor, "ERROR: CANNOT CREATE A NEW FILE.", "IT IS A DIRECTORY");
+    } else if (const FileResult made = create_empty_file(path); made.ok()) {
       start_new_drawing(editor);
       return;
     } else {
-      ask_for_another_path(editor, "ERROR: CANNOT CREATE A NEW FILE.");
+      ask_for_another_path(editor, "ERROR: CANNOT CREATE A NEW FILE.", cause(made.error, path));
     }
   }
 }

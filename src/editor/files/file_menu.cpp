@@ -13,6 +13,7 @@
 #include "ui/screen_lines.h"
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
+#include "text/fixed_text.h"
 
 namespace plv {
 namespace {
@@ -57,7 +58,7 @@ void show_file_menu(Editor& editor) {
 bool choose_and_open(Editor& editor) {
   files::choose_drawing_file(editor, {.list_first = true, .apply_default_extension = true,
                                       .check = files::CheckMode::kNotBlank});
-  if (editor.drawing_name.find_first_not_of(' ') == std::string::npos) return false;
+  if (text::is_blank(editor.drawing_name)) return false;
   open_drawing(editor);
   return editor.file_open;
 }

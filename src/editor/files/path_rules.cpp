@@ -48,8 +48,7 @@ std::string joined_path(std::string_view directory, std::string_view file_name) 
   // An empty directory is the current one: a separator here would name the root.
   if (!path.empty() && path.back() != kSeparator) path += kSeparator;
   path += text::trimmed_right(file_name);
-  if (path.size() < kPathWidth) path.resize(kPathWidth, ' ');
-  return path;
+  return path.size() < kPathWidth ? text::padded(path, kPathWidth) : path;
 }
 
 bool fits_path_width(std::string_view joined) { return text::trimmed_right(joined).size() <= kPathWidth; }
