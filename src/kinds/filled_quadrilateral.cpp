@@ -24,6 +24,13 @@ void put_corners(Record& r, const QuadCorners& corners) {
   }
 }
 
+// A corner too far out for its six columns shows as asterisks.
+std::optional<int> overflowing_corner(const Record& r) {
+  for (size_t k = 0; k < Q::kCorners.size(); ++k)
+    if (r.text(Q::kCorners[k].at).find('*') != std::string_view::npos) return static_cast<int>(k);
+  return std::nullopt;
+}
+
 std::optional<QuadCorners> placed_corners(const Record& r, const LayerTransform& layer) {
   auto c = quad_corners(r);
   if (c)
@@ -34,6 +41,21 @@ std::optional<QuadCorners> placed_corners(const Record& r, const LayerTransform&
 class FilledQuadrilateralKind final : public Kind {
  public:
   ElementKind element() const override { return ElementKind::kFilledQuadrilateral; }
+  // The same columns in both forms; a value past them is no value: read,
+  // the line is kept as it stood, and such a record is never written.
+  StoredConversion to_stored(const Record& line) const override {
+    StoredConversion result{line, {}};
+    if (const auto k = overflowing_corner(line)) result.problem = unreadable("corner", Q::kCorners[static_cast<size_t>(*k)].at);
+    return result;
+  }
+  FileConversion to_file(const Record& stored) const override {
+    FileConversion result{stored, ConversionProblem::kNone, {}};
+    if (const auto k = overflowing_corner(stored)) {
+      result.kind = ConversionProblem::kDoesNotFit;
+      result.problem = "a corner does not fit " + columns_text(Q::kCorners[static_cast<size_t>(*k)].at);
+    }
+    return result;
+  }
   std::vector<DrawingPoint> defining_points(const Record& r) const override {
     const auto c = quad_corners(r);
     return c ? std::vector<DrawingPoint>(c->begin(), c->end()) : std::vector<DrawingPoint>{};
