@@ -106,6 +106,10 @@ int run_headless(const plv::app::Options& options) {
     return 2;
   }
   plv::host::ScriptedWindowSystem window(script.steps, options.width, options.height);
+  // No one sees a message box here: its text goes to standard error.
+  window.set_message_observer([](const std::string& text, const std::string& title) {
+    std::cerr << "plivet: " << title << ": " << text << "\n";
+  });
   if (options.snapshots && !record_snapshots(window, *options.snapshots)) return 2;
   return run(window, options);
 }

@@ -4,11 +4,15 @@
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <memory>
+#include <optional>
 
 #include "drawing/command_file.h"
 #include "kinds/registry.h"
 #include "render/redraw.h"
 #include "host/host.h"
+#include "host/pdf_print_job.h"
+#include "host/window_menu.h"
 #include "host/plot_listing.h"
 #include "image/png_writer.h"
 #include "host/program_exit.h"
@@ -54,7 +58,32 @@ void stream_primitives(host::Picture& picture) {
       kBlockBytes);
 }
 
-int write_output(const RenderRequest& request, const host::Host& host, const kernel::Kernel& kernel) {
+// TIFF, metafile and PDF leave as the window's own commands write them,
+// with the file dialog answered by the output's name and a PDF file
+// standing for the printer.
+std::optional<int> window_command_for(const std::string& output) {
+  if (ends_with(output, ".tif") || ends_with(output, ".tiff")) return host::commands::kWriteTiff;
+  if (ends_with(output, ".emf")) return host::commands::kWriteMetafile;
+  if (ends_with(output, ".pdf")) return host::commands::kPrint;
+  return std::nullopt;
+}
+
+int export_through_window(const std::string& output, int command, host::ScriptedWindowSystem& window, host::Host& host) {
+  window.save_file_answers.push_back(output);
+  window.printer_available = true;
+  window.print_jobs = [&output] { return std::make_unique<host::PdfPrintJob>(output, "plivet"); };
+  const size_t told = window.messages().size();
+  host.menu_command(command);
+  if (window.messages().size() == told) return 0;
+  for (size_t i = told; i < window.messages().size(); ++i) std::cerr << output << ": " << window.messages()[i].text << "\n";
+  return 1;
+}
+
+int write_output(const RenderRequest& request, host::ScriptedWindowSystem& window, host::Host& host,
+                 const kernel::Kernel& kernel) {
+  if (!request.primitives) {
+    if (const auto command = window_command_for(request.output)) return export_through_window(request.output, *command, window, host);
+  }
   if (request.primitives) {
     if (!std::cout.flush()) {
       std::cerr << "plvtool: cannot write the output: " << std::strerror(errno) << "\n";
@@ -62,7 +91,7 @@ int write_output(const RenderRequest& request, const host::Host& host, const ker
     }
     return 0;
   }
-  FileResult written{request.output + ": the picture can be written as .png or .pcx"};
+  FileResult written{request.output + ": the picture can be written as .png, .pcx, .tif, .emf or .pdf"};
   if (ends_with(request.output, ".png")) {
     written = image::write_png(host.picture().bitmap().image(), request.output);
   } else if (ends_with(request.output, ".pcx")) {
@@ -103,7 +132,7 @@ int render(const RenderRequest& request) {
   } catch (const ProgramExit& end) {
     return end.code == 0 ? 1 : end.code;
   }
-  const int status = write_output(request, host, kernel);
+  const int status = write_output(request, window, host, kernel);
   return status != 0 ? status : (read.unread.empty() ? 0 : 1);
 }
 

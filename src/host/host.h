@@ -57,14 +57,6 @@ struct Limits {
   int xmin, ymin, xmax, ymax;
 };
 
-// Writing TIFF and metafiles; provided by the export code.
-class PictureExports {
- public:
-  virtual ~PictureExports() = default;
-  virtual void write_tiff() = 0;
-  virtual void write_metafile() = 0;
-};
-
 // Host settings neither read nor written: a batch tool's picture.
 inline const std::filesystem::path kNoHostSettings{};
 
@@ -85,7 +77,8 @@ class Host final : public WindowClient {
   [[noreturn]] void end_program(int status = 0);
   // An OK box titled with the caption.
   void message(std::string_view text);
-  void set_exports(PictureExports* exports) { exports_ = exports; }
+  // What the window's About box shows.
+  void set_about(AboutText about) { about_ = std::move(about); }
   // The platform's open-file dialog: the chosen path, nothing when cancelled.
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) {
     return window_system_.open_file_dialog(request);
@@ -168,6 +161,11 @@ class Host final : public WindowClient {
   void page_setup();
   void pen_width();
   void print();
+  void write_tiff();
+  void write_metafile();
+  // The save dialog for an export, starting where the file selection was.
+  std::optional<std::string> ask_export_path(std::string_view filter_name, std::string_view pattern,
+                                             std::string_view extension, std::string default_name);
   // Draws the shown overlay again after a replay.
   void redraw_overlay();
 
@@ -179,8 +177,8 @@ class Host final : public WindowClient {
   TextGrid text_;
   TextLayout layout_ = choose_text_layout(640, 452);
   MenuState menu_;
-  PictureExports* exports_ = nullptr;
   ExportNames export_names_;
+  AboutText about_;
 
   int client_width_ = 0;
   int client_height_ = 0;

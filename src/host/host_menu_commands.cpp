@@ -20,12 +20,12 @@ void Host::menu_command(int command) {
     case commands::kColour: toggle_colour(); break;
     case commands::kBlackBackground: toggle_background(); break;
     case commands::kPenWidth: pen_width(); break;
-    case commands::kAbout: message("The \"About\" box is not implemented"); break;
+    case commands::kAbout: window_system_.about_box(about_, caption_); break;
     case commands::kWriteTiff:
-      if (menu_.picture_commands_enabled && exports_) exports_->write_tiff();
+      if (menu_.picture_commands_enabled) write_tiff();
       break;
     case commands::kWriteMetafile:
-      if (menu_.picture_commands_enabled && exports_) exports_->write_metafile();
+      if (menu_.picture_commands_enabled) write_metafile();
       break;
     default: break;  // 2, 11 and 13 are accepted and do nothing
   }

@@ -68,6 +68,13 @@ struct FileDialogRequest {
   bool read_only_box = false;
 };
 
+// What the About box says: the program and its version, then the notice
+// the start-up screen shows. The platform adds what it knows of itself.
+struct AboutText {
+  std::string heading = "plivet";
+  std::vector<std::string> notice;
+};
+
 // A document being printed: one page, drawn through its surface.
 class PrintJob {
  public:
@@ -129,6 +136,7 @@ class WindowSystem {
 
   // An OK box titled `title`.
   virtual void message_box(std::string_view text, std::string_view title) = 0;
+  virtual void about_box(const AboutText& about, std::string_view title) = 0;
   virtual std::optional<std::string> open_file_dialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> save_file_dialog(const FileDialogRequest& request) = 0;
   // The dialogs edit the values in place and return true on OK.

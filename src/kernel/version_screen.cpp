@@ -76,7 +76,20 @@ std::string version_line(std::string_view name, std::string_view version) {
 
 std::string build_year() { return std::string(__DATE__).substr(7, 4); }
 
+host::AboutText about_text(const VersionInfo& info) {
+  const std::string year = info.year.empty() ? build_year() : info.year;
+  host::AboutText about;
+  about.heading = std::string(text::trimmed_right(version_line(info.name, info.version)));
+  about.notice.emplace_back(text::trimmed_right(copyright_line(info.variant, year)));
+  for (const auto& block : {info.variant == 2 ? kTermsBlock : kAboutBlock})
+    for (std::string_view line : block)
+      if (!line.empty()) about.notice.emplace_back(line);
+  for (std::string_view line : kDisclaimer) about.notice.emplace_back(line);
+  return about;
+}
+
 void show_version_screen(host::Host& host, const VersionInfo& info) {
+  host.set_about(about_text(info));
   const std::string year = info.year.empty() ? build_year() : info.year;
   write_at(host, kFirstRow, 1, version_line(info.name, info.version), kBright);
   write_at(host, kFirstRow + 1, 1, copyright_line(info.variant, year), kNormal);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/window_system.h"
+
 namespace plv::host {
 class Host;
 }
@@ -21,6 +23,9 @@ struct VersionInfo {
 // Row 18: name, one blank, "VERSION", one blank, version number.
 std::string version_line(std::string_view name, std::string_view version);
 std::string build_year();
+// The same texts for the window's About box.
+host::AboutText about_text(const VersionInfo& info);
+// Also gives the window's About box its texts.
 void show_version_screen(host::Host& host, const VersionInfo& info);
 
 }  // namespace plv::kernel

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/records.h"
 #include "e2e/session.h"
 
 namespace plv::e2e {
@@ -45,13 +46,6 @@ const std::string kCannotOpen = "ERROR: CANNOT OPEN THE FILE.";
 std::string named(const std::string& name) { return "key TAB\nkey DELETE\ntype " + name + "\nkey F10\n"; }
 std::string write_to(const std::string& name) { return "key F7\nkey F4\n" + named(name); }
 std::string read_from(const std::string& name) { return "key F7\nkey F1\n" + named(name); }
-
-Lines lines_of(const std::string& text) {
-  Lines lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // The records of a buffer file, after checking its path line.
 Lines buffer_file(const Session& s, const std::string& name) {

@@ -69,22 +69,7 @@ TEST(CreatePointer, EllipseBracketFilledRectangleAndCircleFromThePointer) {
 
 // Settings with the view zoomed out a thousand times: a pick near the
 // edge of the picture lands a million units out.
-std::string zoomed_out_settings() {
-  return "\n"
-         "CM SETUP FILE FOR PROGRAM PLIVET\n"
-         "FI               \n"
-         "SC   0.1000000E-02  0.0000000E+00  0.0000000E+00\n"
-         "B1   0.0000000E+00  0.0000000E+00\n"
-         "B2   0.1000000E+01  0.1000000E+01\n"
-         "B3   0.0000000E+00  0.1000000E+01  0.0000000E+00\n"
-         "L1     0    0    0\n"
-         "L2   0.1000000E+01  0.0000000E+00  0.0000000E+00\n"
-         "C1 SC BAR   8\n"
-         "C2 SC BAR  12\n"
-         "C3     6\n"
-         "AS   0.1000000E+01\n"
-         "EN\n";
-}
+std::string zoomed_out_settings() { return settings_with_view_scale("0.1000000E-02"); }
 
 TEST(CreatePointer, APickBeyondWhatTheFileHoldsMakesNothing) {
   Session s;

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <sstream>
 
+#include "e2e/records.h"
 #include "e2e/session.h"
 
 namespace plv::e2e {
@@ -27,26 +28,11 @@ std::string typed(std::initializer_list<std::string_view> values) {
   return script;
 }
 
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 // The last `count` lines of the written drawing.
 std::vector<std::string> last_lines(const Session& s, size_t count) {
   const std::vector<std::string> lines = lines_of(s.file("a.plv"));
   if (lines.size() < count) return lines;
   return {lines.end() - static_cast<std::ptrdiff_t>(count), lines.end()};
-}
-
-// The screens whose row `row` reads `text`, in the order shown.
-std::vector<std::string> screens_with(const Session& s, int row, std::string_view text) {
-  std::vector<std::string> found;
-  for (const std::string& screen : s.screens())
-    if (Session::row(screen, row) == text) found.push_back(screen);
-  return found;
 }
 
 int count_of(const Session& s, std::string_view line) {
@@ -239,22 +225,7 @@ TEST(CreateShapes, BracketPointsOrderedByItsFacing) {
 
 // Settings with the view magnified ten times, so that a pick lands
 // between whole units.
-std::string magnified_settings() {
-  return "\n"
-         "CM SETUP FILE FOR PROGRAM PLIVET\n"
-         "FI               \n"
-         "SC   0.1000000E+02  0.0000000E+00  0.0000000E+00\n"
-         "B1   0.0000000E+00  0.0000000E+00\n"
-         "B2   0.1000000E+01  0.1000000E+01\n"
-         "B3   0.0000000E+00  0.1000000E+01  0.0000000E+00\n"
-         "L1     0    0    0\n"
-         "L2   0.1000000E+01  0.0000000E+00  0.0000000E+00\n"
-         "C1 SC BAR   8\n"
-         "C2 SC BAR  12\n"
-         "C3     6\n"
-         "AS   0.1000000E+01\n"
-         "EN\n";
-}
+std::string magnified_settings() { return settings_with_view_scale("0.1000000E+02"); }
 
 constexpr std::string_view kQuadBanner =
     "********* FILLED QUADRILATERAL MENU ********* FILLED QUADRILATERAL MENU ********";

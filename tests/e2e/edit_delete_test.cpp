@@ -6,6 +6,7 @@
 
 #include <sstream>
 
+#include "e2e/records.h"
 #include "e2e/session.h"
 
 namespace plv::e2e {
@@ -17,12 +18,7 @@ const std::string kHeader = "d.plv\nGLIMPT EP      17.36      1.000 D M P\nDATE:
 const std::string kToEditMenu = "key F10\nkey F3\nkey ENTER\nkey F5\n";
 const std::string kLeaveAndWrite = "key F10\nkey F10\nkey F1\n";
 
-std::vector<std::string> records_of(const Session& s) {
-  std::vector<std::string> lines;
-  std::istringstream in(s.file("d.plv"));
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return {lines.begin() + 3, lines.end()};
-}
+std::vector<std::string> records_of(const Session& s) { return drawing_records(s, "d.plv"); }
 
 // Runs the script on a drawing of `records` and answers the records written.
 std::vector<std::string> edited(Session& s, const std::string& records, const std::string& script) {

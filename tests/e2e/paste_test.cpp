@@ -7,6 +7,7 @@
 
 #include <sstream>
 
+#include "e2e/records.h"
 #include "e2e/session.h"
 
 namespace plv::e2e {
@@ -19,13 +20,6 @@ const std::string kCopyAll =
     "key F10\nkey F3\nkey ENTER\nkey F7\nkey F3\ndrag -500 -350 -10 -10\ndrag 500 350 110 110\nkey ENTER\n";
 const std::string kPasteMenu = "key F8\n";
 const std::string kLeaveAndWrite = "key F10\nkey F10\nkey F1\n";
-
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // The records written after the drawing's own `kept` records.
 std::vector<std::string> pasted(Session& s, const std::string& records, const std::string& paste_keys) {

@@ -18,6 +18,25 @@
 
 namespace plv::e2e {
 
+// A settings file whose only change from the defaults is the view's scale
+// (its E15.7 text, such as "0.1000000E+02").
+inline std::string settings_with_view_scale(const std::string& scale) {
+  return "\n"
+         "CM SETUP FILE FOR PROGRAM PLIVET\n"
+         "FI               \n"
+         "SC   " + scale + "  0.0000000E+00  0.0000000E+00\n"
+         "B1   0.0000000E+00  0.0000000E+00\n"
+         "B2   0.1000000E+01  0.1000000E+01\n"
+         "B3   0.0000000E+00  0.1000000E+01  0.0000000E+00\n"
+         "L1     0    0    0\n"
+         "L2   0.1000000E+01  0.0000000E+00  0.0000000E+00\n"
+         "C1 SC BAR   8\n"
+         "C2 SC BAR  12\n"
+         "C3     6\n"
+         "AS   0.1000000E+01\n"
+         "EN\n";
+}
+
 inline std::vector<std::string> lines_of(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);

@@ -116,10 +116,11 @@ TEST_F(HostTest, MinimisingKeepsThePictureAndOnlyARealResizeReplays) {
 
 TEST_F(HostTest, MenuCommandsForDialogsAboutAndExit) {
   Host& host = start("key 65\n");
+  host.set_about({"PLIVET VERSION 1", {"NOTICE"}});
   ws_->choose_menu_command(commands::kAbout);
   ASSERT_EQ(ws_->messages().size(), 1u);
-  EXPECT_EQ(ws_->messages()[0].text, "The \"About\" box is not implemented");
-  EXPECT_EQ(ws_->messages()[0].title, "plivet");
+  EXPECT_EQ(ws_->messages()[0].text, "PLIVET VERSION 1\nNOTICE");
+  EXPECT_EQ(ws_->messages()[0].title, "About plivet");
 
   // A cancelled page setup still keeps the orientation chosen in it.
   ws_->page_setup_answers.push_back(PageSetup{50, 60, 700, true});

@@ -23,6 +23,13 @@ TEST_F(KernelTest, VersionScreenFillsTheLowerRows) {
   EXPECT_EQ(grid.attribute(17, 43), 112);
   EXPECT_NE(grid.line(24).find("OF THE DRAWINGS"), std::string::npos);
   EXPECT_EQ(grid.line(16), "");  // nothing above the block
+
+  // The window's About box says the same.
+  const host::AboutText about = about_text({"PLIVET", "4O(c)", "2026", 2});
+  EXPECT_EQ(about.heading, "PLIVET VERSION 4O(c)");
+  ASSERT_FALSE(about.notice.empty());
+  EXPECT_EQ(about.notice.front(), "COPYRIGHT (C) 2026 THE PLIVET DEVELOPERS");
+  EXPECT_EQ(about.notice.back(), "OF THE DRAWINGS YOU CARE ABOUT.");
 }
 
 TEST_F(KernelTest, ColourPaletteScreenDrawsFifteenBoxesAndWaitsForAKey) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/outside_reader.h"
 #include "tools/tool_run.h"
 
 namespace plv {
@@ -45,7 +46,27 @@ TEST(PlvtoolRender, PicturesAsPngAndPcx) {
       << decoded.err;
   const Result bad = run(dir, kTool + " render " + example + " -o " + dir.file("a.bmp"));
   EXPECT_EQ(bad.status, 1);
-  EXPECT_NE(bad.err.find(".png or .pcx"), std::string::npos);
+  EXPECT_NE(bad.err.find(".png, .pcx, .tif, .emf or .pdf"), std::string::npos) << bad.err;
+}
+
+TEST(PlvtoolRender, TiffMetafileAndPdfAsTheWindowWritesThem) {
+  for (const char* tool : {"tiffinfo", "pdfinfo", "emf2svg-conv", "convert"})
+    if (!plv::testing::tool_available(tool)) GTEST_SKIP() << tool << " is needed";
+  TempDir dir;
+  const std::string example = std::string(PLIVET_SOURCE_DIR) + "/examples/example.plv";
+  for (const char* name : {"a.png", "a.tif", "a.emf", "a.pdf"})
+    ASSERT_EQ(run(dir, kTool + " render " + example + " -o " + dir.file(name)).status, 0) << name;
+  // The TIFF holds the picture's pixels, as the PNG does.
+  ASSERT_EQ(run(dir, "convert " + dir.file("a.tif") + " " + dir.file("t.ppm") + " && convert " + dir.file("a.png") + " " +
+                         dir.file("p.ppm")).status,
+            0);
+  const auto tif = plv::testing::read_ppm(dir.file("t.ppm")), png = plv::testing::read_ppm(dir.file("p.ppm"));
+  ASSERT_TRUE(tif && png);
+  EXPECT_EQ(tif->width, 700);
+  EXPECT_EQ(tif->rgb, png->rgb);
+  EXPECT_NE(plv::testing::tool_output("pdfinfo " + dir.file("a.pdf")).find("Page size:       612 x 792 pts"), std::string::npos);
+  ASSERT_EQ(run(dir, "emf2svg-conv -i " + dir.file("a.emf") + " -o " + dir.file("a.svg")).status, 0);
+  EXPECT_NE(read_file(dir.file("a.svg")).find("<svg"), std::string::npos);
 }
 
 TEST(PlvtoolRender, ColourMessagesGoToStandardError) {

@@ -2,6 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QCursor>
 #include <QEventLoop>
 #include <QMenuBar>
@@ -14,6 +18,7 @@
 #include "host/qt/file_dialogs.h"
 #include "host/qt/main_window.h"
 #include "host/qt/page_setup_dialog.h"
+#include "host/qt/qt_print_job.h"
 
 namespace plv::host {
 
@@ -159,15 +164,48 @@ bool QtWindowSystem::pen_width_dialog(PenWidths& values) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtWindowSystem::choose_printer(bool ask_user) {
-  if (ask_user) message_box("Printing is not available in this version", caption_);
-  return false;
+void QtWindowSystem::about_box(const AboutText& about, std::string_view title) {
+  QString text = "<b>" + text_of(about.heading).toHtmlEscaped() + "</b><p>";
+  for (const std::string& line : about.notice) text += text_of(line).toHtmlEscaped() + "<br>";
+  text += "<p>Qt " + QString(qVersion()) + " (built with Qt " + QT_VERSION_STR + ")";
+  QMessageBox::about(window_.get(), "About " + text_of(title), text);
 }
 
-std::unique_ptr<PrintJob> QtWindowSystem::start_print_job(std::string_view) { return nullptr; }
+bool QtWindowSystem::choose_printer(bool ask_user) {
+  if (ask_user) {
+    auto printer = printer_ ? std::move(printer_) : std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), window_.get());
+    // One picture, one page: there is nothing to choose a part of.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    printer_ = std::move(printer);
+    return chosen;
+  }
+  if (!printer_) {
+    const QPrinterInfo fallback = QPrinterInfo::defaultPrinter();
+    if (fallback.isNull()) return false;
+    printer_ = std::make_unique<QPrinter>(fallback, QPrinter::HighResolution);
+  }
+  return true;
+}
+
+void QtWindowSystem::print_to_pdf_file(const QString& path) {
+  printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer_->setOutputFormat(QPrinter::PdfFormat);
+  printer_->setOutputFileName(path);
+  printer_->setColorMode(QPrinter::Color);
+}
+
+std::unique_ptr<PrintJob> QtWindowSystem::start_print_job(std::string_view document_name) {
+  if (!printer_) return nullptr;
+  return QtPrintJob::start(*printer_, document_name);
+}
 
 void QtWindowSystem::copy_to_clipboard(const Frame&) {
-  message_box("Copying to the clipboard is not available in this version", caption_);
+  // What the window shows, pixel for pixel: the picture, or the text screen.
+  if (canvas_) QGuiApplication::clipboard()->setImage(canvas_->shown());
 }
 
 }  // namespace plv::host

@@ -15,6 +15,8 @@
 #include "host/window_system.h"
 
 class QEventLoop;
+class QPrinter;
+class QString;
 
 namespace plv::host {
 
@@ -37,6 +39,9 @@ class QtWindowSystem final : public WindowSystem {
   // The window and its client area while the window exists; for tests and tools.
   MainWindow* main_window() const { return window_.get(); }
   Canvas* canvas() const { return canvas_; }
+  // Prints into a PDF file from now on, as the print dialog's "Print to
+  // File" does; for tests, which cannot answer the dialog.
+  void print_to_pdf_file(const QString& path);
 
   // --- WindowSystem ---
   bool create_window(const WindowSpec& window_spec, WindowClient& client) override;
@@ -51,6 +56,7 @@ class QtWindowSystem final : public WindowSystem {
   void set_cursor(CursorShape shape) override;
   void warp_pointer(Point client_pixel) override;
   void message_box(std::string_view text, std::string_view title) override;
+  void about_box(const AboutText& about, std::string_view title) override;
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) override;
   std::optional<std::string> save_file_dialog(const FileDialogRequest& request) override;
   bool page_setup_dialog(PageSetup& values) override;
@@ -71,6 +77,7 @@ class QtWindowSystem final : public WindowSystem {
   QEventLoop* waiting_loop_ = nullptr;
   bool waiting_ = false;
   std::string caption_;
+  std::unique_ptr<QPrinter> printer_;  // the one chosen; none until then
   std::chrono::steady_clock::time_point last_shown_{};
 };
 

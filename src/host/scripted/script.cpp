@@ -6,6 +6,7 @@
 
 #include "host/events.h"
 #include "host/text_grid.h"
+#include "host/window_menu.h"
 #include "text/fixed_text.h"
 
 namespace plv::host {
@@ -34,6 +35,26 @@ std::string upper(std::string_view w) {
   std::string s(w);
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
+}
+
+// The window's menu commands by the names scripts give them.
+struct NamedCommand {
+  std::string_view name;
+  int number;
+};
+constexpr NamedCommand kNamedCommands[] = {
+    {"pagesetup", commands::kPageSetup}, {"print", commands::kPrintDialog}, {"exit", commands::kExit},
+    {"copy", commands::kCopy},           {"quickprint", commands::kPrint},  {"colour", commands::kColour},
+    {"background", commands::kBlackBackground}, {"penwidth", commands::kPenWidth}, {"about", commands::kAbout},
+    {"tiff", commands::kWriteTiff},      {"emf", commands::kWriteMetafile},
+};
+constexpr std::string_view kCommandNames =
+    "pagesetup, print, exit, copy, quickprint, colour, background, penwidth, about, tiff or emf";
+
+std::optional<int> window_command_named(std::string_view name) {
+  for (const NamedCommand& c : kNamedCommands)
+    if (c.name == name) return c.number;
+  return std::nullopt;
 }
 
 // A key by its name, F1 to F12, or its decimal code.
@@ -106,11 +127,17 @@ std::string parse_line(std::string_view raw, int line, std::vector<ScriptStep>& 
       return "expected \"drag X1 Y1 X2 Y2 [right]\" with whole numbers";
     }
     step.kind = ScriptStep::Kind::kDrag;
+  } else if (command == "command") {
+    const auto number = args >= 1 ? window_command_named(w[1]) : std::nullopt;
+    if (!number) return "expected \"command NAME\" with a name of the window's menu: " + std::string(kCommandNames);
+    step.kind = ScriptStep::Kind::kCommand;
+    step.command = *number;
+    for (std::size_t i = 2; i < w.size(); ++i) step.arguments.emplace_back(w[i]);
   } else if (command == "close") {
     if (args != 0) return "expected \"close\" alone";
     step.kind = ScriptStep::Kind::kClose;
   } else {
-    return "expected key, type, click, pick, move, drag or close, not \"" + command + "\"";
+    return "expected key, type, click, pick, move, drag, close or command, not \"" + command + "\"";
   }
   steps.push_back(step);
   return {};

@@ -11,6 +11,13 @@
 //   move X Y                      pointer move to plot coordinates
 //   drag X1 Y1 X2 Y2 [right]      press at the first point, move to the second, release
 //   close                         the window's close request
+//   command NAME [ARGUMENTS]      a command of the window's menu, its dialog
+//                                 answered by the arguments:
+//     print FILE.pdf | quickprint FILE.pdf   print (a PDF file stands for the printer)
+//     tiff FILE | emf FILE | copy [FILE]      write, or copy (the copy saved to FILE)
+//     pagesetup TOP LEFT WIDTH [landscape|portrait] | penwidth WINDOW PRINTER EMF
+//     colour | background | about | exit
+//   Without its arguments a dialog is cancelled.
 //
 // A line starting with '#' is a comment, as is the rest of any line after
 // a '#' except on "type" lines, where every character is typed. Blank
@@ -26,12 +33,14 @@
 namespace plv::host {
 
 struct ScriptStep {
-  enum class Kind { kKey, kClick, kPick, kMove, kDrag, kClose };
+  enum class Kind { kKey, kClick, kPick, kMove, kDrag, kClose, kCommand };
   Kind kind = Kind::kKey;
   Key key{};                 // kKey
   int a = 0, b = 0;          // click: row, column; pick, move, drag: the (first) point
   int c = 0, d = 0;          // drag: the second point
   int button = 1;            // click, pick, drag: 1 left, 2 right
+  int command = 0;           // kCommand: the window's command number
+  std::vector<std::string> arguments{};  // kCommand: what answers its dialog
   int line = 0;              // where it came from
 };
 

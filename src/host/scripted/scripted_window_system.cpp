@@ -1,6 +1,12 @@
 #include "host/scripted/scripted_window_system.h"
 
+#include <utility>
+
+#include "host/page_setup_fields.h"
+#include "host/pdf_print_job.h"
 #include "host/transforms.h"
+#include "image/png_writer.h"
+#include "text/whole_file.h"
 
 namespace plv::host {
 
@@ -88,12 +94,33 @@ void ScriptedWindowSystem::expand_next_step() {
       break;
     }
     case ScriptStep::Kind::kClose: pending_.push_back({.type = EventType::kClose}); break;
+    case ScriptStep::Kind::kCommand: run_command(s); break;
   }
+}
+
+void ScriptedWindowSystem::run_command(const ScriptStep& s) {
+  const std::optional<std::string> file = s.arguments.empty() ? std::nullopt : std::optional(s.arguments[0]);
+  switch (s.command) {
+    case commands::kPrintDialog:
+    case commands::kPrint:
+      // A PDF file stands for the printer; without one there is none.
+      printer_available = file.has_value();
+      print_jobs = nullptr;
+      if (file) print_jobs = [path = *file, this] { return std::make_unique<PdfPrintJob>(path, caption_); };
+      break;
+    case commands::kWriteTiff:
+    case commands::kWriteMetafile: save_file_answers.push_front(file); break;
+    case commands::kCopy: clipboard_path_ = file.value_or(""); break;
+    case commands::kPageSetup: page_setup_arguments_ = s.arguments; break;
+    case commands::kPenWidth: pen_width_arguments_ = s.arguments; break;
+    default: break;
+  }
+  choose_menu_command(s.command);
 }
 
 Event ScriptedWindowSystem::wait_event() {
   if (observer_ && client_) observer_(client_->frame());
-  if (pending_.empty()) expand_next_step();
+  while (pending_.empty()) expand_next_step();  // a menu command makes no event
   const Event e = pending_.front();
   pending_.pop_front();
   if (e.type != EventType::kKey && e.type != EventType::kClose) pointer_ = {e.x, e.y};
@@ -114,6 +141,7 @@ void ScriptedWindowSystem::set_cursor(CursorShape shape) {
 
 void ScriptedWindowSystem::message_box(std::string_view text, std::string_view title) {
   messages_.push_back({std::string(text), std::string(title)});
+  if (message_observer_) message_observer_(messages_.back().text, messages_.back().title);
 }
 
 namespace {
@@ -133,17 +161,33 @@ std::optional<std::string> ScriptedWindowSystem::open_file_dialog(const FileDial
   return take(open_file_answers);
 }
 
-std::optional<std::string> ScriptedWindowSystem::save_file_dialog(const FileDialogRequest&) {
+std::optional<std::string> ScriptedWindowSystem::save_file_dialog(const FileDialogRequest& request) {
+  save_file_requests_.push_back(request);
   return take(save_file_answers);
 }
 
 bool ScriptedWindowSystem::page_setup_dialog(PageSetup& values) {
+  if (!page_setup_arguments_.empty()) {
+    std::vector<std::string> a = std::exchange(page_setup_arguments_, {});
+    if (a.size() > 3) values.landscape = a[3] == "landscape";  // the buttons act at once
+    const auto read = a.size() >= 3 ? read_page_setup(a[0], a[1], a[2], values) : std::nullopt;
+    if (!read) message_box(kPageSetupError, kPageSetupErrorTitle);
+    if (read) values = *read;
+    return read.has_value();
+  }
   const auto answer = take(page_setup_answers);
   if (answer) values = *answer;
   return answer.has_value();
 }
 
 bool ScriptedWindowSystem::pen_width_dialog(PenWidths& values) {
+  if (!pen_width_arguments_.empty()) {
+    std::vector<std::string> a = std::exchange(pen_width_arguments_, {});
+    const auto read = a.size() == 3 ? read_pen_widths(a[0], a[1], a[2]) : std::nullopt;
+    if (!read) message_box(kPenWidthError, kPenWidthErrorTitle);
+    if (read) values = *read;
+    return read.has_value();
+  }
   const auto answer = take(pen_width_answers);
   if (answer) values = *answer;
   return answer.has_value();
@@ -155,7 +199,22 @@ std::unique_ptr<PrintJob> ScriptedWindowSystem::start_print_job(std::string_view
   return print_jobs ? print_jobs() : nullptr;
 }
 
-void ScriptedWindowSystem::copy_to_clipboard(const Frame&) { ++clipboard_copies_; }
+void ScriptedWindowSystem::copy_to_clipboard(const Frame& frame) {
+  ++clipboard_copies_;
+  const std::string path = std::exchange(clipboard_path_, {});
+  if (path.empty()) return;
+  // The picture as an image, the text screen as its text.
+  const FileResult saved = frame.graphics && frame.picture ? image::write_png(frame.picture->image(), path)
+                           : frame.text                    ? write_whole_file(path, screen_text(*frame.text))
+                                                           : FileResult{"nothing is shown"};
+  if (!saved.ok()) message_box(saved.error, caption_);
+}
+
+void ScriptedWindowSystem::about_box(const AboutText& about, std::string_view title) {
+  std::string text = about.heading;
+  for (const std::string& line : about.notice) text += "\n" + line;
+  message_box(text, "About " + std::string(title));
+}
 
 std::string screen_text(const TextGrid& grid) {
   std::string out;

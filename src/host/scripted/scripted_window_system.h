@@ -26,6 +26,10 @@ class ScriptedWindowSystem final : public WindowSystem {
 
   // Called at every wait with what the window shows then.
   void set_wait_observer(std::function<void(const Frame&)> observer) { observer_ = std::move(observer); }
+  // Told of every message box as it is shown.
+  void set_message_observer(std::function<void(const std::string& text, const std::string& title)> observer) {
+    message_observer_ = std::move(observer);
+  }
   // Makes create_window() fail, as when the platform refuses.
   void set_create_fails(bool fails) { create_fails_ = fails; }
   // Resizes the client area as the user would (0 x 0 with minimised).
@@ -53,6 +57,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   };
   const std::vector<MessageBox>& messages() const { return messages_; }
   const std::vector<FileDialogRequest>& open_file_requests() const { return open_file_requests_; }
+  const std::vector<FileDialogRequest>& save_file_requests() const { return save_file_requests_; }
   CursorShape cursor() const { return cursor_; }
   const std::vector<CursorShape>& cursor_history() const { return cursor_history_; }
   Point pointer() const { return pointer_; }
@@ -76,6 +81,8 @@ class ScriptedWindowSystem final : public WindowSystem {
   void set_cursor(CursorShape shape) override;
   void warp_pointer(Point client_pixel) override { pointer_ = client_pixel; }
   void message_box(std::string_view text, std::string_view title) override;
+  // Kept as a message box titled "About" and the window's title.
+  void about_box(const AboutText& about, std::string_view title) override;
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) override;
   std::optional<std::string> save_file_dialog(const FileDialogRequest& request) override;
   bool page_setup_dialog(PageSetup& values) override;
@@ -87,6 +94,8 @@ class ScriptedWindowSystem final : public WindowSystem {
  private:
   // Turns the next script step into the events it stands for.
   void expand_next_step();
+  // A menu command with its dialog answered by the step's arguments.
+  void run_command(const ScriptStep& step);
   Event pointer_event(EventType type, Point pixel, int button);
 
   std::vector<ScriptStep> steps_;
@@ -97,9 +106,11 @@ class ScriptedWindowSystem final : public WindowSystem {
   WindowClient* client_ = nullptr;
   bool create_fails_ = false;
   std::function<void(const Frame&)> observer_;
+  std::function<void(const std::string&, const std::string&)> message_observer_;
 
   std::vector<MessageBox> messages_;
   std::vector<FileDialogRequest> open_file_requests_;
+  std::vector<FileDialogRequest> save_file_requests_;
   CursorShape cursor_ = CursorShape::kArrow;
   std::vector<CursorShape> cursor_history_;
   Point pointer_;
@@ -107,6 +118,10 @@ class ScriptedWindowSystem final : public WindowSystem {
   std::string caption_;
   int repaints_ = 0;
   int clipboard_copies_ = 0;
+  // What a scripted command's dialog answers.
+  std::string clipboard_path_;
+  std::vector<std::string> page_setup_arguments_;
+  std::vector<std::string> pen_width_arguments_;
 };
 
 // The text screen as 25 lines, trailing blanks removed, each ending in a newline.

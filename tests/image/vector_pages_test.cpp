@@ -1,0 +1,396 @@
+// Both vector pages are read back by outside programs: the metafile by
+// emf2svg (records and header) and librsvg (pixels), the PDF by poppler.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "image/vector_page.h"
+#include "support/outside_reader.h"
+#include "support/temp_dir.h"
+
+namespace plv::image {
+namespace {
+
+constexpr VectorColour kRed{255, 0, 0}, kGreen{0, 255, 0}, kBlue{0, 0, 255}, kBlack{0, 0, 0}, kWhite{255, 255, 255};
+constexpr VectorColour kYellow{255, 255, 0};
+
+#define SKIP_WITHOUT(tool, package) \
+  if (!testing::tool_available(tool)) GTEST_SKIP() << tool " is not installed (package " package ")"
+
+// What a command prints, both streams.
+std::string run(const std::string& command) { return testing::tool_output(command + " 2>&1"); }
+
+std::string written(const testing::TempDir& dir, const std::string& name, const std::vector<std::uint8_t>& bytes) {
+  const std::string path = dir.file(name);
+  testing::write_file(path, std::string(bytes.begin(), bytes.end()));
+  return path;
+}
+
+using Picture = testing::Ppm;
+
+// An empty picture when the reader wrote none.
+Picture read_picture(const std::string& path) { return testing::read_ppm(path).value_or(Picture{}); }
+
+VectorColour colour_of(std::uint32_t rgb) {
+  return {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8), static_cast<std::uint8_t>(rgb)};
+}
+
+std::string name_of(VectorColour c) {
+  return "(" + std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue) + ")";
+}
+
+// Within a little of the colour, for the anti-aliased readers.
+::testing::AssertionResult colour_at(const Picture& picture, int x, int y, VectorColour expected) {
+  if (x < 0 || y < 0 || x >= picture.width || y >= picture.height) {
+    return ::testing::AssertionFailure() << x << "," << y << " is off the " << picture.width << "x" << picture.height
+                                         << " picture";
+  }
+  const VectorColour c = colour_of(picture.at(x, y));
+  const auto near = [](int a, int b) { return std::abs(a - b) <= 8; };
+  if (near(c.red, expected.red) && near(c.green, expected.green) && near(c.blue, expected.blue)) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << "at " << x << "," << y << " " << name_of(c) << ", expected "
+                                       << name_of(expected);
+}
+
+// The picture both pages draw, on 200 x 100 units: a red line three units
+// wide along y = 10 from x = 10 up to 90, a blue rectangle filled without
+// a pen, a green triangle, a black outline with no brush, and, like the
+// host's frame margin, a rectangle with neither pen nor brush round it all.
+void draw_test_picture(VectorPage& page) {
+  page.select_pen(VectorPen{kRed, 3});
+  page.line({10, 10}, {90, 10});
+  page.select_pen(std::nullopt);
+  page.select_brush(kBlue);
+  page.rectangle(20, 20, 60, 50);
+  page.select_brush(kGreen);
+  const VectorPoint triangle[] = {{120, 20}, {180, 20}, {150, 70}};
+  page.polygon(triangle);
+  page.select_brush(std::nullopt);
+  page.select_pen(VectorPen{kBlack, 3});
+  page.rectangle(20, 60, 100, 90);
+  page.select_pen(std::nullopt);
+  page.rectangle(0, 0, 200, 100);
+}
+
+// Places well inside or well outside every shape, true of either page.
+void expect_test_picture(const Picture& p) {
+  EXPECT_TRUE(colour_at(p, 50, 10, kRed));
+  EXPECT_TRUE(colour_at(p, 12, 10, kRed));
+  EXPECT_TRUE(colour_at(p, 50, 15, kWhite));
+  EXPECT_TRUE(colour_at(p, 95, 10, kWhite));
+  EXPECT_TRUE(colour_at(p, 40, 35, kBlue));
+  EXPECT_TRUE(colour_at(p, 22, 22, kBlue));
+  EXPECT_TRUE(colour_at(p, 57, 47, kBlue));
+  EXPECT_TRUE(colour_at(p, 64, 35, kWhite));
+  EXPECT_TRUE(colour_at(p, 40, 54, kWhite));
+  EXPECT_TRUE(colour_at(p, 150, 35, kGreen));
+  EXPECT_TRUE(colour_at(p, 150, 64, kGreen));
+  EXPECT_TRUE(colour_at(p, 125, 50, kWhite));  // beside the triangle's slanted edge
+  EXPECT_TRUE(colour_at(p, 175, 50, kWhite));
+  // The outline's four sides, where its pen lies whether it runs inside
+  // the rectangle's edge or along it.
+  EXPECT_TRUE(colour_at(p, 60, 60, kBlack));
+  EXPECT_TRUE(colour_at(p, 60, 89, kBlack));
+  EXPECT_TRUE(colour_at(p, 20, 75, kBlack));
+  EXPECT_TRUE(colour_at(p, 99, 75, kBlack));
+  EXPECT_TRUE(colour_at(p, 60, 75, kWhite));  // no brush: the inside is left alone
+  EXPECT_TRUE(colour_at(p, 190, 90, kWhite));
+  EXPECT_TRUE(colour_at(p, 5, 95, kWhite));
+}
+
+// --- Enhanced metafile -------------------------------------------------
+
+std::vector<std::uint8_t> emf_of_test_picture() {
+  const auto page = make_emf_page("plivet test picture", 100);
+  draw_test_picture(*page);
+  return page->finish();
+}
+
+std::string emf_records(const std::string& emf, const std::string& svg) {
+  // Without the colour escapes emf2svg writes even into a pipe.
+  const std::string listing = run("emf2svg-conv -v -i '" + emf + "' -o '" + svg + "'");
+  std::string plain;
+  for (std::size_t i = 0; i < listing.size(); ++i) {
+    if (listing[i] == '\x1b') {
+      i = std::min(listing.find('m', i), listing.size());
+    } else {
+      plain += listing[i];
+    }
+  }
+  return plain;
+}
+
+// The rest of the first line that starts "name:", without the spaces round it.
+std::string field(const std::string& text, const std::string& name) {
+  for (std::size_t at = text.find(name + ":"); at != std::string::npos; at = text.find(name + ":", at + 1)) {
+    if (at > 0 && text[at - 1] != '\n' && text[at - 1] != ' ') continue;
+    const std::size_t start = text.find_first_not_of(' ', at + name.size() + 1);
+    const std::size_t end = std::min(text.find('\n', at), text.size());
+    if (start == std::string::npos || start >= end) return "";
+    return text.substr(start, text.find_last_not_of(" \t\r", end - 1) + 1 - start);
+  }
+  return "(no " + name + ")";
+}
+
+// The kind of each record the reader lists, in order.
+std::vector<std::string> record_kinds(const std::string& records) {
+  std::vector<std::string> kinds;
+  std::istringstream lines(records);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("U_EMR_", 0) != 0 || line.find(" record:") == std::string::npos) continue;
+    kinds.push_back(line.substr(6, line.find(' ') - 6));
+  }
+  return kinds;
+}
+
+TEST(EmfPage, HeaderDescribesTheReferenceDeviceAndCoversTheDrawing) {
+  SKIP_WITHOUT("emf2svg-conv", "emf2svg");
+  testing::TempDir dir;
+  const std::string emf = written(dir, "p.emf", emf_of_test_picture());
+  const std::string records = emf_records(emf, dir.file("p.svg"));
+  // Units 0..199 by 0..99 (the invisible rectangle leaves out its right
+  // and bottom edges), the frame their outer edges at 100 units an inch.
+  EXPECT_EQ(field(records, "rclBounds"), "{0,0,199,99}") << records;
+  EXPECT_EQ(field(records, "rclFrame"), "{0,0,5080,2540}");
+  // 100 units an inch in both directions.
+  EXPECT_EQ(field(records, "szlDevice"), "{1000,1000}");
+  EXPECT_EQ(field(records, "szlMillimeters"), "{254,254}");
+  EXPECT_EQ(field(records, "szlMicrometers"), "{254000,254000}");
+  EXPECT_EQ(field(records, "Desc. A"), "plivet test picture");
+  EXPECT_EQ(field(records, "nBytes"), std::to_string(std::filesystem::file_size(emf)));
+  EXPECT_EQ(field(records, "nRecords"), std::to_string(record_kinds(records).size()));
+  EXPECT_EQ(records.find("U_EMR_EOF"), records.rfind("U_EMR_"));
+}
+
+TEST(EmfPage, FrameFollowsWhatIsDrawnWherePensReachPastThePoints) {
+  SKIP_WITHOUT("emf2svg-conv", "emf2svg");
+  testing::TempDir dir;
+  const auto page = make_emf_page("", 500);
+  page->select_pen(VectorPen{kBlack, 5});
+  page->line({-100, 200}, {400, 200});
+  page->select_pen(std::nullopt);
+  page->select_brush(kBlue);
+  const VectorPoint quad[] = {{0, 0}, {250, 20}, {120, 600}, {10, 100}};
+  page->polygon(quad);
+  const std::string records = emf_records(written(dir, "p.emf", page->finish()), dir.file("p.svg"));
+  // A five-unit pen reaches two units either side of its line.
+  EXPECT_EQ(field(records, "rclBounds"), "{-102,0,402,600}") << records;
+  // 0.01 mm edges at 500 units an inch: -102 * 5.08 rounded outwards, 403 * 5.08, 601 * 5.08.
+  EXPECT_EQ(field(records, "rclFrame"), "{-519,0,2048,3054}");
+  // The device holds the picture in whole ten-inch steps.
+  EXPECT_EQ(field(records, "szlDevice"), "{5000,5000}");
+  EXPECT_EQ(field(records, "szlMillimeters"), "{254,254}");
+}
+
+TEST(EmfPage, PensBrushesAndMixesAreTheRecordsAReaderExpects) {
+  SKIP_WITHOUT("emf2svg-conv", "emf2svg");
+  testing::TempDir dir;
+  const auto page = make_emf_page("", 100);
+  page->select_pen(VectorPen{kRed, 0});
+  page->line({0, 0}, {10, 0});
+  page->line({10, 0}, {10, 10});         // joined on: no second move
+  page->select_pen(VectorPen{kRed, 1});  // the same pen: nothing new
+  page->select_brush(kYellow);
+  page->set_invert(true);
+  page->rectangle(1, 2, 3, 4);
+  page->set_invert(false);
+  page->select_pen(VectorPen{kGreen, 4});
+  page->select_brush(std::nullopt);
+  page->line({0, 0}, {5, 5});
+  const std::string records = emf_records(written(dir, "p.emf", page->finish()), dir.file("p.svg"));
+  std::string kinds;
+  for (const std::string& kind : record_kinds(records)) kinds += kind + " ";
+  EXPECT_EQ(kinds,
+            "HEADER SELECTOBJECT SELECTOBJECT SETPOLYFILLMODE "  // no pen, no brush, alternate filling
+            "CREATEPEN SELECTOBJECT MOVETOEX LINETO LINETO "
+            "CREATEBRUSHINDIRECT SELECTOBJECT SETROP2 RECTANGLE SETROP2 "
+            "EXTCREATEPEN SELECTOBJECT DELETEOBJECT SELECTOBJECT DELETEOBJECT MOVETOEX LINETO "
+            "SELECTOBJECT DELETEOBJECT EOF ");
+  EXPECT_NE(records.find("StockObject:    NULL_PEN"), std::string::npos);
+  EXPECT_NE(records.find("StockObject:    NULL_BRUSH"), std::string::npos);
+  EXPECT_NE(records.find("lopnStyle:0x00000000 lopnWidth:{1,0} lopnColor:{255,0,0}"), std::string::npos) << records;
+  EXPECT_NE(records.find("lbStyle:0x00000000 lbColor:{255,255,0}"), std::string::npos);
+  // Solid and geometric, flat ends, mitred corners, four units wide.
+  EXPECT_NE(records.find("elpPenStyle:0x00012200 elpWidth:4 elpBrushStyle:0x00000000 elpColor{0,255,0}"),
+            std::string::npos);
+  // Inverting, then painting again.
+  const std::size_t invert = records.find("dwRop:          6\n");
+  const std::size_t copy = records.find("dwRop:          13\n");
+  ASSERT_NE(invert, std::string::npos);
+  ASSERT_NE(copy, std::string::npos);
+  EXPECT_LT(invert, records.find("rclBox:         {1,2,3,4}"));
+  EXPECT_GT(copy, records.find("rclBox:         {1,2,3,4}"));
+}
+
+TEST(EmfPage, RendersThroughSvgWithEveryShapeInPlace) {
+  SKIP_WITHOUT("emf2svg-conv", "emf2svg");
+  SKIP_WITHOUT("rsvg-convert", "librsvg2-bin");
+  SKIP_WITHOUT("convert", "imagemagick");
+  testing::TempDir dir;
+  const std::string emf = written(dir, "p.emf", emf_of_test_picture());
+  const std::string svg = dir.file("p.svg"), png = dir.file("p.png"), ppm = dir.file("p.ppm");
+  run("emf2svg-conv -i '" + emf + "' -o '" + svg + "'");
+  run("rsvg-convert -b white -o '" + png + "' '" + svg + "'");
+  run("convert '" + png + "' -depth 8 '" + ppm + "'");
+  const Picture picture = read_picture(ppm);
+  // The reader sizes the picture by the bounds, one short of the units.
+  ASSERT_GE(picture.width, 199);
+  ASSERT_GE(picture.height, 99);
+  expect_test_picture(picture);
+}
+
+// --- PDF page ----------------------------------------------------------
+
+Picture pdf_pixels(const testing::TempDir& dir, const std::vector<std::uint8_t>& pdf, int dots_per_inch) {
+  const std::string path = written(dir, "p.pdf", pdf);
+  run("pdftoppm -r " + std::to_string(dots_per_inch) + " -singlefile '" + path + "' '" + dir.file("p") + "'");
+  return read_picture(dir.file("p.ppm"));
+}
+
+TEST(PdfPage, PageSizeAndTitleAsPopplerReadsThem) {
+  SKIP_WITHOUT("pdfinfo", "poppler-utils");
+  testing::TempDir dir;
+  for (const auto& [width, height, dpi, size] :
+       {std::tuple{5100, 6600, 600, "612 x 792 pts (letter)"}, std::tuple{200, 100, 100, "144 x 72 pts"},
+        std::tuple{300, 150, 96, "225 x 112.5 pts"}}) {
+    SCOPED_TRACE(size);
+    const auto page = make_pdf_page("Drawing \xC3\xA9t\xC3\xA9", width, height, dpi);
+    const std::string info = run("pdfinfo '" + written(dir, "p.pdf", page->finish()) + "'");
+    EXPECT_EQ(field(info, "Page size"), size) << info;
+    EXPECT_EQ(field(info, "Pages"), "1");
+    EXPECT_EQ(field(info, "Title"), "Drawing \xC3\xA9t\xC3\xA9");
+  }
+  // A title in a single-byte encoding still makes a page, read as Latin-1.
+  const auto page = make_pdf_page("caf\xE9", 100, 100, 100);
+  const std::string info = run("pdfinfo '" + written(dir, "p.pdf", page->finish()) + "'");
+  EXPECT_EQ(field(info, "Title"), "caf\xC3\xA9") << info;
+}
+
+TEST(PdfPage, RendersWithEveryShapeInPlace) {
+  SKIP_WITHOUT("pdftoppm", "poppler-utils");
+  testing::TempDir dir;
+  for (const int dpi : {100, 300}) {
+    SCOPED_TRACE(dpi);
+    const auto page = make_pdf_page("shapes", 200, 100, dpi);
+    draw_test_picture(*page);
+    const Picture picture = pdf_pixels(dir, page->finish(), dpi);
+    ASSERT_EQ(picture.width, 200);
+    ASSERT_EQ(picture.height, 100);
+    expect_test_picture(picture);
+  }
+}
+
+// Rendered at the page's own resolution a dot is a pixel, so the host's
+// pixel rules can be checked to the pixel.
+TEST(PdfPage, KeepsTheHostsPixelRulesAtEdges) {
+  SKIP_WITHOUT("pdftoppm", "poppler-utils");
+  testing::TempDir dir;
+  const auto page = make_pdf_page("edges", 200, 100, 100);
+  draw_test_picture(*page);
+  page->select_pen(VectorPen{kBlack, 1});
+  page->line({150, 90}, {150, 80});  // upwards, leaving out y = 80
+  page->select_pen(VectorPen{kBlack, 0});
+  page->line({160, 95}, {170, 95});
+  const Picture p = pdf_pixels(dir, page->finish(), 100);
+  ASSERT_EQ(p.width, 200);
+  // The three-dot line: rows 9..11, columns 10..89.
+  for (const int y : {9, 10, 11}) {
+    EXPECT_TRUE(colour_at(p, 10, y, kRed));
+    EXPECT_TRUE(colour_at(p, 89, y, kRed));
+  }
+  EXPECT_TRUE(colour_at(p, 9, 10, kWhite));
+  EXPECT_TRUE(colour_at(p, 90, 10, kWhite));
+  EXPECT_TRUE(colour_at(p, 50, 8, kWhite));
+  EXPECT_TRUE(colour_at(p, 50, 12, kWhite));
+  // The fill: columns 20..59, rows 20..49.
+  EXPECT_TRUE(colour_at(p, 20, 20, kBlue));
+  EXPECT_TRUE(colour_at(p, 59, 49, kBlue));
+  EXPECT_TRUE(colour_at(p, 19, 30, kWhite));
+  EXPECT_TRUE(colour_at(p, 60, 30, kWhite));
+  EXPECT_TRUE(colour_at(p, 30, 19, kWhite));
+  EXPECT_TRUE(colour_at(p, 30, 50, kWhite));
+  // The outline lies inside its rectangle, three dots deep.
+  EXPECT_TRUE(colour_at(p, 20, 60, kBlack));
+  EXPECT_TRUE(colour_at(p, 22, 75, kBlack));
+  EXPECT_TRUE(colour_at(p, 23, 75, kWhite));
+  EXPECT_TRUE(colour_at(p, 99, 89, kBlack));
+  EXPECT_TRUE(colour_at(p, 97, 75, kBlack));
+  EXPECT_TRUE(colour_at(p, 96, 75, kWhite));
+  EXPECT_TRUE(colour_at(p, 100, 75, kWhite));
+  EXPECT_TRUE(colour_at(p, 60, 90, kWhite));
+  // One-dot lines, a width of 0 drawn as 1.
+  EXPECT_TRUE(colour_at(p, 150, 90, kBlack));
+  EXPECT_TRUE(colour_at(p, 150, 81, kBlack));
+  EXPECT_TRUE(colour_at(p, 150, 80, kWhite));
+  EXPECT_TRUE(colour_at(p, 151, 85, kWhite));
+  EXPECT_TRUE(colour_at(p, 160, 95, kBlack));
+  EXPECT_TRUE(colour_at(p, 169, 95, kBlack));
+  EXPECT_TRUE(colour_at(p, 170, 95, kWhite));
+}
+
+TEST(PdfPage, InvertingTurnsColoursToTheirOppositesAndBackAgain) {
+  SKIP_WITHOUT("pdftoppm", "poppler-utils");
+  testing::TempDir dir;
+  const auto page = make_pdf_page("invert", 200, 100, 100);
+  page->select_brush(kBlue);
+  page->rectangle(0, 0, 100, 100);
+  page->set_invert(true);
+  page->rectangle(50, 20, 150, 40);  // over blue and over the paper
+  page->select_brush(std::nullopt);
+  page->select_pen(VectorPen{kRed, 4});
+  page->line({20, 70}, {180, 70});
+  page->line({120, 60}, {120, 90});  // crossing it: inverted twice where they meet
+  page->rectangle(10, 50, 190, 95);
+  page->rectangle(10, 50, 190, 95);  // twice over: gone again
+  page->set_invert(false);
+  page->select_brush(kGreen);
+  page->select_pen(std::nullopt);
+  page->rectangle(160, 0, 200, 10);  // painting once more
+  const Picture p = pdf_pixels(dir, page->finish(), 100);
+  ASSERT_EQ(p.width, 200);
+  EXPECT_TRUE(colour_at(p, 75, 30, kYellow));
+  EXPECT_TRUE(colour_at(p, 125, 30, kBlack));
+  EXPECT_TRUE(colour_at(p, 75, 10, kBlue));
+  EXPECT_TRUE(colour_at(p, 30, 70, kYellow));  // a line inverts whatever its colour
+  EXPECT_TRUE(colour_at(p, 150, 70, kBlack));
+  EXPECT_TRUE(colour_at(p, 120, 80, kBlack));
+  EXPECT_TRUE(colour_at(p, 120, 70, kWhite));
+  EXPECT_TRUE(colour_at(p, 11, 75, kBlue));  // the outline drawn twice
+  EXPECT_TRUE(colour_at(p, 188, 75, kWhite));
+  EXPECT_TRUE(colour_at(p, 180, 5, kGreen));
+}
+
+TEST(PdfPage, FilledPolygonsAreEvenOddAndOutlinedClosed) {
+  SKIP_WITHOUT("pdftoppm", "poppler-utils");
+  testing::TempDir dir;
+  const auto page = make_pdf_page("star", 200, 100, 100);
+  page->select_brush(kBlue);
+  // A pentagram: its middle is crossed twice, so stays unfilled.
+  const VectorPoint star[] = {{50, 5}, {79, 95}, {2, 39}, {98, 39}, {21, 95}};
+  page->polygon(star);
+  page->select_pen(VectorPen{kRed, 2});
+  page->select_brush(std::nullopt);
+  const VectorPoint open[] = {{120, 10}, {190, 10}, {190, 90}};
+  page->polygon(open);
+  const Picture p = pdf_pixels(dir, page->finish(), 100);
+  ASSERT_EQ(p.width, 200);
+  EXPECT_TRUE(colour_at(p, 50, 55, kWhite));
+  EXPECT_TRUE(colour_at(p, 50, 20, kBlue));
+  EXPECT_TRUE(colour_at(p, 10, 41, kBlue));
+  EXPECT_TRUE(colour_at(p, 155, 10, kRed));
+  EXPECT_TRUE(colour_at(p, 155, 50, kRed));  // the closing side, back to the start
+  EXPECT_TRUE(colour_at(p, 170, 30, kWhite));
+}
+
+}  // namespace
+}  // namespace plv::image
