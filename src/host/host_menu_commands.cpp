@@ -15,7 +15,10 @@ void Host::menu_command(int command) {
     case commands::kExit: window_system_.request_close(); break;
     case commands::kCopy: window_system_.copy_to_clipboard(frame()); break;
     case commands::kPrint:
-      if (menu_.picture_commands_enabled && window_system_.choose_printer(false)) print();
+      if (!menu_.picture_commands_enabled) break;
+      // Printing at once needs a printer: with none at all the user is told.
+      if (window_system_.choose_printer(false)) print();
+      else window_system_.message_box("Error accessing printer", "Error");
       break;
     case commands::kColour: toggle_colour(); break;
     case commands::kBlackBackground: toggle_background(); break;

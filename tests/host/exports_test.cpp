@@ -134,6 +134,12 @@ TEST_F(HostTest, APrintedPageTakesTheMarginsAndWidthOfThePageSetup) {
   ASSERT_EQ(ws_->messages().size(), 1u);
   EXPECT_EQ(ws_->messages()[0].text, "Error accessing printer");
   EXPECT_EQ(host.picture().bitmap().pixels(), before);
+
+  // With no printer at all, printing at once says so too.
+  ws_->printer_available = false;
+  host.menu_command(commands::kPrint);
+  ASSERT_EQ(ws_->messages().size(), 2u);
+  EXPECT_EQ(ws_->messages()[1].text, "Error accessing printer");
 }
 
 // A printer page that notes the rectangles it is given.
