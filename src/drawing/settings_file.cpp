@@ -32,6 +32,20 @@ inline constexpr int kPathLength = 80;  // the drawing path, as the first line h
 // kernel's coordinates: they count as unreadable.
 inline constexpr double kLargestSetting = 1e30;
 inline constexpr size_t kLargestSettingsFile = 1 << 20;
+// The keys that lead the settings lines, two characters each.
+inline constexpr std::string_view kDrawingNameKey = "FI";  // the drawing file name
+inline constexpr std::string_view kViewKey = "SC";  // view scale and shifts (a settings key, not a colour record)
+inline constexpr std::string_view kPasteShiftKey = "B1";  // paste shift
+inline constexpr std::string_view kPasteScaleKey = "B2";  // paste scales
+inline constexpr std::string_view kPasteRotationKey = "B3";  // paste rotation, cosine, sine
+inline constexpr std::string_view kLayersKey = "L1";  // work, also-draw and current layer
+inline constexpr std::string_view kLayerTransformKey = "L2";  // layer scale and shifts
+inline constexpr std::string_view kDeletedColourKey = "C1";  // colour command of deleted graphics
+inline constexpr std::string_view kOtherLayerColourKey = "C2";  // colour command of other layers
+inline constexpr std::string_view kCreateColourKey = "C3";  // colour of the next element
+inline constexpr std::string_view kAspectKey = "AS";  // aspect factor
+inline constexpr std::string_view kEndKey = "EN";  // the last line
+// The line after the path: a comment in the form of the drawing's own.
 inline constexpr std::string_view kCommentLine = "CM SETUP FILE FOR PROGRAM PLIVET";
 
 std::string reals_line(std::string_view key, std::initializer_list<double> values) {
@@ -97,28 +111,28 @@ void assign(const std::vector<T>& values, std::initializer_list<T*> targets) {
 }
 
 void read_value_line(std::string_view key, std::string_view line, Settings& s) {
-  if (key == "SC") {
+  if (key == kViewKey) {
     auto v = leading_reals(line, 3);
     drop_from_nonpositive(v, 0);
     assign(v, {&s.view.scale, &s.view.x_shift, &s.view.y_shift});
-  } else if (key == "B1") {
+  } else if (key == kPasteShiftKey) {
     assign(leading_reals(line, 2), {&s.paste.shift_x, &s.paste.shift_y});
-  } else if (key == "B2") {
+  } else if (key == kPasteScaleKey) {
     auto v = leading_reals(line, 2);
     drop_from_nonpositive(v, 0);
     drop_from_nonpositive(v, 1);
     assign(v, {&s.paste.scale_x, &s.paste.scale_y});
-  } else if (key == "B3") {
+  } else if (key == kPasteRotationKey) {
     assign(leading_reals(line, 3), {&s.paste.rotation, &s.paste.cos, &s.paste.sin});
-  } else if (key == "L1") {
+  } else if (key == kLayersKey) {
     assign(leading_ints(line, 3), {&s.work_layer, &s.also_draw_layer, &s.layer.layer});
-  } else if (key == "L2") {
+  } else if (key == kLayerTransformKey) {
     assign(leading_reals(line, 3), {&s.layer.scale, &s.layer.x_shift, &s.layer.y_shift});
-  } else if (key == "C1" || key == "C2") {
-    (key == "C1" ? s.deleted_colour : s.other_layer_colour) = Record(field_text(line, columns::kColourCommand).value_or(""));
-  } else if (key == "C3") {
+  } else if (key == kDeletedColourKey || key == kOtherLayerColourKey) {
+    (key == kDeletedColourKey ? s.deleted_colour : s.other_layer_colour) = Record(field_text(line, columns::kColourCommand).value_or(""));
+  } else if (key == kCreateColourKey) {
     assign(leading_ints(line, 1), {&s.create_colour});
-  } else if (key == "AS") {
+  } else if (key == kAspectKey) {
     auto v = leading_reals(line, 1);
     drop_from_nonpositive(v, 0);
     assign(v, {&s.aspect});
@@ -131,18 +145,18 @@ std::string settings_text(const Settings& s) {
   const std::vector<std::string> lines = {
       s.drawing_path.substr(0, std::min<size_t>(s.drawing_path.size(), kPathLength)),
       std::string(kCommentLine),
-      text_line("FI", s.drawing_name, columns::kNameWidth),
-      reals_line("SC", {s.view.scale, s.view.x_shift, s.view.y_shift}),
-      reals_line("B1", {s.paste.shift_x, s.paste.shift_y}),
-      reals_line("B2", {s.paste.scale_x, s.paste.scale_y}),
-      reals_line("B3", {s.paste.rotation, s.paste.cos, s.paste.sin}),
-      ints_line("L1", {s.work_layer, s.also_draw_layer, s.layer.layer}),
-      reals_line("L2", {s.layer.scale, s.layer.x_shift, s.layer.y_shift}),
-      text_line("C1", s.deleted_colour.text(columns::kColourRecord), columns::kColourCommand.width),
-      text_line("C2", s.other_layer_colour.text(columns::kColourRecord), columns::kColourCommand.width),
-      ints_line("C3", {s.create_colour}),
-      reals_line("AS", {s.aspect}),
-      "EN",
+      text_line(kDrawingNameKey, s.drawing_name, columns::kNameWidth),
+      reals_line(kViewKey, {s.view.scale, s.view.x_shift, s.view.y_shift}),
+      reals_line(kPasteShiftKey, {s.paste.shift_x, s.paste.shift_y}),
+      reals_line(kPasteScaleKey, {s.paste.scale_x, s.paste.scale_y}),
+      reals_line(kPasteRotationKey, {s.paste.rotation, s.paste.cos, s.paste.sin}),
+      ints_line(kLayersKey, {s.work_layer, s.also_draw_layer, s.layer.layer}),
+      reals_line(kLayerTransformKey, {s.layer.scale, s.layer.x_shift, s.layer.y_shift}),
+      text_line(kDeletedColourKey, s.deleted_colour.text(columns::kColourRecord), columns::kColourCommand.width),
+      text_line(kOtherLayerColourKey, s.other_layer_colour.text(columns::kColourRecord), columns::kColourCommand.width),
+      ints_line(kCreateColourKey, {s.create_colour}),
+      reals_line(kAspectKey, {s.aspect}),
+      std::string(kEndKey),
   };
   std::string text;
   for (const auto& line : lines) text += line + '\n';
@@ -154,7 +168,7 @@ void read_settings_text(std::string_view text, Settings& settings) {
   text::for_each_line(text, [&](std::string_view line) {
     if (std::exchange(first, false)) return true;  // the drawing path, whatever it holds
     const std::string_view key = line.substr(0, static_cast<size_t>(columns::kKey.width));
-    if (key == "EN") return false;
+    if (key == kEndKey) return false;
     read_value_line(key, line, settings);
     return true;
   });
