@@ -17,9 +17,11 @@ void Kernel::gkopen(std::string_view caption) {
   aspect_ = 1.0f;
   host_.set_caption(caption);
   if (!host_.create_window()) throw ProgramExit{1};  // the user has been told why
-  for (int p = 1; p <= kPaletteCount; ++p) palettes_[p - 1] = realised_palette(p);
+  std::array<std::vector<PaletteColour>, kPaletteCount> palettes;
+  for (int p = 1; p <= kPaletteCount; ++p) palettes[p - 1] = realised_palette(p);
+  colours_.set_palettes(std::move(palettes));
   gkcolor(7);
-  mode_ = KernelMode::kNone;  // the first colour call of a drawing picks the mode
+  colours_.forget_mode();  // the first colour call of a drawing picks the mode
   slots_[0] = DeviceTransform::for_chain(kUserWindow, kNormalisedViewport, kWindowRaster);
   slots_[1] = DeviceTransform::for_chain(kUserWindow, kNormalisedViewport, kSecondDeviceRaster);
 }
@@ -44,9 +46,7 @@ void Kernel::ensure_graphics_mode() {
 
 void Kernel::gkgraph() {
   ensure_graphics_mode();
-  select_mode(mode_);
-  index_ = 7;
-  apply_index_colour();
+  apply(colours_.restart());
 }
 
 void Kernel::gkalpha() {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "host/host.h"
+#include "kernel/colour_calls.h"
 #include "kernel/colour_rules.h"
 #include "kernel/device_transform.h"
 #include "kernel/palettes.h"
@@ -108,9 +109,9 @@ class Kernel {
   host::Key gkpeek();
 
   // --- state, for the editor and tests ---
-  KernelMode colour_mode() const { return mode_; }
-  int palette_set() const { return palette_for_current_mode(); }
-  int colour_index() const { return index_; }
+  KernelMode colour_mode() const { return colours_.mode(); }
+  int palette_set() const { return colours_.palette_set(); }
+  int colour_index() const { return colours_.index(); }
   bool page_open() const { return page_open_; }
   const DeviceTransform& window_transform() const { return slots_[0]; }
   host::Host& host() { return host_; }
@@ -127,10 +128,8 @@ class Kernel {
 
   void open_page();
   void ensure_graphics_mode();
-  void select_mode(KernelMode mode);
-  void apply_index_colour();
+  void apply(const ColourEffect& effect);
   void line_on_window(DevicePoint from, DevicePoint to);
-  int palette_for_current_mode() const;
   host::Limits to_plot_limits(const UserLimits& limits) const;
   float x_back(int device_x, float given, int given_device) const;
   float y_back(int device_y, float given, int given_device) const;
@@ -138,13 +137,11 @@ class Kernel {
   host::Host& host_;
   std::filesystem::path dump_directory_;
   std::array<DeviceTransform, 2> slots_{};
-  std::array<std::vector<PaletteColour>, 3> palettes_;
+  ColourCalls colours_;
   Pen pen_;
   Rect clip_ = kUserWindow;
   bool clipping_ = false;
   float aspect_ = 1.0f;
-  KernelMode mode_ = KernelMode::kNone;
-  int index_ = 7;
   bool page_open_ = false;
   bool erase_pending_ = false;
   int dump_counter_ = 0;

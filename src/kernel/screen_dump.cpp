@@ -52,7 +52,7 @@ std::vector<uint8_t> dump_indices(const host::Raster& bitmap, const PcxPalette& 
 std::vector<uint8_t> Kernel::pcx_image() const {
   // Indices drawn from palette 3 are dumped with palette 3, so the colours
   // in the file are the ones on the screen.
-  const PcxPalette palette = pcx_palette_of(palettes_[palette_for_current_mode() - 1]);
+  const PcxPalette palette = pcx_palette_of(colours_.current_palette());
   return image::encode_pcx(dump_indices(host_.picture().bitmap(), palette), palette);
 }
 
