@@ -20,6 +20,7 @@
 #include "drawing/translation_setup.h"
 #include "drawing/today.h"
 #include "render.h"
+#include "translate.h"
 #include "text/fixed_text.h"
 
 namespace {
@@ -31,7 +32,9 @@ void usage() {
                "       plvtool save IN OUT [--date D]\n"
                "       plvtool purge IN OUT [--date D]\n"
                "       plvtool render IN -o OUT [--no-fit] [--size WxH]\n"
-               "       plvtool render IN --primitives [--no-fit] [--size WxH]\n";
+               "       plvtool render IN --primitives [--no-fit] [--size WxH]\n"
+               "       plvtool translate IN -o OUT.(pdf|eps|ps|svg) [--width-cm W] [--line-width F]\n"
+               "                         [--font D|C|H|T] [--mono|--colour] [--landscape|--portrait]\n";
 }
 
 void report(const std::string& file, const std::vector<plv::SkippedLine>& lines, const char* what) {
@@ -125,6 +128,19 @@ int render_command(const std::vector<std::string>& args) {
   return plv::tool::render(request);
 }
 
+int translate_command(const std::vector<std::string>& args) {
+  const plv::tool::TranslateArguments parsed = plv::tool::parse_translate_arguments(args);
+  if (!parsed.error.empty()) {
+    std::cerr << "plvtool: " << parsed.error << "\n";
+    usage();
+    return kUsageError;
+  }
+  plv::RecordStore drawing;
+  const auto read = open_drawing(parsed.request.input, drawing);
+  if (!read) return 1;
+  return plv::tool::translate(parsed.request, drawing, read->setup_line.value_or(std::string(plv::kDefaultSetupLine)));
+}
+
 int save(const std::string& in, const std::string& out, const std::string& date, bool purge) {
   plv::RecordStore drawing;
   const auto read = open_drawing(in, drawing);
@@ -158,6 +174,7 @@ int run(int argc, char** argv) {
   }
   const std::string command = args[0];
   if (command == "render") return render_command(args);
+  if (command == "translate") return translate_command(args);
   std::optional<std::string> date;
   std::vector<std::string> operands;
   for (size_t i = 1; i < args.size(); ++i) {

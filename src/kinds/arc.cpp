@@ -48,6 +48,7 @@ void draw_arc(Painter& painter, DrawingPoint centre, DrawingPoint start, Drawing
   if (e == s) e.y -= 1.0;  // the arc closes into a full circle
   const auto arc = arc_steps(c, s, e);
   if (!arc) return;
+  if (painter.true_arc({arc->centre, arc->radius, std::atan2(arc->u.y, arc->u.x), arc->sweep})) return;
   painter.direct_move(s);
   for_each_arc_point(*arc, [&](DrawingPoint p) { painter.direct_draw(p); });
 }

@@ -81,6 +81,7 @@ class EllipseKind final : public Kind {
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
     const auto v = placed(r, state.layer);
     if (!v || !(v->p > 0 && v->q > 0)) return;
+    if (painter.true_ellipse(v->centre, v->p, v->q)) return;
     painter.move(v->centre + Vec{v->p, 0});
     walk_ellipse(*v, [&](DrawingPoint q) { painter.draw(q); });
   }

@@ -41,6 +41,25 @@ struct TextStyle {
   float rotation_s, rotation_c;
 };
 
+// Curves and letters a surface may show as what they are. Points and
+// lengths are in drawing units after the layer transform; angles in
+// radians, counter-clockwise.
+struct CircularArc {
+  DrawingPoint centre;
+  double radius = 0;
+  double start_angle = 0;
+  double sweep = 0;  // in (0, 2 pi]
+};
+// Text set in a typeface: `key` is the record's key point, `anchor` where
+// along the text it stands (0 the start, 0.5 the middle, 1 the end).
+struct StringRun {
+  DrawingPoint key;
+  double anchor = 0;
+  double size = 0;    // the record's size after the layer scale
+  int direction = 0;  // 0 along +x, 1 +y, 2 -x, 3 -y
+  std::string_view text;
+};
+
 class Painter {
  public:
   virtual ~Painter() = default;
@@ -62,6 +81,15 @@ class Painter {
   // The first `length` characters of `text`, starting at `start` (drawing
   // units, through the view) moved on by `offset` (plot units).
   virtual void text(DrawingPoint start, Vec offset, const TextStyle& style, std::string_view text, int length) = 0;
+
+  // Surfaces that show curves, bands and typefaces as such take them here
+  // and say so; the kinds otherwise draw them from lines and the stroke
+  // font. The arc's y is not stretched; the ellipse's is.
+  virtual bool true_arc(const CircularArc&) { return false; }
+  virtual bool true_ellipse(DrawingPoint /*centre*/, double /*semi_axis_x*/, double /*semi_axis_y*/) { return false; }
+  // A solid band whose edges run `across` apart, centred on a to b.
+  virtual bool band(DrawingPoint /*a*/, DrawingPoint /*b*/, double /*across*/) { return false; }
+  virtual bool typeset(const StringRun&) { return false; }
 
   // The part of the segment from a to b that can show, with a margin;
   // nothing when none can.

@@ -46,10 +46,12 @@ std::optional<StringPlacement> place_string(const Record& r, const LayerTransfor
   p.height = static_cast<double>(*size) * layer.scale;
   if (old) p.height = std::trunc(p.height);
   const std::string_view key = r.text(S::kKeyPoint);
+  p.anchor = key == "M" ? 0.5 : key == "E" ? 1.0 : 0.0;
+  p.key = apply_layer(layer, {*x, *y});
   double offset = 0;
   if (key == "M") offset = p.length / 2.0 * kPitch * p.height;
   else if (key == "E") offset = p.length * p.height * kPitch;
-  p.start = apply_layer(layer, {*x, *y}) - offset * kAlong[static_cast<size_t>(p.direction)];
+  p.start = p.key - offset * kAlong[static_cast<size_t>(p.direction)];
   return p;
 }
 
@@ -129,6 +131,8 @@ class StringKind final : public Kind {
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
     const auto p = place_string(r, state.layer);
     if (!p) return;
+    if (painter.typeset({p->key, p->anchor, p->height, p->direction, p->text.substr(0, static_cast<size_t>(p->length))}))
+      return;
     const double h = painter.view_scale() * p->height;
     const size_t d = static_cast<size_t>(p->direction);
     const TextStyle style{static_cast<float>(kCellWidth * h),

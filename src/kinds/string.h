@@ -12,6 +12,8 @@
 namespace plv {
 
 struct StringPlacement {
+  DrawingPoint key;       // the key point after the layer transform
+  double anchor;          // where along the text it stands: 0, 0.5 or 1
   DrawingPoint start;     // after the layer transform and the key-point offset
   double height;          // size times layer scale
   int direction;          // 0 = +x, 1 = +y, 2 = -x, 3 = -y

@@ -18,6 +18,7 @@ class WideLineKind final : public TwoPointKind {
     if (!s || !w || *w < 0) return;
     if (*w <= 1) return painter.line(s->p1, s->p2);
     if (s->length == 0) return;  // no direction to offset the strokes along
+    if (painter.band(s->p1, s->p2, 2.0 * static_cast<double>(*w))) return;
     for (long long k = -*w; k <= *w; ++k) {
       const Vec offset = static_cast<double>(k) * s->n;
       painter.line(s->p1 + offset, s->p2 + offset);

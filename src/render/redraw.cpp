@@ -43,6 +43,10 @@ bool layer_shown(const RenderState& s) {
 
 void redraw_all(const RecordStore& drawing, RenderState& state, kernel::Kernel& kernel, ColourMessages& messages) {
   KernelPainter painter(state, kernel);
+  redraw_through(drawing, state, painter, messages);
+}
+
+void redraw_through(const RecordStore& drawing, RenderState& state, Painter& painter, ColourMessages& messages) {
   ColourHandler colours(state, painter, messages);
   RedrawContext context{state, painter, colours};
   state.mode_seen = false;

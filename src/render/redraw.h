@@ -5,6 +5,7 @@
 #include "drawing/drawing_transforms.h"
 #include "drawing/record_store.h"
 #include "kinds/colour_messages.h"
+#include "kinds/painter.h"
 #include "kinds/render_state.h"
 
 namespace plv::kernel {
@@ -18,6 +19,9 @@ bool layer_shown(const RenderState& state);
 
 // Records 1 to count of the drawing, from the default colour and layer.
 void redraw_all(const RecordStore& drawing, RenderState& state, kernel::Kernel& kernel, ColourMessages& messages);
+
+// The same onto any painter.
+void redraw_through(const RecordStore& drawing, RenderState& state, Painter& painter, ColourMessages& messages);
 
 // One element shown on the picture as it stands: the colour record applied,
 // then the element drawn with the current layer and view. Nothing is erased.

@@ -1,0 +1,204 @@
+#include "publish/translation.h"
+
+#include <cairo-pdf.h>
+#include <cairo-ps.h>
+#include <cairo-svg.h>
+#include <cairo.h>
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+#include "kinds/colour_messages.h"
+#include "publish/paper_painter.h"
+#include "render/redraw.h"
+#include "text/whole_file.h"
+
+namespace plv::publish {
+namespace {
+
+struct SurfaceDeleter {
+  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+struct ContextDeleter {
+  void operator()(cairo_t* c) const { cairo_destroy(c); }
+};
+using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
+using Context = std::unique_ptr<cairo_t, ContextDeleter>;
+
+// What the colour records would have told the user, kept as notes; the
+// fatal pair of colour modes stops the translation.
+struct TranslationStopped {};
+class NoteTaker final : public ColourMessages {
+ public:
+  explicit NoteTaker(std::vector<std::string>& notes) : notes_(notes) {}
+  void error_and_wait(std::string_view text) override { notes_.emplace_back(text); }
+  void note_and_wait(std::string_view text) override { notes_.emplace_back(text); }
+  void two_lines_and_wait(std::string_view first, std::string_view second) override {
+    notes_.push_back(std::string(first) + " " + std::string(second));
+  }
+  [[noreturn]] void shutdown() override { throw TranslationStopped{}; }
+
+ private:
+  std::vector<std::string>& notes_;
+};
+
+cairo_status_t append_bytes(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+// Printable ASCII only: the title goes into PostScript comments.
+std::string plain_title(std::string_view title) {
+  std::string out;
+  for (const char c : title) out += (c >= 0x20 && c < 0x7f && c != '(' && c != ')' && c != '\\') ? c : '_';
+  return out;
+}
+
+Surface page_surface(const TranslationRequest& request, const PageFrame& frame, std::string& bytes) {
+  const double w = frame.width, h = frame.height;
+  cairo_surface_t* s = nullptr;
+  const std::string title = plain_title(request.title);
+  switch (request.format) {
+    case PageFormat::kPdf:
+      s = cairo_pdf_surface_create_for_stream(append_bytes, &bytes, w, h);
+      cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_TITLE, title.c_str());
+      cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_CREATOR, "plivet");
+      break;
+    case PageFormat::kEps:
+    case PageFormat::kPostScript:
+      s = cairo_ps_surface_create_for_stream(append_bytes, &bytes, w, h);
+      cairo_ps_surface_set_eps(s, request.format == PageFormat::kEps);
+      cairo_ps_surface_dsc_comment(s, ("%%Title: " + title).c_str());
+      break;
+    case PageFormat::kSvg:
+      s = cairo_svg_surface_create_for_stream(append_bytes, &bytes, w, h);
+      cairo_svg_surface_set_document_unit(s, CAIRO_SVG_UNIT_PT);
+      break;
+  }
+  return Surface(s);
+}
+
+PaperStyle paper_style(const SetupValues& setup, TranslatedPage& page) {
+  PaperStyle style;
+  style.line_width = setup.line_width * kBaseLineWidth;
+  style.in_colour = setup.colour == 'C';
+  page.lettering = "the stroke font";
+  if (setup.font == 'D') return style;
+  style.typeface = typeface_for(setup.font);
+  const std::string named = named_family(setup.font);
+  if (!style.typeface) {
+    page.notes.push_back("no typeface for " + named + " is installed; the letters are drawn in the stroke font");
+    return style;
+  }
+  page.lettering = style.typeface->family;
+  if (!style.typeface->metric_compatible)
+    page.notes.push_back("no face with " + named + "'s widths is installed; " + style.typeface->family + " stands in");
+  return style;
+}
+
+// Every record drawn through the painter onto `cr`; false when the colour
+// modes stopped it.
+bool draw_drawing(cairo_t* cr, const RecordStore& drawing, RenderState state, const PageFrame& frame,
+                  const PaperStyle& style, std::vector<std::string>& notes) {
+  state.view = ViewTransform{};
+  state.aspect = 1.0f;
+  PaperPainter painter(cr, frame, style);
+  NoteTaker messages(notes);
+  try {
+    redraw_through(drawing, state, painter, messages);
+  } catch (const TranslationStopped&) {
+    return false;
+  }
+  painter.finish();
+  return true;
+}
+
+// What the drawing puts on paper, strokes and letters included, in
+// drawing units; measured on a page fitted to the extent alone.
+std::optional<Extent> ink_extent(const RecordStore& drawing, const RenderState& state, const PageFrame& trial,
+                                 const PaperStyle& style) {
+  Surface recording(cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr));
+  Context cr(cairo_create(recording.get()));
+  std::vector<std::string> ignored;
+  draw_drawing(cr.get(), drawing, state, trial, style, ignored);
+  cr.reset();
+  double x = 0, y = 0, w = 0, h = 0;
+  cairo_recording_surface_ink_extents(recording.get(), &x, &y, &w, &h);
+  if (!(w > 0 && h > 0)) return std::nullopt;
+  const Extent& f = trial.frame;
+  const double s = trial.scale;
+  return Extent{f.xmin + x / s, f.xmin + (x + w) / s, f.ymax - (y + h) / s, f.ymax - y / s};
+}
+
+}  // namespace
+
+std::optional<PageFormat> format_for_path(std::string_view path) {
+  const size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos || path.find('/', dot) != std::string_view::npos) return std::nullopt;
+  std::string ext(path.substr(dot + 1));
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext == "pdf") return PageFormat::kPdf;
+  if (ext == "eps") return PageFormat::kEps;
+  if (ext == "ps") return PageFormat::kPostScript;
+  if (ext == "svg") return PageFormat::kSvg;
+  return std::nullopt;
+}
+
+std::string_view extension_of(PageFormat format) {
+  switch (format) {
+    case PageFormat::kPdf: return "pdf";
+    case PageFormat::kEps: return "eps";
+    case PageFormat::kPostScript: return "ps";
+    case PageFormat::kSvg: return "svg";
+  }
+  return "pdf";
+}
+
+std::optional<PageFormat> format_for_mode(std::string_view mode) {
+  if (mode == "EP") return PageFormat::kEps;
+  if (mode == "WP") return PageFormat::kSvg;
+  if (mode == "MS") return PageFormat::kPdf;
+  return std::nullopt;
+}
+
+TranslatedPage translate(const RecordStore& drawing, const RenderState& state, const TranslationRequest& request) {
+  TranslatedPage page;
+  // A value the setup menu would not take gives way to its default.
+  const SetupValues setup = accept_typed(SetupValues{}, request.setup);
+  if (setup != request.setup) {
+    SetupValues asked = request.setup;
+    asked.mode = setup.mode;  // the mode does not shape the page
+    if (asked != setup) page.notes.push_back("the setup line holds values out of range; their defaults are used: " + format_setup_line(setup));
+  }
+  const PaperStyle style = paper_style(setup, page);
+  const Orientation orientation = setup.orientation == 'L' ? Orientation::kLandscape : Orientation::kPortrait;
+  const Extent extent = drawing_extent(drawing, state);
+  const PageFrame trial = frame_page(extent, std::nullopt, setup.drawing_width, Orientation::kPortrait);
+  page.frame = frame_page(extent, ink_extent(drawing, state, trial, style), setup.drawing_width, orientation);
+
+  Surface surface = page_surface(request, page.frame, page.bytes);
+  Context cr(cairo_create(surface.get()));
+  const bool drawn = draw_drawing(cr.get(), drawing, state, page.frame, style, page.notes);
+  cairo_show_page(cr.get());
+  const cairo_status_t status = cairo_status(cr.get());
+  cr.reset();
+  cairo_surface_finish(surface.get());
+  const cairo_status_t finished = cairo_surface_status(surface.get());
+  if (!drawn) page.error = "the drawing holds two different colour modes";
+  else if (status != CAIRO_STATUS_SUCCESS) page.error = cairo_status_to_string(status);
+  else if (finished != CAIRO_STATUS_SUCCESS) page.error = cairo_status_to_string(finished);
+  if (!page.error.empty()) page.bytes.clear();
+  return page;
+}
+
+TranslationOutcome translate_to_file(const RecordStore& drawing, const RenderState& state,
+                                     const TranslationRequest& request, const std::string& path) {
+  TranslatedPage page = translate(drawing, state, request);
+  TranslationOutcome outcome{{}, page.frame, page.lettering, std::move(page.notes)};
+  if (!page.error.empty()) outcome.written.error = path + ": not written: " + page.error;
+  else outcome.written = write_whole_file(path, page.bytes);
+  return outcome;
+}
+
+}  // namespace plv::publish
