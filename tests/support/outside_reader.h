@@ -50,7 +50,13 @@ inline std::optional<Ppm> read_ppm(const std::string& path) {
   std::string magic;
   Ppm ppm;
   int maximum = 0;
-  if (!(in >> magic >> ppm.width >> ppm.height >> maximum) || magic != "P6" || maximum != 255) return std::nullopt;
+  // Header fields, passing over comment lines as some writers put there.
+  auto field = [&in](auto& value) {
+    while (in >> std::ws && in.peek() == '#') in.ignore(1 << 20, '\n');
+    return static_cast<bool>(in >> value);
+  };
+  if (!(field(magic) && field(ppm.width) && field(ppm.height) && field(maximum)) || magic != "P6" || maximum != 255)
+    return std::nullopt;
   in.get();  // the one white space after the header
   ppm.rgb.resize(static_cast<size_t>(ppm.width) * static_cast<size_t>(ppm.height) * 3);
   if (!in.read(reinterpret_cast<char*>(ppm.rgb.data()), static_cast<std::streamsize>(ppm.rgb.size()))) return std::nullopt;
