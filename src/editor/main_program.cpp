@@ -20,6 +20,7 @@
 #include "editor/files/choose_drawing_file.h"
 #include "editor/files/path_rules.h"
 #include "editor/files/start_up.h"
+#include "editor/files/translate_drawing.h"
 #include "drawing/today.h"
 #include "kernel/kernel.h"
 #include "ui/close_requested.h"
@@ -118,6 +119,13 @@ void dispatch(Editor& editor, MainChoice choice, ColourMessages& messages) {
 }  // namespace
 
 void run_editor(Editor& editor, const std::optional<std::string>& command_line_drawing) {
+  // The window's Export writes the open drawing for as long as the editor runs.
+  EditorDrawingExporter exporter(editor);
+  struct Installed {
+    host::Host& host;
+    ~Installed() { host.set_drawing_exporter(nullptr); }
+  } installed{editor.kernel.host()};
+  installed.host.set_drawing_exporter(&exporter);
   // Every way the user asks for the end arrives here, so that the end is
   // always the same: the settings saved, then the program ended.
   try {

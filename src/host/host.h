@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/drawing_export.h"
+#include "image/pixels.h"
 #include "host/events.h"
 #include "host/file_open_fields.h"
 #include "host/host_settings.h"
@@ -79,6 +81,18 @@ class Host final : public WindowClient {
   void message(std::string_view text);
   // What the window's About box shows.
   void set_about(AboutText about) { about_ = std::move(about); }
+  // Who writes the drawing when the File menu's Export is chosen; none:
+  // the user is told there is nothing to export.
+  void set_drawing_exporter(DrawingExporter* exporter) { exporter_ = exporter; }
+  // A picture printed on a printer the user chooses, at the page's margins:
+  // `draw` makes it for the printer's resolution and says how large it is
+  // (in dots of that resolution); nothing from it prints nothing.
+  struct PrintedPicture {
+    image::OwnedPixels pixels;
+    int width_dots = 0, height_dots = 0;
+  };
+  enum class PrintOutcome { kPrinted, kCancelled, kFailed };
+  PrintOutcome print_picture(const std::function<std::optional<PrintedPicture>(int dots_per_inch)>& draw);
   // The platform's open-file dialog: the chosen path, nothing when cancelled.
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) {
     return window_system_.open_file_dialog(request);
@@ -163,6 +177,7 @@ class Host final : public WindowClient {
   void print();
   void write_tiff();
   void write_metafile();
+  void export_drawing();
   // The save dialog for an export, starting where the file selection was.
   std::optional<std::string> ask_export_path(std::string_view filter_name, std::string_view pattern,
                                              std::string_view extension, std::string default_name);
@@ -192,6 +207,7 @@ class Host final : public WindowClient {
   bool replaying_ = false;
   // While an overlay is on screen: how to draw it again.
   std::function<void()> overlay_;
+  DrawingExporter* exporter_ = nullptr;
 };
 
 }  // namespace plv::host

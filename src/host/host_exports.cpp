@@ -71,4 +71,23 @@ void Host::write_metafile() {
   if (!written.ok()) message(std::string(kMetafileFailure) + ": " + written.error);
 }
 
+void Host::export_drawing() {
+  if (!exporter_ || exporter_->default_name().empty()) {
+    message("No drawing is open, so there is nothing to export.");
+    return;
+  }
+  FileDialogRequest request;
+  request.title = "Export the drawing";
+  request.directory = export_names_.directory();
+  request.file_name = exporter_->default_name();
+  request.filters = {{"PDF (*.pdf)", "*.pdf"}, {"Encapsulated PostScript (*.eps)", "*.eps"}, {"SVG (*.svg)", "*.svg"}};
+  request.default_extension = "pdf";
+  const auto path = window_system_.save_file_dialog(request);
+  if (!path) return;
+  window_system_.set_cursor(CursorShape::kHourglass);
+  const std::string told = exporter_->export_to(*path);
+  update_cursor();
+  message(told);
+}
+
 }  // namespace plv::host

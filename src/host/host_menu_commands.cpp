@@ -30,6 +30,7 @@ void Host::menu_command(int command) {
     case commands::kWriteMetafile:
       if (menu_.picture_commands_enabled) write_metafile();
       break;
+    case commands::kExportDrawing: export_drawing(); break;
     default: break;  // 2, 11 and 13 are accepted and do nothing
   }
 }
@@ -105,6 +106,27 @@ void Host::print() {
   target.pen_width = settings_.pen_width_printer;
   picture_.replay_to_output(target);
   if (!job->finish()) window_system_.message_box("Error accessing printer", "Error");
+}
+
+Host::PrintOutcome Host::print_picture(const std::function<std::optional<PrintedPicture>(int)>& draw) {
+  if (!window_system_.choose_printer(true)) return PrintOutcome::kCancelled;
+  auto job = window_system_.start_print_job(caption_);
+  if (!job) {
+    window_system_.message_box("Error accessing printer", "Error");
+    return PrintOutcome::kFailed;
+  }
+  window_system_.set_cursor(CursorShape::kHourglass);
+  const auto picture = draw(job->dots_per_inch_x());
+  update_cursor();
+  const int left = job->dots_per_inch_x() * settings_.page_left_margin / 100;
+  const int top = job->dots_per_inch_y() * settings_.page_top_margin / 100;
+  const bool placed = picture && job->place_picture(picture->pixels.view(), left, top, picture->width_dots,
+                                                    picture->height_dots);
+  if (!job->finish() || !placed) {
+    window_system_.message_box("Error accessing printer", "Error");
+    return PrintOutcome::kFailed;
+  }
+  return PrintOutcome::kPrinted;
 }
 
 }  // namespace plv::host

@@ -24,6 +24,9 @@ class PdfPrintJob final : public PrintJob {
   int scale_percent() const override { return 0; }
   bool colour() const override { return true; }
   Surface& page() override { return surface_; }
+  bool place_picture(const image::Pixels& pixels, int left, int top, int width, int height) override {
+    return page_->picture(pixels, left, top, width, height);
+  }
   // Writes the file; false when it could not be written (error() says why).
   bool finish() override;
   const std::string& error() const { return error_; }

@@ -19,6 +19,7 @@ inline constexpr int kPenWidth = 9;
 inline constexpr int kAbout = 10;
 inline constexpr int kWriteTiff = 12;
 inline constexpr int kWriteMetafile = 14;
+inline constexpr int kExportDrawing = 15;
 }  // namespace commands
 
 struct MenuItem {
@@ -28,11 +29,12 @@ struct MenuItem {
   bool right_aligned = false;
 };
 
-inline constexpr std::array<MenuItem, 11> kWindowMenu{{
+inline constexpr std::array<MenuItem, 12> kWindowMenu{{
     {"File", "Page Set&up", commands::kPageSetup},
     {"File", "&Print", commands::kPrintDialog},
     {"File", "Write &TIF", commands::kWriteTiff},
     {"File", "Write &EMF", commands::kWriteMetafile},
+    {"File", "Ex&port...", commands::kExportDrawing},
     {"File", "E&xit", commands::kExit},
     {"Edit", "&Copy", commands::kCopy},
     {"", "&Print", commands::kPrint},

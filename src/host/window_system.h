@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "host/events.h"
+#include "image/pixels.h"
 #include "host/raster.h"
 #include "host/text_grid.h"
 #include "host/text_layout.h"
@@ -84,6 +85,12 @@ class PrintJob {
   virtual int scale_percent() const = 0;  // the printer's own scaling, 0 if none
   virtual bool colour() const = 0;
   virtual Surface& page() = 0;
+  // A picture stretched over the box at (left, top), `width` x `height`
+  // dots; false when the printer takes no pictures.
+  virtual bool place_picture(const image::Pixels& /*pixels*/, int /*left*/, int /*top*/, int /*width*/,
+                             int /*height*/) {
+    return false;
+  }
   // Ends the page and the document; false if the printer refused.
   virtual bool finish() = 0;
 };

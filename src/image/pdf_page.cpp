@@ -165,6 +165,32 @@ class PdfPage final : public VectorPage {
     }
   }
 
+  bool picture(const Pixels& pixels, int left, int top, int width, int height) override {
+    if (!cr_ || pixels.width <= 0 || pixels.height <= 0 || width <= 0 || height <= 0) return false;
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixels.width, pixels.height);
+    if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
+      cairo_surface_destroy(image);
+      return false;
+    }
+    cairo_surface_flush(image);
+    unsigned char* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    for (int y = 0; y < pixels.height; ++y) {
+      auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+      for (int x = 0; x < pixels.width; ++x) row[x] = pixels.at(x, y);
+    }
+    cairo_surface_mark_dirty(image);
+    cairo_save(cr_);
+    cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
+    cairo_translate(cr_, left, top);
+    cairo_scale(cr_, static_cast<double>(width) / pixels.width, static_cast<double>(height) / pixels.height);
+    cairo_set_source_surface(cr_, image, 0, 0);
+    cairo_paint(cr_);
+    cairo_restore(cr_);
+    cairo_surface_destroy(image);
+    return true;
+  }
+
   std::vector<std::uint8_t> finish() override {
     if (!cr_) return {};
     cairo_show_page(cr_);

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "image/pixels.h"
+
 namespace plv::image {
 
 struct VectorColour {
@@ -40,6 +42,11 @@ class VectorPage {
   virtual void line(VectorPoint from, VectorPoint to) = 0;
   virtual void rectangle(int left, int top, int right, int bottom) = 0;
   virtual void polygon(std::span<const VectorPoint> vertices) = 0;
+  // A picture stretched over the box at (left, top), `width` x `height`
+  // device units; false when the page takes no pictures.
+  virtual bool picture(const Pixels& /*pixels*/, int /*left*/, int /*top*/, int /*width*/, int /*height*/) {
+    return false;
+  }
   // The finished file's bytes; the page takes no more calls after it.
   virtual std::vector<std::uint8_t> finish() = 0;
 };

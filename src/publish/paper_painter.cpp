@@ -53,7 +53,7 @@ std::string as_utf8(std::string_view text) {
 PaperPainter::PaperPainter(cairo_t* cr, const PageFrame& frame, const PaperStyle& style)
     : cr_(cr), frame_(frame), style_(style), colours_(style.in_colour), ink_(colours_.first()) {
   const cairo_matrix_t m = page_matrix(frame_);
-  cairo_set_matrix(cr_, &m);
+  cairo_transform(cr_, &m);
   cairo_set_line_width(cr_, style_.line_width / frame_.scale);
   cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);

@@ -22,8 +22,8 @@ struct PaperStyle {
 
 class PaperPainter final : public Painter {
  public:
-  // Draws on `cr`, whose page `frame` describes; `finish` must follow the
-  // last element.
+  // Draws on `cr`, whose page `frame` describes (its map goes on top of
+  // what `cr` already has); `finish` must follow the last element.
   PaperPainter(cairo_t* cr, const PageFrame& frame, const PaperStyle& style);
   void finish() { stroke_path(); }
 

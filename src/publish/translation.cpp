@@ -29,6 +29,7 @@ using Context = std::unique_ptr<cairo_t, ContextDeleter>;
 // What the colour records would have told the user, kept as notes; the
 // fatal pair of colour modes stops the translation.
 struct TranslationStopped {};
+constexpr const char* kTwoColourModes = "the drawing holds two different colour modes";
 class NoteTaker final : public ColourMessages {
  public:
   explicit NoteTaker(std::vector<std::string>& notes) : notes_(notes) {}
@@ -162,34 +163,97 @@ std::optional<PageFormat> format_for_mode(std::string_view mode) {
   return std::nullopt;
 }
 
-TranslatedPage translate(const RecordStore& drawing, const RenderState& state, const TranslationRequest& request) {
-  TranslatedPage page;
+namespace {
+
+// The page's frame and style as the setup line asks, with what the user
+// should know about them.
+struct PageLayout {
+  PaperStyle style;
+  PageFrame frame;
+  std::string lettering;
+  std::vector<std::string> notes;
+};
+
+PageLayout lay_out(const RecordStore& drawing, const RenderState& state, const SetupValues& asked) {
+  PageLayout layout;
   // A value the setup menu would not take gives way to its default.
-  const SetupValues setup = accept_typed(SetupValues{}, request.setup);
-  if (setup != request.setup) {
-    SetupValues asked = request.setup;
-    asked.mode = setup.mode;  // the mode does not shape the page
-    if (asked != setup) page.notes.push_back("the setup line holds values out of range; their defaults are used: " + format_setup_line(setup));
-  }
-  const PaperStyle style = paper_style(setup, page);
+  const SetupValues setup = accept_typed(SetupValues{}, asked);
+  SetupValues shaping = asked;
+  shaping.mode = setup.mode;  // the mode does not shape the page
+  if (shaping != setup)
+    layout.notes.push_back("the setup line holds values out of range; their defaults are used: " + format_setup_line(setup));
+  TranslatedPage named;
+  layout.style = paper_style(setup, named);
+  layout.lettering = named.lettering;
+  layout.notes.insert(layout.notes.end(), named.notes.begin(), named.notes.end());
   const Orientation orientation = setup.orientation == 'L' ? Orientation::kLandscape : Orientation::kPortrait;
   const Extent extent = drawing_extent(drawing, state);
   const PageFrame trial = frame_page(extent, std::nullopt, setup.drawing_width, Orientation::kPortrait);
-  page.frame = frame_page(extent, ink_extent(drawing, state, trial, style), setup.drawing_width, orientation);
+  layout.frame = frame_page(extent, ink_extent(drawing, state, trial, layout.style), setup.drawing_width, orientation);
+  return layout;
+}
+
+}  // namespace
+
+TranslatedPage translate(const RecordStore& drawing, const RenderState& state, const TranslationRequest& request) {
+  PageLayout layout = lay_out(drawing, state, request.setup);
+  TranslatedPage page;
+  page.frame = layout.frame;
+  page.lettering = layout.lettering;
+  page.notes = std::move(layout.notes);
 
   Surface surface = page_surface(request, page.frame, page.bytes);
   Context cr(cairo_create(surface.get()));
-  const bool drawn = draw_drawing(cr.get(), drawing, state, page.frame, style, page.notes);
+  const bool drawn = draw_drawing(cr.get(), drawing, state, page.frame, layout.style, page.notes);
   cairo_show_page(cr.get());
   const cairo_status_t status = cairo_status(cr.get());
   cr.reset();
   cairo_surface_finish(surface.get());
   const cairo_status_t finished = cairo_surface_status(surface.get());
-  if (!drawn) page.error = "the drawing holds two different colour modes";
+  if (!drawn) page.error = kTwoColourModes;
   else if (status != CAIRO_STATUS_SUCCESS) page.error = cairo_status_to_string(status);
   else if (finished != CAIRO_STATUS_SUCCESS) page.error = cairo_status_to_string(finished);
   if (!page.error.empty()) page.bytes.clear();
   return page;
+}
+
+PagePixels translate_to_pixels(const RecordStore& drawing, const RenderState& state, const TranslationRequest& request,
+                               int dots_per_inch) {
+  // Printers finer than this gain nothing from a finer picture.
+  constexpr int kFinestPicture = 600;
+  constexpr double kLargestPicture = 4e8;  // pixels, some 1.6 GB
+  PagePixels out;
+  PageLayout layout = lay_out(drawing, state, request.setup);
+  out.frame = layout.frame;
+  const double dots = std::clamp(dots_per_inch, 72, kFinestPicture) / 72.0;
+  const double w = std::ceil(layout.frame.width * dots), h = std::ceil(layout.frame.height * dots);
+  if (!(w * h <= kLargestPicture)) {
+    out.error = "the page is too large to print as a picture";
+    return out;
+  }
+  Surface image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(w), static_cast<int>(h)));
+  Context cr(cairo_create(image.get()));
+  cairo_set_source_rgb(cr.get(), 1, 1, 1);
+  cairo_paint(cr.get());
+  cairo_scale(cr.get(), dots, dots);  // the page's own map goes on top
+  const bool drawn = draw_drawing(cr.get(), drawing, state, layout.frame, layout.style, layout.notes);
+  const cairo_status_t status = cairo_status(cr.get());
+  cr.reset();
+  if (!drawn || status != CAIRO_STATUS_SUCCESS || cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) {
+    out.error = drawn ? "the picture could not be made" : kTwoColourModes;
+    return out;
+  }
+  cairo_surface_flush(image.get());
+  out.pixels.width = static_cast<int>(w);
+  out.pixels.height = static_cast<int>(h);
+  out.pixels.rgb.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
+  const unsigned char* data = cairo_image_surface_get_data(image.get());
+  const int stride = cairo_image_surface_get_stride(image.get());
+  for (int y = 0; y < out.pixels.height; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+    for (int x = 0; x < out.pixels.width; ++x) out.pixels.rgb[static_cast<size_t>(y) * out.pixels.width + x] = row[x] & 0xffffff;
+  }
+  return out;
 }
 
 TranslationOutcome translate_to_file(const RecordStore& drawing, const RenderState& state,

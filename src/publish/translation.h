@@ -11,6 +11,7 @@
 
 #include "drawing/record_store.h"
 #include "drawing/setup_line.h"
+#include "image/pixels.h"
 #include "kinds/render_state.h"
 #include "publish/page_frame.h"
 #include "text/file_result.h"
@@ -61,5 +62,15 @@ struct TranslationOutcome {
 };
 TranslationOutcome translate_to_file(const RecordStore& drawing, const RenderState& state,
                                      const TranslationRequest& request, const std::string& path);
+
+// The page as pixels at `dots_per_inch` (white paper), for printers that
+// take pictures; empty pixels and an error when it could not be made.
+struct PagePixels {
+  image::OwnedPixels pixels;
+  PageFrame frame;
+  std::string error;
+};
+PagePixels translate_to_pixels(const RecordStore& drawing, const RenderState& state, const TranslationRequest& request,
+                               int dots_per_inch);
 
 }  // namespace plv::publish

@@ -3,6 +3,8 @@
 #include <cctype>
 
 #include "drawing/setup_line.h"
+#include "editor/files/translate_drawing.h"
+#include "ui/messages.h"
 #include "ui/field_entry.h"
 #include "ui/toolkit.h"
 
@@ -27,11 +29,13 @@ constexpr MenuLine kLines[] = {
     {18, "                                     T=TIMES-ROMAN FONT"},
     {20, "         MONO OR COLOR:              (SPECIFY M OR C)"},
     {22, "         LANDSCAPE OR PORTRAIT:      (SPECIFY L OR P)"},
+    {24, "         F9= TRANSLATE THE DRAWING NOW"},
     {25, "         F10= RETURN TO THE MAIN MENU"},
 };
 
 enum Field { kMode = 1, kDrawingWidth, kLineWidth, kFont, kColour, kOrientation };
 constexpr int kWidthField = 10;
+constexpr ui::FieldKey kTranslateKey = ui::FieldKey::function(9);
 constexpr ui::FieldKey kReturnKey = ui::FieldKey::function(10);
 
 void show_screen(Editor& e) {
@@ -75,6 +79,38 @@ SetupValues typed_values(const ui::FieldSet& set, const SetupValues& old) {
   return v;
 }
 
+std::string upper_text(std::string_view text) {
+  std::string s(text);
+  for (char& c : s) c = upper(c);
+  return s;
+}
+
+// Lines from the top of a cleared screen, the last followed by the prompt.
+void tell(Editor& e, const std::vector<std::string>& lines) {
+  e.ui.lines().set_message(lines.front());
+  if (lines.size() == 1) return ui::note_and_wait(e.ui);
+  ui::begin_messages(e.ui);
+  for (size_t i = 1; i < lines.size(); ++i) {
+    e.ui.lines().set_message(lines[i]);
+    if (i + 1 == lines.size()) ui::message_and_wait(e.ui);
+    else ui::next_message(e.ui);
+  }
+}
+
+// The drawing translated beside its file, as the mode names the format.
+void translate_now(Editor& e) {
+  if (!e.file_open) return tell(e, {"NO DRAWING FILE IS OPEN: THERE IS NOTHING TO TRANSLATE."});
+  const std::string mode = parse_setup_line(e.setup_line).mode;
+  const auto format = publish::format_for_mode(mode);
+  if (!format) return tell(e, print_open_drawing(e));
+  const DrawingTranslation t = translate_open_drawing(e, path_beside_drawing(e, *format));
+  std::vector<std::string> lines;
+  if (t.ok) lines = {"THE DRAWING WAS TRANSLATED TO:", t.path, upper_text(t.detail)};
+  else lines = {">>>ERROR: THE DRAWING WAS NOT TRANSLATED:", t.detail};
+  for (const std::string& note : t.notes) lines.push_back(upper_text(note));
+  tell(e, lines);
+}
+
 }  // namespace
 
 void translation_setup_menu(Editor& e) {
@@ -88,6 +124,7 @@ void translation_setup_menu(Editor& e) {
     current = set.current;
     e.setup_line = format_setup_line(accept_typed(old, typed_values(set, old)));
     if (key == kReturnKey) return;
+    if (key == kTranslateKey) translate_now(e);
   }
 }
 

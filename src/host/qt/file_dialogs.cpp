@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace plv::host {
@@ -30,7 +31,16 @@ std::optional<std::string> run_dialog(QWidget* parent, const FileDialogRequest& 
     const int index = request.filter_index - 1;
     if (index >= 0 && index < filters.size()) dialog.selectNameFilter(filters[index]);
   }
-  if (!request.default_extension.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.default_extension));
+  if (!request.default_extension.empty()) {
+    dialog.setDefaultSuffix(QString::fromStdString(request.default_extension));
+    // A name typed without an extension takes the chosen filter's.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+      const qsizetype star = filter.indexOf(QStringLiteral("*."));
+      if (star < 0) return;
+      const QString suffix = filter.mid(star + 2).section(QRegularExpression(QStringLiteral("[ );]")), 0, 0);
+      if (!suffix.isEmpty() && suffix != QStringLiteral("*")) dialog.setDefaultSuffix(suffix);
+    });
+  }
   if (!request.file_name.empty()) dialog.selectFile(QString::fromStdString(request.file_name));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().front()).toStdString();

@@ -21,6 +21,7 @@ class QtPrintJob final : public PrintJob {
   int scale_percent() const override { return 0; }  // Qt's printers carry no scaling of their own
   bool colour() const override { return printer_.colorMode() == QPrinter::Color; }
   Surface& page() override { return surface_; }
+  bool place_picture(const image::Pixels& pixels, int left, int top, int width, int height) override;
   bool finish() override { return painter_.end(); }
 
  private:

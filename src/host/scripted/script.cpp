@@ -46,10 +46,10 @@ constexpr NamedCommand kNamedCommands[] = {
     {"pagesetup", commands::kPageSetup}, {"print", commands::kPrintDialog}, {"exit", commands::kExit},
     {"copy", commands::kCopy},           {"quickprint", commands::kPrint},  {"colour", commands::kColour},
     {"background", commands::kBlackBackground}, {"penwidth", commands::kPenWidth}, {"about", commands::kAbout},
-    {"tiff", commands::kWriteTiff},      {"emf", commands::kWriteMetafile},
+    {"tiff", commands::kWriteTiff},      {"emf", commands::kWriteMetafile}, {"export", commands::kExportDrawing},
 };
 constexpr std::string_view kCommandNames =
-    "pagesetup, print, exit, copy, quickprint, colour, background, penwidth, about, tiff or emf";
+    "pagesetup, print, exit, copy, quickprint, colour, background, penwidth, about, tiff, emf or export";
 
 std::optional<int> window_command_named(std::string_view name) {
   for (const NamedCommand& c : kNamedCommands)

@@ -109,7 +109,8 @@ void ScriptedWindowSystem::run_command(const ScriptStep& s) {
       if (file) print_jobs = [path = *file, this] { return std::make_unique<PdfPrintJob>(path, caption_); };
       break;
     case commands::kWriteTiff:
-    case commands::kWriteMetafile: save_file_answers.push_front(file); break;
+    case commands::kWriteMetafile:
+    case commands::kExportDrawing: save_file_answers.push_front(file); break;
     case commands::kCopy: clipboard_path_ = file.value_or(""); break;
     case commands::kPageSetup: page_setup_arguments_ = s.arguments; break;
     case commands::kPenWidth: pen_width_arguments_ = s.arguments; break;
