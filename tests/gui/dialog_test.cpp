@@ -128,5 +128,21 @@ TEST_F(GuiTest, OpenFileDialogOffersTheFilterListAndReturnsThePath) {
   EXPECT_FALSE(ws_->open_file_dialog(request));
 }
 
+TEST_F(GuiTest, ASaveDialogsNameWithoutExtensionTakesTheChosenFiltersOne) {
+  QString before, after;
+  answer_dialog<QFileDialog>([&](QFileDialog& d) {
+    before = d.defaultSuffix();
+    emit d.filterSelected(d.nameFilters()[1]);  // as when the user picks it
+    after = d.defaultSuffix();
+    static_cast<QDialog&>(d).reject();
+  });
+  FileDialogRequest request;
+  request.filters = {{"PDF (*.pdf)", "*.pdf"}, {"Encapsulated PostScript (*.eps)", "*.eps"}};
+  request.default_extension = "pdf";
+  EXPECT_FALSE(ws_->save_file_dialog(request));
+  EXPECT_EQ(before, "pdf");
+  EXPECT_EQ(after, "eps");
+}
+
 }  // namespace
 }  // namespace plv::host

@@ -42,6 +42,7 @@ TEST_F(GuiTest, MenuHasEveryItemAndGraysPrintingWithTheMode) {
                                           commands::kWriteMetafile};
   for (const int c : picture_commands) EXPECT_FALSE(window()->action(c)->isEnabled()) << c;
   EXPECT_TRUE(window()->action(commands::kCopy)->isEnabled());
+  EXPECT_TRUE(window()->action(commands::kExportDrawing)->isEnabled()) << "the drawing, not the picture, is exported";
   EXPECT_TRUE(window()->action(commands::kColour)->isChecked());
   EXPECT_FALSE(window()->action(commands::kBlackBackground)->isChecked());
 
