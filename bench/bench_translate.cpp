@@ -54,3 +54,4 @@ BENCHMARK(BM_TranslateMillionToSvg)->Unit(benchmark::kMillisecond)->Iterations(1
 BENCHMARK(BM_PrintedPictureOfAMillion)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
+BENCHMARK_MAIN();
