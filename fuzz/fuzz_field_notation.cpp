@@ -1,0 +1,32 @@
+// The field notation: any field reads as a value or as none; a value
+// written in a field of its width reads back to itself, or to the value
+// its decimals round it to.
+
+#include <cmath>
+
+#include "fuzz_input.h"
+#include "text/field_format.h"
+#include "ui/field_parse.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 2) return 0;
+  const int width = 1 + data[0] % 20, decimals = data[1] % 10;
+  const std::string_view field = plv::fuzz::as_text(data + 2, size - 2);
+  if (const auto v = plv::fmt::read_int(field)) {
+    const std::string text = plv::fmt::int_text(width, *v);
+    if (text.find('*') == std::string::npos) PLV_FUZZ_CHECK(plv::fmt::read_int(text) == v);
+  }
+  if (const auto v = plv::fmt::read_real(field, decimals); v && std::isfinite(*v)) {
+    const std::string fixed = plv::fmt::fixed_text(width, decimals, *v);
+    const std::string exp = plv::fmt::exp_text(std::max(width, 8), std::min(decimals, std::max(width, 8) - 7), *v);
+    for (const std::string& t : {fixed, exp}) {
+      if (t.find('*') != std::string::npos) continue;
+      const auto back = plv::fmt::read_real(t, decimals);
+      PLV_FUZZ_CHECK(back && std::isfinite(*back));
+    }
+  }
+  (void)plv::ui::parse_integer_entry(field);
+  (void)plv::ui::parse_whole_number(field);
+  (void)plv::ui::parse_real_entry(field);
+  return 0;
+}
