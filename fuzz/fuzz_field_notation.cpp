@@ -3,6 +3,8 @@
 // its decimals round it to.
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "fuzz_input.h"
 #include "text/field_format.h"
@@ -16,10 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = plv::fmt::int_text(width, *v);
     if (text.find('*') == std::string::npos) PLV_FUZZ_CHECK(plv::fmt::read_int(text) == v);
   }
+  // Real fields in the shapes records use: room for a sign, a digit and
+  // the point (Fw.d), and for the exponent too (Ew.d).
   if (const auto v = plv::fmt::read_real(field, decimals); v && std::isfinite(*v)) {
-    const std::string fixed = plv::fmt::fixed_text(width, decimals, *v);
-    const std::string exp = plv::fmt::exp_text(std::max(width, 8), std::min(decimals, std::max(width, 8) - 7), *v);
-    for (const std::string& t : {fixed, exp}) {
+    std::vector<std::string> texts;
+    if (width >= decimals + 3) texts.push_back(plv::fmt::fixed_text(width, decimals, *v));
+    if (width >= decimals + 7) texts.push_back(plv::fmt::exp_text(width, decimals, *v));
+    for (const std::string& t : texts) {
       if (t.find('*') != std::string::npos) continue;
       const auto back = plv::fmt::read_real(t, decimals);
       PLV_FUZZ_CHECK(back && std::isfinite(*back));
