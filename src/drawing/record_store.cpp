@@ -24,6 +24,7 @@ const Record& RecordStore::read(long n) const {
 
 void RecordStore::write(long n, const Record& record) {
   check(n);
+  if (watcher_) watcher_->written(n, slot(n), record);
   slot(n) = record;
 }
 
@@ -49,6 +50,7 @@ void RecordStore::append(const Record& record) {
   if (count_ == static_cast<long>(blocks_.size()) * kBlockRecords) blocks_.push_back(new_block());
   ++count_;
   new (slot_bytes(count_)) Record(record);  // a cleared store's old records are simply replaced
+  if (watcher_) watcher_->appended(count_, record);
 }
 
 long RecordStore::grow(long n) {

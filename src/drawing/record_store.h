@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "drawing/record.h"
+#include "drawing/store_watcher.h"
 
 namespace plv {
 
@@ -36,12 +37,17 @@ class RecordStore {
   void fill(long n, const Record& record) { new (slot_bytes(n)) Record(record); }
   // The last record leaves the store (an element taken back to be edited).
   void drop_last() {
-    if (count_ > 0) --count_;
+    if (count_ == 0) return;
+    if (watcher_) watcher_->dropped(count_, slot(count_));
+    --count_;
   }
   void clear() {
     count_ = 0;
     unread_lines_.clear();
+    if (watcher_) watcher_->cleared();
   }
+  // Who hears of each write, append, drop and clear from now on; none: nobody.
+  void watch(StoreWatcher* watcher) { watcher_ = watcher; }
 
   // A file line that could not be read as a record is kept exactly as it
   // stood, to be written back in its place; its record is one that nothing
@@ -77,6 +83,7 @@ class RecordStore {
   std::vector<Block> blocks_;
   long count_ = 0;
   std::vector<std::string> unread_lines_;
+  StoreWatcher* watcher_ = nullptr;
 };
 
 // The record standing for an unread line.

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "drawing/change_journal.h"
 #include "drawing/record_store.h"
 #include "drawing/translation_setup.h"
 #include "editor/create/create_state.h"
@@ -33,13 +34,20 @@ struct PlotBox {
 
 struct Editor {
   Editor(kernel::Kernel& kernel, ui::Toolkit& ui, std::filesystem::path start_directory)
-      : kernel(kernel), ui(ui), start_directory(std::move(start_directory)) {}
+      : kernel(kernel), ui(ui), start_directory(std::move(start_directory)) {
+    drawing.watch(&journal);
+  }
+  Editor(const Editor&) = delete;
+  Editor& operator=(const Editor&) = delete;
 
   kernel::Kernel& kernel;
   ui::Toolkit& ui;
   std::filesystem::path start_directory;  // where the program was started
 
   RecordStore drawing;
+  // The drawing's changes since it was opened, by action, to take back
+  // and make again.
+  ChangeJournal journal;
   RecordStore buffer;
   RenderState render;  // layers, view, aspect factor, colour mode and commands
 

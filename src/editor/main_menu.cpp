@@ -90,6 +90,8 @@ std::optional<MainChoice> main_menu(Editor& editor) {
   ui::FieldSet fields = layer_fields(editor);
   show_main_menu(editor);
   const ui::FieldKey key = ui::enter_form(editor.ui, fields);
+  if (key == ui::FieldKey::kUndo) return MainChoice::kUndo;
+  if (key == ui::FieldKey::kRedo) return MainChoice::kRedo;
   if (!key.is_function()) return std::nullopt;
   editor.render.work_layer = fields.field(1).integer;
   editor.render.also_draw_layer = fields.field(2).integer;

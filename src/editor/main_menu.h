@@ -20,6 +20,8 @@ enum class MainChoice {
   kPaste,
   kCreate,
   kExit,
+  kUndo,  // Ctrl+Z
+  kRedo,  // Ctrl+Y
 };
 
 // Draws the menu screen.

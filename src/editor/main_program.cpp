@@ -6,6 +6,7 @@
 #include "editor/files/drawing_file_ops.h"
 #include "editor/files/file_menu.h"
 #include "editor/main_menu.h"
+#include "editor/undo_redo.h"
 #include "editor/screen_colour_messages.h"
 #include "editor/editor_settings.h"
 #include "editor/shutdown.h"
@@ -81,6 +82,8 @@ void erase_stale_picture(Editor& editor) {
 
 // One pass of the dispatch; the screen menu may hand over another choice.
 void dispatch(Editor& editor, MainChoice choice, ColourMessages& messages) {
+  if (choice == MainChoice::kUndo) undo_or_redo(editor, host::Key::kUndo, messages);
+  if (choice == MainChoice::kRedo) undo_or_redo(editor, host::Key::kRedo, messages);
   if (choice == MainChoice::kFiles) file_menu(editor);
   if (choice == MainChoice::kZoom && editor.file_open && !editor.picture_not_drawn)
     edit::zoom_window(editor, messages);
@@ -98,7 +101,7 @@ void dispatch(Editor& editor, MainChoice choice, ColourMessages& messages) {
   }
   if (choice == MainChoice::kEditDelete && editor.file_open && !editor.picture_not_drawn)
     editing::edit_delete_menu(editor, messages);
-  if (choice == MainChoice::kBuffer && buffer::buffer_menu(editor) == buffer::BufferMenuEnd::kPaste)
+  if (choice == MainChoice::kBuffer && buffer::buffer_menu(editor, messages) == buffer::BufferMenuEnd::kPaste)
     choice = MainChoice::kPaste;
   if (choice == MainChoice::kPaste) {
     erase_stale_picture(editor);
@@ -112,6 +115,7 @@ void dispatch(Editor& editor, MainChoice choice, ColourMessages& messages) {
   insist_on_a_drawing(editor);
   ScreenColourMessages messages(editor);
   for (;;) {
+    between_actions(editor);
     if (const auto choice = main_menu(editor)) dispatch(editor, *choice, messages);
   }
 }

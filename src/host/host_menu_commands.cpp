@@ -31,6 +31,8 @@ void Host::menu_command(int command) {
       if (menu_.picture_commands_enabled) write_metafile();
       break;
     case commands::kExportDrawing: export_drawing(); break;
+    case commands::kUndo: window_system_.post_key(Key::kUndo); break;
+    case commands::kRedo: window_system_.post_key(Key::kRedo); break;
     default: break;  // 2, 11 and 13 are accepted and do nothing
   }
 }

@@ -25,6 +25,8 @@ class Key {
   static constexpr Key pointer_press(int button) { return Key(-button); }
 
   static const Key kNone, kBackspace, kTab, kEnter, kEscape, kSpace, kUp, kDown, kRight, kLeft, kClose;
+  // Ctrl+Z and Ctrl+Y: take the last change back, make it again.
+  static const Key kUndo, kRedo;
   // Field entry's own codes: clear from the caret to the end of the field,
   // and back to the previous field.
   static const Key kClearToEnd, kBackTab;
@@ -65,5 +67,7 @@ inline constexpr Key Key::kDown = Key::from_code(142);
 inline constexpr Key Key::kRight = Key::from_code(143);
 inline constexpr Key Key::kLeft = Key::from_code(144);
 inline constexpr Key Key::kClose = Key::from_code(Key::kCloseCode);
+inline constexpr Key Key::kUndo = Key::from_code(26);
+inline constexpr Key Key::kRedo = Key::from_code(25);
 
 }  // namespace plv::host

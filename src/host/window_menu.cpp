@@ -18,6 +18,6 @@ bool MenuState::checked(int command) const {
   return false;
 }
 
-bool is_window_command(int command) { return command >= 1 && command <= 15; }
+bool is_window_command(int command) { return command >= 1 && command <= 17; }
 
 }  // namespace plv::host

@@ -20,6 +20,8 @@ inline constexpr int kAbout = 10;
 inline constexpr int kWriteTiff = 12;
 inline constexpr int kWriteMetafile = 14;
 inline constexpr int kExportDrawing = 15;
+inline constexpr int kUndo = 16;
+inline constexpr int kRedo = 17;
 }  // namespace commands
 
 struct MenuItem {
@@ -29,13 +31,15 @@ struct MenuItem {
   bool right_aligned = false;
 };
 
-inline constexpr std::array<MenuItem, 12> kWindowMenu{{
+inline constexpr std::array<MenuItem, 14> kWindowMenu{{
     {"File", "Page Set&up", commands::kPageSetup},
     {"File", "&Print", commands::kPrintDialog},
     {"File", "Write &TIF", commands::kWriteTiff},
     {"File", "Write &EMF", commands::kWriteMetafile},
     {"File", "Ex&port...", commands::kExportDrawing},
     {"File", "E&xit", commands::kExit},
+    {"Edit", "&Undo\tCtrl+Z", commands::kUndo},
+    {"Edit", "&Redo\tCtrl+Y", commands::kRedo},
     {"Edit", "&Copy", commands::kCopy},
     {"", "&Print", commands::kPrint},
     {"Options", "&Color", commands::kColour},

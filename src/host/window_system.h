@@ -130,6 +130,9 @@ class WindowSystem {
   virtual bool key_waiting() = 0;
   // Closing from the window's menu: the next wait returns a close event.
   virtual void request_close() = 0;
+  // A key for the program, as if it had been typed (the window's own menu
+  // sends Undo and Redo so).
+  virtual void post_key(Key key) = 0;
 
   // Repaint now through WindowClient::paint().
   virtual void repaint() = 0;

@@ -62,6 +62,8 @@ class FieldEditor {
   std::optional<FieldKey> on_key(host::Key pressed, FieldKey key) {
     if (pressed == host::Key::kEnter) return FieldKey::kEnter;
     if (pressed == host::Key::kTab) return FieldKey::kTab;
+    if (pressed == host::Key::kUndo) return FieldKey::kUndo;
+    if (pressed == host::Key::kRedo) return FieldKey::kRedo;
     if (pressed == kBar || pressed == kBarAlternative) return FieldKey::kBar;
     if (pressed == kLeftAlternative) return FieldKey::kLeft;
     if (pressed == host::Key::kLeft) return left();

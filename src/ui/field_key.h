@@ -14,7 +14,7 @@ class FieldKey {
   // A pointer press on field `field` (one-based).
   static constexpr FieldKey press_on(int field) { return FieldKey(kPressCode + field); }
 
-  static const FieldKey kEnter, kUp, kDown, kRight, kLeft, kTab, kBar, kPressOutside, kClose;
+  static const FieldKey kEnter, kUp, kDown, kRight, kLeft, kTab, kBar, kPressOutside, kClose, kUndo, kRedo;
 
   constexpr bool is_function() const { return code_ >= 1 && code_ <= kLastFunction; }
   // 1 to 10 for a function key, else 0.
@@ -45,5 +45,8 @@ inline constexpr FieldKey FieldKey::kTab{15};
 inline constexpr FieldKey FieldKey::kBar{16};
 inline constexpr FieldKey FieldKey::kPressOutside = FieldKey::press_on(0);
 inline constexpr FieldKey FieldKey::kClose{FieldKey::kCloseCode};
+// Ctrl+Z and Ctrl+Y leave the form for the menu to act on.
+inline constexpr FieldKey FieldKey::kUndo{17};
+inline constexpr FieldKey FieldKey::kRedo{18};
 
 }  // namespace plv::ui

@@ -23,6 +23,10 @@ TEST_F(GuiTest, KeysArriveAsTheirCodes) {
   EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), 'A', Qt::ShiftModifier); }), Key::character('A'));
   // Shift+Tab goes back a field, Delete clears to the end of one.
   EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Tab, Qt::ShiftModifier); }), Key::kBackTab);
+  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Z, Qt::ControlModifier); }), Key::kUndo);
+  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Y, Qt::ControlModifier); }), Key::kRedo);
+  // The window's Edit menu sends the same keys.
+  EXPECT_EQ(next_key([this] { window()->action(commands::kUndo)->trigger(); }), Key::kUndo);
 }
 
 TEST_F(GuiTest, OneEventPerKeyAndNoneForModifiersOrTheMenuKey) {

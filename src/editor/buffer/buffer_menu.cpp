@@ -1,5 +1,7 @@
 #include "editor/buffer/buffer_menu.h"
 
+#include "editor/undo_redo.h"
+
 #include <cctype>
 #include <initializer_list>
 #include <string>
@@ -188,12 +190,15 @@ void take_box(Editor& editor, editing::BoxAction action) {
 
 }  // namespace
 
-BufferMenuEnd buffer_menu(Editor& editor) {
+BufferMenuEnd buffer_menu(Editor& editor, ColourMessages& messages) {
   for (;;) {
     show_screen(editor);
     // Cut and copy need a picture to drag the box on.
     const bool drawn = !editor.picture_not_drawn;
-    switch (editor.ui.wait_key().function_number()) {
+    between_actions(editor);
+    const host::Key key = editor.ui.wait_key();
+    if (undo_or_redo(editor, key, messages)) continue;
+    switch (key.function_number()) {
       case 1: read_into_buffer(editor); return BufferMenuEnd::kMainMenu;
       case 2:
         if (!drawn) break;

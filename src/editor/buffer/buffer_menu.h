@@ -4,6 +4,7 @@
 // clearing it, and handing over to the paste menu.
 
 #include "editor/editor.h"
+#include "kinds/colour_messages.h"
 
 namespace plv::buffer {
 
@@ -15,6 +16,6 @@ enum class BufferMenuEnd {
 // Runs until F10, F6, or the work of F1 to F4 is done; F5 and keys that do
 // nothing leave the menu on the screen. Closing the window throws
 // ui::CloseRequested.
-BufferMenuEnd buffer_menu(Editor& editor);
+BufferMenuEnd buffer_menu(Editor& editor, ColourMessages& messages);
 
 }  // namespace plv::buffer

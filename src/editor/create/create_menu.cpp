@@ -14,6 +14,7 @@
 #include "kinds/layer.h"
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
+#include "editor/undo_redo.h"
 
 namespace plv::create {
 namespace {
@@ -106,7 +107,12 @@ void create_menu(Editor& e, ColourMessages& messages) {
   CreateSession session;
   for (;;) {
     show_screen(e);
+    between_actions(e);
     const ColourEntry entry = colour_entry(e, e.create_colour);
+    if (undo_or_redo(e, entry.key, messages)) {
+      session.element = Record();  // the element made last may be gone: nothing to undraw
+      continue;
+    }
     int key = entry.key.function_number();
     take_colour(e, session, entry.typed);
     identity_layer(e, session);

@@ -8,6 +8,7 @@
 #include "editor/create/quad_menu.h"
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
+#include "editor/undo_redo.h"
 
 namespace plv::create {
 namespace {
@@ -49,7 +50,13 @@ Record open_element_menu(Editor& e, int key) {
 MoreCreateEnd more_create_menu(Editor& e, CreateSession& session, ColourMessages& messages) {
   for (;;) {
     show_screen(e);
-    const int key = e.ui.wait_key().function_number();
+    between_actions(e);
+    const host::Key pressed = e.ui.wait_key();
+    if (undo_or_redo(e, pressed, messages)) {
+      session.element = Record();
+      continue;
+    }
+    const int key = pressed.function_number();
     if (key == 9) return MoreCreateEnd::kUndraw;
     if (key == 10) return MoreCreateEnd::kBack;
     if (key < 1 || key > 5 || !may_draw(e)) continue;

@@ -13,6 +13,7 @@
 #include "render/redraw.h"
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
+#include "editor/undo_redo.h"
 
 namespace plv::editing {
 namespace {
@@ -80,7 +81,10 @@ void edit_delete_menu(Editor& e, ColourMessages& messages) {
   e.editing.remade_at = 0;
   for (;;) {
     show_screen(e);
-    switch (e.ui.wait_key().function_number()) {
+    between_actions(e);
+    const host::Key key = e.ui.wait_key();
+    if (undo_or_redo(e, key, messages)) continue;
+    switch (key.function_number()) {
       case 1:
         e.kernel.gkgraph();
         pick_graphics(e, PickMode::kRepeatedly);

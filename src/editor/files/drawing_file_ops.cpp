@@ -172,6 +172,7 @@ void report_values_too_large(Editor& editor, const std::vector<SkippedLine>& too
 void start_new_drawing(Editor& editor) {
   editor.drawing.clear();
   for (const Record& r : new_drawing_records(editor.drawing_name, editor.date)) editor.drawing.append(r);
+  editor.journal.forget();  // a new drawing starts with nothing to take back
 }
 
 void open_drawing(Editor& editor) {

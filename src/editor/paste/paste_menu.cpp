@@ -15,6 +15,7 @@
 #include "ui/screen_lines.h"
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
+#include "editor/undo_redo.h"
 
 namespace plv::paste {
 namespace {
@@ -150,8 +151,10 @@ void paste_menu(Editor& e, ColourMessages& messages) {
   for (;;) {
     show_screen(e);
     ui::FieldSet set = paste_fields(e.paste);
+    between_actions(e);
     const ui::FieldKey key = create::enter(e, set);
     store_typed(set, e.paste);
+    if (undo_or_redo(e, key, messages)) continue;
     switch (key.function_number()) {
       case 1: copy_into_box(e, messages, centre); break;
       case 2:

@@ -31,6 +31,8 @@ std::optional<Key> key_of(const QKeyEvent& event) {
   if (event.key() == Qt::Key_Tab && event.modifiers().testFlag(Qt::ShiftModifier)) return Key::kBackTab;
   if (const auto named = named_key(event.key())) return named;
   const Qt::KeyboardModifiers mods = event.modifiers();
+  if (mods.testFlag(Qt::ControlModifier) && event.key() == Qt::Key_Z) return Key::kUndo;
+  if (mods.testFlag(Qt::ControlModifier) && event.key() == Qt::Key_Y) return Key::kRedo;
   if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier)) return std::nullopt;
   const QString text = event.text();
   if (text.size() != 1) return std::nullopt;

@@ -47,6 +47,7 @@ class QtWindowSystem final : public WindowSystem {
   bool create_window(const WindowSpec& window_spec, WindowClient& client) override;
   void destroy_window() override;
   Event wait_event() override;
+  void post_key(Key key) override { enqueue({.type = EventType::kKey, .key = key}); }
   bool key_waiting() override;
   void request_close() override;
   void repaint() override;

@@ -47,9 +47,10 @@ constexpr NamedCommand kNamedCommands[] = {
     {"copy", commands::kCopy},           {"quickprint", commands::kPrint},  {"colour", commands::kColour},
     {"background", commands::kBlackBackground}, {"penwidth", commands::kPenWidth}, {"about", commands::kAbout},
     {"tiff", commands::kWriteTiff},      {"emf", commands::kWriteMetafile}, {"export", commands::kExportDrawing},
+    {"undo", commands::kUndo}, {"redo", commands::kRedo},
 };
 constexpr std::string_view kCommandNames =
-    "pagesetup, print, exit, copy, quickprint, colour, background, penwidth, about, tiff, emf or export";
+    "pagesetup, print, exit, copy, quickprint, colour, background, penwidth, about, tiff, emf, export, undo or redo";
 
 std::optional<int> window_command_named(std::string_view name) {
   for (const NamedCommand& c : kNamedCommands)
@@ -63,7 +64,7 @@ std::optional<Key> parse_key(std::string_view name) {
       {"UP", Key::kUp},      {"DOWN", Key::kDown},           {"RIGHT", Key::kRight},
       {"LEFT", Key::kLeft},  {"ENTER", Key::kEnter},         {"TAB", Key::kTab},
       {"ESC", Key::kEscape}, {"BACKSPACE", Key::kBackspace}, {"SPACE", Key::kSpace},
-      {"DELETE", Key::kClearToEnd}, {"BACKTAB", Key::kBackTab},
+      {"DELETE", Key::kClearToEnd}, {"BACKTAB", Key::kBackTab}, {"CTRL-Z", Key::kUndo}, {"CTRL-Y", Key::kRedo},
   };
   const std::string n = upper(name);
   if (const auto it = kNamed.find(n); it != kNamed.end()) return it->second;

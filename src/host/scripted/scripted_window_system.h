@@ -39,6 +39,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   void set_focus(bool focused);
   // Delivers a raw platform event (client pixels) before the script goes on.
   void push_event(const Event& event) { pending_.push_back(event); }
+  void post_key(Key key) override { pending_.push_back({.type = EventType::kKey, .key = key}); }
 
   // Answers for the dialogs, taken in order; without one a dialog is cancelled.
   std::deque<std::optional<std::string>> open_file_answers;

@@ -1,0 +1,61 @@
+#pragma once
+// Every change to the drawing, kept as the steps that made it and grouped
+// into the user's actions, so that an action can be taken back and made
+// again exactly. How far back it reaches is bounded only by memory.
+
+#include <functional>
+#include <vector>
+
+#include "drawing/record_store.h"
+#include "drawing/store_watcher.h"
+
+namespace plv {
+
+struct StoreStep {
+  enum class Kind { kWrite, kAppend, kDrop };
+  Kind kind = Kind::kWrite;
+  long number = 0;
+  Record before, after;  // a write's two records; an append's or a drop's record in `after`
+  friend bool operator==(const StoreStep&, const StoreStep&) = default;
+};
+
+class ChangeJournal final : public StoreWatcher {
+ public:
+  void written(long number, const Record& before, const Record& after) override;
+  void appended(long number, const Record& record) override;
+  void dropped(long number, const Record& record) override;
+  void cleared() override { forget(); }
+
+  // The steps since the last end become one action (none: nothing).
+  void end_action();
+  // Nothing to take back or make again: a drawing was opened or started.
+  void forget();
+
+  bool can_undo() const { return !done_.empty() || !current_.empty(); }
+  bool can_redo() const { return !undone_.empty(); }
+  // The last action taken back or made again on `store`, whose watcher
+  // this journal is; false when there is none.
+  bool undo(RecordStore& store);
+  bool redo(RecordStore& store);
+
+  // Told of every step as it is made, and of each action's end, for a
+  // copy kept outside the program.
+  struct Listener {
+    std::function<void(const StoreStep&)> step;
+    std::function<void()> action_ended, undone, redone, forgotten;
+  };
+  void listen(Listener listener) { listener_ = std::move(listener); }
+
+ private:
+  void add(StoreStep step);
+  static void apply(RecordStore& store, const StoreStep& step);
+  static void take_back(RecordStore& store, const StoreStep& step);
+
+  using Action = std::vector<StoreStep>;
+  std::vector<Action> done_, undone_;
+  Action current_;
+  bool replaying_ = false;
+  Listener listener_;
+};
+
+}  // namespace plv

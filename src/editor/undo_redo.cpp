@@ -1,0 +1,45 @@
+#include "editor/undo_redo.h"
+
+#include "editor/view/view_operations.h"
+#include "ui/messages.h"
+#include "ui/screen_lines.h"
+#include "ui/toolkit.h"
+
+namespace plv {
+namespace {
+
+enum class Direction { kBack, kAgain };
+
+void take(Editor& e, Direction direction, ColourMessages& messages) {
+  between_actions(e);
+  const bool done = direction == Direction::kBack ? e.journal.undo(e.drawing) : e.journal.redo(e.drawing);
+  if (!done) {
+    e.ui.lines().set_message(direction == Direction::kBack ? "NOTHING TO UNDO." : "NOTHING TO REDO.");
+    ui::note_and_wait(e.ui);
+    return;
+  }
+  // The graphics the menus remember by number may be gone or changed.
+  e.editing.forget_drawing();
+  edit::redraw_picture(e, messages);
+  e.picture_not_drawn = false;
+}
+
+}  // namespace
+
+void between_actions(Editor& editor) { editor.journal.end_action(); }
+
+bool undo_or_redo(Editor& editor, host::Key key, ColourMessages& messages) {
+  if (key == host::Key::kUndo) take(editor, Direction::kBack, messages);
+  else if (key == host::Key::kRedo) take(editor, Direction::kAgain, messages);
+  else return false;
+  return true;
+}
+
+bool undo_or_redo(Editor& editor, ui::FieldKey key, ColourMessages& messages) {
+  if (key == ui::FieldKey::kUndo) take(editor, Direction::kBack, messages);
+  else if (key == ui::FieldKey::kRedo) take(editor, Direction::kAgain, messages);
+  else return false;
+  return true;
+}
+
+}  // namespace plv

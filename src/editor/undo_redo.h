@@ -1,0 +1,21 @@
+#pragma once
+// Taking changes to the drawing back and making them again. The key waits
+// of the main, create, edit/delete, buffer and paste menus mark where one
+// of the user's actions ends and the next begins; there Ctrl+Z takes the
+// last action back, Ctrl+Y makes it again, and the picture is drawn anew.
+
+#include "editor/editor.h"
+#include "host/key.h"
+#include "kinds/colour_messages.h"
+#include "ui/field_key.h"
+
+namespace plv {
+
+// Before such a wait: what changed since the last one is one action.
+void between_actions(Editor& editor);
+
+// True when the key was Ctrl+Z or Ctrl+Y, which have then been answered.
+bool undo_or_redo(Editor& editor, host::Key key, ColourMessages& messages);
+bool undo_or_redo(Editor& editor, ui::FieldKey key, ColourMessages& messages);
+
+}  // namespace plv

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "drawing/change_journal.h"
+
+namespace plv {
+namespace {
+
+Record line(int n) { return Record("LI " + std::to_string(n)); }
+
+std::vector<std::string> texts(const RecordStore& s) {
+  std::vector<std::string> out;
+  for (long n = 1; n <= s.count(); ++n) out.emplace_back(s.read(n).trimmed());
+  return out;
+}
+
+struct Watched {
+  Watched() {
+    store.append(line(1));
+    store.append(line(2));
+    store.watch(&journal);
+  }
+  RecordStore store;
+  ChangeJournal journal;
+};
+
+TEST(ChangeJournal, ActionsOfWritesAppendsAndDropsGoBackAndForthExactly) {
+  Watched w;
+  const auto opened = texts(w.store);
+  w.store.write(1, line(10));
+  w.store.append(line(3));
+  w.journal.end_action();
+  w.store.drop_last();
+  w.store.drop_last();  // a record that was there when the drawing opened
+  w.store.append(line(4));
+  w.store.write(1, line(11));
+  w.journal.end_action();
+  const auto changed = texts(w.store);
+  EXPECT_EQ(changed, (std::vector<std::string>{"LI 11", "LI 4"}));
+
+  ASSERT_TRUE(w.journal.undo(w.store));
+  EXPECT_EQ(texts(w.store), (std::vector<std::string>{"LI 10", "LI 2", "LI 3"}));
+  ASSERT_TRUE(w.journal.undo(w.store));
+  EXPECT_EQ(texts(w.store), opened);
+  EXPECT_FALSE(w.journal.undo(w.store));
+  ASSERT_TRUE(w.journal.redo(w.store));
+  ASSERT_TRUE(w.journal.redo(w.store));
+  EXPECT_EQ(texts(w.store), changed);
+  EXPECT_FALSE(w.journal.redo(w.store));
+}
+
+TEST(ChangeJournal, AnActionInProgressIsTakenBackWholeAndANewOneEndsTheRedos) {
+  Watched w;
+  w.store.write(2, line(20));
+  w.journal.end_action();
+  w.store.append(line(5));  // not ended: undo ends it first
+  ASSERT_TRUE(w.journal.undo(w.store));
+  EXPECT_EQ(texts(w.store), (std::vector<std::string>{"LI 1", "LI 20"}));
+  w.store.write(1, line(1));  // the same record again: no change, no action
+  w.journal.end_action();
+  EXPECT_TRUE(w.journal.can_redo());
+  w.store.write(1, line(9));
+  w.journal.end_action();
+  EXPECT_FALSE(w.journal.can_redo());
+  EXPECT_FALSE(w.journal.redo(w.store));
+}
+
+TEST(ChangeJournal, ClearingTheStoreOrForgettingLeavesNothingToTakeBack) {
+  Watched w;
+  w.store.write(1, line(7));
+  w.journal.end_action();
+  w.store.clear();
+  EXPECT_FALSE(w.journal.can_undo());
+  w.store.append(line(1));
+  w.journal.forget();
+  EXPECT_FALSE(w.journal.undo(w.store));
+  EXPECT_EQ(texts(w.store), (std::vector<std::string>{"LI 1"}));
+}
+
+}  // namespace
+}  // namespace plv
