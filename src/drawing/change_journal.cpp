@@ -4,7 +4,7 @@ namespace plv {
 
 void ChangeJournal::add(StoreStep step) {
   if (replaying_) return;
-  if (listener_.step) listener_.step(step);
+  told(step);
   current_.push_back(std::move(step));
 }
 
@@ -44,12 +44,13 @@ void ChangeJournal::apply(RecordStore& store, const StoreStep& step) {
   }
 }
 
-void ChangeJournal::take_back(RecordStore& store, const StoreStep& step) {
+StoreStep ChangeJournal::inverse(const StoreStep& step) {
   switch (step.kind) {
-    case StoreStep::Kind::kWrite: store.write(step.number, step.before); break;
-    case StoreStep::Kind::kAppend: store.drop_last(); break;
-    case StoreStep::Kind::kDrop: store.append(step.after); break;
+    case StoreStep::Kind::kWrite: return {StoreStep::Kind::kWrite, step.number, step.after, step.before};
+    case StoreStep::Kind::kAppend: return {StoreStep::Kind::kDrop, step.number, Record(), step.after};
+    case StoreStep::Kind::kDrop: return {StoreStep::Kind::kAppend, step.number, Record(), step.after};
   }
+  return step;
 }
 
 bool ChangeJournal::undo(RecordStore& store) {
@@ -58,10 +59,14 @@ bool ChangeJournal::undo(RecordStore& store) {
   Action action = std::move(done_.back());
   done_.pop_back();
   replaying_ = true;
-  for (auto step = action.rbegin(); step != action.rend(); ++step) take_back(store, *step);
+  for (auto step = action.rbegin(); step != action.rend(); ++step) {
+    const StoreStep back = inverse(*step);
+    apply(store, back);
+    told(back);
+  }
   replaying_ = false;
   undone_.push_back(std::move(action));
-  if (listener_.undone) listener_.undone();
+  if (listener_.action_ended) listener_.action_ended();
   return true;
 }
 
@@ -71,10 +76,13 @@ bool ChangeJournal::redo(RecordStore& store) {
   Action action = std::move(undone_.back());
   undone_.pop_back();
   replaying_ = true;
-  for (const StoreStep& step : action) apply(store, step);
+  for (const StoreStep& step : action) {
+    apply(store, step);
+    told(step);
+  }
   replaying_ = false;
   done_.push_back(std::move(action));
-  if (listener_.redone) listener_.redone();
+  if (listener_.action_ended) listener_.action_ended();
   return true;
 }
 

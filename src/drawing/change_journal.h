@@ -39,17 +39,22 @@ class ChangeJournal final : public StoreWatcher {
   bool redo(RecordStore& store);
 
   // Told of every step as it is made, and of each action's end, for a
-  // copy kept outside the program.
+  // copy kept outside the program. Taking an action back is told as the
+  // steps that undo it, making it again as its own steps, each then ended
+  // like an action: applied in order, the steps give the store as it is.
   struct Listener {
     std::function<void(const StoreStep&)> step;
-    std::function<void()> action_ended, undone, redone, forgotten;
+    std::function<void()> action_ended, forgotten;
   };
   void listen(Listener listener) { listener_ = std::move(listener); }
 
  private:
   void add(StoreStep step);
   static void apply(RecordStore& store, const StoreStep& step);
-  static void take_back(RecordStore& store, const StoreStep& step);
+  static StoreStep inverse(const StoreStep& step);
+  void told(const StoreStep& step) const {
+    if (listener_.step) listener_.step(step);
+  }
 
   using Action = std::vector<StoreStep>;
   std::vector<Action> done_, undone_;

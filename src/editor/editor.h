@@ -8,6 +8,7 @@
 
 #include "drawing/change_journal.h"
 #include "drawing/record_store.h"
+#include "drawing/recovery_copy.h"
 #include "drawing/translation_setup.h"
 #include "editor/create/create_state.h"
 #include "editor/edit_delete/edit_state.h"
@@ -48,6 +49,8 @@ struct Editor {
   // The drawing's changes since it was opened, by action, to take back
   // and make again.
   ChangeJournal journal;
+  // The same changes kept on disc until the drawing is written.
+  RecoveryCopy recovery{journal};
   RecordStore buffer;
   RenderState render;  // layers, view, aspect factor, colour mode and commands
 

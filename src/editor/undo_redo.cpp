@@ -26,7 +26,14 @@ void take(Editor& e, Direction direction, ColourMessages& messages) {
 
 }  // namespace
 
-void between_actions(Editor& editor) { editor.journal.end_action(); }
+void between_actions(Editor& editor) {
+  editor.journal.end_action();
+  const bool failed_before = !editor.recovery.error().empty();
+  editor.recovery.flush();
+  if (failed_before || editor.recovery.error().empty()) return;
+  editor.ui.lines().set_message("THE RECOVERY COPY OF THE CHANGES CANNOT BE WRITTEN: " + editor.recovery.error());
+  ui::note_and_wait(editor.ui);
+}
 
 bool undo_or_redo(Editor& editor, host::Key key, ColourMessages& messages) {
   if (key == host::Key::kUndo) take(editor, Direction::kBack, messages);

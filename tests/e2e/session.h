@@ -20,7 +20,8 @@ class Session {
   // Runs the script; `arguments` go after the options (a drawing, say).
   int run(const std::string& script, const std::string& arguments = "") {
     testing::write_file(dir_.file("script.txt"), script);
-    const std::string command = "cd " + dir_.path().string() + " && " + shell_prefix_ + "PLIVET_HOST_SETTINGS=" +
+    const std::string command = "cd " + dir_.path().string() + " && " + shell_prefix_ + "PLIVET_STATE_DIR=" +
+                                dir_.file("state") + " PLIVET_HOST_SETTINGS=" +
                                 host_settings_ + " timeout 120 " + user_prefix_ + PLIVET_PATH +
                                 " --headless --play script.txt --snapshots snaps " + arguments +
                                 " >stdout.txt 2>stderr.txt";

@@ -16,6 +16,7 @@
 #include "kinds/registry.h"
 #include "drawing/record_layout.h"
 #include "editor/files/choose_drawing_file.h"
+#include "editor/files/recovery_offer.h"
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
 #include "ui/toolkit.h"
@@ -142,6 +143,7 @@ bool read_existing(Editor& editor, const std::string& path) {
   }
   if (read.setup_line) editor.setup_line = *read.setup_line;
   report_lines_not_read(editor, read);
+  begin_recovery_copy(editor, path, true);
   return true;
 }
 
@@ -194,6 +196,7 @@ void open_drawing(Editor& editor) {
       ask_for_another_path(editor, "ERROR: CANNOT CREATE A NEW FILE.", "IT IS A DIRECTORY");
     } else if (const FileResult made = create_empty_file(path); made.ok()) {
       start_new_drawing(editor);
+      begin_recovery_copy(editor, path, false);
       return;
     } else {
       ask_for_another_path(editor, "ERROR: CANNOT CREATE A NEW FILE.", cause(made.error, path));
@@ -210,7 +213,7 @@ bool write_drawing(Editor& editor) {
     report_records_left_out(editor, written.problems.skipped);
     editor.last_write_failed = !written.ok();
     switch (written.outcome) {
-      case WriteOutcome::kWritten: return true;
+      case WriteOutcome::kWritten: restart_recovery_copy(editor, path); return true;
       case WriteOutcome::kValuesTooLarge: report_values_too_large(editor, written.problems.too_large); return false;
       case WriteOutcome::kCannotWrite: ask_for_another_path(editor, "ERROR: CANNOT WRITE THE FILE", cause(written.error, path)); break;
       case WriteOutcome::kCannotOpen: ask_for_another_path(editor, "ERROR: CANNOT OPEN THE FILE", cause(written.error, path)); break;
@@ -221,12 +224,14 @@ bool write_drawing(Editor& editor) {
 bool close_drawing(Editor& editor) {
   show_lines(editor, {"CLOSE THE DRAWING FILE..."}, Ending::kNoWait);
   if (!write_drawing(editor)) return false;
+  end_recovery_copy(editor);
   editor.file_open = false;
   editor.drawing_name.assign(kDrawingNameLength, ' ');
   return true;
 }
 
 void quit_drawing(Editor& editor) {
+  end_recovery_copy(editor);
   editor.drawing.clear();
   editor.drawing_name.assign(kDrawingNameLength, ' ');
   editor.file_open = false;

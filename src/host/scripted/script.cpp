@@ -137,8 +137,11 @@ std::string parse_line(std::string_view raw, int line, std::vector<ScriptStep>& 
   } else if (command == "close") {
     if (args != 0) return "expected \"close\" alone";
     step.kind = ScriptStep::Kind::kClose;
+  } else if (command == "kill") {
+    if (args != 0) return "expected \"kill\" alone";
+    step.kind = ScriptStep::Kind::kKill;
   } else {
-    return "expected key, type, click, pick, move, drag, close or command, not \"" + command + "\"";
+    return "expected key, type, click, pick, move, drag, close, command or kill, not \"" + command + "\"";
   }
   steps.push_back(step);
   return {};

@@ -33,7 +33,7 @@
 namespace plv::host {
 
 struct ScriptStep {
-  enum class Kind { kKey, kClick, kPick, kMove, kDrag, kClose, kCommand };
+  enum class Kind { kKey, kClick, kPick, kMove, kDrag, kClose, kCommand, kKill };
   Kind kind = Kind::kKey;
   Key key{};                 // kKey
   int a = 0, b = 0;          // click: row, column; pick, move, drag: the (first) point

@@ -1,5 +1,7 @@
 #include "host/scripted/scripted_window_system.h"
 
+#include <csignal>
+
 #include <utility>
 
 #include "host/page_setup_fields.h"
@@ -95,6 +97,9 @@ void ScriptedWindowSystem::expand_next_step() {
     }
     case ScriptStep::Kind::kClose: pending_.push_back({.type = EventType::kClose}); break;
     case ScriptStep::Kind::kCommand: run_command(s); break;
+    // The program ends as a crash or a power cut would end it: at once,
+    // with nothing written and nothing cleaned up.
+    case ScriptStep::Kind::kKill: ::raise(SIGKILL); break;
   }
 }
 

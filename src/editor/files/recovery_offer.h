@@ -1,0 +1,19 @@
+#pragma once
+// The recovery copy of the open drawing's changes: begun when a drawing is
+// opened, with what an earlier run left offered back to the user; begun
+// again when the drawing is written; gone when the user leaves it.
+
+#include <string>
+
+#include "editor/editor.h"
+
+namespace plv {
+
+// After the drawing at `path` was read (`from_file`) or started new.
+void begin_recovery_copy(Editor& editor, const std::string& path, bool from_file);
+// The drawing's changes are in its file now.
+void restart_recovery_copy(Editor& editor, const std::string& path);
+// The user left the drawing; its unwritten changes were not wanted.
+void end_recovery_copy(Editor& editor);
+
+}  // namespace plv

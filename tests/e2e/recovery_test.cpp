@@ -1,0 +1,109 @@
+// The recovery copy in whole sessions: a session killed after each of
+// several actions and started again gives, once recovered, the drawing an
+// uninterrupted session writes; a copy made on another state of the file is
+// never applied; a clean end leaves no copy behind.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "e2e/records.h"
+#include "e2e/session.h"
+
+namespace plv::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kDrawing = "d.plv\nGLIMPT EP      17.36      1.000 D M P\nDATE:  1-JAN-26\n"
+                             "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\nBX   200   200   300   300\n";
+const std::string kToMainMenu = "key F10\nkey F3\nkey ENTER\n";
+const std::string kWriteAndEnd = "key F10\nkey F1\n";
+const std::string kMake = "key F9\nkey F1\nkey F9\nkey ENTER\nkey F10\n";
+const std::string kDelete = "key F5\nkey F1\npick 250 305 right\npick 0 0\nkey F10\n";
+const std::string kEdit =
+    "key F5\nkey F5\npick 50 2\nkey TAB\nkey TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 300\nkey F9\nkey ENTER\nkey F10\n";
+const std::string kPaste = "key F7\nkey F3\ndrag -500 -350 -10 -10\ndrag 500 350 110 110\nkey ENTER\n"
+                           "key F8\nkey DELETE\ntype 200\nkey TAB\nkey F9\nkey F10\n";
+const std::string kUndo = "key CTRL-Z\nkey ENTER\n";
+// Started again: past the file name menu, F1 on the recovery screen.
+const std::string kRecover = "key F10\nkey F1\n";
+
+std::vector<std::string> uninterrupted(const std::string& actions) {
+  Session s;
+  s.put("d.plv", kDrawing);
+  EXPECT_EQ(s.run(kToMainMenu + actions + kWriteAndEnd, "d.plv"), 0) << s.file("stderr.txt");
+  return drawing_records(s, "d.plv");
+}
+
+std::vector<fs::path> copies_in(const Session& s) {
+  std::vector<fs::path> found;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(s.path("state"), ec)) found.push_back(entry.path());
+  return found;
+}
+
+TEST(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
+  const std::vector<std::string> runs = {kMake, kMake + kDelete, kMake + kDelete + kEdit + kPaste,
+                                         kMake + kDelete + kUndo};
+  for (const std::string& actions : runs) {
+    Session s;
+    s.put("d.plv", kDrawing);
+    EXPECT_NE(s.run(kToMainMenu + actions + "kill\n", "d.plv"), 0);
+    EXPECT_EQ(s.file("d.plv"), kDrawing) << "the killed session wrote nothing";
+    ASSERT_EQ(copies_in(s).size(), 1u);
+    ASSERT_EQ(s.run(kRecover + kWriteAndEnd, "d.plv"), 0) << s.file("stderr.txt");
+    EXPECT_FALSE(screens_with(s, 3, "CHANGES TO THIS DRAWING WERE NOT WRITTEN WHEN IT WAS LAST OPEN.").empty());
+    EXPECT_EQ(drawing_records(s, "d.plv"), uninterrupted(actions));
+    EXPECT_TRUE(copies_in(s).empty()) << "written, the drawing needs no copy";
+  }
+}
+
+TEST(Recovery, WhatWasDoneIsStillTakenBackAfterRecovering) {
+  Session s;
+  s.put("d.plv", kDrawing);
+  EXPECT_NE(s.run(kToMainMenu + kMake + kDelete + "kill\n", "d.plv"), 0);
+  ASSERT_EQ(s.run(kRecover + kUndo + kWriteAndEnd, "d.plv"), 0) << s.file("stderr.txt");
+  EXPECT_EQ(drawing_records(s, "d.plv"), uninterrupted(kMake));
+}
+
+TEST(Recovery, DiscardedOrStaleCopiesAreNeverApplied) {
+  Session discarded;
+  discarded.put("d.plv", kDrawing);
+  EXPECT_NE(discarded.run(kToMainMenu + kDelete + "kill\n", "d.plv"), 0);
+  ASSERT_EQ(discarded.run("key F10\nkey F2\n" + kWriteAndEnd, "d.plv"), 0);
+  EXPECT_EQ(drawing_records(discarded, "d.plv"), uninterrupted(""));
+  EXPECT_TRUE(copies_in(discarded).empty());
+
+  Session stale;
+  stale.put("d.plv", kDrawing);
+  EXPECT_NE(stale.run(kToMainMenu + kDelete + "kill\n", "d.plv"), 0);
+  // The file changes before the editor opens it again.
+  stale.put("d.plv", kDrawing + "CI   600     0   700     0   600   100\n");
+  ASSERT_EQ(stale.run("key F10\nkey ENTER\n" + kWriteAndEnd, "d.plv"), 0) << stale.file("stderr.txt");
+  EXPECT_FALSE(screens_with(stale, 3, "THE FILE CHANGED AFTER ITS RECOVERY COPY WAS MADE: THE COPY IS NOT APPLIED.")
+                   .empty());
+  const auto records = drawing_records(stale, "d.plv");
+  EXPECT_EQ(records.back(), "CI   600     0   700     0   600   100");
+  EXPECT_EQ(records[3], "BX   200   200   300   300") << "the box deleted in the stale copy stays";
+  const auto kept = copies_in(stale);
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].extension(), ".stale");
+}
+
+TEST(Recovery, ACleanEndOrQuittingLeavesNoCopy) {
+  Session written;
+  written.put("d.plv", kDrawing);
+  ASSERT_EQ(written.run(kToMainMenu + kDelete + kWriteAndEnd, "d.plv"), 0);
+  EXPECT_TRUE(copies_in(written).empty());
+
+  Session quit;
+  quit.put("d.plv", kDrawing);
+  // F6 on the file menu quits the drawing without saving it.
+  ASSERT_EQ(quit.run(kToMainMenu + kDelete + "key F1\nkey F6\nkey F3\n", "d.plv"), 0) << quit.file("stderr.txt");
+  EXPECT_TRUE(copies_in(quit).empty());
+  EXPECT_EQ(quit.file("d.plv"), kDrawing);
+}
+
+}  // namespace
+}  // namespace plv::e2e
