@@ -44,17 +44,23 @@ std::vector<fs::path> copies_in(const Session& s) {
 }
 
 TEST(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
-  const std::vector<std::string> runs = {kMake, kMake + kDelete, kMake + kDelete + kEdit + kPaste,
-                                         kMake + kDelete + kUndo};
-  for (const std::string& actions : runs) {
+  const std::string remove_deleted = "key F1\nkey F4\n";  // killed while the file menu waits
+  const struct {
+    std::string killed_after, same_as;
+  } runs[] = {{kMake, kMake},
+              {kMake + kDelete, kMake + kDelete},
+              {kMake + kDelete + kEdit + kPaste, kMake + kDelete + kEdit + kPaste},
+              {kMake + kDelete + kUndo, kMake + kDelete + kUndo},
+              {kDelete + remove_deleted, kDelete + remove_deleted + "key F10\n"}};
+  for (const auto& run : runs) {
     Session s;
     s.put("d.plv", kDrawing);
-    EXPECT_NE(s.run(kToMainMenu + actions + "kill\n", "d.plv"), 0);
+    EXPECT_NE(s.run(kToMainMenu + run.killed_after + "kill\n", "d.plv"), 0);
     EXPECT_EQ(s.file("d.plv"), kDrawing) << "the killed session wrote nothing";
     ASSERT_EQ(copies_in(s).size(), 1u);
     ASSERT_EQ(s.run(kRecover + kWriteAndEnd, "d.plv"), 0) << s.file("stderr.txt");
     EXPECT_FALSE(screens_with(s, 3, "CHANGES TO THIS DRAWING WERE NOT WRITTEN WHEN IT WAS LAST OPEN.").empty());
-    EXPECT_EQ(drawing_records(s, "d.plv"), uninterrupted(actions));
+    EXPECT_EQ(drawing_records(s, "d.plv"), uninterrupted(run.same_as)) << run.killed_after;
     EXPECT_TRUE(copies_in(s).empty()) << "written, the drawing needs no copy";
   }
 }

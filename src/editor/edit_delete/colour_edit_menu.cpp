@@ -13,6 +13,7 @@
 #include "ui/screen_lines.h"
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
+#include "editor/undo_redo.h"
 
 namespace plv::editing {
 namespace {
@@ -94,6 +95,7 @@ void restore(Editor& e, ColourMessages& messages) {
 void colour_edit_menu(Editor& e, ColourMessages& messages) {
   for (;;) {
     show_screen(e);
+    between_actions(e);  // each recolouring kept before the next
     const create::ColourEntry entry = create::colour_entry(e, e.editing.colour_menu_colour);
     e.editing.colour_menu_colour = take_colour(entry.typed);
     switch (entry.key.function_number()) {

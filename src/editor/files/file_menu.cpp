@@ -14,6 +14,7 @@
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
 #include "text/fixed_text.h"
+#include "editor/undo_redo.h"
 
 namespace plv {
 namespace {
@@ -68,6 +69,7 @@ bool choose_and_open(Editor& editor) {
 void file_menu(Editor& editor) {
   for (;;) {
     show_file_menu(editor);
+    between_actions(editor);  // removing the deleted graphics is kept at once
     const host::Key key = editor.ui.wait_key();
     if (key == kHelpKey) {
       editor.ui.lines().set_message("SORRY-HELP IS NOT AVAILABLE");
