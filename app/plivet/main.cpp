@@ -126,6 +126,14 @@ int main(int argc, char** argv) {
     std::cerr << "plivet: " << error << "\n" << plv::app::kUsage;
     return 2;
   }
+  if (options->help) {
+    std::cout << plv::app::kUsage << "\n" << plv::app::kHelp;
+    return 0;
+  }
+  if (options->version) {
+    std::cout << "plivet " << PLIVET_VERSION << "\n";
+    return 0;
+  }
   if (options->headless) return run_headless(*options);
   if (!display_available()) {
     std::cerr << "plivet: no display is available; use plivet --headless --play SCRIPT to run without one\n";

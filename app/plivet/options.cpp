@@ -16,7 +16,9 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool has_value = i + 1 < args.size();
-    if (a == "--headless") o.headless = true;
+    if (a == "--help" || a == "-h") o.help = true;
+    else if (a == "--version") o.version = true;
+    else if (a == "--headless") o.headless = true;
     else if (a == "--play" && has_value) o.script = args[++i];
     else if (a == "--snapshots" && has_value) o.snapshots = args[++i];
     else if (a == "--size" && has_value) {
@@ -33,6 +35,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
       return std::nullopt;
     }
   }
+  if (o.help || o.version) return o;
   if (o.headless && o.script.empty()) error = "--headless needs --play SCRIPT";
   else if (!o.headless && (!o.script.empty() || o.snapshots)) error = "--play and --snapshots need --headless";
   if (!error.empty()) return std::nullopt;

@@ -27,14 +27,15 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-void usage() {
-  std::cerr << "usage: plvtool load FILE\n"
+void usage(std::ostream& out = std::cerr) {
+  out << "usage: plvtool load FILE\n"
                "       plvtool save IN OUT [--date D]\n"
                "       plvtool purge IN OUT [--date D]\n"
                "       plvtool render IN -o OUT [--no-fit] [--size WxH]\n"
                "       plvtool render IN --primitives [--no-fit] [--size WxH]\n"
                "       plvtool translate IN -o OUT.(pdf|eps|ps|svg) [--width-cm W] [--line-width F]\n"
-               "                         [--font D|C|H|T] [--mono|--colour] [--landscape|--portrait]\n";
+               "                         [--font D|C|H|T] [--mono|--colour] [--landscape|--portrait]\n"
+               "       plvtool --help | --version\n";
 }
 
 void report(const std::string& file, const std::vector<plv::SkippedLine>& lines, const char* what) {
@@ -173,6 +174,16 @@ int run(int argc, char** argv) {
     return kUsageError;
   }
   const std::string command = args[0];
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::cerr.flush();
+    std::cout << "plvtool: batch operations on plivet's graphics command files (.plv).\n\n";
+    usage(std::cout);
+    return finish_output();
+  }
+  if (command == "--version") {
+    std::cout << "plvtool " << PLIVET_VERSION << "\n";
+    return finish_output();
+  }
   if (command == "render") return render_command(args);
   if (command == "translate") return translate_command(args);
   std::optional<std::string> date;

@@ -137,7 +137,9 @@ std::optional<FileIdentity> identity_of(const fs::path& file) {
 
 fs::path recovery_folder() {
   if (const char* own = std::getenv("PLIVET_STATE_DIR"); own && *own) return own;
-  if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state) return fs::path(state) / "plivet";
+  // A relative value is to be ignored, as the XDG rules say.
+  if (const char* state = std::getenv("XDG_STATE_HOME"); state && fs::path(state).is_absolute())
+    return fs::path(state) / "plivet";
   if (const char* home = std::getenv("HOME"); home && *home) return fs::path(home) / ".local" / "state" / "plivet";
   return fs::temp_directory_path() / "plivet-state";
 }
