@@ -1,6 +1,7 @@
 #include "drawing/recovery_copy.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -184,6 +185,14 @@ std::optional<FoundJournal> read_journal(const fs::path& file) {
   return found;
 }
 
+bool journal_in_use(const fs::path& file) {
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+  ::close(fd);  // any lock taken here goes with it
+  return locked;
+}
+
 void replay(const FoundJournal& found, RecordStore& store, ChangeJournal& journal) {
   for (const JournalEntry& e : found.entries) {
     switch (e.kind) {
@@ -250,6 +259,14 @@ bool RecoveryCopy::open_file() {
   fd_ = ::open(file_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
   if (fd_ < 0) {
     error_ = file_.string() + ": " + std::strerror(errno);
+    return false;
+  }
+  // Held while the drawing is open: a second plivet on the same drawing
+  // neither adds to this journal nor takes it for one left behind.
+  if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    error_ = "another plivet keeps the changes to this drawing in " + file_.string();
+    ::close(fd_);
+    fd_ = -1;
     return false;
   }
   struct stat st {};

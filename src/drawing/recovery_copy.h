@@ -47,6 +47,8 @@ struct FoundJournal {
 };
 // Nothing when there is no journal or it is not one of ours.
 std::optional<FoundJournal> read_journal(const std::filesystem::path& file);
+// True while a running plivet keeps its changes in the journal.
+bool journal_in_use(const std::filesystem::path& file);
 
 // Applies the entries to `store`, as read from the file, with `journal`
 // watching it, so that what was done can still be taken back.

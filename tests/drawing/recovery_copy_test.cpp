@@ -123,3 +123,35 @@ TEST(RecoveryCopy, TheIdentityOfAFileChangesWithItsContents) {
 
 }  // namespace
 }  // namespace plv
+
+namespace plv {
+namespace {
+
+TEST(RecoveryCopy, OneRunningPlivetKeepsADrawingsJournalAndASecondIsTurnedAway) {
+  testing::TempDir dir;
+  const std::string file = dir.file("d.journal");
+  RecordStore first_store, second_store;
+  ChangeJournal first_journal, second_journal;
+  first_store.watch(&first_journal);
+  second_store.watch(&second_journal);
+  RecoveryCopy first(first_journal), second(second_journal);
+  first.start(file, "/d.plv", std::nullopt);
+  second.start(file, "/d.plv", std::nullopt);
+  EXPECT_FALSE(journal_in_use(file));
+  first_store.append(Record("LI 1"));
+  first_journal.end_action();
+  first.flush();
+  EXPECT_TRUE(journal_in_use(file));
+  second_store.append(Record("LI 2"));
+  second_journal.end_action();
+  second.flush();
+  EXPECT_NE(second.error().find("another plivet"), std::string::npos) << second.error();
+  const auto found = read_journal(file);
+  ASSERT_TRUE(found);
+  EXPECT_EQ(found->actions, 1);
+  first.stop();
+  EXPECT_FALSE(journal_in_use(file));
+}
+
+}  // namespace
+}  // namespace plv

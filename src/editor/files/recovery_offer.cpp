@@ -49,6 +49,11 @@ void tell(Editor& e, const std::string& first, const std::string& second) {
 // made on this very file; one made on another state of the file is kept
 // aside, never applied.
 void offer(Editor& e, const fs::path& journal, const std::optional<FileIdentity>& now) {
+  if (journal_in_use(journal)) {
+    tell(e, "THIS DRAWING IS OPEN IN ANOTHER PLIVET, WHICH KEEPS THE RECOVERY COPY OF ITS CHANGES.",
+         "CHANGES MADE HERE HAVE NO RECOVERY COPY.");
+    return;
+  }
   const auto found = read_journal(journal);
   if (!found) return;
   if (found->identity != now) {
