@@ -65,6 +65,21 @@ TEST(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
   }
 }
 
+TEST(Recovery, ANewDrawingNeverWrittenIsRecoveredToo) {
+  // A new drawing, a line made in it, and the program killed: its file is
+  // still empty.
+  const std::string made = "key F9\nkey ENTER\nkey F1\nkey F9\nkey ENTER\nkey F10\n";
+  Session s;
+  EXPECT_NE(s.run(new_drawing("n") + made + "kill\n"), 0);
+  ASSERT_TRUE(s.exists("n.plv"));
+  EXPECT_TRUE(s.file("n.plv").empty());
+  ASSERT_EQ(s.run(kRecover + kWriteAndEnd, "n.plv"), 0) << s.file("stderr.txt");
+  Session whole;
+  ASSERT_EQ(whole.run(new_drawing("n") + made + kWriteAndEnd), 0);
+  EXPECT_EQ(drawing_records(s, "n.plv"), drawing_records(whole, "n.plv"));
+  EXPECT_GT(drawing_records(s, "n.plv").size(), 4u);
+}
+
 TEST(Recovery, WhatWasDoneIsStillTakenBackAfterRecovering) {
   Session s;
   s.put("d.plv", kDrawing);

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "drawing/recovery_copy.h"
+#include "editor/files/drawing_file_ops.h"
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
 #include "ui/text_screen.h"
@@ -56,7 +57,9 @@ void offer(Editor& e, const fs::path& journal, const std::optional<FileIdentity>
   }
   const auto found = read_journal(journal);
   if (!found) return;
-  if (found->identity != now) {
+  // A drawing started new leaves an empty file until it is first written.
+  const bool new_and_still_empty = !found->identity && now && now->size == 0;
+  if (found->identity != now && !new_and_still_empty) {
     std::error_code ignored;
     const fs::path aside = journal.string() + ".stale";
     fs::rename(journal, aside, ignored);
@@ -69,6 +72,7 @@ void offer(Editor& e, const fs::path& journal, const std::optional<FileIdentity>
     fs::remove(journal, ignored);
     return;
   }
+  if (new_and_still_empty) start_new_drawing(e);  // what its changes were made on
   replay(*found, e.drawing, e.journal);
   e.picture_not_drawn = true;
 }
