@@ -31,8 +31,11 @@ void between_actions(Editor& editor) {
   const bool failed_before = !editor.recovery.error().empty();
   editor.recovery.flush();
   if (failed_before || editor.recovery.error().empty()) return;
-  editor.ui.lines().set_message("THE RECOVERY COPY OF THE CHANGES CANNOT BE WRITTEN: " + editor.recovery.error());
-  ui::note_and_wait(editor.ui);
+  // Told once; the work goes on without the copy.
+  editor.ui.lines().set_message("NO RECOVERY COPY OF THE CHANGES CAN BE KEPT:");
+  ui::begin_messages(editor.ui);
+  editor.ui.lines().set_message(editor.recovery.error());
+  ui::message_and_wait(editor.ui);
 }
 
 bool undo_or_redo(Editor& editor, host::Key key, ColourMessages& messages) {

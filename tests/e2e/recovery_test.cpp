@@ -126,5 +126,21 @@ TEST(Recovery, ACleanEndOrQuittingLeavesNoCopy) {
   EXPECT_EQ(quit.file("d.plv"), kDrawing);
 }
 
+TEST(Recovery, ACopyThatCannotBeWrittenIsToldAndTheWorkGoesOn) {
+  Session s;
+  s.put("d.plv", kDrawing);
+  s.put("state", "a file where the folder of copies would be");
+  // The edit/delete menu, back after the pick, tells it before it waits.
+  ASSERT_EQ(s.run(kToMainMenu + "key F5\nkey F1\npick 250 305 right\npick 0 0\nkey ENTER\nkey F10\n" + kMake +
+                      kWriteAndEnd,
+                  "d.plv"),
+            0)
+      << s.file("stderr.txt");
+  const auto told = screens_with(s, 3, "NO RECOVERY COPY OF THE CHANGES CAN BE KEPT:");
+  ASSERT_FALSE(told.empty());
+  EXPECT_NE(Session::row(told[0], 5).find(s.path("state")), std::string::npos) << told[0];
+  EXPECT_EQ(drawing_records(s, "d.plv"), uninterrupted(kDelete + kMake));
+}
+
 }  // namespace
 }  // namespace plv::e2e
