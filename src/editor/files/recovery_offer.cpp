@@ -61,7 +61,8 @@ void offer(Editor& e, const fs::path& journal, const std::optional<FileIdentity>
   const bool new_and_still_empty = !found->identity && now && now->size == 0;
   if (found->identity != now && !new_and_still_empty) {
     std::error_code ignored;
-    const fs::path aside = journal.string() + ".stale";
+    fs::path aside = journal.string() + ".stale";
+    for (int n = 2; fs::exists(aside, ignored); ++n) aside = journal.string() + "-" + std::to_string(n) + ".stale";
     fs::rename(journal, aside, ignored);
     tell(e, "THE FILE CHANGED AFTER ITS RECOVERY COPY WAS MADE: THE COPY IS NOT APPLIED.",
          "IT IS KEPT AS " + aside.string());
