@@ -53,7 +53,10 @@ std::string drawn(std::string_view text) {
       --header;
       continue;
     }
-    if (line.starts_with("SC") && !line.starts_with("SC MODE")) colour = line;
+    // A colour record with M in its fourth column selects the mode and is
+    // written where it stands, as the writer has it; it is drawn, not state.
+    const bool mode = line.size() > 3 && line[3] == 'M';
+    if (line.starts_with("SC") && !mode) colour = line;
     else if (line.starts_with("LA")) layer = line;
     else out.append(colour).append("|").append(layer).append("|").append(line).append("\n");
   }
