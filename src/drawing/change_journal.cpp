@@ -53,37 +53,29 @@ StoreStep ChangeJournal::inverse(const StoreStep& step) {
   return step;
 }
 
-bool ChangeJournal::undo(RecordStore& store) {
+bool ChangeJournal::move_action(std::vector<Action>& from, std::vector<Action>& to, RecordStore& store,
+                                bool back) {
   end_action();
-  if (done_.empty()) return false;
-  Action action = std::move(done_.back());
-  done_.pop_back();
+  if (from.empty()) return false;
+  Action action = std::move(from.back());
+  from.pop_back();
   replaying_ = true;
-  for (auto step = action.rbegin(); step != action.rend(); ++step) {
-    const StoreStep back = inverse(*step);
-    apply(store, back);
-    told(back);
+  auto take = [&](const StoreStep& step) {
+    apply(store, step);
+    told(step);
+  };
+  if (back) {
+    for (auto step = action.rbegin(); step != action.rend(); ++step) take(inverse(*step));
+  } else {
+    for (const StoreStep& step : action) take(step);
   }
   replaying_ = false;
-  undone_.push_back(std::move(action));
+  to.push_back(std::move(action));
   if (listener_.action_ended) listener_.action_ended();
   return true;
 }
 
-bool ChangeJournal::redo(RecordStore& store) {
-  end_action();
-  if (undone_.empty()) return false;
-  Action action = std::move(undone_.back());
-  undone_.pop_back();
-  replaying_ = true;
-  for (const StoreStep& step : action) {
-    apply(store, step);
-    told(step);
-  }
-  replaying_ = false;
-  done_.push_back(std::move(action));
-  if (listener_.action_ended) listener_.action_ended();
-  return true;
-}
+bool ChangeJournal::undo(RecordStore& store) { return move_action(done_, undone_, store, true); }
+bool ChangeJournal::redo(RecordStore& store) { return move_action(undone_, done_, store, false); }
 
 }  // namespace plv

@@ -52,11 +52,13 @@ class ChangeJournal final : public StoreWatcher {
   void add(StoreStep step);
   static void apply(RecordStore& store, const StoreStep& step);
   static StoreStep inverse(const StoreStep& step);
+  // The last action of `from` taken back (`back`) or made again, then kept in `to`.
+  using Action = std::vector<StoreStep>;
+  bool move_action(std::vector<Action>& from, std::vector<Action>& to, RecordStore& store, bool back);
   void told(const StoreStep& step) const {
     if (listener_.step) listener_.step(step);
   }
 
-  using Action = std::vector<StoreStep>;
   std::vector<Action> done_, undone_;
   Action current_;
   bool replaying_ = false;

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "e2e/drawing_actions.h"
 #include "e2e/records.h"
 #include "e2e/session.h"
 
@@ -15,17 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kDrawing = "d.plv\nGLIMPT EP      17.36      1.000 D M P\nDATE:  1-JAN-26\n"
-                             "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\nBX   200   200   300   300\n";
-const std::string kToMainMenu = "key F10\nkey F3\nkey ENTER\n";
-const std::string kWriteAndEnd = "key F10\nkey F1\n";
-const std::string kMake = "key F9\nkey F1\nkey F9\nkey ENTER\nkey F10\n";
-const std::string kDelete = "key F5\nkey F1\npick 250 305 right\npick 0 0\nkey F10\n";
-const std::string kEdit =
-    "key F5\nkey F5\npick 50 2\nkey TAB\nkey TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 300\nkey F9\nkey ENTER\nkey F10\n";
-const std::string kPaste = "key F7\nkey F3\ndrag -500 -350 -10 -10\ndrag 500 350 110 110\nkey ENTER\n"
-                           "key F8\nkey DELETE\ntype 200\nkey TAB\nkey F9\nkey F10\n";
-const std::string kUndo = "key CTRL-Z\nkey ENTER\n";
+using namespace actions;
+
 // Started again: past the file name menu, F1 on the recovery screen.
 const std::string kRecover = "key F10\nkey F1\n";
 

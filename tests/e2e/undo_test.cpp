@@ -4,29 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "e2e/drawing_actions.h"
 #include "e2e/records.h"
 #include "e2e/session.h"
 
 namespace plv::e2e {
 namespace {
 
-const std::string kDrawing = "d.plv\nGLIMPT EP      17.36      1.000 D M P\nDATE:  1-JAN-26\n"
-                             "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\nBX   200   200   300   300\n";
-// Past the file name menu to the main menu, the picture drawn in the unmoved view.
-const std::string kToMainMenu = "key F10\nkey F3\nkey ENTER\n";
-// From the main menu: the exit menu, write and end.
-const std::string kWriteAndEnd = "key F10\nkey F1\n";
-
-// Four actions from the main menu, back there after each.
-const std::string kMake = "key F9\nkey F1\nkey F9\nkey ENTER\nkey F10\n";  // a line with the menu's values
-const std::string kDelete = "key F5\nkey F1\npick 250 305 right\npick 0 0\nkey F10\n";  // the box
-const std::string kEdit =
-    "key F5\nkey F5\npick 50 2\nkey TAB\nkey TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 300\nkey F9\nkey ENTER\nkey F10\n";
-const std::string kPaste = "key F7\nkey F3\ndrag -500 -350 -10 -10\ndrag 500 350 110 110\nkey ENTER\n"
-                           "key F8\nkey DELETE\ntype 200\nkey TAB\nkey F9\nkey F10\n";
-// Ctrl+Z and Ctrl+Y draw the picture anew and wait for a key.
-const std::string kUndo = "key CTRL-Z\nkey ENTER\n";
-const std::string kRedo = "key CTRL-Y\nkey ENTER\n";
+using namespace actions;
 
 std::string times(int n, const std::string& keys) {
   std::string out;
