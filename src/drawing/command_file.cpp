@@ -131,6 +131,21 @@ CommandFileRead read_command_file(const std::string& path, RecordStore& drawing,
   return read_command_file(in, drawing, forms);
 }
 
+namespace {
+
+// The last of the colour records first..last that sets a colour in the
+// drawing's mode; none when none does. A record the mode rejects sets
+// nothing, so the one before it stays in force.
+const Record* colour_in_force(const RecordStore& drawing, long first, long last, const RecordForms& forms,
+                              ColourTrack& colours) {
+  const Record* in_force = nullptr;
+  for (long n = first; n <= last; ++n)
+    if (forms.sets_colour(drawing.read(n), colours)) in_force = &drawing.read(n);
+  return in_force;
+}
+
+}  // namespace
+
 void command_file_lines(const CommandFileHeader& header, const RecordStore& drawing, const RecordForms& forms,
                         const std::function<void(std::string_view)>& emit, WriteProblems& problems) {
   emit(text::padded(header.path_line, kPathLineLength));
@@ -139,9 +154,12 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
 
   // What the loop below converts, converted ahead on every core.
   ConvertedWindow converted(drawing, forms, [&](const Record& r) {
-    return !drawing.unread_line(r) && !header_line(r) && forms.file_role(r) == FileRole::kConverted;
+    if (drawing.unread_line(r) || header_line(r)) return false;
+    const FileRole role = forms.file_role(r);
+    return role == FileRole::kConverted || role == FileRole::kColourMode;
   });
   Record last_colour, last_layer;
+  ColourTrack colours;
   const long count = drawing.count();
   for (long n = 1; n <= count; ++n) {
     const Record& record = drawing.read(n);
@@ -152,17 +170,20 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
     if (header_line(record)) continue;
     const FileRole role = forms.file_role(record);
     if (role == FileRole::kNotWritten) continue;
+    if (role == FileRole::kColourMode) forms.sets_colour(record, colours);
     if (role == FileRole::kColourRun || role == FileRole::kLayerRun) {
-      // Only the last of a run of colour (or layer) records is in force.
+      // Only the last of a run of colour (or layer) records is in force;
+      // of colours, the last that sets one in the drawing's mode.
       Record& last_written = role == FileRole::kColourRun ? last_colour : last_layer;
       if (record == last_written) continue;
       long run_end = n;
       while (run_end < count && forms.file_role(drawing.read(run_end + 1)) == role) ++run_end;
       if (run_end == count) break;  // nothing follows for it to apply to
-      const Record& pending = drawing.read(run_end);
-      if (!(pending == last_written)) {
-        emit(pending.trimmed());
-        last_written = pending;
+      const Record* pending = &drawing.read(run_end);
+      if (role == FileRole::kColourRun) pending = colour_in_force(drawing, n, run_end, forms, colours);
+      if (pending && !(*pending == last_written)) {
+        emit(pending->trimmed());
+        last_written = *pending;
       }
       n = run_end;
       continue;

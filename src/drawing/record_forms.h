@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "drawing/colour_track.h"
 #include "drawing/record.h"
 
 namespace plv {
@@ -36,6 +37,7 @@ struct FileConversion {
 // How writing a graphics command file treats a stored record.
 enum class FileRole {
   kConverted,    // converted to the file form and written
+  kColourMode,   // the same, for a record that chooses the colour mode
   kColourRun,    // only the last of a run of these is written, before what follows
   kLayerRun,     // the same, for layer records
   kNotWritten,   // removed and empty records
@@ -49,6 +51,9 @@ class RecordForms {
   // One stored record to its file line, padded to 122 columns.
   virtual FileConversion to_file(const Record& stored) const = 0;
   virtual FileRole file_role(const Record& stored) const = 0;
+  // Whether a colour record sets the colour where it stands, given the
+  // drawing's colour mode so far, which `track` follows.
+  virtual bool sets_colour(const Record& stored, ColourTrack& track) const = 0;
 };
 
 std::string columns_text(Columns c);  // "columns 3-8"

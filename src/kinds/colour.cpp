@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "drawing/record_layout.h"
@@ -67,43 +68,108 @@ void ColourHandler::report_two_lines(std::string_view first, std::string_view se
   painter_.resume_picture();
 }
 
-void ColourHandler::apply(const Record& record) {
-  state_.last_colour = record;
-  const std::string_view keyword = record.text(C::kKeyword);
-  if (keyword == "MODE ") return select_mode(record);
-  if (keyword == "BAR  ") {
-    const auto n = record.get(C::kBarColour);
-    if (n == 7 || n == 0) {  // white and black are always allowed, mode or not
-      painter_.colour(static_cast<int>(*n));
-      return;
-    }
-    bar_colour(record);
-  } else if (keyword == "RGB  ") {
-    rgb_colour(record);
-  } else if (keyword == "GREY ") {
-    grey_colour(record);
-  } else if (keyword == "CIRCL") {
-    scale_colour(record, 1);
-  } else if (keyword == "HOT  ") {
-    scale_colour(record, 2);
-  } else if (keyword == "IRON ") {
-    scale_colour(record, 3);
-  } else if (keyword == "DEFAU") {
-    painter_.colour(7);
-  }
-  if (!state_.mode_seen)
-    report_two_lines("ERROR > ATTEMPT TO SET A COLOR WITHOUT", "        PREVIOUSLY SETTING A COLOR MODE.");
+namespace {
+
+std::optional<ColourMode> named_mode(const Record& record) {
+  for (const ModeName& m : kModeNames)
+    if (record.text(C::kModeName) == m.name) return m.mode;
+  return std::nullopt;
 }
 
-void ColourHandler::select_mode(const Record& record) {
-  ColourMode mode = ColourMode::kNone;
-  for (const ModeName& m : kModeNames)
-    if (record.text(C::kModeName) == m.name) mode = m.mode;
-  if (mode == ColourMode::kNone) {
-    report(&ColourMessages::error_and_wait, "ERROR >> UNRECOGNISED COLOR MODE");
-    mode = ColourMode::kMono;
+// White and black are always allowed, mode or not, and choose no mode.
+bool is_black_or_white(const Record& record) {
+  const auto n = record.get(C::kBarColour);
+  return record.text(C::kKeyword) == "BAR  " && (n == 0 || n == 7);
+}
+
+// The colour scales: 1 circular, 2 hot, 3 iron; 0 for any other keyword.
+int scale_of(std::string_view keyword) {
+  return keyword == "CIRCL" ? 1 : keyword == "HOT  " ? 2 : keyword == "IRON " ? 3 : 0;
+}
+
+RealField scale_field(int scale) { return scale == 1 ? C::kCirclValue : scale == 2 ? C::kHotValue : C::kIronValue; }
+
+bool scale_fits(int scale, ColourMode mode) {
+  if (scale == 1) return mode == ColourMode::kCircl;
+  if (scale == 2) return mode == ColourMode::kHot || mode == ColourMode::kHotPj;
+  return mode == ColourMode::kHotIron;
+}
+
+ColourVerdict judge_mode(const Record& record, ColourTrack& track) {
+  const auto named = named_mode(record);
+  const ColourMode mode = named.value_or(ColourMode::kMono);
+  if (track.mode_seen && mode != track.mode) return ColourVerdict::kModeConflict;
+  track = {mode, true};
+  return named ? ColourVerdict::kSelectsMode : ColourVerdict::kUnknownMode;
+}
+
+ColourVerdict judge_bar(const Record& record, ColourTrack& track) {
+  if (is_black_or_white(record)) return ColourVerdict::kSetsColour;
+  if (!track.mode_seen) track = {ColourMode::kBar, true};
+  const auto n = record.get(C::kBarColour);
+  if (track.mode == ColourMode::kBar) return n && *n >= 0 && *n <= 15 ? ColourVerdict::kSetsColour : ColourVerdict::kIgnored;
+  if (track.mode == ColourMode::kHotPj && n == 8) return ColourVerdict::kSetsColour;
+  return ColourVerdict::kWrongMode;
+}
+
+ColourVerdict judge_rgb(const Record& record, const ColourTrack& track) {
+  if (track.mode != ColourMode::kRgb) return ColourVerdict::kWrongMode;
+  for (const IntField& field : C::kRgb) {
+    const auto v = record.get(field);
+    if (!v || *v < 0 || *v > kMaxRgbLevel) return ColourVerdict::kIgnored;
   }
-  if (state_.mode_seen && mode != state_.colour_mode) {
+  return ColourVerdict::kSetsColour;
+}
+
+ColourVerdict judge_scale(const Record& record, int scale, const ColourTrack& track) {
+  if (!scale_fits(scale, track.mode)) return ColourVerdict::kWrongMode;
+  const auto v = record.get(scale_field(scale));
+  const double low = scale == 1 ? -1.0 : 0.0;
+  return v && *v >= low && *v <= 1.0 ? ColourVerdict::kSetsColour : ColourVerdict::kIgnored;
+}
+
+}  // namespace
+
+ColourVerdict judge_colour(const Record& record, ColourTrack& track) {
+  const std::string_view keyword = record.text(C::kKeyword);
+  if (keyword == "MODE ") return judge_mode(record, track);
+  if (keyword == "BAR  ") return judge_bar(record, track);
+  if (keyword == "RGB  ") return judge_rgb(record, track);
+  if (keyword == "GREY ") {
+    if (track.mode != ColourMode::kGrey) return ColourVerdict::kWrongMode;
+    return record.get(C::kGreyAsRead) ? ColourVerdict::kSetsColour : ColourVerdict::kIgnored;
+  }
+  if (const int scale = scale_of(keyword)) return judge_scale(record, scale, track);
+  if (keyword == "DEFAU") return ColourVerdict::kSetsColour;
+  return ColourVerdict::kNoColour;
+}
+
+ColourVerdict ColourHandler::apply(const Record& record) {
+  state_.last_colour = record;
+  ColourTrack track{state_.colour_mode, state_.mode_seen};
+  const ColourVerdict verdict = judge_colour(record, track);
+  if (verdict == ColourVerdict::kSelectsMode || verdict == ColourVerdict::kUnknownMode ||
+      verdict == ColourVerdict::kModeConflict) {
+    select_mode(record, verdict, track.mode);
+    return verdict;
+  }
+  if (is_black_or_white(record)) {
+    painter_.colour(static_cast<int>(*record.get(C::kBarColour)));
+    return verdict;
+  }
+  if (track.mode_seen && !state_.mode_seen) painter_.colour_mode(track.mode);  // a first palette colour
+  state_.colour_mode = track.mode;
+  state_.mode_seen = track.mode_seen;
+  if (verdict == ColourVerdict::kSetsColour) set_colour(record);
+  if (verdict == ColourVerdict::kWrongMode) report_wrong_mode(record);
+  if (!state_.mode_seen)
+    report_two_lines("ERROR > ATTEMPT TO SET A COLOR WITHOUT", "        PREVIOUSLY SETTING A COLOR MODE.");
+  return verdict;
+}
+
+void ColourHandler::select_mode(const Record& record, ColourVerdict verdict, ColourMode mode) {
+  if (!named_mode(record)) report(&ColourMessages::error_and_wait, "ERROR >> UNRECOGNISED COLOR MODE");
+  if (verdict == ColourVerdict::kModeConflict) {
     painter_.show_picture_and_wait();
     messages_.two_lines_and_wait("FATAL ERROR>>  INPUT FILE CONTAINS MORE",
                                  "               THAN ONE \"SC MODE\" COMMAND");
@@ -115,55 +181,40 @@ void ColourHandler::select_mode(const Record& record) {
   painter_.colour(7);
 }
 
-void ColourHandler::bar_colour(const Record& record) {
-  const auto n = record.get(C::kBarColour);
-  if (!state_.mode_seen) {
-    state_.colour_mode = ColourMode::kBar;
-    state_.mode_seen = true;
-    painter_.colour_mode(ColourMode::kBar);
+void ColourHandler::set_colour(const Record& record) {
+  const std::string_view keyword = record.text(C::kKeyword);
+  if (keyword == "BAR  ") return painter_.colour(static_cast<int>(*record.get(C::kBarColour)));
+  if (keyword == "RGB  ") {
+    std::array<float, 3> level{};
+    for (size_t i = 0; i < 3; ++i) level[i] = static_cast<float>(*record.get(C::kRgb[i])) / kRgbLevels;
+    return painter_.colour_rgb(level[0], level[1], level[2]);
   }
-  if (state_.colour_mode == ColourMode::kBar) {
-    if (n && *n >= 0 && *n <= 15) painter_.colour(static_cast<int>(*n));
-  } else if (state_.colour_mode == ColourMode::kHotPj) {
-    if (n == 8) painter_.colour(8);
-    else report(&ColourMessages::note_and_wait, "ILLEGAL SC BAR COMMAND IN HOTPJ MODE");
+  if (keyword == "GREY ") return painter_.colour_grey(static_cast<int>(*record.get(C::kGreyAsRead)));
+  if (const int scale = scale_of(keyword))
+    return painter_.colour_scale(scale, static_cast<float>(*record.get(scale_field(scale))));
+  painter_.colour(7);  // the default colour
+}
+
+void ColourHandler::report_wrong_mode(const Record& record) {
+  const std::string_view keyword = record.text(C::kKeyword);
+  std::string text;
+  if (keyword == "BAR  ") {
+    const auto n = record.get(C::kBarColour);
+    text = state_.colour_mode == ColourMode::kHotPj
+               ? "ILLEGAL SC BAR COMMAND IN HOTPJ MODE"
+               : "ERROR> ILLEGAL \"SC BAR\" COMMAND NUMBER " + (n ? fmt::int_text(5, *n) : std::string(5, ' '));
+  } else if (keyword == "RGB  ") {
+    text = "ERROR> ILLEGAL \"SC RGB\" COMMAND";
+  } else if (keyword == "GREY ") {
+    text = "ERROR> ILLEGAL \"SC GREY\" COMMAND";
   } else {
-    report(&ColourMessages::note_and_wait,
-           "ERROR> ILLEGAL \"SC BAR\" COMMAND NUMBER " + (n ? fmt::int_text(5, *n) : std::string(5, ' ')));
+    const int scale = scale_of(keyword);
+    const std::string value = number_field(record.get(scale_field(scale)));
+    text = scale == 1   ? "ERROR> ILLEGAL \"SC CIRCLE\" COMMAND"
+           : scale == 2 ? "ERROR> ILLEGAL \"SC HOT\" COMMAND NUMBER=" + value
+                        : "ERROR> ILLEGAL \"SC IRON\" COMMAND NUMBER=" + value;
   }
-}
-
-void ColourHandler::rgb_colour(const Record& record) {
-  if (state_.colour_mode != ColourMode::kRgb) return report(&ColourMessages::note_and_wait, "ERROR> ILLEGAL \"SC RGB\" COMMAND");
-  std::array<long long, 3> level{};
-  for (size_t i = 0; i < 3; ++i) {
-    const auto v = record.get(C::kRgb[i]);
-    if (!v || *v < 0 || *v > kMaxRgbLevel) return;  // out of range: ignored
-    level[i] = *v;
-  }
-  painter_.colour_rgb(static_cast<float>(level[0]) / kRgbLevels, static_cast<float>(level[1]) / kRgbLevels,
-                static_cast<float>(level[2]) / kRgbLevels);
-}
-
-void ColourHandler::grey_colour(const Record& record) {
-  if (state_.colour_mode != ColourMode::kGrey) return report(&ColourMessages::note_and_wait, "ERROR> ILLEGAL \"SC GREY\" COMMAND");
-  if (const auto n = record.get(C::kGreyAsRead)) painter_.colour_grey(static_cast<int>(*n));
-}
-
-void ColourHandler::scale_colour(const Record& record, int scale) {
-  const RealField field = scale == 1 ? C::kCirclValue : scale == 2 ? C::kHotValue : C::kIronValue;
-  const auto v = record.get(field);
-  const bool mode_fits = scale == 1   ? state_.colour_mode == ColourMode::kCircl
-                         : scale == 2 ? (state_.colour_mode == ColourMode::kHot || state_.colour_mode == ColourMode::kHotPj)
-                                      : state_.colour_mode == ColourMode::kHotIron;
-  if (!mode_fits) {
-    const std::string text = scale == 1   ? "ERROR> ILLEGAL \"SC CIRCLE\" COMMAND"
-                             : scale == 2 ? "ERROR> ILLEGAL \"SC HOT\" COMMAND NUMBER=" + number_field(v)
-                                          : "ERROR> ILLEGAL \"SC IRON\" COMMAND NUMBER=" + number_field(v);
-    return report(&ColourMessages::note_and_wait, text);
-  }
-  const double low = scale == 1 ? -1.0 : 0.0;
-  if (v && *v >= low && *v <= 1.0) painter_.colour_scale(scale, static_cast<float>(*v));
+  report(&ColourMessages::note_and_wait, text);
 }
 
 namespace {
@@ -174,11 +225,12 @@ class ColourKind final : public Kind {
  public:
   // A mode record goes out where it stands; of a run of colours only the
   // one in force when something else follows is written.
-  FileRole file_role(const Record& r) const override { return is_mode_record(r) ? FileRole::kConverted : FileRole::kColourRun; }
+  FileRole file_role(const Record& r) const override { return is_mode_record(r) ? FileRole::kColourMode : FileRole::kColourRun; }
   bool act_on_redraw(const Record& r, RedrawContext& c) const override {
-    c.colours.apply(r);
+    const ColourVerdict verdict = c.colours.apply(r);
     if (r.text(C::kKeywordInitial) != "B") return false;
-    c.state.current_colour = r;  // later records are drawn in it
+    // Later records are drawn in it, unless it set nothing.
+    if (verdict == ColourVerdict::kSetsColour) c.state.current_colour = r;
     return true;
   }
 };

@@ -14,19 +14,35 @@ namespace plv {
 
 class Painter;
 
+// What one colour record does where it stands, given the mode so far.
+enum class ColourVerdict {
+  kSelectsMode,   // a mode record
+  kUnknownMode,   // a mode record naming no mode: taken as MONO, and told
+  kModeConflict,  // a mode record naming another mode than the one chosen
+  kSetsColour,
+  kIgnored,       // a value out of range: nothing set, nothing told
+  kWrongMode,     // a colour of another mode: nothing set, told
+  kNoColour,      // a keyword that names no colour
+};
+// The verdict on `record`; `track` follows the mode it chooses, by a mode
+// record or by a first palette colour, which chooses the bar mode.
+ColourVerdict judge_colour(const Record& record, ColourTrack& track);
+// Whether the record sets the colour where it stands.
+inline bool sets_colour(const Record& record, ColourTrack& track) {
+  return judge_colour(record, track) == ColourVerdict::kSetsColour;
+}
+
 class ColourHandler {
  public:
   ColourHandler(RenderState& state, Painter& painter, ColourMessages& messages)
       : state_(state), painter_(painter), messages_(messages) {}
 
-  void apply(const Record& record);
+  ColourVerdict apply(const Record& record);
 
  private:
-  void select_mode(const Record& record);
-  void bar_colour(const Record& record);
-  void rgb_colour(const Record& record);
-  void grey_colour(const Record& record);
-  void scale_colour(const Record& record, int scale);
+  void select_mode(const Record& record, ColourVerdict verdict, ColourMode mode);
+  void set_colour(const Record& record);
+  void report_wrong_mode(const Record& record);
   // A message between a flush to the text screen and a page that keeps the picture.
   void report(void (ColourMessages::*form)(std::string_view), std::string_view text);
   void report_two_lines(std::string_view first, std::string_view second);

@@ -2,21 +2,10 @@
 // Colour modes of a drawing, as its "SC MODE" record names them, and the
 // palette colour records the editor makes and accepts.
 
+#include "drawing/colour_track.h"
 #include "drawing/record.h"
 
 namespace plv {
-
-enum class ColourMode : int {
-  kNone = -1,
-  kMono = 0,
-  kBar = 1,
-  kRgb = 2,
-  kGrey = 3,
-  kCircl = 4,
-  kHot = 5,
-  kHotPj = 6,
-  kHotIron = 7,
-};
 
 // "SC BAR" with the colour right-justified in columns 7-10, as the menus write it.
 Record palette_colour_record(int colour);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "kinds/colour.h"
 #include "kinds/kind_list.h"
 
 namespace plv {
@@ -83,6 +84,8 @@ FileConversion Registry::to_file(const Record& stored) const {
   if (!c.ok()) c.line = Record();
   return c;
 }
+
+bool Registry::sets_colour(const Record& stored, ColourTrack& track) const { return plv::sets_colour(stored, track); }
 
 const Registry& kinds() {
   static const Registry registry;

@@ -19,6 +19,7 @@ class Registry final : public RecordForms {
   StoredConversion to_stored(std::string_view file_line) const override;
   FileConversion to_file(const Record& stored) const override;
   FileRole file_role(const Record& stored) const override { return kind_of(stored).file_role(stored); }
+  bool sets_colour(const Record& stored, ColourTrack& track) const override;
 };
 
 // The registry of every kind; it holds no state.

@@ -136,6 +136,17 @@ TEST(WritingCommandFiles, OnlyTheColourOrLayerInForceIsWritten) {
             (Lines{"SC BAR   3", "SC MODE RGB", "SC MODE RGB", "CM A"}));
   EXPECT_EQ(body_written(store_of({"SC BAR   3", "CM A", "SC BAR   3", "CM B", "XXLI", "SC BAR   4", "", "CM C"})),
             (Lines{"SC BAR   3", "CM A", "CM B", "SC BAR   4", "CM C"}));
+  // A colour the drawing's mode rejects sets nothing: the one before it
+  // stays in force, and is what is written.
+  EXPECT_EQ(body_written(store_of({"SC MODE BAR", "SC BAR   5", "SC CIRCL     12.500", "CM A"})),
+            (Lines{"SC MODE BAR", "SC BAR   5", "CM A"}));
+  EXPECT_EQ(body_written(store_of({"SC MODE GREY", "SC GREY 50", "SC BAR   5", "SC BAR  20", "CM A"})),
+            (Lines{"SC MODE GREY", "SC GREY 50", "CM A"}));
+  EXPECT_EQ(body_written(store_of({"SC MODE RGB", "SC RGB  1  2  3", "SC RGB 10 20 64", "CM A", "SC RGB  1  2  3", "CM B"})),
+            (Lines{"SC MODE RGB", "SC RGB  1  2  3", "CM A", "CM B"}));
+  // No mode record: a first palette colour chooses the bar mode.
+  EXPECT_EQ(body_written(store_of({"SC BAR   5", "SC BAR  20", "CM A", "SC GREY 50", "CM B"})),
+            (Lines{"SC BAR   5", "CM A", "CM B"}));
 }
 
 TEST(WritingCommandFiles, UnreadableStoredRecordsAreReportedAndSkipped) {
