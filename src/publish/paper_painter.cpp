@@ -201,6 +201,14 @@ bool PaperPainter::typeset(const StringRun& run) {
   stroke_path();
   cairo_save(cr_);
   cairo_set_font_face(cr_, style_.typeface->face.get());
+  // Outlines and advances as designed: a surface that hints them (the
+  // recording the page frame is measured on, a picture) would round them
+  // to its own units, and set the letters at another size than the page.
+  cairo_font_options_t* unhinted = cairo_font_options_create();
+  cairo_font_options_set_hint_style(unhinted, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(unhinted, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cr_, unhinted);
+  cairo_font_options_destroy(unhinted);
   cairo_set_font_size(cr_, 1.0);
   cairo_text_extents_t capital;
   cairo_text_extents(cr_, "H", &capital);

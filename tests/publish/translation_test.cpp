@@ -1,17 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <regex>
 
 #include "drawing/command_file.h"
 #include "kinds/registry.h"
 #include "publish/translation.h"
+#include "support/outside_reader.h"
 #include "support/temp_dir.h"
 
 namespace plv::publish {
 namespace {
 
 using testing::read_file;
+using testing::run_tool;
 using testing::TempDir;
+using testing::tool_available;
+using testing::tool_output;
 using testing::write_file;
 
 const std::string kHeader = "p\nGLIMPT EP      10.00      1.000 D M P\nDATE:  8-DEC-26\n";
@@ -89,6 +95,48 @@ TEST(Translation, LetteringFontsChooseATypefaceOrTheStrokeFont) {
     ASSERT_TRUE(page.error.empty()) << page.error;
     if (font == 'D') EXPECT_EQ(page.lettering, "the stroke font");
     else EXPECT_NE(page.lettering, "the stroke font") << font;
+  }
+}
+
+// Pixels with ink on the page's outermost rows and columns, and anywhere.
+struct EdgeInk {
+  int edge = 0, all = 0;
+};
+EdgeInk ink_at_edges(const testing::Ppm& page) {
+  EdgeInk ink;
+  for (int y = 0; y < page.height; ++y)
+    for (int x = 0; x < page.width; ++x) {
+      const std::uint32_t c = page.at(x, y);
+      if (std::min({c >> 16, (c >> 8) & 0xff, c & 0xff}) >= 128) continue;
+      ++ink.all;
+      ink.edge += x == 0 || y == 0 || x == page.width - 1 || y == page.height - 1;
+    }
+  return ink;
+}
+
+TEST(Translation, TypesetLettersStayWhollyOnThePage) {
+  if (!tool_available("pdftoppm") || !tool_available("pdftotext")) GTEST_SKIP() << "poppler's tools are needed";
+  TempDir dir;
+  // Along x from the start, and up from the middle: the frame takes in the
+  // letters as the page sets them, whatever surface measured them.
+  const std::string along = "CH   100   600 20 S 0 QUARTERLY PEAK\n", up = "CH   100   600 20 M 1 QUARTERLY PEAK\n";
+  for (const std::string& record : {along, up}) {
+    TranslationRequest r;
+    r.setup.drawing_width = 12;
+    r.setup.font = 'H';
+    const TranslatedPage page = translate(drawing_of(dir, record), RenderState{}, r);
+    ASSERT_TRUE(page.error.empty()) << page.error;
+    write_file(dir.file("p.pdf"), page.bytes);
+    ASSERT_EQ(run_tool("pdftoppm -r 100 -singlefile " + dir.file("p.pdf") + " " + dir.file("p")), 0);
+    const auto picture = testing::read_ppm(dir.file("p.ppm"));
+    ASSERT_TRUE(picture) << record;
+    const EdgeInk ink = ink_at_edges(*picture);
+    EXPECT_GT(ink.all, 0) << record;
+    EXPECT_EQ(ink.edge, 0) << record;
+    if (record == along) {
+      const std::string text = tool_output("pdftotext " + dir.file("p.pdf") + " -");
+      EXPECT_NE(text.find("QUARTERLY PEAK"), std::string::npos) << text;
+    }
   }
 }
 
