@@ -1,7 +1,7 @@
 #include "kinds/colour_in_force.h"
 
 #include "drawing/record_layout.h"
-#include "kinds/colour_mode.h"
+#include "kinds/colour.h"
 
 namespace plv {
 
@@ -17,12 +17,20 @@ Record colour_setting_in_force(const RecordStore& store, long last) {
   return palette_colour_record(7);
 }
 
-bool takes_palette_colours(const RecordStore& store) {
+ColourMode colour_mode_of(const RecordStore& store) {
+  ColourTrack track;
   for (long n = 1; n <= store.count(); ++n) {
     const Record& record = store.read(n);
-    if (record.has_code("SC") && record.text(C::kKeyword) == "MODE ") return record.text(C::kModeName) == "BAR  ";
+    if (!record.has_code("SC")) continue;
+    judge_colour(record, track);
+    if (track.mode_seen) return track.mode;
   }
-  return true;
+  return ColourMode::kNone;
+}
+
+bool takes_palette_colours(const RecordStore& store) {
+  const ColourMode mode = colour_mode_of(store);
+  return mode == ColourMode::kBar || mode == ColourMode::kNone;
 }
 
 }  // namespace plv

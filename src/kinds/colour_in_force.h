@@ -4,6 +4,7 @@
 
 #include "drawing/record.h"
 #include "drawing/record_store.h"
+#include "kinds/colour_mode.h"
 
 namespace plv {
 
@@ -14,8 +15,13 @@ bool is_colour_setting(const Record& record);
 // drawn in colour 7 until one comes, so that is the answer when none does.
 Record colour_setting_in_force(const RecordStore& store, long last);
 
+// The colour mode the drawing's colour records choose: its first mode
+// record's, or the bar mode when a palette colour comes first; none when
+// nothing chooses one.
+ColourMode colour_mode_of(const RecordStore& store);
+
 // True when palette colour records ("SC BAR n") set colours in this
-// drawing: no live "SC MODE" record names another mode.
+// drawing: it is in the bar mode, or in none yet.
 bool takes_palette_colours(const RecordStore& store);
 
 }  // namespace plv

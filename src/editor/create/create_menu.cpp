@@ -11,7 +11,6 @@
 #include "editor/create/undraw_edit.h"
 #include "editor/view/view_operations.h"
 #include "kernel/kernel.h"
-#include "kinds/layer.h"
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
 #include "editor/undo_redo.h"
@@ -48,26 +47,15 @@ void show_screen(Editor& e) {
 }
 
 // The colour typed: 1 to 15 becomes the colour of the next elements, and a
-// record setting it goes into the drawing; anything else is dropped.
+// record setting it goes into the drawing with the next element made;
+// anything else is dropped.
 void take_colour(Editor& e, CreateSession& session, int entered) {
   if (e.create_colour < 0 || e.create_colour > 15) e.create_colour = kDefaultColour;
   if (entered != e.create_colour && entered >= 1 && entered <= 15) {
     e.create_colour = entered;
-    e.drawing.append(palette_colour_record(entered));
+    session.typed_colour = palette_colour_record(entered);
     session.element = Record();
   }
-  // New elements show in the colour they will have in the drawing.
-  session.colour = palette_colour_record(e.create_colour);
-}
-
-// Each run of new elements follows a layer record of the work layer with
-// the identity transform, written once.
-void identity_layer(Editor& e, CreateSession& session) {
-  e.render.layer = LayerTransform{e.render.work_layer, 1.0, 0.0, 0.0};
-  const Record layer = layer_record(e.render.layer);
-  if (layer == session.last_layer) return;
-  e.drawing.append(layer);
-  session.last_layer = layer;
 }
 
 Record open_element_menu(Editor& e, int key) {
@@ -84,7 +72,7 @@ void make_element(Editor& e, CreateSession& session, int key, ColourMessages& me
   if (!may_draw(e)) return;
   session.element = open_element_menu(e, key);
   if (session.element.blank_in({1, 1})) return;
-  show_element(e, session, session.element, messages);
+  show_element(e, session.element, messages);
   if (!append_element(e, session, session.element)) session.element = Record();
 }
 
@@ -115,7 +103,6 @@ void create_menu(Editor& e, ColourMessages& messages) {
     }
     int key = entry.key.function_number();
     take_colour(e, session, entry.typed);
-    identity_layer(e, session);
     if (key == 7 && more_create_menu(e, session, messages) == MoreCreateEnd::kUndraw) key = 9;
     if (key >= 1 && key <= 5) make_element(e, session, key, messages);
     else if (key == 6) edit::show_palette(e, messages);

@@ -3,6 +3,8 @@
 #include "editor/drawing_guard.h"
 #include "kernel/kernel.h"
 #include "kinds/colour_in_force.h"
+#include "kinds/layer.h"
+#include "kinds/record_context.h"
 #include "kinds/registry.h"
 #include "render/redraw.h"
 #include "ui/messages.h"
@@ -17,9 +19,18 @@ bool may_draw(Editor& editor) {
   return false;
 }
 
-void show_element(Editor& editor, const CreateSession& session, const Record& element, ColourMessages& messages) {
+Record colour_of_new_elements(const Editor& editor) {
+  // Palette colour records are errors in the other modes.
+  if (takes_palette_colours(editor.drawing)) return palette_colour_record(editor.create_colour);
+  return colour_setting_in_force(editor.drawing, editor.drawing.count());
+}
+
+Record layer_of_new_elements(const Editor& editor) { return layer_record({editor.render.work_layer, 1.0, 0.0, 0.0}); }
+
+void show_element(Editor& editor, const Record& element, ColourMessages& messages) {
   editor.kernel.gkpage(1);
-  draw_element(element, session.colour, editor.render, editor.kernel, messages);
+  editor.render.layer = read_layer_record(layer_of_new_elements(editor)).value_or(LayerTransform{});
+  draw_element(element, colour_of_new_elements(editor), editor.render, editor.kernel, messages);
   editor.kernel.tekflush(0);
 }
 
@@ -30,12 +41,20 @@ bool fits_the_file(Editor& editor, const Record& element, std::string_view refus
   return false;
 }
 
-bool append_element(Editor& editor, const CreateSession& session, const Record& element) {
+bool append_element(Editor& editor, CreateSession& session, const Record& element) {
   if (!fits_the_file(editor, element)) return false;
-  if (kinds().kind_of(element).drawn_in_colour() &&
-      colour_setting_in_force(editor.drawing, editor.drawing.count()) != session.colour)
-    editor.drawing.append(session.colour);
-  editor.drawing.append(element);
+  RecordStore& drawing = editor.drawing;
+  const bool palette = takes_palette_colours(drawing);
+  if (palette && !session.typed_colour.blank_in({1, 2})) drawing.append(session.typed_colour);
+  session.typed_colour = Record();
+  // What the drawing's end has in force decides, whatever was undone or
+  // made again since the last element.
+  const Record layer = layer_of_new_elements(editor);
+  if (layer_record_before(drawing, drawing.count() + 1) != layer) drawing.append(layer);
+  const Record colour = colour_of_new_elements(editor);
+  if (palette && kinds().kind_of(element).drawn_in_colour() && colour_setting_in_force(drawing, drawing.count()) != colour)
+    drawing.append(colour);
+  drawing.append(element);
   return true;
 }
 

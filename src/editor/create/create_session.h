@@ -12,26 +12,34 @@
 namespace plv::create {
 
 struct CreateSession {
-  Record element;                                 // the last element made; blank: none
-  Record colour = palette_colour_record(7);       // shows the next element
-  Record last_layer;                              // the layer record last appended
+  Record element;       // the last element made; blank: none
+  Record typed_colour;  // a colour typed in this visit, not yet in the drawing; blank: none
 };
+
+// The colour record new elements are drawn in: the create colour where the
+// drawing takes palette colours, elsewhere the colour in force at its end.
+Record colour_of_new_elements(const Editor& editor);
+// The layer record new elements stand under: the work layer, unscaled and
+// unshifted.
+Record layer_of_new_elements(const Editor& editor);
 
 // False, after telling the user, when no drawing is open to draw in.
 bool may_draw(Editor& editor);
 
-// The element on the picture in the session's colour, then a wait for a
-// key before the text screen comes back.
-void show_element(Editor& editor, const CreateSession& session, const Record& element, ColourMessages& messages);
+// The element on the picture where and in the colour it will stand, then
+// a wait for a key before the text screen comes back.
+void show_element(Editor& editor, const Record& element, ColourMessages& messages);
 
 // False, after telling the user, when the element holds a value the
 // drawing file cannot take (a pick far out in a view zoomed out a long way
 // can reach one): such an element is not made. `refusal` is the message.
 inline constexpr std::string_view kNotMade = "THE ELEMENT HOLDS A VALUE TOO LARGE FOR THE FILE; IT WAS NOT MADE.";
 bool fits_the_file(Editor& editor, const Record& element, std::string_view refusal = kNotMade);
-// Appends the element when it fits the file, after the session's colour
-// record when the colour in force at the drawing's end is another, so the
-// element keeps the colour it was shown in; false when it was dropped.
-bool append_element(Editor& editor, const CreateSession& session, const Record& element);
+// Appends the element when it fits the file, with what it needs to stand
+// as it was shown: the colour typed for it, the layer of new elements and
+// its colour, each only where the drawing's end has another in force, so
+// that the element and its records are one action. False when it was
+// dropped.
+bool append_element(Editor& editor, CreateSession& session, const Record& element);
 
 }  // namespace plv::create

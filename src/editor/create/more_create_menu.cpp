@@ -62,7 +62,7 @@ MoreCreateEnd more_create_menu(Editor& e, CreateSession& session, ColourMessages
     if (key < 1 || key > 5 || !may_draw(e)) continue;
     session.element = open_element_menu(e, key);
     if (session.element.blank_in({1, 1})) continue;  // nothing made: this menu again
-    if (key != 3) show_element(e, session, session.element, messages);  // comments are never drawn
+    if (key != 3) show_element(e, session.element, messages);  // comments are never drawn
     if (!append_element(e, session, session.element)) session.element = Record();
     return MoreCreateEnd::kBack;
   }

@@ -177,8 +177,7 @@ void undraw_edit_last(Editor& e, CreateSession& session, ColourMessages& message
     erase_element(session.element, e.render, e.kernel);
     e.kernel.tekflush(0);
   }
-  const Record layer = layer_record({e.render.work_layer, 1.0, 0.0, 0.0});
-  session.element = undraw_and_edit(e, session.element, session.colour, layer, messages);
+  session.element = undraw_and_edit(e, session.element, colour_of_new_elements(e), layer_of_new_elements(e), messages);
 }
 
 Record undraw_and_edit(Editor& e, Record element, const Record& colour, const Record& layer, ColourMessages& messages) {

@@ -17,6 +17,7 @@
 #include "drawing/record_layout.h"
 #include "editor/files/choose_drawing_file.h"
 #include "editor/files/recovery_offer.h"
+#include "kinds/colour_in_force.h"
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
 #include "ui/toolkit.h"
@@ -169,6 +170,13 @@ void report_values_too_large(Editor& editor, const std::vector<SkippedLine>& too
              Ending::kWait);
 }
 
+// Colour records are judged in the drawing's own mode from the start,
+// before its first redraw has met the record that chooses it.
+void take_colour_mode(Editor& editor) {
+  editor.render.colour_mode = colour_mode_of(editor.drawing);
+  editor.render.mode_seen = editor.render.colour_mode != ColourMode::kNone;
+}
+
 }  // namespace
 
 void start_new_drawing(Editor& editor) {
@@ -191,13 +199,13 @@ void open_drawing(Editor& editor) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (fs::exists(status) && !fs::is_directory(status)) {
-      if (read_existing(editor, path)) return;
+      if (read_existing(editor, path)) return take_colour_mode(editor);
     } else if (fs::is_directory(status)) {
       ask_for_another_path(editor, "ERROR: CANNOT CREATE A NEW FILE.", "IT IS A DIRECTORY");
     } else if (const FileResult made = create_empty_file(path); made.ok()) {
       start_new_drawing(editor);
       begin_recovery_copy(editor, path, false);
-      return;
+      return take_colour_mode(editor);
     } else {
       ask_for_another_path(editor, "ERROR: CANNOT CREATE A NEW FILE.", cause(made.error, path));
     }

@@ -1,0 +1,88 @@
+// Where two features meet: elements made after an undo, in a drawing that
+// ends in a scaled layer or is in another colour mode, and the records
+// that come with an element. The written file must draw what was shown.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "e2e/drawing_actions.h"
+#include "e2e/records.h"
+#include "e2e/session.h"
+
+namespace plv::e2e {
+namespace {
+
+using namespace actions;
+
+const std::string kHeader = "d.plv\nGLIMPT EP      17.36      1.000 D M P\nDATE:  1-JAN-26\n";
+const std::string kScaledLayer = "LA  1  0.2000000E+01  0.5000000E+03  0.0000000E+00";
+const std::string kIdentityLayer = "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00";
+
+struct Outcome {
+  std::vector<std::string> records;
+  std::vector<std::string> screens;
+  bool says(std::string_view text) const {
+    return std::any_of(screens.begin(), screens.end(),
+                       [&](const std::string& s) { return s.find(text) != std::string::npos; });
+  }
+};
+
+// From the main menu with the picture drawn, or (`drawn` false) before it ever was.
+Outcome run(const std::string& body, const std::string& script, bool drawn = true) {
+  Session s;
+  s.put("d.plv", kHeader + body);
+  EXPECT_EQ(s.run((drawn ? kToMainMenu : std::string("key F10\n")) + script + kWriteAndEnd, "d.plv"), 0) << s.file("stderr.txt");
+  return {drawing_records(s, "d.plv"), s.screens()};
+}
+
+std::vector<std::string> last(const std::vector<std::string>& records, size_t n) {
+  return {records.end() - static_cast<long>(std::min(n, records.size())), records.end()};
+}
+
+const std::string kLine = "key F1\nkey F9\nkey ENTER\n";  // in the create menu: a line with the menu's values
+const std::string kEllipse = "key F7\nkey F1\nkey F9\nkey ENTER\n";
+const std::string kComment = "key F7\nkey F3\ntype NOTE\nkey F1\n";
+
+TEST(WhereFeaturesMeet, AnElementMadeAfterAnUndoStandsUnderTheLayerItWasShownIn) {
+  const std::string body = "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\n" + kScaledLayer + "\n";
+  const std::vector<std::string> made_unscaled{kIdentityLayer, "SC BAR   6", "LI  -100  -100   100   100 S"};
+  // Made, taken back, made again: the second stands where it was shown.
+  EXPECT_EQ(last(run(body, "key F9\n" + kLine + kUndo + kLine + "key F10\n").records, 3), made_unscaled);
+  EXPECT_EQ(last(run(body, "key F9\n" + kLine + "key F10\n" + kUndo + "key F9\n" + kLine + "key F10\n").records, 3),
+            made_unscaled);
+  // Taken back and made again with Ctrl+Y: the records come back as they were.
+  EXPECT_EQ(last(run(body, "key F9\n" + kLine + kUndo + kRedo + "key F10\n").records, 3), made_unscaled);
+  // The same in the more-create menu.
+  EXPECT_EQ(last(run(body, "key F9\n" + kEllipse + kUndo + kEllipse + "key F10\n").records, 3),
+            (std::vector<std::string>{kIdentityLayer, "SC BAR   6", "EL     0.00000E+00    0.00000E+00    0.10000E+03    0.10000E+03"}));
+}
+
+TEST(WhereFeaturesMeet, AnElementAndTheRecordsMadeWithItAreOneAction) {
+  const std::string body = "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\n" + kScaledLayer + "\n";
+  const auto opened = run(body, "").records;
+  // A line, then in a new visit another element: two undos take back both.
+  for (const std::string& element : {kLine, kEllipse, kComment, std::string("key F7\nkey F4\nkey F9\nkey ENTER\n"),
+                                     "key DELETE\ntype 12\n" + kLine, "key DELETE\ntype 12\n" + kEllipse})
+    EXPECT_EQ(run(body, "key F9\n" + kLine + "key F10\nkey F9\n" + element + kUndo + kUndo + "key F10\n").records,
+              opened)
+        << element;
+  // A colour typed goes in with the element it colours.
+  const auto typed = run(body, "key F9\nkey DELETE\ntype 12\n" + kLine + "key F10\n").records;
+  EXPECT_EQ(last(typed, 3), (std::vector<std::string>{"SC BAR  12", kIdentityLayer, "LI  -100  -100   100   100 S"}));
+}
+
+TEST(WhereFeaturesMeet, ElementsInADrawingOfAnotherColourModeTakeItsColourInForce) {
+  const std::string body = "SC MODE GREY\nSC GREY 50\nLI     0     0   100     0 S\n";
+  // Before the picture was ever drawn: a colour typed, elements made, the
+  // last undrawn and edited, all drawn again.
+  const auto made = run(body, "key F9\nkey ENTER\nkey DELETE\ntype 12\n" + kLine + kEllipse +
+                                  "key F9\nkey ENTER\nkey F9\nkey ENTER\nkey F10\nkey F4\nkey ENTER\n", false);
+  EXPECT_EQ(made.records, (std::vector<std::string>{"SC MODE GREY", "SC GREY 50", "LI     0     0   100     0 S",
+                                                     kIdentityLayer, "LI  -100  -100   100   100 S",
+                                                     "EL     0.00000E+00    0.00000E+00    0.10000E+03    0.10000E+03"}));
+  EXPECT_FALSE(made.says("ILLEGAL")) << "no colour record the mode rejects";
+}
+
+}  // namespace
+}  // namespace plv::e2e
