@@ -2,10 +2,12 @@
 // The pointer on the picture for the menus: drawing units to the kernel's
 // units and back through the view and the aspect factor, and the kernel's
 // pick and rubber-band box run in the pointer colour. A window closed
-// during any of them ends the program.
+// during any of them ends the program; Escape ends one as the user's
+// "never mind", which each caller honours by making and changing nothing.
 
 #include "drawing/drawing_transforms.h"
 #include "editor/editor.h"
+#include "host/key.h"
 #include "kernel/kernel.h"
 #include "ui/close_requested.h"
 
@@ -34,6 +36,10 @@ auto on_picture(Editor& editor, Operation operation) {
   if (answer.key.is_close()) throw ui::CloseRequested{};
   return answer;
 }
+
+// True for the key that abandons a pick, a rubber band or a box: whatever
+// it was for is not done. Every other key that ends one accepts it.
+constexpr bool cancels_pointing(host::Key key) { return key == host::Key::kEscape; }
 
 struct PickedPoint {
   DrawingPoint point;

@@ -18,9 +18,9 @@ constexpr host::Key kClearToEnd = host::Key::kClearToEnd;
 constexpr host::Key kLeftAlternative = host::Key::kBackTab;
 constexpr int kLastFieldFunction = 10;
 
-// Keys up to code 128 type their character into the field; the codes above
-// are function keys, arrows and editing codes, and those below end other
-// waits.
+// Keys up to code 128 but Escape type their character into the field; the
+// codes above are function keys, arrows and editing codes, and those below
+// end other waits.
 bool types_into_field(host::Key key) {
   constexpr int kLastTypedCode = 128;
   return key.code() >= 0 && key.code() <= kLastTypedCode;
@@ -31,10 +31,12 @@ class FieldEditor {
   FieldEditor(Toolkit& toolkit, std::span<const Field> fields, int index, std::string& text)
       : toolkit_(toolkit), fields_(fields), field_(fields[static_cast<std::size_t>(index - 1)]), text_(text) {
     text_.resize(static_cast<std::size_t>(width()), ' ');
+    entered_text_ = text_;
   }
 
   FieldKey run(int start, FieldKey key) {
     k_ = start != 0 ? std::clamp(start, 1, width() + 1) : first_non_blank();
+    entered_k_ = k_;
     for (;;) {
       toolkit_.screen().set_position(field_.row, field_.column + k_ - 1);
       const host::Event e = toolkit_.host().wait_event();
@@ -71,6 +73,7 @@ class FieldEditor {
     if (pressed == host::Key::kUp) return FieldKey::kUp;
     if (pressed == host::Key::kDown) return FieldKey::kDown;
     if (pressed == host::Key::kBackspace) backspace();
+    else if (pressed == host::Key::kEscape) take_back();
     else if (pressed == kClearToEnd) clear_to_end();
     else if (pressed.is_function()) return function_key(pressed.function_number(), key);
     else if (types_into_field(pressed)) type(static_cast<char>(pressed.code()));
@@ -132,6 +135,15 @@ class FieldEditor {
     }
   }
 
+  // Escape takes back everything typed since the field was entered and
+  // puts the caret where it then stood; editing goes on.
+  void take_back() {
+    text_ = entered_text_;
+    k_ = entered_k_;
+    toolkit_.screen().set_position(field_.row, field_.column);
+    show_field(toolkit_.screen(), text_, width(), field_.highlight, false);
+  }
+
   TextCell pointer_cell(const host::Event& e) {
     const TextCell cell = cell_under_pointer(toolkit_.host().text_layout(), e.x, e.y);
     toolkit_.set_last_pointer(cell);
@@ -152,7 +164,9 @@ class FieldEditor {
   std::span<const Field> fields_;
   const Field& field_;
   std::string& text_;
+  std::string entered_text_;  // as it was when the field was entered
   int k_ = 1;
+  int entered_k_ = 1;
 };
 
 }  // namespace

@@ -16,6 +16,8 @@ class Toolkit;
 // Returns the field key that ended the editing; F11 and F12 return `key`
 // as it was. A press is reported on the field under the pointer (or
 // outside them all) and its cell kept as the toolkit's last pointer cell.
+// Escape puts back the text and the caret as they were on entry and
+// editing goes on.
 FieldKey edit_field(Toolkit& toolkit, std::span<const Field> fields, int index, std::string& text, int start,
                     FieldKey key);
 

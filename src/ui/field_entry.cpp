@@ -1,6 +1,7 @@
 #include "ui/field_entry.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "host/host.h"
@@ -47,6 +48,17 @@ bool outside_range(const Field& f, std::string_view typed) {
   return value && (*value < f.range->low || *value > f.range->high);
 }
 
+// Reads the entry into the field. A range, not the integer kind's usual
+// limits, says what an integer field with one takes.
+bool take(Field& f, std::string_view typed) {
+  if (!f.range || f.type.kind != FieldKind::kInteger) return take_entry(f, typed);
+  const auto value = parse_whole_number(typed);
+  if (!value || *value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max()) return false;
+  f.integer = static_cast<int>(*value);
+  f.text = display_text(f);
+  return true;
+}
+
 void tell_range(TextScreen& screen, const IntegerRange& range) {
   screen.write_line(kRangeMessageRow, "          ONLY VALUES FROM " + std::to_string(range.low) + " TO " +
                                           std::to_string(range.high) + " ARE TAKEN HERE.");
@@ -64,7 +76,7 @@ FieldKey edit_current(Toolkit& toolkit, FieldSet& set, int start) {
     const FieldKey key = edit_field(toolkit, set.fields, set.current, copy, start, set.key);
     if (copy == f.text) return key;
     const bool refused = outside_range(f, copy);
-    bool taken = !refused && take_entry(f, copy);
+    bool taken = !refused && take(f, copy);
     if (refused) {
       tell_range(toolkit.screen(), *f.range);
       told = true;

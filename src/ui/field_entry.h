@@ -13,10 +13,12 @@ class Toolkit;
 // bar character, a press outside the fields, or a press on a protected
 // field. Navigation keys and presses on editable fields move between
 // fields inside. An entry that does not read is dropped silently and the
-// field edited again. With no editable field it returns at once, `set.key`
-// unchanged. On return the pointer is the arrow and the caret is on the
-// current field's first character. Closing the window keeps FieldKey::kClose
-// in `set.key` (the entry read or dropped first) and throws CloseRequested.
+// field edited again; an integer field with a range takes every whole
+// number in it and tells the range when refusing. With no editable field
+// it returns at once, `set.key` unchanged. On return the pointer is the
+// arrow and the caret is on the current field's first character. Closing
+// the window keeps FieldKey::kClose in `set.key` (the entry read or
+// dropped first) and throws CloseRequested.
 FieldKey enter_fields(Toolkit& toolkit, FieldSet& set);
 
 // Field entry in which Enter moves on as Tab does, so that only function

@@ -91,7 +91,7 @@ TEST(CreateMenu, PointerSnapAndRangeOfTypedCoordinates) {
                              kLeaveAndWrite;
   ASSERT_EQ(s.run(script, "c.plv"), 0) << s.file("stderr.txt");
   EXPECT_NE(body(s.file("c.plv")).find("LI     0   300    50    60 S\n"), std::string::npos) << s.file("c.plv");
-  const auto refused = screen_headed(s, 24, "          ONLY VALUES FROM -32768 TO 32767 ARE TAKEN HERE.");
+  const auto refused = screen_headed(s, 24, "          ONLY VALUES FROM -99999 TO 999999 ARE TAKEN HERE.");
   EXPECT_TRUE(refused);
 }
 

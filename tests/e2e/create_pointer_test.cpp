@@ -1,6 +1,7 @@
 // Elements placed with the pointer (F1 in their menus): the records they
 // leave in the written drawing, the points they hand on to the next menu,
-// and picks that reach further than the drawing file can hold.
+// pointing given up with Escape, and picks that reach further than the
+// drawing file can hold.
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,40 @@ TEST(CreatePointer, EllipseBracketFilledRectangleAndCircleFromThePointer) {
   EXPECT_EQ(Session::row(circles[0], 7), "       CENTER OF THE CIRCLE: X       10  Y       20");
   EXPECT_EQ(Session::row(circles[0], 9), "              ARC STARTS AT: X       50  Y       20");
   EXPECT_EQ(Session::row(circles[0], 11), "                ARC ENDS AT: X       10  Y       80");
+}
+
+// Escape during a snap's pick, a rubber-band line, a box and the third
+// pick of a circle: nothing is made, the menu comes back as it was before
+// F1, and the shared points are untouched for the next element.
+TEST(CreatePointer, EscapeWhilePointingMakesNothing) {
+  Session s;
+  s.put("a.plv", kHeader + "SC MODE BAR\n");
+  const std::string script =
+      kToCreateMenu + "key F1\nkey F4\nkey ESC\ntype D\nkey F1\nmove 200 -50\nkey ESC\nkey F10\n" +
+      "key F4\nkey F1\ndrag -100 -100 -30 -40\nkey ESC\nkey F10\n" +
+      "key F5\nkey F1\n" + pick(5, 5) + pick(105, 5) + "key ESC\nkey F10\n" +
+      "key F1\nkey F9\nkey ENTER\n" + kWriteAndEnd;
+  ASSERT_EQ(s.run(script, "a.plv"), 0) << s.file("stderr.txt");
+
+  // Only the last line, from the points as they were, in the remembered type.
+  EXPECT_EQ(drawing_records(s, "a.plv"),
+            (std::vector<std::string>{"SC MODE BAR", kIdentityLayer, "SC BAR   6", "LI  -100  -100   100   100 S"}))
+      << s.file("a.plv");
+  EXPECT_TRUE(screens_with(s, 5, "NO ELEMENT TO SNAP TO: THE POINT STAYS AS IT WAS.").empty());
+
+  const auto lines = screens_with(s, 3, "****** LINE MENU ******* LINE MENU ******* LINE MENU ******* LINE MENU *********");
+  ASSERT_EQ(lines.size(), 5u);  // one a wait: F1, D, F1, F10 and the last line's F9
+  EXPECT_EQ(Session::row(lines[3], 7), "                  LINE TYPE:    D    (S=SOLID,D=DASHED)");
+  EXPECT_EQ(Session::row(lines[3], 11), "                  LINE FROM: X     -100  Y     -100");
+  EXPECT_EQ(Session::row(lines[3], 13), "                         TO: X      100  Y      100");
+  const auto boxes = screens_with(s, 3, "******* BOX MENU ******** BOX MENU ******** BOX MENU ******** BOX MENU *********");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(Session::row(boxes[1], 7), "      BOX LOWER LEFT CORNER: X     -100  Y     -100");
+  EXPECT_EQ(Session::row(boxes[1], 9), "         UPPER RIGHT CORNER: X      100  Y      100");
+  const auto circles = screens_with(s, 5, "********** CIRCLE MENU ********** CIRCLE MENU ********** CIRCLE MENU ***********");
+  ASSERT_EQ(circles.size(), 2u);
+  EXPECT_EQ(Session::row(circles[1], 7), "       CENTER OF THE CIRCLE: X        0  Y        0");
+  EXPECT_EQ(Session::row(circles[1], 9), "              ARC STARTS AT: X      100  Y        0");
 }
 
 // Settings with the view zoomed out a thousand times: a pick near the

@@ -122,20 +122,27 @@ TEST(CreateShapes, FilledRectangleReopenedFromTheMoreCreateMenu) {
   EXPECT_EQ(count_of(s, "RF -100. -100.  100.  100.  0"), 0);
 }
 
-TEST(CreateShapes, CoordinateOutsideTheFileRefused) {
+// A typed corner outside its record's file columns is refused with the
+// range, and the field edited again: an outline's corners are kept as a
+// line's ends are, a filled rectangle's in narrower fixed columns.
+TEST(CreateShapes, TypedCornersTakeWhatTheirFileFormHolds) {
   Session s;
-  const std::string script = kToCreateMenu + "key F4\nkey DELETE\ntype 100000\nkey ENTER\n" + typed({"50"}) +
-                             "key F9\n" + kSeen + kWriteAndEnd;
+  const std::string script = kToCreateMenu + "key F4\nkey DELETE\ntype -100000\nkey ENTER\n" + typed({"-50000"}) +
+                             "key F9\n" + kSeen + "key F7\nkey F4\nkey DELETE\ntype -10000\nkey ENTER\n" +
+                             typed({"-9999"}) + "key F9\n" + kSeen + kWriteAndEnd;
   ASSERT_EQ(s.run(script), 0) << s.file("stderr.txt");
-  const auto screens = screens_with(s, 3, kBoxBanner);
-  const auto refused = std::find_if(screens.begin(), screens.end(), [](const std::string& screen) {
-    return !Session::row(screen, 24).empty();
-  });
-  ASSERT_NE(refused, screens.end());
-  EXPECT_EQ(Session::row(*refused, 24), "          ONLY VALUES FROM -9999 TO 32767 ARE TAKEN HERE.");
-  EXPECT_EQ(Session::row(*refused, 7), "      BOX LOWER LEFT CORNER: X     -100  Y     -100");
-  // The refused value was never taken; the field was edited again.
-  EXPECT_EQ(last_lines(s, 1), std::vector<std::string>{"BX    50  -100   100   100"});
+  // The first screen of the menu that tells a range: its corner row and the range.
+  const auto told = [&s](std::string_view banner) -> std::string {
+    for (const std::string& screen : screens_with(s, 3, banner))
+      if (!Session::row(screen, 24).empty()) return Session::row(screen, 7) + "|" + Session::row(screen, 24);
+    return "(not told)";
+  };
+  EXPECT_EQ(told(kBoxBanner), "      BOX LOWER LEFT CORNER: X     -100  Y     -100|"
+                              "          ONLY VALUES FROM -99999 TO 999999 ARE TAKEN HERE.");
+  EXPECT_EQ(told(kFilledBanner), "      BOX LOWER LEFT CORNER: X   -50000  Y     -100|"
+                                 "          ONLY VALUES FROM -9999 TO 99999 ARE TAKEN HERE.");
+  const std::vector<std::string> expected = {"BX-50000  -100   100   100", "RF-9999. -100.  100.  100.  0"};
+  EXPECT_EQ(last_lines(s, expected.size()), expected);
 }
 
 TEST(CreateShapes, CircleFromTheStartValuesAndNoneWithoutRadius) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
 #include "editor/create/snap.h"
@@ -45,14 +46,16 @@ struct Working {
   DrawingPoint from, to;
 };
 
+constexpr ui::IntegerRange kEndRange = coordinate_range(layout::file::two_point::kPoints[0]);
+
 ui::FieldSet fields(const ArrowFlags& flags, const Working& w) {
   ui::FieldSet set;
   for (const SwitchField& s : kSwitches)
     set.fields.push_back(text_field(s.row, s.column, 1, std::string_view(&flags[s.flag], 1)));
-  set.fields.push_back(coordinate_field(13, 38, w.from.x));
-  set.fields.push_back(coordinate_field(13, 50, w.from.y));
-  set.fields.push_back(coordinate_field(15, 38, w.to.x));
-  set.fields.push_back(coordinate_field(15, 50, w.to.y));
+  set.fields.push_back(coordinate_field(13, 38, w.from.x, kEndRange));
+  set.fields.push_back(coordinate_field(13, 50, w.from.y, kEndRange));
+  set.fields.push_back(coordinate_field(15, 38, w.to.x, kEndRange));
+  set.fields.push_back(coordinate_field(15, 50, w.to.y, kEndRange));
   return set;
 }
 
@@ -92,12 +95,9 @@ Record arrow_menu(Editor& e) {
       case 6:
         if (const auto p = snap(e)) w.to = *p;
         break;
-      case 1: {
-        e.create.first = w.from;
-        e.create.second = w.to;
-        const PointPair ends = rubber_band_line(e);
-        return make_record(e, {ends.first, ends.second});
-      }
+      case 1:
+        if (const auto ends = rubber_band_line(e, {w.from, w.to})) return make_record(e, {ends->first, ends->second});
+        break;  // cancelled: the menu as it was
       case 9:
         return make_record(e, w);
       case 10:

@@ -1,5 +1,6 @@
 #include "editor/create/box_menus.h"
 
+#include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
 #include "kinds/box_form.h"
@@ -28,14 +29,18 @@ constexpr MenuLine kLines[] = {
 
 enum Field { kFirstX = 1, kFirstY, kSecondX, kSecondY };
 
-// Rectangular boxes and filled rectangles are kept in whole units; the
-// three menus are one design and take the same corners.
-ui::FieldSet fields(const Editor& e) {
+// Each menu takes the corners its own record's file form holds: an
+// outline is kept as a line is, the other two in narrower fixed columns.
+ui::IntegerRange corner_range(ElementKind kind) {
+  if (kind == ElementKind::kBox) return coordinate_range(layout::file::two_point::kPoints[0]);
+  return coordinate_range(layout::file::box::kPoints[0]);
+}
+
+ui::FieldSet fields(const Editor& e, ElementKind kind) {
+  const ui::IntegerRange range = corner_range(kind);
   ui::FieldSet set;
-  set.fields = {coordinate_field(7, 33, e.create.first.x, kWholeUnitRange),
-                coordinate_field(7, 45, e.create.first.y, kWholeUnitRange),
-                coordinate_field(9, 33, e.create.second.x, kWholeUnitRange),
-                coordinate_field(9, 45, e.create.second.y, kWholeUnitRange)};
+  set.fields = {coordinate_field(7, 33, e.create.first.x, range), coordinate_field(7, 45, e.create.first.y, range),
+                coordinate_field(9, 33, e.create.second.x, range), coordinate_field(9, 45, e.create.second.y, range)};
   return set;
 }
 
@@ -44,15 +49,14 @@ ui::FieldSet fields(const Editor& e) {
 Record box_menu(Editor& e, ElementKind kind) {
   for (;;) {
     show_menu(e, 3, banner_of(kind), kLines);
-    ui::FieldSet set = fields(e);
+    ui::FieldSet set = fields(e, kind);
     const ui::FieldKey key = enter(e, set);
     e.create.first = point_of(set.field(kFirstX), set.field(kFirstY));
     e.create.second = point_of(set.field(kSecondX), set.field(kSecondY));
     switch (key.function_number()) {
-      case 1: {
-        const PointPair corners = rubber_band_box(e);  // lower-left first
-        return box_record(kind, corners.first, corners.second);
-      }
+      case 1:
+        if (const auto corners = rubber_band_box(e)) return box_record(kind, corners->first, corners->second);
+        break;  // cancelled: the menu as it was
       case 9:
         // As typed, in the typed order.
         return box_record(kind, e.create.first, e.create.second);

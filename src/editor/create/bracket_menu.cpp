@@ -1,5 +1,6 @@
 #include "editor/create/bracket_menu.h"
 
+#include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
 #include "kinds/bracket.h"
@@ -23,11 +24,14 @@ constexpr char kFacingRight = 'R';
 
 enum Field { kAX = 1, kAY, kBX, kBY, kFacing };
 
+constexpr ui::IntegerRange kPointRange = coordinate_range(layout::file::two_point::kPoints[0]);
+
 ui::FieldSet fields(const Editor& e) {
+  const CreateState& c = e.create;
   ui::FieldSet set;
-  set.fields = {coordinate_field(7, 33, e.create.first.x),  coordinate_field(7, 45, e.create.first.y),
-                coordinate_field(9, 33, e.create.second.x), coordinate_field(9, 45, e.create.second.y),
-                text_field(11, 53, 1, std::string_view(&e.create.bracket_facing, 1))};
+  set.fields = {coordinate_field(7, 33, c.first.x, kPointRange),  coordinate_field(7, 45, c.first.y, kPointRange),
+                coordinate_field(9, 33, c.second.x, kPointRange), coordinate_field(9, 45, c.second.y, kPointRange),
+                text_field(11, 53, 1, std::string_view(&c.bracket_facing, 1))};
   return set;
 }
 
@@ -53,10 +57,9 @@ Record bracket_menu(Editor& e) {
     e.create.second = point_of(set.field(kBX), set.field(kBY));
     take_facing(e, set.field(kFacing).text[0]);
     switch (key.function_number()) {
-      case 1: {
-        const PointPair ends = rubber_band_line(e);
-        return make_record(e, ends.first, ends.second);
-      }
+      case 1:
+        if (const auto ends = rubber_band_line(e)) return make_record(e, ends->first, ends->second);
+        break;  // cancelled: the menu as it was
       case 9:
         return make_record(e, e.create.first, e.create.second);
       case 10:

@@ -1,7 +1,9 @@
 #include "editor/create/circle_menus.h"
 
 #include <cmath>
+#include <initializer_list>
 
+#include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
 #include "kinds/circle.h"
@@ -34,21 +36,27 @@ constexpr MenuLine kEllipseLines[] = {
     {17, "                 F10= QUIT"},
 };
 
-struct Columns {
+// Where a menu's point fields stand, and the values they take: those its
+// record's file form holds.
+struct PointFields {
   int x, y;
+  ui::IntegerRange range;
 };
-constexpr Columns kCircleColumns{33, 45};
-constexpr Columns kEllipseColumns{37, 49};
+constexpr PointFields kCircleFields{33, 45, coordinate_range(layout::file::circle::kValues[0])};
+constexpr PointFields kEllipseFields{37, 49, coordinate_range(layout::stored::ellipse::kCentreX)};
 
 enum Field { kAX = 1, kAY, kBX, kBY, kCX, kCY };
 
 // Points A, B and C on rows 7, 9 and 11.
-ui::FieldSet fields(const Editor& e, Columns at) {
+ui::FieldSet fields(const Editor& e, const PointFields& at) {
   const CreateState& c = e.create;
   ui::FieldSet set;
-  set.fields = {coordinate_field(7, at.x, c.circle_a.x),  coordinate_field(7, at.y, c.circle_a.y),
-                coordinate_field(9, at.x, c.circle_b.x),  coordinate_field(9, at.y, c.circle_b.y),
-                coordinate_field(11, at.x, c.circle_c.x), coordinate_field(11, at.y, c.circle_c.y)};
+  int row = 7;
+  for (const DrawingPoint& p : {c.circle_a, c.circle_b, c.circle_c}) {
+    set.fields.push_back(coordinate_field(row, at.x, p.x, at.range));
+    set.fields.push_back(coordinate_field(row, at.y, p.y, at.range));
+    row += 2;
+  }
   return set;
 }
 
@@ -56,7 +64,8 @@ enum class Pass { kMake, kQuit, kAgain };
 
 // One showing of either menu: the typed points are kept, F1 replaces them
 // with three picks; what the key asks for next.
-Pass run_pass(Editor& e, int banner_row, std::string_view banner, std::span<const MenuLine> lines, Columns at) {
+Pass run_pass(Editor& e, int banner_row, std::string_view banner, std::span<const MenuLine> lines,
+              const PointFields& at) {
   show_menu(e, banner_row, banner, lines);
   ui::FieldSet set = fields(e, at);
   const ui::FieldKey key = enter(e, set);
@@ -67,9 +76,10 @@ Pass run_pass(Editor& e, int banner_row, std::string_view banner, std::span<cons
   switch (key.function_number()) {
     case 1: {
       const auto picks = pick_three_points(e);
-      c.circle_a = picks[0];
-      c.circle_b = picks[1];
-      c.circle_c = picks[2];
+      if (!picks) return Pass::kAgain;  // cancelled: the menu as it was
+      c.circle_a = (*picks)[0];
+      c.circle_b = (*picks)[1];
+      c.circle_c = (*picks)[2];
       return Pass::kMake;
     }
     case 9: return Pass::kMake;
@@ -89,7 +99,7 @@ bool has_radius(DrawingPoint centre, DrawingPoint start) {
 
 Record circle_menu(Editor& e) {
   Pass pass = Pass::kAgain;
-  while (pass == Pass::kAgain) pass = run_pass(e, kCircleBannerRow, kCircleBanner, kCircleLines, kCircleColumns);
+  while (pass == Pass::kAgain) pass = run_pass(e, kCircleBannerRow, kCircleBanner, kCircleLines, kCircleFields);
   const CreateState& c = e.create;
   if (pass == Pass::kQuit || !has_radius(c.circle_a, c.circle_b)) return Record();
   // The arc end is kept as given: it need not lie on the circle.
@@ -98,7 +108,7 @@ Record circle_menu(Editor& e) {
 
 Record ellipse_menu(Editor& e) {
   for (;;) {
-    const Pass pass = run_pass(e, 3, kEllipseBanner, kEllipseLines, kEllipseColumns);
+    const Pass pass = run_pass(e, 3, kEllipseBanner, kEllipseLines, kEllipseFields);
     if (pass == Pass::kQuit) return Record();
     if (pass == Pass::kAgain) continue;
     const CreateState& c = e.create;

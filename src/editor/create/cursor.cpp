@@ -10,24 +10,30 @@ namespace {
 constexpr int kPointerColour = 7;
 constexpr float kCrossHalf = 10;
 
-DrawingPoint pick_from(Editor& e, DrawingPoint from) { return pick_point(e, from).point; }
+std::optional<DrawingPoint> pick_from(Editor& e, DrawingPoint from) {
+  const PickedPoint picked = pick_point(e, from);
+  if (cancels_pointing(picked.key)) return std::nullopt;
+  return picked.point;
+}
 
 double squared_distance(DrawingPoint a, DrawingPoint b) { return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y); }
 
 }  // namespace
 
-DrawingPoint pick_one_point(Editor& e) {
-  const DrawingPoint picked = pick_from(e, e.create.first);
+std::optional<DrawingPoint> pick_one_point(Editor& e) {
+  const auto picked = pick_from(e, e.create.first);
+  if (!picked) return std::nullopt;
   e.create.second = e.create.first;
-  e.create.first = picked;
+  e.create.first = *picked;
   return picked;
 }
 
-PointPair rubber_band_line(Editor& e) {
+std::optional<PointPair> rubber_band_line(Editor& e) {
   const KernelPoint a = clamped(to_kernel(e, e.create.first), kPickLimits);
   const KernelPoint b = clamped(to_kernel(e, e.create.second), kPickLimits);
   const auto answer =
       on_picture(e, [&](kernel::Kernel& kernel) { return kernel.gkrline(a.x, a.y, b.x, b.y, kPickLimits, 2); });
+  if (cancels_pointing(answer.key)) return std::nullopt;
   const DrawingPoint p = from_kernel(e, answer.x1, answer.y1), q = from_kernel(e, answer.x2, answer.y2);
   // The end that moved away from the old first point is the new second one.
   if (squared_distance(p, e.create.first) >= squared_distance(p, e.create.second)) {
@@ -37,24 +43,39 @@ PointPair rubber_band_line(Editor& e) {
     e.create.first = p;
     e.create.second = q;
   }
-  return {p, q};
+  return PointPair{p, q};
 }
 
-PointPair rubber_band_box(Editor& e) {
+std::optional<PointPair> rubber_band_line(Editor& e, PointPair ends) {
+  const PointPair kept{e.create.first, e.create.second};
+  e.create.first = ends.first;
+  e.create.second = ends.second;
+  const auto pulled = rubber_band_line(e);
+  if (!pulled) {
+    e.create.first = kept.first;
+    e.create.second = kept.second;
+  }
+  return pulled;
+}
+
+std::optional<PointPair> rubber_band_box(Editor& e) {
   const KernelPoint a = clamped(to_kernel(e, e.create.first), kPickLimits);
   const KernelPoint b = clamped(to_kernel(e, e.create.second), kPickLimits);
   const auto answer = on_picture(e, [&](kernel::Kernel& kernel) { return kernel.gkrbox(a.x, a.y, b.x, b.y, kPickLimits); });
+  if (cancels_pointing(answer.key)) return std::nullopt;
   const DrawingPoint p = from_kernel(e, answer.x1, answer.y1), q = from_kernel(e, answer.x2, answer.y2);
   e.create.first = {std::min(p.x, q.x), std::min(p.y, q.y)};
   e.create.second = {std::max(p.x, q.x), std::max(p.y, q.y)};
-  return {e.create.first, e.create.second};
+  return PointPair{e.create.first, e.create.second};
 }
 
-std::array<DrawingPoint, 3> pick_three_points(Editor& e) {
+std::optional<std::array<DrawingPoint, 3>> pick_three_points(Editor& e) {
   std::array<DrawingPoint, 3> picks{};
   DrawingPoint from = e.create.first;
   for (DrawingPoint& pick : picks) {
-    pick = pick_from(e, from);
+    const auto picked = pick_from(e, from);
+    if (!picked) return std::nullopt;
+    pick = *picked;
     mark_point(e, pick);
     from = pick;
   }
@@ -63,10 +84,11 @@ std::array<DrawingPoint, 3> pick_three_points(Editor& e) {
   return picks;
 }
 
-DrawingPoint pick_corner(Editor& e, DrawingPoint from) {
+std::optional<DrawingPoint> pick_corner(Editor& e, DrawingPoint from) {
   const ViewTransform& v = e.render.view;
   const float kx = static_cast<float>(from.x * v.scale + v.x_shift), ky = static_cast<float>(from.y * v.scale + v.y_shift);
   const auto answer = on_picture(e, [&](kernel::Kernel& kernel) { return kernel.gkpick(kx, ky, kPickLimits); });
+  if (cancels_pointing(answer.key)) return std::nullopt;
   const DrawingPoint picked{(answer.x - v.x_shift) / v.scale, (answer.y - v.y_shift) / v.scale};
   mark_point(e, picked);
   return picked;

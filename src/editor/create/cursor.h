@@ -2,8 +2,11 @@
 // Positioning elements with the pointer: the kernel's pick, rubber-band
 // line and rubber-band box, from and to drawing units through the view.
 // Each keeps the shared first and second point as the element menus need.
+// Escape cancels any of them: the routine gives nothing and the shared
+// points stay as they were.
 
 #include <array>
+#include <optional>
 
 #include "drawing/drawing_transforms.h"
 #include "editor/editor.h"
@@ -11,7 +14,7 @@
 namespace plv::create {
 
 // A point picked from the first point; second := old first, first := the pick.
-DrawingPoint pick_one_point(Editor& editor);
+std::optional<DrawingPoint> pick_one_point(Editor& editor);
 
 struct PointPair {
   DrawingPoint first, second;
@@ -19,17 +22,20 @@ struct PointPair {
 // A line pulled from the first point to the second. The end nearer the old
 // second point becomes the second point; the result is (start, end) as
 // the rubber band gave them.
-PointPair rubber_band_line(Editor& editor);
+std::optional<PointPair> rubber_band_line(Editor& editor);
+// The same from `ends`, which become the first and second point when the
+// line is pulled; cancelled, the shared points stay as they were.
+std::optional<PointPair> rubber_band_line(Editor& editor, PointPair ends);
 // A box from the two points; its corners come back lower-left first and
 // become the first and second point.
-PointPair rubber_band_box(Editor& editor);
+std::optional<PointPair> rubber_band_box(Editor& editor);
 // Three picks, each marked with a cross and a wait for a key; second :=
 // old first, first := the third pick.
-std::array<DrawingPoint, 3> pick_three_points(Editor& editor);
+std::optional<std::array<DrawingPoint, 3>> pick_three_points(Editor& editor);
 
 // A pick from `from`, without the aspect factor (the quadrilateral menu's
 // own), marked with a cross and a wait; the shared points stay.
-DrawingPoint pick_corner(Editor& editor, DrawingPoint from);
+std::optional<DrawingPoint> pick_corner(Editor& editor, DrawingPoint from);
 
 // A cross at the point on the picture, then a wait for a key.
 void mark_point(Editor& editor, DrawingPoint point);

@@ -3,11 +3,13 @@
 // key lines), coordinate fields that take only what a drawing file can
 // hold, and field entry in which Enter moves on to the next field.
 
+#include <algorithm>
 #include <span>
 #include <string_view>
 
 #include "drawing/drawing_transforms.h"
 #include "editor/editor.h"
+#include "text/columns.h"
 #include "ui/field.h"
 
 namespace plv::create {
@@ -21,15 +23,32 @@ struct MenuLine {
 // `banner_row`, then the lines in the normal attribute.
 void show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines);
 
-// The values a typed coordinate may take: what an integer field holds (and
-// the file, rounded to whole units, too), or for the elements kept in
-// reals without decimals the narrower range that form holds.
-inline constexpr ui::IntegerRange kCoordinateRange{-32768, 32767};
-inline constexpr ui::IntegerRange kWholeUnitRange{-9999, 32767};
 inline constexpr int kCoordinateWidth = 7;
 
+// The whole numbers `columns` columns show: a minus sign takes one of them.
+constexpr ui::IntegerRange whole_numbers_in(int columns) {
+  long largest = 1;
+  for (int k = 0; k < columns; ++k) largest *= 10;
+  return {-(largest / 10 - 1), largest - 1};
+}
+
+// The values a typed coordinate may take: those the columns of its
+// element's file form hold, so that nothing typed is refused when the
+// drawing is written, within what a coordinate field shows.
+constexpr ui::IntegerRange coordinate_range(IntField file_form) {
+  const ui::IntegerRange file = whole_numbers_in(file_form.at.width);
+  const ui::IntegerRange field = whole_numbers_in(kCoordinateWidth);
+  return {std::max(file.low, field.low), std::min(file.high, field.high)};
+}
+// Fixed columns give one to the point and some to decimals; exponent
+// columns hold any value a field shows.
+constexpr ui::IntegerRange coordinate_range(RealField file_form) {
+  if (file_form.form == RealField::Exponent) return whole_numbers_in(kCoordinateWidth);
+  return coordinate_range(IntField{{file_form.at.first, file_form.at.width - 1 - file_form.decimals}});
+}
+
 // An integer field showing `value` truncated toward zero.
-ui::Field coordinate_field(int row, int column, double value, ui::IntegerRange range = kCoordinateRange);
+ui::Field coordinate_field(int row, int column, double value, ui::IntegerRange range);
 ui::Field integer_field(int row, int column, int width, int value, ui::IntegerRange range);
 ui::Field text_field(int row, int column, int width, std::string_view value);
 // The point shown by two coordinate fields, as a real again.

@@ -1,5 +1,6 @@
 #include "editor/create/line_menu.h"
 
+#include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
 #include "editor/create/snap.h"
@@ -22,21 +23,25 @@ constexpr MenuLine kLines[] = {
 };
 // The width field's two columns hold -9 to 99.
 constexpr ui::IntegerRange kWidthRange{-9, 99};
+// Narrow and wide lines have the same file form for their ends.
+constexpr ui::IntegerRange kEndRange = coordinate_range(layout::file::two_point::kPoints[0]);
 
 enum Field { kType = 1, kWidth, kStartX, kStartY, kEndX, kEndY };
 
+// The ends being edited, and the line type the next showing offers.
 struct Working {
   DrawingPoint start, end;
+  char type;
 };
 
 ui::FieldSet fields(const Editor& e, const Working& w) {
   ui::FieldSet set;
-  set.fields = {text_field(7, 33, 1, std::string_view(&e.create.line_type, 1)),
+  set.fields = {text_field(7, 33, 1, std::string_view(&w.type, 1)),
                 integer_field(9, 33, 2, e.create.line_width, kWidthRange),
-                coordinate_field(11, 33, w.start.x),
-                coordinate_field(11, 45, w.start.y),
-                coordinate_field(13, 33, w.end.x),
-                coordinate_field(13, 45, w.end.y)};
+                coordinate_field(11, 33, w.start.x, kEndRange),
+                coordinate_field(11, 45, w.start.y, kEndRange),
+                coordinate_field(13, 33, w.end.x, kEndRange),
+                coordinate_field(13, 45, w.end.y, kEndRange)};
   return set;
 }
 
@@ -53,14 +58,16 @@ Record make_record(Editor& e, const Working& w, char typed_type) {
 }  // namespace
 
 Record line_menu(Editor& e) {
-  Working w{e.create.first, e.create.second};
+  Working w{e.create.first, e.create.second, e.create.line_type};
   for (;;) {
     show_menu(e, 3, kBanner, kLines);
     ui::FieldSet set = fields(e, w);
     const ui::FieldKey key = enter(e, set);
     e.create.line_width = set.field(kWidth).integer;
-    w = {point_of(set.field(kStartX), set.field(kStartY)), point_of(set.field(kEndX), set.field(kEndY))};
     const char typed_type = set.field(kType).text[0];
+    // The typed type is offered again only after a cancelled F1.
+    w = {point_of(set.field(kStartX), set.field(kStartY)), point_of(set.field(kEndX), set.field(kEndY)),
+         e.create.line_type};
     switch (key.function_number()) {
       case 4:
         if (const auto p = snap(e)) w.start = *p;
@@ -68,13 +75,11 @@ Record line_menu(Editor& e) {
       case 6:
         if (const auto p = snap(e)) w.end = *p;
         break;
-      case 1: {
-        e.create.first = w.start;
-        e.create.second = w.end;
-        const PointPair ends = rubber_band_line(e);
-        w = {ends.first, ends.second};
-        return make_record(e, w, typed_type);
-      }
+      case 1:
+        if (const auto ends = rubber_band_line(e, {w.start, w.end}))
+          return make_record(e, {ends->first, ends->second, w.type}, typed_type);
+        w.type = typed_type;  // cancelled: the menu as it was
+        break;
       case 9:
         return make_record(e, w, typed_type);
       case 10:

@@ -1,5 +1,8 @@
 #include "editor/create/quad_menu.h"
 
+#include <optional>
+
+#include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
 #include "kinds/filled_quadrilateral.h"
@@ -32,13 +35,15 @@ void remember(Editor& e, const QuadCorners& corners) {
   e.create.quad_fourth = corners[3];
 }
 
-// A quadrilateral is kept in whole units, so its fields take only those.
+// A quadrilateral is kept in fixed columns without decimals in both forms.
+constexpr ui::IntegerRange kCornerRange = coordinate_range(layout::stored::quad::kCorners[0]);
+
 ui::FieldSet fields(const QuadCorners& corners) {
   ui::FieldSet set;
   int row = kFirstCornerRow;
   for (const DrawingPoint& p : corners) {
-    set.fields.push_back(coordinate_field(row, 33, p.x, kWholeUnitRange));
-    set.fields.push_back(coordinate_field(row, 45, p.y, kWholeUnitRange));
+    set.fields.push_back(coordinate_field(row, 33, p.x, kCornerRange));
+    set.fields.push_back(coordinate_field(row, 45, p.y, kCornerRange));
     row += 2;
   }
   return set;
@@ -51,10 +56,14 @@ QuadCorners corners_of(const ui::FieldSet& set) {
 }
 
 // Each corner picked from where it was typed; the picks go into the record
-// only, the typed corners stay for the next visit.
-QuadCorners picked_corners(Editor& e, const QuadCorners& typed) {
+// only, the typed corners stay for the next visit. Nothing when cancelled.
+std::optional<QuadCorners> picked_corners(Editor& e, const QuadCorners& typed) {
   QuadCorners picks{};
-  for (size_t k = 0; k < picks.size(); ++k) picks[k] = pick_corner(e, typed[k]);
+  for (size_t k = 0; k < picks.size(); ++k) {
+    const auto picked = pick_corner(e, typed[k]);
+    if (!picked) return std::nullopt;
+    picks[k] = *picked;
+  }
   return picks;
 }
 
@@ -69,7 +78,8 @@ Record quad_menu(Editor& e) {
     remember(e, typed);
     switch (key.function_number()) {
       case 1:
-        return quad_record(picked_corners(e, typed));
+        if (const auto picks = picked_corners(e, typed)) return quad_record(*picks);
+        break;  // cancelled: the menu as it was
       case 9:
         return quad_record(typed);
       case 10:

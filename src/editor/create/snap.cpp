@@ -37,9 +37,10 @@ std::optional<DrawingPoint> nearest_defining_point(const RecordStore& drawing, c
 
 std::optional<DrawingPoint> snap(Editor& editor) {
   const DrawingPoint second = editor.create.second;  // only the first point follows the pick
-  const DrawingPoint picked = pick_one_point(editor);
+  const auto picked = pick_one_point(editor);
+  if (!picked) return std::nullopt;  // cancelled: nothing to tell
   editor.create.second = second;
-  const auto found = nearest_defining_point(editor.drawing, editor.render, picked);
+  const auto found = nearest_defining_point(editor.drawing, editor.render, *picked);
   if (!found) {
     editor.ui.lines().set_message("NO ELEMENT TO SNAP TO: THE POINT STAYS AS IT WAS.");
     ui::error_and_wait(editor.ui);

@@ -21,7 +21,8 @@ std::optional<DrawingPoint> nearest_defining_point(const RecordStore& drawing, c
 
 // Picks a point from the first point (which becomes the pick), finds the
 // nearest defining point and marks it with a cross. When none qualifies
-// the user is told and nothing is returned.
+// the user is told and nothing is returned; a pick cancelled with Escape
+// returns nothing, tells nothing and leaves the first point as it was.
 std::optional<DrawingPoint> snap(Editor& editor);
 
 }  // namespace plv::create

@@ -1,8 +1,10 @@
 #include "editor/create/string_menu.h"
 
+#include <optional>
 #include <span>
 #include <string>
 
+#include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
 #include "kinds/string.h"
@@ -29,6 +31,7 @@ constexpr std::size_t kShownTextLength = 78;
 // What the size field's two columns and the direction's one column hold.
 constexpr ui::IntegerRange kSizeRange{-9, 99};
 constexpr ui::IntegerRange kDirectionRange{0, 9};
+constexpr ui::IntegerRange kLocationRange = coordinate_range(layout::file::string::kX);
 
 enum Field { kText = 1, kSize, kDirection, kKeyPoint, kLocationX, kLocationY };
 
@@ -38,8 +41,8 @@ ui::FieldSet fields(const StringSettings& s) {
                 integer_field(10, 22, 2, s.size, kSizeRange),
                 integer_field(12, 22, 2, s.direction, kDirectionRange),
                 text_field(14, 23, 1, std::string_view(&s.key_point, 1)),
-                coordinate_field(16, 22, s.location.x),
-                coordinate_field(16, 35, s.location.y)};
+                coordinate_field(16, 22, s.location.x, kLocationRange),
+                coordinate_field(16, 35, s.location.y, kLocationRange)};
   return set;
 }
 
@@ -62,6 +65,16 @@ void take_settings(const ui::FieldSet& set, StringSettings& s) {
   s.location = point_of(set.field(kLocationX), set.field(kLocationY));
 }
 
+// The pick starts at the location, which becomes the first point when a
+// point is picked; cancelled, the shared points stay as they were.
+std::optional<DrawingPoint> pick_from(Editor& e, DrawingPoint location) {
+  const DrawingPoint first = e.create.first;
+  e.create.first = location;
+  const auto picked = pick_one_point(e);
+  if (!picked) e.create.first = first;
+  return picked;
+}
+
 Record make_record(const StringSettings& s) {
   return string_record({s.location, s.size, s.key_point, s.direction, s.text.substr(0, kShownTextLength)});
 }
@@ -77,9 +90,11 @@ Record string_menu(Editor& e) {
     take_settings(set, s);
     switch (key.function_number()) {
       case 1:
-        e.create.first = s.location;
-        s.location = pick_one_point(e);
-        return make_record(s);
+        if (const auto picked = pick_from(e, s.location)) {
+          s.location = *picked;
+          return make_record(s);
+        }
+        break;  // cancelled: the menu as it was
       case 9:
         return make_record(s);
       case 10:
