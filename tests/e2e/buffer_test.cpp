@@ -146,13 +146,20 @@ TEST(BufferMenu, ACutWrittenAndReadBackAndACommandFileReadIn) {
   // that write nothing.
   s.put("in.plv", kHeader + "LI   1x0   200   300   400 S\n" + kDrawing);
   ASSERT_EQ(run(s, kDrawn + "key F7\nkey F2\n" + kBox + write_to("b.buf") + read_from("b.buf") + write_to("c.buf") +
-                       "key F7\nkey F1\nkey F1\nkey DOWN\nkey ENTER\nkey F10\nkey ENTER\n" + write_to("e.buf") +
+                       "key F7\nkey F1\nkey F1\nkey DOWN\nkey ENTER\nkey F10\nkey ENTER\nkey ENTER\n" + write_to("e.buf") +
                        kExitWriting),
             0)
       << s.file("stderr.txt");
   EXPECT_EQ(buffer_file(s, "b.buf"), kCopied);
   EXPECT_EQ(buffer_file(s, "c.buf"), kCopied);
-  EXPECT_EQ(buffer_file(s, "e.buf"), lines_of(kDrawing));
+  // Its colour mode is left out, and the user told: a paste keeps the
+  // drawing's own.
+  Lines without_mode = lines_of(kDrawing);
+  without_mode.erase(without_mode.begin());
+  EXPECT_EQ(buffer_file(s, "e.buf"), without_mode);
+  const auto mode_told = screens_headed(s, "1 LINE OF THE FILE CHOSE A COLOR MODE (LINE 5).");
+  ASSERT_EQ(mode_told.size(), 1u);
+  EXPECT_EQ(Session::row(mode_told.front(), 5), "IT WAS LEFT OUT: A PASTE KEEPS THE DRAWING'S OWN MODE.");
   EXPECT_EQ(drawing_records(s),
             (Lines{"SC MODE BAR", "SC BAR   5", kLayer, "DELI0.000000E+000.000000E+000.100000E+030.000000E+00 S",
                    "SC BAR   3", "DEBX0.200000E+030.200000E+030.300000E+030.300000E+03",

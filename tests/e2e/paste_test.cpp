@@ -89,14 +89,19 @@ TEST(Paste, ABoxFlatAcrossTheBufferIsDraggedAgain) {
 TEST(Paste, TurnedAndStretchedPastesGoPointByPoint) {
   Session turned;
   const auto strings = pasted(turned, "CH     0     0 12 S 0 HELLO\n", typed({"0", "0", "1", "1", "90"}) + "key F9\n");
-  ASSERT_EQ(strings.size(), 1u);
-  EXPECT_EQ(strings[0].substr(15, 6), "12 S 1");  // size kept, direction turned to +y
+  // The copy carries the colour and layer the string was drawn in, with
+  // no records of its own before it.
+  ASSERT_EQ(strings.size(), 3u);
+  EXPECT_EQ(strings[0], "SC BAR   7");
+  EXPECT_EQ(strings[1], "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00");
+  EXPECT_EQ(strings[2].substr(15, 6), "12 S 1");  // size kept, direction turned to +y
 
   Session stretched;
   const auto shapes = pasted(stretched,
                              "LW     0     0     0   100     3\nEL     0.50000E+02    0.50000E+02    0.20000E+02    0.10000E+02\n",
                              typed({"0", "0", "2", "1"}) + "key F9\n");
-  EXPECT_EQ(shapes, (std::vector<std::string>{"LW     0     0     0   100     6",
+  EXPECT_EQ(shapes, (std::vector<std::string>{"SC BAR   7", "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00",
+                                              "LW     0     0     0   100     6",
                                               "EL     0.10000E+03    0.50000E+02    0.40000E+02    0.10000E+02"}));
 }
 

@@ -84,5 +84,43 @@ TEST(WhereFeaturesMeet, ElementsInADrawingOfAnotherColourModeTakeItsColourInForc
   EXPECT_FALSE(made.says("ILLEGAL")) << "no colour record the mode rejects";
 }
 
+// The buffer file name menu: the name typed over the one shown.
+std::string buffer_file(const std::string& name) { return "key TAB\nkey DELETE\ntype " + name + "\nkey F10\n"; }
+
+TEST(WhereFeaturesMeet, APasteLandsWhereItsPreviewDrewAndKeepsTheDrawingsColourMode) {
+  const std::string body = "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\n" + kScaledLayer + "\n";
+  Session s;
+  s.put("d.plv", kHeader + body);
+  // A buffer file from a grey drawing, with no layer record of its own.
+  s.put("b.buf", std::string(80, ' ') + "\nSC MODE GREY\nSC GREY 30\nLI  -100     0   100     0 S\n");
+  const std::string turned = "key TAB\nkey TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 90\nkey TAB\n";
+  const std::string script = kToMainMenu + "key F7\nkey F1\n" + buffer_file("b.buf") + "key ENTER\n" + "key F8\n" +
+                             turned + "key F3\nkey ENTER\nkey F9\nkey F10\nkey F4\nkey ENTER\n" + kWriteAndEnd;
+  ASSERT_EQ(s.run(script, "d.plv"), 0) << s.file("stderr.txt");
+  // Turned about its centre under the identity layer, as the preview drew
+  // it; the grey level is no colour of this drawing, the mode record none.
+  EXPECT_EQ(last(drawing_records(s, "d.plv"), 2),
+            (std::vector<std::string>{kIdentityLayer, "LI     0  -100     0   100 S"}));
+  const Outcome told{{}, s.screens()};
+  EXPECT_TRUE(told.says("CHOSE A COLOR MODE"));
+  EXPECT_FALSE(told.says("FATAL"));
+  EXPECT_FALSE(told.says("ILLEGAL"));
+}
+
+TEST(WhereFeaturesMeet, EachCopyIntoTheBufferCarriesTheColourAndLayerItWasDrawnIn) {
+  Session s;
+  s.put("d.plv", kHeader + "SC MODE BAR\nLI  -100  -300   100  -300 S\nSC BAR   3\n" + kScaledLayer +
+                     "\nLI     0     0    50     0 S\n");
+  const std::string copy_scaled = "key F7\nkey F3\ndrag -500 -350 450 -50\ndrag 500 350 650 50\nkey ENTER\n";
+  const std::string copy_first = "key F7\nkey F3\ndrag 450 -50 -150 -350\ndrag 650 50 150 -250\nkey ENTER\n";
+  const std::string script = kToMainMenu + copy_scaled + copy_first + "key F7\nkey F4\n" + buffer_file("b.buf") + kWriteAndEnd;
+  ASSERT_EQ(s.run(script, "d.plv"), 0) << s.file("stderr.txt");
+  const auto buffer = lines_of(s.file("b.buf"));
+  EXPECT_EQ(std::vector<std::string>(buffer.begin() + 1, buffer.end()),
+            (std::vector<std::string>{"SC BAR   3", kScaledLayer, "LI     0     0    50     0 S", "SC BAR   7",
+                                      "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00",
+                                      "LI  -100  -300   100  -300 S"}));
+}
+
 }  // namespace
 }  // namespace plv::e2e

@@ -27,13 +27,13 @@ TEST(PastedRecords, SimplePasteLeadsWithOneLayerRecordAndComposesTheBuffersOwn) 
   const Record line = line_record({0, 0}, {100, 0}, 'S');
   const RecordStore buffer =
       store_of({palette_colour_record(3), layer_record({4, 0.5, 1, 2}), line, comment_record("KEPT")});
-  const auto out = pasted_records(buffer, paste, {50, 0}, 0);
+  const auto out = pasted_records(buffer, paste, {50, 0}, PasteTarget{0, ColourMode::kBar});
   EXPECT_EQ(out, (std::vector<Record>{layer_record({0, 2, 10, -5}), palette_colour_record(3),
                                       layer_record({4, 1.0, 12, -1}), line, comment_record("KEPT")}));
   // On a work layer every layer record takes its number.
-  EXPECT_EQ(pasted_records(buffer, paste, {50, 0}, 7)[2], layer_record({7, 1.0, 12, -1}));
+  EXPECT_EQ(pasted_records(buffer, paste, {50, 0}, PasteTarget{7, ColourMode::kBar})[2], layer_record({7, 1.0, 12, -1}));
   // An empty buffer still gives the leading layer record.
-  EXPECT_EQ(pasted_records(RecordStore(), paste, {0, 0}, 0).size(), 1u);
+  EXPECT_EQ(pasted_records(RecordStore(), paste, {0, 0}, PasteTarget{0, ColourMode::kBar}).size(), 1u);
 }
 
 TEST(PastedRecords, GeneralPasteMovesEveryPointAndFlattensLayerRecords) {
@@ -41,7 +41,7 @@ TEST(PastedRecords, GeneralPasteMovesEveryPointAndFlattensLayerRecords) {
   EXPECT_FALSE(is_simple(turned));
   const RecordStore buffer = store_of({layer_record({2, 1.0, 100, 0}), line_record({0, 0}, {10, 0}, 'D'),
                                        string_record({{0, 0}, 12, 'S', 0, "HELLO"})});
-  const auto out = pasted_records(buffer, turned, {100, 0}, 0);
+  const auto out = pasted_records(buffer, turned, {100, 0}, PasteTarget{0, ColourMode::kBar});
   ASSERT_EQ(out.size(), 3u);
   EXPECT_EQ(out[0], layer_record({2, 1.0, 0, 0}));
   // The buffer's layer moves the line to 100..110, then it turns about 100, 0.
@@ -55,7 +55,33 @@ TEST(PastedRecords, GeneralPasteMovesEveryPointAndFlattensLayerRecords) {
   PasteTransform stretched;
   stretched.scale_x = 2;
   EXPECT_FALSE(is_simple(stretched));
-  EXPECT_TRUE(pasted_records(RecordStore(), stretched, {0, 0}, 0).empty());
+  EXPECT_TRUE(pasted_records(RecordStore(), stretched, {0, 0}, PasteTarget{0, ColourMode::kBar}).empty());
+}
+
+TEST(PastedRecords, APointByPointPasteStartsFromTheIdentityLayerAsItsPreviewDoes) {
+  const PasteTransform turned = with_rotation(PasteTransform{}, 90);
+  const Record line = line_record({-100, 0}, {100, 0}, 'S');
+  const auto out = pasted_records(store_of({palette_colour_record(3), line}), turned, {0, 0}, PasteTarget{5, ColourMode::kBar});
+  ASSERT_EQ(out.size(), 3u);
+  EXPECT_EQ(out[0], layer_record({5, 1.0, 0, 0}));
+  EXPECT_NEAR(line_values(out[2])->start.y, -100, 1e-3);
+  // A buffer with a layer record of its own before its graphics needs none.
+  EXPECT_EQ(pasted_records(store_of({layer_record({2, 3, 0, 0}), line}), turned, {0, 0}, PasteTarget{})[0],
+            layer_record({2, 1.0, 0, 0}));
+}
+
+TEST(PastedRecords, OnlyColoursTheDrawingsModeTakesArePasted) {
+  const Record line = line_record({0, 0}, {100, 0}, 'S');
+  const RecordStore buffer = store_of({Record("SC MODE GREY"), Record("SC GREY 40"), palette_colour_record(3), line});
+  PasteTransform paste;
+  // Never a mode record; in a bar drawing its palette colours, in a grey
+  // one its grey levels; white and black everywhere.
+  EXPECT_EQ(pasted_records(buffer, paste, {0, 0}, PasteTarget{0, ColourMode::kBar}),
+            (std::vector<Record>{layer_record({0, 1, 0, 0}), palette_colour_record(3), line}));
+  EXPECT_EQ(pasted_records(buffer, paste, {0, 0}, PasteTarget{0, ColourMode::kGrey}),
+            (std::vector<Record>{layer_record({0, 1, 0, 0}), Record("SC GREY 40"), line}));
+  EXPECT_EQ(pasted_records(store_of({palette_colour_record(7), line}), paste, {0, 0}, PasteTarget{0, ColourMode::kRgb}).size(),
+            3u);
 }
 
 TEST(PastedRecords, FittingKeepsProportionsAndNeedsASize) {

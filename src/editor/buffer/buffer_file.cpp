@@ -28,6 +28,11 @@ BufferFileRead read_buffer_file(LineReader& in, const RecordForms& forms) {
       }
       const StoredConversion stored = forms.to_stored(line);
       if (!stored.ok()) result.unreadable.add(in.line_number());
+      if (stored.ok() && forms.file_role(stored.record) == FileRole::kColourMode) {
+        result.colour_modes.add(in.line_number());
+        result.records.append(Record());
+        continue;
+      }
       result.records.append(stored.record);  // blank when it did not read: the lines keep their places
     }
   } catch (const std::bad_alloc&) {

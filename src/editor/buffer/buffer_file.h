@@ -24,6 +24,9 @@ inline constexpr int kPathLineWidth = 80;
 struct BufferFileRead : FileResult {
   RecordStore records;
   LineTally unreadable;  // lines whose fields do not read: kept as blank records
+  // Lines choosing a colour mode: the drawing pasted into has its own, and
+  // a second one would end its every redraw. Kept as blank records.
+  LineTally colour_modes;
 };
 
 // Reads from a reader already opened (check its ok() first: the user is

@@ -115,6 +115,14 @@ void report_unreadable(Editor& editor, const LineTally& unreadable) {
                 n == 1 ? "IT IS A BLANK RECORD IN THE BUFFER." : "THEY ARE BLANK RECORDS IN THE BUFFER."});
 }
 
+void report_colour_modes(Editor& editor, const LineTally& modes) {
+  if (modes.count == 0) return;
+  const long n = modes.count;
+  tell(editor, {(n == 1 ? std::string("1 LINE") : std::to_string(n) + " LINES") + " OF THE FILE CHOSE A COLOR MODE" +
+                    which(n, modes.first),
+                std::string(n == 1 ? "IT WAS" : "THEY WERE") + " LEFT OUT: A PASTE KEEPS THE DRAWING'S OWN MODE."});
+}
+
 // Reading replaces the buffer, but only once the whole file is read.
 void read_into_buffer(Editor& editor) {
   for (;;) {
@@ -134,6 +142,7 @@ void read_into_buffer(Editor& editor) {
     }
     editor.buffer = std::move(read.records);
     report_unreadable(editor, read.unreadable);
+    report_colour_modes(editor, read.colour_modes);
     return;
   }
 }

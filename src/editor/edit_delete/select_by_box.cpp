@@ -7,6 +7,7 @@
 #include "kernel/kernel.h"
 #include "kinds/colour_in_force.h"
 #include "kinds/deleted.h"
+#include "kinds/layer.h"
 #include "kinds/registry.h"
 #include "render/redraw.h"
 
@@ -24,7 +25,13 @@ struct Carried {
   Record copied_colour, copied_layer;
 };
 
+// Each copy carries the colour and layer its graphics were drawn in, so
+// that a copy added to a buffer never takes those of the copy before it:
+// before any record of its own, colour 7 and layer 0 unscaled, as a redraw
+// starts.
 void copy_to_buffer(Editor& e, Carried& carried, const Record& graphic) {
+  if (carried.colour.blank_in({1, 2})) carried.colour = palette_colour_record(7);
+  if (carried.layer.blank_in({1, 2})) carried.layer = layer_record({0, 1.0, 0.0, 0.0});
   if (carried.colour != carried.copied_colour) {
     e.buffer.append(carried.colour);
     carried.copied_colour = carried.colour;

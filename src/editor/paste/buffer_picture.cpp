@@ -8,11 +8,14 @@
 
 namespace plv::paste {
 
+PasteTarget paste_target(const Editor& e) { return {e.render.work_layer, colour_mode_of(e.drawing)}; }
+
 void draw_buffer(Editor& e, DrawingPoint centre, BufferPen pen, ColourMessages& messages) {
   const LayerTransform kept_layer = e.render.layer;
   e.render.layer = LayerTransform{};
-  Record colour = palette_colour_record(7);
-  for (const Record& r : pasted_records(e.buffer, e.paste, centre, e.render.work_layer)) {
+  // Graphics before any colour of the buffer's own take the drawing's.
+  Record colour = colour_setting_in_force(e.drawing, e.drawing.count());
+  for (const Record& r : pasted_records(e.buffer, e.paste, centre, paste_target(e))) {
     const Kind& kind = kinds().kind_of(r);
     if (const auto layer = kind.layer_of(r)) {
       e.render.layer = *layer;

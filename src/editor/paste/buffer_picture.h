@@ -5,6 +5,7 @@
 
 #include "drawing/drawing_transforms.h"
 #include "editor/editor.h"
+#include "editor/paste/pasted_records.h"
 #include "kinds/colour_messages.h"
 
 namespace plv::paste {
@@ -13,6 +14,9 @@ enum class BufferPen {
   kDraw,
   kErase,
 };
+
+// The open drawing as the target of a paste.
+PasteTarget paste_target(const Editor& editor);
 
 void draw_buffer(Editor& editor, DrawingPoint centre, BufferPen pen, ColourMessages& messages);
 

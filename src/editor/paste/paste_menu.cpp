@@ -131,7 +131,7 @@ void copy_into_box(Editor& e, ColourMessages& messages, DrawingPoint& centre) {
 void paste_into_drawing(Editor& e, DrawingPoint centre) {
   e.ui.screen().clear();
   e.ui.screen().write_line(1, kPasting);
-  const std::vector<Record> records = pasted_records(e.buffer, e.paste, centre, e.render.work_layer);
+  const std::vector<Record> records = pasted_records(e.buffer, e.paste, centre, paste_target(e));
   for (const Record& r : records)
     if (!kinds().to_file(r).ok())
       return tell(e, "THE PASTED BUFFER WOULD HOLD A VALUE TOO LARGE FOR THE FILE; NOTHING WAS PASTED.");

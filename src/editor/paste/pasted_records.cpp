@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "kinds/colour.h"
+#include "kinds/layer.h"
 #include "kinds/paste_layer.h"
 #include "kinds/registry.h"
 
@@ -13,25 +15,49 @@ constexpr double kRadiansPerDegree = 0.01745329;
 // The ratio a buffer without width (or height) is given: never the smaller.
 constexpr double kNoSize = 10000.0;
 
-std::vector<Record> simple_paste(const RecordStore& buffer, const PasteTransform& paste, int work_layer) {
-  std::vector<Record> out{paste_layer_record(paste, work_layer)};
+// Whether the drawing takes the buffer record: colours only those its
+// mode sets.
+bool taken_by(const Record& r, ColourMode mode) {
+  const FileRole role = kinds().file_role(r);
+  if (role == FileRole::kColourMode) return false;
+  if (role != FileRole::kColourRun) return true;
+  ColourTrack track{mode, mode != ColourMode::kNone};
+  return judge_colour(r, track) == ColourVerdict::kSetsColour;
+}
+
+std::vector<Record> simple_paste(const RecordStore& buffer, const PasteTransform& paste, const PasteTarget& target) {
+  std::vector<Record> out{paste_layer_record(paste, target.work_layer)};
   for (long n = 1; n <= buffer.count(); ++n) {
     const Record& r = buffer.read(n);
-    out.push_back(kinds().kind_of(r).layer_of(r) ? composed_layer_record(r, paste, work_layer) : r);
+    if (!taken_by(r, target.colour_mode)) continue;
+    out.push_back(kinds().kind_of(r).layer_of(r) ? composed_layer_record(r, paste, target.work_layer) : r);
   }
   return out;
 }
 
-std::vector<Record> general_paste(const RecordStore& buffer, const PasteTransform& paste, DrawingPoint centre,
-                                  int work_layer) {
-  std::vector<Record> out;
-  PastePlacement placement{paste, LayerTransform{}, centre};
+// True when a graphic of the buffer comes before any layer record of its own.
+bool starts_without_layer(const RecordStore& buffer) {
   for (long n = 1; n <= buffer.count(); ++n) {
     const Record& r = buffer.read(n);
     const Kind& kind = kinds().kind_of(r);
+    if (kind.layer_of(r)) return false;
+    if (kind.drawn_in_colour()) return true;
+  }
+  return false;
+}
+
+std::vector<Record> general_paste(const RecordStore& buffer, const PasteTransform& paste, DrawingPoint centre,
+                                  const PasteTarget& target) {
+  std::vector<Record> out;
+  if (starts_without_layer(buffer)) out.push_back(layer_record({target.work_layer, 1.0, 0.0, 0.0}));
+  PastePlacement placement{paste, LayerTransform{}, centre};
+  for (long n = 1; n <= buffer.count(); ++n) {
+    const Record& r = buffer.read(n);
+    if (!taken_by(r, target.colour_mode)) continue;
+    const Kind& kind = kinds().kind_of(r);
     if (const auto layer = kind.layer_of(r)) {
       placement.buffer_layer = *layer;
-      out.push_back(flattened_layer_record(r, work_layer));
+      out.push_back(flattened_layer_record(r, target.work_layer));
     } else {
       out.push_back(kind.transformed(r, placement));
     }
@@ -51,9 +77,8 @@ PasteTransform with_rotation(PasteTransform paste, double degrees) {
 }
 
 std::vector<Record> pasted_records(const RecordStore& buffer, const PasteTransform& paste, DrawingPoint centre,
-                                   int work_layer) {
-  return is_simple(paste) ? simple_paste(buffer, paste, work_layer)
-                          : general_paste(buffer, paste, centre, work_layer);
+                                   const PasteTarget& target) {
+  return is_simple(paste) ? simple_paste(buffer, paste, target) : general_paste(buffer, paste, centre, target);
 }
 
 std::optional<PasteTransform> fitted_into(const Extent& buffer, const Extent& box) {

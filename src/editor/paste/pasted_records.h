@@ -10,6 +10,7 @@
 #include "drawing/drawing_transforms.h"
 #include "drawing/record.h"
 #include "drawing/record_store.h"
+#include "kinds/colour_mode.h"
 
 namespace plv::paste {
 
@@ -18,9 +19,18 @@ bool is_simple(const PasteTransform& paste);
 // The transform's cosine and sine from its rotation in degrees.
 PasteTransform with_rotation(PasteTransform paste, double degrees);
 
+// The drawing a buffer is pasted into: its work layer and colour mode.
+struct PasteTarget {
+  int work_layer = 0;
+  ColourMode colour_mode = ColourMode::kNone;
+};
+
 // The records to append, in order, for pasting `buffer` about `centre`.
+// A point-by-point paste starts from the identity layer, as its preview
+// does, whatever layer the drawing ends in. No colour record goes in that
+// the drawing's mode would reject, and no mode record: a drawing has one.
 std::vector<Record> pasted_records(const RecordStore& buffer, const PasteTransform& paste, DrawingPoint centre,
-                                   int work_layer);
+                                   const PasteTarget& target);
 
 // The transform that fits a buffer of extent `buffer` into `box` (drawing
 // units, ordered), keeping its proportions, with its lower-left corner on
