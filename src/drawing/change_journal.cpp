@@ -21,6 +21,14 @@ void ChangeJournal::dropped(long number, const Record& record) {
   add({StoreStep::Kind::kDrop, number, Record(), record});
 }
 
+void ChangeJournal::inserted(long number, const Record& record) {
+  add({StoreStep::Kind::kInsert, number, Record(), record});
+}
+
+void ChangeJournal::removed(long number, const Record& record) {
+  add({StoreStep::Kind::kRemove, number, Record(), record});
+}
+
 void ChangeJournal::end_action() {
   if (current_.empty()) return;
   done_.push_back(std::move(current_));
@@ -36,11 +44,45 @@ void ChangeJournal::forget() {
   if (listener_.forgotten) listener_.forgotten();
 }
 
-void ChangeJournal::apply(RecordStore& store, const StoreStep& step) {
-  switch (step.kind) {
-    case StoreStep::Kind::kWrite: store.write(step.number, step.after); break;
-    case StoreStep::Kind::kAppend: store.append(step.after); break;
-    case StoreStep::Kind::kDrop: store.drop_last(); break;
+namespace {
+
+// The steps from `at` on that continue its run of inserts in ascending
+// order, or of removals in descending order.
+size_t run_length(std::span<const StoreStep> steps, size_t at) {
+  const StoreStep::Kind kind = steps[at].kind;
+  size_t end = at + 1;
+  while (end < steps.size() && steps[end].kind == kind &&
+         (kind == StoreStep::Kind::kInsert ? steps[end].number > steps[end - 1].number
+                                           : steps[end].number < steps[end - 1].number))
+    ++end;
+  return end - at;
+}
+
+}  // namespace
+
+void apply_steps(RecordStore& store, std::span<const StoreStep> steps) {
+  for (size_t at = 0; at < steps.size();) {
+    const StoreStep& step = steps[at];
+    if (step.kind == StoreStep::Kind::kInsert || step.kind == StoreStep::Kind::kRemove) {
+      const size_t n = run_length(steps, at);
+      if (step.kind == StoreStep::Kind::kInsert) {
+        std::vector<PlacedRecord> placed;
+        for (size_t i = at; i < at + n; ++i) placed.push_back({steps[i].number, steps[i].after});
+        store.insert(placed);
+      } else {
+        std::vector<long> numbers;
+        for (size_t i = at + n; i-- > at;) numbers.push_back(steps[i].number);
+        store.remove(numbers);
+      }
+      at += n;
+      continue;
+    }
+    switch (step.kind) {
+      case StoreStep::Kind::kWrite: store.write(step.number, step.after); break;
+      case StoreStep::Kind::kAppend: store.append(step.after); break;
+      default: store.drop_last(); break;
+    }
+    ++at;
   }
 }
 
@@ -49,6 +91,8 @@ StoreStep ChangeJournal::inverse(const StoreStep& step) {
     case StoreStep::Kind::kWrite: return {StoreStep::Kind::kWrite, step.number, step.after, step.before};
     case StoreStep::Kind::kAppend: return {StoreStep::Kind::kDrop, step.number, Record(), step.after};
     case StoreStep::Kind::kDrop: return {StoreStep::Kind::kAppend, step.number, Record(), step.after};
+    case StoreStep::Kind::kInsert: return {StoreStep::Kind::kRemove, step.number, Record(), step.after};
+    case StoreStep::Kind::kRemove: return {StoreStep::Kind::kInsert, step.number, Record(), step.after};
   }
   return step;
 }
@@ -59,17 +103,16 @@ bool ChangeJournal::move_action(std::vector<Action>& from, std::vector<Action>& 
   if (from.empty()) return false;
   Action action = std::move(from.back());
   from.pop_back();
-  replaying_ = true;
-  auto take = [&](const StoreStep& step) {
-    apply(store, step);
-    told(step);
-  };
+  Action steps;
   if (back) {
-    for (auto step = action.rbegin(); step != action.rend(); ++step) take(inverse(*step));
+    for (auto step = action.rbegin(); step != action.rend(); ++step) steps.push_back(inverse(*step));
   } else {
-    for (const StoreStep& step : action) take(step);
+    steps = action;
   }
+  replaying_ = true;
+  apply_steps(store, steps);
   replaying_ = false;
+  for (const StoreStep& step : steps) told(step);
   to.push_back(std::move(action));
   if (listener_.action_ended) listener_.action_ended();
   return true;

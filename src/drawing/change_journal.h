@@ -4,6 +4,7 @@
 // again exactly. How far back it reaches is bounded only by memory.
 
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "drawing/record_store.h"
@@ -12,18 +13,24 @@
 namespace plv {
 
 struct StoreStep {
-  enum class Kind { kWrite, kAppend, kDrop };
+  enum class Kind { kWrite, kAppend, kDrop, kInsert, kRemove };
   Kind kind = Kind::kWrite;
   long number = 0;
-  Record before, after;  // a write's two records; an append's or a drop's record in `after`
+  Record before, after;  // a write's two records; the record appended, dropped, inserted or removed in `after`
   friend bool operator==(const StoreStep&, const StoreStep&) = default;
 };
+
+// Makes the steps on `store` in order; a run of inserts (or removals) is
+// made in one pass, as the store told it.
+void apply_steps(RecordStore& store, std::span<const StoreStep> steps);
 
 class ChangeJournal final : public StoreWatcher {
  public:
   void written(long number, const Record& before, const Record& after) override;
   void appended(long number, const Record& record) override;
   void dropped(long number, const Record& record) override;
+  void inserted(long number, const Record& record) override;
+  void removed(long number, const Record& record) override;
   void cleared() override { forget(); }
 
   // The steps since the last end become one action (none: nothing).
@@ -50,7 +57,6 @@ class ChangeJournal final : public StoreWatcher {
 
  private:
   void add(StoreStep step);
-  static void apply(RecordStore& store, const StoreStep& step);
   static StoreStep inverse(const StoreStep& step);
   // The last action of `from` taken back (`back`) or made again, then kept in `to`.
   using Action = std::vector<StoreStep>;

@@ -60,6 +60,42 @@ long RecordStore::grow(long n) {
   return first;
 }
 
+void RecordStore::insert(std::span<const PlacedRecord> records) {
+  if (records.empty()) return;
+  const long old_count = count_;
+  const long first = records.front().number;
+  if (first < 1 || records.back().number > old_count + static_cast<long>(records.size()))
+    throw std::out_of_range("records inserted outside 1.." + std::to_string(old_count + static_cast<long>(records.size())));
+  grow(static_cast<long>(records.size()));
+  // From the end down, each place takes the record due there: one put in,
+  // or the next old one moved up.
+  long from = old_count;
+  auto next = records.rbegin();
+  for (long to = count_; next != records.rend(); --to) {
+    if (to == next->number) new (slot_bytes(to)) Record((next++)->record);
+    else new (slot_bytes(to)) Record(slot(from--));
+  }
+  if (watcher_)
+    for (const PlacedRecord& r : records) watcher_->inserted(r.number, r.record);
+}
+
+void RecordStore::remove(std::span<const long> numbers) {
+  if (numbers.empty()) return;
+  for (const long n : numbers) check(n);
+  if (watcher_)
+    for (auto n = numbers.rbegin(); n != numbers.rend(); ++n) watcher_->removed(*n, slot(*n));
+  long to = numbers.front();
+  auto next = numbers.begin();
+  for (long from = numbers.front(); from <= count_; ++from) {
+    if (next != numbers.end() && from == *next) {
+      ++next;
+      continue;
+    }
+    slot(to++) = slot(from);
+  }
+  count_ = to - 1;
+}
+
 namespace {
 
 Record unread_marker(size_t index) {

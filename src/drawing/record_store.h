@@ -12,6 +12,7 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,13 @@
 #include "drawing/store_watcher.h"
 
 namespace plv {
+
+// A record with the number it has, or is to have, in a store.
+struct PlacedRecord {
+  long number = 0;
+  Record record;
+  friend bool operator==(const PlacedRecord&, const PlacedRecord&) = default;
+};
 
 class RecordStore {
  public:
@@ -41,6 +49,12 @@ class RecordStore {
     if (watcher_) watcher_->dropped(count_, slot(count_));
     --count_;
   }
+  // Puts the records in at their numbers, as they stand afterwards
+  // (ascending); the records after each move up. One pass over the store.
+  void insert(std::span<const PlacedRecord> records);
+  // Takes out the records at `numbers` (ascending, as they stand now); the
+  // records after them move down.
+  void remove(std::span<const long> numbers);
   void clear() {
     count_ = 0;
     unread_lines_.clear();

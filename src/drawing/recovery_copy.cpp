@@ -93,6 +93,8 @@ char step_letter(StoreStep::Kind kind) {
     case StoreStep::Kind::kWrite: return 'W';
     case StoreStep::Kind::kAppend: return 'A';
     case StoreStep::Kind::kDrop: return 'D';
+    case StoreStep::Kind::kInsert: return 'I';
+    case StoreStep::Kind::kRemove: return 'R';
   }
   return 'W';
 }
@@ -103,6 +105,8 @@ std::optional<StoreStep> step_from(const std::vector<std::string_view>& f) {
   if (f[1] == "W") step.kind = StoreStep::Kind::kWrite;
   else if (f[1] == "A") step.kind = StoreStep::Kind::kAppend;
   else if (f[1] == "D") step.kind = StoreStep::Kind::kDrop;
+  else if (f[1] == "I") step.kind = StoreStep::Kind::kInsert;
+  else if (f[1] == "R") step.kind = StoreStep::Kind::kRemove;
   else return std::nullopt;
   try {
     step.number = std::stol(std::string(f[2]));
@@ -193,19 +197,36 @@ bool journal_in_use(const fs::path& file) {
   return locked;
 }
 
-void replay(const FoundJournal& found, RecordStore& store, ChangeJournal& journal) {
-  for (const JournalEntry& e : found.entries) {
-    switch (e.kind) {
-      case JournalEntry::Kind::kStep: {
-        const StoreStep& s = e.step;
-        if (s.kind == StoreStep::Kind::kAppend) store.append(s.after);
-        else if (s.kind == StoreStep::Kind::kDrop) store.drop_last();
-        else if (s.number >= 1 && s.number <= store.count()) store.write(s.number, s.after);
-        break;
-      }
-      case JournalEntry::Kind::kActionEnd: journal.end_action(); break;
-    }
+namespace {
+
+// Whether the step can be made on a store of `count` records; the count
+// it leaves.
+bool fits(const StoreStep& s, long& count) {
+  switch (s.kind) {
+    case StoreStep::Kind::kAppend: ++count; return true;
+    case StoreStep::Kind::kDrop: return count > 0 && count--;
+    case StoreStep::Kind::kInsert: return s.number >= 1 && s.number <= count + 1 && ++count;
+    case StoreStep::Kind::kRemove: return s.number >= 1 && s.number <= count && count--;
+    case StoreStep::Kind::kWrite: return s.number >= 1 && s.number <= count;
   }
+  return false;
+}
+
+}  // namespace
+
+void replay(const FoundJournal& found, RecordStore& store, ChangeJournal& journal) {
+  std::vector<StoreStep> action;
+  long count = store.count();
+  for (const JournalEntry& e : found.entries) {
+    if (e.kind == JournalEntry::Kind::kStep) {
+      if (fits(e.step, count)) action.push_back(e.step);
+      continue;
+    }
+    apply_steps(store, action);
+    action.clear();
+    journal.end_action();
+  }
+  apply_steps(store, action);
 }
 
 RecoveryCopy::RecoveryCopy(ChangeJournal& journal) : journal_(journal) {

@@ -12,6 +12,12 @@ class StoreWatcher {
   virtual void written(long number, const Record& before, const Record& after) = 0;
   virtual void appended(long number, const Record& record) = 0;
   virtual void dropped(long number, const Record& record) = 0;
+  // Records put in between others, told in ascending order of the numbers
+  // they then have; records taken out, in descending order of the numbers
+  // they had. Either way, made one at a time in the order told, the steps
+  // give the store as it is.
+  virtual void inserted(long number, const Record& record) = 0;
+  virtual void removed(long number, const Record& record) = 0;
   // Every record gone: another drawing is coming.
   virtual void cleared() = 0;
 };

@@ -48,6 +48,27 @@ TEST(ChangeJournal, ActionsOfWritesAppendsAndDropsGoBackAndForthExactly) {
   EXPECT_FALSE(w.journal.redo(w.store));
 }
 
+TEST(ChangeJournal, RecordsPutInBetweenAndTakenOutGoBackAndForthExactly) {
+  Watched w;
+  w.store.append(line(3));
+  w.journal.forget();
+  const auto opened = texts(w.store);
+  // Before the first, between the second and third, and last.
+  w.store.insert(std::vector<PlacedRecord>{{1, line(10)}, {4, line(11)}, {6, line(12)}});
+  EXPECT_EQ(texts(w.store), (std::vector<std::string>{"LI 10", "LI 1", "LI 2", "LI 11", "LI 3", "LI 12"}));
+  w.journal.end_action();
+  w.store.remove(std::vector<long>{2, 5});
+  w.journal.end_action();
+  const auto changed = texts(w.store);
+  EXPECT_EQ(changed, (std::vector<std::string>{"LI 10", "LI 2", "LI 11", "LI 12"}));
+  ASSERT_TRUE(w.journal.undo(w.store));
+  ASSERT_TRUE(w.journal.undo(w.store));
+  EXPECT_EQ(texts(w.store), opened);
+  ASSERT_TRUE(w.journal.redo(w.store));
+  ASSERT_TRUE(w.journal.redo(w.store));
+  EXPECT_EQ(texts(w.store), changed);
+}
+
 TEST(ChangeJournal, AnActionInProgressIsTakenBackWholeAndANewOneEndsTheRedos) {
   Watched w;
   w.store.write(2, line(20));

@@ -42,6 +42,8 @@ TEST(RecoveryCopy, WhatIsWrittenReplaysToTheSameRecordsWhateverTheyHold) {
   d.journal.end_action();
   copy.flush();
   d.store.drop_last();
+  d.store.insert(std::vector<PlacedRecord>{{1, Record("SC BAR   3")}, {3, Record("SC BAR   7")}});
+  d.store.remove(std::vector<long>{3});
   d.journal.end_action();
   ASSERT_TRUE(d.journal.undo(d.store));  // told as the steps it took
   copy.flush();

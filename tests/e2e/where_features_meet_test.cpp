@@ -122,5 +122,34 @@ TEST(WhereFeaturesMeet, EachCopyIntoTheBufferCarriesTheColourAndLayerItWasDrawnI
                                       "LI  -100  -300   100  -300 S"}));
 }
 
+TEST(WhereFeaturesMeet, ARecolouringChangesColoursOnlyAndARefusedColourChangesNothing) {
+  const std::string body = "SC MODE BAR\nSC BAR   5\nRF    0.    0.  100.  100.  0\nLI   -50    50   150    50 S\n";
+  const std::string to_colours = "key F5\nkey F7\nkey DELETE\n";
+  // The filled rectangle, recoloured, still lies under the line.
+  const auto recoloured = run(body, to_colours + "type 3\nkey F5\npick 100 10\nkey ENTER\nkey F10\nkey F10\n");
+  EXPECT_EQ(recoloured.records, (std::vector<std::string>{"SC MODE BAR", "SC BAR   3", "RF    0.    0.  100.  100.  0",
+                                                          "SC BAR   5", "LI   -50    50   150    50 S"}));
+  const auto opened = run(body, "").records;
+  EXPECT_EQ(run(body, to_colours + "type 3\nkey F5\npick 100 10\nkey ENTER\nkey F10\n" + kUndo + "key F10\n").records,
+            opened);
+  // Colour 20 is refused, with the reason, in a region or for one graphic.
+  const auto refused = run(body, to_colours + "type 20\nkey F1\nkey ENTER\nkey DELETE\ntype 0\nkey F5\nkey ENTER\n"
+                                             "key F10\nkey F10\n");
+  EXPECT_EQ(refused.records, opened);
+  EXPECT_TRUE(refused.says("COLOR 20 IS NOT IN THE PALETTE (1 TO 15): NOTHING WAS RECOLORED."));
+  EXPECT_TRUE(refused.says("COLOR 0 IS NOT IN THE PALETTE (1 TO 15): NOTHING WAS RECOLORED."));
+}
+
+TEST(WhereFeaturesMeet, EscapeWhilePointingChangesNothing) {
+  const std::string body = "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\nBX   200   200   300   300\n";
+  const auto opened = run(body, "").records;
+  for (const std::string& script :
+       {std::string("key F5\nkey F1\nkey ESC\nkey F2\nkey ESC\nkey F5\nkey ESC\nkey F10\n"),  // delete, box, edit
+        std::string("key F5\nkey F7\nkey DELETE\ntype 3\nkey F1\nkey ESC\nkey F5\nkey ESC\nkey F10\nkey F10\n"),
+        std::string("key F7\nkey F2\nkey ESC\n"),                                  // a cut
+        std::string("key F8\nkey F1\nkey ESC\nkey F9\nkey F10\n")})               // a fit, then an empty paste
+    EXPECT_EQ(run(body, script).records, opened) << script;
+}
+
 }  // namespace
 }  // namespace plv::e2e

@@ -194,7 +194,7 @@ void write_buffer(Editor& editor) {
 // which only means something in a drawing that will be written.
 void take_box(Editor& editor, editing::BoxAction action) {
   if (action == editing::BoxAction::kDeleteAndCopy && !editor.file_open) return drawing_guard(editor);
-  editing::select_by_box(editor, editing::drag_selection_box(editor), action);
+  if (const auto box = editing::drag_selection_box(editor)) editing::select_by_box(editor, *box, action);
 }
 
 }  // namespace

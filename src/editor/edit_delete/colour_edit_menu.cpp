@@ -44,7 +44,7 @@ void show_screen(Editor& e) {
 // The colour typed; one outside the palette becomes colour 7.
 int take_colour(int typed) { return typed >= 1 && typed <= 15 ? typed : kDefaultColour; }
 
-void tell(Editor& e, std::string_view message) {
+void tell(Editor& e, const std::string& message) {
   e.ui.lines().set_message(message);
   ui::error_and_wait(e.ui);
 }
@@ -60,22 +60,31 @@ bool may_recolour(Editor& e) {
 // What was recoloured becomes the one to restore; nothing recoloured
 // keeps the one before.
 void remember(Editor& e, Recolouring done) {
-  if (done.appended_from != 0) e.editing.last_recolouring = std::move(done);
+  if (!done.inserted.empty()) e.editing.last_recolouring = std::move(done);
 }
 
-void recolour_region(Editor& e, ColourMessages& messages) {
-  if (!may_recolour(e)) return;
-  const std::vector<long> inside = graphics_in_box(e, drag_selection_box(e));
-  remember(e, recolour(e, inside, e.editing.colour_menu_colour, messages));
+// A colour typed outside the palette recolours nothing, and says why.
+bool takes_colour(Editor& e, int typed) {
+  if (typed >= 1 && typed <= 15) return true;
+  tell(e, "COLOR " + std::to_string(typed) + " IS NOT IN THE PALETTE (1 TO 15): NOTHING WAS RECOLORED.");
+  return false;
 }
 
-void recolour_one(Editor& e, ColourMessages& messages) {
-  if (!may_recolour(e)) return;
+void recolour_region(Editor& e, int typed, ColourMessages& messages) {
+  if (!takes_colour(e, typed) || !may_recolour(e)) return;
+  const auto box = drag_selection_box(e);
+  if (!box) return;
+  remember(e, recolour(e, graphics_in_box(e, *box), typed, messages));
+}
+
+void recolour_one(Editor& e, int typed, ColourMessages& messages) {
+  if (!takes_colour(e, typed) || !may_recolour(e)) return;
   const PickedPoint picked = pick_point(e, e.editing.last_pick);
+  if (cancels_pointing(picked.key)) return;
   e.editing.last_pick = picked.point;
   const std::optional<long> n = nearest_graphic(e.drawing, e.render, picked.point);
   if (!n) return;
-  remember(e, recolour(e, {*n}, e.editing.colour_menu_colour, messages));
+  remember(e, recolour(e, {*n}, typed, messages));
 }
 
 void restore(Editor& e, ColourMessages& messages) {
@@ -99,12 +108,12 @@ void colour_edit_menu(Editor& e, ColourMessages& messages) {
     const create::ColourEntry entry = create::colour_entry(e, e.editing.colour_menu_colour);
     e.editing.colour_menu_colour = take_colour(entry.typed);
     switch (entry.key.function_number()) {
-      case 1: recolour_region(e, messages); break;
+      case 1: recolour_region(e, entry.typed, messages); break;
       case 3:
         e.kernel.gkpage(1);
         e.kernel.tekflush(0);
         break;
-      case 5: recolour_one(e, messages); break;
+      case 5: recolour_one(e, entry.typed, messages); break;
       case 6: restore(e, messages); break;
       case 8: edit::show_palette(e, messages); break;
       case 10: return;

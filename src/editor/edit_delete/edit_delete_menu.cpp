@@ -71,7 +71,9 @@ void edit_again(Editor& e, ColourMessages& messages) {
   reopen_picked(e, messages);
 }
 
-void delete_box(Editor& e) { select_by_box(e, drag_selection_box(e), BoxAction::kDelete); }
+void delete_box(Editor& e) {
+  if (const auto box = drag_selection_box(e)) select_by_box(e, *box, BoxAction::kDelete);
+}
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "drawing/drawing_transforms.h"
 #include "drawing/record.h"
+#include "drawing/record_store.h"
 #include "kinds/colour_mode.h"
 #include "kinds/layer.h"
 
@@ -18,12 +19,18 @@ struct SelectionBox {
 };
 
 // What one recolouring did, so that it can be taken back exactly: the
-// records it marked deleted and the records it appended, as appended.
+// colour records it put in, where they then stood. None: nothing to restore.
 struct Recolouring {
-  std::vector<long> marked;
-  long appended_from = 0;  // the first record appended; 0: nothing to restore
-  std::vector<Record> appended;
+  std::vector<PlacedRecord> inserted;
 };
+
+// Where record `n` (0: none) stands after the records were put in.
+inline long moved_up(long n, const std::vector<PlacedRecord>& inserted) {
+  if (n == 0) return 0;
+  for (const PlacedRecord& r : inserted)
+    if (r.number <= n) ++n;
+  return n;
+}
 
 struct EditState {
   DrawingPoint last_pick{0, 0};  // drawing units
@@ -35,6 +42,11 @@ struct EditState {
   Record picked_layer = layer_record({1, 1.0, 0.0, 0.0});
   int colour_menu_colour = 0;  // 0 until the colour edit menu is first left
   Recolouring last_recolouring;
+
+  // Records put in between others move the graphics after them up.
+  void records_inserted(const std::vector<PlacedRecord>& inserted) {
+    for (long* n : {&last_deleted, &remade_at}) *n = moved_up(*n, inserted);
+  }
 
   // Record numbers of one drawing mean nothing in the next: undelete,
   // re-edit and restore must not act on graphics the user never touched.

@@ -82,6 +82,7 @@ void pick_graphics(Editor& e, PickMode mode) {
   for (;;) {
     const PickedPoint picked = pick_point(e, e.editing.last_pick);
     e.editing.last_pick = picked.point;
+    if (cancels_pointing(picked.key)) return;  // nothing picked, nothing deleted
     if (mode == PickMode::kRepeatedly && ends_picking(picked.key)) return;
     delete_nearest(e, picked.point);
     if (mode == PickMode::kOnce) return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "kernel/kernel.h"
+#include "kinds/colour_in_force.h"
 #include "kinds/colour_mode.h"
 #include "kinds/deleted.h"
 #include "kinds/layer.h"
@@ -19,6 +20,30 @@ bool is_live_graphic(const Record& record) {
 
 LayerTransform transform_of(const Record& layer) { return read_layer_record(layer).value_or(LayerTransform{}); }
 
+// The colour records to put in around the picked graphics, at the numbers
+// they will have: before each the new colour, after it the colour that was
+// in force, unless the next record sets one itself or is the next graphic
+// recoloured.
+std::vector<PlacedRecord> colour_records_around(const RecordStore& drawing, const std::vector<long>& picked,
+                                                const Record& colour) {
+  std::vector<PlacedRecord> out;
+  long added = 0;
+  bool runs_on = false;  // the new colour, set for the graphic before, is still in force
+  for (size_t i = 0; i < picked.size(); ++i) {
+    const long n = picked[i];
+    const Record before = colour_setting_in_force(drawing, n - 1);
+    if (!is_live_graphic(drawing.read(n)) || before == colour) {
+      runs_on = false;
+      continue;
+    }
+    if (!runs_on) out.push_back({n + added++, colour});
+    runs_on = i + 1 < picked.size() && picked[i + 1] == n + 1 && is_live_graphic(drawing.read(n + 1));
+    const bool next_sets_colour = n < drawing.count() && is_colour_setting(drawing.read(n + 1));
+    if (!runs_on && !next_sets_colour) out.push_back({n + 1 + added++, before});
+  }
+  return out;
+}
+
 }  // namespace
 
 Recolouring recolour(Editor& e, const std::vector<long>& picked, int colour, ColourMessages& messages) {
@@ -27,52 +52,35 @@ Recolouring recolour(Editor& e, const std::vector<long>& picked, int colour, Col
   const Record colour_record = palette_colour_record(colour);
   const LayerTransform kept_layer = e.render.layer;
   e.kernel.gkpage(1);
-  // One pass over the drawing carries the layer record in force; a graphic
-  // before any layer record is on layer 0 and goes back there.
+  // The graphics on the picture in their new colour, under their layers.
   Record layer = layer_record({0, 1.0, 0.0, 0.0});
-  Record last_layer;
   auto next = picked.begin();
-  for (long n = 1; n <= picked.back() && next != picked.end(); ++n) {
-    const Record graphic = e.drawing.read(n);
+  for (long n = 1; next != picked.end() && n <= picked.back(); ++n) {
+    const Record& graphic = e.drawing.read(n);
     if (is_layer_record(graphic)) layer = graphic;
     if (n != *next) continue;
     ++next;
     if (!is_live_graphic(graphic)) continue;
     e.render.layer = transform_of(layer);
     erase_element(graphic, e.render, e.kernel);
-    e.drawing.write(n, mark_deleted(graphic));
-    done.marked.push_back(n);
-    if (done.appended_from == 0) {
-      e.drawing.append(colour_record);
-      done.appended_from = e.drawing.count();
-    }
-    if (layer != last_layer) {
-      e.drawing.append(layer);
-      last_layer = layer;
-    }
-    e.drawing.append(graphic);
     draw_element(graphic, colour_record, e.render, e.kernel, messages);
   }
-  for (long n = done.appended_from; n != 0 && n <= e.drawing.count(); ++n) done.appended.push_back(e.drawing.read(n));
+  done.inserted = colour_records_around(e.drawing, picked, colour_record);
+  e.drawing.insert(done.inserted);
+  e.editing.records_inserted(done.inserted);
   e.render.layer = kept_layer;
   e.kernel.tekflush(0);
   return done;
 }
 
 RestoreOutcome restore_colours(Editor& e, const Recolouring& done) {
-  if (done.appended_from == 0) return RestoreOutcome::kNothingToRestore;
-  const long appended_to = done.appended_from + static_cast<long>(done.appended.size()) - 1;
-  if (e.drawing.count() != appended_to) return RestoreOutcome::kDrawingChanged;
-  // The recoloured copies must stand as they were made: one deleted or
-  // edited since would otherwise come back as its old self.
-  for (long n = done.appended_from; n <= appended_to; ++n)
-    if (e.drawing.read(n) != done.appended[static_cast<size_t>(n - done.appended_from)]) return RestoreOutcome::kDrawingChanged;
-  const bool still_marked = std::all_of(done.marked.begin(), done.marked.end(), [&e](long n) {
-    return n <= e.drawing.count() && kinds().kind_of(e.drawing.read(n)).is_deleted();
-  });
-  if (!still_marked) return RestoreOutcome::kDrawingChanged;
-  while (e.drawing.count() >= done.appended_from) e.drawing.drop_last();
-  for (const long n : done.marked) e.drawing.write(n, restore_deleted(e.drawing.read(n)));
+  if (done.inserted.empty()) return RestoreOutcome::kNothingToRestore;
+  std::vector<long> numbers;
+  for (const PlacedRecord& r : done.inserted) {
+    if (r.number > e.drawing.count() || e.drawing.read(r.number) != r.record) return RestoreOutcome::kDrawingChanged;
+    numbers.push_back(r.number);
+  }
+  e.drawing.remove(numbers);
   return RestoreOutcome::kRestored;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
-// Recolouring graphics without changing any record in place: each old
-// graphic is marked deleted, and the graphic is appended again after a
-// colour record with the new colour and its own layer record, so the
-// drawing draws the same apart from the colour. The last recolouring can
-// be taken back exactly while nothing has been appended after it.
+// Recolouring graphics where they stand: a colour record with the new
+// colour goes in before each, and one giving back the colour in force
+// after it, so the drawing draws the same apart from the colour, every
+// graphic still covering and covered by the same others. The last
+// recolouring can be taken back exactly while its records stand.
 
 #include <vector>
 
@@ -20,9 +20,9 @@ Recolouring recolour(Editor& editor, const std::vector<long>& picked, int colour
 enum class RestoreOutcome {
   kRestored,
   kNothingToRestore,
-  kDrawingChanged,  // records were appended or undeleted since: nothing done
+  kDrawingChanged,  // its colour records were changed or moved since: nothing done
 };
-// Brings the marked graphics back and takes the appended records away.
+// Takes the colour records the recolouring put in out again.
 RestoreOutcome restore_colours(Editor& editor, const Recolouring& done);
 
 }  // namespace plv::editing

@@ -95,14 +95,15 @@ long select_by_box(Editor& e, const DrawingBox& box, BoxAction action) {
   return taken;
 }
 
-DrawingBox drag_selection_box(Editor& e) {
+std::optional<DrawingBox> drag_selection_box(Editor& e) {
   SelectionBox& s = e.editing.selection_box;
   const auto answer =
       on_picture(e, [&s](kernel::Kernel& kernel) { return kernel.gkrbox(s.x1, s.y1, s.x2, s.y2, kSelectionBoxLimits); });
+  if (cancels_pointing(answer.key)) return std::nullopt;
   s = {std::min(answer.x1, answer.x2), std::min(answer.y1, answer.y2), std::max(answer.x1, answer.x2),
        std::max(answer.y1, answer.y2)};
   const DrawingPoint low = from_kernel(e, s.x1, s.y1), high = from_kernel(e, s.x2, s.y2);
-  return {std::min(low.x, high.x), std::min(low.y, high.y), std::max(low.x, high.x), std::max(low.y, high.y)};
+  return DrawingBox{std::min(low.x, high.x), std::min(low.y, high.y), std::max(low.x, high.x), std::max(low.y, high.y)};
 }
 
 }  // namespace plv::editing

@@ -2,6 +2,7 @@
 // Selecting every graphic that lies inside a box: deleting them, copying
 // them to the buffer with the colour and layer records they need, or both.
 
+#include <optional>
 #include <vector>
 
 #include "drawing/drawing_transforms.h"
@@ -34,6 +35,6 @@ long select_by_box(Editor& editor, const DrawingBox& box, BoxAction action);
 
 // The box dragged with the pointer from the last one, its corners ordered
 // and kept for the next drag, in drawing units.
-DrawingBox drag_selection_box(Editor& editor);
+std::optional<DrawingBox> drag_selection_box(Editor& editor);
 
 }  // namespace plv::editing

@@ -88,14 +88,16 @@ void tell(Editor& e, std::string_view message) {
 }
 
 // A box dragged from the last one, its corners ordered and rounded to
-// whole plot units; a box of one point is dragged again.
-PlotBox drag_paste_box(Editor& e) {
+// whole plot units; a box of one point is dragged again. Nothing when the
+// user gave up with Escape.
+std::optional<PlotBox> drag_paste_box(Editor& e) {
   for (;;) {
     const PlotBox& b = e.paste_box;
     const auto answer = on_picture(e, [&b](kernel::Kernel& k) {
       return k.gkrbox(static_cast<float>(b.x1), static_cast<float>(b.y1), static_cast<float>(b.x2),
                       static_cast<float>(b.y2), kPasteBoxLimits);
     });
+    if (cancels_pointing(answer.key)) return std::nullopt;
     e.paste_box = {std::round(std::min(answer.x1, answer.x2)), std::round(std::min(answer.y1, answer.y2)),
                    std::round(std::max(answer.x1, answer.x2)), std::round(std::max(answer.y1, answer.y2))};
     if (e.paste_box.x1 != e.paste_box.x2 || e.paste_box.y1 != e.paste_box.y2) return e.paste_box;
@@ -103,6 +105,7 @@ PlotBox drag_paste_box(Editor& e) {
 }
 
 void copy_into_box(Editor& e, ColourMessages& messages, DrawingPoint& centre) {
+  const PasteTransform kept = e.paste;
   e.paste = with_rotation(e.paste, 0);
   if (e.buffer.empty()) return tell(e, "THE BUFFER IS EMPTY: THERE IS NOTHING TO FIT INTO A BOX.");
   const Extent buffer = drawing_extent(e.buffer, e.render);
@@ -113,7 +116,12 @@ void copy_into_box(Editor& e, ColourMessages& messages, DrawingPoint& centre) {
   // dragged again, as a box of one point is.
   std::optional<PasteTransform> fit;
   while (!fit) {
-    const PlotBox box = drag_paste_box(e);
+    const std::optional<PlotBox> dragged = drag_paste_box(e);
+    if (!dragged) {
+      e.paste = kept;  // given up: the transform stays as it was
+      return;
+    }
+    const PlotBox& box = *dragged;
     const DrawingPoint low = from_kernel(e, static_cast<float>(box.x1), static_cast<float>(box.y1));
     const DrawingPoint high = from_kernel(e, static_cast<float>(box.x2), static_cast<float>(box.y2));
     fit = fitted_into(buffer, {std::min(low.x, high.x), std::max(low.x, high.x), std::min(low.y, high.y),

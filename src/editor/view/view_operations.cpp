@@ -14,9 +14,11 @@ namespace {
 constexpr double kWindowWidth = 3300, kWindowHeight = 2500;
 constexpr double kFlatBoxSide = 100;
 
-PlotPoint pick_plot_point(Editor& editor) {
+// Nothing when the user gave up with Escape.
+std::optional<PlotPoint> pick_plot_point(Editor& editor) {
   const auto answer = on_picture(editor, [](kernel::Kernel& k) { return k.gkpick(0, 0, kPickLimits); });
-  return {answer.x, answer.y};
+  if (cancels_pointing(answer.key)) return std::nullopt;
+  return PlotPoint{answer.x, answer.y};
 }
 
 }  // namespace
@@ -56,6 +58,7 @@ void zoom_window(Editor& editor, ColourMessages& messages) {
     return k.gkrbox(static_cast<float>(last.x1), static_cast<float>(last.y1), static_cast<float>(last.x2),
                     static_cast<float>(last.y2), kSelectionBoxLimits);
   });
+  if (cancels_pointing(box.key)) return;
   editor.zoom_box = {std::min(box.x1, box.x2), std::min(box.y1, box.y2), std::max(box.x1, box.x2),
                      std::max(box.y1, box.y2)};
   editor.render.view = zoomed(editor.render.view, editor.zoom_box);
@@ -63,9 +66,11 @@ void zoom_window(Editor& editor, ColourMessages& messages) {
 }
 
 void drag_window(Editor& editor, ColourMessages& messages) {
-  const PlotPoint from = pick_plot_point(editor);
-  const PlotPoint to = pick_plot_point(editor);
-  editor.render.view = dragged(editor.render.view, from, to);
+  const auto from = pick_plot_point(editor);
+  if (!from) return;
+  const auto to = pick_plot_point(editor);
+  if (!to) return;
+  editor.render.view = dragged(editor.render.view, *from, *to);
   redraw_picture(editor, messages);
 }
 
