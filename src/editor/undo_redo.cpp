@@ -1,6 +1,7 @@
 #include "editor/undo_redo.h"
 
-#include "editor/view/view_operations.h"
+#include "kernel/kernel.h"
+#include "render/redraw.h"
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
 #include "ui/toolkit.h"
@@ -10,18 +11,27 @@ namespace {
 
 enum class Direction { kBack, kAgain };
 
+// Takes one action back or makes it again and shows the picture; Ctrl+Z
+// and Ctrl+Y pressed at the picture go on doing so.
 void take(Editor& e, Direction direction, ColourMessages& messages) {
-  between_actions(e);
-  const bool done = direction == Direction::kBack ? e.journal.undo(e.drawing) : e.journal.redo(e.drawing);
-  if (!done) {
-    e.ui.lines().set_message(direction == Direction::kBack ? "NOTHING TO UNDO." : "NOTHING TO REDO.");
-    ui::note_and_wait(e.ui);
-    return;
+  for (;;) {
+    between_actions(e);
+    const bool done = direction == Direction::kBack ? e.journal.undo(e.drawing) : e.journal.redo(e.drawing);
+    if (!done) {
+      e.ui.lines().set_message(direction == Direction::kBack ? "NOTHING TO UNDO." : "NOTHING TO REDO.");
+      ui::note_and_wait(e.ui);
+      return;
+    }
+    // The graphics the menus remember by number may be gone or changed.
+    e.editing.forget_drawing();
+    e.kernel.gkpage(0);
+    redraw_all(e.drawing, e.render, e.kernel, messages);
+    e.picture_not_drawn = false;
+    const host::Key key = e.kernel.show_page_and_wait();
+    if (key == host::Key::kUndo) direction = Direction::kBack;
+    else if (key == host::Key::kRedo) direction = Direction::kAgain;
+    else return;
   }
-  // The graphics the menus remember by number may be gone or changed.
-  e.editing.forget_drawing();
-  edit::redraw_picture(e, messages);
-  e.picture_not_drawn = false;
 }
 
 }  // namespace

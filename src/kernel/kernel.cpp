@@ -53,17 +53,22 @@ void Kernel::gkalpha() {
   if (host_.graphics_mode()) host_.leave_graphics_mode(true);
 }
 
+host::Key Kernel::show_page_and_wait() {
+  if (!page_open_) return host::Key::kNone;
+  page_open_ = false;
+  ensure_graphics_mode();  // the user looks at the picture, even an empty one, while it waits
+  const host::Key key = gkkey();
+  // The picture's wait passes no key on; a close must reach the next wait.
+  if (key.is_close()) host_.repeat_close();
+  if (key.is_letter('f')) dump_screen();
+  // "P", "p" and "`" ask the second device to print; it has nothing to do.
+  gkalpha();
+  return key;
+}
+
 void Kernel::tekflush(int i) {
   if (i == 0) {
-    if (!page_open_) return;
-    page_open_ = false;
-    ensure_graphics_mode();  // the user looks at the picture, even an empty one, while it waits
-    const host::Key key = gkkey();
-    // The picture's wait passes no key on; a close must reach the next wait.
-    if (key.is_close()) host_.repeat_close();
-    if (key.is_letter('f')) dump_screen();
-    // "P", "p" and "`" ask the second device to print; it has nothing to do.
-    gkalpha();
+    show_page_and_wait();
   } else if (i == 1) {
     page_open_ = false;
     gkalpha();

@@ -59,6 +59,9 @@ class Kernel {
   // 1: closes the page at once. Any other value is a fault: the user is
   // told and the program ends with status 1.
   void tekflush(int i);
+  // tekflush(0), answering the key that ended the wait; none when no
+  // page was open.
+  host::Key show_page_and_wait();
   // Ends the program with the given exit status.
   [[noreturn]] void gkexit(int status = 0);
 

@@ -60,6 +60,13 @@ TEST(Undo, TheKeysActInEveryMenuThatChangesTheDrawingAndFromTheWindowsMenu) {
   EXPECT_EQ(written_after(kDelete + "command undo\nkey ENTER\ncommand redo\nkey ENTER\n"), deleted);
 }
 
+TEST(Undo, CtrlZAndCtrlYAtThePictureOfAnUndoActAtOnce) {
+  const auto both = written_after(kMake + kDelete);
+  EXPECT_EQ(written_after(kMake + kDelete + "key CTRL-Z\nkey CTRL-Z\nkey ENTER\n"), written_after(""));
+  EXPECT_EQ(written_after(kMake + kDelete + "key CTRL-Z\nkey CTRL-Y\nkey ENTER\n"), both);
+  EXPECT_EQ(written_after(kMake + kDelete + "key CTRL-Z\nkey CTRL-Z\nkey CTRL-Y\nkey ENTER\n"), written_after(kMake));
+}
+
 TEST(Undo, RemovingTheDeletedGraphicsIsTakenBackLikeAnyAction) {
   const std::string remove = "key F1\nkey F4\nkey F10\n";
   const auto deleted = written_after(kDelete);
