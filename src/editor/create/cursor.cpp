@@ -76,7 +76,7 @@ std::optional<std::array<DrawingPoint, 3>> pick_three_points(Editor& e) {
     const auto picked = pick_from(e, from);
     if (!picked) return std::nullopt;
     pick = *picked;
-    mark_point(e, pick);
+    if (cancels_pointing(mark_point(e, pick))) return std::nullopt;
     from = pick;
   }
   e.create.second = e.create.first;
@@ -90,11 +90,11 @@ std::optional<DrawingPoint> pick_corner(Editor& e, DrawingPoint from) {
   const auto answer = on_picture(e, [&](kernel::Kernel& kernel) { return kernel.gkpick(kx, ky, kPickLimits); });
   if (cancels_pointing(answer.key)) return std::nullopt;
   const DrawingPoint picked{(answer.x - v.x_shift) / v.scale, (answer.y - v.y_shift) / v.scale};
-  mark_point(e, picked);
+  if (cancels_pointing(mark_point(e, picked))) return std::nullopt;
   return picked;
 }
 
-void mark_point(Editor& e, DrawingPoint point) {
+host::Key mark_point(Editor& e, DrawingPoint point) {
   const DrawingPoint v = apply_view(e.render.view, point);
   const float x = static_cast<float>(v.x), y = static_cast<float>(v.y);
   e.kernel.gkpage(1);
@@ -103,7 +103,7 @@ void mark_point(Editor& e, DrawingPoint point) {
   e.kernel.gkdraw(x + kCrossHalf, y);
   e.kernel.gkmove(x, y - kCrossHalf);
   e.kernel.gkdraw(x, y + kCrossHalf);
-  e.kernel.tekflush(0);
+  return e.kernel.show_page_and_wait();
 }
 
 }  // namespace plv::create

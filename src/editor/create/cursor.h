@@ -10,6 +10,7 @@
 
 #include "drawing/drawing_transforms.h"
 #include "editor/editor.h"
+#include "host/key.h"
 
 namespace plv::create {
 
@@ -37,7 +38,8 @@ std::optional<std::array<DrawingPoint, 3>> pick_three_points(Editor& editor);
 // own), marked with a cross and a wait; the shared points stay.
 std::optional<DrawingPoint> pick_corner(Editor& editor, DrawingPoint from);
 
-// A cross at the point on the picture, then a wait for a key.
-void mark_point(Editor& editor, DrawingPoint point);
+// A cross at the point on the picture, then a wait for a key: the key,
+// so that Escape there gives the pointing up too.
+host::Key mark_point(Editor& editor, DrawingPoint point);
 
 }  // namespace plv::create

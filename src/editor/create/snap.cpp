@@ -1,6 +1,7 @@
 #include "editor/create/snap.h"
 
 #include "editor/create/cursor.h"
+#include "editor/pointer.h"
 #include "kinds/deleted.h"
 #include "kinds/registry.h"
 #include "ui/messages.h"
@@ -46,7 +47,7 @@ std::optional<DrawingPoint> snap(Editor& editor) {
     ui::error_and_wait(editor.ui);
     return std::nullopt;
   }
-  mark_point(editor, *found);
+  if (cancels_pointing(mark_point(editor, *found))) return std::nullopt;
   return found;
 }
 
