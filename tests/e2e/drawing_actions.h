@@ -19,6 +19,8 @@ inline const std::string kEdit =
     "key F5\nkey F5\npick 50 2\nkey TAB\nkey TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 300\nkey F9\nkey ENTER\nkey F10\n";
 inline const std::string kPaste = "key F7\nkey F3\ndrag -500 -350 -10 -10\ndrag 500 350 110 110\nkey ENTER\n"
                                   "key F8\nkey DELETE\ntype 200\nkey TAB\nkey F9\nkey F10\n";
+// The line recoloured 3 where it stands.
+inline const std::string kRecolour = "key F5\nkey F7\nkey DELETE\ntype 3\nkey F5\npick 50 0\nkey ENTER\nkey F10\nkey F10\n";
 // Ctrl+Z and Ctrl+Y draw the picture anew and wait for a key.
 inline const std::string kUndo = "key CTRL-Z\nkey ENTER\n";
 inline const std::string kRedo = "key CTRL-Y\nkey ENTER\n";

@@ -43,6 +43,8 @@ TEST(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
               {kMake + kDelete, kMake + kDelete},
               {kMake + kDelete + kEdit + kPaste, kMake + kDelete + kEdit + kPaste},
               {kMake + kDelete + kUndo, kMake + kDelete + kUndo},
+              {kMake + kRecolour, kMake + kRecolour},
+              {kRecolour + kUndo + kRedo, kRecolour},
               {kDelete + remove_deleted, kDelete + remove_deleted + "key F10\n"}};
   for (const auto& run : runs) {
     Session s;
