@@ -5,6 +5,12 @@ namespace plv {
 void ChangeJournal::add(StoreStep step) {
   if (replaying_) return;
   told(step);
+  // A step that takes back the one before it (a record put back as it
+  // was) leaves the action as if neither had been made.
+  if (!current_.empty() && current_.back() == inverse(step)) {
+    current_.pop_back();
+    return;
+  }
   current_.push_back(std::move(step));
 }
 

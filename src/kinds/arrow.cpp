@@ -31,9 +31,11 @@ void marker(Painter& painter, DrawingPoint at, DrawingPoint towards) {
   painter.line(at + kMarkerHalfLength * m, at - kMarkerHalfLength * m);
 }
 
+double bend_of(const Record& r) { return r.get(layout::stored::two_point::kBend).value_or(0.0); }
+
 void draw_bent(const Record& r, const Segment& s, Painter& painter) {
   constexpr double h = 50.0, kBend = 40.0 * 0.017435329;
-  const double t = r.get(layout::stored::two_point::kBend).value_or(0.0);
+  const double t = bend_of(r);
   const double radius = std::sqrt(s.length * s.length + 4 * h * h);
   const double beta = std::atan2(s.u.y, s.u.x) - std::atan2(2 * h, radius);
   const Vec e{std::cos(beta), std::sin(beta)}, m{-std::sin(beta), std::cos(beta)};
@@ -66,18 +68,20 @@ class ArrowKind final : public TwoPointKind {
 
 }  // namespace
 
-Record arrow_record(DrawingPoint from, DrawingPoint to, const ArrowFlags& flags) {
+Record arrow_record(DrawingPoint from, DrawingPoint to, const ArrowFlags& flags, double bend) {
   namespace TP = layout::stored::two_point;
   Record r = two_point_record("AR", from, to);
   for (size_t k = 0; k < flags.size(); ++k) r.put_text(TP::kFlags[k], std::string_view(&flags[k], 1));
-  r.put(TP::kBend, kArrowBend);
+  r.put(TP::kBend, bend);
   return r;
 }
+
+Record arrow_record(const ArrowValues& v) { return arrow_record(v.from, v.to, v.flags, v.bend); }
 
 std::optional<ArrowValues> arrow_values(const Record& record) {
   const auto ends = two_point_ends(record);
   if (!ends) return std::nullopt;
-  ArrowValues v{(*ends)[0], (*ends)[1], {}};
+  ArrowValues v{(*ends)[0], (*ends)[1], {}, bend_of(record)};
   for (size_t k = 0; k < v.flags.size(); ++k) v.flags[k] = record.text(layout::stored::two_point::kFlags[k])[0];
   return v;
 }

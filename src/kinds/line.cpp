@@ -45,8 +45,7 @@ class LineKind final : public TwoPointKind {
   void draw(const Record& r, const RenderState& state, Painter& painter) const override {
     const auto s = two_points(r, state.layer);
     if (!s || s->p1 == s->p2) return;
-    const std::string_view type = r.text(layout::stored::two_point::kLineType);
-    if (type == "D" || type == "Y") return draw_dashes(*s, painter);
+    if (dashed_line_type(r.text(layout::stored::two_point::kLineType)[0])) return draw_dashes(*s, painter);
     painter.line(s->p1, s->p2);
   }
 };
@@ -71,6 +70,12 @@ std::optional<LineValues> line_values(const Record& record) {
   }
   return v;
 }
+
+Record line_record(const LineValues& v) {
+  return v.width ? wide_line_record(v.start, v.end, static_cast<int>(*v.width)) : line_record(v.start, v.end, v.type);
+}
+
+bool dashed_line_type(char type) { return type == 'D' || type == 'Y'; }
 
 const Kind& line_kind() {
   static const LineKind kind;

@@ -21,5 +21,10 @@ struct LineValues {
 };
 // The values of an "LI" or "LW" record; nothing when they cannot be read.
 std::optional<LineValues> line_values(const Record& record);
+// "LW" when the values have a width, "LI" otherwise.
+Record line_record(const LineValues& values);
+
+// A line type of "D" or "Y" is dashed; anything else is solid.
+bool dashed_line_type(char type);
 
 }  // namespace plv

@@ -45,12 +45,12 @@ std::optional<StringPlacement> place_string(const Record& r, const LayerTransfor
   p.length = static_cast<int>(text::trimmed_right(p.text).size());
   p.height = static_cast<double>(*size) * layer.scale;
   if (old) p.height = std::trunc(p.height);
-  const std::string_view key = r.text(S::kKeyPoint);
-  p.anchor = key == "M" ? 0.5 : key == "E" ? 1.0 : 0.0;
+  const char key = key_point_meant(r.text(S::kKeyPoint)[0]);
+  p.anchor = key == 'M' ? 0.5 : key == 'E' ? 1.0 : 0.0;
   p.key = apply_layer(layer, {*x, *y});
   double offset = 0;
-  if (key == "M") offset = p.length / 2.0 * kPitch * p.height;
-  else if (key == "E") offset = p.length * p.height * kPitch;
+  if (key == 'M') offset = p.length / 2.0 * kPitch * p.height;
+  else if (key == 'E') offset = p.length * p.height * kPitch;
   p.start = p.key - offset * kAlong[static_cast<size_t>(p.direction)];
   return p;
 }
@@ -72,10 +72,10 @@ std::optional<std::array<DrawingPoint, 2>> string_box(const Record& r, const Lay
   const size_t direction = (d && *d >= 0 && *d <= 3) ? static_cast<size_t>(*d) : 0;
   const double h = std::trunc(static_cast<double>(*size) * layer.scale);
   const int n = static_cast<int>(text::trimmed_right(r.text(S::kText)).size());
-  const std::string_view key = r.text(S::kKeyPoint);
+  const char key = key_point_meant(r.text(S::kKeyPoint)[0]);
   double offset = 0;
-  if (key == "M") offset = h * (n / 2) * kPitch;
-  else if (key == "E") offset = h * n * kPitch;
+  if (key == 'M') offset = h * (n / 2) * kPitch;
+  else if (key == 'E') offset = h * n * kPitch;
   const DrawingPoint start = apply_layer(layer, {*x, *y}) - offset * kAlong[direction];
   const DrawingPoint far = start + h * n * kPitch * kAlong[direction] + h * kBoxHeight * kUp[direction];
   return std::array{start, far};
@@ -192,6 +192,8 @@ class StringKind final : public Kind {
 };
 
 }  // namespace
+
+char key_point_meant(char key_point) { return key_point == 'M' || key_point == 'E' ? key_point : 'S'; }
 
 Record string_record(const StringValues& v) {
   Record r;

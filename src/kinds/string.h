@@ -31,6 +31,10 @@ struct StringValues {
   int direction = 0;     // 0 = +x, 1 = +y, 2 = -x, 3 = -y
   std::string text;      // up to 80 characters
 };
+// The key point a character stands for: "M" the middle, "E" the end,
+// anything else the start ("S").
+char key_point_meant(char key_point);
+
 // "CH" with the text from column 35 (at most 80 characters).
 Record string_record(const StringValues& values);
 std::optional<StringValues> string_values(const Record& record);

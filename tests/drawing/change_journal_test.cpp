@@ -85,6 +85,19 @@ TEST(ChangeJournal, AnActionInProgressIsTakenBackWholeAndANewOneEndsTheRedos) {
   EXPECT_FALSE(w.journal.redo(w.store));
 }
 
+TEST(ChangeJournal, RecordsPutBackAsTheyWereLeaveNothingToTakeBack) {
+  Watched w;
+  w.store.append(line(3));
+  w.store.write(1, line(9));
+  w.store.write(1, line(1));
+  w.store.drop_last();
+  w.store.drop_last();
+  w.store.append(line(2));
+  w.journal.end_action();
+  EXPECT_FALSE(w.journal.can_undo());
+  EXPECT_EQ(texts(w.store), (std::vector<std::string>{"LI 1", "LI 2"}));
+}
+
 TEST(ChangeJournal, ClearingTheStoreOrForgettingLeavesNothingToTakeBack) {
   Watched w;
   w.store.write(1, line(7));

@@ -147,17 +147,22 @@ TEST(EditDelete, EditAPickedGraphicUnderAScaledLayerThenEditItAgain) {
                          "DELI0.000000E+000.000000E+000.150000E+030.000000E+00 S", "LI    10     0   150     0 S"}));
 }
 
-TEST(EditDelete, AnEditTheFileCannotHoldLeavesTheGraphicAsItWas) {
+TEST(EditDelete, AnEditThatCannotBeCarriedBackLeavesTheGraphicInItsPlace) {
+  // Under the layer of scale 0.001 an end typed at 3000 is 3000000 stored,
+  // more than the file holds; under the layer of scale 0 nothing shown can
+  // be mapped back. Each is told, the graphic stays where it was, unmarked,
+  // and nothing is left to undo.
+  const std::string drawing = "SC BAR   4\nLA  3  0.1000000E-02  0.0000000E+00  0.0000000E+00\n" + kLine +
+                              "LA  5  0.0000000E+00  0.1000000E+03  0.2000000E+03\n"
+                              "EL     0.25000E+03    0.25000E+03    0.10000E+03    0.50000E+02\n";
   Session s;
-  // Under a layer of scale 0.001 an end typed at 3000 is 3000000 stored,
-  // more than the file holds: the line comes back unchanged, not lost.
-  const std::string layer = "LA  3  0.1000000E-02  0.0000000E+00  0.0000000E+00\n";
-  const auto written = edited(s, "SC BAR   4\n" + layer + kLine,
-                              "key F5\npick 0 0\nkey TAB\nkey TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 3000\nkey F9\nkey ENTER\nkey ENTER\n");
+  const auto written = edited(s, drawing,
+                              "key F5\npick 0 0\nkey TAB\nkey TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 3000\nkey F9\nkey ENTER\n"
+                              "key F5\npick 100 200\nkey ENTER\nkey CTRL-Z\nkey ENTER\n");
   EXPECT_TRUE(told(s, "THE EDITED ELEMENT HOLDS A VALUE TOO LARGE FOR THE FILE; IT STAYS AS IT WAS."));
-  EXPECT_EQ(written, (std::vector<std::string>{"SC BAR   4", "LA  3  0.1000000E-02  0.0000000E+00  0.0000000E+00",
-                                               "DELI0.000000E+000.000000E+000.100000E+030.000000E+00 S",
-                                               "LI     0     0   100     0 S"}));
+  EXPECT_TRUE(told(s, "THIS GRAPHIC CANNOT BE EDITED: ITS LAYER HAS SCALE 0."));
+  EXPECT_TRUE(told(s, "NOTHING TO UNDO."));
+  EXPECT_EQ(written, lines_of(drawing));
 }
 
 TEST(EditDelete, ColoursChangedInARegionAndOneGraphicThenRestored) {

@@ -23,10 +23,10 @@ ui::Field integer_field(int row, int column, int width, int value, ui::IntegerRa
                    .range = range};
 }
 
+int shown_coordinate(double value) { return static_cast<int>(std::trunc(std::fmax(-1e9, std::fmin(1e9, value)))); }
+
 ui::Field coordinate_field(int row, int column, double value, ui::IntegerRange range) {
-  // Shown truncated toward zero; a value beyond any field shows as its limit.
-  const double shown = std::trunc(std::fmax(-1e9, std::fmin(1e9, value)));
-  return integer_field(row, column, kCoordinateWidth, static_cast<int>(shown), range);
+  return integer_field(row, column, kCoordinateWidth, shown_coordinate(value), range);
 }
 
 ui::Field text_field(int row, int column, int width, std::string_view value) {

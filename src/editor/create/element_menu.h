@@ -47,7 +47,10 @@ constexpr ui::IntegerRange coordinate_range(RealField file_form) {
   return coordinate_range(IntField{{file_form.at.first, file_form.at.width - 1 - file_form.decimals}});
 }
 
-// An integer field showing `value` truncated toward zero.
+// What a coordinate field shows of `value`: the value truncated toward
+// zero, a value beyond any field as its limit.
+int shown_coordinate(double value);
+// An integer field showing `value` as above.
 ui::Field coordinate_field(int row, int column, double value, ui::IntegerRange range);
 ui::Field integer_field(int row, int column, int width, int value, ui::IntegerRange range);
 ui::Field text_field(int row, int column, int width, std::string_view value);

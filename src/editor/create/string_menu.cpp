@@ -57,8 +57,7 @@ char key_point_value(char typed) {
 // then quit; the text starts at its first non-blank character.
 void take_settings(const ui::FieldSet& set, StringSettings& s) {
   const std::string kept_end = text::padded(s.text, kStringTextLength).substr(kShownTextLength);
-  s.text = text::padded(set.field(kText).text, kShownTextLength) + kept_end;
-  ui::left_justify(std::span<char>(s.text.data(), kShownTextLength));
+  s.text = text_as_kept(text::padded(set.field(kText).text, kShownTextLength) + kept_end);
   s.size = set.field(kSize).integer;
   s.direction = set.field(kDirection).integer;
   s.key_point = key_point_value(set.field(kKeyPoint).text[0]);
@@ -80,6 +79,12 @@ Record make_record(const StringSettings& s) {
 }
 
 }  // namespace
+
+std::string text_as_kept(std::string_view text) {
+  std::string kept = text::padded(text, kStringTextLength);
+  ui::left_justify(std::span<char>(kept.data(), kShownTextLength));
+  return kept;
+}
 
 Record string_menu(Editor& e) {
   StringSettings& s = e.create.string;

@@ -1,6 +1,9 @@
 #pragma once
 // The string menu: a string record, text at a location with a size, a direction and a key point.
 
+#include <string>
+#include <string_view>
+
 #include "drawing/record.h"
 #include "editor/editor.h"
 #include "kinds/kind.h"
@@ -9,5 +12,9 @@ namespace plv::create {
 
 // The string made, or a blank record when the user quits.
 Record string_menu(Editor& editor);
+
+// The 80 characters of a text as the menu keeps them when it is handed
+// back as shown: the part it shows starts at its first non-blank.
+std::string text_as_kept(std::string_view text);
 
 }  // namespace plv::create

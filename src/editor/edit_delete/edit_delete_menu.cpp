@@ -40,13 +40,13 @@ void show_screen(Editor& e) {
   e.ui.screen().write_line(20, e.render.show_deleted ? kShown : kNotShown);
 }
 
-// The picked graphic reopens in its menu; what that makes is the next
-// graphic to edit again.
-void reopen_picked(Editor& e, ColourMessages& messages) {
-  const Record made = create::undraw_and_edit(e, e.editing.last_picked, e.editing.picked_colour,
-                                              e.editing.picked_layer, messages);
-  e.editing.last_picked = made;
-  e.editing.remade_at = made.blank_in({1, 2}) ? 0 : e.drawing.count();
+// The picked graphic, which stood at record `at`, reopens in its menu;
+// what then stands for it is the next graphic to edit again.
+void reopen_picked(Editor& e, long at, ColourMessages& messages) {
+  const create::Undrawn now = create::undraw_and_edit(e, e.editing.last_picked, at, e.editing.picked_colour,
+                                                      e.editing.picked_layer, messages);
+  e.editing.last_picked = now.record;
+  e.editing.remade_at = now.at;
 }
 
 void edit_picked(Editor& e, ColourMessages& messages) {
@@ -55,7 +55,7 @@ void edit_picked(Editor& e, ColourMessages& messages) {
   pick_graphics(e, PickMode::kOnce);
   e.kernel.tekflush(1);
   // A pick that found nothing leaves nothing to edit, whatever was picked before.
-  if (e.editing.last_deleted != 0) reopen_picked(e, messages);
+  if (e.editing.last_deleted != 0) reopen_picked(e, e.editing.last_deleted, messages);
 }
 
 // The graphic the last edit made is still the drawing's last record: it
@@ -68,7 +68,7 @@ void edit_again(Editor& e, ColourMessages& messages) {
   erase_element(e.editing.last_picked, e.render, e.kernel);
   e.kernel.tekflush(1);
   if (!kinds().kind_of(e.editing.last_picked).is_deleted()) e.drawing.write(at, mark_deleted(e.editing.last_picked));
-  reopen_picked(e, messages);
+  reopen_picked(e, at, messages);
 }
 
 void delete_box(Editor& e) {

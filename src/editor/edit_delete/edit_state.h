@@ -37,7 +37,7 @@ struct EditState {
   SelectionBox selection_box;
   long last_deleted = 0;  // record number; 0: none
   Record last_picked;     // as stored before it was marked; blank: none
-  long remade_at = 0;     // where the last edit put its graphic; 0: none
+  long remade_at = 0;     // where the last edit left its graphic; 0: none
   Record picked_colour = palette_colour_record(7);
   Record picked_layer = layer_record({1, 1.0, 0.0, 0.0});
   int colour_menu_colour = 0;  // 0 until the colour edit menu is first left
