@@ -92,6 +92,13 @@ const Registry& kinds() {
   return registry;
 }
 
+Record as_written(const Record& stored) {
+  const FileConversion line = kinds().to_file(stored);
+  if (!line.ok() || line.line.is_blank()) return stored;
+  const StoredConversion back = kinds().to_stored(line.line.text());
+  return back.ok() ? back.record : stored;
+}
+
 StoredConversion to_stored_form(std::string_view file_line) { return kinds().to_stored(file_line); }
 FileConversion to_file_form(const Record& stored) { return kinds().to_file(stored); }
 

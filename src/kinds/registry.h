@@ -25,6 +25,12 @@ class Registry final : public RecordForms {
 // The registry of every kind; it holds no state.
 const Registry& kinds();
 
+// The record as the drawing will hold it once written and read back: its
+// values rounded as its file form rounds them, so that what is drawn now
+// is what the file draws. Unchanged when it has no file form or does not
+// fit one.
+Record as_written(const Record& stored);
+
 // One file line (cut or padded to 122 columns) to its stored record, and
 // back; codes outside the drawing's vocabulary give a blank record.
 StoredConversion to_stored_form(std::string_view file_line);

@@ -72,12 +72,13 @@ TEST_F(UndrawEditTest, ValuesShowThroughTheLayerAndGoBackStored) {
   EXPECT_EQ(held, (std::vector<Record>{colour_, layer_record(doubled), line}));
 
   // A changed end is stored back through the inverse transform; what was
-  // left as shown stays as stored, however the field cut it.
+  // left as shown stays as stored, however the field cut it, and the
+  // record is held as the file will hold it, in whole units.
   const Record uneven = line_record({5.3, 5.7}, {10.9, 10.1}, 'D');
   const std::string end_x_to_50 = "key TAB\nkey TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 50\nkey F9\nkey ENTER\n";
   const auto moved = reopen(end_x_to_50, uneven, doubled);
   ASSERT_EQ(moved.size(), 3u);
-  EXPECT_EQ(moved[2], line_record({5.3, 5.7}, {20, 10.1}, 'D'));
+  EXPECT_EQ(moved[2], line_record({5, 6}, {20, 10}, 'D'));
 }
 
 TEST_F(UndrawEditTest, EachKindComesBackInItsOwnCode) {

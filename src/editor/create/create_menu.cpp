@@ -11,6 +11,7 @@
 #include "editor/create/undraw_edit.h"
 #include "editor/view/view_operations.h"
 #include "kernel/kernel.h"
+#include "kinds/registry.h"
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
 #include "editor/undo_redo.h"
@@ -70,7 +71,7 @@ Record open_element_menu(Editor& e, int key) {
 
 void make_element(Editor& e, CreateSession& session, int key, ColourMessages& messages) {
   if (!may_draw(e)) return;
-  session.element = open_element_menu(e, key);
+  session.element = as_written(open_element_menu(e, key));
   if (session.element.blank_in({1, 1})) return;
   show_element(e, session.element, messages);
   if (!append_element(e, session, session.element)) session.element = Record();

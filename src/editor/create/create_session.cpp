@@ -41,6 +41,18 @@ bool fits_the_file(Editor& editor, const Record& element, std::string_view refus
   return false;
 }
 
+namespace {
+
+// The last layer record of the drawing; blank when it has none, so that
+// the first element made says its layer.
+Record layer_in_force(const RecordStore& drawing) {
+  for (long n = drawing.count(); n >= 1; --n)
+    if (is_layer_record(drawing.read(n))) return drawing.read(n);
+  return Record();
+}
+
+}  // namespace
+
 bool append_element(Editor& editor, CreateSession& session, const Record& element) {
   if (!fits_the_file(editor, element)) return false;
   RecordStore& drawing = editor.drawing;
@@ -50,7 +62,7 @@ bool append_element(Editor& editor, CreateSession& session, const Record& elemen
   // What the drawing's end has in force decides, whatever was undone or
   // made again since the last element.
   const Record layer = layer_of_new_elements(editor);
-  if (layer_record_before(drawing, drawing.count() + 1) != layer) drawing.append(layer);
+  if (layer_in_force(drawing) != layer) drawing.append(layer);
   const Record colour = colour_of_new_elements(editor);
   if (palette && kinds().kind_of(element).drawn_in_colour() && colour_setting_in_force(drawing, drawing.count()) != colour)
     drawing.append(colour);

@@ -6,6 +6,7 @@
 #include "editor/create/comment_menu.h"
 #include "editor/create/element_menu.h"
 #include "editor/create/quad_menu.h"
+#include "kinds/registry.h"
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
 #include "editor/undo_redo.h"
@@ -60,7 +61,7 @@ MoreCreateEnd more_create_menu(Editor& e, CreateSession& session, ColourMessages
     if (key == 9) return MoreCreateEnd::kUndraw;
     if (key == 10) return MoreCreateEnd::kBack;
     if (key < 1 || key > 5 || !may_draw(e)) continue;
-    session.element = open_element_menu(e, key);
+    session.element = as_written(open_element_menu(e, key));
     if (session.element.blank_in({1, 1})) continue;  // nothing made: this menu again
     if (key != 3) show_element(e, session.element, messages);  // comments are never drawn
     if (!append_element(e, session, session.element)) session.element = Record();

@@ -268,14 +268,16 @@ Undrawn undraw_and_edit(Editor& e, const Record& stored, long place, const Recor
   if (made.record.blank_in({1, 2})) return {};
   if (!made.fits || kinds().to_file(made.record).kind == ConversionProblem::kDoesNotFit)
     return put_back(e, stored, place, colour, transform, kTooLarge, messages);
+  // What was changed is held, and shown, as the file will hold it.
+  const Record record = made.record == element ? made.record : as_written(made.record);
   e.kernel.gkpage(1);
   e.render.layer = transform;  // drawn where it will stand
-  draw_element(made.record, colour, e.render, e.kernel, messages);
+  draw_element(record, colour, e.render, e.kernel, messages);
   e.kernel.tekflush(0);
   e.drawing.append(colour);
   e.drawing.append(layer);
-  e.drawing.append(made.record);
-  return {made.record, e.drawing.count()};
+  e.drawing.append(record);
+  return {record, e.drawing.count()};
 }
 
 }  // namespace plv::create

@@ -78,7 +78,10 @@ PasteTransform with_rotation(PasteTransform paste, double degrees) {
 
 std::vector<Record> pasted_records(const RecordStore& buffer, const PasteTransform& paste, DrawingPoint centre,
                                    const PasteTarget& target) {
-  return is_simple(paste) ? simple_paste(buffer, paste, target) : general_paste(buffer, paste, centre, target);
+  std::vector<Record> out =
+      is_simple(paste) ? simple_paste(buffer, paste, target) : general_paste(buffer, paste, centre, target);
+  for (Record& r : out) r = as_written(r);
+  return out;
 }
 
 std::optional<PasteTransform> fitted_into(const Extent& buffer, const Extent& box) {
