@@ -1,0 +1,57 @@
+// Random editor sessions: every kind of element made, edited, deleted,
+// recoloured, cut, copied and pasted, with undo and redo, writes, reopens
+// and crashes in between, each action checked where it ends. See
+// session.h; PLIVET_SESSION_SEEDS=FIRST:COUNT runs another range of seeds.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "sessions/session.h"
+#include "support/temp_dir.h"
+
+namespace plv::sessions {
+namespace {
+
+struct Seeds {
+  std::uint64_t first = 1;
+  int count = PLIVET_SANITIZED ? 4 : 24;
+};
+
+Seeds seeds() {
+  Seeds s;
+  const char* text = std::getenv("PLIVET_SESSION_SEEDS");
+  if (!text || !*text) return s;
+  const std::string range(text);
+  const auto colon = range.find(':');
+  s.first = std::stoull(range.substr(0, colon));
+  if (colon != std::string::npos) s.count = std::stoi(range.substr(colon + 1));
+  return s;
+}
+
+TEST(Sessions, RandomSessionsKeepTheDrawingTheEditorShows) {
+  const Seeds range = seeds();
+  int clean = 0, actions = 0;
+  for (std::uint64_t seed = range.first; seed < range.first + static_cast<std::uint64_t>(range.count); ++seed) {
+    const SessionOutcome outcome = run_session(seed, {});
+    actions += outcome.actions;
+    if (outcome.clean) ++clean;
+    else ADD_FAILURE() << outcome.report;
+  }
+  std::cout << "sessions clean: " << clean << " of " << range.count << "; actions checked: " << actions << "\n";
+}
+
+// PLIVET_SESSION_REPLAY=FILE checks the session of a report again, or a
+// part of it cut down by hand.
+TEST(Sessions, ReplayedReport) {
+  const char* path = std::getenv("PLIVET_SESSION_REPLAY");
+  if (!path || !*path) GTEST_SKIP() << "PLIVET_SESSION_REPLAY names no report";
+  const SessionOutcome outcome = run_session(0, {.replay = testing::read_file(path)});
+  EXPECT_TRUE(outcome.clean) << outcome.report;
+  std::cout << "actions checked: " << outcome.actions << "\n";
+}
+
+}  // namespace
+}  // namespace plv::sessions
