@@ -74,6 +74,13 @@ void repeat(Builder& b, int count, const char* name) {
   for (int i = 0; i < count; ++i) b.keys({name, "ENTER"});
 }
 
+// Undone and redone on the action's own menu, then back to the main menu.
+void afterwards(Builder& b, const Action& a) {
+  repeat(b, a.undo_after, "CTRL-Z");
+  repeat(b, a.redo_after, "CTRL-Y");
+  b.add(key("F10"));
+}
+
 void create(Builder& b, const Action& a) {
   b.add(key("F9"));
   repeat(b, a.undo_first, "CTRL-Z");
@@ -98,7 +105,7 @@ void create(Builder& b, const Action& a) {
       b.add(key("ENTER"));
     }
   }
-  b.add(key("F10"));
+  afterwards(b, a);
 }
 
 void edit_delete(Builder& b, const Action& a) {
@@ -112,7 +119,7 @@ void edit_delete(Builder& b, const Action& a) {
   } else if (a.act == Act::kDeleteBox) {
     b.add(key("F2"));
     b.drags(a.points);
-    b.add(key("ENTER"));
+    b.add(key(a.escape_box ? "ESC" : "ENTER"));
   } else {
     b.add(key("F5"));
     b.add(pick(a.points[0]));
@@ -123,7 +130,7 @@ void edit_delete(Builder& b, const Action& a) {
       b.add(key("ENTER"));
     }
   }
-  b.add(key("F10"));
+  afterwards(b, a);
 }
 
 void colour_edit(Builder& b, const Action& a) {
@@ -158,7 +165,8 @@ void paste(Builder& b, const Action& a) {
     b.keys({"ENTER", "ENTER"});  // the box ends, then the buffer fitted into it is seen
   }
   b.previewed(key("F3"));
-  b.keys({"ENTER", "F9", "F10"});
+  b.keys({"ENTER", "F9"});
+  afterwards(b, a);
 }
 
 }  // namespace
@@ -189,6 +197,9 @@ std::string describe(const Action& a) {
   if (a.undraws) text += std::string(a.edit_fields.empty() ? ", undrawn and accepted" : ", undrawn and changed") +
                          " x" + std::to_string(a.undraws);
   if (a.edit_again) text += ", edited again";
+  if (a.escape_box) text += ", the box ended with Escape";
+  if (a.undo_after || a.redo_after)
+    text += ", then " + std::to_string(a.undo_after) + " undone and " + std::to_string(a.redo_after) + " redone";
   if (a.toggle_deleted) text += ", deleted shown or hidden first";
   if (a.undelete) text += ", then undeleted";
   if (a.act == Act::kPaste) text += a.by_pointer ? " fitted into a box" : " typed";
@@ -222,7 +233,7 @@ Items steps_of(const Action& a) {
     case Act::kCopy:
       b.keys({"F7", a.act == Act::kCut ? "F2" : "F3"});
       b.drags(a.points);
-      b.add(key("ENTER"));
+      b.add(key(a.escape_box ? "ESC" : "ENTER"));
       break;
     case Act::kClearBuffer: b.keys({"F7", "F5", "F10"}); break;
     case Act::kPaste: paste(b, a); break;

@@ -40,6 +40,8 @@ struct Action {
   int undo_first = 0;                // Ctrl+Z on the create menu before making it
   bool escape = false;               // pointing given up with Escape, or a value typed taken back, first
   bool edit_again = false;           // the graphic just edited edited again (F6)
+  int undo_after = 0, redo_after = 0;  // Ctrl+Z, then Ctrl+Y, on the menu before leaving it
+  bool escape_box = false;           // a box dragged for deleting, cutting or copying ended with Escape
   bool toggle_deleted = false;       // F8 on the edit/delete menu first
   bool undelete = false;             // F9 after deleting
   bool palette = true;               // the drawing takes palette colours

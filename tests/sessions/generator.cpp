@@ -36,6 +36,14 @@ Point on_grid(Point p) {
   return {five(p.x, 1600), five(p.y, 1200)};
 }
 
+// A corner dragged to `to` must not land on an edge the other corner's
+// drag then grabs as well, or the box would keep no width or height.
+Point clear_of(Point to, Point other) {
+  if (std::abs(to.x - other.x) <= 5) to.x -= 10;
+  if (std::abs(to.y - other.y) <= 5) to.y -= 10;
+  return to;
+}
+
 // The defining points of the graphics a pick or a box can reach.
 std::vector<Point> reachable_points(const Editor& e, const RenderState& render) {
   std::vector<Point> out;
@@ -133,7 +141,7 @@ std::vector<Point> Generator::box_drags(const Editor& e, Point from1, Point from
   const Point t = target(e, e.render);
   const Point low = on_grid({t.x - rng_.step5(20, 400), t.y - rng_.step5(20, 400)});
   const Point high = on_grid({t.x + rng_.step5(20, 400), t.y + rng_.step5(20, 400)});
-  return {from1, low, from2, high};
+  return {from1, clear_of(low, from2), from2, high};
 }
 
 std::vector<Point> Generator::selection_drags(const Editor& e, const editing::SelectionBox& s) {
@@ -197,7 +205,7 @@ Action Generator::edit_delete(const Editor& e, Act act) {
 Action Generator::colour_edit(const Editor& e) {
   Action a{.act = Act::kColourEdit, .palette = takes_palette_colours(e.drawing)};
   editing::SelectionBox s = e.editing.selection_box;
-  for (int i = rng_.between(1, 2); i > 0; --i) {
+  for (int i = rng_.between(1, 3); i > 0; --i) {
     const int colour = rng_.chance(80) ? rng_.between(1, 15) : rng_.chance(50) ? 0 : rng_.between(-9, 99);
     ColourOp op{.how = static_cast<Recolour>(rng_.between(0, 2)), .colour = colour};
     if (op.how == Recolour::kRegion) {
@@ -224,8 +232,9 @@ Action Generator::paste(const Editor& e) {
     if (height > 0) h = std::max(10, 5 * static_cast<int>(std::min<double>(h, 2 * height) / 5));
     const Point low = {rng_.step5(-1500, 1500 - w), rng_.step5(-1100, 1100 - h)};
     const PlotBox& b = e.paste_box;
-    a.points = {corner(static_cast<float>(b.x1), static_cast<float>(b.y1)), low,
-                corner(static_cast<float>(b.x2), static_cast<float>(b.y2)), {low.x + w, low.y + h}};
+    const Point from2 = corner(static_cast<float>(b.x2), static_cast<float>(b.y2));
+    const Point to1 = clear_of(low, from2);
+    a.points = {corner(static_cast<float>(b.x1), static_cast<float>(b.y1)), to1, from2, {to1.x + w, to1.y + h}};
     return a;
   }
   const bool general = !faults_.general_paste_under_last_layer && !faults_.fractions_kept && rng_.chance(50);
@@ -272,6 +281,11 @@ Action Generator::next(const Editor& e) {
       break;
     default: break;
   }
+  // Undo and redo on the menus of their own, and boxes ended with Escape.
+  const bool own_menu = a.act == Act::kCreate || a.act == Act::kPaste || a.act == Act::kDeletePointed ||
+                        a.act == Act::kDeleteBox || a.act == Act::kEditGraphic;
+  if (own_menu && rng_.chance(15)) a.undo_after = rng_.between(1, 2), a.redo_after = rng_.between(0, 2);
+  a.escape_box = (act == Act::kCut || act == Act::kCopy || act == Act::kDeleteBox) && rng_.chance(10);
   history_.push_back(a.act);
   if (a.act == Act::kWrite || a.act == Act::kReopen || a.act == Act::kCrash) written_since_open_ = a.act == Act::kWrite;
   return a;

@@ -178,6 +178,8 @@ std::optional<Planned> Driver::next_action() {
 }
 
 void Driver::at_wait(const host::Frame& frame) {
+  // With nothing left to redo, this is what redoing everything comes back to.
+  if (!editor_->journal.can_redo()) tip_ = records_of(editor_->drawing);
   for (int r = 1; r <= 25 && !frame.graphics; ++r)
     for (const std::string_view word : kForbidden)
       if (row(frame, r).find(word) != std::string::npos) fail("the screen says: " + row(frame, r));
@@ -196,6 +198,7 @@ void Driver::at_wait(const host::Frame& frame) {
     items_.pop_front();
     if (const Step* step = std::get_if<Step>(&item)) {
       runs_.back() += step->line() + "\n";
+      if (step->line() == "key CTRL-Z") preview_.clear();  // what was shown may be taken back
       for (const host::Event& e : events_of(*step)) events_.push_back(e);
     } else {
       if (const std::string note = probe_note(std::get<Probe>(item)); !note.empty()) runs_.back() += note + "\n";
@@ -255,8 +258,6 @@ void Driver::end_checks() {
     case Act::kRedoAll: expect(records, tip_, "everything redone, against the drawing as last changed"); break;
     default: break;
   }
-  // With nothing left to redo, this is what redoing everything comes back to.
-  if (!editor_->journal.can_redo()) tip_ = records;
 }
 
 void Driver::probe(Probe p, const host::Frame& frame) {

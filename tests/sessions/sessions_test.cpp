@@ -43,6 +43,29 @@ TEST(Sessions, RandomSessionsKeepTheDrawingTheEditorShows) {
   std::cout << "sessions clean: " << clean << " of " << range.count << "; actions checked: " << actions << "\n";
 }
 
+// Sessions cut down to the few actions that showed a fault (faults/). While
+// the fault is open its switch is set and the session is not run; once it
+// is mended the session stays as a regression.
+TEST(Sessions, CutDownSessionsOfFaultsFound) {
+  const KnownFaults open;
+  const struct {
+    const char* file;
+    bool KnownFaults::*fault;
+  } kSessions[] = {
+      {"recovery_after_write.txt", &KnownFaults::recovery_after_write},
+      {"new_element_on_layer_one.txt", &KnownFaults::new_element_on_layer_one},
+      {"general_paste_under_last_layer.txt", &KnownFaults::general_paste_under_last_layer},
+      {"fractions_kept.txt", &KnownFaults::fractions_kept},
+  };
+  for (const auto& session : kSessions) {
+    if (open.*session.fault) continue;
+    const std::string path = std::string(PLIVET_SOURCE_DIR) + "/tests/sessions/faults/" + session.file;
+    const SessionOutcome outcome = run_session(0, {.replay = testing::read_file(path)});
+    EXPECT_TRUE(outcome.clean) << session.file << ": " << outcome.report;
+    EXPECT_GT(outcome.actions, 1) << session.file << " was not read";
+  }
+}
+
 // PLIVET_SESSION_REPLAY=FILE checks the session of a report again, or a
 // part of it cut down by hand.
 TEST(Sessions, ReplayedReport) {
