@@ -5,32 +5,14 @@
 #include "drawing/command_file.h"
 #include "host/host.h"
 #include "host/plot_listing.h"
-#include "host/program_exit.h"
 #include "host/scripted/scripted_window_system.h"
 #include "kernel/kernel.h"
 #include "kinds/colour_in_force.h"
 #include "kinds/registry.h"
-#include "render/redraw.h"
+#include "render/render_fixture.h"
 #include "text/fixed_text.h"
 
 namespace plv::sessions {
-namespace {
-
-class Told final : public ColourMessages {
- public:
-  explicit Told(std::vector<std::string>& out) : out_(out) {}
-  void error_and_wait(std::string_view t) override { out_.emplace_back(t); }
-  void note_and_wait(std::string_view t) override { out_.emplace_back(t); }
-  void two_lines_and_wait(std::string_view a, std::string_view b) override {
-    out_.push_back(std::string(a) + " " + std::string(b));
-  }
-  [[noreturn]] void shutdown() override { throw ProgramExit{9}; }
-
- private:
-  std::vector<std::string>& out_;
-};
-
-}  // namespace
 
 std::vector<std::string> records_of(const RecordStore& store) {
   std::vector<std::string> out;
@@ -55,7 +37,7 @@ std::string read_back(const std::string& path, RecordStore& store) {
 }
 
 std::vector<std::string> fresh_picture(const RecordStore& store, const RenderState& shown,
-                                       const std::filesystem::path& dir, std::vector<std::string>& messages) {
+                                       const std::filesystem::path& dir, std::vector<std::string>& told) {
   host::ScriptedWindowSystem window({});
   host::Host host(window, dir / "fresh.ini");
   kernel::Kernel kernel(host, dir);
@@ -73,8 +55,13 @@ std::vector<std::string> fresh_picture(const RecordStore& store, const RenderSta
   state.colour_mode = colour_mode_of(store);
   state.mode_seen = state.colour_mode != ColourMode::kNone;
   kernel.gkpage(0);
-  Told told(messages);
-  redraw_all(store, state, kernel, told);
+  CollectedMessages messages;
+  try {
+    redraw_all(store, state, kernel, messages);
+  } catch (const ProgramExit&) {
+    messages.shown.push_back("the program would end");
+  }
+  told.insert(told.end(), messages.shown.begin(), messages.shown.end());
   return host::list_plot_records(host.picture().buffer().bytes());
 }
 

@@ -17,31 +17,22 @@ namespace {
 
 std::string n(int v) { return std::to_string(v); }
 
-Point plot_of(const Editor& e, DrawingPoint p) {
-  const ViewTransform& v = e.render.view;
-  return {static_cast<int>(std::trunc(p.x * v.scale + v.x_shift)), static_cast<int>(std::trunc(p.y * v.scale + v.y_shift))};
+// The nearest multiple of 5 inside the window.
+Point on_grid(float x, float y) {
+  auto five = [](float v, int limit) { return std::clamp(5 * static_cast<int>(std::lround(v / 5)), -limit, limit); };
+  return {five(x, 1600), five(y, 1200)};
 }
 
-DrawingPoint drawing_of(const Editor& e, Point p) {
-  const ViewTransform& v = e.render.view;
-  return {(p.x - v.x_shift) / v.scale, (p.y - v.y_shift) / v.scale};
-}
-
-Point on_grid(Point p);
-
-Point corner(float x, float y) { return on_grid({static_cast<int>(x), static_cast<int>(y)}); }
-
-Point on_grid(Point p) {
-  auto five = [](int v, int limit) { return std::clamp(5 * static_cast<int>(std::lround(v / 5.0)), -limit, limit); };
-  return {five(p.x, 1600), five(p.y, 1200)};
-}
-
-// A corner dragged to `to` must not land on an edge the other corner's
-// drag then grabs as well, or the box would keep no width or height.
+// A corner dragged to `to` must not land on an edge that the other
+// corner's drag grabs as well, or the box would keep no width or height.
 Point clear_of(Point to, Point other) {
   if (std::abs(to.x - other.x) <= 5) to.x -= 10;
   if (std::abs(to.y - other.y) <= 5) to.y -= 10;
   return to;
+}
+
+Point plot_of(const ViewTransform& v, DrawingPoint p) {
+  return on_grid(static_cast<float>(p.x * v.scale + v.x_shift), static_cast<float>(p.y * v.scale + v.y_shift));
 }
 
 // The defining points of the graphics a pick or a box can reach.
@@ -50,17 +41,12 @@ std::vector<Point> reachable_points(const Editor& e, const RenderState& render) 
   LayerTransform layer{};
   for (long i = 1; i <= e.drawing.count(); ++i) {
     Record r = e.drawing.read(i);
-    if (kinds().kind_of(r).is_deleted()) {
-      if (!render.show_deleted) continue;
-      r = restore_deleted(r);
-    }
+    if (kinds().kind_of(r).is_deleted() && !render.show_deleted) continue;
+    if (kinds().kind_of(r).is_deleted()) r = restore_deleted(r);
     const Kind& kind = kinds().kind_of(r);
-    if (const auto l = kind.layer_of(r)) {
-      layer = *l;
-      continue;
-    }
-    if (render.work_layer != 0 && render.work_layer != layer.layer) continue;
-    for (const DrawingPoint& p : kind.test_points(r, layer)) out.push_back(on_grid(plot_of(e, p)));
+    if (const auto l = kind.layer_of(r)) layer = *l;
+    if (kind.layer_of(r) || (render.work_layer != 0 && render.work_layer != layer.layer)) continue;
+    for (const DrawingPoint& p : kind.test_points(r, layer)) out.push_back(plot_of(e.render.view, p));
   }
   return out;
 }
@@ -92,42 +78,53 @@ std::string fixed(double v, int decimals) {
 
 }  // namespace
 
-// A form's values in field order: the options, the coordinates, or both
-// (the rest left as they are shown). Circles keep a radius and ellipses
-// both axes, or their menus would make nothing or stay open.
+// A form's values in field order: its options, its coordinates, or both
+// (the rest left as shown). Circles keep a radius and ellipses both axes,
+// or their menus would make nothing or stay open.
 std::vector<std::string> Generator::fields(Element e, bool options, bool coordinates) {
   std::vector<std::string> f;
   auto opt = [&](std::string v) { f.push_back(options ? std::move(v) : ""); };
-  auto at = [&](Point p) {
-    f.push_back(coordinates ? n(p.x) : "");
-    f.push_back(coordinates ? n(p.y) : "");
-  };
-  auto away = [&](int v) { return v + (rng_.chance(50) ? 1 : -1) * rng_.step5(20, 400); };
+  auto at = [&](Point p) { f.push_back(coordinates ? n(p.x) : ""), f.push_back(coordinates ? n(p.y) : ""); };
   auto text = [&] { return std::string(kTexts[static_cast<size_t>(rng_.between(0, static_cast<int>(kTexts.size()) - 1))]); };
   const Point c = rng_.point();
+  const int reach = 400;
   switch (e) {
     case Element::kLine: case Element::kDashedLine: case Element::kWideLine:
-      opt(e == Element::kDashedLine ? "D" : "S");
-      opt(e == Element::kWideLine ? n(rng_.between(2, 10)) : "1");
-      at(rng_.near(c, 400)), at(rng_.near(c, 400));
+      opt(e == Element::kDashedLine ? "D" : "S"), opt(e == Element::kWideLine ? n(rng_.between(2, 10)) : "1");
+      at(rng_.near(c, reach)), at(rng_.near(c, reach));
       break;
     case Element::kArrow:
       for (int i = 0; i < 5; ++i) opt(rng_.chance(50) ? "Y" : "N");
-      at(rng_.near(c, 400)), at(rng_.near(c, 400));
+      at(rng_.near(c, reach)), at(rng_.near(c, reach));
       break;
     case Element::kString:
-      opt(text());
-      opt(n(rng_.between(4, 16))), opt(n(rng_.between(0, 3))), opt(std::string(1, "SME"[rng_.between(0, 2)]));
+      opt(text()), opt(n(rng_.between(4, 16))), opt(n(rng_.between(0, 3))), opt(std::string(1, "SME"[rng_.between(0, 2)]));
       at(c);
       break;
-    case Element::kCircle: at(c), at({away(c.x), c.y + rng_.step5(-400, 400)}), at(rng_.near(c, 400)); break;
-    case Element::kEllipse: at(c), at({away(c.x), rng_.near(c, 400).y}), at({rng_.near(c, 400).x, away(c.y)}); break;
-    case Element::kBracket: at(rng_.near(c, 400)), at(rng_.near(c, 400)), opt(rng_.chance(50) ? "L" : "R"); break;
-    case Element::kQuadrilateral: for (int i = 0; i < 4; ++i) at(rng_.near(c, 400)); break;
+    case Element::kCircle: at(c), at({rng_.away(c.x), c.y}), at(rng_.near(c, reach)); break;
+    case Element::kEllipse: at(c), at({rng_.away(c.x), c.y}), at({c.x, rng_.away(c.y)}); break;
+    case Element::kBracket: at(rng_.near(c, reach)), at(rng_.near(c, reach)), opt(rng_.chance(50) ? "L" : "R"); break;
+    case Element::kQuadrilateral: for (int i = 0; i < 4; ++i) at(rng_.near(c, reach)); break;
     case Element::kComment: opt(text()); break;
-    default: at(rng_.near(c, 400)), at(rng_.near(c, 400));  // boxes
+    default: at(rng_.near(c, reach)), at(rng_.near(c, reach));  // boxes
   }
   return f;
+}
+
+// Where the pointer goes to make the element.
+std::vector<Point> Generator::pointed(const Editor& e, Element element) {
+  const Point c = rng_.point();
+  switch (element) {
+    case Element::kString: return {c};
+    case Element::kCircle: return {c, on_grid(rng_.away(c.x), c.y), rng_.near(c, 400)};
+    case Element::kEllipse: return {c, on_grid(rng_.away(c.x), c.y), on_grid(c.x, rng_.away(c.y))};
+    case Element::kQuadrilateral: return {rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400)};
+    case Element::kBox: case Element::kFilledRectangle: {
+      const Point a = plot_of(e.render.view, e.create.first), b = plot_of(e.render.view, e.create.second);
+      return box_drags(e, a.x, a.y, b.x, b.y);
+    }
+    default: return rng_.chance(50) ? std::vector{c} : std::vector{c, rng_.near(c, 400)};
+  }
 }
 
 Point Generator::target(const Editor& e, const RenderState& render) {
@@ -137,15 +134,10 @@ Point Generator::target(const Editor& e, const RenderState& render) {
 }
 
 // Two corner drags taking a rubber-band box from its corners to a box near a graphic.
-std::vector<Point> Generator::box_drags(const Editor& e, Point from1, Point from2) {
-  const Point t = target(e, e.render);
-  const Point low = on_grid({t.x - rng_.step5(20, 400), t.y - rng_.step5(20, 400)});
-  const Point high = on_grid({t.x + rng_.step5(20, 400), t.y + rng_.step5(20, 400)});
-  return {from1, clear_of(low, from2), from2, high};
-}
-
-std::vector<Point> Generator::selection_drags(const Editor& e, const editing::SelectionBox& s) {
-  return box_drags(e, corner(s.x1, s.y1), corner(s.x2, s.y2));
+std::vector<Point> Generator::box_drags(const Editor& e, float x1, float y1, float x2, float y2) {
+  const Point t = target(e, e.render), from1 = on_grid(x1, y1), from2 = on_grid(x2, y2);
+  const Point low = on_grid(t.x - rng_.step5(20, 400), t.y - rng_.step5(20, 400));
+  return {from1, clear_of(low, from2), from2, on_grid(t.x + rng_.step5(20, 400), t.y + rng_.step5(20, 400))};
 }
 
 Action Generator::create(const Editor& e) {
@@ -155,23 +147,7 @@ Action Generator::create(const Editor& e) {
   a.by_pointer = a.element != Element::kComment && (whole_view || !faults_.fractions_kept) && rng_.chance(40);
   a.colour = rng_.chance(30) ? rng_.between(1, 15) : rng_.chance(5) ? rng_.between(16, 99) : 0;
   a.fields = fields(a.element, true, !a.by_pointer);
-  if (a.by_pointer) {
-    const Point c = rng_.point();
-    auto away = [&](int v) { return v + (rng_.chance(50) ? 1 : -1) * rng_.step5(20, 400); };
-    switch (a.element) {
-      case Element::kString: a.points = {c}; break;
-      case Element::kCircle: a.points = {c, on_grid({away(c.x), c.y}), rng_.near(c, 400)}; break;
-      case Element::kEllipse:
-        a.points = {c, on_grid({away(c.x), rng_.near(c, 400).y}), on_grid({rng_.near(c, 400).x, away(c.y)})};
-        break;
-      case Element::kQuadrilateral: a.points = {rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400)}; break;
-      case Element::kBox:
-      case Element::kFilledRectangle:
-        a.points = box_drags(e, plot_of(e, e.create.first), plot_of(e, e.create.second));
-        break;
-      default: a.points = rng_.chance(50) ? std::vector{c} : std::vector{c, rng_.near(c, 400)};
-    }
-  }
+  if (a.by_pointer) a.points = pointed(e, a.element);
   a.undraws = rng_.chance(20) ? rng_.between(1, 2) : 0;
   if (a.undraws && rng_.chance(50) && a.element != Element::kComment) a.edit_fields = fields(a.element, false, true);
   a.undo_first = rng_.chance(10) ? rng_.between(1, 2) : 0;
@@ -181,24 +157,22 @@ Action Generator::create(const Editor& e) {
 
 Action Generator::edit_delete(const Editor& e, Act act) {
   Action a{.act = act, .toggle_deleted = rng_.chance(15)};
+  const editing::SelectionBox& box = e.editing.selection_box;
+  if (act == Act::kDeleteBox) return a.points = box_drags(e, box.x1, box.y1, box.x2, box.y2), a;
   RenderState render = e.render;
   render.show_deleted ^= a.toggle_deleted;
-  if (act == Act::kDeleteBox) {
-    a.points = selection_drags(e, e.editing.selection_box);
-    return a;
-  }
   for (int i = act == Act::kDeletePointed ? rng_.between(1, 3) : 1; i > 0; --i) a.points.push_back(target(e, render));
   a.undelete = act == Act::kDeletePointed && rng_.chance(40);
-  if (act != Act::kEditGraphic) return a;
-  if (const auto picked = editing::nearest_graphic(e.drawing, render, drawing_of(e, a.points[0]))) {
-    const auto layer = read_layer_record(layer_record_before(e.drawing, *picked));
-    if (faults_.fractions_kept && layer && layer->scale != 1.0) return edit_delete(e, Act::kDeletePointed);
-    Record r = e.drawing.read(*picked);
-    if (kinds().kind_of(r).is_deleted()) r = restore_deleted(r);
-    a.element = menu_of(kinds().kind_of(r).element());
-    if (a.element != Element::kNone && rng_.chance(60)) a.edit_fields = fields(a.element, false, true);
-    a.edit_again = a.element != Element::kNone && rng_.chance(25);
-  }
+  const ViewTransform& v = e.render.view;
+  const DrawingPoint at{(a.points[0].x - v.x_shift) / v.scale, (a.points[0].y - v.y_shift) / v.scale};
+  const auto picked = act == Act::kEditGraphic ? editing::nearest_graphic(e.drawing, render, at) : std::nullopt;
+  if (!picked) return a;
+  const auto layer = read_layer_record(layer_record_before(e.drawing, *picked));
+  if (faults_.fractions_kept && layer && layer->scale != 1.0) return edit_delete(e, Act::kDeletePointed);
+  const Record r = e.drawing.read(*picked);
+  a.element = menu_of(kinds().kind_of(kinds().kind_of(r).is_deleted() ? restore_deleted(r) : r).element());
+  if (a.element != Element::kNone && rng_.chance(60)) a.edit_fields = fields(a.element, false, true);
+  a.edit_again = a.element != Element::kNone && rng_.chance(25);
   return a;
 }
 
@@ -208,12 +182,11 @@ Action Generator::colour_edit(const Editor& e) {
   for (int i = rng_.between(1, 3); i > 0; --i) {
     const int colour = rng_.chance(80) ? rng_.between(1, 15) : rng_.chance(50) ? 0 : rng_.between(-9, 99);
     ColourOp op{.how = static_cast<Recolour>(rng_.between(0, 2)), .colour = colour};
+    if (op.how == Recolour::kOne) op.points = {target(e, e.render)};
     if (op.how == Recolour::kRegion) {
-      op.points = selection_drags(e, s);
-      const Point a1 = op.points[1], a2 = op.points[3];  // the box as the next region starts from it
-      s = {1.0f * std::min(a1.x, a2.x), 1.0f * std::min(a1.y, a2.y), 1.0f * std::max(a1.x, a2.x), 1.0f * std::max(a1.y, a2.y)};
-    } else if (op.how == Recolour::kOne) {
-      op.points = {target(e, e.render)};
+      op.points = box_drags(e, s.x1, s.y1, s.x2, s.y2);
+      const Point p = op.points[1], q = op.points[3];  // where the next region starts from
+      s = {1.0f * std::min(p.x, q.x), 1.0f * std::min(p.y, q.y), 1.0f * std::max(p.x, q.x), 1.0f * std::max(p.y, q.y)};
     }
     a.colour_ops.push_back(op);
   }
@@ -230,11 +203,10 @@ Action Generator::paste(const Editor& e) {
     int w = rng_.step5(100, 800), h = rng_.step5(100, 800);
     if (width > 0) w = std::max(10, 5 * static_cast<int>(std::min<double>(w, 2 * width) / 5));
     if (height > 0) h = std::max(10, 5 * static_cast<int>(std::min<double>(h, 2 * height) / 5));
-    const Point low = {rng_.step5(-1500, 1500 - w), rng_.step5(-1100, 1100 - h)};
     const PlotBox& b = e.paste_box;
-    const Point from2 = corner(static_cast<float>(b.x2), static_cast<float>(b.y2));
-    const Point to1 = clear_of(low, from2);
-    a.points = {corner(static_cast<float>(b.x1), static_cast<float>(b.y1)), to1, from2, {to1.x + w, to1.y + h}};
+    const Point from2 = on_grid(static_cast<float>(b.x2), static_cast<float>(b.y2));
+    const Point to1 = clear_of({rng_.step5(-1500, 1500 - w), rng_.step5(-1100, 1100 - h)}, from2);
+    a.points = {on_grid(static_cast<float>(b.x1), static_cast<float>(b.y1)), to1, from2, {to1.x + w, to1.y + h}};
     return a;
   }
   const bool general = !faults_.general_paste_under_last_layer && !faults_.fractions_kept && rng_.chance(50);
@@ -245,48 +217,42 @@ Action Generator::paste(const Editor& e) {
   return a;
 }
 
-Act Generator::choose_act(const Editor& e) {
-  if (!history_.empty() && history_.back() == Act::kUndoAll) return Act::kRedoAll;
-  struct Weighted {
-    Act act;
-    int weight;
-  };
-  static constexpr Weighted kWeights[] = {
-      {Act::kCreate, 30}, {Act::kDeletePointed, 7}, {Act::kDeleteBox, 4}, {Act::kEditGraphic, 8},
+Act Generator::choose_act() {
+  if (last_ == Act::kUndoAll) return Act::kRedoAll;
+  static constexpr std::pair<Act, int> kWeights[] = {
+      {Act::kCreate, 28}, {Act::kDeletePointed, 7}, {Act::kDeleteBox, 4}, {Act::kEditGraphic, 8},
       {Act::kColourEdit, 6}, {Act::kCut, 4}, {Act::kCopy, 6}, {Act::kClearBuffer, 1}, {Act::kPaste, 10},
-      {Act::kUndo, 7}, {Act::kRedo, 4}, {Act::kUndoAll, 1}, {Act::kSetLayers, 3}, {Act::kWrite, 3},
-      {Act::kRemoveDeleted, 2}, {Act::kReopen, 2}, {Act::kCrash, 2}, {Act::kDrawAll, 2}};
-  int total = 0;
-  for (const Weighted& w : kWeights) total += w.weight;
-  int roll = rng_.between(1, total);
-  for (const Weighted& w : kWeights)
-    if ((roll -= w.weight) <= 0) return w.act == Act::kCrash && faults_.recovery_after_write && written_since_open_ ? Act::kCreate : w.act;
-  (void)e;
+      {Act::kUndo, 7}, {Act::kRedo, 4}, {Act::kUndoAll, 1}, {Act::kSetLayers, 3}, {Act::kDrawAll, 2},
+      {Act::kWrite, 3}, {Act::kRemoveDeleted, 2}, {Act::kReopen, 2}, {Act::kCrash, 2}};
+  int roll = rng_.between(1, 100);
+  for (const auto& [act, weight] : kWeights)
+    if ((roll -= weight) <= 0)
+      return act == Act::kCrash && faults_.recovery_after_write && written_since_open_ ? Act::kCreate : act;
   return Act::kCreate;
 }
 
 Action Generator::next(const Editor& e) {
-  const Act act = choose_act(e);
+  const Act act = choose_act();
   Action a{.act = act};
-  switch (act) {
-    case Act::kCreate: a = create(e); break;
-    case Act::kDeletePointed: case Act::kDeleteBox: case Act::kEditGraphic: a = edit_delete(e, act); break;
-    case Act::kColourEdit: a = colour_edit(e); break;
-    case Act::kPaste: a = paste(e); break;
-    case Act::kCut: case Act::kCopy: a.points = selection_drags(e, e.editing.selection_box); break;
-    case Act::kUndo: case Act::kRedo: a.count = rng_.between(1, 3); break;
-    case Act::kSetLayers:
-      a.count = rng_.chance(50) ? 0 : rng_.between(faults_.new_element_on_layer_one ? 2 : 1, 3);
-      a.also = rng_.chance(70) ? 0 : rng_.between(1, 3);
-      break;
-    default: break;
+  if (act == Act::kCreate) a = create(e);
+  if (act == Act::kDeletePointed || act == Act::kDeleteBox || act == Act::kEditGraphic) a = edit_delete(e, act);
+  if (act == Act::kColourEdit) a = colour_edit(e);
+  if (act == Act::kPaste) a = paste(e);
+  if (act == Act::kCut || act == Act::kCopy) {
+    const editing::SelectionBox& s = e.editing.selection_box;
+    a.points = box_drags(e, s.x1, s.y1, s.x2, s.y2);
   }
-  // Undo and redo on the menus of their own, and boxes ended with Escape.
-  const bool own_menu = a.act == Act::kCreate || a.act == Act::kPaste || a.act == Act::kDeletePointed ||
-                        a.act == Act::kDeleteBox || a.act == Act::kEditGraphic;
-  if (own_menu && rng_.chance(15)) a.undo_after = rng_.between(1, 2), a.redo_after = rng_.between(0, 2);
+  if (act == Act::kUndo || act == Act::kRedo) a.count = rng_.between(1, 3);
+  if (act == Act::kSetLayers) {
+    a.count = rng_.chance(50) ? 0 : rng_.between(faults_.new_element_on_layer_one ? 2 : 1, 3);
+    a.also = rng_.chance(70) ? 0 : rng_.between(1, 3);
+  }
+  // Undo and redo on the menus that take them, and boxes ended with Escape.
+  if (a.act == Act::kCreate || a.act == Act::kPaste || a.act == Act::kDeletePointed || a.act == Act::kDeleteBox ||
+      a.act == Act::kEditGraphic)
+    if (rng_.chance(15)) a.undo_after = rng_.between(1, 2), a.redo_after = rng_.between(0, 2);
   a.escape_box = (act == Act::kCut || act == Act::kCopy || act == Act::kDeleteBox) && rng_.chance(10);
-  history_.push_back(a.act);
+  last_ = a.act;
   if (a.act == Act::kWrite || a.act == Act::kReopen || a.act == Act::kCrash) written_since_open_ = a.act == Act::kWrite;
   return a;
 }

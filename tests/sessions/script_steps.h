@@ -1,12 +1,11 @@
 #pragma once
-// Typed script steps: each is one line of a `plivet --headless --play`
-// script and the window events that line stands for. A session's queue
-// also holds probes: points where the tester looks at what is shown, or
-// decides a key from it.
+// Script steps: each is a line of a `plivet --headless --play` script, made
+// by the typed helpers below, and stands for the window events the
+// scripted window system makes of it. A session's queue also holds
+// probes: where the tester looks at what is shown, or decides a key from it.
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -19,21 +18,16 @@ struct Point {
 };
 
 struct Step {
-  enum class Kind { kKey, kType, kPick, kMove, kDrag, kLine } kind = Kind::kKey;
-  std::string word;  // the key's name, the text typed, or a whole line read back
-  Point from{}, to{};
-  bool right = false;
-  std::string line() const;
+  std::string line;
 };
 
-inline Step key(std::string name) { return {Step::Kind::kKey, std::move(name)}; }
-inline Step typed(std::string text) { return {Step::Kind::kType, std::move(text)}; }
-inline Step pick(Point p, bool right = false) { return {Step::Kind::kPick, {}, p, p, right}; }
-inline Step move(Point p) { return {Step::Kind::kMove, {}, p, p}; }
-inline Step drag(Point from, Point to) { return {Step::Kind::kDrag, {}, from, to}; }
-inline Step line(std::string text) { return {Step::Kind::kLine, std::move(text)}; }
+inline std::string text_of(Point p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
+inline Step key(const std::string& name) { return {"key " + name}; }
+inline Step typed(const std::string& text) { return {"type " + text}; }
+inline Step pick(Point p, bool right = false) { return {"pick " + text_of(p) + (right ? " right" : "")}; }
+inline Step move(Point p) { return {"move " + text_of(p)}; }
+inline Step drag(Point from, Point to) { return {"drag " + text_of(from) + " " + text_of(to)}; }
 
-// The events the scripted window system makes of the step's line.
 std::vector<host::Event> events_of(const Step& step);
 
 enum class Probe {
@@ -47,9 +41,9 @@ enum class Probe {
 };
 
 // The comment a probe that looks leaves in the script, so that a replay
-// looks there too (empty for the others, whose keys are in the script).
-std::string probe_note(Probe p);
-std::optional<Probe> noted_probe(std::string_view line);
+// looks there too (none for the others: the keys they decide are there).
+std::optional<std::string> probe_note(Probe p);
+std::optional<Probe> noted_probe(const std::string& line);
 
 using Item = std::variant<Step, Probe>;
 using Items = std::vector<Item>;

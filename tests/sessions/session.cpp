@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "drawing/command_file.h"
-#include "editor/editor.h"
 #include "editor/main_program.h"
 #include "host/host.h"
 #include "host/plot_listing.h"
@@ -17,7 +16,6 @@
 #include "kinds/registry.h"
 #include "sessions/drawing_checks.h"
 #include "sessions/generator.h"
-#include "sessions/start_drawing.h"
 #include "support/temp_dir.h"
 #include "ui/toolkit.h"
 
@@ -30,13 +28,12 @@ constexpr std::string_view kMainMenu = "   *** MAIN MENU ***  *** MAIN MENU *** 
 constexpr std::string_view kRecoveryOffer = "CHANGES TO THIS DRAWING WERE NOT WRITTEN WHEN IT WAS LAST OPEN.";
 constexpr std::string_view kForbidden[] = {"ILLEGAL", "ATTEMPT TO SET A COLOR", "FATAL"};
 constexpr std::string_view kStartHeading = "--- d.plv at the start:", kScriptHeading = "--- script ";
-constexpr int kMostUndos = 1000;
+constexpr Act kClosing[] = {Act::kUndoAll, Act::kRedoAll, Act::kExit};
 
 struct Failure {
   std::string what;
 };
-// Thrown from a main menu wait to end the editor as a crash would.
-struct Crash {};
+struct Crash {};  // thrown at a main menu wait to end the editor as a crash would
 
 // An action with its script, as generated or as read back from a report.
 struct Planned {
@@ -44,34 +41,26 @@ struct Planned {
   Items items;
   std::string text;
 };
-using Run = std::vector<Planned>;
+using Run = std::vector<Planned>;  // what one run of the editor does
 
-Planned planned(const Action& a) { return {a, steps_of(a), describe(a)}; }
-
-// A report's start drawing and scripts, one run of the editor each.
+// A report's start drawing and scripts: the actions each run took, as the
+// "# N: ..." comments mark them, with the lines and looks of each.
 std::vector<Run> runs_of(const std::string& report, std::string& start) {
   std::vector<Run> runs;
-  std::string* into = nullptr;
-  bool script = false;
   std::istringstream in(report);
+  enum { kElsewhere, kStart, kScript } part = kElsewhere;
   for (std::string text; std::getline(in, text);) {
     if (text.starts_with("--- ")) {
-      into = text == kStartHeading ? &start : nullptr;
-      script = text.starts_with(kScriptHeading);
-      if (script) runs.emplace_back();
-    } else if (into) {
-      *into += text + "\n";
-    } else if (!script) {
-      continue;
-    } else if (text.starts_with("# ") && text.find(": ") != std::string::npos) {
+      part = text == kStartHeading ? kStart : text.starts_with(kScriptHeading) ? kScript : kElsewhere;
+      if (part == kScript) runs.emplace_back();
+    } else if (part == kStart) {
+      start += text + "\n";
+    } else if (part == kScript && text.starts_with("# ") && text.find(": ") != std::string::npos) {
       const std::string what = text.substr(text.find(": ") + 2);
-      runs.back().push_back({Action{.act = act_described(what)}, {}, what});
-    } else if (text == "kill") {
-      if (runs.back().empty() || runs.back().back().action.act != Act::kCrash)
-        runs.back().push_back({Action{.act = Act::kCrash}, {}, "crash"});
-    } else if (!runs.back().empty()) {
+      runs.back().push_back({{.act = act_described(what)}, {}, what});
+    } else if (part == kScript && !runs.back().empty() && text != "kill") {
       const auto probe = noted_probe(text);
-      runs.back().back().items.push_back(probe ? Item(*probe) : Item(line(text)));
+      runs.back().back().items.push_back(probe ? Item(*probe) : Item(Step{text}));
     }
   }
   return runs;
@@ -93,11 +82,9 @@ class Driver {
   void action_ended(const host::Frame& frame);
   void end_checks();
   void probe(Probe p, const host::Frame& frame);
-  void check_redraw(const host::Frame& frame);
-  void exited(int code);
+  void check_picture(const std::string& path, const std::string& what);
   void expect(const std::vector<std::string>& now, const std::vector<std::string>& want, const std::string& what);
   std::vector<std::string> listing() const { return host::list_plot_records(host_->picture().buffer().bytes()); }
-  std::vector<std::string> records_on_disc();
   [[noreturn]] void fail(const std::string& what) { throw Failure{what}; }
   std::string report(const std::string& what) const;
 
@@ -107,38 +94,36 @@ class Driver {
   Rng rng_;
   Generator generator_;
   std::string start_text_;
-  std::vector<Run> replay_;
+  std::vector<Run> replay_;  // the runs of a report still to replay
   size_t replay_next_ = 0;
   Editor* editor_ = nullptr;
   host::Host* host_ = nullptr;
   host::ScriptedWindowSystem* window_ = nullptr;
-  int number_ = 0, checked_ = 0, generated_ = 0, closing_ = 0;
+  int number_ = 0, checked_ = 0, generated_ = 0, closing_ = 0, repeats_ = 0;
   Planned now_;
-  bool out_of_actions_ = false;
+  bool out_of_actions_ = false, restarted_ = false;
   std::deque<Item> items_;
   std::deque<host::Event> events_;
   std::vector<std::string> runs_;  // each editor run's script so far
   std::vector<std::string> baseline_, tip_, at_crash_, shown_, preview_;
   size_t before_preview_ = 0;
-  bool restarted_ = false;
-  int repeats_ = 0;
 };
 
 SessionOutcome Driver::run() {
-  const fs::path drawing = dir_ / "d.plv";
-  if (plan_.replay.empty()) start_text_ = write_start_drawing(rng_, drawing.string());
-  else replay_ = runs_of(plan_.replay, start_text_), testing::write_file(drawing.string(), start_text_);
+  const std::string drawing = (dir_ / "d.plv").string();
+  if (plan_.replay.empty()) start_text_ = write_start_drawing(rng_, drawing);
+  else replay_ = runs_of(plan_.replay, start_text_), testing::write_file(drawing, start_text_);
   for (;;) {
     runs_.emplace_back();
-    if (const auto first = next_action()) begin(*first);
-    else return {true, checked_, {}};
+    const auto first = next_action();
+    if (!first) return {true, checked_, {}};
+    begin(*first);
     try {
       one_run();
       return {true, checked_, {}};
     } catch (const Crash&) {
       restarted_ = true;
-      replay_next_ = 0;
-      if (!replay_.empty()) replay_.erase(replay_.begin());
+      if (!replay_.empty()) replay_.erase(replay_.begin()), replay_next_ = 0;
     } catch (const Failure& f) {
       return {false, checked_, report(f.what)};
     }
@@ -157,61 +142,63 @@ void Driver::one_run() {
   try {
     run_editor(editor, std::string("d.plv"));
   } catch (const ProgramExit& end) {
-    exited(end.code);
+    if (out_of_actions_ && end.code == 0) return;
+    if (now_.action.act != Act::kExit || !items_.empty() || end.code != 0)
+      fail("the editor ended with status " + std::to_string(end.code));
+    check_picture((dir_ / "d.plv").string(), "the last redraw against what the drawing written at the end draws");
+    ++checked_;
   } catch (const std::exception& e) {
     fail(std::string("internal error: ") + e.what());
   }
 }
 
 // The opening of each run, the random actions, then everything undone and
-// redone and the drawing written; or the actions of the report replayed.
+// redone and the drawing written; or the actions of a report replayed.
 std::optional<Planned> Driver::next_action() {
-  static constexpr Act kLast[] = {Act::kUndoAll, Act::kRedoAll, Act::kExit};
+  auto planned = [](const Action& a) { return Planned{a, steps_of(a), describe(a)}; };
   if (!plan_.replay.empty()) {
     if (replay_.empty() || replay_next_ >= replay_.front().size()) return std::nullopt;
     return replay_.front()[replay_next_++];
   }
   if (runs_.back().empty()) return planned({.act = Act::kOpen});
   if (generated_ < plan_.actions) return ++generated_, planned(generator_.next(*editor_));
-  if (closing_ < 3) return planned({.act = kLast[closing_++]});
+  if (closing_ < 3) return planned({.act = kClosing[closing_++]});
   return std::nullopt;
 }
 
+// Each wait gets the next event of the action under way; when there is
+// none, the action has ended.
 void Driver::at_wait(const host::Frame& frame) {
   // With nothing left to redo, this is what redoing everything comes back to.
   if (!editor_->journal.can_redo()) tip_ = records_of(editor_->drawing);
   for (int r = 1; r <= 25 && !frame.graphics; ++r)
     for (const std::string_view word : kForbidden)
       if (row(frame, r).find(word) != std::string::npos) fail("the screen says: " + row(frame, r));
-  for (;;) {
-    if (!events_.empty()) {
-      window_->push_event(events_.front());
-      events_.pop_front();
-      return;
-    }
+  while (events_.empty()) {
+    if (items_.empty() && out_of_actions_) return;  // the window closes
     if (items_.empty()) {
-      if (out_of_actions_) return;  // the window closes
       action_ended(frame);
       continue;
     }
     const Item item = items_.front();
     items_.pop_front();
     if (const Step* step = std::get_if<Step>(&item)) {
-      runs_.back() += step->line() + "\n";
-      if (step->line() == "key CTRL-Z") preview_.clear();  // what was shown may be taken back
+      runs_.back() += step->line + "\n";
+      if (step->line == "key CTRL-Z") preview_.clear();  // what was shown may be taken back
       for (const host::Event& e : events_of(*step)) events_.push_back(e);
     } else {
-      if (const std::string note = probe_note(std::get<Probe>(item)); !note.empty()) runs_.back() += note + "\n";
+      if (const auto note = probe_note(std::get<Probe>(item))) runs_.back() += *note + "\n";
       probe(std::get<Probe>(item), frame);
     }
   }
+  window_->push_event(events_.front());
+  events_.pop_front();
 }
 
 void Driver::begin(const Planned& p) {
-  ++number_;
   now_ = p;
   items_.assign(p.items.begin(), p.items.end());
-  runs_.back() += "# " + std::to_string(number_) + ": " + p.text + "\n";
+  runs_.back() += "# " + std::to_string(++number_) + ": " + p.text + "\n";
   preview_.clear();
   repeats_ = 0;
 }
@@ -222,10 +209,7 @@ void Driver::action_ended(const host::Frame& frame) {
   end_checks();
   ++checked_;
   const auto next = next_action();
-  if (!next) {
-    out_of_actions_ = true;
-    return;
-  }
+  if (!next) return void(out_of_actions_ = true);
   if (next->action.act != Act::kCrash) return begin(*next);
   at_crash_ = file_lines_of(editor_->drawing);
   runs_.back() += "# " + std::to_string(++number_) + ": crash\nkill\n";
@@ -236,24 +220,22 @@ void Driver::expect(const std::vector<std::string>& now, const std::vector<std::
   if (const std::string d = difference(now, want); !d.empty()) fail(what + "; as it is (left) and should be (right): " + d);
 }
 
-std::vector<std::string> Driver::records_on_disc() {
-  RecordStore store;
-  if (const std::string problem = read_back((dir_ / "d.plv").string(), store); !problem.empty())
-    fail("the drawing file does not read back whole: " + problem);
-  return records_of(store);
-}
-
 void Driver::end_checks() {
   if (const auto lost = missing(preview_, geometry(shown_)); !lost.empty())
     fail("what was shown before it was made is not in the redraw, such as: " + lost.front());
   const std::vector<std::string> records = records_of(editor_->drawing);
+  RecordStore on_disc;
   switch (now_.action.act) {
     case Act::kOpen:
       // Recovered, the drawing is the one at the crash, as its file would be.
       if (restarted_) expect(file_lines_of(editor_->drawing), at_crash_, "recovered after a crash");
       restarted_ = false;
       [[fallthrough]];
-    case Act::kReopen: baseline_ = records_on_disc(); break;
+    case Act::kReopen:
+      if (const std::string problem = read_back((dir_ / "d.plv").string(), on_disc); !problem.empty())
+        fail("the drawing file does not read back whole: " + problem);
+      baseline_ = records_of(on_disc);
+      break;
     case Act::kUndoAll: expect(records, baseline_, "everything undone, against the drawing as opened"); break;
     case Act::kRedoAll: expect(records, tip_, "everything redone, against the drawing as last changed"); break;
     default: break;
@@ -261,11 +243,9 @@ void Driver::end_checks() {
 }
 
 void Driver::probe(Probe p, const host::Frame& frame) {
-  auto again = [&](Probe p, const char* name) {
-    if (++repeats_ > kMostUndos) fail("undo or redo never runs out");
-    items_.push_front(p);
-    items_.push_front(key("ENTER"));
-    items_.push_front(key(name));
+  auto again = [&](const char* name) {
+    if (++repeats_ > 1000) fail("undo or redo never runs out");
+    items_.insert(items_.begin(), {key(name), key("ENTER"), p});
   };
   switch (p) {
     case Probe::kBeforePreview: before_preview_ = listing().size(); break;
@@ -274,15 +254,27 @@ void Driver::probe(Probe p, const host::Frame& frame) {
       preview_ = geometry(shown, before_preview_ <= shown.size() ? before_preview_ : 0);
       break;
     }
-    case Probe::kRedrawShown: check_redraw(frame); break;
+    case Probe::kRedrawShown: {
+      if (!frame.graphics) fail("the main menu's redraw did not show the picture");
+      shown_ = listing();
+      std::string path = (dir_ / "d.plv").string();  // after a write, the file written
+      if (now_.action.act != Act::kWrite) {
+        path = (dir_ / "fresh.out").string();
+        const CommandFileWrite written = write_command_file(
+            path, {editor_->drawing_path, editor_->setup_line, editor_->date}, editor_->drawing, kinds());
+        if (!written.ok()) fail("the drawing cannot be written: " + written.error);
+      }
+      check_picture(path, "the editor's redraw against what the written drawing draws");
+      break;
+    }
     case Probe::kEnterIfPicture:
       if (frame.graphics) items_.push_front(key("ENTER"));
       break;
     case Probe::kUndoWhileCan:
-      if (editor_->journal.can_undo()) again(p, "CTRL-Z");
+      if (editor_->journal.can_undo()) again("CTRL-Z");
       break;
     case Probe::kRedoWhileCan:
-      if (editor_->journal.can_redo()) again(p, "CTRL-Y");
+      if (editor_->journal.can_redo()) again("CTRL-Y");
       break;
     case Probe::kRecoverIfOffered:
       if (row(frame, 3) == kRecoveryOffer) items_.push_front(key("F1"));
@@ -290,38 +282,15 @@ void Driver::probe(Probe p, const host::Frame& frame) {
   }
 }
 
-// The editor's own redraw against what a fresh editor draws of its drawing
-// written and read back (after a write, of the file it wrote).
-void Driver::check_redraw(const host::Frame& frame) {
-  if (!frame.graphics) fail("the main menu's redraw did not show the picture");
-  shown_ = listing();
-  std::string path = (dir_ / "d.plv").string();
-  if (now_.action.act != Act::kWrite) {
-    path = (dir_ / "fresh.out").string();
-    const CommandFileHeader header{editor_->drawing_path, editor_->setup_line, editor_->date};
-    const CommandFileWrite written = write_command_file(path, header, editor_->drawing, kinds());
-    if (!written.ok()) fail("the drawing cannot be written: " + written.error);
-  }
+// The editor's last redraw against what a fresh editor draws of the file.
+void Driver::check_picture(const std::string& path, const std::string& what) {
   RecordStore fresh;
   if (const std::string problem = read_back(path, fresh); !problem.empty())
     fail("the written drawing does not read back whole: " + problem);
   std::vector<std::string> told;
   const std::vector<std::string> drawn = fresh_picture(fresh, editor_->render, dir_, told);
   if (!told.empty()) fail("a fresh editor drawing the written drawing is told: " + told.front());
-  expect(in_colour(shown_), in_colour(drawn), "the editor's redraw against what the written drawing draws");
-}
-
-void Driver::exited(int code) {
-  if (out_of_actions_ && code == 0) return;
-  if (now_.action.act != Act::kExit || !items_.empty() || code != 0)
-    fail("the editor ended with status " + std::to_string(code));
-  RecordStore fresh;
-  if (const std::string problem = read_back((dir_ / "d.plv").string(), fresh); !problem.empty())
-    fail("the drawing written at the end does not read back whole: " + problem);
-  std::vector<std::string> told;
-  const auto drawn = fresh_picture(fresh, editor_->render, dir_, told);
-  expect(in_colour(shown_), in_colour(drawn), "the last redraw against what the drawing written at the end draws");
-  ++checked_;
+  expect(in_colour(shown_), in_colour(drawn), what);
 }
 
 std::string Driver::report(const std::string& what) const {
@@ -330,9 +299,8 @@ std::string Driver::report(const std::string& what) const {
                      "\n" + start_text_;
   for (size_t i = 0; i < runs_.size(); ++i)
     text += std::string(kScriptHeading) + std::to_string(i + 1) + " of " + std::to_string(runs_.size()) + ":\n" + runs_[i];
-  text += "--- to replay: in an empty folder holding d.plv, run each script in turn with\n"
-          "    PLIVET_STATE_DIR=state plivet --headless --play SCRIPT d.plv\n";
-  return text;
+  return text + "--- to replay: in an empty folder holding d.plv, run each script in turn with\n"
+                "    PLIVET_STATE_DIR=state plivet --headless --play SCRIPT d.plv\n";
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 
 struct Seeds {
   std::uint64_t first = 1;
-  int count = PLIVET_SANITIZED ? 4 : 24;
+  int count = PLIVET_SANITIZED ? 30 : 200;
 };
 
 Seeds seeds() {

@@ -1,5 +1,3 @@
-#include "sessions/start_drawing.h"
-
 #include <array>
 #include <cstdio>
 #include <stdexcept>
@@ -18,6 +16,7 @@
 #include "kinds/line.h"
 #include "kinds/registry.h"
 #include "kinds/string.h"
+#include "sessions/generator.h"
 #include "support/temp_dir.h"
 
 namespace plv::sessions {
@@ -25,9 +24,9 @@ namespace {
 
 enum class Mode { kBar, kGrey, kRgb };
 
-Record from_file_line(const std::string& line) {
+Record from_file_line(const char* line) {
   const StoredConversion c = to_stored_form(line);
-  if (!c.ok()) throw std::logic_error("start drawing line not read: " + line);
+  if (!c.ok()) throw std::logic_error(std::string("start drawing line not read: ") + line);
   return c.record;
 }
 
@@ -39,10 +38,9 @@ Record colour(Rng& rng, Mode mode) {
   return from_file_line(line);
 }
 
-DrawingPoint at(Point p) { return {static_cast<double>(p.x), static_cast<double>(p.y)}; }
-
 Record element(Rng& rng) {
   const Point c = rng.point();
+  auto at = [](Point p) { return DrawingPoint{1.0 * p.x, 1.0 * p.y}; };
   auto near = [&] { return at(rng.near(c, 300)); };
   switch (rng.between(0, 10)) {
     case 0: return line_record(near(), near(), rng.chance(50) ? 'S' : 'D');
@@ -50,8 +48,8 @@ Record element(Rng& rng) {
     case 2: return arrow_record(near(), near(), ArrowFlags{'N', 'Y', 'Y', 'N', rng.chance(50) ? 'Y' : 'N'});
     case 3: return string_record({at(c), rng.between(4, 16), "SME"[rng.between(0, 2)], rng.between(0, 3), "LABEL"});
     case 4: return box_record(ElementKind::kBox, near(), near());
-    case 5: return circle_record(at(c), {c.x + 5.0 * rng.between(4, 60), static_cast<double>(c.y)}, near());
-    case 6: return ellipse_record(at(c), 5.0 * rng.between(4, 60), 5.0 * rng.between(4, 60));
+    case 5: return circle_record(at(c), at({rng.away(c.x), c.y}), near());
+    case 6: return ellipse_record(at(c), rng.step5(20, 300), rng.step5(20, 300));
     case 7: return bracket_record(near(), near());
     case 8: return box_record(ElementKind::kFilledRectangle, near(), near());
     case 9: return quad_record({near(), near(), near(), near()});
@@ -69,7 +67,7 @@ std::string write_start_drawing(Rng& rng, const std::string& path) {
   drawing.append(from_file_line(kModes[static_cast<size_t>(mode)]));
   for (int i = rng.between(2, 8); i > 0; --i) {
     if (rng.chance(30)) drawing.append(colour(rng, mode));
-    if (rng.chance(15)) drawing.append(layer_record({rng.between(1, 3), 1.0, rng.step5(-300, 300) * 1.0, 0.0}));
+    if (rng.chance(15)) drawing.append(layer_record({rng.between(1, 3), 1.0, 1.0 * rng.step5(-300, 300), 0.0}));
     drawing.append(element(rng));
   }
   if (rng.chance(30)) drawing.append(layer_record({1, 2.0, 500.0, 0.0}));
