@@ -300,7 +300,7 @@ std::string Driver::report(const std::string& what) const {
   for (size_t i = 0; i < runs_.size(); ++i)
     text += std::string(kScriptHeading) + std::to_string(i + 1) + " of " + std::to_string(runs_.size()) + ":\n" + runs_[i];
   return text + "--- to replay: in an empty folder holding d.plv, run each script in turn with\n"
-                "    PLIVET_STATE_DIR=state plivet --headless --play SCRIPT d.plv\n";
+                "    PLIVET_STATE_DIR=state PLIVET_HOST_SETTINGS=orvlab.ini plivet --headless --play SCRIPT d.plv\n";
 }
 
 }  // namespace

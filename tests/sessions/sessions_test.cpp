@@ -1,7 +1,9 @@
 // Random editor sessions: every kind of element made, edited, deleted,
 // recoloured, cut, copied and pasted, with undo and redo, writes, reopens
-// and crashes in between, each action checked where it ends. See
-// session.h; PLIVET_SESSION_SEEDS=FIRST:COUNT runs another range of seeds.
+// and crashes in between, each action checked where it ends (session.h).
+// PLIVET_SESSION_SEEDS=FIRST:COUNT runs another range of seeds, and
+// PLIVET_SESSION_REPLAY=FILE the session of a report instead (or of a part
+// of one cut down by hand).
 
 #include <gtest/gtest.h>
 
@@ -32,6 +34,12 @@ Seeds seeds() {
 }
 
 TEST(Sessions, RandomSessionsKeepTheDrawingTheEditorShows) {
+  if (const char* path = std::getenv("PLIVET_SESSION_REPLAY"); path && *path) {
+    const SessionOutcome outcome = run_session(0, {.replay = testing::read_file(path)});
+    EXPECT_TRUE(outcome.clean) << outcome.report;
+    std::cout << "actions checked: " << outcome.actions << "\n";
+    return;
+  }
   const Seeds range = seeds();
   int clean = 0, actions = 0;
   for (std::uint64_t seed = range.first; seed < range.first + static_cast<std::uint64_t>(range.count); ++seed) {
@@ -56,6 +64,8 @@ TEST(Sessions, CutDownSessionsOfFaultsFound) {
       {"new_element_on_layer_one.txt", &KnownFaults::new_element_on_layer_one},
       {"general_paste_under_last_layer.txt", &KnownFaults::general_paste_under_last_layer},
       {"fractions_kept.txt", &KnownFaults::fractions_kept},
+      {"fractions_kept_general_paste.txt", &KnownFaults::fractions_kept},
+      {"fractions_kept_pointer_zoomed.txt", &KnownFaults::fractions_kept},
   };
   for (const auto& session : kSessions) {
     if (open.*session.fault) continue;
@@ -64,16 +74,6 @@ TEST(Sessions, CutDownSessionsOfFaultsFound) {
     EXPECT_TRUE(outcome.clean) << session.file << ": " << outcome.report;
     EXPECT_GT(outcome.actions, 1) << session.file << " was not read";
   }
-}
-
-// PLIVET_SESSION_REPLAY=FILE checks the session of a report again, or a
-// part of it cut down by hand.
-TEST(Sessions, ReplayedReport) {
-  const char* path = std::getenv("PLIVET_SESSION_REPLAY");
-  if (!path || !*path) GTEST_SKIP() << "PLIVET_SESSION_REPLAY names no report";
-  const SessionOutcome outcome = run_session(0, {.replay = testing::read_file(path)});
-  EXPECT_TRUE(outcome.clean) << outcome.report;
-  std::cout << "actions checked: " << outcome.actions << "\n";
 }
 
 }  // namespace
