@@ -51,22 +51,12 @@ std::vector<Point> reachable_points(const Editor& e, const RenderState& render) 
   return out;
 }
 
-// The menu a graphic of this kind reopens in, as the element that menu makes.
-Element menu_of(ElementKind kind) {
-  switch (kind) {
-    case ElementKind::kLine: return Element::kLine;
-    case ElementKind::kWideLine: return Element::kWideLine;
-    case ElementKind::kArrow: return Element::kArrow;
-    case ElementKind::kString: return Element::kString;
-    case ElementKind::kBox: case ElementKind::kRectangularBox: return Element::kBox;
-    case ElementKind::kFilledRectangle: return Element::kFilledRectangle;
-    case ElementKind::kCircle: return Element::kCircle;
-    case ElementKind::kEllipse: return Element::kEllipse;
-    case ElementKind::kBracket: return Element::kBracket;
-    case ElementKind::kFilledQuadrilateral: return Element::kQuadrilateral;
-    default: return Element::kNone;
-  }
-}
+// The menu a graphic of each kind reopens in, as the element that menu
+// makes, in the order of ElementKind.
+constexpr Element kMenuOf[] = {Element::kNone, Element::kLine, Element::kWideLine, Element::kArrow,
+                               Element::kString, Element::kBox, Element::kBox, Element::kFilledRectangle,
+                               Element::kCircle, Element::kEllipse, Element::kBracket, Element::kQuadrilateral,
+                               Element::kNone};
 
 constexpr std::array<const char*, 6> kTexts = {"NOTE", "PEAK 3", "A-B", "LEVEL 12.5", "X", "SEE FIG. 2"};
 
@@ -85,7 +75,7 @@ std::vector<std::string> Generator::fields(Element e, bool options, bool coordin
   std::vector<std::string> f;
   auto opt = [&](std::string v) { f.push_back(options ? std::move(v) : ""); };
   auto at = [&](Point p) { f.push_back(coordinates ? n(p.x) : ""), f.push_back(coordinates ? n(p.y) : ""); };
-  auto text = [&] { return std::string(kTexts[static_cast<size_t>(rng_.between(0, static_cast<int>(kTexts.size()) - 1))]); };
+  auto text = [&] { return std::string(kTexts[static_cast<size_t>(rng_.between(0, std::ssize(kTexts) - 1))]); };
   const Point c = rng_.point();
   const int reach = 400;
   switch (e) {
@@ -98,7 +88,8 @@ std::vector<std::string> Generator::fields(Element e, bool options, bool coordin
       at(rng_.near(c, reach)), at(rng_.near(c, reach));
       break;
     case Element::kString:
-      opt(text()), opt(n(rng_.between(4, 16))), opt(n(rng_.between(0, 3))), opt(std::string(1, "SME"[rng_.between(0, 2)]));
+      opt(text()), opt(n(rng_.between(4, 16))), opt(n(rng_.between(0, 3)));
+      opt(std::string(1, "SME"[rng_.between(0, 2)]));
       at(c);
       break;
     case Element::kCircle: at(c), at({rng_.away(c.x), c.y}), at(rng_.near(c, reach)); break;
@@ -169,8 +160,9 @@ Action Generator::edit_delete(const Editor& e, Act act) {
   if (!picked) return a;
   const auto layer = read_layer_record(layer_record_before(e.drawing, *picked));
   if (faults_.fractions_kept && layer && layer->scale != 1.0) return edit_delete(e, Act::kDeletePointed);
-  const Record r = e.drawing.read(*picked);
-  a.element = menu_of(kinds().kind_of(kinds().kind_of(r).is_deleted() ? restore_deleted(r) : r).element());
+  const Record stored = e.drawing.read(*picked);
+  const Record r = kinds().kind_of(stored).is_deleted() ? restore_deleted(stored) : stored;
+  a.element = kMenuOf[static_cast<size_t>(kinds().kind_of(r).element())];
   if (a.element != Element::kNone && rng_.chance(60)) a.edit_fields = fields(a.element, false, true);
   a.edit_again = a.element != Element::kNone && rng_.chance(25);
   return a;

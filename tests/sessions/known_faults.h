@@ -1,8 +1,9 @@
 #pragma once
 // Faults the random sessions found that are not mended yet. While a flag
 // is set the generator keeps away from the combination that shows it, so
-// that the fixed seeds pass; clear it once the fault is mended, and keep a
-// session that showed it as a named regression in sessions_test.cpp.
+// that the fixed seeds pass. Each has sessions cut down to show it in
+// faults/; clear the flag once the fault is mended, and they run as
+// regressions (sessions_test.cpp).
 
 namespace plv::sessions {
 

@@ -24,7 +24,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kMainMenu = "   *** MAIN MENU ***  *** MAIN MENU ***  *** MAIN MENU  ***   *** MAIN MENU ***";
+constexpr std::string_view kMainMenu =
+    "   *** MAIN MENU ***  *** MAIN MENU ***  *** MAIN MENU  ***   *** MAIN MENU ***";
 constexpr std::string_view kRecoveryOffer = "CHANGES TO THIS DRAWING WERE NOT WRITTEN WHEN IT WAS LAST OPEN.";
 constexpr std::string_view kForbidden[] = {"ILLEGAL", "ATTEMPT TO SET A COLOR", "FATAL"};
 constexpr std::string_view kStartHeading = "--- d.plv at the start:", kScriptHeading = "--- script ";
@@ -216,8 +217,10 @@ void Driver::action_ended(const host::Frame& frame) {
   throw Crash{};
 }
 
-void Driver::expect(const std::vector<std::string>& now, const std::vector<std::string>& want, const std::string& what) {
-  if (const std::string d = difference(now, want); !d.empty()) fail(what + "; as it is (left) and should be (right): " + d);
+void Driver::expect(const std::vector<std::string>& now, const std::vector<std::string>& want,
+                    const std::string& what) {
+  if (const std::string d = difference(now, want); !d.empty())
+    fail(what + "; as it is (left) and should be (right): " + d);
 }
 
 void Driver::end_checks() {
@@ -298,7 +301,8 @@ std::string Driver::report(const std::string& what) const {
                      std::to_string(number_) + " (" + now_.text + "): " + what + "\n" + std::string(kStartHeading) +
                      "\n" + start_text_;
   for (size_t i = 0; i < runs_.size(); ++i)
-    text += std::string(kScriptHeading) + std::to_string(i + 1) + " of " + std::to_string(runs_.size()) + ":\n" + runs_[i];
+    text += std::string(kScriptHeading) + std::to_string(i + 1) + " of " + std::to_string(runs_.size()) + ":\n" +
+            runs_[i];
   return text + "--- to replay: in an empty folder holding d.plv, run each script in turn with\n"
                 "    PLIVET_STATE_DIR=state PLIVET_HOST_SETTINGS=orvlab.ini plivet --headless --play SCRIPT d.plv\n";
 }
