@@ -1,0 +1,59 @@
+#pragma once
+// The actions a random session is made of, as typed data, and the script
+// each becomes. Each goes from the main menu back to it and ends with the
+// main menu's redraw, where the picture is checked.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sessions/script_steps.h"
+
+namespace plv::sessions {
+
+enum class Act {
+  kOpen,  // past the file name menu, and a recovery offer when one comes
+  kCreate, kDeletePointed, kDeleteBox, kEditGraphic, kColourEdit, kCut, kCopy, kClearBuffer, kPaste,
+  kUndo, kRedo, kUndoAll, kRedoAll, kSetLayers, kDrawAll, kWrite, kRemoveDeleted, kReopen, kCrash, kExit,
+};
+
+// The elements made, and the menus a picked graphic reopens in.
+enum class Element {
+  kLine, kDashedLine, kWideLine, kArrow, kString, kBox, kCircle, kEllipse, kBracket,
+  kComment, kFilledRectangle, kQuadrilateral, kNone,
+};
+
+// What a colour edit does with the colour typed (0: the field left alone).
+enum class Recolour { kRegion, kOne, kRestore };
+struct ColourOp {
+  Recolour how = Recolour::kRegion;
+  int colour = 0;
+  std::vector<Point> points{};  // the region's corner drags, or the one pick
+};
+
+struct Action {
+  Act act = Act::kOpen;
+  Element element = Element::kNone;
+  bool by_pointer = false;         // made with the pointer; a paste fitted into a box
+  int colour = 0;                  // typed on the create menu first
+  int undraws = 0;                 // made, then undrawn and edited again (create menu F9) so often
+  int undo_first = 0;              // Ctrl+Z on the create menu before making it
+  bool escape = false;             // pointing given up, or a value typed taken back, with Escape first
+  bool escape_box = false;         // a box for deleting, cutting or copying ended with Escape
+  bool toggle_deleted = false;     // F8 on the edit/delete menu first
+  bool undelete = false;           // F9 after deleting
+  bool edit_again = false;         // the graphic just edited edited again (F6)
+  bool palette = true;             // the drawing takes palette colours
+  int undo_after = 0, redo_after = 0;  // Ctrl+Z, then Ctrl+Y, on the action's menu before leaving it
+  int count = 1, also = 0;         // undo or redo depth; work and also-draw layers
+  std::vector<std::string> fields{};       // typed in a form, in field order ("" leaves one)
+  std::vector<std::string> edit_fields{};  // typed when reopened; none: accepted as shown
+  std::vector<Point> points{};             // picks, moves, and drags as from-to pairs
+  std::vector<ColourOp> colour_ops{};
+};
+
+std::string describe(const Action& action);
+Act act_described(std::string_view description);
+Items steps_of(const Action& action);
+
+}  // namespace plv::sessions

@@ -1,0 +1,252 @@
+#include "sessions/generator.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "editor/edit_delete/pick_graphic.h"
+#include "kinds/colour_in_force.h"
+#include "kinds/deleted.h"
+#include "kinds/layer.h"
+#include "kinds/record_context.h"
+#include "kinds/registry.h"
+#include "render/redraw.h"
+
+namespace plv::sessions {
+namespace {
+
+std::string n(int v) { return std::to_string(v); }
+
+// The nearest multiple of 5 inside the window.
+Point on_grid(float x, float y) {
+  auto five = [](float v, int limit) { return std::clamp(5 * static_cast<int>(std::lround(v / 5)), -limit, limit); };
+  return {five(x, 1600), five(y, 1200)};
+}
+
+// A corner dragged to `to` must not land on an edge that the other
+// corner's drag grabs as well, or the box would keep no width or height.
+Point clear_of(Point to, Point other) {
+  if (std::abs(to.x - other.x) <= 5) to.x -= 10;
+  if (std::abs(to.y - other.y) <= 5) to.y -= 10;
+  return to;
+}
+
+Point plot_of(const ViewTransform& v, DrawingPoint p) {
+  return on_grid(static_cast<float>(p.x * v.scale + v.x_shift), static_cast<float>(p.y * v.scale + v.y_shift));
+}
+
+// The defining points of the graphics a pick or a box can reach.
+std::vector<Point> reachable_points(const Editor& e, const RenderState& render) {
+  std::vector<Point> out;
+  LayerTransform layer{};
+  for (long i = 1; i <= e.drawing.count(); ++i) {
+    Record r = e.drawing.read(i);
+    if (kinds().kind_of(r).is_deleted() && !render.show_deleted) continue;
+    if (kinds().kind_of(r).is_deleted()) r = restore_deleted(r);
+    const Kind& kind = kinds().kind_of(r);
+    if (const auto l = kind.layer_of(r)) layer = *l;
+    if (kind.layer_of(r) || (render.work_layer != 0 && render.work_layer != layer.layer)) continue;
+    for (const DrawingPoint& p : kind.test_points(r, layer)) out.push_back(plot_of(e.render.view, p));
+  }
+  return out;
+}
+
+// The menu a graphic of each kind reopens in, as the element that menu
+// makes, in the order of ElementKind.
+constexpr Element kMenuOf[] = {Element::kNone, Element::kLine, Element::kWideLine, Element::kArrow,
+                               Element::kString, Element::kBox, Element::kBox, Element::kFilledRectangle,
+                               Element::kCircle, Element::kEllipse, Element::kBracket, Element::kQuadrilateral,
+                               Element::kNone};
+
+constexpr std::array<const char*, 6> kTexts = {"NOTE", "PEAK 3", "A-B", "LEVEL 12.5", "X", "SEE FIG. 2"};
+
+std::string fixed(double v, int decimals) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*f", decimals, v);
+  return text;
+}
+
+}  // namespace
+
+// A form's values in field order: its options, its coordinates, or both
+// (the rest left as shown). Circles keep a radius and ellipses both axes,
+// or their menus would make nothing or stay open.
+std::vector<std::string> Generator::fields(Element e, bool options, bool coordinates) {
+  std::vector<std::string> f;
+  auto opt = [&](std::string v) { f.push_back(options ? std::move(v) : ""); };
+  auto at = [&](Point p) { f.push_back(coordinates ? n(p.x) : ""), f.push_back(coordinates ? n(p.y) : ""); };
+  auto text = [&] { return std::string(kTexts[static_cast<size_t>(rng_.between(0, std::ssize(kTexts) - 1))]); };
+  const Point c = rng_.point();
+  const int reach = 400;
+  switch (e) {
+    case Element::kLine: case Element::kDashedLine: case Element::kWideLine:
+      opt(e == Element::kDashedLine ? "D" : "S"), opt(e == Element::kWideLine ? n(rng_.between(2, 10)) : "1");
+      at(rng_.near(c, reach)), at(rng_.near(c, reach));
+      break;
+    case Element::kArrow:
+      for (int i = 0; i < 5; ++i) opt(rng_.chance(50) ? "Y" : "N");
+      at(rng_.near(c, reach)), at(rng_.near(c, reach));
+      break;
+    case Element::kString:
+      opt(text()), opt(n(rng_.between(4, 16))), opt(n(rng_.between(0, 3)));
+      opt(std::string(1, "SME"[rng_.between(0, 2)]));
+      at(c);
+      break;
+    case Element::kCircle: at(c), at({rng_.away(c.x), c.y}), at(rng_.near(c, reach)); break;
+    case Element::kEllipse: at(c), at({rng_.away(c.x), c.y}), at({c.x, rng_.away(c.y)}); break;
+    case Element::kBracket: at(rng_.near(c, reach)), at(rng_.near(c, reach)), opt(rng_.chance(50) ? "L" : "R"); break;
+    case Element::kQuadrilateral: for (int i = 0; i < 4; ++i) at(rng_.near(c, reach)); break;
+    case Element::kComment: opt(text()); break;
+    default: at(rng_.near(c, reach)), at(rng_.near(c, reach));  // boxes
+  }
+  return f;
+}
+
+// Where the pointer goes to make the element.
+std::vector<Point> Generator::pointed(const Editor& e, Element element) {
+  const Point c = rng_.point();
+  switch (element) {
+    case Element::kString: return {c};
+    case Element::kCircle: return {c, on_grid(rng_.away(c.x), c.y), rng_.near(c, 400)};
+    case Element::kEllipse: return {c, on_grid(rng_.away(c.x), c.y), on_grid(c.x, rng_.away(c.y))};
+    case Element::kQuadrilateral: return {rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400)};
+    case Element::kBox: case Element::kFilledRectangle: {
+      const Point a = plot_of(e.render.view, e.create.first), b = plot_of(e.render.view, e.create.second);
+      return box_drags(e, a.x, a.y, b.x, b.y);
+    }
+    default: return rng_.chance(50) ? std::vector{c} : std::vector{c, rng_.near(c, 400)};
+  }
+}
+
+Point Generator::target(const Editor& e, const RenderState& render) {
+  const std::vector<Point> points = reachable_points(e, render);
+  if (points.empty()) return rng_.point();
+  return points[static_cast<size_t>(rng_.between(0, static_cast<int>(points.size()) - 1))];
+}
+
+// Two corner drags taking a rubber-band box from its corners to a box near a graphic.
+std::vector<Point> Generator::box_drags(const Editor& e, float x1, float y1, float x2, float y2) {
+  const Point t = target(e, e.render), from1 = on_grid(x1, y1), from2 = on_grid(x2, y2);
+  const Point low = on_grid(t.x - rng_.step5(20, 400), t.y - rng_.step5(20, 400));
+  return {from1, clear_of(low, from2), from2, on_grid(t.x + rng_.step5(20, 400), t.y + rng_.step5(20, 400))};
+}
+
+Action Generator::create(const Editor& e) {
+  Action a{.act = Act::kCreate, .element = static_cast<Element>(rng_.between(0, 11))};
+  const ViewTransform& v = e.render.view;
+  const bool whole_view = v.scale == 1 && v.x_shift == std::trunc(v.x_shift) && v.y_shift == std::trunc(v.y_shift);
+  a.by_pointer = a.element != Element::kComment && (whole_view || !faults_.fractions_kept) && rng_.chance(40);
+  a.colour = rng_.chance(30) ? rng_.between(1, 15) : rng_.chance(5) ? rng_.between(16, 99) : 0;
+  a.fields = fields(a.element, true, !a.by_pointer);
+  if (a.by_pointer) a.points = pointed(e, a.element);
+  a.undraws = rng_.chance(20) ? rng_.between(1, 2) : 0;
+  if (a.undraws && rng_.chance(50) && a.element != Element::kComment) a.edit_fields = fields(a.element, false, true);
+  a.undo_first = rng_.chance(10) ? rng_.between(1, 2) : 0;
+  a.escape = rng_.chance(15);
+  return a;
+}
+
+Action Generator::edit_delete(const Editor& e, Act act) {
+  Action a{.act = act, .toggle_deleted = rng_.chance(15)};
+  const editing::SelectionBox& box = e.editing.selection_box;
+  if (act == Act::kDeleteBox) return a.points = box_drags(e, box.x1, box.y1, box.x2, box.y2), a;
+  RenderState render = e.render;
+  render.show_deleted ^= a.toggle_deleted;
+  for (int i = act == Act::kDeletePointed ? rng_.between(1, 3) : 1; i > 0; --i) a.points.push_back(target(e, render));
+  a.undelete = act == Act::kDeletePointed && rng_.chance(40);
+  const ViewTransform& v = e.render.view;
+  const DrawingPoint at{(a.points[0].x - v.x_shift) / v.scale, (a.points[0].y - v.y_shift) / v.scale};
+  const auto picked = act == Act::kEditGraphic ? editing::nearest_graphic(e.drawing, render, at) : std::nullopt;
+  if (!picked) return a;
+  const auto layer = read_layer_record(layer_record_before(e.drawing, *picked));
+  if (faults_.fractions_kept && layer && layer->scale != 1.0) return edit_delete(e, Act::kDeletePointed);
+  const Record stored = e.drawing.read(*picked);
+  const Record r = kinds().kind_of(stored).is_deleted() ? restore_deleted(stored) : stored;
+  a.element = kMenuOf[static_cast<size_t>(kinds().kind_of(r).element())];
+  if (a.element != Element::kNone && rng_.chance(60)) a.edit_fields = fields(a.element, false, true);
+  a.edit_again = a.element != Element::kNone && rng_.chance(25);
+  return a;
+}
+
+Action Generator::colour_edit(const Editor& e) {
+  Action a{.act = Act::kColourEdit, .palette = takes_palette_colours(e.drawing)};
+  editing::SelectionBox s = e.editing.selection_box;
+  for (int i = rng_.between(1, 3); i > 0; --i) {
+    const int colour = rng_.chance(80) ? rng_.between(1, 15) : rng_.chance(50) ? 0 : rng_.between(-9, 99);
+    ColourOp op{.how = static_cast<Recolour>(rng_.between(0, 2)), .colour = colour};
+    if (op.how == Recolour::kOne) op.points = {target(e, e.render)};
+    if (op.how == Recolour::kRegion) {
+      op.points = box_drags(e, s.x1, s.y1, s.x2, s.y2);
+      const Point p = op.points[1], q = op.points[3];  // where the next region starts from
+      s = {1.0f * std::min(p.x, q.x), 1.0f * std::min(p.y, q.y), 1.0f * std::max(p.x, q.x), 1.0f * std::max(p.y, q.y)};
+    }
+    a.colour_ops.push_back(op);
+  }
+  return a;
+}
+
+Action Generator::paste(const Editor& e) {
+  Action a{.act = Act::kPaste};
+  const Extent extent = drawing_extent(e.buffer, e.render);
+  const double width = extent.xmax - extent.xmin, height = extent.ymax - extent.ymin;
+  a.by_pointer = !e.buffer.empty() && (width > 0 || height > 0) && rng_.chance(40);
+  if (a.by_pointer) {
+    // A box that scales the buffer at most twice, so that every value still fits its field.
+    int w = rng_.step5(100, 800), h = rng_.step5(100, 800);
+    if (width > 0) w = std::max(10, 5 * static_cast<int>(std::min<double>(w, 2 * width) / 5));
+    if (height > 0) h = std::max(10, 5 * static_cast<int>(std::min<double>(h, 2 * height) / 5));
+    const PlotBox& b = e.paste_box;
+    const Point from2 = on_grid(static_cast<float>(b.x2), static_cast<float>(b.y2));
+    const Point to1 = clear_of({rng_.step5(-1500, 1500 - w), rng_.step5(-1100, 1100 - h)}, from2);
+    a.points = {on_grid(static_cast<float>(b.x1), static_cast<float>(b.y1)), to1, from2, {to1.x + w, to1.y + h}};
+    return a;
+  }
+  const bool general = !faults_.general_paste_under_last_layer && !faults_.fractions_kept && rng_.chance(50);
+  const double scale = 0.25 * rng_.between(1, 8);
+  const double other = general && rng_.chance(50) ? 0.25 * rng_.between(1, 8) : scale;
+  const int rotation = general && (other == scale || rng_.chance(50)) ? 15 * rng_.between(-12, 12) : 0;
+  a.fields = {n(rng_.step5(-500, 500)), n(rng_.step5(-500, 500)), fixed(scale, 3), fixed(other, 3), fixed(rotation, 1)};
+  return a;
+}
+
+Act Generator::choose_act() {
+  if (last_ == Act::kUndoAll) return Act::kRedoAll;
+  static constexpr std::pair<Act, int> kWeights[] = {
+      {Act::kCreate, 28}, {Act::kDeletePointed, 7}, {Act::kDeleteBox, 4}, {Act::kEditGraphic, 8},
+      {Act::kColourEdit, 6}, {Act::kCut, 4}, {Act::kCopy, 6}, {Act::kClearBuffer, 1}, {Act::kPaste, 10},
+      {Act::kUndo, 7}, {Act::kRedo, 4}, {Act::kUndoAll, 1}, {Act::kSetLayers, 3}, {Act::kDrawAll, 2},
+      {Act::kWrite, 3}, {Act::kRemoveDeleted, 2}, {Act::kReopen, 2}, {Act::kCrash, 2}};
+  int roll = rng_.between(1, 100);
+  for (const auto& [act, weight] : kWeights)
+    if ((roll -= weight) <= 0)
+      return act == Act::kCrash && faults_.recovery_after_write && written_since_open_ ? Act::kCreate : act;
+  return Act::kCreate;
+}
+
+Action Generator::next(const Editor& e) {
+  const Act act = choose_act();
+  Action a{.act = act};
+  if (act == Act::kCreate) a = create(e);
+  if (act == Act::kDeletePointed || act == Act::kDeleteBox || act == Act::kEditGraphic) a = edit_delete(e, act);
+  if (act == Act::kColourEdit) a = colour_edit(e);
+  if (act == Act::kPaste) a = paste(e);
+  if (act == Act::kCut || act == Act::kCopy) {
+    const editing::SelectionBox& s = e.editing.selection_box;
+    a.points = box_drags(e, s.x1, s.y1, s.x2, s.y2);
+  }
+  if (act == Act::kUndo || act == Act::kRedo) a.count = rng_.between(1, 3);
+  if (act == Act::kSetLayers) {
+    a.count = rng_.chance(50) ? 0 : rng_.between(faults_.new_element_on_layer_one ? 2 : 1, 3);
+    a.also = rng_.chance(70) ? 0 : rng_.between(1, 3);
+  }
+  // Undo and redo on the menus that take them, and boxes ended with Escape.
+  if (a.act == Act::kCreate || a.act == Act::kPaste || a.act == Act::kDeletePointed || a.act == Act::kDeleteBox ||
+      a.act == Act::kEditGraphic)
+    if (rng_.chance(15)) a.undo_after = rng_.between(1, 2), a.redo_after = rng_.between(0, 2);
+  a.escape_box = (act == Act::kCut || act == Act::kCopy || act == Act::kDeleteBox) && rng_.chance(10);
+  last_ = a.act;
+  if (a.act == Act::kWrite || a.act == Act::kReopen || a.act == Act::kCrash) written_since_open_ = a.act == Act::kWrite;
+  return a;
+}
+
+}  // namespace plv::sessions

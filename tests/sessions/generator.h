@@ -1,0 +1,62 @@
+#pragma once
+// Chooses a session's next action from the editor as it stands at the
+// main menu: what to make, where to point (near graphics that are there),
+// which menu a picked graphic reopens in, and which waits will come. The
+// session's first drawing is made here too.
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "editor/editor.h"
+#include "sessions/actions.h"
+#include "sessions/known_faults.h"
+
+namespace plv::sessions {
+
+class Rng {
+ public:
+  explicit Rng(std::uint64_t seed) : engine_(seed) {}
+  int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+  bool chance(int percent) { return between(1, 100) <= percent; }
+  // A multiple of 5, where a pick lands exactly (the window has 5 plot units a pixel).
+  int step5(int low, int high) { return 5 * between(low / 5, high / 5); }
+  Point point() { return {step5(-1500, 1500), step5(-1100, 1100)}; }
+  Point near(Point p, int reach) {
+    return {std::clamp(p.x + step5(-reach, reach), -1600, 1600), std::clamp(p.y + step5(-reach, reach), -1200, 1200)};
+  }
+  // A coordinate at least 20 away from `v`.
+  int away(int v) { return v + (chance(50) ? 1 : -1) * step5(20, 400); }
+
+ private:
+  std::mt19937_64 engine_;
+};
+
+// A few random elements in the bar, grey or RGB colour mode, some under
+// layer records, some ending in a scaled layer, written to `path` once by
+// the editor's own writer; what was written.
+std::string write_start_drawing(Rng& rng, const std::string& path);
+
+class Generator {
+ public:
+  Generator(Rng& rng, const KnownFaults& faults) : rng_(rng), faults_(faults) {}
+  Action next(const Editor& editor);
+
+ private:
+  Act choose_act();
+  Action create(const Editor& editor);
+  Action edit_delete(const Editor& editor, Act act);
+  Action colour_edit(const Editor& editor);
+  Action paste(const Editor& editor);
+  std::vector<std::string> fields(Element e, bool options, bool coordinates);
+  std::vector<Point> pointed(const Editor& editor, Element e);
+  Point target(const Editor& editor, const RenderState& render);
+  std::vector<Point> box_drags(const Editor& editor, float x1, float y1, float x2, float y2);
+
+  Rng& rng_;
+  const KnownFaults& faults_;
+  Act last_ = Act::kOpen;
+  bool written_since_open_ = false;
+};
+
+}  // namespace plv::sessions

@@ -1,0 +1,51 @@
+#pragma once
+// Script steps: each is a line of a `plivet --headless --play` script, made
+// by the typed helpers below, and stands for the window events the
+// scripted window system makes of it. A session's queue also holds
+// probes: where the tester looks at what is shown, or decides a key from it.
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "host/events.h"
+
+namespace plv::sessions {
+
+struct Point {
+  int x = 0, y = 0;  // plot coordinates
+};
+
+struct Step {
+  std::string line;
+};
+
+inline std::string text_of(Point p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
+inline Step key(const std::string& name) { return {"key " + name}; }
+inline Step typed(const std::string& text) { return {"type " + text}; }
+inline Step pick(Point p, bool right = false) { return {"pick " + text_of(p) + (right ? " right" : "")}; }
+inline Step move(Point p) { return {"move " + text_of(p)}; }
+inline Step drag(Point from, Point to) { return {"drag " + text_of(from) + " " + text_of(to)}; }
+
+std::vector<host::Event> events_of(const Step& step);
+
+enum class Probe {
+  kBeforePreview,     // the picture before an element or the buffer is shown
+  kAtPreview,         // what was shown since
+  kRedrawShown,       // the main menu's redraw is on the picture
+  kEnterIfPicture,    // a picture that may or may not wait for a key
+  kUndoWhileCan,      // Ctrl+Z until nothing is left to take back
+  kRedoWhileCan,      // Ctrl+Y until nothing is left to make again
+  kRecoverIfOffered,  // F1 on the recovery offer, when it comes
+};
+
+// The comment a probe that looks leaves in the script, so that a replay
+// looks there too (none for the others: the keys they decide are there).
+std::optional<std::string> probe_note(Probe p);
+std::optional<Probe> noted_probe(const std::string& line);
+
+using Item = std::variant<Step, Probe>;
+using Items = std::vector<Item>;
+
+}  // namespace plv::sessions

@@ -1,0 +1,322 @@
+#include "sessions/session.h"
+
+#include <stdlib.h>
+
+#include <deque>
+#include <filesystem>
+#include <sstream>
+
+#include "drawing/command_file.h"
+#include "editor/main_program.h"
+#include "host/host.h"
+#include "host/plot_listing.h"
+#include "host/program_exit.h"
+#include "host/scripted/scripted_window_system.h"
+#include "kernel/kernel.h"
+#include "kinds/registry.h"
+#include "sessions/drawing_checks.h"
+#include "sessions/generator.h"
+#include "support/temp_dir.h"
+#include "ui/toolkit.h"
+
+namespace plv::sessions {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kMainMenu =
+    "   *** MAIN MENU ***  *** MAIN MENU ***  *** MAIN MENU  ***   *** MAIN MENU ***";
+constexpr std::string_view kRecoveryOffer = "CHANGES TO THIS DRAWING WERE NOT WRITTEN WHEN IT WAS LAST OPEN.";
+constexpr std::string_view kForbidden[] = {"ILLEGAL", "ATTEMPT TO SET A COLOR", "FATAL"};
+constexpr std::string_view kStartHeading = "--- d.plv at the start:", kScriptHeading = "--- script ";
+constexpr Act kClosing[] = {Act::kUndoAll, Act::kRedoAll, Act::kExit};
+
+struct Failure {
+  std::string what;
+};
+struct Crash {};  // thrown at a main menu wait to end the editor as a crash would
+
+// An action with its script, as generated or as read back from a report.
+struct Planned {
+  Action action;
+  Items items;
+  std::string text;
+};
+using Run = std::vector<Planned>;  // what one run of the editor does
+
+// A report's start drawing and scripts: the actions each run took, as the
+// "# N: ..." comments mark them, with the lines and looks of each.
+std::vector<Run> runs_of(const std::string& report, std::string& start) {
+  std::vector<Run> runs;
+  std::istringstream in(report);
+  enum { kElsewhere, kStart, kScript } part = kElsewhere;
+  for (std::string text; std::getline(in, text);) {
+    if (text.starts_with("--- ")) {
+      part = text == kStartHeading ? kStart : text.starts_with(kScriptHeading) ? kScript : kElsewhere;
+      if (part == kScript) runs.emplace_back();
+    } else if (part == kStart) {
+      start += text + "\n";
+    } else if (part == kScript && text.starts_with("# ") && text.find(": ") != std::string::npos) {
+      const std::string what = text.substr(text.find(": ") + 2);
+      runs.back().push_back({{.act = act_described(what)}, {}, what});
+    } else if (part == kScript && !runs.back().empty() && text != "kill") {
+      const auto probe = noted_probe(text);
+      runs.back().back().items.push_back(probe ? Item(*probe) : Item(Step{text}));
+    }
+  }
+  return runs;
+}
+
+std::string row(const host::Frame& f, int r) { return f.graphics || !f.text ? std::string() : f.text->line(r - 1); }
+
+class Driver {
+ public:
+  Driver(std::uint64_t seed, const SessionPlan& plan, fs::path dir)
+      : seed_(seed), plan_(plan), dir_(std::move(dir)), rng_(seed), generator_(rng_, plan_.faults) {}
+  SessionOutcome run();
+
+ private:
+  void one_run();
+  std::optional<Planned> next_action();
+  void at_wait(const host::Frame& frame);
+  void begin(const Planned& p);
+  void action_ended(const host::Frame& frame);
+  void end_checks();
+  void probe(Probe p, const host::Frame& frame);
+  void check_picture(const std::string& path, const std::string& what);
+  void expect(const std::vector<std::string>& now, const std::vector<std::string>& want, const std::string& what);
+  std::vector<std::string> listing() const { return host::list_plot_records(host_->picture().buffer().bytes()); }
+  [[noreturn]] void fail(const std::string& what) { throw Failure{what}; }
+  std::string report(const std::string& what) const;
+
+  std::uint64_t seed_;
+  SessionPlan plan_;
+  fs::path dir_;
+  Rng rng_;
+  Generator generator_;
+  std::string start_text_;
+  std::vector<Run> replay_;  // the runs of a report still to replay
+  size_t replay_next_ = 0;
+  Editor* editor_ = nullptr;
+  host::Host* host_ = nullptr;
+  host::ScriptedWindowSystem* window_ = nullptr;
+  int number_ = 0, checked_ = 0, generated_ = 0, closing_ = 0, repeats_ = 0;
+  Planned now_;
+  bool out_of_actions_ = false, restarted_ = false;
+  std::deque<Item> items_;
+  std::deque<host::Event> events_;
+  std::vector<std::string> runs_;  // each editor run's script so far
+  std::vector<std::string> baseline_, tip_, at_crash_, shown_, preview_;
+  size_t before_preview_ = 0;
+};
+
+SessionOutcome Driver::run() {
+  const std::string drawing = (dir_ / "d.plv").string();
+  if (plan_.replay.empty()) start_text_ = write_start_drawing(rng_, drawing);
+  else replay_ = runs_of(plan_.replay, start_text_), testing::write_file(drawing, start_text_);
+  for (;;) {
+    runs_.emplace_back();
+    const auto first = next_action();
+    if (!first) return {true, checked_, {}};
+    begin(*first);
+    try {
+      one_run();
+      return {true, checked_, {}};
+    } catch (const Crash&) {
+      restarted_ = true;
+      if (!replay_.empty()) replay_.erase(replay_.begin()), replay_next_ = 0;
+    } catch (const Failure& f) {
+      return {false, checked_, report(f.what)};
+    }
+  }
+}
+
+void Driver::one_run() {
+  host::ScriptedWindowSystem window({});
+  host::Host host(window, dir_ / "orvlab.ini");
+  kernel::Kernel kernel(host, dir_);
+  ui::Toolkit toolkit(kernel);
+  Editor editor(kernel, toolkit, dir_);
+  editor_ = &editor, host_ = &host, window_ = &window;
+  window.set_wait_observer([this](const host::Frame& frame) { at_wait(frame); });
+  window.set_message_observer([this](const std::string& text, const std::string&) { fail("a message box: " + text); });
+  try {
+    run_editor(editor, std::string("d.plv"));
+  } catch (const ProgramExit& end) {
+    if (out_of_actions_ && end.code == 0) return;
+    if (now_.action.act != Act::kExit || !items_.empty() || end.code != 0)
+      fail("the editor ended with status " + std::to_string(end.code));
+    check_picture((dir_ / "d.plv").string(), "the last redraw against what the drawing written at the end draws");
+    ++checked_;
+  } catch (const std::exception& e) {
+    fail(std::string("internal error: ") + e.what());
+  }
+}
+
+// The opening of each run, the random actions, then everything undone and
+// redone and the drawing written; or the actions of a report replayed.
+std::optional<Planned> Driver::next_action() {
+  auto planned = [](const Action& a) { return Planned{a, steps_of(a), describe(a)}; };
+  if (!plan_.replay.empty()) {
+    if (replay_.empty() || replay_next_ >= replay_.front().size()) return std::nullopt;
+    return replay_.front()[replay_next_++];
+  }
+  if (runs_.back().empty()) return planned({.act = Act::kOpen});
+  if (generated_ < plan_.actions) return ++generated_, planned(generator_.next(*editor_));
+  if (closing_ < 3) return planned({.act = kClosing[closing_++]});
+  return std::nullopt;
+}
+
+// Each wait gets the next event of the action under way; when there is
+// none, the action has ended.
+void Driver::at_wait(const host::Frame& frame) {
+  // With nothing left to redo, this is what redoing everything comes back to.
+  if (!editor_->journal.can_redo()) tip_ = records_of(editor_->drawing);
+  for (int r = 1; r <= 25 && !frame.graphics; ++r)
+    for (const std::string_view word : kForbidden)
+      if (row(frame, r).find(word) != std::string::npos) fail("the screen says: " + row(frame, r));
+  while (events_.empty()) {
+    if (items_.empty() && out_of_actions_) return;  // the window closes
+    if (items_.empty()) {
+      action_ended(frame);
+      continue;
+    }
+    const Item item = items_.front();
+    items_.pop_front();
+    if (const Step* step = std::get_if<Step>(&item)) {
+      runs_.back() += step->line + "\n";
+      if (step->line == "key CTRL-Z") preview_.clear();  // what was shown may be taken back
+      for (const host::Event& e : events_of(*step)) events_.push_back(e);
+    } else {
+      if (const auto note = probe_note(std::get<Probe>(item))) runs_.back() += *note + "\n";
+      probe(std::get<Probe>(item), frame);
+    }
+  }
+  window_->push_event(events_.front());
+  events_.pop_front();
+}
+
+void Driver::begin(const Planned& p) {
+  now_ = p;
+  items_.assign(p.items.begin(), p.items.end());
+  runs_.back() += "# " + std::to_string(++number_) + ": " + p.text + "\n";
+  preview_.clear();
+  repeats_ = 0;
+}
+
+void Driver::action_ended(const host::Frame& frame) {
+  if (now_.action.act == Act::kExit) fail("the editor did not end");
+  if (row(frame, 3) != kMainMenu) fail("not back at the main menu; the screen's third row: " + row(frame, 3));
+  end_checks();
+  ++checked_;
+  const auto next = next_action();
+  if (!next) return void(out_of_actions_ = true);
+  if (next->action.act != Act::kCrash) return begin(*next);
+  at_crash_ = file_lines_of(editor_->drawing);
+  runs_.back() += "# " + std::to_string(++number_) + ": crash\nkill\n";
+  throw Crash{};
+}
+
+void Driver::expect(const std::vector<std::string>& now, const std::vector<std::string>& want,
+                    const std::string& what) {
+  if (const std::string d = difference(now, want); !d.empty())
+    fail(what + "; as it is (left) and should be (right): " + d);
+}
+
+void Driver::end_checks() {
+  if (const auto lost = missing(preview_, geometry(shown_)); !lost.empty())
+    fail("what was shown before it was made is not in the redraw, such as: " + lost.front());
+  const std::vector<std::string> records = records_of(editor_->drawing);
+  RecordStore on_disc;
+  switch (now_.action.act) {
+    case Act::kOpen:
+      // Recovered, the drawing is the one at the crash, as its file would be.
+      if (restarted_) expect(file_lines_of(editor_->drawing), at_crash_, "recovered after a crash");
+      restarted_ = false;
+      [[fallthrough]];
+    case Act::kReopen:
+      if (const std::string problem = read_back((dir_ / "d.plv").string(), on_disc); !problem.empty())
+        fail("the drawing file does not read back whole: " + problem);
+      baseline_ = records_of(on_disc);
+      break;
+    case Act::kUndoAll: expect(records, baseline_, "everything undone, against the drawing as opened"); break;
+    case Act::kRedoAll: expect(records, tip_, "everything redone, against the drawing as last changed"); break;
+    default: break;
+  }
+}
+
+void Driver::probe(Probe p, const host::Frame& frame) {
+  auto again = [&](const char* name) {
+    if (++repeats_ > 1000) fail("undo or redo never runs out");
+    items_.insert(items_.begin(), {key(name), key("ENTER"), p});
+  };
+  switch (p) {
+    case Probe::kBeforePreview: before_preview_ = listing().size(); break;
+    case Probe::kAtPreview: {
+      const auto shown = listing();
+      preview_ = geometry(shown, before_preview_ <= shown.size() ? before_preview_ : 0);
+      break;
+    }
+    case Probe::kRedrawShown: {
+      if (!frame.graphics) fail("the main menu's redraw did not show the picture");
+      shown_ = listing();
+      std::string path = (dir_ / "d.plv").string();  // after a write, the file written
+      if (now_.action.act != Act::kWrite) {
+        path = (dir_ / "fresh.out").string();
+        const CommandFileWrite written = write_command_file(
+            path, {editor_->drawing_path, editor_->setup_line, editor_->date}, editor_->drawing, kinds());
+        if (!written.ok()) fail("the drawing cannot be written: " + written.error);
+      }
+      check_picture(path, "the editor's redraw against what the written drawing draws");
+      break;
+    }
+    case Probe::kEnterIfPicture:
+      if (frame.graphics) items_.push_front(key("ENTER"));
+      break;
+    case Probe::kUndoWhileCan:
+      if (editor_->journal.can_undo()) again("CTRL-Z");
+      break;
+    case Probe::kRedoWhileCan:
+      if (editor_->journal.can_redo()) again("CTRL-Y");
+      break;
+    case Probe::kRecoverIfOffered:
+      if (row(frame, 3) == kRecoveryOffer) items_.push_front(key("F1"));
+      break;
+  }
+}
+
+// The editor's last redraw against what a fresh editor draws of the file.
+void Driver::check_picture(const std::string& path, const std::string& what) {
+  RecordStore fresh;
+  if (const std::string problem = read_back(path, fresh); !problem.empty())
+    fail("the written drawing does not read back whole: " + problem);
+  std::vector<std::string> told;
+  const std::vector<std::string> drawn = fresh_picture(fresh, editor_->render, dir_, told);
+  if (!told.empty()) fail("a fresh editor drawing the written drawing is told: " + told.front());
+  expect(in_colour(shown_), in_colour(drawn), what);
+}
+
+std::string Driver::report(const std::string& what) const {
+  std::string text = (plan_.replay.empty() ? "seed " + std::to_string(seed_) : std::string("replay")) + ", action " +
+                     std::to_string(number_) + " (" + now_.text + "): " + what + "\n" + std::string(kStartHeading) +
+                     "\n" + start_text_;
+  for (size_t i = 0; i < runs_.size(); ++i)
+    text += std::string(kScriptHeading) + std::to_string(i + 1) + " of " + std::to_string(runs_.size()) + ":\n" +
+            runs_[i];
+  return text + "--- to replay: in an empty folder holding d.plv, run each script in turn with\n"
+                "    PLIVET_STATE_DIR=state PLIVET_HOST_SETTINGS=orvlab.ini plivet --headless --play SCRIPT d.plv\n";
+}
+
+}  // namespace
+
+SessionOutcome run_session(std::uint64_t seed, const SessionPlan& plan) {
+  testing::TempDir dir;
+  const fs::path was = fs::current_path();
+  fs::current_path(dir.path());
+  ::setenv("PLIVET_STATE_DIR", (dir.path() / "state").c_str(), 1);
+  SessionOutcome outcome = Driver(seed, plan, dir.path()).run();
+  fs::current_path(was);
+  return outcome;
+}
+
+}  // namespace plv::sessions
