@@ -135,8 +135,9 @@ void colour_edit(Builder& b, const Action& a) {
     b.colour(op.colour);
     if (op.how == Recolour::kRestore) {
       b.keys({"F6", "ENTER"});  // redrawn, or told there is nothing to restore
-    } else if (!a.palette) {
-      b.keys({op.how == Recolour::kRegion ? "F1" : "F5", "ENTER"});  // told it takes palette colours only
+    } else if (!op.recolours) {
+      // Told it takes palette colours only, or that the colour is none.
+      b.keys({op.how == Recolour::kRegion ? "F1" : "F5", "ENTER"});
     } else {
       b.add(key(op.how == Recolour::kRegion ? "F1" : "F5"));
       if (op.how == Recolour::kRegion) b.drags(op.points), b.add(key("ENTER"));

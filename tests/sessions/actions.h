@@ -27,7 +27,8 @@ enum class Element {
 enum class Recolour { kRegion, kOne, kRestore };
 struct ColourOp {
   Recolour how = Recolour::kRegion;
-  int colour = 0;
+  int colour = 0;                 // typed; 0: the field left as it shows
+  bool recolours = false;         // the colour in the field is a palette colour of this drawing
   std::vector<Point> points{};  // the region's corner drags, or the one pick
 };
 

@@ -171,11 +171,15 @@ Action Generator::edit_delete(const Editor& e, Act act) {
 Action Generator::colour_edit(const Editor& e) {
   Action a{.act = Act::kColourEdit, .palette = takes_palette_colours(e.drawing)};
   editing::SelectionBox s = e.editing.selection_box;
+  int field = e.editing.colour_menu_colour;  // what the colour field shows
   for (int i = rng_.between(1, 3); i > 0; --i) {
     const int colour = rng_.chance(80) ? rng_.between(1, 15) : rng_.chance(50) ? 0 : rng_.between(-9, 99);
-    ColourOp op{.how = static_cast<Recolour>(rng_.between(0, 2)), .colour = colour};
+    const int typed = colour != 0 ? colour : field;
+    const bool in_palette = typed >= 1 && typed <= 15;
+    field = in_palette ? typed : 7;  // the menu keeps 7 for a colour outside the palette
+    ColourOp op{.how = static_cast<Recolour>(rng_.between(0, 2)), .colour = colour, .recolours = a.palette && in_palette};
     if (op.how == Recolour::kOne) op.points = {target(e, e.render)};
-    if (op.how == Recolour::kRegion) {
+    if (op.how == Recolour::kRegion && op.recolours) {
       op.points = box_drags(e, s.x1, s.y1, s.x2, s.y2);
       const Point p = op.points[1], q = op.points[3];  // where the next region starts from
       s = {1.0f * std::min(p.x, q.x), 1.0f * std::min(p.y, q.y), 1.0f * std::max(p.x, q.x), 1.0f * std::max(p.y, q.y)};

@@ -17,17 +17,17 @@ struct KnownFaults {
   // counts as on layer 1, but it is drawn on layer 0: an element made on
   // work layer 1 gets no layer record and is hidden by the next redraw.
   // Work layer 1 is never set.
-  bool new_element_on_layer_one = true;
+  bool new_element_on_layer_one = false;
   // A paste in general mode adds no layer record: what it pastes stands
   // under the drawing's last layer record, away from where it was shown.
   // Pastes are in simple mode only.
-  bool general_paste_under_last_layer = true;
+  bool general_paste_under_last_layer = false;
   // Coordinates pasted in general mode, typed for a graphic under a
   // scaled layer, or pointed at in a zoomed view, keep fractions that the
   // file's whole-number columns round away: the picture moves when
   // written. No general-mode paste, no graphic under a scaled layer
   // edited, and no element made with the pointer in a zoomed view.
-  bool fractions_kept = true;
+  bool fractions_kept = false;
 };
 
 }  // namespace plv::sessions
