@@ -45,7 +45,7 @@ void BM_RecoveryCopyOfAHundredThousandSteps(benchmark::State& state) {
     state.PauseTiming();
     Drawing d;
     plv::RecoveryCopy copy(d.journal);
-    copy.start(file, "/bench/d.plv", std::nullopt);
+    copy.start(file, plv::recovery::Head{"/bench/d.plv", {}, {}, 0, 0});
     state.ResumeTiming();
     d.mark_every_tenth();
     copy.flush();

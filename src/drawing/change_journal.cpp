@@ -37,15 +37,15 @@ void ChangeJournal::removed(long number, const Record& record) {
 
 void ChangeJournal::end_action() {
   if (current_.empty()) return;
-  done_.push_back(std::move(current_));
+  history_.done.push_back(std::move(current_));
   current_.clear();
-  undone_.clear();  // a new action ends what could be made again
+  history_.undone.clear();  // a new action ends what could be made again
   if (listener_.action_ended) listener_.action_ended();
 }
 
 void ChangeJournal::forget() {
-  done_.clear();
-  undone_.clear();
+  history_.done.clear();
+  history_.undone.clear();
   current_.clear();
   if (listener_.forgotten) listener_.forgotten();
 }
@@ -92,7 +92,48 @@ void apply_steps(RecordStore& store, std::span<const StoreStep> steps) {
   }
 }
 
-StoreStep ChangeJournal::inverse(const StoreStep& step) {
+namespace {
+
+// Whether `steps[at]` and the rest of its run find the store as they say.
+bool run_fits(const RecordStore& store, std::span<const StoreStep> steps, size_t at, size_t n) {
+  const StoreStep& step = steps[at];
+  switch (step.kind) {
+    case StoreStep::Kind::kWrite: return step.number >= 1 && step.number <= store.count() && store.read(step.number) == step.before;
+    case StoreStep::Kind::kAppend: return true;
+    case StoreStep::Kind::kDrop: return store.count() > 0 && store.read(store.count()) == step.after;
+    case StoreStep::Kind::kInsert: return step.number >= 1 && steps[at + n - 1].number <= store.count() + static_cast<long>(n);
+    case StoreStep::Kind::kRemove:
+      for (size_t i = at; i < at + n; ++i)
+        if (steps[i].number < 1 || steps[i].number > store.count() || !(store.read(steps[i].number) == steps[i].after)) return false;
+      return true;
+  }
+  return false;
+}
+
+size_t run_at(std::span<const StoreStep> steps, size_t at) {
+  const auto kind = steps[at].kind;
+  return kind == StoreStep::Kind::kInsert || kind == StoreStep::Kind::kRemove ? run_length(steps, at) : 1;
+}
+
+}  // namespace
+
+bool apply_steps_checked(RecordStore& store, std::span<const StoreStep> steps) {
+  size_t at = 0;
+  while (at < steps.size()) {
+    const size_t n = run_at(steps, at);
+    if (!run_fits(store, steps, at, n)) break;
+    apply_steps(store, steps.subspan(at, n));
+    at += n;
+  }
+  if (at == steps.size()) return true;
+  // Taken back, as the steps made so far always fit.
+  std::vector<StoreStep> back;
+  for (size_t i = at; i-- > 0;) back.push_back(inverse(steps[i]));
+  apply_steps(store, back);
+  return false;
+}
+
+StoreStep inverse(const StoreStep& step) {
   switch (step.kind) {
     case StoreStep::Kind::kWrite: return {StoreStep::Kind::kWrite, step.number, step.after, step.before};
     case StoreStep::Kind::kAppend: return {StoreStep::Kind::kDrop, step.number, Record(), step.after};
@@ -107,24 +148,34 @@ bool ChangeJournal::move_action(std::vector<Action>& from, std::vector<Action>& 
                                 bool back) {
   end_action();
   if (from.empty()) return false;
-  Action action = std::move(from.back());
-  from.pop_back();
   Action steps;
   if (back) {
-    for (auto step = action.rbegin(); step != action.rend(); ++step) steps.push_back(inverse(*step));
+    for (auto step = from.back().rbegin(); step != from.back().rend(); ++step) steps.push_back(inverse(*step));
   } else {
-    steps = action;
+    steps = from.back();
   }
   replaying_ = true;
-  apply_steps(store, steps);
+  const bool made = apply_steps_checked(store, steps);
   replaying_ = false;
-  for (const StoreStep& step : steps) told(step);
-  to.push_back(std::move(action));
-  if (listener_.action_ended) listener_.action_ended();
+  if (!made) return false;
+  to.push_back(std::move(from.back()));
+  from.pop_back();
+  const auto& told = back ? listener_.undone : listener_.redone;
+  if (told) told();
   return true;
 }
 
-bool ChangeJournal::undo(RecordStore& store) { return move_action(done_, undone_, store, true); }
-bool ChangeJournal::redo(RecordStore& store) { return move_action(undone_, done_, store, false); }
+const JournalHistory& ChangeJournal::history() {
+  end_action();
+  return history_;
+}
+
+void ChangeJournal::restore(JournalHistory history) {
+  current_.clear();
+  history_ = std::move(history);
+}
+
+bool ChangeJournal::undo(RecordStore& store) { return move_action(history_.done, history_.undone, store, true); }
+bool ChangeJournal::redo(RecordStore& store) { return move_action(history_.undone, history_.done, store, false); }
 
 }  // namespace plv

@@ -23,6 +23,18 @@ struct StoreStep {
 // Makes the steps on `store` in order; a run of inserts (or removals) is
 // made in one pass, as the store told it.
 void apply_steps(RecordStore& store, std::span<const StoreStep> steps);
+// The same, only when each step finds the record it says it found (and
+// its number in range); otherwise the store is left as it was: false.
+bool apply_steps_checked(RecordStore& store, std::span<const StoreStep> steps);
+// The step that takes `step` back.
+StoreStep inverse(const StoreStep& step);
+
+// The actions that can be taken back (oldest first) and made again (the
+// next to be made again last).
+using JournalAction = std::vector<StoreStep>;
+struct JournalHistory {
+  std::vector<JournalAction> done, undone;
+};
 
 class ChangeJournal final : public StoreWatcher {
  public:
@@ -38,34 +50,38 @@ class ChangeJournal final : public StoreWatcher {
   // Nothing to take back or make again: a drawing was opened or started.
   void forget();
 
-  bool can_undo() const { return !done_.empty() || !current_.empty(); }
-  bool can_redo() const { return !undone_.empty(); }
+  bool can_undo() const { return !history_.done.empty() || !current_.empty(); }
+  bool can_redo() const { return !history_.undone.empty(); }
   // The last action taken back or made again on `store`, whose watcher
-  // this journal is; false when there is none.
+  // this journal is; false when there is none, or when its records are
+  // not those the action left (the store is then as it was).
   bool undo(RecordStore& store);
   bool redo(RecordStore& store);
 
-  // Told of every step as it is made, and of each action's end, for a
-  // copy kept outside the program. Taking an action back is told as the
-  // steps that undo it, making it again as its own steps, each then ended
-  // like an action: applied in order, the steps give the store as it is.
+  // What can be taken back and made again (the action in progress ended
+  // first), and the same put in place of this journal's.
+  const JournalHistory& history();
+  void restore(JournalHistory history);
+
+  // Told of every step as it is made, of each action's end, and of each
+  // action taken back or made again, for a copy kept outside the program:
+  // replayed in order, they give the store and the history as they are.
   struct Listener {
     std::function<void(const StoreStep&)> step;
-    std::function<void()> action_ended, forgotten;
+    std::function<void()> action_ended, undone, redone, forgotten;
   };
   void listen(Listener listener) { listener_ = std::move(listener); }
 
  private:
   void add(StoreStep step);
-  static StoreStep inverse(const StoreStep& step);
+  using Action = JournalAction;
   // The last action of `from` taken back (`back`) or made again, then kept in `to`.
-  using Action = std::vector<StoreStep>;
   bool move_action(std::vector<Action>& from, std::vector<Action>& to, RecordStore& store, bool back);
   void told(const StoreStep& step) const {
     if (listener_.step) listener_.step(step);
   }
 
-  std::vector<Action> done_, undone_;
+  JournalHistory history_;
   Action current_;
   bool replaying_ = false;
   Listener listener_;

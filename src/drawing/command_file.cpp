@@ -133,21 +133,40 @@ CommandFileRead read_command_file(const std::string& path, RecordStore& drawing,
 
 namespace {
 
-// The last of the colour records first..last that sets a colour in the
-// drawing's mode; none when none does. A record the mode rejects sets
-// nothing, so the one before it stays in force.
-const Record* colour_in_force(const RecordStore& drawing, long first, long last, const RecordForms& forms,
-                              ColourTrack& colours) {
-  const Record* in_force = nullptr;
+// The number of the last of the colour records first..last that sets a
+// colour in the drawing's mode; 0 when none does. A record the mode
+// rejects sets nothing, so the one before it stays in force.
+long colour_in_force(const RecordStore& drawing, long first, long last, const RecordForms& forms,
+                     ColourTrack& colours) {
+  long in_force = 0;
   for (long n = first; n <= last; ++n)
-    if (forms.sets_colour(drawing.read(n), colours)) in_force = &drawing.read(n);
+    if (forms.sets_colour(drawing.read(n), colours)) in_force = n;
   return in_force;
 }
+
+// Notes where the records go as their lines are written.
+class PlaceNotes {
+ public:
+  PlaceNotes(FilePlaces* places, long records, const RecordForms& forms) : places_(places), forms_(forms) {
+    if (places_) places_->assign(static_cast<size_t>(records), 0);
+  }
+  // Record n went out as the next line; unread lines read back as they were.
+  void went(long n, const Record& record, std::string_view line, bool unread) {
+    ++lines_;
+    if (places_ && (unread || forms_.to_stored(line).record == record)) (*places_)[static_cast<size_t>(n - 1)] = lines_;
+  }
+
+ private:
+  FilePlaces* places_;
+  const RecordForms& forms_;
+  long lines_ = 0;
+};
 
 }  // namespace
 
 void command_file_lines(const CommandFileHeader& header, const RecordStore& drawing, const RecordForms& forms,
-                        const std::function<void(std::string_view)>& emit, WriteProblems& problems) {
+                        const std::function<void(std::string_view)>& emit, WriteProblems& problems,
+                        FilePlaces* places) {
   emit(text::padded(header.path_line, kPathLineLength));
   emit(text::padded(header.setup_line, kSetupLineLength));
   emit(std::string(kDatePrefix) + text::padded(header.date, kDateLength));
@@ -161,10 +180,12 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
   Record last_colour, last_layer;
   ColourTrack colours;
   const long count = drawing.count();
+  PlaceNotes notes(places, count, forms);
   for (long n = 1; n <= count; ++n) {
     const Record& record = drawing.read(n);
     if (const auto kept = drawing.unread_line(record)) {
       emit(*kept);
+      notes.went(n, record, *kept, true);
       continue;
     }
     if (header_line(record)) continue;
@@ -179,18 +200,21 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
       long run_end = n;
       while (run_end < count && forms.file_role(drawing.read(run_end + 1)) == role) ++run_end;
       if (run_end == count) break;  // nothing follows for it to apply to
-      const Record* pending = &drawing.read(run_end);
-      if (role == FileRole::kColourRun) pending = colour_in_force(drawing, n, run_end, forms, colours);
-      if (pending && !(*pending == last_written)) {
-        emit(pending->trimmed());
-        last_written = *pending;
+      const long pending = role == FileRole::kColourRun ? colour_in_force(drawing, n, run_end, forms, colours) : run_end;
+      if (pending && !(drawing.read(pending) == last_written)) {
+        last_written = drawing.read(pending);
+        emit(last_written.trimmed());
+        notes.went(pending, last_written, last_written.trimmed(), false);
       }
       n = run_end;
       continue;
     }
     const ConvertedLine& line = converted.at(n);
     if (line.kind == ConversionProblem::kNone) {
-      if (!line.text.empty()) emit(line.text);
+      if (!line.text.empty()) {
+        emit(line.text);
+        notes.went(n, record, line.text, false);
+      }
     } else {
       auto& list = line.kind == ConversionProblem::kDoesNotFit ? problems.too_large : problems.skipped;
       list.push_back({n, std::string(record.trimmed()), line.problem});
@@ -199,10 +223,11 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
 }
 
 CommandFileWrite write_command_file(const std::string& path, const CommandFileHeader& header,
-                                    const RecordStore& drawing, const RecordForms& forms) {
+                                    const RecordStore& drawing, const RecordForms& forms, FilePlaces* places) {
   CommandFileWrite result;
   SafeFileWriter out(path);
-  command_file_lines(header, drawing, forms, [&out](std::string_view line) { out.write_line(line); }, result.problems);
+  command_file_lines(header, drawing, forms, [&out](std::string_view line) { out.write_line(line); }, result.problems,
+                     places);
   if (!result.problems.too_large.empty()) {
     // Asterisks would be written, and the next reading would lose the record.
     result.outcome = WriteOutcome::kValuesTooLarge;

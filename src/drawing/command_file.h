@@ -69,12 +69,19 @@ struct WriteProblems {
   std::vector<SkippedLine> too_large;  // values the file form cannot hold
 };
 
+// Where each of the drawing's records went in a file written: for record n,
+// element n - 1 is the number of the record it reads back as (the records
+// after the header counted from 1), or 0 when it is not written or would
+// read back as another record.
+using FilePlaces = std::vector<long>;
+
 // The header lines and the drawing's lines as they go to the file, without
 // line ends: colour and layer runs reduced to the record in force, repeats
 // and dropped records left out, trailing blanks removed, unread lines as
 // they were read.
 void command_file_lines(const CommandFileHeader& header, const RecordStore& drawing, const RecordForms& forms,
-                        const std::function<void(std::string_view)>& emit, WriteProblems& problems);
+                        const std::function<void(std::string_view)>& emit, WriteProblems& problems,
+                        FilePlaces* places = nullptr);
 
 enum class WriteOutcome {
   kWritten,
@@ -92,6 +99,7 @@ struct CommandFileWrite : FileResult {
 // Writes the drawing to `path`. The previous file survives any failure, and
 // a drawing holding a value the file could not hold is not written at all.
 CommandFileWrite write_command_file(const std::string& path, const CommandFileHeader& header,
-                                    const RecordStore& drawing, const RecordForms& forms);
+                                    const RecordStore& drawing, const RecordForms& forms,
+                                    FilePlaces* places = nullptr);
 
 }  // namespace plv

@@ -1,92 +1,69 @@
 #pragma once
 // A copy of the drawing's changes kept on disc as they are made, so that a
 // crash, a power cut or a killed program loses at most the action in
-// progress. One journal file a drawing, in the user's state folder: a
-// header naming the drawing and the file it was read from, then the steps
-// of each action and a line for each action's end (an undo or a redo is
-// kept as the steps it took).
+// progress. One copy a drawing, in the user's state folder (its lines in
+// recovery_lines.h). A copy is written whole when it begins, then each
+// action is added as it ends; only the program holding its lock adds to
+// it, replaces it or removes it.
 
-#include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "drawing/change_journal.h"
-#include "text/file_result.h"
+#include "drawing/recovery_lines.h"
 
 namespace plv {
 
-// What a drawing's file was when it was read: a journal written on it fits
-// only that file.
-struct FileIdentity {
-  std::uintmax_t size = 0;
-  std::int64_t modified_ns = 0;
-  std::uint64_t content_hash = 0;
-  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
-};
-std::optional<FileIdentity> identity_of(const std::filesystem::path& file);
-
 // $PLIVET_STATE_DIR, else $XDG_STATE_HOME/plivet, else ~/.local/state/plivet.
 std::filesystem::path recovery_folder();
-// The journal of the drawing at `drawing` (an absolute path) in `folder`.
+// The copy of the drawing at `drawing` (an absolute path) in `folder`.
 std::filesystem::path journal_path(const std::filesystem::path& folder, const std::filesystem::path& drawing);
-
-// One line of the journal, read back: a step, or the end of an action.
-struct JournalEntry {
-  enum class Kind { kStep, kActionEnd };
-  Kind kind = Kind::kStep;
-  StoreStep step;
-};
-
-struct FoundJournal {
-  std::filesystem::path drawing;
-  std::optional<FileIdentity> identity;  // none: a drawing started new
-  std::vector<JournalEntry> entries;  // up to the last whole action; a torn end is left out
-  int actions = 0;                    // ends among them
-};
-// Nothing when there is no journal or it is not one of ours.
-std::optional<FoundJournal> read_journal(const std::filesystem::path& file);
-// True while a running plivet keeps its changes in the journal.
+// True while a running plivet keeps its changes in the copy.
 bool journal_in_use(const std::filesystem::path& file);
+// Renames a copy not to be applied to FILE.WHY (or FILE-2.WHY, ...) and
+// returns its new name; its old name when it could not be renamed.
+std::filesystem::path set_aside(const std::filesystem::path& file, std::string_view why);
 
-// Applies the entries to `store`, as read from the file, with `journal`
-// watching it, so that what was done can still be taken back.
-void replay(const FoundJournal& found, RecordStore& store, ChangeJournal& journal);
-
-// Keeps the journal file of one drawing: listens to the change journal,
-// holds the steps of the action in progress, and writes them out when the
-// action ends.
 class RecoveryCopy {
  public:
-  // Watches `journal`'s changes from now on.
+  // Listens to `journal`'s changes from now on.
   explicit RecoveryCopy(ChangeJournal& journal);
   RecoveryCopy(const RecoveryCopy&) = delete;
   RecoveryCopy& operator=(const RecoveryCopy&) = delete;
   ~RecoveryCopy();
 
-  // The drawing now open, read from a file of `identity` (none: a new
-  // drawing); a journal already at `journal_file` is added to. The file is
-  // made only when the first action ends. An empty path notes nothing.
-  void start(std::filesystem::path journal_file, std::filesystem::path drawing, std::optional<FileIdentity> identity);
-  // No drawing, or one whose changes need no keeping: the file goes.
+  // Keeps the changes from now on in `file`: `head`, then what the journal
+  // can take back and make again, then each action. A copy this program
+  // already holds there is replaced at once; otherwise the copy is made
+  // when the first action ends, unless another plivet holds one there.
+  // An empty path keeps nothing.
+  void start(std::filesystem::path file, recovery::Head head);
+  // The drawing's changes need no keeping: the copy goes, if it is ours.
   void stop();
-  // Writes what waits and makes it last (called before each key wait);
-  // the first failure is kept in error() and the copy stops being written.
+  // Writes the actions that ended and makes them last (called before each
+  // key wait). A copy removed meanwhile is made again. The first failure
+  // is kept in error() and the copy stops being written.
   void flush();
   const std::string& error() const { return error_; }
+  // The failure, the first time it is asked for; empty after that.
+  std::string untold_error();
   const std::filesystem::path& file() const { return file_; }
 
  private:
   void note(std::string line);
-  bool open_file();
+  bool write_whole(const std::string& text);
+  bool still_in_place() const;
+  bool make_again();
+  void fail(const std::string& why);
+  void release();
 
   ChangeJournal& journal_;
-  std::filesystem::path file_, drawing_;
-  std::optional<FileIdentity> identity_;
+  std::filesystem::path file_;
+  std::string head_;     // the copy's head, until the copy is made
   std::string waiting_;  // lines not yet written
-  int fd_ = -1;
+  int fd_ = -1;          // the copy, locked
   std::string error_;
+  bool error_told_ = false;
 };
 
 }  // namespace plv

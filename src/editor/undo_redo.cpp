@@ -18,7 +18,9 @@ void take(Editor& e, Direction direction, ColourMessages& messages) {
     between_actions(e);
     const bool done = direction == Direction::kBack ? e.journal.undo(e.drawing) : e.journal.redo(e.drawing);
     if (!done) {
-      e.ui.lines().set_message(direction == Direction::kBack ? "NOTHING TO UNDO." : "NOTHING TO REDO.");
+      const bool there = direction == Direction::kBack ? e.journal.can_undo() : e.journal.can_redo();
+      e.ui.lines().set_message(there ? "THE DRAWING NO LONGER HOLDS WHAT THAT ACTION LEFT: NOTHING WAS CHANGED."
+                                     : direction == Direction::kBack ? "NOTHING TO UNDO." : "NOTHING TO REDO.");
       ui::note_and_wait(e.ui);
       return;
     }
@@ -38,13 +40,13 @@ void take(Editor& e, Direction direction, ColourMessages& messages) {
 
 void between_actions(Editor& editor) {
   editor.journal.end_action();
-  const bool failed_before = !editor.recovery.error().empty();
   editor.recovery.flush();
-  if (failed_before || editor.recovery.error().empty()) return;
+  const std::string failure = editor.recovery.untold_error();
+  if (failure.empty()) return;
   // Told once; the work goes on without the copy.
   editor.ui.lines().set_message("NO RECOVERY COPY OF THE CHANGES CAN BE KEPT:");
   ui::begin_messages(editor.ui);
-  editor.ui.lines().set_message(editor.recovery.error());
+  editor.ui.lines().set_message(failure);
   ui::message_and_wait(editor.ui);
 }
 

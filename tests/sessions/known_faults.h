@@ -12,7 +12,7 @@ struct KnownFaults {
   // them, but the file written leaves out repeated layer and colour
   // records: a crash then recovers a wrong or empty drawing. No crash
   // follows a write until the drawing is reopened.
-  bool recovery_after_write = true;
+  bool recovery_after_write = false;
   // Making an element, a drawing with no layer record before its end
   // counts as on layer 1, but it is drawn on layer 0: an element made on
   // work layer 1 gets no layer record and is hidden by the next redraw.

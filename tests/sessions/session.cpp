@@ -102,7 +102,7 @@ class Driver {
   host::ScriptedWindowSystem* window_ = nullptr;
   int number_ = 0, checked_ = 0, generated_ = 0, closing_ = 0, repeats_ = 0;
   Planned now_;
-  bool out_of_actions_ = false, restarted_ = false;
+  bool out_of_actions_ = false, restarted_ = false, recovered_ = false;
   std::deque<Item> items_;
   std::deque<host::Event> events_;
   std::vector<std::string> runs_;  // each editor run's script so far
@@ -237,7 +237,8 @@ void Driver::end_checks() {
     case Act::kReopen:
       if (const std::string problem = read_back((dir_ / "d.plv").string(), on_disc); !problem.empty())
         fail("the drawing file does not read back whole: " + problem);
-      baseline_ = records_of(on_disc);
+      // Recovered, the history is back too: everything undone is the drawing first opened.
+      if (!std::exchange(recovered_, false)) baseline_ = records_of(on_disc);
       break;
     case Act::kUndoAll: expect(records, baseline_, "everything undone, against the drawing as opened"); break;
     case Act::kRedoAll: expect(records, tip_, "everything redone, against the drawing as last changed"); break;
@@ -280,7 +281,7 @@ void Driver::probe(Probe p, const host::Frame& frame) {
       if (editor_->journal.can_redo()) again("CTRL-Y");
       break;
     case Probe::kRecoverIfOffered:
-      if (row(frame, 3) == kRecoveryOffer) items_.push_front(key("F1"));
+      if (row(frame, 3) == kRecoveryOffer) items_.push_front(key("F1")), recovered_ = true;
       break;
   }
 }

@@ -217,11 +217,12 @@ bool write_drawing(Editor& editor) {
     show_lines(editor, {with_value_at("WRITING THE DRAWING FILE:", 27, editor.drawing_name)}, Ending::kNoWait);
     const std::string path(text::trimmed_right(editor.drawing_path));
     const CommandFileHeader header{editor.drawing_path, editor.setup_line, editor.date};
-    const CommandFileWrite written = write_command_file(path, header, editor.drawing, kinds());
+    FilePlaces places;
+    const CommandFileWrite written = write_command_file(path, header, editor.drawing, kinds(), &places);
     report_records_left_out(editor, written.problems.skipped);
     editor.last_write_failed = !written.ok();
     switch (written.outcome) {
-      case WriteOutcome::kWritten: restart_recovery_copy(editor, path); return true;
+      case WriteOutcome::kWritten: restart_recovery_copy(editor, path, places); return true;
       case WriteOutcome::kValuesTooLarge: report_values_too_large(editor, written.problems.too_large); return false;
       case WriteOutcome::kCannotWrite: ask_for_another_path(editor, "ERROR: CANNOT WRITE THE FILE", cause(written.error, path)); break;
       case WriteOutcome::kCannotOpen: ask_for_another_path(editor, "ERROR: CANNOT OPEN THE FILE", cause(written.error, path)); break;

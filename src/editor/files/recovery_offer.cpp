@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "drawing/recovery_copy.h"
+#include "drawing/recovery_journal.h"
 #include "editor/files/drawing_file_ops.h"
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
@@ -13,30 +14,12 @@ namespace plv {
 namespace {
 
 namespace fs = std::filesystem;
+using recovery::FoundJournal;
 
 fs::path absolute_path(const std::string& path) {
   std::error_code ec;
   const fs::path p = fs::absolute(path, ec);
   return ec ? fs::path(path) : p.lexically_normal();
-}
-
-enum class Choice { kRecover, kDiscard };
-
-Choice ask(Editor& e, const fs::path& journal, int actions) {
-  ui::TextScreen& s = e.ui.screen();
-  for (;;) {
-    s.clear();
-    s.write_at(1, 1, e.ui.lines().title, ui::kScreenColumns);
-    s.write_at(3, 1, "CHANGES TO THIS DRAWING WERE NOT WRITTEN WHEN IT WAS LAST OPEN.", ui::kScreenColumns);
-    s.write_at(5, 1, "A RECOVERY COPY OF " + std::to_string(actions) + (actions == 1 ? " ACTION" : " ACTIONS") +
-                         " WAS KEPT IN:", ui::kScreenColumns);
-    s.write_at(7, 1, journal.string(), ui::kScreenColumns);
-    s.write_at(9, 1, "          F1 = RECOVER THE CHANGES", ui::kScreenColumns);
-    s.write_at(11, 1, "          F2 = DISCARD THEM", ui::kScreenColumns);
-    const int key = e.ui.wait_key().function_number();
-    if (key == 1) return Choice::kRecover;
-    if (key == 2) return Choice::kDiscard;
-  }
 }
 
 void tell(Editor& e, const std::string& first, const std::string& second) {
@@ -46,36 +29,73 @@ void tell(Editor& e, const std::string& first, const std::string& second) {
   ui::message_and_wait(e.ui);
 }
 
-// A journal left by an earlier run: applied if the user asks and it was
-// made on this very file; one made on another state of the file is kept
-// aside, never applied.
-void offer(Editor& e, const fs::path& journal, const std::optional<FileIdentity>& now) {
-  if (journal_in_use(journal)) {
-    tell(e, "THIS DRAWING IS OPEN IN ANOTHER PLIVET, WHICH KEEPS THE RECOVERY COPY OF ITS CHANGES.",
-         "CHANGES MADE HERE HAVE NO RECOVERY COPY.");
-    return;
+std::string actions_text(int n) { return std::to_string(n) + (n == 1 ? " ACTION" : " ACTIONS"); }
+
+enum class Choice { kRecover, kDiscard };
+
+Choice ask(Editor& e, const fs::path& journal, const FoundJournal& found) {
+  ui::TextScreen& s = e.ui.screen();
+  const std::string taken_back = found.taken_back ? " (AND " + std::to_string(found.taken_back) + " TAKEN BACK)" : "";
+  for (;;) {
+    s.clear();
+    s.write_at(1, 1, e.ui.lines().title, ui::kScreenColumns);
+    s.write_at(3, 1, "CHANGES TO THIS DRAWING WERE NOT WRITTEN WHEN IT WAS LAST OPEN.", ui::kScreenColumns);
+    s.write_at(5, 1, "A RECOVERY COPY OF " + actions_text(found.made) + taken_back + " WAS KEPT IN:", ui::kScreenColumns);
+    s.write_at(7, 1, journal.string(), ui::kScreenColumns);
+    s.write_at(9, 1, "          F1 = RECOVER THE CHANGES", ui::kScreenColumns);
+    s.write_at(11, 1, "          F2 = DISCARD THEM", ui::kScreenColumns);
+    if (found.damaged_at)
+      s.write_at(13, 1, "THE COPY IS DAMAGED AT ITS LINE " + std::to_string(found.damaged_at) +
+                            ": ONLY THE ACTIONS BEFORE IT CAN BE RECOVERED.", ui::kScreenColumns);
+    const int key = e.ui.wait_key().function_number();
+    if (key == 1) return Choice::kRecover;
+    if (key == 2) return Choice::kDiscard;
   }
-  const auto found = read_journal(journal);
-  if (!found) return;
-  // A drawing started new leaves an empty file until it is first written.
-  const bool new_and_still_empty = !found->identity && now && now->size == 0;
-  if (found->identity != now && !new_and_still_empty) {
-    std::error_code ignored;
-    fs::path aside = journal.string() + ".stale";
-    for (int n = 2; fs::exists(aside, ignored); ++n) aside = journal.string() + "-" + std::to_string(n) + ".stale";
-    fs::rename(journal, aside, ignored);
-    tell(e, "THE FILE CHANGED AFTER ITS RECOVERY COPY WAS MADE: THE COPY IS NOT APPLIED.",
-         "IT IS KEPT AS " + aside.string());
-    return;
-  }
-  if (found->actions == 0 || ask(e, journal, found->actions) == Choice::kDiscard) {
+}
+
+void tell_set_aside(Editor& e, const std::string& why, const fs::path& journal) {
+  tell(e, why, "IT IS KEPT AS " + set_aside(journal, why.find("DAMAGED") != std::string::npos ? "damaged" : "stale").string());
+}
+
+// What an earlier run left, offered when it was made on this very file;
+// anything else is told and kept aside, never applied and never lost.
+// True when the user takes it: the drawing and history are then its own.
+bool offer(Editor& e, const fs::path& journal, const std::optional<recovery::FileIdentity>& now,
+           bool from_file, FoundJournal& found) {
+  if (!found.head_read)
+    return tell_set_aside(e, "THE RECOVERY COPY OF THIS DRAWING IS DAMAGED AND CANNOT BE READ.", journal), false;
+  const bool nothing_kept = found.entries.empty() && !found.damaged_at;
+  if (nothing_kept) {  // the program ended with nothing unwritten
     std::error_code ignored;
     fs::remove(journal, ignored);
-    return;
+    return false;
   }
-  if (new_and_still_empty) start_new_drawing(e);  // what its changes were made on
-  replay(*found, e.drawing, e.journal);
-  e.picture_not_drawn = true;
+  if (!from_file)
+    return tell_set_aside(e, "AN OLD RECOVERY COPY UNDER THIS DRAWING'S NAME IS NOT APPLIED.", journal), false;
+  if (!now || found.head.file != *now)
+    return tell_set_aside(e, "THE FILE CHANGED AFTER ITS RECOVERY COPY WAS MADE: THE COPY IS NOT APPLIED.", journal), false;
+  if (ask(e, journal, found) == Choice::kDiscard) {
+    std::error_code ignored;
+    if (found.damaged_at) set_aside(journal, "damaged");  // what could not be read is not thrown away
+    else fs::remove(journal, ignored);
+    return false;
+  }
+  RecordStore rebuilt;
+  if (!recovery::rebuild(found.head, e.drawing, rebuilt))
+    return tell_set_aside(e, "THE RECOVERY COPY DOES NOT FIT THE FILE: THE COPY IS NOT APPLIED.", journal), false;
+  if (found.damaged_at) set_aside(journal, "damaged");
+  e.drawing.watch(nullptr);
+  e.drawing = std::move(rebuilt);
+  e.drawing.watch(&e.journal);
+  e.journal.restore(std::move(found.history));
+  return true;
+}
+
+void tell_replayed(Editor& e, const recovery::Replayed& replayed) {
+  if (replayed.applied == replayed.actions) return;
+  tell(e, std::to_string(replayed.applied) + " OF " + actions_text(replayed.actions) +
+              " WERE RECOVERED; THE REST DID NOT FIT THE DRAWING.",
+       "THE DRAWING IS AS THE LAST ACTION THAT FITTED LEFT IT.");
 }
 
 }  // namespace
@@ -83,17 +103,37 @@ void offer(Editor& e, const fs::path& journal, const std::optional<FileIdentity>
 void begin_recovery_copy(Editor& editor, const std::string& path, bool from_file) {
   const fs::path drawing = absolute_path(path);
   const fs::path journal = journal_path(recovery_folder(), drawing);
-  const std::optional<FileIdentity> identity = from_file ? identity_of(drawing) : std::nullopt;
-  editor.recovery.start({}, {}, std::nullopt);  // nothing noted while an old copy is replayed
-  if (from_file) offer(editor, journal, identity);
-  editor.recovery.start(journal, drawing, identity);
+  editor.recovery.start({}, {});  // nothing noted until the copy is begun
+  if (journal_in_use(journal)) {
+    tell(editor, "THIS DRAWING IS OPEN IN ANOTHER PLIVET, WHICH KEEPS THE RECOVERY COPY OF ITS CHANGES.",
+         "CHANGES MADE HERE HAVE NO RECOVERY COPY.");
+    return;
+  }
+  const auto now = recovery::identity_of(drawing);
+  const recovery::FileIdentity file = now.value_or(recovery::FileIdentity{});
+  recovery::Head head = from_file ? recovery::head_as_read(drawing, file, editor.drawing)
+                                  : recovery::head_as_kept(drawing, file, editor.drawing);
+  auto found = recovery::read_journal(journal);
+  if (found && offer(editor, journal, now, from_file, *found)) {
+    // Begun on what the old copy was made on, so that the actions made
+    // again are kept in it as they are made.
+    editor.recovery.start(journal, found->head);
+    const recovery::Replayed replayed = recovery::replay(found->entries, editor.drawing, editor.journal);
+    editor.recovery.flush();  // the recovered actions are kept again before anything else
+    tell_replayed(editor, replayed);
+    editor.picture_not_drawn = true;
+    return;
+  }
+  editor.recovery.start(journal, std::move(head));
 }
 
-void restart_recovery_copy(Editor& editor, const std::string& path) {
-  editor.recovery.stop();
+void restart_recovery_copy(Editor& editor, const std::string& path, const FilePlaces& places) {
   editor.journal.end_action();
   const fs::path drawing = absolute_path(path);
-  editor.recovery.start(journal_path(recovery_folder(), drawing), drawing, identity_of(drawing));
+  const auto file = recovery::identity_of(drawing);
+  if (!file) return editor.recovery.start({}, {});
+  editor.recovery.start(journal_path(recovery_folder(), drawing),
+                        recovery::head_as_written(drawing, *file, editor.drawing, places));
 }
 
 void end_recovery_copy(Editor& editor) { editor.recovery.stop(); }

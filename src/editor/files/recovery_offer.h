@@ -5,14 +5,15 @@
 
 #include <string>
 
+#include "drawing/command_file.h"
 #include "editor/editor.h"
 
 namespace plv {
 
 // After the drawing at `path` was read (`from_file`) or started new.
 void begin_recovery_copy(Editor& editor, const std::string& path, bool from_file);
-// The drawing's changes are in its file now.
-void restart_recovery_copy(Editor& editor, const std::string& path);
+// The drawing's records went to its file at `places`.
+void restart_recovery_copy(Editor& editor, const std::string& path, const FilePlaces& places);
 // The user left the drawing; its unwritten changes were not wanted.
 void end_recovery_copy(Editor& editor);
 
