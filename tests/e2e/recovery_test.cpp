@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 
 #include "e2e/drawing_actions.h"
@@ -57,6 +62,48 @@ TEST(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
     EXPECT_EQ(drawing_records(s, "d.plv"), uninterrupted(run.same_as)) << run.killed_after;
     EXPECT_TRUE(copies_in(s).empty()) << "written, the drawing needs no copy";
   }
+}
+
+// Killed after `before`, recovered, then `after` and written: the drawing an
+// uninterrupted session of both writes.
+struct KilledRun {
+  std::string before, after;
+};
+
+void expect_recovered(const KilledRun& run, const std::string& screen_text = "") {
+  Session s;
+  s.put("d.plv", kDrawing);
+  EXPECT_NE(s.run(kToMainMenu + run.before + "kill\n", "d.plv"), 0);
+  fs::remove_all(s.path("snaps"));
+  ASSERT_EQ(s.run(kRecover + run.after + kWriteAndEnd, "d.plv"), 0) << s.file("stderr.txt");
+  EXPECT_FALSE(screens_with(s, 3, "CHANGES TO THIS DRAWING WERE NOT WRITTEN WHEN IT WAS LAST OPEN.").empty());
+  if (!screen_text.empty()) {
+    EXPECT_FALSE(screens_with(s, 5, screen_text).empty()) << screen_text;
+  }
+  Session whole;
+  whole.put("d.plv", kDrawing);
+  ASSERT_EQ(whole.run(kToMainMenu + run.before + run.after + kWriteAndEnd, "d.plv"), 0);
+  EXPECT_EQ(s.file("d.plv"), whole.file("d.plv")) << run.before << "-- recovered --\n" << run.after;
+  EXPECT_TRUE(copies_in(s).empty());
+}
+
+const std::string kWrite = "key F1\nkey F3\n";
+const std::string kRemoveDeleted = "key F1\nkey F4\nkey F10\n";
+const std::string kDeleteLine = "key F5\nkey F1\npick 50 0 right\npick 0 0\nkey F10\n";
+
+TEST(Recovery, AfterAWriteTheDrawingAndItsHistoryAreThoseTheSessionHad) {
+  const KilledRun runs[] = {
+      {kMake + kMake + kWrite + kUndo + kUndo, ""},
+      {kDelete + kRemoveDeleted + kWrite + kDeleteLine, ""},
+      {kRecolour + kWrite + kMake, kUndo + kUndo},  // undo reaches past the write
+      {kMake + kWrite + kUndo + kWrite + kRedo, kUndo},
+  };
+  for (const KilledRun& run : runs) expect_recovered(run);
+}
+
+TEST(Recovery, ActionsTakenBackStayTakenBackAndCanBeMadeAgain) {
+  // Closed with the line made and taken back: one action, one taken back.
+  expect_recovered({kMake + kUndo, kUndo + kRedo}, "A RECOVERY COPY OF 1 ACTION (AND 1 TAKEN BACK) WAS KEPT IN:");
 }
 
 TEST(Recovery, ANewDrawingNeverWrittenIsRecoveredToo) {
@@ -134,6 +181,96 @@ TEST(Recovery, ACopyThatCannotBeWrittenIsToldAndTheWorkGoesOn) {
   ASSERT_FALSE(told.empty());
   EXPECT_NE(Session::row(told[0], 5).find(s.path("state")), std::string::npos) << told[0];
   EXPECT_EQ(drawing_records(s, "d.plv"), uninterrupted(kDelete + kMake));
+}
+
+
+bool told(const Session& s, std::string_view text) {
+  for (const std::string& screen : s.screens())
+    if (screen.find(text) != std::string::npos) return true;
+  return false;
+}
+
+// Killed after deleting the box (or `actions`): the one copy it left.
+fs::path killed_after_delete(Session& s, const std::string& actions = kDelete) {
+  s.put("d.plv", kDrawing);
+  EXPECT_NE(s.run(kToMainMenu + actions + "kill\n", "d.plv"), 0);
+  const auto copies = copies_in(s);
+  EXPECT_EQ(copies.size(), 1u);
+  fs::remove_all(s.path("snaps"));
+  return copies.empty() ? fs::path() : copies[0];
+}
+
+TEST(Recovery, ASecondPlivetNeitherReplacesNorRemovesTheFirstOnesCopy) {
+  const std::string quits = "key F1\nkey F6\nkey F3\n";
+  for (const std::string& second : {quits, kMake + kWriteAndEnd, kMake + "kill\n"}) {
+    Session s;
+    const fs::path copy = killed_after_delete(s);
+    const std::string kept = testing::read_file(copy);
+    const int first = ::open(copy.c_str(), O_RDONLY);  // the first plivet, still running
+    ASSERT_EQ(::flock(first, LOCK_EX), 0);
+    s.run("key F10\nkey ENTER\n" + second, "d.plv");
+    EXPECT_TRUE(told(s, "THIS DRAWING IS OPEN IN ANOTHER PLIVET, WHICH KEEPS ITS RECOVERY COPY."));
+    EXPECT_EQ(testing::read_file(copy), kept) << second;
+    EXPECT_EQ(copies_in(s).size(), 1u) << second;
+    ::close(first);
+  }
+}
+
+TEST(Recovery, DamagedCopiesAreToldAndKeptAsideAndTheNextCopyStartsAfresh) {
+  const auto damage = [](const fs::path& copy, const std::function<void(std::string&)>& how) {
+    std::string text = testing::read_file(copy);
+    how(text);
+    testing::write_file(copy, text);
+  };
+  {  // The head damaged: told, kept aside, and a fresh copy keeps what follows.
+    Session s;
+    const fs::path copy = killed_after_delete(s);
+    damage(copy, [](std::string& t) { t.replace(t.find("DRAWING"), 7, "DRAWONG"); });
+    EXPECT_NE(s.run("key F10\nkey ENTER\nkey F3\nkey ENTER\n" + kMake + "kill\n", "d.plv"), 0);
+    EXPECT_TRUE(told(s, "THE RECOVERY COPY OF THIS DRAWING IS DAMAGED AND CANNOT BE READ."));
+    ASSERT_TRUE(fs::exists(copy.string() + ".damaged"));
+    ASSERT_EQ(s.run(kRecover + kWriteAndEnd, "d.plv"), 0);
+    EXPECT_EQ(drawing_records(s, "d.plv"), uninterrupted(kMake));
+  }
+  {  // Torn inside its last line, as a full disc leaves it: the actions after it are kept and read back.
+    Session s;
+    const fs::path copy = killed_after_delete(s, kMake + kDelete);
+    damage(copy, [](std::string& t) { t.resize(t.size() - 30); });
+    EXPECT_NE(s.run(kRecover + "key F3\nkey ENTER\n" + kMake + "kill\n", "d.plv"), 0);
+    ASSERT_EQ(s.run(kRecover + kWriteAndEnd, "d.plv"), 0);
+    EXPECT_EQ(drawing_records(s, "d.plv"), uninterrupted(kMake + kMake)) << "the torn action is lost, nothing else";
+  }
+  {  // The first step damaged: told where, and the copy kept, never deleted.
+    Session s;
+    const fs::path copy = killed_after_delete(s);
+    damage(copy, [](std::string& t) { t.replace(t.find("S\t", t.find("START")), 2, "S?"); });
+    ASSERT_EQ(s.run(kRecover + kWriteAndEnd, "d.plv"), 0);
+    EXPECT_TRUE(told(s, "THE COPY IS DAMAGED AT ITS LINE"));
+    EXPECT_EQ(drawing_records(s, "d.plv"), uninterrupted(""));
+    EXPECT_TRUE(fs::exists(copy.string() + ".damaged"));
+  }
+}
+
+TEST(Recovery, ACopyIsMadeForTheFileAsItIsNotForItsNameOrItsTime) {
+  {  // Touched but not changed: the same file.
+    Session s;
+    killed_after_delete(s);
+    fs::last_write_time(s.path("d.plv"), fs::file_time_type::clock::now() + std::chrono::hours(1));
+    ASSERT_EQ(s.run(kRecover + kWriteAndEnd, "d.plv"), 0);
+    EXPECT_EQ(drawing_records(s, "d.plv"), uninterrupted(kDelete));
+  }
+  // Deleted and made again as a new drawing: a new copy; the old one is told and kept.
+  const std::string made = "key F9\nkey ENTER\nkey F1\nkey F9\nkey ENTER\nkey F10\n";
+  Session s;
+  const fs::path old_copy = killed_after_delete(s);
+  fs::remove(s.path("d.plv"));
+  EXPECT_NE(s.run(new_drawing("d") + "key ENTER\n" + made + "kill\n"), 0);
+  EXPECT_TRUE(told(s, "AN OLD RECOVERY COPY UNDER THIS DRAWING'S NAME IS NOT APPLIED."));
+  EXPECT_TRUE(fs::exists(old_copy.string() + ".stale"));
+  ASSERT_EQ(s.run(kRecover + kWriteAndEnd, "d.plv"), 0);
+  Session whole;
+  ASSERT_EQ(whole.run(new_drawing("d") + made + kWriteAndEnd), 0);
+  EXPECT_EQ(drawing_records(s, "d.plv"), drawing_records(whole, "d.plv"));
 }
 
 }  // namespace

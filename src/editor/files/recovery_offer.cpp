@@ -46,7 +46,7 @@ Choice ask(Editor& e, const fs::path& journal, const FoundJournal& found) {
     s.write_at(11, 1, "          F2 = DISCARD THEM", ui::kScreenColumns);
     if (found.damaged_at)
       s.write_at(13, 1, "THE COPY IS DAMAGED AT ITS LINE " + std::to_string(found.damaged_at) +
-                            ": ONLY THE ACTIONS BEFORE IT CAN BE RECOVERED.", ui::kScreenColumns);
+                            ": ONLY WHAT STANDS BEFORE IT IS RECOVERED.", ui::kScreenColumns);
     const int key = e.ui.wait_key().function_number();
     if (key == 1) return Choice::kRecover;
     if (key == 2) return Choice::kDiscard;
@@ -105,7 +105,7 @@ void begin_recovery_copy(Editor& editor, const std::string& path, bool from_file
   const fs::path journal = journal_path(recovery_folder(), drawing);
   editor.recovery.start({}, {});  // nothing noted until the copy is begun
   if (journal_in_use(journal)) {
-    tell(editor, "THIS DRAWING IS OPEN IN ANOTHER PLIVET, WHICH KEEPS THE RECOVERY COPY OF ITS CHANGES.",
+    tell(editor, "THIS DRAWING IS OPEN IN ANOTHER PLIVET, WHICH KEEPS ITS RECOVERY COPY.",
          "CHANGES MADE HERE HAVE NO RECOVERY COPY.");
     return;
   }
