@@ -118,7 +118,7 @@ CommandFileRead read_command_file(LineReader& in, RecordStore& drawing, const Re
     refuse(result, ReadOutcome::kOutOfMemory, "there is not enough memory to hold the drawing");
   }
   if (!result.ok()) {
-    drawing = RecordStore();  // nothing of a drawing read in part, and its memory back
+    drawing.release();  // nothing of a drawing read in part, and its memory back
     result.unread.clear();
     result.unknown = {};
     result.cut = {};

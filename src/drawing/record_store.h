@@ -60,6 +60,13 @@ class RecordStore {
     unread_lines_.clear();
     if (watcher_) watcher_->cleared();
   }
+  // Cleared, with the memory of its records given back; still watched.
+  void release() {
+    StoreWatcher* watcher = watcher_;
+    *this = RecordStore();
+    watch(watcher);
+    if (watcher_) watcher_->cleared();
+  }
   // Who hears of each write, append, drop and clear from now on; none: nobody.
   void watch(StoreWatcher* watcher) { watcher_ = watcher; }
 

@@ -149,6 +149,56 @@ TEST(WritingCommandFiles, OnlyTheColourOrLayerInForceIsWritten) {
             (Lines{"SC BAR   5", "CM A", "CM B"}));
 }
 
+TEST(WritingCommandFiles, EachPlaceNotedReadsBackAsTheRecordWritten) {
+  TempDir dir;
+  const std::string path = dir.file("out.plv");
+  RecordStore as_read;  // records in their stored form, one with a line kept unread
+  write_file(path, "p\nGLIMPT\nDATE\nLI     1     0     0     0\nBX   200   2x0   300   300\nCI   1   2   3   4   5   6\n");
+  ASSERT_TRUE(read_command_file(path, as_read, kinds()).ok());
+  std::vector<RecordStore> stores;
+  stores.push_back(std::move(as_read));
+  stores.push_back(store_of({"SC BAR   3", "SC BAR   5", "LI", "DELI", "LA  2", "LA  2", "CM A", "LA  4"}));
+  stores.push_back(store_of({"SC MODE BAR", "SC BAR   5", "SC CIRCL     12.500", "CM A", "XXLI", "", "CM B"}));
+  for (const RecordStore& store : stores) {
+    FilePlaces places;
+    ASSERT_TRUE(write_command_file(path, {"p", "GLIMPT", "d"}, store, kinds(), &places).ok());
+    const std::string written = read_file(path);
+    RecordStore read;
+    ASSERT_TRUE(read_command_file(path, read, kinds()).ok());
+    ASSERT_EQ(places.size(), static_cast<size_t>(store.count()));
+    long placed = 0;
+    for (long n = 1; n <= store.count(); ++n) {
+      const long at = places[static_cast<size_t>(n - 1)];
+      if (at == 0) continue;
+      ++placed;
+      ASSERT_LE(at, read.count());
+      const auto line = store.unread_line(store.read(n));
+      if (line) EXPECT_EQ(read.unread_line(read.read(at)), line) << written;
+      else EXPECT_EQ(read.read(at), store.read(n)) << "record " << n << " of\n" << written;
+    }
+    EXPECT_GT(placed, 0);
+  }
+}
+
+TEST(ReadingCommandFiles, AFailedReadLeavesTheStoreWatchedAsItWas) {
+  TempDir dir;
+  write_file(dir.file("bad.plv"), std::string("p\nLI\0\n", 7));
+  struct Counter : StoreWatcher {
+    int appended_count = 0;
+    void written(long, const Record&, const Record&) override {}
+    void appended(long, const Record&) override { ++appended_count; }
+    void dropped(long, const Record&) override {}
+    void inserted(long, const Record&) override {}
+    void removed(long, const Record&) override {}
+    void cleared() override {}
+  } counter;
+  RecordStore store;
+  store.watch(&counter);
+  EXPECT_FALSE(read_command_file(dir.file("bad.plv"), store, kinds()).ok());
+  store.append(Record("CM A"));
+  EXPECT_EQ(counter.appended_count, 1);
+}
+
 TEST(WritingCommandFiles, UnreadableStoredRecordsAreReportedAndSkipped) {
   RecordStore store = store_of({"LI  garbage", "CM A"});
   std::vector<std::string> lines;
