@@ -150,10 +150,15 @@ class PlaceNotes {
   PlaceNotes(FilePlaces* places, long records, const RecordForms& forms) : places_(places), forms_(forms) {
     if (places_) places_->assign(static_cast<size_t>(records), 0);
   }
-  // Record n went out as the next line; unread lines read back as they were.
-  void went(long n, const Record& record, std::string_view line, bool unread) {
+  bool wanted() const { return places_ != nullptr; }
+  // Record n went out as the next line, which reads back as it.
+  void went(long n, bool reads_back) {
     ++lines_;
-    if (places_ && (unread || forms_.to_stored(line).record == record)) (*places_)[static_cast<size_t>(n - 1)] = lines_;
+    if (places_ && reads_back) (*places_)[static_cast<size_t>(n - 1)] = lines_;
+  }
+  // The same, for a line whose reading is yet to be tried.
+  void went(long n, const Record& record, std::string_view line) {
+    went(n, places_ && forms_.to_stored(line).record == record);
   }
 
  private:
@@ -171,21 +176,21 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
   emit(text::padded(header.setup_line, kSetupLineLength));
   emit(std::string(kDatePrefix) + text::padded(header.date, kDateLength));
 
+  const long count = drawing.count();
+  PlaceNotes notes(places, count, forms);
   // What the loop below converts, converted ahead on every core.
   ConvertedWindow converted(drawing, forms, [&](const Record& r) {
     if (drawing.unread_line(r) || header_line(r)) return false;
     const FileRole role = forms.file_role(r);
     return role == FileRole::kConverted || role == FileRole::kColourMode;
-  });
+  }, notes.wanted());
   Record last_colour, last_layer;
   ColourTrack colours;
-  const long count = drawing.count();
-  PlaceNotes notes(places, count, forms);
   for (long n = 1; n <= count; ++n) {
     const Record& record = drawing.read(n);
     if (const auto kept = drawing.unread_line(record)) {
       emit(*kept);
-      notes.went(n, record, *kept, true);
+      notes.went(n, true);  // read again, it is kept unread again
       continue;
     }
     if (header_line(record)) continue;
@@ -204,7 +209,7 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
       if (pending && !(drawing.read(pending) == last_written)) {
         last_written = drawing.read(pending);
         emit(last_written.trimmed());
-        notes.went(pending, last_written, last_written.trimmed(), false);
+        notes.went(pending, last_written, last_written.trimmed());
       }
       n = run_end;
       continue;
@@ -213,7 +218,7 @@ void command_file_lines(const CommandFileHeader& header, const RecordStore& draw
     if (line.kind == ConversionProblem::kNone) {
       if (!line.text.empty()) {
         emit(line.text);
-        notes.went(n, record, line.text, false);
+        notes.went(n, line.reads_back);
       }
     } else {
       auto& list = line.kind == ConversionProblem::kDoesNotFit ? problems.too_large : problems.skipped;

@@ -49,6 +49,7 @@ void ConvertedWindow::convert_from(long first) {
           continue;
         }
         const std::string_view text = c.line.trimmed();
+        line.reads_back = reread_ && forms_.to_stored(text).record == record;
         part.spans[static_cast<size_t>(n - part.from)] = {part.text.size(), text.size()};
         part.text.append(text);
       }

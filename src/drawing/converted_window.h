@@ -17,6 +17,7 @@ struct ConvertedLine {
   ConversionProblem kind = ConversionProblem::kNone;
   std::string_view text;  // trailing blanks removed; empty when the record is not written
   std::string problem;
+  bool reads_back = false;  // read again, the line gives the record (when asked to look)
 };
 
 class ConvertedWindow {
@@ -24,8 +25,11 @@ class ConvertedWindow {
   static constexpr long kRecords = 1 << 16;
 
   // Only records `wanted` says the writer converts are converted.
-  ConvertedWindow(const RecordStore& store, const RecordForms& forms, std::function<bool(const Record&)> wanted)
-      : store_(store), forms_(forms), wanted_(std::move(wanted)) {}
+  // With `reread`, each line is also read back, to say whether it gives
+  // its record again.
+  ConvertedWindow(const RecordStore& store, const RecordForms& forms, std::function<bool(const Record&)> wanted,
+                  bool reread = false)
+      : store_(store), forms_(forms), wanted_(std::move(wanted)), reread_(reread) {}
 
   // The conversion of record n, which `wanted` took; the window moves on
   // to start at n when n lies outside it.
@@ -38,6 +42,7 @@ class ConvertedWindow {
   const RecordStore& store_;
   const RecordForms& forms_;
   std::function<bool(const Record&)> wanted_;
+  bool reread_;
   long first_ = 0, end_ = 0;  // records first_ .. end_ - 1 are converted
   std::vector<ConvertedLine> lines_;
   std::vector<std::string> texts_;  // one for each part, which lines_ point into
