@@ -9,6 +9,7 @@
 #include "editor/create/more_create_menu.h"
 #include "editor/create/string_menu.h"
 #include "editor/create/undraw_edit.h"
+#include "editor/menu_table.h"
 #include "editor/view/view_operations.h"
 #include "kernel/kernel.h"
 #include "kinds/registry.h"
@@ -24,28 +25,9 @@ constexpr std::string_view kBanner =
 constexpr std::string_view kNameLabel = "                  DRAWING FILE NAME:";
 constexpr std::string_view kNoDrawing = "                  NO DRAWING FILE IS OPEN";
 constexpr int kNameColumn = 39;
-constexpr MenuLine kLines[] = {
-    {7, "             COLOR OF NEXT GRAPHIC:       (1 TO 15)"},
-    {13, "         F1 = DRAW A STRAIGHT LINE (SOLID, DASHED OR SOLID AND WIDE)"},
-    {14, "         F2 = DRAW AN ARROW"},
-    {15, "         F3 = DRAW A CHARACTER STRING"},
-    {16, "         F4 = DRAW A BOX"},
-    {17, "         F5 = DRAW A CIRCLE"},
-    {18, "         F6 = SHOW THE COLOR PALETTE"},
-    {19, "         F7 = OTHER GRAPHICS (ELLIPSE, BRACKET, COMMENT)"},
-    {20, "         F8 = VIEW THE SCREEN"},
-    {21, "         F9 = UNDRAW AND EDIT THE LAST GRAPHIC"},
-    {22, "         F10= RETURN TO THE MAIN MENU"},
-};
+constexpr MenuLine kColourLine[] = {{7, "             COLOR OF NEXT GRAPHIC:       (1 TO 15)"}};
 constexpr ui::IntegerRange kColourFieldRange{-9, 99};
 constexpr int kDefaultColour = 7;
-
-void show_screen(Editor& e) {
-  show_menu(e, 3, kBanner, kLines);
-  ui::TextScreen& s = e.ui.screen();
-  s.write_line(5, e.file_open ? kNameLabel : kNoDrawing);
-  if (e.file_open) s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
-}
 
 // The colour typed: 1 to 15 becomes the colour of the next elements, and a
 // record setting it goes into the drawing with the next element made;
@@ -59,28 +41,55 @@ void take_colour(Editor& e, CreateSession& session, int entered) {
   }
 }
 
-Record open_element_menu(Editor& e, int key) {
-  switch (key) {
-    case 1: return line_menu(e);
-    case 2: return arrow_menu(e);
-    case 3: return string_menu(e);
-    case 4: return box_menu(e, ElementKind::kBox);
-    default: return circle_menu(e);
-  }
-}
+Record box_only_menu(Editor& e) { return box_menu(e, ElementKind::kBox); }
 
-void make_element(Editor& e, CreateSession& session, int key, ColourMessages& messages) {
-  if (!may_draw(e)) return;
-  session.element = as_written(open_element_menu(e, key));
-  if (session.element.blank_in({1, 1})) return;
+// The element `Menu` makes, shown and appended.
+template <Record (*Menu)(Editor&)>
+AfterKey make(Editor& e, CreateSession& session, ColourMessages& messages) {
+  if (!may_draw(e)) return AfterKey::kStay;
+  session.element = as_written(Menu(e));
+  if (session.element.blank_in({1, 1})) return AfterKey::kStay;
   show_element(e, session.element, messages);
   if (!append_element(e, session, session.element)) session.element = Record();
+  return AfterKey::kStay;
 }
 
+AfterKey undraw_last(Editor& e, CreateSession& session, ColourMessages& messages) {
+  undraw_edit_last(e, session, messages);
+  return AfterKey::kStay;
+}
 
-void view_picture(Editor& e) {
-  e.kernel.gkpage(1);
-  e.kernel.tekflush(0);
+using Row = MenuRow<AfterKey, Editor&, CreateSession&, ColourMessages&>;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 13, "         F1 = DRAW A STRAIGHT LINE (SOLID, DASHED OR SOLID AND WIDE)", make<line_menu>},
+    {ui::FKey::kF2, 14, "         F2 = DRAW AN ARROW", make<arrow_menu>},
+    {ui::FKey::kF3, 15, "         F3 = DRAW A CHARACTER STRING", make<string_menu>},
+    {ui::FKey::kF4, 16, "         F4 = DRAW A BOX", make<box_only_menu>},
+    {ui::FKey::kF5, 17, "         F5 = DRAW A CIRCLE", make<circle_menu>},
+    {ui::FKey::kF6, 18, "         F6 = SHOW THE COLOR PALETTE",
+     [](Editor& e, CreateSession&, ColourMessages& m) { return edit::show_palette(e, m), AfterKey::kStay; }},
+    {ui::FKey::kF7, 19, "         F7 = OTHER GRAPHICS (ELLIPSE, BRACKET, COMMENT)",
+     [](Editor& e, CreateSession& s, ColourMessages& m) {
+       if (more_create_menu(e, s, m) == MoreCreateEnd::kUndraw) undraw_last(e, s, m);
+       return AfterKey::kStay;
+     }},
+    {ui::FKey::kF8, 20, "         F8 = VIEW THE SCREEN",
+     [](Editor& e, CreateSession&, ColourMessages&) {
+       e.kernel.gkpage(1);
+       e.kernel.tekflush(0);
+       return AfterKey::kStay;
+     }},
+    {ui::FKey::kF9, 21, "         F9 = UNDRAW AND EDIT THE LAST GRAPHIC", undraw_last},
+    {ui::FKey::kF10, 22, "         F10= RETURN TO THE MAIN MENU",
+     [](Editor&, CreateSession&, ColourMessages&) { return AfterKey::kLeave; }},
+};
+
+void show_screen(Editor& e) {
+  show_menu(e, 3, kBanner, kColourLine);
+  write_legends(e.ui.screen(), kRows);
+  ui::TextScreen& s = e.ui.screen();
+  s.write_line(5, e.file_open ? kNameLabel : kNoDrawing);
+  if (e.file_open) s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
 }
 
 }  // namespace
@@ -102,14 +111,8 @@ void create_menu(Editor& e, ColourMessages& messages) {
       session.element = Record();  // the element made last may be gone: nothing to undraw
       continue;
     }
-    int key = entry.key.function_number();
     take_colour(e, session, entry.typed);
-    if (key == 7 && more_create_menu(e, session, messages) == MoreCreateEnd::kUndraw) key = 9;
-    if (key >= 1 && key <= 5) make_element(e, session, key, messages);
-    else if (key == 6) edit::show_palette(e, messages);
-    else if (key == 8) view_picture(e);
-    else if (key == 9) undraw_edit_last(e, session, messages);
-    else if (key == 10) return;
+    if (act_on(kRows, ui::fkey_of(entry.key), e, session, messages) == AfterKey::kLeave) return;
   }
 }
 

@@ -6,6 +6,7 @@
 #include "editor/create/comment_menu.h"
 #include "editor/create/element_menu.h"
 #include "editor/create/quad_menu.h"
+#include "editor/menu_table.h"
 #include "kinds/registry.h"
 #include "ui/text_screen.h"
 #include "ui/toolkit.h"
@@ -19,31 +20,41 @@ constexpr std::string_view kBanner =
 constexpr std::string_view kNameLabel = "                         DRAWING FILE NAME:";
 constexpr std::string_view kNoDrawing = "                         NO DRAWING FILE IS OPEN";
 constexpr int kNameColumn = 47;
-constexpr MenuLine kLines[] = {
-    {7, "         F1 = DRAW AN ELLIPSE"},
-    {9, "         F2 = DRAW A BRACKET"},
-    {11, "         F3 = ENTER A COMMENT INTO THE DRAWING FILE"},
-    {13, "         F4 = DRAW A FILLED RECTANGLE"},
-    {15, "         F5 = DRAW A FILLED QUADRILATERAL"},
-    {17, "         F9 = UNDRAW AND EDIT THE LAST GRAPHIC"},
-    {19, "         F10= GET BACK TO THE CREATE MENU"},
+enum class Step { kStay, kBack, kUndraw };
+
+Record filled_rectangle_menu(Editor& e) { return box_menu(e, ElementKind::kFilledRectangle); }
+
+// The element `Menu` makes, shown (unless it is never drawn) and appended;
+// nothing made keeps this menu on the screen.
+template <Record (*Menu)(Editor&), bool kDrawn = true>
+Step make(Editor& e, CreateSession& session, ColourMessages& messages) {
+  if (!may_draw(e)) return Step::kStay;
+  session.element = as_written(Menu(e));
+  if (session.element.blank_in({1, 1})) return Step::kStay;
+  if (kDrawn) show_element(e, session.element, messages);
+  if (!append_element(e, session, session.element)) session.element = Record();
+  return Step::kBack;
+}
+
+using Row = MenuRow<Step, Editor&, CreateSession&, ColourMessages&>;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 7, "         F1 = DRAW AN ELLIPSE", make<ellipse_menu>},
+    {ui::FKey::kF2, 9, "         F2 = DRAW A BRACKET", make<bracket_menu>},
+    {ui::FKey::kF3, 11, "         F3 = ENTER A COMMENT INTO THE DRAWING FILE", make<comment_menu, false>},
+    {ui::FKey::kF4, 13, "         F4 = DRAW A FILLED RECTANGLE", make<filled_rectangle_menu>},
+    {ui::FKey::kF5, 15, "         F5 = DRAW A FILLED QUADRILATERAL", make<quad_menu>},
+    {ui::FKey::kF9, 17, "         F9 = UNDRAW AND EDIT THE LAST GRAPHIC",
+     [](Editor&, CreateSession&, ColourMessages&) { return Step::kUndraw; }},
+    {ui::FKey::kF10, 19, "         F10= GET BACK TO THE CREATE MENU",
+     [](Editor&, CreateSession&, ColourMessages&) { return Step::kBack; }},
 };
 
 void show_screen(Editor& e) {
-  show_menu(e, 3, kBanner, kLines);
+  show_menu(e, 3, kBanner, {});
+  write_legends(e.ui.screen(), kRows);
   ui::TextScreen& s = e.ui.screen();
   s.write_line(5, e.file_open ? kNameLabel : kNoDrawing);
   if (e.file_open) s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
-}
-
-Record open_element_menu(Editor& e, int key) {
-  switch (key) {
-    case 1: return ellipse_menu(e);
-    case 2: return bracket_menu(e);
-    case 3: return comment_menu(e);
-    case 4: return box_menu(e, ElementKind::kFilledRectangle);
-    default: return quad_menu(e);
-  }
 }
 
 }  // namespace
@@ -57,15 +68,8 @@ MoreCreateEnd more_create_menu(Editor& e, CreateSession& session, ColourMessages
       session.element = Record();
       continue;
     }
-    const int key = pressed.function_number();
-    if (key == 9) return MoreCreateEnd::kUndraw;
-    if (key == 10) return MoreCreateEnd::kBack;
-    if (key < 1 || key > 5 || !may_draw(e)) continue;
-    session.element = as_written(open_element_menu(e, key));
-    if (session.element.blank_in({1, 1})) continue;  // nothing made: this menu again
-    if (key != 3) show_element(e, session.element, messages);  // comments are never drawn
-    if (!append_element(e, session, session.element)) session.element = Record();
-    return MoreCreateEnd::kBack;
+    const Step step = act_on(kRows, ui::fkey_of(pressed), e, session, messages);
+    if (step != Step::kStay) return step == Step::kUndraw ? MoreCreateEnd::kUndraw : MoreCreateEnd::kBack;
   }
 }
 

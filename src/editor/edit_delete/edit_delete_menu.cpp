@@ -5,6 +5,7 @@
 #include "editor/edit_delete/colour_edit_menu.h"
 #include "editor/edit_delete/pick_graphic.h"
 #include "editor/edit_delete/select_by_box.h"
+#include "editor/menu_table.h"
 #include "editor/view/view_operations.h"
 #include "kernel/kernel.h"
 #include "kinds/deleted.h"
@@ -20,25 +21,9 @@ namespace {
 
 constexpr std::string_view kBanner =
     "****** EDIT/DELETE MENU ******* EDIT/DELETE MENU ******* EDIT/DELETE MENU ******";
-constexpr create::MenuLine kLines[] = {
-    {5, "                  F1 = DELETE INDIVIDUAL GRAPHICS"},
-    {7, "                  F2 = DELETE THE CONTENTS OF A BOX"},
-    {9, "                  F3 = REDRAW THE DRAWING"},
-    {11, "                  F4 = VIEW THE DRAWING"},
-    {13, "                  F5 = EDIT A GRAPHIC"},
-    {15, "                  F6 = RE-EDIT THE LAST GRAPHIC"},
-    {17, "                  F7 = EDIT THE COLORS"},
-    {19, "                  F8 = SHOW/DO NOT SHOW THE DELETED GRAPHICS"},
-    {22, "                  F9 = UNDELETE THE LAST DELETED GRAPHIC"},
-    {24, "                  F10= RETURN THE MAIN MENU"},
-};
 constexpr std::string_view kNotShown = "                       (SET TO \"DO NOT SHOW\")";
 constexpr std::string_view kShown = "                       (SET TO \"SHOW\")";
 
-void show_screen(Editor& e) {
-  create::show_menu(e, 3, kBanner, kLines);
-  e.ui.screen().write_line(20, e.render.show_deleted ? kShown : kNotShown);
-}
 
 // The picked graphic, which stood at record `at`, reopens in its menu;
 // what then stands for it is the next graphic to edit again.
@@ -75,6 +60,49 @@ void delete_box(Editor& e) {
   if (const auto box = drag_selection_box(e)) select_by_box(e, *box, BoxAction::kDelete);
 }
 
+using Row = MenuRow<AfterKey, Editor&, ColourMessages&>;
+constexpr AfterKey stay = AfterKey::kStay;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 5, "                  F1 = DELETE INDIVIDUAL GRAPHICS",
+     [](Editor& e, ColourMessages&) {
+       e.kernel.gkgraph();
+       pick_graphics(e, PickMode::kRepeatedly);
+       e.kernel.tekflush(1);
+       return stay;
+     }},
+    {ui::FKey::kF2, 7, "                  F2 = DELETE THE CONTENTS OF A BOX",
+     [](Editor& e, ColourMessages&) { return delete_box(e), stay; }},
+    {ui::FKey::kF3, 9, "                  F3 = REDRAW THE DRAWING",
+     [](Editor& e, ColourMessages& m) { return edit::redraw_picture(e, m), stay; }},
+    {ui::FKey::kF4, 11, "                  F4 = VIEW THE DRAWING",
+     [](Editor& e, ColourMessages&) {
+       e.kernel.gkpage(1);
+       e.kernel.tekflush(0);
+       return stay;
+     }},
+    {ui::FKey::kF5, 13, "                  F5 = EDIT A GRAPHIC",
+     [](Editor& e, ColourMessages& m) { return edit_picked(e, m), stay; }},
+    {ui::FKey::kF6, 15, "                  F6 = RE-EDIT THE LAST GRAPHIC",
+     [](Editor& e, ColourMessages& m) { return edit_again(e, m), stay; }},
+    {ui::FKey::kF7, 17, "                  F7 = EDIT THE COLORS",
+     [](Editor& e, ColourMessages& m) { return colour_edit_menu(e, m), stay; }},
+    {ui::FKey::kF8, 19, "                  F8 = SHOW/DO NOT SHOW THE DELETED GRAPHICS",
+     [](Editor& e, ColourMessages&) {
+       e.render.show_deleted = !e.render.show_deleted;
+       return stay;
+     }},
+    {ui::FKey::kF9, 22, "                  F9 = UNDELETE THE LAST DELETED GRAPHIC",
+     [](Editor& e, ColourMessages& m) { return undelete_last(e, m), stay; }},
+    {ui::FKey::kF10, 24, "                  F10= RETURN THE MAIN MENU",
+     [](Editor&, ColourMessages&) { return AfterKey::kLeave; }},
+};
+
+void show_screen(Editor& e) {
+  create::show_menu(e, 3, kBanner, {});
+  write_legends(e.ui.screen(), kRows);
+  e.ui.screen().write_line(20, e.render.show_deleted ? kShown : kNotShown);
+}
+
 }  // namespace
 
 void edit_delete_menu(Editor& e, ColourMessages& messages) {
@@ -86,26 +114,7 @@ void edit_delete_menu(Editor& e, ColourMessages& messages) {
     between_actions(e);
     const host::Key key = e.ui.wait_key();
     if (undo_or_redo(e, key, messages)) continue;
-    switch (key.function_number()) {
-      case 1:
-        e.kernel.gkgraph();
-        pick_graphics(e, PickMode::kRepeatedly);
-        e.kernel.tekflush(1);
-        break;
-      case 2: delete_box(e); break;
-      case 3: edit::redraw_picture(e, messages); break;
-      case 4:
-        e.kernel.gkpage(1);
-        e.kernel.tekflush(0);
-        break;
-      case 5: edit_picked(e, messages); break;
-      case 6: edit_again(e, messages); break;
-      case 7: colour_edit_menu(e, messages); break;
-      case 8: e.render.show_deleted = !e.render.show_deleted; break;
-      case 9: undelete_last(e, messages); break;
-      case 10: return;
-      default: break;
-    }
+    if (act_on(kRows, ui::fkey_of(key), e, messages) == AfterKey::kLeave) return;
   }
 }
 
