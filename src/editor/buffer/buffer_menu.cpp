@@ -12,6 +12,7 @@
 #include "editor/buffer/buffer_file_name_menu.h"
 #include "editor/create/element_menu.h"
 #include "editor/drawing_guard.h"
+#include "editor/menu_table.h"
 #include "editor/edit_delete/select_by_box.h"
 #include "kinds/registry.h"
 #include "text/fixed_text.h"
@@ -31,32 +32,10 @@ constexpr int kNameColumn = 37;
 constexpr std::string_view kNoDrawing = "                  NO DRAWING FILE IS OPEN";
 constexpr int kLegendColumn = 17;
 constexpr int kLegendWidth = 60;
-constexpr create::MenuLine kLegends[] = {
-    {7, "F1 = READ A FILE INTO THE BUFFER"},
-    {8, "F2 = CUT FROM THE DRAWING INTO THE BUFFER"},
-    {9, "F3 = COPY FROM THE DRAWING INTO THE BUFFER"},
-    {10, "F4 = WRITE THE BUFFER TO A DISC FILE"},
-    {11, "F5 = CLEAR THE BUFFER"},
-    {12, "F6 = PASTE FROM THE BUFFER INTO THE DRAWING"},
-    {16, "F10= GET THE MAIN MENU"},
-};
 
 constexpr std::string_view kCannotOpen = "ERROR: CANNOT OPEN THE FILE.";
 constexpr std::string_view kCannotWrite = "ERROR: CANNOT WRITE THE FILE.";
 constexpr std::string_view kGiveAnother = "PLEASE GIVE A NEW DIRECTORY PATH OR FILE NAME.";
-
-void show_screen(Editor& editor) {
-  create::show_menu(editor, 3, kBanner, {});
-  ui::TextScreen& screen = editor.ui.screen();
-  if (editor.file_open) {
-    screen.write_line(kNameRow, kNameLabel);
-    screen.write_at(kNameRow, kNameColumn, editor.drawing_name, kDrawingNameLength);
-  } else {
-    screen.write_line(kNameRow, kNoDrawing);
-  }
-  for (const create::MenuLine& legend : kLegends)
-    screen.write_at(legend.row, kLegendColumn, ui::padded(legend.text, kLegendWidth), kLegendWidth);
-}
 
 // A message on a cleared screen, left there while the work goes on.
 void show_doing(Editor& editor, std::string_view line) {
@@ -197,6 +176,48 @@ void take_box(Editor& editor, editing::BoxAction action) {
   if (const auto box = editing::drag_selection_box(editor)) editing::select_by_box(editor, *box, action);
 }
 
+// What the menu does next: waits for another key, or hands over.
+enum class Next { kStay, kMainMenu, kPaste };
+
+// Cut and copy need a picture to drag the box on (`drawn`).
+using Row = MenuRow<Next, Editor&, bool>;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 7, "F1 = READ A FILE INTO THE BUFFER",
+     [](Editor& e, bool) { return read_into_buffer(e), Next::kMainMenu; }},
+    {ui::FKey::kF2, 8, "F2 = CUT FROM THE DRAWING INTO THE BUFFER",
+     [](Editor& e, bool drawn) {
+       if (!drawn) return Next::kStay;
+       return take_box(e, editing::BoxAction::kDeleteAndCopy), Next::kMainMenu;
+     }},
+    {ui::FKey::kF3, 9, "F3 = COPY FROM THE DRAWING INTO THE BUFFER",
+     [](Editor& e, bool drawn) {
+       if (!drawn) return Next::kStay;
+       return take_box(e, editing::BoxAction::kCopy), Next::kMainMenu;
+     }},
+    {ui::FKey::kF4, 10, "F4 = WRITE THE BUFFER TO A DISC FILE",
+     [](Editor& e, bool) { return write_buffer(e), Next::kMainMenu; }},
+    {ui::FKey::kF5, 11, "F5 = CLEAR THE BUFFER", [](Editor& e, bool) { return e.buffer.clear(), Next::kStay; }},
+    {ui::FKey::kF6, 12, "F6 = PASTE FROM THE BUFFER INTO THE DRAWING",
+     [](Editor& e, bool) {
+       if (e.file_open) return Next::kPaste;
+       return drawing_guard(e), Next::kMainMenu;
+     }},
+    {ui::FKey::kF10, 16, "F10= GET THE MAIN MENU", [](Editor&, bool) { return Next::kMainMenu; }},
+};
+
+void show_screen(Editor& editor) {
+  create::show_menu(editor, 3, kBanner, {});
+  ui::TextScreen& screen = editor.ui.screen();
+  if (editor.file_open) {
+    screen.write_line(kNameRow, kNameLabel);
+    screen.write_at(kNameRow, kNameColumn, editor.drawing_name, kDrawingNameLength);
+  } else {
+    screen.write_line(kNameRow, kNoDrawing);
+  }
+  for (const Row& legend : kRows)
+    screen.write_at(legend.row, kLegendColumn, ui::padded(legend.legend, kLegendWidth), kLegendWidth);
+}
+
 }  // namespace
 
 BufferMenuEnd buffer_menu(Editor& editor, ColourMessages& messages) {
@@ -207,24 +228,10 @@ BufferMenuEnd buffer_menu(Editor& editor, ColourMessages& messages) {
     between_actions(editor);
     const host::Key key = editor.ui.wait_key();
     if (undo_or_redo(editor, key, messages)) continue;
-    switch (key.function_number()) {
-      case 1: read_into_buffer(editor); return BufferMenuEnd::kMainMenu;
-      case 2:
-        if (!drawn) break;
-        take_box(editor, editing::BoxAction::kDeleteAndCopy);
-        return BufferMenuEnd::kMainMenu;
-      case 3:
-        if (!drawn) break;
-        take_box(editor, editing::BoxAction::kCopy);
-        return BufferMenuEnd::kMainMenu;
-      case 4: write_buffer(editor); return BufferMenuEnd::kMainMenu;
-      case 5: editor.buffer.clear(); break;
-      case 6:
-        if (editor.file_open) return BufferMenuEnd::kPaste;
-        drawing_guard(editor);
-        return BufferMenuEnd::kMainMenu;
-      case 10: return BufferMenuEnd::kMainMenu;
-      default: break;
+    switch (act_on(kRows, ui::fkey_of(key), editor, drawn)) {
+      case Next::kStay: break;
+      case Next::kMainMenu: return BufferMenuEnd::kMainMenu;
+      case Next::kPaste: return BufferMenuEnd::kPaste;
     }
   }
 }

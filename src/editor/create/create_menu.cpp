@@ -74,11 +74,7 @@ constexpr Row kRows[] = {
        return AfterKey::kStay;
      }},
     {ui::FKey::kF8, 20, "         F8 = VIEW THE SCREEN",
-     [](Editor& e, CreateSession&, ColourMessages&) {
-       e.kernel.gkpage(1);
-       e.kernel.tekflush(0);
-       return AfterKey::kStay;
-     }},
+     [](Editor& e, CreateSession&, ColourMessages&) { return edit::view_picture(e), AfterKey::kStay; }},
     {ui::FKey::kF9, 21, "         F9 = UNDRAW AND EDIT THE LAST GRAPHIC", undraw_last},
     {ui::FKey::kF10, 22, "         F10= RETURN TO THE MAIN MENU",
      [](Editor&, CreateSession&, ColourMessages&) { return AfterKey::kLeave; }},

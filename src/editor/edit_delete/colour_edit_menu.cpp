@@ -5,6 +5,7 @@
 #include "editor/edit_delete/pick_graphic.h"
 #include "editor/edit_delete/recolour.h"
 #include "editor/edit_delete/select_by_box.h"
+#include "editor/menu_table.h"
 #include "editor/pointer.h"
 #include "editor/view/view_operations.h"
 #include "kernel/kernel.h"
@@ -23,23 +24,8 @@ constexpr std::string_view kBanner =
 constexpr std::string_view kNameLabel = "                  DRAWING FILE NAME: ";
 constexpr std::string_view kNoDrawing = "                  NO DRAWING FILE IS OPEN";
 constexpr int kNameColumn = 39;
-constexpr create::MenuLine kLines[] = {
-    {7, "            CHANGE COLOR TO COLOR #       (1 TO 15)"},
-    {9, "            F1 = CHANGE THE COLOR OF ALL GRAPHICS IN A REGION"},
-    {11, "            F3 = VIEW THE SCREEN"},
-    {13, "            F5 = CHANGE THE COLOR OF A SINGLE GRAPHIC"},
-    {15, "            F6 = RESTORE THE PREVIOUS COLOR"},
-    {17, "            F8 = SHOW THE COLOR PALETTE"},
-    {19, "            F10= RETURN TO THE MAIN MENU"},
-};
+constexpr create::MenuLine kColourLine[] = {{7, "            CHANGE COLOR TO COLOR #       (1 TO 15)"}};
 constexpr int kDefaultColour = 7;
-
-void show_screen(Editor& e) {
-  create::show_menu(e, 3, kBanner, kLines);
-  ui::TextScreen& s = e.ui.screen();
-  s.write_line(5, e.file_open ? kNameLabel : kNoDrawing);
-  if (e.file_open) s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
-}
 
 // The colour typed; one outside the palette becomes colour 7.
 int take_colour(int typed) { return typed >= 1 && typed <= 15 ? typed : kDefaultColour; }
@@ -98,6 +84,31 @@ void restore(Editor& e, ColourMessages& messages) {
   }
 }
 
+// The colour typed is the context of each key.
+using Row = MenuRow<AfterKey, Editor&, int, ColourMessages&>;
+constexpr AfterKey stay = AfterKey::kStay;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 9, "            F1 = CHANGE THE COLOR OF ALL GRAPHICS IN A REGION",
+     [](Editor& e, int typed, ColourMessages& m) { return recolour_region(e, typed, m), stay; }},
+    {ui::FKey::kF3, 11, "            F3 = VIEW THE SCREEN",
+     [](Editor& e, int, ColourMessages&) { return edit::view_picture(e), stay; }},
+    {ui::FKey::kF5, 13, "            F5 = CHANGE THE COLOR OF A SINGLE GRAPHIC",
+     [](Editor& e, int typed, ColourMessages& m) { return recolour_one(e, typed, m), stay; }},
+    {ui::FKey::kF6, 15, "            F6 = RESTORE THE PREVIOUS COLOR",
+     [](Editor& e, int, ColourMessages& m) { return restore(e, m), stay; }},
+    {ui::FKey::kF8, 17, "            F8 = SHOW THE COLOR PALETTE",
+     [](Editor& e, int, ColourMessages& m) { return edit::show_palette(e, m), stay; }},
+    {ui::FKey::kF10, 19, "            F10= RETURN TO THE MAIN MENU",
+     [](Editor&, int, ColourMessages&) { return AfterKey::kLeave; }},
+};
+
+void show_screen(Editor& e) {
+  create::show_menu(e, 3, kBanner, kColourLine);
+  write_legends(e.ui.screen(), kRows);
+  ui::TextScreen& s = e.ui.screen();
+  s.write_line(5, e.file_open ? kNameLabel : kNoDrawing);
+  if (e.file_open) s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
+}
 
 }  // namespace
 
@@ -107,18 +118,7 @@ void colour_edit_menu(Editor& e, ColourMessages& messages) {
     between_actions(e);  // each recolouring kept before the next
     const create::ColourEntry entry = create::colour_entry(e, e.editing.colour_menu_colour);
     e.editing.colour_menu_colour = take_colour(entry.typed);
-    switch (entry.key.function_number()) {
-      case 1: recolour_region(e, entry.typed, messages); break;
-      case 3:
-        e.kernel.gkpage(1);
-        e.kernel.tekflush(0);
-        break;
-      case 5: recolour_one(e, entry.typed, messages); break;
-      case 6: restore(e, messages); break;
-      case 8: edit::show_palette(e, messages); break;
-      case 10: return;
-      default: break;
-    }
+    if (act_on(kRows, ui::fkey_of(entry.key), e, entry.typed, messages) == AfterKey::kLeave) return;
   }
 }
 

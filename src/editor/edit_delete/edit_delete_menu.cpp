@@ -75,11 +75,7 @@ constexpr Row kRows[] = {
     {ui::FKey::kF3, 9, "                  F3 = REDRAW THE DRAWING",
      [](Editor& e, ColourMessages& m) { return edit::redraw_picture(e, m), stay; }},
     {ui::FKey::kF4, 11, "                  F4 = VIEW THE DRAWING",
-     [](Editor& e, ColourMessages&) {
-       e.kernel.gkpage(1);
-       e.kernel.tekflush(0);
-       return stay;
-     }},
+     [](Editor& e, ColourMessages&) { return edit::view_picture(e), stay; }},
     {ui::FKey::kF5, 13, "                  F5 = EDIT A GRAPHIC",
      [](Editor& e, ColourMessages& m) { return edit_picked(e, m), stay; }},
     {ui::FKey::kF6, 15, "                  F6 = RE-EDIT THE LAST GRAPHIC",

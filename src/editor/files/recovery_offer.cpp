@@ -5,6 +5,7 @@
 #include "drawing/recovery_copy.h"
 #include "drawing/recovery_journal.h"
 #include "editor/files/drawing_file_ops.h"
+#include "ui/function_key.h"
 #include "ui/messages.h"
 #include "ui/screen_lines.h"
 #include "ui/text_screen.h"
@@ -47,9 +48,9 @@ Choice ask(Editor& e, const fs::path& journal, const FoundJournal& found) {
     if (found.damaged_at)
       s.write_at(13, 1, "THE COPY IS DAMAGED AT ITS LINE " + std::to_string(found.damaged_at) +
                             ": ONLY WHAT STANDS BEFORE IT IS RECOVERED.", ui::kScreenColumns);
-    const int key = e.ui.wait_key().function_number();
-    if (key == 1) return Choice::kRecover;
-    if (key == 2) return Choice::kDiscard;
+    const ui::FKey key = ui::fkey_of(e.ui.wait_key());
+    if (key == ui::FKey::kF1) return Choice::kRecover;
+    if (key == ui::FKey::kF2) return Choice::kDiscard;
   }
 }
 

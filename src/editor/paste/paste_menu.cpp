@@ -4,9 +4,11 @@
 
 #include "editor/create/element_menu.h"
 #include "editor/drawing_guard.h"
+#include "editor/menu_table.h"
 #include "editor/paste/buffer_picture.h"
 #include "editor/paste/pasted_records.h"
 #include "editor/pointer.h"
+#include "editor/view/view_operations.h"
 #include "kernel/kernel.h"
 #include "kinds/registry.h"
 #include "render/redraw.h"
@@ -29,13 +31,6 @@ constexpr create::MenuLine kLines[] = {
     {7, "                  BUFFER SHIFT:   X           Y"},
     {9, "                  BUFFER SCALE:   X           Y"},
     {11, "                  BUFFER ROTATE:              DEGREES"},
-    {13, "                  F1 = COPY BUFFER INTO BOX."},
-    {15, "                  F2 = VIEW THE SCREEN."},
-    {17, "                  F3 = DRAW THE BUFFER WITH PRESENT SCALE, SHIFT AND ROTATION."},
-    {19, "                  F4 = UNDRAW THE BUFFER."},
-    {21, "                  F5 = CLEAR THE SCREEN."},
-    {23, "                  F9 = PASTE THE BUFFER INTO THE DRAWING."},
-    {25, "                  F10= RETURN TO THE MAIN MENU."},
 };
 constexpr std::string_view kPasting = "    >>> PASTING THE BUFFER INTO THE DRAWING <<<";
 constexpr int kFieldWidth = 7;
@@ -43,13 +38,6 @@ constexpr int kFieldWidth = 7;
 constexpr kernel::UserLimits kPasteBoxLimits{-1640, 1640, -1240, 1240};
 
 enum Field { kShiftX = 1, kShiftY, kScaleX, kScaleY, kRotation };
-
-void show_screen(Editor& e) {
-  create::show_menu(e, 3, kBanner, kLines);
-  ui::TextScreen& s = e.ui.screen();
-  s.write_line(5, e.file_open ? kNameLabel : kNoDrawing);
-  if (e.file_open) s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
-}
 
 ui::FieldSet paste_fields(const PasteTransform& p) {
   auto field = [](int row, int column, ui::FieldType type, double value) {
@@ -152,6 +140,42 @@ void show_buffer(Editor& e, DrawingPoint centre, BufferPen pen, ColourMessages& 
   e.kernel.tekflush(0);
 }
 
+using Row = MenuRow<AfterKey, Editor&, ColourMessages&, DrawingPoint&>;
+constexpr AfterKey stay = AfterKey::kStay;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 13, "                  F1 = COPY BUFFER INTO BOX.",
+     [](Editor& e, ColourMessages& m, DrawingPoint& centre) { return copy_into_box(e, m, centre), stay; }},
+    {ui::FKey::kF2, 15, "                  F2 = VIEW THE SCREEN.",
+     [](Editor& e, ColourMessages&, DrawingPoint&) { return edit::view_picture(e), stay; }},
+    {ui::FKey::kF3, 17, "                  F3 = DRAW THE BUFFER WITH PRESENT SCALE, SHIFT AND ROTATION.",
+     [](Editor& e, ColourMessages& m, DrawingPoint& centre) {
+       return show_buffer(e, centre, BufferPen::kDraw, m), stay;
+     }},
+    {ui::FKey::kF4, 19, "                  F4 = UNDRAW THE BUFFER.",
+     [](Editor& e, ColourMessages& m, DrawingPoint& centre) {
+       return show_buffer(e, centre, BufferPen::kErase, m), stay;
+     }},
+    {ui::FKey::kF5, 21, "                  F5 = CLEAR THE SCREEN.",
+     [](Editor& e, ColourMessages&, DrawingPoint&) { return edit::clear_picture(e), stay; }},
+    {ui::FKey::kF9, 23, "                  F9 = PASTE THE BUFFER INTO THE DRAWING.",
+     [](Editor& e, ColourMessages&, DrawingPoint& centre) {
+       // Pasting into no drawing would append to one that is never written.
+       if (!e.file_open) drawing_guard(e);
+       else paste_into_drawing(e, centre);
+       return stay;
+     }},
+    {ui::FKey::kF10, 25, "                  F10= RETURN TO THE MAIN MENU.",
+     [](Editor&, ColourMessages&, DrawingPoint&) { return AfterKey::kLeave; }},
+};
+
+void show_screen(Editor& e) {
+  create::show_menu(e, 3, kBanner, kLines);
+  write_legends(e.ui.screen(), kRows);
+  ui::TextScreen& s = e.ui.screen();
+  s.write_line(5, e.file_open ? kNameLabel : kNoDrawing);
+  if (e.file_open) s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
+}
+
 }  // namespace
 
 void paste_menu(Editor& e, ColourMessages& messages) {
@@ -163,26 +187,7 @@ void paste_menu(Editor& e, ColourMessages& messages) {
     const ui::FieldKey key = create::enter(e, set);
     store_typed(set, e.paste);
     if (undo_or_redo(e, key, messages)) continue;
-    switch (key.function_number()) {
-      case 1: copy_into_box(e, messages, centre); break;
-      case 2:
-        e.kernel.gkpage(1);
-        e.kernel.tekflush(0);
-        break;
-      case 3: show_buffer(e, centre, BufferPen::kDraw, messages); break;
-      case 4: show_buffer(e, centre, BufferPen::kErase, messages); break;
-      case 5:
-        e.kernel.gkpage(0);
-        e.kernel.tekflush(0);
-        break;
-      case 9:
-        // Pasting into no drawing would append to one that is never written.
-        if (!e.file_open) drawing_guard(e);
-        else paste_into_drawing(e, centre);
-        break;
-      case 10: return;
-      default: break;
-    }
+    if (act_on(kRows, ui::fkey_of(key), e, messages, centre) == AfterKey::kLeave) return;
   }
 }
 

@@ -36,6 +36,16 @@ ViewTransform dragged(const ViewTransform& view, PlotPoint from, PlotPoint to) {
   return {view.scale, view.x_shift + (to.x - from.x), view.y_shift + (to.y - from.y)};
 }
 
+void view_picture(Editor& editor) {
+  editor.kernel.gkpage(1);
+  editor.kernel.tekflush(0);
+}
+
+void clear_picture(Editor& editor) {
+  editor.kernel.gkpage(0);
+  editor.kernel.tekflush(0);
+}
+
 void redraw_picture(Editor& editor, ColourMessages& messages) {
   editor.kernel.gkpage(0);
   redraw_all(editor.drawing, editor.render, editor.kernel, messages);

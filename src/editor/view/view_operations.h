@@ -21,6 +21,9 @@ ViewTransform zoomed(const ViewTransform& view, const PlotBox& box);
 // The view moved by the vector from `from` to `to`, in plot units.
 ViewTransform dragged(const ViewTransform& view, PlotPoint from, PlotPoint to);
 
+// Shows the picture as it stands, or a cleared one, and waits for a key.
+void view_picture(Editor& editor);
+void clear_picture(Editor& editor);
 // Erases the picture, draws the whole drawing and waits for a key.
 void redraw_picture(Editor& editor, ColourMessages& messages);
 // The colour palette screen, then the drawing redrawn.
