@@ -18,11 +18,6 @@ constexpr MenuLine kLines[] = {
     {11, "                            BEND:           (Y OR N)"},
     {13, "                      ARROW FROM: X           Y"},
     {15, "                              TO: X           Y"},
-    {17, "                        F1 = POINT TO ARROW POSITION"},
-    {19, "                        F4 = SNAP START POINT"},
-    {21, "                        F6 = SNAP END POINT"},
-    {23, "                        F9 = DRAW THE ARROW WITH THE CURRENT POSITION"},
-    {25, "                        F10= QUIT"},
 };
 
 enum Field { kHeadAtFrom = 1, kHeadAtTo, kMarkerAtFrom, kMarkerAtTo, kBend, kFromX, kFromY, kToX, kToY };
@@ -78,33 +73,40 @@ Record make_record(Editor& e, const Working& w) {
   return arrow_record(w.from, w.to, e.create.arrow_flags);
 }
 
+// The record made; none: the menu again (a blank record: quit).
+using Row = MenuRow<std::optional<Record>, Editor&, Working&>;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 17, "                        F1 = POINT TO ARROW POSITION",
+     [](Editor& e, Working& w) -> std::optional<Record> {
+       if (const auto ends = rubber_band_line(e, {w.from, w.to})) return make_record(e, {ends->first, ends->second});
+       return std::nullopt;  // cancelled: the menu as it was
+     }},
+    {ui::FKey::kF4, 19, "                        F4 = SNAP START POINT",
+     [](Editor& e, Working& w) -> std::optional<Record> {
+       if (const auto p = snap(e)) w.from = *p;
+       return std::nullopt;
+     }},
+    {ui::FKey::kF6, 21, "                        F6 = SNAP END POINT",
+     [](Editor& e, Working& w) -> std::optional<Record> {
+       if (const auto p = snap(e)) w.to = *p;
+       return std::nullopt;
+     }},
+    {ui::FKey::kF9, 23, "                        F9 = DRAW THE ARROW WITH THE CURRENT POSITION",
+     [](Editor& e, Working& w) -> std::optional<Record> { return make_record(e, w); }},
+    {ui::FKey::kF10, 25, "                        F10= QUIT", [](Editor&, Working&) -> std::optional<Record> { return Record(); }},
+};
+
 }  // namespace
 
 Record arrow_menu(Editor& e) {
   Working w{e.create.first, e.create.second};
   for (;;) {
-    show_menu(e, 3, kBanner, kLines);
+    show_menu(e, 3, kBanner, kLines, kRows);
     ui::FieldSet set = fields(e.create.arrow_flags, w);
     const ui::FieldKey key = enter(e, set);
     take_switches(set, e.create.arrow_flags);
     w = {point_of(set.field(kFromX), set.field(kFromY)), point_of(set.field(kToX), set.field(kToY))};
-    switch (key.function_number()) {
-      case 4:
-        if (const auto p = snap(e)) w.from = *p;
-        break;
-      case 6:
-        if (const auto p = snap(e)) w.to = *p;
-        break;
-      case 1:
-        if (const auto ends = rubber_band_line(e, {w.from, w.to})) return make_record(e, {ends->first, ends->second});
-        break;  // cancelled: the menu as it was
-      case 9:
-        return make_record(e, w);
-      case 10:
-        return Record();
-      default:
-        break;  // the menu again
-    }
+    if (auto made = act_on(kRows, ui::fkey_of(key), e, w)) return *made;
   }
 }
 

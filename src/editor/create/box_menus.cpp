@@ -22,9 +22,20 @@ std::string_view banner_of(ElementKind kind) {
 constexpr MenuLine kLines[] = {
     {7, "      BOX LOWER LEFT CORNER: X           Y"},
     {9, "         UPPER RIGHT CORNER: X           Y"},
-    {11, "                 F1 = POSITION THE BOX WITH THE CURSOR"},
-    {13, "                 F9 = DRAW THE BOX WITH THE CURRENT POSITION"},
-    {15, "                 F10= QUIT"},
+};
+// The record made; none: the menu again (a blank record: quit).
+using Row = MenuRow<std::optional<Record>, Editor&, ElementKind>;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 11, "                 F1 = POSITION THE BOX WITH THE CURSOR",
+     [](Editor& e, ElementKind kind) -> std::optional<Record> {
+       if (const auto corners = rubber_band_box(e)) return box_record(kind, corners->first, corners->second);
+       return std::nullopt;  // cancelled: the menu as it was
+     }},
+    {ui::FKey::kF9, 13, "                 F9 = DRAW THE BOX WITH THE CURRENT POSITION",
+     [](Editor& e, ElementKind kind) -> std::optional<Record> {
+       return box_record(kind, e.create.first, e.create.second);  // as typed, in the typed order
+     }},
+    {ui::FKey::kF10, 15, "                 F10= QUIT", [](Editor&, ElementKind) -> std::optional<Record> { return Record(); }},
 };
 
 enum Field { kFirstX = 1, kFirstY, kSecondX, kSecondY };
@@ -48,23 +59,12 @@ ui::FieldSet fields(const Editor& e, ElementKind kind) {
 
 Record box_menu(Editor& e, ElementKind kind) {
   for (;;) {
-    show_menu(e, 3, banner_of(kind), kLines);
+    show_menu(e, 3, banner_of(kind), kLines, kRows);
     ui::FieldSet set = fields(e, kind);
     const ui::FieldKey key = enter(e, set);
     e.create.first = point_of(set.field(kFirstX), set.field(kFirstY));
     e.create.second = point_of(set.field(kSecondX), set.field(kSecondY));
-    switch (key.function_number()) {
-      case 1:
-        if (const auto corners = rubber_band_box(e)) return box_record(kind, corners->first, corners->second);
-        break;  // cancelled: the menu as it was
-      case 9:
-        // As typed, in the typed order.
-        return box_record(kind, e.create.first, e.create.second);
-      case 10:
-        return Record();
-      default:
-        break;  // the menu again
-    }
+    if (auto made = act_on(kRows, ui::fkey_of(key), e, kind)) return *made;
   }
 }
 

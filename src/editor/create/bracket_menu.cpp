@@ -14,9 +14,6 @@ constexpr MenuLine kLines[] = {
     {7, "                    POINT A: X           Y"},
     {9, "                    POINT B: X           Y"},
     {11, "  GOING FROM POINT A TO POINT B, THE BRACKET FACES:   (L OR R)"},
-    {15, "                 F1 = POSITION THE BRACKET WITH THE CURSOR"},
-    {17, "                 F9 = DRAW THE BRACKET WITH THE CURRENT POSITION"},
-    {19, "                 F10= QUIT"},
 };
 
 constexpr char kFacingLeft = 'L';
@@ -46,27 +43,30 @@ Record make_record(const Editor& e, DrawingPoint a, DrawingPoint b) {
   return e.create.bracket_facing == kFacingLeft ? bracket_record(a, b) : bracket_record(b, a);
 }
 
+// The record made; none: the menu again (a blank record: quit).
+using Row = MenuRow<std::optional<Record>, Editor&>;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 15, "                 F1 = POSITION THE BRACKET WITH THE CURSOR",
+     [](Editor& e) -> std::optional<Record> {
+       if (const auto ends = rubber_band_line(e)) return make_record(e, ends->first, ends->second);
+       return std::nullopt;  // cancelled: the menu as it was
+     }},
+    {ui::FKey::kF9, 17, "                 F9 = DRAW THE BRACKET WITH THE CURRENT POSITION",
+     [](Editor& e) -> std::optional<Record> { return make_record(e, e.create.first, e.create.second); }},
+    {ui::FKey::kF10, 19, "                 F10= QUIT", [](Editor&) -> std::optional<Record> { return Record(); }},
+};
+
 }  // namespace
 
 Record bracket_menu(Editor& e) {
   for (;;) {
-    show_menu(e, 3, kBanner, kLines);
+    show_menu(e, 3, kBanner, kLines, kRows);
     ui::FieldSet set = fields(e);
     const ui::FieldKey key = enter(e, set);
     e.create.first = point_of(set.field(kAX), set.field(kAY));
     e.create.second = point_of(set.field(kBX), set.field(kBY));
     take_facing(e, set.field(kFacing).text[0]);
-    switch (key.function_number()) {
-      case 1:
-        if (const auto ends = rubber_band_line(e)) return make_record(e, ends->first, ends->second);
-        break;  // cancelled: the menu as it was
-      case 9:
-        return make_record(e, e.create.first, e.create.second);
-      case 10:
-        return Record();
-      default:
-        break;  // the menu again
-    }
+    if (auto made = act_on(kRows, ui::fkey_of(key), e)) return *made;
   }
 }
 

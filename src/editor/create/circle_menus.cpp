@@ -20,9 +20,6 @@ constexpr MenuLine kCircleLines[] = {
     {7, "       CENTER OF THE CIRCLE: X           Y"},
     {9, "              ARC STARTS AT: X           Y"},
     {11, "                ARC ENDS AT: X           Y"},
-    {13, "                 F1 = POSITION THE CIRCLE WITH THE CURSOR"},
-    {15, "                 F9 = DRAW THE CIRCLE WITH THE CURRENT POSITION"},
-    {17, "                 F10= QUIT"},
 };
 
 constexpr std::string_view kEllipseBanner =
@@ -31,9 +28,6 @@ constexpr MenuLine kEllipseLines[] = {
     {7, "          CENTER OF THE ELLIPSE: X           Y"},
     {9, "ENDPOINT OF THE HORIZONTAL AXIS: X           Y"},
     {11, "  ENDPOINT OF THE VERTICAL AXIS: X           Y"},
-    {13, "                 F1 = POSITION THE ELLIPSE WITH THE CURSOR"},
-    {15, "                 F9 = DRAW THE ELLIPSE WITH THE CURRENT POSITION"},
-    {17, "                 F10= QUIT"},
 };
 
 // Where a menu's point fields stand, and the values they take: those its
@@ -60,32 +54,45 @@ ui::FieldSet fields(const Editor& e, const PointFields& at) {
   return set;
 }
 
-enum class Pass { kMake, kQuit, kAgain };
+enum class Pass { kAgain, kMake, kQuit };
+
+// F1 replaces the typed points with three picks.
+Pass pick_points(Editor& e) {
+  const auto picks = pick_three_points(e);
+  if (!picks) return Pass::kAgain;  // cancelled: the menu as it was
+  CreateState& c = e.create;
+  c.circle_a = (*picks)[0];
+  c.circle_b = (*picks)[1];
+  c.circle_c = (*picks)[2];
+  return Pass::kMake;
+}
+Pass make_now(Editor&) { return Pass::kMake; }
+Pass quit(Editor&) { return Pass::kQuit; }
+
+using Row = MenuRow<Pass, Editor&>;
+constexpr Row kCircleRows[] = {
+    {ui::FKey::kF1, 13, "                 F1 = POSITION THE CIRCLE WITH THE CURSOR", pick_points},
+    {ui::FKey::kF9, 15, "                 F9 = DRAW THE CIRCLE WITH THE CURRENT POSITION", make_now},
+    {ui::FKey::kF10, 17, "                 F10= QUIT", quit},
+};
+constexpr Row kEllipseRows[] = {
+    {ui::FKey::kF1, 13, "                 F1 = POSITION THE ELLIPSE WITH THE CURSOR", pick_points},
+    {ui::FKey::kF9, 15, "                 F9 = DRAW THE ELLIPSE WITH THE CURRENT POSITION", make_now},
+    {ui::FKey::kF10, 17, "                 F10= QUIT", quit},
+};
 
 // One showing of either menu: the typed points are kept, F1 replaces them
 // with three picks; what the key asks for next.
 Pass run_pass(Editor& e, int banner_row, std::string_view banner, std::span<const MenuLine> lines,
-              const PointFields& at) {
-  show_menu(e, banner_row, banner, lines);
+              std::span<const Row> rows, const PointFields& at) {
+  show_menu(e, banner_row, banner, lines, rows);
   ui::FieldSet set = fields(e, at);
   const ui::FieldKey key = enter(e, set);
   CreateState& c = e.create;
   c.circle_a = point_of(set.field(kAX), set.field(kAY));
   c.circle_b = point_of(set.field(kBX), set.field(kBY));
   c.circle_c = point_of(set.field(kCX), set.field(kCY));
-  switch (key.function_number()) {
-    case 1: {
-      const auto picks = pick_three_points(e);
-      if (!picks) return Pass::kAgain;  // cancelled: the menu as it was
-      c.circle_a = (*picks)[0];
-      c.circle_b = (*picks)[1];
-      c.circle_c = (*picks)[2];
-      return Pass::kMake;
-    }
-    case 9: return Pass::kMake;
-    case 10: return Pass::kQuit;
-    default: return Pass::kAgain;
-  }
+  return act_on(rows, ui::fkey_of(key), e);
 }
 
 // The squared radius in whole units: an arc start less than a unit from
@@ -99,7 +106,7 @@ bool has_radius(DrawingPoint centre, DrawingPoint start) {
 
 Record circle_menu(Editor& e) {
   Pass pass = Pass::kAgain;
-  while (pass == Pass::kAgain) pass = run_pass(e, kCircleBannerRow, kCircleBanner, kCircleLines, kCircleFields);
+  while (pass == Pass::kAgain) pass = run_pass(e, kCircleBannerRow, kCircleBanner, kCircleLines, kCircleRows, kCircleFields);
   const CreateState& c = e.create;
   if (pass == Pass::kQuit || !has_radius(c.circle_a, c.circle_b)) return Record();
   // The arc end is kept as given: it need not lie on the circle.
@@ -108,7 +115,7 @@ Record circle_menu(Editor& e) {
 
 Record ellipse_menu(Editor& e) {
   for (;;) {
-    const Pass pass = run_pass(e, 3, kEllipseBanner, kEllipseLines, kEllipseFields);
+    const Pass pass = run_pass(e, 3, kEllipseBanner, kEllipseLines, kEllipseRows, kEllipseFields);
     if (pass == Pass::kQuit) return Record();
     if (pass == Pass::kAgain) continue;
     const CreateState& c = e.create;

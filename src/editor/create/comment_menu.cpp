@@ -13,10 +13,20 @@ namespace {
 constexpr std::string_view kBanner = "**** COMMENT MENU ***** COMMENT MENU ***** COMMENT MENU ***** COMMENT MENU *****";
 constexpr MenuLine kLines[] = {
     {7, "     COMMENT:"},
-    {9, "     F1 = ENTER THE COMMENT INTO THE DRAWING FILE"},
-    {11, "     F10= QUIT"},
 };
 constexpr int kCommentLength = 58;
+
+// The record made of the comment typed; none: the menu again, empty (a blank record: quit).
+using Row = MenuRow<std::optional<Record>, const std::string&>;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 9, "     F1 = ENTER THE COMMENT INTO THE DRAWING FILE",
+     [](const std::string& typed) -> std::optional<Record> {
+       std::string comment = typed;
+       ui::left_justify(std::span<char>(comment));
+       return comment_record(comment);
+     }},
+    {ui::FKey::kF10, 11, "     F10= QUIT", [](const std::string&) -> std::optional<Record> { return Record(); }},
+};
 
 }  // namespace
 
@@ -24,21 +34,11 @@ constexpr int kCommentLength = 58;
 // field, so any key but F1 and F10 throws away what was typed.
 Record comment_menu(Editor& e) {
   for (;;) {
-    show_menu(e, 3, kBanner, kLines);
+    show_menu(e, 3, kBanner, kLines, kRows);
     ui::FieldSet set;
     set.fields = {text_field(7, 17, kCommentLength, std::string(kCommentLength, ' '))};
     const ui::FieldKey key = enter(e, set);
-    switch (key.function_number()) {
-      case 1: {
-        std::string comment = set.field(1).text;
-        ui::left_justify(std::span<char>(comment));
-        return comment_record(comment);
-      }
-      case 10:
-        return Record();
-      default:
-        break;  // the menu again, empty
-    }
+    if (auto made = act_on(kRows, ui::fkey_of(key), set.field(1).text)) return *made;
   }
 }
 

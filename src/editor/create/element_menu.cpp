@@ -10,12 +10,13 @@
 
 namespace plv::create {
 
-void show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines) {
+ui::TextScreen& show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines) {
   ui::TextScreen& s = editor.ui.screen();
   s.clear();
   s.write_line(1, editor.ui.lines().title);
   s.write_line(banner_row, banner, ui::attr::kHighlighted);
   for (const MenuLine& line : lines) s.write_line(line.row, line.text);
+  return s;
 }
 
 ui::Field integer_field(int row, int column, int width, int value, ui::IntegerRange range) {

@@ -9,6 +9,7 @@
 
 #include "drawing/drawing_transforms.h"
 #include "editor/editor.h"
+#include "editor/menu_table.h"
 #include "text/columns.h"
 #include "ui/field.h"
 
@@ -21,7 +22,13 @@ struct MenuLine {
 
 // Clears the screen; the title line at row 1, the banner highlighted at
 // `banner_row`, then the lines in the normal attribute.
-void show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines);
+ui::TextScreen& show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines);
+// The same, with the legends of a menu's key table.
+template <class Rows>
+void show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines,
+               const Rows& rows) {
+  write_legends(show_menu(editor, banner_row, banner, lines), rows);
+}
 
 inline constexpr int kCoordinateWidth = 7;
 

@@ -15,11 +15,6 @@ constexpr MenuLine kLines[] = {
     {9, "                 LINE WIDTH:         (1 TO 10)"},
     {11, "                  LINE FROM: X           Y"},
     {13, "                         TO: X           Y"},
-    {15, "                 F1 = POSITION THE LINE WITH THE CURSOR"},
-    {17, "                 F4 = SNAP START POINT"},
-    {19, "                 F6 = SNAP END POINT"},
-    {21, "                 F9 = DRAW THE LINE WITH THE CURRENT POSITION"},
-    {23, "                 F10= QUIT"},
 };
 // The width field's two columns hold -9 to 99.
 constexpr ui::IntegerRange kWidthRange{-9, 99};
@@ -55,12 +50,37 @@ Record make_record(Editor& e, const Working& w, char typed_type) {
   return line_record(w.start, w.end, e.create.line_type);
 }
 
+// The record made, with the type typed; none: the menu again (a blank record: quit).
+using Row = MenuRow<std::optional<Record>, Editor&, Working&, char>;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 15, "                 F1 = POSITION THE LINE WITH THE CURSOR",
+     [](Editor& e, Working& w, char typed_type) -> std::optional<Record> {
+       if (const auto ends = rubber_band_line(e, {w.start, w.end}))
+         return make_record(e, {ends->first, ends->second, w.type}, typed_type);
+       w.type = typed_type;  // cancelled: the menu as it was
+       return std::nullopt;
+     }},
+    {ui::FKey::kF4, 17, "                 F4 = SNAP START POINT",
+     [](Editor& e, Working& w, char) -> std::optional<Record> {
+       if (const auto p = snap(e)) w.start = *p;
+       return std::nullopt;
+     }},
+    {ui::FKey::kF6, 19, "                 F6 = SNAP END POINT",
+     [](Editor& e, Working& w, char) -> std::optional<Record> {
+       if (const auto p = snap(e)) w.end = *p;
+       return std::nullopt;
+     }},
+    {ui::FKey::kF9, 21, "                 F9 = DRAW THE LINE WITH THE CURRENT POSITION",
+     [](Editor& e, Working& w, char typed_type) -> std::optional<Record> { return make_record(e, w, typed_type); }},
+    {ui::FKey::kF10, 23, "                 F10= QUIT", [](Editor&, Working&, char) -> std::optional<Record> { return Record(); }},
+};
+
 }  // namespace
 
 Record line_menu(Editor& e) {
   Working w{e.create.first, e.create.second, e.create.line_type};
   for (;;) {
-    show_menu(e, 3, kBanner, kLines);
+    show_menu(e, 3, kBanner, kLines, kRows);
     ui::FieldSet set = fields(e, w);
     const ui::FieldKey key = enter(e, set);
     e.create.line_width = set.field(kWidth).integer;
@@ -68,25 +88,7 @@ Record line_menu(Editor& e) {
     // The typed type is offered again only after a cancelled F1.
     w = {point_of(set.field(kStartX), set.field(kStartY)), point_of(set.field(kEndX), set.field(kEndY)),
          e.create.line_type};
-    switch (key.function_number()) {
-      case 4:
-        if (const auto p = snap(e)) w.start = *p;
-        break;
-      case 6:
-        if (const auto p = snap(e)) w.end = *p;
-        break;
-      case 1:
-        if (const auto ends = rubber_band_line(e, {w.start, w.end}))
-          return make_record(e, {ends->first, ends->second, w.type}, typed_type);
-        w.type = typed_type;  // cancelled: the menu as it was
-        break;
-      case 9:
-        return make_record(e, w, typed_type);
-      case 10:
-        return Record();
-      default:
-        break;  // the menu again
-    }
+    if (auto made = act_on(kRows, ui::fkey_of(key), e, w, typed_type)) return *made;
   }
 }
 

@@ -17,9 +17,6 @@ constexpr MenuLine kLines[] = {
     {9, "               SECOND POINT: X           Y"},
     {11, "                THIRD POINT: X           Y"},
     {13, "               FOURTH POINT: X           Y"},
-    {15, "                 F1 = POSITION THE BOX WITH THE CURSOR"},
-    {17, "                 F9 = DRAW THE BOX WITH THE CURRENT POSITION"},
-    {19, "                 F10= QUIT"},
 };
 constexpr int kFirstCornerRow = 7;
 
@@ -67,26 +64,29 @@ std::optional<QuadCorners> picked_corners(Editor& e, const QuadCorners& typed) {
   return picks;
 }
 
+// The record made from the corners typed; none: the menu again (a blank record: quit).
+using Row = MenuRow<std::optional<Record>, Editor&, const QuadCorners&>;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 15, "                 F1 = POSITION THE BOX WITH THE CURSOR",
+     [](Editor& e, const QuadCorners& typed) -> std::optional<Record> {
+       if (const auto picks = picked_corners(e, typed)) return quad_record(*picks);
+       return std::nullopt;  // cancelled: the menu as it was
+     }},
+    {ui::FKey::kF9, 17, "                 F9 = DRAW THE BOX WITH THE CURRENT POSITION",
+     [](Editor&, const QuadCorners& typed) -> std::optional<Record> { return quad_record(typed); }},
+    {ui::FKey::kF10, 19, "                 F10= QUIT", [](Editor&, const QuadCorners&) -> std::optional<Record> { return Record(); }},
+};
+
 }  // namespace
 
 Record quad_menu(Editor& e) {
   for (;;) {
-    show_menu(e, 3, kBanner, kLines);
+    show_menu(e, 3, kBanner, kLines, kRows);
     ui::FieldSet set = fields(remembered(e));
     const ui::FieldKey key = enter(e, set);
     const QuadCorners typed = corners_of(set);
     remember(e, typed);
-    switch (key.function_number()) {
-      case 1:
-        if (const auto picks = picked_corners(e, typed)) return quad_record(*picks);
-        break;  // cancelled: the menu as it was
-      case 9:
-        return quad_record(typed);
-      case 10:
-        return Record();
-      default:
-        break;  // the menu again
-    }
+    if (auto made = act_on(kRows, ui::fkey_of(key), e, typed)) return *made;
   }
 }
 

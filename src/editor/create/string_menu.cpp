@@ -21,9 +21,6 @@ constexpr MenuLine kLines[] = {
     {12, "         DIRECTION:     (0=+X,1=+Y,2=-X,3=-Y)"},
     {14, "         KEY POINT:      (S=START,M=MIDDLE,E=END)"},
     {16, "         LOCATION: X           Y           (POINT WITH F1)"},
-    {18, "         F1 = POINT TO STRING POSITION"},
-    {20, "         F9 = DRAW THE STRING WITH THE CURRENT POSITION"},
-    {22, "         F10= QUIT"},
 };
 
 // The menu edits and writes only the first 78 of the 80 characters kept.
@@ -78,6 +75,21 @@ Record make_record(const StringSettings& s) {
   return string_record({s.location, s.size, s.key_point, s.direction, s.text.substr(0, kShownTextLength)});
 }
 
+// The record made; none: the menu again (a blank record: quit).
+using Row = MenuRow<std::optional<Record>, Editor&, StringSettings&>;
+constexpr Row kRows[] = {
+    {ui::FKey::kF1, 18, "         F1 = POINT TO STRING POSITION",
+     [](Editor& e, StringSettings& s) -> std::optional<Record> {
+       const auto picked = pick_from(e, s.location);
+       if (!picked) return std::nullopt;  // cancelled: the menu as it was
+       s.location = *picked;
+       return make_record(s);
+     }},
+    {ui::FKey::kF9, 20, "         F9 = DRAW THE STRING WITH THE CURRENT POSITION",
+     [](Editor&, StringSettings& s) -> std::optional<Record> { return make_record(s); }},
+    {ui::FKey::kF10, 22, "         F10= QUIT", [](Editor&, StringSettings&) -> std::optional<Record> { return Record(); }},
+};
+
 }  // namespace
 
 std::string text_as_kept(std::string_view text) {
@@ -89,24 +101,11 @@ std::string text_as_kept(std::string_view text) {
 Record string_menu(Editor& e) {
   StringSettings& s = e.create.string;
   for (;;) {
-    show_menu(e, 3, kBanner, kLines);
+    show_menu(e, 3, kBanner, kLines, kRows);
     ui::FieldSet set = fields(s);
     const ui::FieldKey key = enter(e, set);
     take_settings(set, s);
-    switch (key.function_number()) {
-      case 1:
-        if (const auto picked = pick_from(e, s.location)) {
-          s.location = *picked;
-          return make_record(s);
-        }
-        break;  // cancelled: the menu as it was
-      case 9:
-        return make_record(s);
-      case 10:
-        return Record();
-      default:
-        break;  // the menu again
-    }
+    if (auto made = act_on(kRows, ui::fkey_of(key), e, s)) return *made;
   }
 }
 
