@@ -61,14 +61,14 @@ void stream_primitives(host::Picture& picture) {
 // TIFF, metafile and PDF leave as the window's own commands write them,
 // with the file dialog answered by the output's name and a PDF file
 // standing for the printer.
-std::optional<int> window_command_for(const std::string& output) {
-  if (ends_with(output, ".tif") || ends_with(output, ".tiff")) return host::commands::kWriteTiff;
-  if (ends_with(output, ".emf")) return host::commands::kWriteMetafile;
-  if (ends_with(output, ".pdf")) return host::commands::kPrint;
+std::optional<host::Command> window_command_for(const std::string& output) {
+  if (ends_with(output, ".tif") || ends_with(output, ".tiff")) return host::Command::kWriteTiff;
+  if (ends_with(output, ".emf")) return host::Command::kWriteMetafile;
+  if (ends_with(output, ".pdf")) return host::Command::kPrint;
   return std::nullopt;
 }
 
-int export_through_window(const std::string& output, int command, host::ScriptedWindowSystem& window, host::Host& host) {
+int export_through_window(const std::string& output, host::Command command, host::ScriptedWindowSystem& window, host::Host& host) {
   window.save_file_answers.push_back(output);
   window.printer_available = true;
   window.print_jobs = [&output] { return std::make_unique<host::PdfPrintJob>(output, "plivet"); };

@@ -159,7 +159,7 @@ class Host final : public WindowClient {
   void client_resized(int width, int height, bool minimised) override;
   Frame paint() override;
   Frame frame() const override;
-  void menu_command(int command) override;
+  void menu_command(Command command) override;
   void focus_changed(bool focused) override;
   CursorShape cursor_shape() const override;
   bool may_end_session() override;

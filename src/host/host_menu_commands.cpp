@@ -6,33 +6,33 @@
 
 namespace plv::host {
 
-void Host::menu_command(int command) {
+void Host::menu_command(Command command) {
   switch (command) {
-    case commands::kPageSetup: page_setup(); break;
-    case commands::kPrintDialog:
+    case Command::kPageSetup: page_setup(); break;
+    case Command::kPrintDialog:
       if (menu_.picture_commands_enabled && window_system_.choose_printer(true)) print();
       break;
-    case commands::kExit: window_system_.request_close(); break;
-    case commands::kCopy: window_system_.copy_to_clipboard(frame()); break;
-    case commands::kPrint:
+    case Command::kExit: window_system_.request_close(); break;
+    case Command::kCopy: window_system_.copy_to_clipboard(frame()); break;
+    case Command::kPrint:
       if (!menu_.picture_commands_enabled) break;
       // Printing at once needs a printer: with none at all the user is told.
       if (window_system_.choose_printer(false)) print();
       else window_system_.message_box("Error accessing printer", "Error");
       break;
-    case commands::kColour: toggle_colour(); break;
-    case commands::kBlackBackground: toggle_background(); break;
-    case commands::kPenWidth: pen_width(); break;
-    case commands::kAbout: window_system_.about_box(about_, caption_); break;
-    case commands::kWriteTiff:
+    case Command::kColour: toggle_colour(); break;
+    case Command::kBlackBackground: toggle_background(); break;
+    case Command::kPenWidth: pen_width(); break;
+    case Command::kAbout: window_system_.about_box(about_, caption_); break;
+    case Command::kWriteTiff:
       if (menu_.picture_commands_enabled) write_tiff();
       break;
-    case commands::kWriteMetafile:
+    case Command::kWriteMetafile:
       if (menu_.picture_commands_enabled) write_metafile();
       break;
-    case commands::kExportDrawing: export_drawing(); break;
-    case commands::kUndo: window_system_.post_key(Key::kUndo); break;
-    case commands::kRedo: window_system_.post_key(Key::kRedo); break;
+    case Command::kExportDrawing: export_drawing(); break;
+    case Command::kUndo: window_system_.post_key(Key::kUndo); break;
+    case Command::kRedo: window_system_.post_key(Key::kRedo); break;
     default: break;  // 2, 11 and 13 are accepted and do nothing
   }
 }

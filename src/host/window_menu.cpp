@@ -2,22 +2,20 @@
 
 namespace plv::host {
 
-bool MenuState::enabled(int command) const {
+bool MenuState::enabled(Command command) const {
   switch (command) {
-    case commands::kPrintDialog:
-    case commands::kPrint:
-    case commands::kWriteTiff:
-    case commands::kWriteMetafile: return picture_commands_enabled;
+    case Command::kPrintDialog:
+    case Command::kPrint:
+    case Command::kWriteTiff:
+    case Command::kWriteMetafile: return picture_commands_enabled;
     default: return true;
   }
 }
 
-bool MenuState::checked(int command) const {
-  if (command == commands::kColour) return colour_checked;
-  if (command == commands::kBlackBackground) return black_background_checked;
+bool MenuState::checked(Command command) const {
+  if (command == Command::kColour) return colour_checked;
+  if (command == Command::kBlackBackground) return black_background_checked;
   return false;
 }
-
-bool is_window_command(int command) { return command >= 1 && command <= 17; }
 
 }  // namespace plv::host

@@ -7,59 +7,58 @@
 
 namespace plv::host {
 
-namespace commands {
-inline constexpr int kPageSetup = 1;
-inline constexpr int kPrintDialog = 3;
-inline constexpr int kExit = 4;
-inline constexpr int kCopy = 5;
-inline constexpr int kPrint = 6;
-inline constexpr int kColour = 7;
-inline constexpr int kBlackBackground = 8;
-inline constexpr int kPenWidth = 9;
-inline constexpr int kAbout = 10;
-inline constexpr int kWriteTiff = 12;
-inline constexpr int kWriteMetafile = 14;
-inline constexpr int kExportDrawing = 15;
-inline constexpr int kUndo = 16;
-inline constexpr int kRedo = 17;
-}  // namespace commands
+// The window's menu commands, numbered as they always were.
+enum class Command : int {
+  kPageSetup = 1,
+  kPrintDialog = 3,
+  kExit = 4,
+  kCopy = 5,
+  kPrint = 6,
+  kColour = 7,
+  kBlackBackground = 8,
+  kPenWidth = 9,
+  kAbout = 10,
+  kWriteTiff = 12,
+  kWriteMetafile = 14,
+  kExportDrawing = 15,
+  kUndo = 16,
+  kRedo = 17,
+};
 
 struct MenuItem {
   std::string_view menu;   // empty: an item on the menu bar itself
   std::string_view label;  // '&' marks the access key
-  int command;
+  Command command;
   bool right_aligned = false;
 };
 
 inline constexpr std::array<MenuItem, 14> kWindowMenu{{
-    {"File", "Page Set&up", commands::kPageSetup},
-    {"File", "&Print", commands::kPrintDialog},
-    {"File", "Write &TIF", commands::kWriteTiff},
-    {"File", "Write &EMF", commands::kWriteMetafile},
-    {"File", "Ex&port...", commands::kExportDrawing},
-    {"File", "E&xit", commands::kExit},
-    {"Edit", "&Undo\tCtrl+Z", commands::kUndo},
-    {"Edit", "&Redo\tCtrl+Y", commands::kRedo},
-    {"Edit", "&Copy", commands::kCopy},
-    {"", "&Print", commands::kPrint},
-    {"Options", "&Color", commands::kColour},
-    {"Options", "&Black Background", commands::kBlackBackground},
-    {"Options", "&Pen Width...", commands::kPenWidth},
-    {"Help", "&About", commands::kAbout, true},
+    {"File", "Page Set&up", Command::kPageSetup},
+    {"File", "&Print", Command::kPrintDialog},
+    {"File", "Write &TIF", Command::kWriteTiff},
+    {"File", "Write &EMF", Command::kWriteMetafile},
+    {"File", "Ex&port...", Command::kExportDrawing},
+    {"File", "E&xit", Command::kExit},
+    {"Edit", "&Undo\tCtrl+Z", Command::kUndo},
+    {"Edit", "&Redo\tCtrl+Y", Command::kRedo},
+    {"Edit", "&Copy", Command::kCopy},
+    {"", "&Print", Command::kPrint},
+    {"Options", "&Color", Command::kColour},
+    {"Options", "&Black Background", Command::kBlackBackground},
+    {"Options", "&Pen Width...", Command::kPenWidth},
+    {"Help", "&About", Command::kAbout, true},
 }};
 
 // Printing and export are offered only while the picture is shown.
 struct MenuState {
-  bool picture_commands_enabled = false;  // commands 3, 6, 12 and 14
+  bool picture_commands_enabled = false;  // printing and writing pictures
   bool colour_checked = true;
   bool black_background_checked = true;
 
-  bool enabled(int command) const;
-  bool checked(int command) const;
+  bool enabled(Command command) const;
+  bool checked(Command command) const;
   friend bool operator==(const MenuState&, const MenuState&) = default;
 };
 
-// Commands the window accepts: the menu's, and 2, 11 and 13, which do nothing.
-bool is_window_command(int command);
 
 }  // namespace plv::host

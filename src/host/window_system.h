@@ -106,7 +106,7 @@ class WindowClient {
   virtual Frame paint() = 0;
   // What to show now, without any work: for showing drawing as it happens.
   virtual Frame frame() const = 0;
-  virtual void menu_command(int command) = 0;
+  virtual void menu_command(Command command) = 0;
   virtual void focus_changed(bool focused) = 0;
   virtual CursorShape cursor_shape() const = 0;
   // The session is ending; false refuses (the user is told why).

@@ -91,12 +91,12 @@ TEST_F(GuiTest, MenuDialogsRunWhileTheEditorWaits) {
       d.width()->set_value_text("5\"");
       d.accept();
     });
-    window()->action(commands::kPageSetup)->trigger();
+    window()->action(Command::kPageSetup)->trigger();
     answer_dialog<PenWidthDialog>([](PenWidthDialog& d) {
       d.window()->set_value_text("3");
       d.accept();
     });
-    window()->action(commands::kPenWidth)->trigger();
+    window()->action(Command::kPenWidth)->trigger();
     QTest::keyClick(handle(), Qt::Key_K);
   });
   EXPECT_EQ(key, Key::character('k'));

@@ -17,7 +17,7 @@ TEST_F(GuiTest, TheClipboardTakesTheWindowsPixelsInEitherMode) {
   host_->picture().draw_line(-1000, 0, 1000, 0);
   ws_->repaint();
   QCoreApplication::processEvents();
-  host_->menu_command(commands::kCopy);
+  host_->menu_command(Command::kCopy);
   const QImage copied = QGuiApplication::clipboard()->image();
   ASSERT_FALSE(copied.isNull());
   EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), canvas()->shown().convertToFormat(QImage::Format_RGB32));
@@ -29,7 +29,7 @@ TEST_F(GuiTest, TheClipboardTakesTheWindowsPixelsInEitherMode) {
   host_->write_text("COPIED", 7);
   ws_->repaint();
   QCoreApplication::processEvents();
-  host_->menu_command(commands::kCopy);
+  host_->menu_command(Command::kCopy);
   EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
             canvas()->shown().convertToFormat(QImage::Format_RGB32));
 }
@@ -41,7 +41,7 @@ TEST_F(GuiTest, PrintingToAPdfFileGivesOnePageOfThePicture) {
   host_->picture().draw_filled_rectangle(-500, 500, 500, 200, 0, 0, 0, 0);
   const std::string pdf = dir_.file("printed.pdf");
   ws_->print_to_pdf_file(QString::fromStdString(pdf));
-  host_->menu_command(commands::kPrint);  // the chosen printer, without a dialog
+  host_->menu_command(Command::kPrint);  // the chosen printer, without a dialog
   const std::string info = plv::testing::tool_output("pdfinfo " + pdf);
   EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
   EXPECT_NE(info.find("Page size:"), std::string::npos) << info;

@@ -26,7 +26,7 @@ TEST_F(GuiTest, KeysArriveAsTheirCodes) {
   EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Z, Qt::ControlModifier); }), Key::kUndo);
   EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Y, Qt::ControlModifier); }), Key::kRedo);
   // The window's Edit menu sends the same keys.
-  EXPECT_EQ(next_key([this] { window()->action(commands::kUndo)->trigger(); }), Key::kUndo);
+  EXPECT_EQ(next_key([this] { window()->action(Command::kUndo)->trigger(); }), Key::kUndo);
 }
 
 TEST_F(GuiTest, OneEventPerKeyAndNoneForModifiersOrTheMenuKey) {
@@ -117,7 +117,7 @@ TEST_F(GuiTest, ClosingTheWindowIsTheCloseEventAndTheWindowStays) {
   EXPECT_EQ(next_key([this] { handle()->close(); }), Key::kClose);
   EXPECT_TRUE(window()->isVisible());
   // Exit in the window's own menu closes it the same way.
-  EXPECT_EQ(next_key([this] { window()->action(commands::kExit)->trigger(); }), Key::kClose);
+  EXPECT_EQ(next_key([this] { window()->action(Command::kExit)->trigger(); }), Key::kClose);
 }
 
 TEST_F(GuiTest, AWaitInsideAWaitIsRefused) {

@@ -35,22 +35,22 @@ TEST_F(GuiTest, MenuHasEveryItemAndGraysPrintingWithTheMode) {
 
   for (const MenuItem& item : kWindowMenu) {
     QAction* action = window()->action(item.command);
-    ASSERT_TRUE(action) << item.command;
+    ASSERT_TRUE(action) << item.label;
     EXPECT_EQ(action->text().toStdString(), item.label);
   }
-  const std::vector<int> picture_commands{commands::kPrintDialog, commands::kPrint, commands::kWriteTiff,
-                                          commands::kWriteMetafile};
-  for (const int c : picture_commands) EXPECT_FALSE(window()->action(c)->isEnabled()) << c;
-  EXPECT_TRUE(window()->action(commands::kCopy)->isEnabled());
-  EXPECT_TRUE(window()->action(commands::kExportDrawing)->isEnabled()) << "the drawing, not the picture, is exported";
-  EXPECT_TRUE(window()->action(commands::kColour)->isChecked());
-  EXPECT_FALSE(window()->action(commands::kBlackBackground)->isChecked());
+  const std::vector<Command> picture_commands{Command::kPrintDialog, Command::kPrint, Command::kWriteTiff,
+                                          Command::kWriteMetafile};
+  for (const Command c : picture_commands) EXPECT_FALSE(window()->action(c)->isEnabled()) << static_cast<int>(c);
+  EXPECT_TRUE(window()->action(Command::kCopy)->isEnabled());
+  EXPECT_TRUE(window()->action(Command::kExportDrawing)->isEnabled()) << "the drawing, not the picture, is exported";
+  EXPECT_TRUE(window()->action(Command::kColour)->isChecked());
+  EXPECT_FALSE(window()->action(Command::kBlackBackground)->isChecked());
 
   host_->enter_graphics_mode(false);
-  for (const int c : picture_commands) EXPECT_TRUE(window()->action(c)->isEnabled()) << c;
+  for (const Command c : picture_commands) EXPECT_TRUE(window()->action(c)->isEnabled()) << static_cast<int>(c);
   host_->leave_graphics_mode(true);
-  for (const int c : picture_commands) EXPECT_FALSE(window()->action(c)->isEnabled()) << c;
-  EXPECT_TRUE(window()->action(commands::kPageSetup)->isEnabled());
+  for (const Command c : picture_commands) EXPECT_FALSE(window()->action(c)->isEnabled()) << static_cast<int>(c);
+  EXPECT_TRUE(window()->action(Command::kPageSetup)->isEnabled());
 }
 
 TEST_F(GuiTest, ColourAndBackgroundTogglesRepaintFromThePlotBuffer) {
@@ -65,20 +65,20 @@ TEST_F(GuiTest, ColourAndBackgroundTogglesRepaintFromThePlotBuffer) {
   EXPECT_EQ(first.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu);
   const std::size_t records = picture.buffer().count();
 
-  window()->action(commands::kColour)->trigger();
-  EXPECT_FALSE(window()->action(commands::kColour)->isChecked());
+  window()->action(Command::kColour)->trigger();
+  EXPECT_FALSE(window()->action(Command::kColour)->isChecked());
   const QRgb mono = canvas()->shown().pixel(on_line.x, on_line.y);
   EXPECT_NE(mono & 0xFFFFFF, 0xFF0000u);
   EXPECT_EQ(qRed(mono), qGreen(mono));
   EXPECT_EQ(qGreen(mono), qBlue(mono));
 
-  window()->action(commands::kBlackBackground)->trigger();
-  EXPECT_TRUE(window()->action(commands::kBlackBackground)->isChecked());
+  window()->action(Command::kBlackBackground)->trigger();
+  EXPECT_TRUE(window()->action(Command::kBlackBackground)->isChecked());
   EXPECT_EQ(canvas()->shown().pixel(5, 5) & 0xFFFFFF, 0u);
   EXPECT_NE(canvas()->shown().pixel(on_line.x, on_line.y) & 0xFFFFFF, 0u);
 
-  window()->action(commands::kColour)->trigger();
-  window()->action(commands::kBlackBackground)->trigger();
+  window()->action(Command::kColour)->trigger();
+  window()->action(Command::kBlackBackground)->trigger();
   EXPECT_EQ(canvas()->shown(), first);
   EXPECT_EQ(picture.buffer().count(), records);
   EXPECT_EQ(host_->settings().colour_window, 1);
@@ -117,7 +117,7 @@ TEST_F(GuiTest, TextScreenIsDrawnInAFixedPitchFontWithAttributesAndCaret) {
   EXPECT_GT(count(shown, caret_cell, qRgb(0, 0, 0)), layout.char_width);  // the caret under an empty cell
 
   // On black, attribute 15 turns yellow and the reverse field white.
-  window()->action(commands::kBlackBackground)->trigger();
+  window()->action(Command::kBlackBackground)->trigger();
   const QImage& dark = canvas()->shown();
   EXPECT_GT(count(dark, cells(layout, 5, 0, 14), rgb_of({255, 255, 0})), 20);
   EXPECT_GT(count(dark, reverse, qRgb(255, 255, 255)), reverse.width() * reverse.height() / 2);

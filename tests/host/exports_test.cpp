@@ -50,7 +50,7 @@ TEST_F(HostTest, TiffHoldsTheBitmapsPixelsInColourOrGrey) {
   draw_known_picture(host);
   const std::string tif = (dir_ / "picture.tif").string(), ppm = (dir_ / "picture.ppm").string();
   ws_->save_file_answers.push_back(tif);
-  host.menu_command(commands::kWriteTiff);
+  host.menu_command(Command::kWriteTiff);
   ASSERT_EQ(run_tool("convert " + tif + " " + ppm), 0);
   const auto colour = read_ppm(ppm);
   ASSERT_TRUE(colour);
@@ -64,9 +64,9 @@ TEST_F(HostTest, TiffHoldsTheBitmapsPixelsInColourOrGrey) {
   EXPECT_NE(tool_output("tiffinfo " + tif).find("Samples/Pixel: 3"), std::string::npos);
 
   // Without colour, one grey byte a pixel: the red component.
-  host.menu_command(commands::kColour);
+  host.menu_command(Command::kColour);
   ws_->save_file_answers.push_back(tif);
-  host.menu_command(commands::kWriteTiff);
+  host.menu_command(Command::kWriteTiff);
   EXPECT_NE(tool_output("tiffinfo " + tif).find("Samples/Pixel: 1"), std::string::npos);
   ASSERT_EQ(run_tool("convert " + tif + " -type TrueColor " + ppm), 0);
   const auto grey = read_ppm(ppm);
@@ -84,7 +84,7 @@ TEST_F(HostTest, MetafileDrawsThePictureInPlotUnitsWithItsFrame) {
   const std::string emf = (dir_ / "figure.emf").string(), svg = (dir_ / "figure.svg").string(),
                     png = (dir_ / "figure.png").string(), ppm = (dir_ / "figure.ppm").string();
   ws_->save_file_answers.push_back(emf);
-  host.menu_command(commands::kWriteMetafile);
+  host.menu_command(Command::kWriteMetafile);
   ASSERT_EQ(ws_->save_file_requests().size(), 1u);
   EXPECT_EQ(ws_->save_file_requests()[0].file_name, "figure.emf");
   EXPECT_EQ(ws_->save_file_requests()[0].directory, "/somewhere/");
@@ -113,7 +113,7 @@ TEST_F(HostTest, APrintedPageTakesTheMarginsAndWidthOfThePageSetup) {
   const std::string pdf = (dir_ / "printed.pdf").string();
   ws_->printer_available = true;
   ws_->print_jobs = [&pdf] { return std::make_unique<PdfPrintJob>(pdf, "plivet"); };
-  host.menu_command(commands::kPrint);
+  host.menu_command(Command::kPrint);
   EXPECT_TRUE(ws_->messages().empty());
   EXPECT_NE(tool_output("pdfinfo " + pdf).find("Page size:       612 x 792 pts"), std::string::npos);
   // Margins of 1 inch and a width of 6.5: at 100 dots per inch the picture
@@ -130,14 +130,14 @@ TEST_F(HostTest, APrintedPageTakesTheMarginsAndWidthOfThePageSetup) {
   // A printer that cannot start says so; the picture stays as it was.
   const auto before = host.picture().bitmap().pixels();
   ws_->print_jobs = nullptr;
-  host.menu_command(commands::kPrint);
+  host.menu_command(Command::kPrint);
   ASSERT_EQ(ws_->messages().size(), 1u);
   EXPECT_EQ(ws_->messages()[0].text, "Error accessing printer");
   EXPECT_EQ(host.picture().bitmap().pixels(), before);
 
   // With no printer at all, printing at once says so too.
   ws_->printer_available = false;
-  host.menu_command(commands::kPrint);
+  host.menu_command(Command::kPrint);
   ASSERT_EQ(ws_->messages().size(), 2u);
   EXPECT_EQ(ws_->messages()[1].text, "Error accessing printer");
 }
@@ -176,7 +176,7 @@ TEST_F(HostTest, AtSixHundredDotsPerInchAWidthOf650GivesAPictureOf3900By2785) {
   NotingPage page;
   ws_->printer_available = true;
   ws_->print_jobs = [&page] { return std::make_unique<NotingJob>(page); };
-  host.menu_command(commands::kPrint);
+  host.menu_command(Command::kPrint);
   ASSERT_EQ(page.lines.size(), 1u);
   const auto r = page.lines.back();
   EXPECT_EQ(r[0], 600);  // the 1-inch margins

@@ -52,16 +52,16 @@ TEST_F(HostTest, ModeSwitchesKeepOrClearThePictureAndTheText) {
   host.write_text("HELLO", 7);
   host.enter_graphics_mode(false);
   EXPECT_TRUE(host.graphics_mode());
-  EXPECT_TRUE(ws_->menu().enabled(commands::kPrintDialog));
-  EXPECT_TRUE(ws_->menu().enabled(commands::kWriteTiff));
+  EXPECT_TRUE(ws_->menu().enabled(Command::kPrintDialog));
+  EXPECT_TRUE(ws_->menu().enabled(Command::kWriteTiff));
   EXPECT_FALSE(host.frame().caret_visible);
   host.picture().set_colour(255, 0, 0);
   host.picture().draw_line(0, 0, 50, 0);
 
   host.leave_graphics_mode(true);
   EXPECT_FALSE(host.graphics_mode());
-  EXPECT_FALSE(ws_->menu().enabled(commands::kPrint));
-  EXPECT_FALSE(ws_->menu().enabled(commands::kWriteMetafile));
+  EXPECT_FALSE(ws_->menu().enabled(Command::kPrint));
+  EXPECT_FALSE(ws_->menu().enabled(Command::kWriteMetafile));
   EXPECT_EQ(host.text().line(0), "HELLO");
   EXPECT_TRUE(host.frame().caret_visible);
   EXPECT_EQ(host.frame().caret_column, 5);

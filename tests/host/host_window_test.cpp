@@ -14,8 +14,8 @@ TEST_F(HostTest, CreatesTheWindowFromDefaultsAndExitWritesTheSettings) {
   EXPECT_EQ(host.settings(), HostSettings{});
   EXPECT_TRUE(ws_->menu().colour_checked);
   EXPECT_FALSE(ws_->menu().black_background_checked);
-  EXPECT_FALSE(ws_->menu().enabled(commands::kPrintDialog));
-  EXPECT_TRUE(ws_->menu().enabled(commands::kCopy));
+  EXPECT_FALSE(ws_->menu().enabled(Command::kPrintDialog));
+  EXPECT_TRUE(ws_->menu().enabled(Command::kCopy));
   EXPECT_EQ(host.client_size(), (Point{700, 500}));
   EXPECT_EQ(host.text_layout().char_width, 8);
   EXPECT_EQ(host.picture().window_surface().pixel(0, 0), kWhite);
@@ -62,7 +62,7 @@ TEST_F(HostTest, BlackBackgroundToggledTwiceRestoresColoursAndRepaintsFromTheBuf
   const auto first = host.picture().window_surface().pixels();
   EXPECT_EQ(host.picture().window_surface().pixel(355, 230), kBlack);
 
-  ws_->choose_menu_command(commands::kBlackBackground);
+  ws_->choose_menu_command(Command::kBlackBackground);
   EXPECT_TRUE(ws_->menu().black_background_checked);
   EXPECT_EQ(host.settings().black_background, 1);
   EXPECT_EQ(host.picture().window_surface().pixel(0, 0), kBlack);
@@ -70,7 +70,7 @@ TEST_F(HostTest, BlackBackgroundToggledTwiceRestoresColoursAndRepaintsFromTheBuf
   EXPECT_EQ(host.picture().window_surface().pixel(355, 250), (Rgb{255, 0, 0}));
   EXPECT_EQ(host.frame().black_background, true);
 
-  ws_->choose_menu_command(commands::kBlackBackground);
+  ws_->choose_menu_command(Command::kBlackBackground);
   EXPECT_FALSE(ws_->menu().black_background_checked);
   EXPECT_EQ(host.picture().window_surface().pixels(), first);
   EXPECT_EQ(host.picture().buffer().count(), 4u + 9 + 4 + 9);
@@ -86,7 +86,7 @@ TEST_F(HostTest, ColourOptionTurnsTheWindowMonochrome) {
   host.enter_graphics_mode(false);
   host.picture().set_colour(100, 50, 0);
   host.picture().draw_line(0, 0, 100, 0);
-  ws_->choose_menu_command(commands::kColour);
+  ws_->choose_menu_command(Command::kColour);
   EXPECT_FALSE(ws_->menu().colour_checked);
   EXPECT_EQ(host.settings().colour_window, 0);
   EXPECT_EQ(host.picture().window_surface().pixel(355, 250), grey(200));
@@ -117,38 +117,38 @@ TEST_F(HostTest, MinimisingKeepsThePictureAndOnlyARealResizeReplays) {
 TEST_F(HostTest, MenuCommandsForDialogsAboutAndExit) {
   Host& host = start("key 65\n");
   host.set_about({"PLIVET VERSION 1", {"NOTICE"}});
-  ws_->choose_menu_command(commands::kAbout);
+  ws_->choose_menu_command(Command::kAbout);
   ASSERT_EQ(ws_->messages().size(), 1u);
   EXPECT_EQ(ws_->messages()[0].text, "PLIVET VERSION 1\nNOTICE");
   EXPECT_EQ(ws_->messages()[0].title, "About plivet");
 
   // A cancelled page setup still keeps the orientation chosen in it.
   ws_->page_setup_answers.push_back(PageSetup{50, 60, 700, true});
-  ws_->choose_menu_command(commands::kPageSetup);
+  ws_->choose_menu_command(Command::kPageSetup);
   EXPECT_EQ(host.settings().page_left_margin, 50);
   EXPECT_EQ(host.settings().page_top_margin, 60);
   EXPECT_EQ(host.settings().page_width, 700);
   EXPECT_EQ(host.settings().landscape_printer, 1);
 
   ws_->pen_width_answers.push_back(PenWidths{3, 4, 5});
-  ws_->choose_menu_command(commands::kPenWidth);
+  ws_->choose_menu_command(Command::kPenWidth);
   EXPECT_EQ(host.picture().window_pen_width(), 3);
   EXPECT_EQ(host.settings().pen_width_printer, 4);
   EXPECT_EQ(host.settings().pen_width_emf, 5);
 
   // Print and export are grayed in text mode.
   ws_->printer_available = true;
-  host.menu_command(commands::kPrint);
+  host.menu_command(Command::kPrint);
   EXPECT_EQ(ws_->messages().size(), 1u);
   host.enter_graphics_mode(false);
-  host.menu_command(commands::kPrint);
+  host.menu_command(Command::kPrint);
   ASSERT_EQ(ws_->messages().size(), 2u);
   EXPECT_EQ(ws_->messages()[1].text, "Error accessing printer");
   EXPECT_EQ(ws_->messages()[1].title, "Error");
 
-  ws_->choose_menu_command(commands::kCopy);
+  ws_->choose_menu_command(Command::kCopy);
   EXPECT_EQ(ws_->clipboard_copies(), 1);
-  ws_->choose_menu_command(commands::kExit);  // the close comes before the scripted key
+  ws_->choose_menu_command(Command::kExit);  // the close comes before the scripted key
   EXPECT_EQ(host.wait_key(), Key::kClose);
   EXPECT_EQ(host.wait_key(), Key::character('A'));
   EXPECT_FALSE(host.may_end_session());
@@ -209,7 +209,7 @@ TEST_F(HostTest, PrintingReplaysOntoThePageAtThePrinterScale) {
   host.picture().set_colour(100, 50, 0);
   host.picture().draw_line(-1750, 1250, 1750, -1250);
   const auto window = host.picture().window_surface().pixels();
-  ws_->choose_menu_command(commands::kPrintDialog);
+  ws_->choose_menu_command(Command::kPrintDialog);
   // 650 hundredths at 600 dpi: 3900 x 2785 dots, margins of 600 dots.
   EXPECT_EQ(log, (std::vector<std::string>{"page 0", "600,600 4500,3384 w2 g200"}));
   EXPECT_EQ(host.picture().window_surface().pixels(), window);

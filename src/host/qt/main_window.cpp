@@ -47,8 +47,8 @@ void MainWindow::build_menu() {
     const QString label = text_of(item.label);
     QAction* action = item.menu.empty() ? menuBar()->addAction(label)
                                         : menu_named(text_of(item.menu), item.right_aligned)->addAction(label);
-    action->setCheckable(item.command == commands::kColour || item.command == commands::kBlackBackground);
-    const int command = item.command;
+    action->setCheckable(item.command == Command::kColour || item.command == Command::kBlackBackground);
+    const Command command = item.command;
     connect(action, &QAction::triggered, this, [this, command] {
       if (callbacks_.command) callbacks_.command(command);
     });
@@ -63,7 +63,7 @@ void MainWindow::apply(const MenuState& menu) {
   }
 }
 
-QAction* MainWindow::action(int command) const {
+QAction* MainWindow::action(Command command) const {
   const auto found = actions_.find(command);
   return found == actions_.end() ? nullptr : found->second;
 }

@@ -19,7 +19,7 @@ class Canvas;
 class MainWindow final : public QMainWindow {
  public:
   struct Callbacks {
-    std::function<void(int)> command;
+    std::function<void(Command)> command;
     std::function<void()> close_requested;
     std::function<void()> minimised;
   };
@@ -28,7 +28,7 @@ class MainWindow final : public QMainWindow {
 
   void apply(const MenuState& menu);
   // The item of a menu command, or null for commands without one.
-  QAction* action(int command) const;
+  QAction* action(Command command) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -39,7 +39,7 @@ class MainWindow final : public QMainWindow {
   class QMenu* menu_named(const QString& title, bool right_aligned);
 
   Callbacks callbacks_;
-  std::map<int, QAction*> actions_;
+  std::map<Command, QAction*> actions_;
   std::map<QString, QMenu*> menus_;
   class QMenuBar* right_bar_ = nullptr;
 };

@@ -43,7 +43,7 @@ bool QtWindowSystem::create_window(const WindowSpec& window_spec, WindowClient& 
   caption_ = window_spec.caption;
   canvas_ = new Canvas([this](const Event& e) { enqueue(e); }, QSize(options_.client_width, options_.client_height));
   MainWindow::Callbacks callbacks{
-      .command = [this](int command) { if (client_) client_->menu_command(command); },
+      .command = [this](Command command) { if (client_) client_->menu_command(command); },
       .close_requested = [this] { enqueue({.type = EventType::kClose}); },
       .minimised = [this] { if (client_) client_->client_resized(0, 0, true); },
   };

@@ -40,21 +40,21 @@ std::string upper(std::string_view w) {
 // The window's menu commands by the names scripts give them.
 struct NamedCommand {
   std::string_view name;
-  int number;
+  Command command;
 };
 constexpr NamedCommand kNamedCommands[] = {
-    {"pagesetup", commands::kPageSetup}, {"print", commands::kPrintDialog}, {"exit", commands::kExit},
-    {"copy", commands::kCopy},           {"quickprint", commands::kPrint},  {"colour", commands::kColour},
-    {"background", commands::kBlackBackground}, {"penwidth", commands::kPenWidth}, {"about", commands::kAbout},
-    {"tiff", commands::kWriteTiff},      {"emf", commands::kWriteMetafile}, {"export", commands::kExportDrawing},
-    {"undo", commands::kUndo}, {"redo", commands::kRedo},
+    {"pagesetup", Command::kPageSetup}, {"print", Command::kPrintDialog}, {"exit", Command::kExit},
+    {"copy", Command::kCopy},           {"quickprint", Command::kPrint},  {"colour", Command::kColour},
+    {"background", Command::kBlackBackground}, {"penwidth", Command::kPenWidth}, {"about", Command::kAbout},
+    {"tiff", Command::kWriteTiff},      {"emf", Command::kWriteMetafile}, {"export", Command::kExportDrawing},
+    {"undo", Command::kUndo}, {"redo", Command::kRedo},
 };
 constexpr std::string_view kCommandNames =
     "pagesetup, print, exit, copy, quickprint, colour, background, penwidth, about, tiff, emf, export, undo or redo";
 
-std::optional<int> window_command_named(std::string_view name) {
+std::optional<Command> window_command_named(std::string_view name) {
   for (const NamedCommand& c : kNamedCommands)
-    if (c.name == name) return c.number;
+    if (c.name == name) return c.command;
   return std::nullopt;
 }
 

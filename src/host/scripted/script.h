@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "host/key.h"
+#include "host/window_menu.h"
 
 namespace plv::host {
 
@@ -39,7 +40,7 @@ struct ScriptStep {
   int a = 0, b = 0;          // click: row, column; pick, move, drag: the (first) point
   int c = 0, d = 0;          // drag: the second point
   int button = 1;            // click, pick, drag: 1 left, 2 right
-  int command = 0;           // kCommand: the window's command number
+  Command command{};         // kCommand: the window's command
   std::vector<std::string> arguments{};  // kCommand: what answers its dialog
   int line = 0;              // where it came from
 };

@@ -37,7 +37,7 @@ void ScriptedWindowSystem::resize(int width, int height, bool minimised) {
   if (!minimised) repaint();
 }
 
-void ScriptedWindowSystem::choose_menu_command(int command) {
+void ScriptedWindowSystem::choose_menu_command(Command command) {
   if (client_ && menu_.enabled(command)) client_->menu_command(command);
 }
 
@@ -106,19 +106,19 @@ void ScriptedWindowSystem::expand_next_step() {
 void ScriptedWindowSystem::run_command(const ScriptStep& s) {
   const std::optional<std::string> file = s.arguments.empty() ? std::nullopt : std::optional(s.arguments[0]);
   switch (s.command) {
-    case commands::kPrintDialog:
-    case commands::kPrint:
+    case Command::kPrintDialog:
+    case Command::kPrint:
       // A PDF file stands for the printer; without one there is none.
       printer_available = file.has_value();
       print_jobs = nullptr;
       if (file) print_jobs = [path = *file, this] { return std::make_unique<PdfPrintJob>(path, caption_); };
       break;
-    case commands::kWriteTiff:
-    case commands::kWriteMetafile:
-    case commands::kExportDrawing: save_file_answers.push_front(file); break;
-    case commands::kCopy: clipboard_path_ = file.value_or(""); break;
-    case commands::kPageSetup: page_setup_arguments_ = s.arguments; break;
-    case commands::kPenWidth: pen_width_arguments_ = s.arguments; break;
+    case Command::kWriteTiff:
+    case Command::kWriteMetafile:
+    case Command::kExportDrawing: save_file_answers.push_front(file); break;
+    case Command::kCopy: clipboard_path_ = file.value_or(""); break;
+    case Command::kPageSetup: page_setup_arguments_ = s.arguments; break;
+    case Command::kPenWidth: pen_width_arguments_ = s.arguments; break;
     default: break;
   }
   choose_menu_command(s.command);

@@ -35,7 +35,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   // Resizes the client area as the user would (0 x 0 with minimised).
   void resize(int width, int height, bool minimised = false);
   // Runs a menu command as if the user chose it.
-  void choose_menu_command(int command);
+  void choose_menu_command(Command command);
   void set_focus(bool focused);
   // Delivers a raw platform event (client pixels) before the script goes on.
   void push_event(const Event& event) { pending_.push_back(event); }
