@@ -180,6 +180,7 @@ std::string describe(const Action& a) {
   add(a.undo_after > 0, ", then undone and redone");
   add(a.act == Act::kUndo || a.act == Act::kRedo, " x" + std::to_string(a.count));
   add(a.act == Act::kSetLayers, " " + std::to_string(a.count) + " and " + std::to_string(a.also));
+  add(a.kill >= 0 && a.act != Act::kCrash, ", killed");
   return text;
 }
 
@@ -191,7 +192,9 @@ Act act_described(std::string_view description) {
   return static_cast<Act>(best);
 }
 
-Items steps_of(const Action& a) {
+namespace {
+
+Items script_of(const Action& a) {
   Builder b;
   switch (a.act) {
     case Act::kOpen: b.add(key("F10")), b.add(Probe::kRecoverIfOffered); break;
@@ -221,6 +224,14 @@ Items steps_of(const Action& a) {
   b.add(Probe::kRedrawShown);
   b.add(key("ENTER"));
   return b.out;
+}
+
+}  // namespace
+
+Items steps_of(const Action& a) {
+  Items items = script_of(a);
+  if (a.kill >= 0) items.insert(items.begin() + std::min<std::ptrdiff_t>(a.kill, std::ssize(items)), Step{"kill"});
+  return items;
 }
 
 }  // namespace plv::sessions

@@ -47,6 +47,7 @@ struct Action {
   bool palette = true;             // the drawing takes palette colours
   int undo_after = 0, redo_after = 0;  // Ctrl+Z, then Ctrl+Y, on the action's menu before leaving it
   int count = 1, also = 0;         // undo or redo depth; work and also-draw layers
+  int kill = -1;                   // the editor killed after so many of its script's items (-1: never)
   std::vector<std::string> fields{};       // typed in a form, in field order ("" leaves one)
   std::vector<std::string> edit_fields{};  // typed when reopened; none: accepted as shown
   std::vector<Point> points{};             // picks, moves, and drags as from-to pairs

@@ -41,14 +41,16 @@ TEST(Sessions, RandomSessionsKeepTheDrawingTheEditorShows) {
     return;
   }
   const Seeds range = seeds();
-  int clean = 0, actions = 0;
+  SessionOutcome all{.actions = 0, .report = {}};
+  int clean = 0;
   for (std::uint64_t seed = range.first; seed < range.first + static_cast<std::uint64_t>(range.count); ++seed) {
     const SessionOutcome outcome = run_session(seed, {});
-    actions += outcome.actions;
+    all.actions += outcome.actions, all.kills += outcome.kills, all.recoveries += outcome.recoveries;
     if (outcome.clean) ++clean;
     else ADD_FAILURE() << outcome.report;
   }
-  std::cout << "sessions clean: " << clean << " of " << range.count << "; actions checked: " << actions << "\n";
+  std::cout << "sessions clean: " << clean << " of " << range.count << "; actions checked: " << all.actions
+            << "; kills: " << all.kills << " (recoveries: " << all.recoveries << ")\n";
 }
 
 // Sessions cut down to the few actions that showed a fault (faults/). While
