@@ -8,10 +8,11 @@ namespace {
 constexpr std::array<const char*, 13> kElements = {
     "line", "dashed line", "wide line", "arrow", "string", "box", "circle", "ellipse", "bracket",
     "comment", "filled rectangle", "filled quadrilateral", "graphic"};
-constexpr std::array<const char*, 21> kActs = {
+constexpr std::array<const char*, 24> kActs = {
     "open", "create", "delete by pointing", "delete a box", "edit a graphic", "colour edit", "cut", "copy",
     "clear the buffer", "paste", "undo", "redo", "undo all", "redo all", "set layers", "draw all", "write",
-    "remove deleted", "close and reopen", "crash", "write and exit"};
+    "remove deleted", "close and reopen", "crash", "second plivet closed", "second plivet quits",
+    "second plivet writes", "write and exit"};
 
 bool on_more_create_menu(Element e) { return e >= Element::kEllipse && e != Element::kNone; }
 
@@ -217,7 +218,7 @@ Items script_of(const Action& a) {
     case Act::kWrite: b.keys({"F1", "F3"}); break;
     case Act::kRemoveDeleted: b.keys({"F1", "F4", "F10"}); break;
     case Act::kReopen: b.keys({"F1", "F2", "F2", "ENTER", "F10"}); break;  // closed, then chosen from the list
-    case Act::kCrash: return {};
+    case Act::kCrash: case Act::kSecondCloses: case Act::kSecondQuits: case Act::kSecondWrites: return {};
     case Act::kExit: b.keys({"F10", "F1"}); return b.out;
   }
   b.add(key("F3"));

@@ -14,7 +14,9 @@ namespace plv::sessions {
 enum class Act {
   kOpen,  // past the file name menu, and a recovery offer when one comes
   kCreate, kDeletePointed, kDeleteBox, kEditGraphic, kColourEdit, kCut, kCopy, kClearBuffer, kPaste,
-  kUndo, kRedo, kUndoAll, kRedoAll, kSetLayers, kDrawAll, kWrite, kRemoveDeleted, kReopen, kCrash, kExit,
+  kUndo, kRedo, kUndoAll, kRedoAll, kSetLayers, kDrawAll, kWrite, kRemoveDeleted, kReopen, kCrash,
+  kSecondCloses, kSecondQuits, kSecondWrites,  // a second plivet on the drawing is closed, quits it or writes it
+  kExit,
 };
 
 // The elements made, and the menus a picked graphic reopens in.

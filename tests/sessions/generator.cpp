@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <utility>
 
 #include "editor/edit_delete/pick_graphic.h"
@@ -218,14 +219,19 @@ void Generator::plan_kill(int actions) {
   int at = rng_.between(1, actions / 3);
   for (const Act act : {Act::kWrite, Act::kUndo, Act::kRemoveDeleted}) plan_.push_back({at++, act});
   if (faults_.kills_after_write) plan_.push_back({at++, Act::kReopen});
+  constexpr Act kSecond[] = {Act::kSecondCloses, Act::kSecondQuits, Act::kSecondWrites};
+  if (rng_.chance(50)) plan_.push_back({at++, kSecond[rng_.between(0, faults_.second_plivet_removes_copy ? 0 : 2)]});
   plan_.push_back({at + rng_.between(0, 5), Act::kCrash});
 }
 
-Act Generator::choose_act() {
+Act Generator::choose_act(const Editor& e) {
   if (last_ == Act::kUndoAll) return Act::kRedoAll;
   if (!plan_.empty() && made_ >= plan_.front().first) {
     const Act act = plan_.front().second;
-    if (act != Act::kCrash || !faults_.kills_after_write || !written_since_open_) {
+    // A second plivet comes while this one keeps a recovery copy of changes.
+    const bool second = act >= Act::kSecondCloses && act <= Act::kSecondWrites;
+    if (second ? std::filesystem::exists(e.recovery.file())
+               : act != Act::kCrash || !faults_.kills_after_write || !written_since_open_) {
       plan_.pop_front();
       if (act != Act::kCrash) return act;
       killing_ = true;
@@ -246,7 +252,7 @@ Act Generator::choose_act() {
 }
 
 Action Generator::next(const Editor& e) {
-  const Act act = choose_act();
+  const Act act = choose_act(e);
   Action a{.act = act};
   if (act == Act::kCreate) a = create(e);
   if (act == Act::kDeletePointed || act == Act::kDeleteBox || act == Act::kEditGraphic) a = edit_delete(e, act);

@@ -44,12 +44,12 @@ class Generator {
   Action next(const Editor& editor);
   // A write, an undo reaching back past it and the deleted graphics
   // removed; the drawing reopened while kills after a write are kept
-  // away; then one action killed at a random item.
+  // away; maybe a second plivet; then one action killed at a random item.
   void plan_kill(int actions);
   bool planned() const { return !plan_.empty(); }
 
  private:
-  Act choose_act();
+  Act choose_act(const Editor& editor);
   Action create(const Editor& editor);
   Action edit_delete(const Editor& editor, Act act);
   Action colour_edit(const Editor& editor);

@@ -89,6 +89,7 @@ class Driver {
   std::optional<Planned> next_action();
   void at_wait(const host::Frame& frame);
   void begin(const Planned& p);
+  void second_plivet(Act act);
   void action_ended(const host::Frame& frame);
   void end_checks();
   void probe(Probe p, const host::Frame& frame);
@@ -98,7 +99,7 @@ class Driver {
   [[noreturn]] void fail(const std::string& what) { throw Failure{what}; }
   std::string report(const std::string& what) const;
   SessionOutcome outcome(std::string failed) const {
-    return {failed.empty(), checked_, kills_, recoveries_, failed.empty() ? "" : report(failed)};
+    return {failed.empty(), checked_, kills_, recoveries_, seconds_, failed.empty() ? "" : report(failed)};
   }
 
   std::uint64_t seed_;
@@ -112,7 +113,7 @@ class Driver {
   Editor* editor_ = nullptr;
   host::Host* host_ = nullptr;
   host::ScriptedWindowSystem* window_ = nullptr;
-  int number_ = 0, checked_ = 0, generated_ = 0, closing_ = 0, repeats_ = 0, kills_ = 0, recoveries_ = 0;
+  int number_ = 0, checked_ = 0, generated_ = 0, closing_ = 0, repeats_ = 0, kills_ = 0, recoveries_ = 0, seconds_ = 0;
   Planned now_;
   bool out_of_actions_ = false, restarted_ = false, killing_ = false;
   std::deque<Item> items_;
@@ -232,6 +233,7 @@ void Driver::begin(const Planned& p) {
   const auto kill = [](const Item& i) { return std::holds_alternative<Step>(i) && std::get<Step>(i).line == "kill"; };
   killing_ = std::ranges::any_of(items_, kill);
   if (killing_ && editor_) kept_ = {file_lines_of(editor_->drawing)};  // begun at a main menu wait
+  if (p.action.act >= Act::kSecondCloses && p.action.act <= Act::kSecondWrites) second_plivet(p.action.act);
 }
 
 void Driver::action_ended(const host::Frame& frame) {
@@ -315,6 +317,39 @@ void Driver::probe(Probe p, const host::Frame& frame) {
         fail("opened, neither the recovery offer nor the main menu: " + screen(frame));
       break;
   }
+}
+
+// Another editor on the same drawing, in the same folders, while this one
+// waits at its main menu keeping a recovery copy of its changes: told so,
+// it quits the drawing or writes it as it read it, or neither, and its
+// window is closed. The copy must stay this one's.
+void Driver::second_plivet(Act act) {
+  host::ScriptedWindowSystem window({});
+  host::Host host(window, dir_ / "orvlab.ini");
+  kernel::Kernel kernel(host, dir_);
+  ui::Toolkit toolkit(kernel);
+  Editor editor(kernel, toolkit, dir_);
+  std::deque<std::string> lines = {"key F10", "key ENTER", "close"};  // opened, told, closed
+  const char* file_key = act == Act::kSecondQuits ? "key F6" : "key F3";
+  if (act != Act::kSecondCloses) lines.insert(lines.begin() + 2, {"key F1", file_key});
+  std::string told;
+  window.set_wait_observer([&](const host::Frame& frame) {
+    told += screen(frame);
+    if (lines.empty()) fail("a second plivet did not end");
+    for (const host::Event& e : events_of({lines.front()})) window.push_event(e);
+    lines.pop_front();
+  });
+  window.set_message_observer([this](const std::string& text, const std::string&) {
+    fail("a second plivet's message box: " + text);
+  });
+  try {
+    run_editor(editor, std::string("d.plv"));
+  } catch (const ProgramExit&) {
+  }
+  ++seconds_;
+  if (told.find("OPEN IN ANOTHER PLIVET") == std::string::npos)
+    fail("a second plivet on the drawing was not told that another keeps its recovery copy");
+  if (!fs::exists(editor_->recovery.file())) fail("a second plivet took away the recovery copy this one keeps");
 }
 
 // The editor's last redraw against what a fresh editor draws of the file.

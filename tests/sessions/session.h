@@ -22,7 +22,7 @@ struct SessionPlan {
 struct SessionOutcome {
   bool clean = true;
   int actions = 0;     // actions run and checked
-  int kills = 0, recoveries = 0;  // recoveries: the changes offered back, and taken
+  int kills = 0, recoveries = 0, second_plivets = 0;  // recoveries: the changes offered back, and taken
   std::string report;  // what failed, where, and the scripts that replay it
 };
 

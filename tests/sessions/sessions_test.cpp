@@ -46,11 +46,13 @@ TEST(Sessions, RandomSessionsKeepTheDrawingTheEditorShows) {
   for (std::uint64_t seed = range.first; seed < range.first + static_cast<std::uint64_t>(range.count); ++seed) {
     const SessionOutcome outcome = run_session(seed, {});
     all.actions += outcome.actions, all.kills += outcome.kills, all.recoveries += outcome.recoveries;
+    all.second_plivets += outcome.second_plivets;
     if (outcome.clean) ++clean;
     else ADD_FAILURE() << outcome.report;
   }
   std::cout << "sessions clean: " << clean << " of " << range.count << "; actions checked: " << all.actions
-            << "; kills: " << all.kills << " (recoveries: " << all.recoveries << ")\n";
+            << "; kills: " << all.kills << " (recoveries: " << all.recoveries
+            << "); second plivets: " << all.second_plivets << "\n";
 }
 
 // Sessions cut down to the few actions that showed a fault (faults/). While
