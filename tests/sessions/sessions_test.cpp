@@ -65,6 +65,8 @@ TEST(Sessions, CutDownSessionsOfFaultsFound) {
     bool KnownFaults::*fault;
   } kSessions[] = {
       {"recovery_after_write.txt", &KnownFaults::recovery_after_write},
+      {"kills_after_write.txt", &KnownFaults::kills_after_write},
+      {"second_plivet_removes_copy.txt", &KnownFaults::second_plivet_removes_copy},
       {"new_element_on_layer_one.txt", &KnownFaults::new_element_on_layer_one},
       {"general_paste_under_last_layer.txt", &KnownFaults::general_paste_under_last_layer},
       {"fractions_kept.txt", &KnownFaults::fractions_kept},
