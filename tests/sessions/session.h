@@ -1,7 +1,8 @@
 #pragma once
 // One random session: the editor run in this process on a scripted window
 // system, fed one event at each wait, with every action checked at the
-// main menu wait that ends it.
+// main menu wait that ends it; ended at any wait as a kill would end it,
+// the drawing is reopened and what was recovered checked.
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,7 @@
 // Random editor sessions: every kind of element made, edited, deleted,
-// recoloured, cut, copied and pasted, with undo and redo, writes, reopens
-// and crashes in between, each action checked where it ends (session.h).
+// recoloured, cut, copied and pasted, with undo and redo, writes, reopens,
+// crashes, kills at any point and second plivets on the same drawing in
+// between, each action checked where it ends (session.h).
 // PLIVET_SESSION_SEEDS=FIRST:COUNT runs another range of seeds, and
 // PLIVET_SESSION_REPLAY=FILE the session of a report instead (or of a part
 // of one cut down by hand).
