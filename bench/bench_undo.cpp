@@ -46,7 +46,7 @@ void BM_RecoveryCopyOfAHundredThousandSteps(benchmark::State& state) {
     state.PauseTiming();
     Drawing d;
     plv::RecoveryCopy copy(d.journal);
-    copy.start(file, plv::recovery::Head{"/bench/d.plv", {}, {}, 0, 0});
+    copy.start(file, plv::recovery::Head{"/bench/d.plv", {}, {}, 0, 0, 0});
     state.ResumeTiming();
     d.mark_every_tenth();
     copy.flush();

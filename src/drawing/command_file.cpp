@@ -148,13 +148,15 @@ long colour_in_force(const RecordStore& drawing, long first, long last, const Re
 class PlaceNotes {
  public:
   PlaceNotes(FilePlaces* places, long records, const RecordForms& forms) : places_(places), forms_(forms) {
-    if (places_) places_->assign(static_cast<size_t>(records), 0);
+    if (places_) places_->of_record.assign(static_cast<size_t>(records), 0);
   }
   bool wanted() const { return places_ != nullptr; }
   // Record n went out as the next line, which reads back as it.
   void went(long n, bool reads_back) {
     ++lines_;
-    if (places_ && reads_back) (*places_)[static_cast<size_t>(n - 1)] = lines_;
+    if (!places_) return;
+    places_->file_records = lines_;
+    if (reads_back) places_->of_record[static_cast<size_t>(n - 1)] = lines_;
   }
   // The same, for a line whose reading is yet to be tried.
   void went(long n, const Record& record, std::string_view line) {

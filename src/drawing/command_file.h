@@ -70,10 +70,13 @@ struct WriteProblems {
 };
 
 // Where each of the drawing's records went in a file written: for record n,
-// element n - 1 is the number of the record it reads back as (the records
-// after the header counted from 1), or 0 when it is not written or would
-// read back as another record.
-using FilePlaces = std::vector<long>;
+// of_record[n - 1] is the number of the record it reads back as (the
+// records after the header counted from 1), or 0 when it is not written or
+// would read back as another record.
+struct FilePlaces {
+  std::vector<long> of_record;
+  long file_records = 0;  // the records the file reads back as
+};
 
 // The header lines and the drawing's lines as they go to the file, without
 // line ends: colour and layer runs reduced to the record in force, repeats

@@ -108,21 +108,22 @@ std::uint64_t records_hash(const RecordStore& drawing) {
 }
 
 Head head_as_read(fs::path path, FileIdentity file, const RecordStore& drawing) {
-  Head head{std::move(path), file, {}, drawing.count(), records_hash(drawing)};
+  Head head{std::move(path), file, {}, drawing.count(), records_hash(drawing), drawing.count()};
   if (drawing.count() > 0) head.base.push_back({1, drawing.count(), Record()});
   return head;
 }
 
 Head head_as_kept(fs::path path, FileIdentity file, const RecordStore& drawing) {
-  Head head{std::move(path), file, {}, drawing.count(), records_hash(drawing)};
+  Head head{std::move(path), file, {}, drawing.count(), records_hash(drawing), 0};
   for (long n = 1; n <= drawing.count(); ++n) head.base.push_back({0, 0, drawing.read(n)});
   return head;
 }
 
 Head head_as_written(fs::path path, FileIdentity file, const RecordStore& drawing, const FilePlaces& places) {
-  Head head{std::move(path), file, {}, drawing.count(), records_hash(drawing)};
+  Head head{std::move(path), file, {}, drawing.count(), records_hash(drawing), places.file_records};
   for (long n = 1; n <= drawing.count(); ++n) {
-    const long place = n <= static_cast<long>(places.size()) ? places[static_cast<size_t>(n - 1)] : 0;
+    const auto& of = places.of_record;
+    const long place = n <= static_cast<long>(of.size()) ? of[static_cast<size_t>(n - 1)] : 0;
     if (place == 0) {
       head.base.push_back({0, 0, drawing.read(n)});
     } else if (!head.base.empty() && head.base.back().first != 0 && head.base.back().last + 1 == place) {
@@ -135,6 +136,7 @@ Head head_as_written(fs::path path, FileIdentity file, const RecordStore& drawin
 }
 
 bool rebuild(const Head& head, const RecordStore& file, RecordStore& into) {
+  if (file.count() != head.file_records) return false;
   for (const BaseRun& run : head.base) {
     if (run.first == 0) {
       into.append(run.record);

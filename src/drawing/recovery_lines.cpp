@@ -95,7 +95,8 @@ std::optional<StoreStep> step_from(const std::vector<std::string_view>& f) {
 std::string head_text(const Head& head, const JournalHistory& history) {
   std::string text = std::string(kMagic) + "\nDRAWING\t" + encoded(head.drawing.string()) + "\nFILE\t" +
                      std::to_string(head.file.size) + kTab + hex(head.file.content_hash) + "\nBASE\t" +
-                     std::to_string(head.records) + kTab + hex(head.records_hash) + '\n';
+                     std::to_string(head.records) + kTab + hex(head.records_hash) + kTab +
+                     std::to_string(head.file_records) + '\n';
   for (const BaseRun& run : head.base) {
     text += run.first == 0 ? "R\t" + encoded(run.record.text())
                            : "F\t" + std::to_string(run.first) + kTab + std::to_string(run.last);
@@ -136,11 +137,14 @@ bool HeadReader::take(std::string_view line) {
       return true;
     }
     case Part::kBase: {
-      const auto records = f.size() == 3 && f[0] == "BASE" ? number_in<long>(f[1]) : std::nullopt;
-      const auto hash = f.size() == 3 ? number_in<std::uint64_t>(f[2], 16) : std::nullopt;
-      if (!records || !hash) return false;
+      const bool base = f.size() == 4 && f[0] == "BASE";
+      const auto records = base ? number_in<long>(f[1]) : std::nullopt;
+      const auto hash = base ? number_in<std::uint64_t>(f[2], 16) : std::nullopt;
+      const auto file_records = base ? number_in<long>(f[3]) : std::nullopt;
+      if (!records || !hash || !file_records) return false;
       head.records = *records;
       head.records_hash = *hash;
+      head.file_records = *file_records;
       part_ = Part::kRuns;
       return true;
     }

@@ -5,7 +5,8 @@
 //   PLIVET RECOVERY 2
 //   DRAWING <path>            the drawing the changes were made to
 //   FILE <size> <hash>        its file, by its bytes, when the copy began
-//   BASE <records> <hash>     the drawing when the copy began, made of
+//   BASE <records> <hash> <file records>
+//                             the drawing when the copy began, made of
 //   F <first> <last>            records of the file, as it reads back
 //   R <record>                  and records the file does not hold
 //   HD | HU                   an action that could be taken back | made again
@@ -53,6 +54,7 @@ struct Head {
   std::vector<BaseRun> base;
   long records = 0;            // in the drawing the base makes
   std::uint64_t records_hash = 0;
+  long file_records = 0;       // in the file, as it reads back
 };
 
 std::string encoded(std::string_view text);

@@ -165,10 +165,11 @@ TEST(WritingCommandFiles, EachPlaceNotedReadsBackAsTheRecordWritten) {
     const std::string written = read_file(path);
     RecordStore read;
     ASSERT_TRUE(read_command_file(path, read, kinds()).ok());
-    ASSERT_EQ(places.size(), static_cast<size_t>(store.count()));
+    ASSERT_EQ(places.of_record.size(), static_cast<size_t>(store.count()));
+    EXPECT_EQ(places.file_records, read.count());
     long placed = 0;
     for (long n = 1; n <= store.count(); ++n) {
-      const long at = places[static_cast<size_t>(n - 1)];
+      const long at = places.of_record[static_cast<size_t>(n - 1)];
       if (at == 0) continue;
       ++placed;
       ASSERT_LE(at, read.count());

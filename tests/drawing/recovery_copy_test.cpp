@@ -97,7 +97,7 @@ TEST(RecoveryCopy, AfterAWriteTheCopyBeginsOnTheFileAsItReadsBackWithTheHistoryB
   d.act([&] { d.store.write(2, Record("DE   200   200   300   300")); });
   // Written: the deleted box is not in the file, which reads back as two records.
   const std::vector<std::string> written = {texts(d.store)[0], texts(d.store)[2]};
-  d.copy.start(d.file, head_as_written("/d.plv", {7, 7}, d.store, {1, 0, 2}));
+  d.copy.start(d.file, head_as_written("/d.plv", {7, 7}, d.store, {{1, 0, 2}, 2}));
   d.act([&] { d.store.write(3, Record("CI   600     0   800     0   600   100")); });
   const auto r = d.recover(written);
   EXPECT_EQ(r->found.head.base.size(), 3u) << "the deleted record kept in the copy";

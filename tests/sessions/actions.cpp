@@ -8,10 +8,11 @@ namespace {
 constexpr std::array<const char*, 13> kElements = {
     "line", "dashed line", "wide line", "arrow", "string", "box", "circle", "ellipse", "bracket",
     "comment", "filled rectangle", "filled quadrilateral", "graphic"};
-constexpr std::array<const char*, 21> kActs = {
+constexpr std::array<const char*, 24> kActs = {
     "open", "create", "delete by pointing", "delete a box", "edit a graphic", "colour edit", "cut", "copy",
     "clear the buffer", "paste", "undo", "redo", "undo all", "redo all", "set layers", "draw all", "write",
-    "remove deleted", "close and reopen", "crash", "write and exit"};
+    "remove deleted", "close and reopen", "crash", "second plivet closed", "second plivet quits",
+    "second plivet writes", "write and exit"};
 
 bool on_more_create_menu(Element e) { return e >= Element::kEllipse && e != Element::kNone; }
 
@@ -180,6 +181,7 @@ std::string describe(const Action& a) {
   add(a.undo_after > 0, ", then undone and redone");
   add(a.act == Act::kUndo || a.act == Act::kRedo, " x" + std::to_string(a.count));
   add(a.act == Act::kSetLayers, " " + std::to_string(a.count) + " and " + std::to_string(a.also));
+  add(a.kill >= 0 && a.act != Act::kCrash, ", killed");
   return text;
 }
 
@@ -191,7 +193,9 @@ Act act_described(std::string_view description) {
   return static_cast<Act>(best);
 }
 
-Items steps_of(const Action& a) {
+namespace {
+
+Items script_of(const Action& a) {
   Builder b;
   switch (a.act) {
     case Act::kOpen: b.add(key("F10")), b.add(Probe::kRecoverIfOffered); break;
@@ -214,13 +218,21 @@ Items steps_of(const Action& a) {
     case Act::kWrite: b.keys({"F1", "F3"}); break;
     case Act::kRemoveDeleted: b.keys({"F1", "F4", "F10"}); break;
     case Act::kReopen: b.keys({"F1", "F2", "F2", "ENTER", "F10"}); break;  // closed, then chosen from the list
-    case Act::kCrash: return {};
+    case Act::kCrash: case Act::kSecondCloses: case Act::kSecondQuits: case Act::kSecondWrites: return {};
     case Act::kExit: b.keys({"F10", "F1"}); return b.out;
   }
   b.add(key("F3"));
   b.add(Probe::kRedrawShown);
   b.add(key("ENTER"));
   return b.out;
+}
+
+}  // namespace
+
+Items steps_of(const Action& a) {
+  Items items = script_of(a);
+  if (a.kill >= 0) items.insert(items.begin() + std::min<std::ptrdiff_t>(a.kill, std::ssize(items)), Step{"kill"});
+  return items;
 }
 
 }  // namespace plv::sessions

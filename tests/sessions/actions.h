@@ -14,7 +14,9 @@ namespace plv::sessions {
 enum class Act {
   kOpen,  // past the file name menu, and a recovery offer when one comes
   kCreate, kDeletePointed, kDeleteBox, kEditGraphic, kColourEdit, kCut, kCopy, kClearBuffer, kPaste,
-  kUndo, kRedo, kUndoAll, kRedoAll, kSetLayers, kDrawAll, kWrite, kRemoveDeleted, kReopen, kCrash, kExit,
+  kUndo, kRedo, kUndoAll, kRedoAll, kSetLayers, kDrawAll, kWrite, kRemoveDeleted, kReopen, kCrash,
+  kSecondCloses, kSecondQuits, kSecondWrites,  // a second plivet on the drawing is closed, quits it or writes it
+  kExit,
 };
 
 // The elements made, and the menus a picked graphic reopens in.
@@ -47,6 +49,7 @@ struct Action {
   bool palette = true;             // the drawing takes palette colours
   int undo_after = 0, redo_after = 0;  // Ctrl+Z, then Ctrl+Y, on the action's menu before leaving it
   int count = 1, also = 0;         // undo or redo depth; work and also-draw layers
+  int kill = -1;                   // the editor killed after so many of its script's items (-1: never)
   std::vector<std::string> fields{};       // typed in a form, in field order ("" leaves one)
   std::vector<std::string> edit_fields{};  // typed when reopened; none: accepted as shown
   std::vector<Point> points{};             // picks, moves, and drags as from-to pairs

@@ -1,6 +1,7 @@
 #include "sessions/drawing_checks.h"
 
 #include <algorithm>
+#include <fstream>
 
 #include "drawing/command_file.h"
 #include "host/host.h"
@@ -25,6 +26,17 @@ std::vector<std::string> file_lines_of(const RecordStore& store) {
   WriteProblems problems;
   command_file_lines({}, store, kinds(), [&out](std::string_view line) { out.emplace_back(line); }, problems);
   return {out.begin() + std::min<std::ptrdiff_t>(3, std::ssize(out)), out.end()};
+}
+
+std::vector<std::string> rewritten(const std::vector<std::string>& lines, const std::string& scratch) {
+  {
+    std::ofstream out(scratch, std::ios::binary);
+    out << "scratch\nGLIMPT\nDATE\n";
+    for (const std::string& line : lines) out << line << '\n';
+  }
+  RecordStore store;
+  read_back(scratch, store);
+  return file_lines_of(store);
 }
 
 std::string read_back(const std::string& path, RecordStore& store) {

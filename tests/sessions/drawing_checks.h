@@ -17,6 +17,10 @@ std::vector<std::string> records_of(const RecordStore& store);
 std::vector<std::string> file_lines_of(const RecordStore& store);
 // Reads the file into `store`; what was wrong with reading it, or nothing.
 std::string read_back(const std::string& path, RecordStore& store);
+// The lines a file of `lines` gives when read and written again (written
+// to `scratch` on the way): a colour or layer record that ended the drawing
+// as written is not written again.
+std::vector<std::string> rewritten(const std::vector<std::string>& lines, const std::string& scratch);
 
 // The plot buffer listing of the drawing redrawn on a new host and kernel
 // with the view and display settings of `shown`, as an editor that opened

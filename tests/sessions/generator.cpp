@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <utility>
 
 #include "editor/edit_delete/pick_graphic.h"
 #include "kinds/colour_in_force.h"
@@ -213,8 +215,28 @@ Action Generator::paste(const Editor& e) {
   return a;
 }
 
-Act Generator::choose_act() {
+void Generator::plan_kill(int actions) {
+  int at = rng_.between(1, actions / 3);
+  for (const Act act : {Act::kWrite, Act::kUndo, Act::kRemoveDeleted}) plan_.push_back({at++, act});
+  if (faults_.kills_after_write) plan_.push_back({at++, Act::kReopen});
+  constexpr Act kSecond[] = {Act::kSecondCloses, Act::kSecondQuits, Act::kSecondWrites};
+  if (rng_.chance(50)) plan_.push_back({at++, kSecond[rng_.between(0, faults_.second_plivet_removes_copy ? 0 : 2)]});
+  plan_.push_back({at + rng_.between(0, 5), Act::kCrash});
+}
+
+Act Generator::choose_act(const Editor& e) {
   if (last_ == Act::kUndoAll) return Act::kRedoAll;
+  if (!plan_.empty() && made_ >= plan_.front().first) {
+    const Act act = plan_.front().second;
+    // A second plivet comes while this one keeps a recovery copy of changes.
+    const bool second = act >= Act::kSecondCloses && act <= Act::kSecondWrites;
+    if (second ? std::filesystem::exists(e.recovery.file())
+               : act != Act::kCrash || !faults_.kills_after_write || !written_since_open_) {
+      plan_.pop_front();
+      if (act != Act::kCrash) return act;
+      killing_ = true;
+    }
+  }
   static constexpr std::pair<Act, int> kWeights[] = {
       {Act::kCreate, 28}, {Act::kDeletePointed, 7}, {Act::kDeleteBox, 4}, {Act::kEditGraphic, 8},
       {Act::kColourEdit, 6}, {Act::kCut, 4}, {Act::kCopy, 6}, {Act::kClearBuffer, 1}, {Act::kPaste, 10},
@@ -222,13 +244,15 @@ Act Generator::choose_act() {
       {Act::kWrite, 3}, {Act::kRemoveDeleted, 2}, {Act::kReopen, 2}, {Act::kCrash, 2}};
   int roll = rng_.between(1, 100);
   for (const auto& [act, weight] : kWeights)
-    if ((roll -= weight) <= 0)
-      return act == Act::kCrash && faults_.recovery_after_write && written_since_open_ ? Act::kCreate : act;
+    if ((roll -= weight) <= 0) {
+      if (act == Act::kCrash && faults_.recovery_after_write && written_since_open_) return Act::kCreate;
+      return act == Act::kWrite && faults_.kills_after_write && planned() ? Act::kCreate : act;
+    }
   return Act::kCreate;
 }
 
 Action Generator::next(const Editor& e) {
-  const Act act = choose_act();
+  const Act act = choose_act(e);
   Action a{.act = act};
   if (act == Act::kCreate) a = create(e);
   if (act == Act::kDeletePointed || act == Act::kDeleteBox || act == Act::kEditGraphic) a = edit_delete(e, act);
@@ -248,8 +272,12 @@ Action Generator::next(const Editor& e) {
       a.act == Act::kEditGraphic)
     if (rng_.chance(15)) a.undo_after = rng_.between(1, 2), a.redo_after = rng_.between(0, 2);
   a.escape_box = (act == Act::kCut || act == Act::kCopy || act == Act::kDeleteBox) && rng_.chance(10);
+  if (a.act == Act::kCrash) a.kill = 0;
+  if (std::exchange(killing_, false) && a.kill < 0) a.kill = rng_.between(0, static_cast<int>(steps_of(a).size()));
   last_ = a.act;
-  if (a.act == Act::kWrite || a.act == Act::kReopen || a.act == Act::kCrash) written_since_open_ = a.act == Act::kWrite;
+  ++made_;
+  if (a.act == Act::kWrite || a.act == Act::kReopen || a.kill >= 0)
+    written_since_open_ = a.act == Act::kWrite && a.kill < 0;
   return a;
 }
 

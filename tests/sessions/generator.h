@@ -5,6 +5,7 @@
 // session's first drawing is made here too.
 
 #include <cstdint>
+#include <deque>
 #include <random>
 #include <string>
 
@@ -41,9 +42,14 @@ class Generator {
  public:
   Generator(Rng& rng, const KnownFaults& faults) : rng_(rng), faults_(faults) {}
   Action next(const Editor& editor);
+  // A write, an undo reaching back past it and the deleted graphics
+  // removed; the drawing reopened while kills after a write are kept
+  // away; maybe a second plivet; then one action killed at a random item.
+  void plan_kill(int actions);
+  bool planned() const { return !plan_.empty(); }
 
  private:
-  Act choose_act();
+  Act choose_act(const Editor& editor);
   Action create(const Editor& editor);
   Action edit_delete(const Editor& editor, Act act);
   Action colour_edit(const Editor& editor);
@@ -57,6 +63,9 @@ class Generator {
   const KnownFaults& faults_;
   Act last_ = Act::kOpen;
   bool written_since_open_ = false;
+  int made_ = 0;                           // actions generated
+  std::deque<std::pair<int, Act>> plan_;   // from which action each comes; kCrash: the kill
+  bool killing_ = false;
 };
 
 }  // namespace plv::sessions

@@ -13,6 +13,16 @@ struct KnownFaults {
   // records: a crash then recovers a wrong or empty drawing. No crash
   // follows a write until the drawing is reopened.
   bool recovery_after_write = false;
+  // The same, for a kill at any point of an action: a session with a
+  // kill writes no more once its write, undo and removal of deleted
+  // graphics are done, and reopens the drawing before the kill.
+  bool kills_after_write = false;
+  // A second plivet on a drawing that another keeps a recovery copy of is
+  // told so, but quitting the drawing or writing it removes that copy;
+  // and a write, even of the drawing as it was read, gives the file a new
+  // time, so that the copy is set aside as made on a changed file. The
+  // first, killed, recovers nothing. A second plivet is only closed.
+  bool second_plivet_removes_copy = false;
   // Making an element, a drawing with no layer record before its end
   // counts as on layer 1, but it is drawn on layer 0: an element made on
   // work layer 1 gets no layer record and is hidden by the next redraw.

@@ -26,6 +26,7 @@ std::vector<host::Event> events_of(const Step& step) {
   for (const host::ScriptStep& s : script.steps) {
     const host::Point a = window.to_pixel(s.a, s.b), b = window.to_pixel(s.c, s.d);
     if (s.kind == host::ScriptStep::Kind::kKey) out.push_back({.type = T::kKey, .key = s.key});
+    if (s.kind == host::ScriptStep::Kind::kClose) out.push_back({.type = T::kClose});
     if (s.kind == host::ScriptStep::Kind::kMove) out.push_back(pointer(T::kPointerMove, a, 0));
     if (s.kind == host::ScriptStep::Kind::kPick || s.kind == host::ScriptStep::Kind::kDrag)
       out.push_back(pointer(T::kButtonPress, a, s.button));

@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <sstream>
@@ -17,6 +18,7 @@
 #include "sessions/drawing_checks.h"
 #include "sessions/generator.h"
 #include "support/temp_dir.h"
+#include "text/fixed_text.h"
 #include "ui/toolkit.h"
 
 namespace plv::sessions {
@@ -27,6 +29,8 @@ namespace fs = std::filesystem;
 constexpr std::string_view kMainMenu =
     "   *** MAIN MENU ***  *** MAIN MENU ***  *** MAIN MENU  ***   *** MAIN MENU ***";
 constexpr std::string_view kRecoveryOffer = "CHANGES TO THIS DRAWING WERE NOT WRITTEN WHEN IT WAS LAST OPEN.";
+// Told when the file was written again, records changed, after the copy began.
+constexpr std::string_view kFileChanged = "THE FILE CHANGED AFTER ITS RECOVERY COPY WAS MADE";
 constexpr std::string_view kForbidden[] = {"ILLEGAL", "ATTEMPT TO SET A COLOR", "FATAL"};
 constexpr std::string_view kStartHeading = "--- d.plv at the start:", kScriptHeading = "--- script ";
 constexpr Act kClosing[] = {Act::kUndoAll, Act::kRedoAll, Act::kExit};
@@ -34,7 +38,7 @@ constexpr Act kClosing[] = {Act::kUndoAll, Act::kRedoAll, Act::kExit};
 struct Failure {
   std::string what;
 };
-struct Crash {};  // thrown at a main menu wait to end the editor as a crash would
+struct Crash {};  // thrown at a wait to end the editor as a kill would: nothing written, nothing cleaned up
 
 // An action with its script, as generated or as read back from a report.
 struct Planned {
@@ -59,7 +63,7 @@ std::vector<Run> runs_of(const std::string& report, std::string& start) {
     } else if (part == kScript && text.starts_with("# ") && text.find(": ") != std::string::npos) {
       const std::string what = text.substr(text.find(": ") + 2);
       runs.back().push_back({{.act = act_described(what)}, {}, what});
-    } else if (part == kScript && !runs.back().empty() && text != "kill") {
+    } else if (part == kScript && !runs.back().empty()) {
       const auto probe = noted_probe(text);
       runs.back().back().items.push_back(probe ? Item(*probe) : Item(Step{text}));
     }
@@ -68,6 +72,13 @@ std::vector<Run> runs_of(const std::string& report, std::string& start) {
 }
 
 std::string row(const host::Frame& f, int r) { return f.graphics || !f.text ? std::string() : f.text->line(r - 1); }
+// The rows that hold anything, one after another.
+std::string screen(const host::Frame& f) {
+  std::string text;
+  for (int r = 1; r <= 25; ++r)
+    if (const std::string line(text::trimmed(row(f, r))); !line.empty()) text += (text.empty() ? "" : " / ") + line;
+  return text;
+}
 
 class Driver {
  public:
@@ -80,6 +91,7 @@ class Driver {
   std::optional<Planned> next_action();
   void at_wait(const host::Frame& frame);
   void begin(const Planned& p);
+  void second_plivet(Act act);
   void action_ended(const host::Frame& frame);
   void end_checks();
   void probe(Probe p, const host::Frame& frame);
@@ -88,6 +100,9 @@ class Driver {
   std::vector<std::string> listing() const { return host::list_plot_records(host_->picture().buffer().bytes()); }
   [[noreturn]] void fail(const std::string& what) { throw Failure{what}; }
   std::string report(const std::string& what) const;
+  SessionOutcome outcome(std::string failed) const {
+    return {failed.empty(), checked_, kills_, recoveries_, seconds_, failed.empty() ? "" : report(failed)};
+  }
 
   std::uint64_t seed_;
   SessionPlan plan_;
@@ -100,13 +115,21 @@ class Driver {
   Editor* editor_ = nullptr;
   host::Host* host_ = nullptr;
   host::ScriptedWindowSystem* window_ = nullptr;
-  int number_ = 0, checked_ = 0, generated_ = 0, closing_ = 0, repeats_ = 0;
+  int number_ = 0, checked_ = 0, generated_ = 0, closing_ = 0, repeats_ = 0, kills_ = 0, recoveries_ = 0, seconds_ = 0;
   Planned now_;
-  bool out_of_actions_ = false, restarted_ = false, recovered_ = false;
+  bool out_of_actions_ = false, restarted_ = false, recovered_ = false, killing_ = false;
+  // A second plivet wrote the file: the copy may no longer fit it, and is then set aside.
+  bool second_wrote_ = false, set_aside_ = false;
   std::deque<Item> items_;
   std::deque<host::Event> events_;
   std::vector<std::string> runs_;  // each editor run's script so far
-  std::vector<std::string> baseline_, tip_, at_crash_, shown_, preview_;
+  std::vector<std::string> baseline_, tip_, shown_, preview_;
+  // What a kill in the action under way may leave: the drawing as at its
+  // last main menu wait, where every action before is on disc, or as at a
+  // wait since where it differs, for the editor keeps each of its own
+  // actions (an element made, a recolouring, an undo) as it ends, and
+  // loses only the one in progress.
+  std::vector<std::vector<std::string>> kept_;
   size_t before_preview_ = 0;
 };
 
@@ -114,19 +137,21 @@ SessionOutcome Driver::run() {
   const std::string drawing = (dir_ / "d.plv").string();
   if (plan_.replay.empty()) start_text_ = write_start_drawing(rng_, drawing);
   else replay_ = runs_of(plan_.replay, start_text_), testing::write_file(drawing, start_text_);
+  if (plan_.replay.empty() && rng_.chance(plan_.kill_percent)) generator_.plan_kill(plan_.actions);
   for (;;) {
     runs_.emplace_back();
+    editor_ = nullptr;
     const auto first = next_action();
-    if (!first) return {true, checked_, {}};
+    if (!first) return outcome({});
     begin(*first);
     try {
       one_run();
-      return {true, checked_, {}};
+      return outcome({});
     } catch (const Crash&) {
       restarted_ = true;
       if (!replay_.empty()) replay_.erase(replay_.begin()), replay_next_ = 0;
     } catch (const Failure& f) {
-      return {false, checked_, report(f.what)};
+      return outcome(f.what);
     }
   }
 }
@@ -162,7 +187,8 @@ std::optional<Planned> Driver::next_action() {
     return replay_.front()[replay_next_++];
   }
   if (runs_.back().empty()) return planned({.act = Act::kOpen});
-  if (generated_ < plan_.actions) return ++generated_, planned(generator_.next(*editor_));
+  if (generated_ < plan_.actions || (generator_.planned() && generated_ < 3 * plan_.actions))
+    return ++generated_, planned(generator_.next(*editor_));
   if (closing_ < 3) return planned({.act = kClosing[closing_++]});
   return std::nullopt;
 }
@@ -172,6 +198,11 @@ std::optional<Planned> Driver::next_action() {
 void Driver::at_wait(const host::Frame& frame) {
   // With nothing left to redo, this is what redoing everything comes back to.
   if (!editor_->journal.can_redo()) tip_ = records_of(editor_->drawing);
+  if (killing_) {
+    auto now = file_lines_of(editor_->drawing);
+    if (row(frame, 3) == kMainMenu) kept_ = {std::move(now)};
+    else if (now != kept_.back()) kept_.push_back(std::move(now));
+  }
   for (int r = 1; r <= 25 && !frame.graphics; ++r)
     for (const std::string_view word : kForbidden)
       if (row(frame, r).find(word) != std::string::npos) fail("the screen says: " + row(frame, r));
@@ -185,6 +216,7 @@ void Driver::at_wait(const host::Frame& frame) {
     items_.pop_front();
     if (const Step* step = std::get_if<Step>(&item)) {
       runs_.back() += step->line + "\n";
+      if (step->line == "kill") ++kills_, throw Crash{};
       if (step->line == "key CTRL-Z") preview_.clear();  // what was shown may be taken back
       for (const host::Event& e : events_of(*step)) events_.push_back(e);
     } else {
@@ -202,6 +234,11 @@ void Driver::begin(const Planned& p) {
   runs_.back() += "# " + std::to_string(++number_) + ": " + p.text + "\n";
   preview_.clear();
   repeats_ = 0;
+  const auto kill = [](const Item& i) { return std::holds_alternative<Step>(i) && std::get<Step>(i).line == "kill"; };
+  killing_ = std::ranges::any_of(items_, kill);
+  if (killing_ && editor_) kept_ = {file_lines_of(editor_->drawing)};  // begun at a main menu wait
+  if (p.action.act >= Act::kSecondCloses && p.action.act <= Act::kSecondWrites) second_plivet(p.action.act);
+  second_wrote_ = second_wrote_ || p.action.act == Act::kSecondWrites;
 }
 
 void Driver::action_ended(const host::Frame& frame) {
@@ -211,10 +248,7 @@ void Driver::action_ended(const host::Frame& frame) {
   ++checked_;
   const auto next = next_action();
   if (!next) return void(out_of_actions_ = true);
-  if (next->action.act != Act::kCrash) return begin(*next);
-  at_crash_ = file_lines_of(editor_->drawing);
-  runs_.back() += "# " + std::to_string(++number_) + ": crash\nkill\n";
-  throw Crash{};
+  begin(*next);
 }
 
 void Driver::expect(const std::vector<std::string>& now, const std::vector<std::string>& want,
@@ -230,9 +264,17 @@ void Driver::end_checks() {
   RecordStore on_disc;
   switch (now_.action.act) {
     case Act::kOpen:
-      // Recovered, the drawing is the one at the crash, as its file would be.
-      if (restarted_) expect(file_lines_of(editor_->drawing), at_crash_, "recovered after a crash");
-      restarted_ = false;
+      // Recovered, the drawing is the file the session would have written at one of those waits.
+      // Nothing offered, the drawing is its file as last written, read
+      // back: the writer leaves out a colour or layer record that its
+      // write left at the end.
+      if (restarted_ && !recovered_)
+        for (auto& kept : kept_) kept = rewritten(kept, (dir_ / "scratch.plv").string());
+      if (restarted_ && !set_aside_ && std::ranges::find(kept_, file_lines_of(editor_->drawing)) == kept_.end())
+        expect(file_lines_of(editor_->drawing), kept_.front(),
+               kept_.size() == 1 ? "recovered after a kill" : "recovered after a kill, as at none of the waits since "
+                                                                "the drawing was last kept (against the first)");
+      restarted_ = set_aside_ = second_wrote_ = false;
       [[fallthrough]];
     case Act::kReopen:
       if (const std::string problem = read_back((dir_ / "d.plv").string(), on_disc); !problem.empty())
@@ -281,9 +323,51 @@ void Driver::probe(Probe p, const host::Frame& frame) {
       if (editor_->journal.can_redo()) again("CTRL-Y");
       break;
     case Probe::kRecoverIfOffered:
-      if (row(frame, 3) == kRecoveryOffer) items_.push_front(key("F1")), recovered_ = true;
+      if (row(frame, 3) == kRecoveryOffer) {
+        items_.push_front(key("F1"));
+        recovered_ = true;
+        ++recoveries_;
+      } else if (second_wrote_ && screen(frame).find(kFileChanged) != std::string::npos) {
+        items_.push_front(key("ENTER"));
+        set_aside_ = true;
+      } else if (row(frame, 3) != kMainMenu) {
+        fail("opened, neither the recovery offer nor the main menu: " + screen(frame));
+      }
       break;
   }
+}
+
+// Another editor on the same drawing, in the same folders, while this one
+// waits at its main menu keeping a recovery copy of its changes: told so,
+// it quits the drawing or writes it as it read it, or neither, and its
+// window is closed. The copy must stay this one's.
+void Driver::second_plivet(Act act) {
+  host::ScriptedWindowSystem window({});
+  host::Host host(window, dir_ / "orvlab.ini");
+  kernel::Kernel kernel(host, dir_);
+  ui::Toolkit toolkit(kernel);
+  Editor editor(kernel, toolkit, dir_);
+  std::deque<std::string> lines = {"key F10", "key ENTER", "close"};  // opened, told, closed
+  const char* file_key = act == Act::kSecondQuits ? "key F6" : "key F3";
+  if (act != Act::kSecondCloses) lines.insert(lines.begin() + 2, {"key F1", file_key});
+  std::string told;
+  window.set_wait_observer([&](const host::Frame& frame) {
+    told += screen(frame);
+    if (lines.empty()) fail("a second plivet did not end");
+    for (const host::Event& e : events_of({lines.front()})) window.push_event(e);
+    lines.pop_front();
+  });
+  window.set_message_observer([this](const std::string& text, const std::string&) {
+    fail("a second plivet's message box: " + text);
+  });
+  try {
+    run_editor(editor, std::string("d.plv"));
+  } catch (const ProgramExit&) {
+  }
+  ++seconds_;
+  if (told.find("OPEN IN ANOTHER PLIVET") == std::string::npos)
+    fail("a second plivet on the drawing was not told that another keeps its recovery copy");
+  if (!fs::exists(editor_->recovery.file())) fail("a second plivet took away the recovery copy this one keeps");
 }
 
 // The editor's last redraw against what a fresh editor draws of the file.

@@ -1,7 +1,8 @@
 #pragma once
 // One random session: the editor run in this process on a scripted window
 // system, fed one event at each wait, with every action checked at the
-// main menu wait that ends it.
+// main menu wait that ends it; ended at any wait as a kill would end it,
+// the drawing is reopened and what was recovered checked.
 
 #include <cstdint>
 #include <string>
@@ -12,6 +13,7 @@ namespace plv::sessions {
 
 struct SessionPlan {
   int actions = 20;  // chosen at random; then everything undone and redone, and the drawing written
+  int kill_percent = 50;  // of sessions that have one action killed, to recover from
   KnownFaults faults{};
   // A session report (as SessionOutcome::report gives, or a part of it) to
   // replay and check instead of random actions.
@@ -21,6 +23,7 @@ struct SessionPlan {
 struct SessionOutcome {
   bool clean = true;
   int actions = 0;     // actions run and checked
+  int kills = 0, recoveries = 0, second_plivets = 0;  // recoveries: the changes offered back, and taken
   std::string report;  // what failed, where, and the scripts that replay it
 };
 

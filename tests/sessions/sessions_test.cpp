@@ -1,6 +1,7 @@
 // Random editor sessions: every kind of element made, edited, deleted,
-// recoloured, cut, copied and pasted, with undo and redo, writes, reopens
-// and crashes in between, each action checked where it ends (session.h).
+// recoloured, cut, copied and pasted, with undo and redo, writes, reopens,
+// crashes, kills at any point and second plivets on the same drawing in
+// between, each action checked where it ends (session.h).
 // PLIVET_SESSION_SEEDS=FIRST:COUNT runs another range of seeds, and
 // PLIVET_SESSION_REPLAY=FILE the session of a report instead (or of a part
 // of one cut down by hand).
@@ -41,14 +42,18 @@ TEST(Sessions, RandomSessionsKeepTheDrawingTheEditorShows) {
     return;
   }
   const Seeds range = seeds();
-  int clean = 0, actions = 0;
+  SessionOutcome all{.actions = 0, .report = {}};
+  int clean = 0;
   for (std::uint64_t seed = range.first; seed < range.first + static_cast<std::uint64_t>(range.count); ++seed) {
     const SessionOutcome outcome = run_session(seed, {});
-    actions += outcome.actions;
+    all.actions += outcome.actions, all.kills += outcome.kills, all.recoveries += outcome.recoveries;
+    all.second_plivets += outcome.second_plivets;
     if (outcome.clean) ++clean;
     else ADD_FAILURE() << outcome.report;
   }
-  std::cout << "sessions clean: " << clean << " of " << range.count << "; actions checked: " << actions << "\n";
+  std::cout << "sessions clean: " << clean << " of " << range.count << "; actions checked: " << all.actions
+            << "; kills: " << all.kills << " (recoveries: " << all.recoveries
+            << "); second plivets: " << all.second_plivets << "\n";
 }
 
 // Sessions cut down to the few actions that showed a fault (faults/). While
@@ -61,6 +66,8 @@ TEST(Sessions, CutDownSessionsOfFaultsFound) {
     bool KnownFaults::*fault;
   } kSessions[] = {
       {"recovery_after_write.txt", &KnownFaults::recovery_after_write},
+      {"kills_after_write.txt", &KnownFaults::kills_after_write},
+      {"second_plivet_removes_copy.txt", &KnownFaults::second_plivet_removes_copy},
       {"new_element_on_layer_one.txt", &KnownFaults::new_element_on_layer_one},
       {"general_paste_under_last_layer.txt", &KnownFaults::general_paste_under_last_layer},
       {"fractions_kept.txt", &KnownFaults::fractions_kept},

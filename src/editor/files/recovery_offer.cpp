@@ -73,17 +73,21 @@ bool offer(Editor& e, const fs::path& journal, const std::optional<recovery::Fil
   }
   if (!from_file)
     return tell_set_aside(e, "AN OLD RECOVERY COPY UNDER THIS DRAWING'S NAME IS NOT APPLIED.", journal), false;
-  if (!now || found.head.file != *now)
-    return tell_set_aside(e, "THE FILE CHANGED AFTER ITS RECOVERY COPY WAS MADE: THE COPY IS NOT APPLIED.", journal), false;
+  // A file written again by another program, its records as they were
+  // (a new date, say), still takes the copy: what it is made on is there.
+  RecordStore rebuilt;
+  if (!recovery::rebuild(found.head, e.drawing, rebuilt))
+    return tell_set_aside(e, now && found.head.file == *now
+                                 ? "THE RECOVERY COPY DOES NOT FIT THE FILE: THE COPY IS NOT APPLIED."
+                                 : "THE FILE CHANGED AFTER ITS RECOVERY COPY WAS MADE: THE COPY IS NOT APPLIED.",
+                          journal),
+           false;
   if (ask(e, journal, found) == Choice::kDiscard) {
     std::error_code ignored;
     if (found.damaged_at) set_aside(journal, "damaged");  // what could not be read is not thrown away
     else fs::remove(journal, ignored);
     return false;
   }
-  RecordStore rebuilt;
-  if (!recovery::rebuild(found.head, e.drawing, rebuilt))
-    return tell_set_aside(e, "THE RECOVERY COPY DOES NOT FIT THE FILE: THE COPY IS NOT APPLIED.", journal), false;
   if (found.damaged_at) set_aside(journal, "damaged");
   e.drawing.watch(nullptr);
   e.drawing = std::move(rebuilt);
@@ -118,6 +122,7 @@ void begin_recovery_copy(Editor& editor, const std::string& path, bool from_file
   if (found && offer(editor, journal, now, from_file, *found)) {
     // Begun on what the old copy was made on, so that the actions made
     // again are kept in it as they are made.
+    found->head.file = file;
     editor.recovery.start(journal, found->head);
     const recovery::Replayed replayed = recovery::replay(found->entries, editor.drawing, editor.journal);
     editor.recovery.flush();  // the recovered actions are kept again before anything else
