@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 #include "text/field_format.h"
 #include "kinds/registry.h"
 #include "render/redraw.h"
@@ -22,12 +22,11 @@ namespace {
 
 constexpr long kRecords = 1'000'000;
 
-class QuietMessages final : public plv::ColourMessages {
+class QuietMessages final : public plv::ColourProblems {
  public:
-  void error_and_wait(std::string_view) override {}
-  void note_and_wait(std::string_view) override {}
-  void two_lines_and_wait(std::string_view, std::string_view) override {}
-  [[noreturn]] void shutdown() override { throw plv::ProgramExit{1}; }
+  void met(const plv::ColourProblem& p) override {
+    if (p.telling == plv::ColourProblem::Telling::kFatal) throw plv::ProgramExit{1};
+  }
 };
 
 std::string i6(long v) { return plv::fmt::int_text(6, v); }

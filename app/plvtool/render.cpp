@@ -24,16 +24,14 @@ namespace plv::tool {
 namespace {
 
 // What the editor would show on its text screen goes to standard error.
-class StderrMessages final : public ColourMessages {
+class StderrMessages final : public ColourProblems {
  public:
   explicit StderrMessages(std::string file) : file_(std::move(file)) {}
-  void error_and_wait(std::string_view text) override { say(text); }
-  void note_and_wait(std::string_view text) override { say(text); }
-  void two_lines_and_wait(std::string_view first, std::string_view second) override {
-    say(first);
-    say(second);
+  void met(const ColourProblem& p) override {
+    say(p.first);
+    if (!p.second.empty()) say(p.second);
+    if (p.telling == ColourProblem::Telling::kFatal) throw ProgramExit{1};
   }
-  [[noreturn]] void shutdown() override { throw ProgramExit{1}; }
 
  private:
   void say(std::string_view text) { std::cerr << file_ << ": " << text << "\n"; }

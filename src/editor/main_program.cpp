@@ -81,7 +81,7 @@ void erase_stale_picture(Editor& editor) {
 }
 
 // One pass of the dispatch; the screen menu may hand over another choice.
-void dispatch(Editor& editor, MainChoice choice, ColourMessages& messages) {
+void dispatch(Editor& editor, MainChoice choice, ColourProblems& messages) {
   if (choice == MainChoice::kUndo) undo_or_redo(editor, host::Key::kUndo, messages);
   if (choice == MainChoice::kRedo) undo_or_redo(editor, host::Key::kRedo, messages);
   if (choice == MainChoice::kFiles) file_menu(editor);

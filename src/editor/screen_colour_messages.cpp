@@ -1,28 +1,26 @@
 #include "editor/screen_colour_messages.h"
 
 #include "editor/shutdown.h"
+#include "kernel/kernel.h"
 #include "ui/messages.h"
 #include "ui/toolkit.h"
 
 namespace plv {
 
-void ScreenColourMessages::error_and_wait(std::string_view text) {
-  toolkit_.lines().set_message(text);
-  ui::error_and_wait(toolkit_);
-}
-
-void ScreenColourMessages::note_and_wait(std::string_view text) {
-  toolkit_.lines().set_message(text);
-  ui::note_and_wait(toolkit_);
-}
-
-void ScreenColourMessages::two_lines_and_wait(std::string_view first, std::string_view second) {
-  toolkit_.lines().set_message(first);
+void ScreenColourMessages::met(const ColourProblem& problem) {
+  using Telling = ColourProblem::Telling;
+  toolkit_.lines().set_message(problem.first);
+  switch (problem.telling) {
+    case Telling::kError: return ui::error_and_wait(toolkit_);
+    case Telling::kNote: return ui::note_and_wait(toolkit_);
+    case Telling::kTwoLines:
+    case Telling::kFatal: break;
+  }
+  if (problem.telling == Telling::kFatal) editor_.kernel.tekflush(0);  // the picture as far as it got
   ui::begin_messages(toolkit_);
-  toolkit_.lines().set_message(second);
+  toolkit_.lines().set_message(problem.second);
   ui::message_and_wait(toolkit_);
+  if (problem.telling == Telling::kFatal) plv::shutdown(editor_);
 }
-
-void ScreenColourMessages::shutdown() { plv::shutdown(editor_); }
 
 }  // namespace plv

@@ -1,19 +1,17 @@
 #pragma once
-// Colour-record messages shown on the editor's text screen.
+// Colour problems shown on the editor's text screen.
 
 #include "editor/editor.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 
 namespace plv {
 
-class ScreenColourMessages final : public ColourMessages {
+// Each problem waits for a key; a fatal one is told with the picture shown
+// first, and ends the program as the editor ends it (settings saved).
+class ScreenColourMessages final : public ColourProblems {
  public:
   explicit ScreenColourMessages(Editor& editor) : editor_(editor), toolkit_(editor.ui) {}
-  void error_and_wait(std::string_view text) override;
-  void note_and_wait(std::string_view text) override;
-  void two_lines_and_wait(std::string_view first, std::string_view second) override;
-  // The editor's own shutdown: the settings saved, then the program ended.
-  [[noreturn]] void shutdown() override;
+  void met(const ColourProblem& problem) override;
 
  private:
   Editor& editor_;

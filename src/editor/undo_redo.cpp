@@ -13,7 +13,7 @@ enum class Direction { kBack, kAgain };
 
 // Takes one action back or makes it again and shows the picture; Ctrl+Z
 // and Ctrl+Y pressed at the picture go on doing so.
-void take(Editor& e, Direction direction, ColourMessages& messages) {
+void take(Editor& e, Direction direction, ColourProblems& messages) {
   for (;;) {
     between_actions(e);
     const bool done = direction == Direction::kBack ? e.journal.undo(e.drawing) : e.journal.redo(e.drawing);
@@ -50,14 +50,14 @@ void between_actions(Editor& editor) {
   ui::message_and_wait(editor.ui);
 }
 
-bool undo_or_redo(Editor& editor, host::Key key, ColourMessages& messages) {
+bool undo_or_redo(Editor& editor, host::Key key, ColourProblems& messages) {
   if (key == host::Key::kUndo) take(editor, Direction::kBack, messages);
   else if (key == host::Key::kRedo) take(editor, Direction::kAgain, messages);
   else return false;
   return true;
 }
 
-bool undo_or_redo(Editor& editor, ui::FieldKey key, ColourMessages& messages) {
+bool undo_or_redo(Editor& editor, ui::FieldKey key, ColourProblems& messages) {
   if (key == ui::FieldKey::kUndo) take(editor, Direction::kBack, messages);
   else if (key == ui::FieldKey::kRedo) take(editor, Direction::kAgain, messages);
   else return false;

@@ -6,7 +6,7 @@
 
 #include "editor/editor.h"
 #include "host/key.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 #include "ui/field_key.h"
 
 namespace plv {
@@ -15,7 +15,7 @@ namespace plv {
 void between_actions(Editor& editor);
 
 // True when the key was Ctrl+Z or Ctrl+Y, which have then been answered.
-bool undo_or_redo(Editor& editor, host::Key key, ColourMessages& messages);
-bool undo_or_redo(Editor& editor, ui::FieldKey key, ColourMessages& messages);
+bool undo_or_redo(Editor& editor, host::Key key, ColourProblems& messages);
+bool undo_or_redo(Editor& editor, ui::FieldKey key, ColourProblems& messages);
 
 }  // namespace plv

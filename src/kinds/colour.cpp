@@ -56,15 +56,9 @@ bool is_palette_colour(const Record& r) {
 
 Record bar_mode_record() { return Record("SC MODE BAR"); }
 
-void ColourHandler::report(void (ColourMessages::*form)(std::string_view), std::string_view text) {
+void ColourHandler::report(ColourProblem problem) {
   painter_.leave_picture();
-  (messages_.*form)(text);
-  painter_.resume_picture();
-}
-
-void ColourHandler::report_two_lines(std::string_view first, std::string_view second) {
-  painter_.leave_picture();
-  messages_.two_lines_and_wait(first, second);
+  problems_.met(problem);
   painter_.resume_picture();
 }
 
@@ -163,18 +157,17 @@ ColourVerdict ColourHandler::apply(const Record& record) {
   if (verdict == ColourVerdict::kSetsColour) set_colour(record);
   if (verdict == ColourVerdict::kWrongMode) report_wrong_mode(record);
   if (!state_.mode_seen)
-    report_two_lines("ERROR > ATTEMPT TO SET A COLOR WITHOUT", "        PREVIOUSLY SETTING A COLOR MODE.");
+    report({ColourProblem::Telling::kTwoLines, "ERROR > ATTEMPT TO SET A COLOR WITHOUT",
+            "        PREVIOUSLY SETTING A COLOR MODE."});
   return verdict;
 }
 
 void ColourHandler::select_mode(const Record& record, ColourVerdict verdict, ColourMode mode) {
-  if (!named_mode(record)) report(&ColourMessages::error_and_wait, "ERROR >> UNRECOGNISED COLOR MODE");
-  if (verdict == ColourVerdict::kModeConflict) {
-    painter_.show_picture_and_wait();
-    messages_.two_lines_and_wait("FATAL ERROR>>  INPUT FILE CONTAINS MORE",
-                                 "               THAN ONE \"SC MODE\" COMMAND");
-    messages_.shutdown();
-  }
+  if (!named_mode(record)) report({ColourProblem::Telling::kError, "ERROR >> UNRECOGNISED COLOR MODE", ""});
+  // Told with the picture still shown: whoever listens shows it first.
+  if (verdict == ColourVerdict::kModeConflict)
+    problems_.met({ColourProblem::Telling::kFatal, "FATAL ERROR>>  INPUT FILE CONTAINS MORE",
+                   "               THAN ONE \"SC MODE\" COMMAND"});
   state_.colour_mode = mode;
   state_.mode_seen = true;
   painter_.colour_mode(mode);
@@ -214,7 +207,7 @@ void ColourHandler::report_wrong_mode(const Record& record) {
            : scale == 2 ? "ERROR> ILLEGAL \"SC HOT\" COMMAND NUMBER=" + value
                         : "ERROR> ILLEGAL \"SC IRON\" COMMAND NUMBER=" + value;
   }
-  report(&ColourMessages::note_and_wait, text);
+  report({ColourProblem::Telling::kNote, text, ""});
 }
 
 namespace {

@@ -1,12 +1,12 @@
 #pragma once
 // Colour records ("SC"): each selects the drawing's colour mode or sets the
 // current colour in the way that mode gives, through the painter; records
-// that do not fit the mode are told through the colour messages.
+// that do not fit the mode are reported as colour problems.
 
 #include <string_view>
 
 #include "drawing/record.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 #include "kinds/colour_mode.h"
 #include "kinds/render_state.h"
 
@@ -34,8 +34,8 @@ inline bool sets_colour(const Record& record, ColourTrack& track) {
 
 class ColourHandler {
  public:
-  ColourHandler(RenderState& state, Painter& painter, ColourMessages& messages)
-      : state_(state), painter_(painter), messages_(messages) {}
+  ColourHandler(RenderState& state, Painter& painter, ColourProblems& problems)
+      : state_(state), painter_(painter), problems_(problems) {}
 
   ColourVerdict apply(const Record& record);
 
@@ -43,13 +43,12 @@ class ColourHandler {
   void select_mode(const Record& record, ColourVerdict verdict, ColourMode mode);
   void set_colour(const Record& record);
   void report_wrong_mode(const Record& record);
-  // A message between a flush to the text screen and a page that keeps the picture.
-  void report(void (ColourMessages::*form)(std::string_view), std::string_view text);
-  void report_two_lines(std::string_view first, std::string_view second);
+  // Told between a flush to the text screen and a page that keeps the picture.
+  void report(ColourProblem problem);
 
   RenderState& state_;
   Painter& painter_;
-  ColourMessages& messages_;
+  ColourProblems& problems_;
 };
 
 }  // namespace plv

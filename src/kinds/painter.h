@@ -104,10 +104,9 @@ class Painter {
   virtual void colour_scale(int scale, float value) = 0;
 
   // Around a message on the text screen: the picture is left, then taken
-  // up again keeping what it holds; or shown and a key awaited first.
+  // up again keeping what it holds.
   virtual void leave_picture() = 0;
   virtual void resume_picture() = 0;
-  virtual void show_picture_and_wait() = 0;
 };
 
 }  // namespace plv

@@ -52,7 +52,6 @@ class PaperPainter final : public Painter {
   // A page has no text screen to step aside for.
   void leave_picture() override {}
   void resume_picture() override {}
-  void show_picture_and_wait() override {}
 
  private:
   void use(std::optional<host::Rgb> colour);

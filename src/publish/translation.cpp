@@ -9,7 +9,7 @@
 #include <cctype>
 #include <memory>
 
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 #include "publish/paper_painter.h"
 #include "render/redraw.h"
 #include "text/whole_file.h"
@@ -30,15 +30,13 @@ using Context = std::unique_ptr<cairo_t, ContextDeleter>;
 // fatal pair of colour modes stops the translation.
 struct TranslationStopped {};
 constexpr const char* kTwoColourModes = "the drawing holds two different colour modes";
-class NoteTaker final : public ColourMessages {
+class NoteTaker final : public ColourProblems {
  public:
   explicit NoteTaker(std::vector<std::string>& notes) : notes_(notes) {}
-  void error_and_wait(std::string_view text) override { notes_.emplace_back(text); }
-  void note_and_wait(std::string_view text) override { notes_.emplace_back(text); }
-  void two_lines_and_wait(std::string_view first, std::string_view second) override {
-    notes_.push_back(std::string(first) + " " + std::string(second));
+  void met(const ColourProblem& p) override {
+    notes_.push_back(p.second.empty() ? p.first : p.first + " " + p.second);
+    if (p.telling == ColourProblem::Telling::kFatal) throw TranslationStopped{};
   }
-  [[noreturn]] void shutdown() override { throw TranslationStopped{}; }
 
  private:
   std::vector<std::string>& notes_;

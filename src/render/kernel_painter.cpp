@@ -103,6 +103,5 @@ void KernelPainter::colour_scale(int scale, float value) { kernel_.gkscale(scale
 
 void KernelPainter::leave_picture() { kernel_.tekflush(1); }
 void KernelPainter::resume_picture() { kernel_.gkpage(1); }
-void KernelPainter::show_picture_and_wait() { kernel_.tekflush(0); }
 
 }  // namespace plv

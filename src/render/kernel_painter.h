@@ -35,7 +35,6 @@ class KernelPainter final : public Painter {
 
   void leave_picture() override;
   void resume_picture() override;
-  void show_picture_and_wait() override;
 
  private:
   DrawingPoint screen(DrawingPoint p) const { return apply_view(state_.view, p); }

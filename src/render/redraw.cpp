@@ -41,12 +41,12 @@ bool layer_shown(const RenderState& s) {
   return !(s.work_layer != current && s.also_draw_layer != current && s.also_draw_layer != 0 && s.work_layer != 0);
 }
 
-void redraw_all(const RecordStore& drawing, RenderState& state, kernel::Kernel& kernel, ColourMessages& messages) {
+void redraw_all(const RecordStore& drawing, RenderState& state, kernel::Kernel& kernel, ColourProblems& messages) {
   KernelPainter painter(state, kernel);
   redraw_through(drawing, state, painter, messages);
 }
 
-void redraw_through(const RecordStore& drawing, RenderState& state, Painter& painter, ColourMessages& messages) {
+void redraw_through(const RecordStore& drawing, RenderState& state, Painter& painter, ColourProblems& messages) {
   ColourHandler colours(state, painter, messages);
   RedrawContext context{state, painter, colours};
   state.mode_seen = false;
@@ -56,7 +56,7 @@ void redraw_through(const RecordStore& drawing, RenderState& state, Painter& pai
 }
 
 void draw_element(const Record& element, const Record& colour, RenderState& state, kernel::Kernel& kernel,
-                  ColourMessages& messages) {
+                  ColourProblems& messages) {
   KernelPainter painter(state, kernel);
   ColourHandler colours(state, painter, messages);
   colours.apply(colour);

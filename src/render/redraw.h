@@ -4,7 +4,7 @@
 
 #include "drawing/drawing_transforms.h"
 #include "drawing/record_store.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 #include "kinds/painter.h"
 #include "kinds/render_state.h"
 
@@ -18,15 +18,15 @@ namespace plv {
 bool layer_shown(const RenderState& state);
 
 // Records 1 to count of the drawing, from the default colour and layer.
-void redraw_all(const RecordStore& drawing, RenderState& state, kernel::Kernel& kernel, ColourMessages& messages);
+void redraw_all(const RecordStore& drawing, RenderState& state, kernel::Kernel& kernel, ColourProblems& messages);
 
 // The same onto any painter.
-void redraw_through(const RecordStore& drawing, RenderState& state, Painter& painter, ColourMessages& messages);
+void redraw_through(const RecordStore& drawing, RenderState& state, Painter& painter, ColourProblems& messages);
 
 // One element shown on the picture as it stands: the colour record applied,
 // then the element drawn with the current layer and view. Nothing is erased.
 void draw_element(const Record& element, const Record& colour, RenderState& state, kernel::Kernel& kernel,
-                  ColourMessages& messages);
+                  ColourProblems& messages);
 // The element drawn in the background colour, so that it leaves the picture.
 void erase_element(const Record& element, RenderState& state, kernel::Kernel& kernel);
 

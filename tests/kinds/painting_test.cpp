@@ -59,7 +59,6 @@ class RecordingPainter final : public Painter {
   void colour_scale(int, float) override { calls.push_back("scale"); }
   void leave_picture() override { calls.push_back("leave"); }
   void resume_picture() override { calls.push_back("resume"); }
-  void show_picture_and_wait() override { calls.push_back("wait"); }
 
  private:
   void note(const char* what, DrawingPoint p) {
@@ -118,11 +117,8 @@ TEST(Painting, ADashedLineOutOfSightDrawsNothingAndASolidOneOfNoLengthNothingEit
 TEST(Painting, ColourRecordsSetTheModeThenTheColour) {
   RenderState state;
   RecordingPainter p;
-  struct Quiet final : ColourMessages {
-    void error_and_wait(std::string_view) override {}
-    void note_and_wait(std::string_view) override {}
-    void two_lines_and_wait(std::string_view, std::string_view) override {}
-    [[noreturn]] void shutdown() override { throw std::logic_error("no second mode here"); }
+  struct Quiet final : ColourProblems {
+    void met(const ColourProblem&) override {}
   } quiet;
   ColourHandler colours(state, p, quiet);
   colours.apply(palette_colour_record(12));

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 #include "render/redraw.h"
 #include "host/host.h"
 #include "host/plot_listing.h"
@@ -19,14 +19,16 @@
 
 namespace plv {
 
-class CollectedMessages final : public ColourMessages {
+class CollectedMessages final : public ColourProblems {
  public:
-  void error_and_wait(std::string_view t) override { shown.push_back("error: " + std::string(t)); }
-  void note_and_wait(std::string_view t) override { shown.push_back("note: " + std::string(t)); }
-  void two_lines_and_wait(std::string_view a, std::string_view b) override {
-    shown.push_back("two: " + std::string(a) + "|" + std::string(b));
+  void met(const ColourProblem& p) override {
+    using Telling = ColourProblem::Telling;
+    if (p.telling == Telling::kError) shown.push_back("error: " + p.first);
+    if (p.telling == Telling::kNote) shown.push_back("note: " + p.first);
+    if (p.telling == Telling::kTwoLines || p.telling == Telling::kFatal)
+      shown.push_back("two: " + p.first + "|" + p.second);
+    if (p.telling == Telling::kFatal) throw ProgramExit{0};
   }
-  [[noreturn]] void shutdown() override { throw ProgramExit{0}; }
   std::vector<std::string> shown;
 };
 

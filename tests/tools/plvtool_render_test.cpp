@@ -69,7 +69,7 @@ TEST(PlvtoolRender, TiffMetafileAndPdfAsTheWindowWritesThem) {
   EXPECT_NE(read_file(dir.file("a.svg")).find("<svg"), std::string::npos);
 }
 
-TEST(PlvtoolRender, ColourMessagesGoToStandardError) {
+TEST(PlvtoolRender, ColourProblemsGoToStandardError) {
   TempDir dir;
   write_file(dir.file("two.plv"), kHeader + "SC MODE BAR\nSC BAR  99\nSC MODE GREY\nLI     0     0   100     0 S\n");
   const Result r = run(dir, kTool + " render " + dir.file("two.plv") + " --primitives");

@@ -220,7 +220,7 @@ void show_screen(Editor& editor) {
 
 }  // namespace
 
-BufferMenuEnd buffer_menu(Editor& editor, ColourMessages& messages) {
+BufferMenuEnd buffer_menu(Editor& editor, ColourProblems& messages) {
   for (;;) {
     show_screen(editor);
     // Cut and copy need a picture to drag the box on.

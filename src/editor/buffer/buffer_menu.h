@@ -4,7 +4,7 @@
 // clearing it, and handing over to the paste menu.
 
 #include "editor/editor.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 
 namespace plv::buffer {
 
@@ -16,6 +16,6 @@ enum class BufferMenuEnd {
 // Runs until F10, F6, or the work of F1 to F4 is done; F5 and keys that do
 // nothing leave the menu on the screen. Closing the window throws
 // ui::CloseRequested.
-BufferMenuEnd buffer_menu(Editor& editor, ColourMessages& messages);
+BufferMenuEnd buffer_menu(Editor& editor, ColourProblems& messages);
 
 }  // namespace plv::buffer

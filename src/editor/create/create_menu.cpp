@@ -45,7 +45,7 @@ Record box_only_menu(Editor& e) { return box_menu(e, ElementKind::kBox); }
 
 // The element `Menu` makes, shown and appended.
 template <Record (*Menu)(Editor&)>
-AfterKey make(Editor& e, CreateSession& session, ColourMessages& messages) {
+AfterKey make(Editor& e, CreateSession& session, ColourProblems& messages) {
   if (!may_draw(e)) return AfterKey::kStay;
   session.element = as_written(Menu(e));
   if (session.element.blank_in({1, 1})) return AfterKey::kStay;
@@ -54,12 +54,12 @@ AfterKey make(Editor& e, CreateSession& session, ColourMessages& messages) {
   return AfterKey::kStay;
 }
 
-AfterKey undraw_last(Editor& e, CreateSession& session, ColourMessages& messages) {
+AfterKey undraw_last(Editor& e, CreateSession& session, ColourProblems& messages) {
   undraw_edit_last(e, session, messages);
   return AfterKey::kStay;
 }
 
-using Row = MenuRow<AfterKey, Editor&, CreateSession&, ColourMessages&>;
+using Row = MenuRow<AfterKey, Editor&, CreateSession&, ColourProblems&>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 13, "         F1 = DRAW A STRAIGHT LINE (SOLID, DASHED OR SOLID AND WIDE)", make<line_menu>},
     {ui::FKey::kF2, 14, "         F2 = DRAW AN ARROW", make<arrow_menu>},
@@ -67,17 +67,17 @@ constexpr Row kRows[] = {
     {ui::FKey::kF4, 16, "         F4 = DRAW A BOX", make<box_only_menu>},
     {ui::FKey::kF5, 17, "         F5 = DRAW A CIRCLE", make<circle_menu>},
     {ui::FKey::kF6, 18, "         F6 = SHOW THE COLOR PALETTE",
-     [](Editor& e, CreateSession&, ColourMessages& m) { return edit::show_palette(e, m), AfterKey::kStay; }},
+     [](Editor& e, CreateSession&, ColourProblems& m) { return edit::show_palette(e, m), AfterKey::kStay; }},
     {ui::FKey::kF7, 19, "         F7 = OTHER GRAPHICS (ELLIPSE, BRACKET, COMMENT)",
-     [](Editor& e, CreateSession& s, ColourMessages& m) {
+     [](Editor& e, CreateSession& s, ColourProblems& m) {
        if (more_create_menu(e, s, m) == MoreCreateEnd::kUndraw) undraw_last(e, s, m);
        return AfterKey::kStay;
      }},
     {ui::FKey::kF8, 20, "         F8 = VIEW THE SCREEN",
-     [](Editor& e, CreateSession&, ColourMessages&) { return edit::view_picture(e), AfterKey::kStay; }},
+     [](Editor& e, CreateSession&, ColourProblems&) { return edit::view_picture(e), AfterKey::kStay; }},
     {ui::FKey::kF9, 21, "         F9 = UNDRAW AND EDIT THE LAST GRAPHIC", undraw_last},
     {ui::FKey::kF10, 22, "         F10= RETURN TO THE MAIN MENU",
-     [](Editor&, CreateSession&, ColourMessages&) { return AfterKey::kLeave; }},
+     [](Editor&, CreateSession&, ColourProblems&) { return AfterKey::kLeave; }},
 };
 
 void show_screen(Editor& e) {
@@ -97,7 +97,7 @@ ColourEntry colour_entry(Editor& e, int colour) {
   return {key, set.field(1).integer};
 }
 
-void create_menu(Editor& e, ColourMessages& messages) {
+void create_menu(Editor& e, ColourProblems& messages) {
   CreateSession session;
   for (;;) {
     show_screen(e);

@@ -4,13 +4,13 @@
 // with the colour and identity layer records it needs.
 
 #include "editor/editor.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 #include "ui/field_key.h"
 
 namespace plv::create {
 
 // Returns on F10.
-void create_menu(Editor& editor, ColourMessages& messages);
+void create_menu(Editor& editor, ColourProblems& messages);
 
 // The colour field of row 7, column 39, showing `colour`; Enter moves
 // within it. The key that ended the entry and the number typed.

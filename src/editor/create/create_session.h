@@ -6,7 +6,7 @@
 
 #include "drawing/record.h"
 #include "editor/editor.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 #include "kinds/colour_mode.h"
 
 namespace plv::create {
@@ -28,7 +28,7 @@ bool may_draw(Editor& editor);
 
 // The element on the picture where and in the colour it will stand, then
 // a wait for a key before the text screen comes back.
-void show_element(Editor& editor, const Record& element, ColourMessages& messages);
+void show_element(Editor& editor, const Record& element, ColourProblems& messages);
 
 // False, after telling the user, when the element holds a value the
 // drawing file cannot take (a pick far out in a view zoomed out a long way

@@ -27,7 +27,7 @@ Record filled_rectangle_menu(Editor& e) { return box_menu(e, ElementKind::kFille
 // The element `Menu` makes, shown (unless it is never drawn) and appended;
 // nothing made keeps this menu on the screen.
 template <Record (*Menu)(Editor&), bool kDrawn = true>
-Step make(Editor& e, CreateSession& session, ColourMessages& messages) {
+Step make(Editor& e, CreateSession& session, ColourProblems& messages) {
   if (!may_draw(e)) return Step::kStay;
   session.element = as_written(Menu(e));
   if (session.element.blank_in({1, 1})) return Step::kStay;
@@ -36,7 +36,7 @@ Step make(Editor& e, CreateSession& session, ColourMessages& messages) {
   return Step::kBack;
 }
 
-using Row = MenuRow<Step, Editor&, CreateSession&, ColourMessages&>;
+using Row = MenuRow<Step, Editor&, CreateSession&, ColourProblems&>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 7, "         F1 = DRAW AN ELLIPSE", make<ellipse_menu>},
     {ui::FKey::kF2, 9, "         F2 = DRAW A BRACKET", make<bracket_menu>},
@@ -44,9 +44,9 @@ constexpr Row kRows[] = {
     {ui::FKey::kF4, 13, "         F4 = DRAW A FILLED RECTANGLE", make<filled_rectangle_menu>},
     {ui::FKey::kF5, 15, "         F5 = DRAW A FILLED QUADRILATERAL", make<quad_menu>},
     {ui::FKey::kF9, 17, "         F9 = UNDRAW AND EDIT THE LAST GRAPHIC",
-     [](Editor&, CreateSession&, ColourMessages&) { return Step::kUndraw; }},
+     [](Editor&, CreateSession&, ColourProblems&) { return Step::kUndraw; }},
     {ui::FKey::kF10, 19, "         F10= GET BACK TO THE CREATE MENU",
-     [](Editor&, CreateSession&, ColourMessages&) { return Step::kBack; }},
+     [](Editor&, CreateSession&, ColourProblems&) { return Step::kBack; }},
 };
 
 void show_screen(Editor& e) {
@@ -59,7 +59,7 @@ void show_screen(Editor& e) {
 
 }  // namespace
 
-MoreCreateEnd more_create_menu(Editor& e, CreateSession& session, ColourMessages& messages) {
+MoreCreateEnd more_create_menu(Editor& e, CreateSession& session, ColourProblems& messages) {
   for (;;) {
     show_screen(e);
     between_actions(e);

@@ -229,7 +229,7 @@ Reopened reopen(Editor& e, const Record& element, const Mapping& m) {
 // it stood, as it stood (still marked when it was a deleted graphic), and
 // on the picture again.
 Undrawn put_back(Editor& e, const Record& stored, long place, const Record& colour, const LayerTransform& layer,
-                 std::string_view why, ColourMessages& messages) {
+                 std::string_view why, ColourProblems& messages) {
   e.ui.lines().set_message(why);
   ui::error_and_wait(e.ui);
   if (place > e.drawing.count()) e.drawing.append(stored);
@@ -244,7 +244,7 @@ Undrawn put_back(Editor& e, const Record& stored, long place, const Record& colo
 
 }  // namespace
 
-void undraw_edit_last(Editor& e, CreateSession& session, ColourMessages& messages) {
+void undraw_edit_last(Editor& e, CreateSession& session, ColourProblems& messages) {
   if (session.element.blank_in({1, 2})) return;
   e.drawing.drop_last();
   if (kinds().kind_of(session.element).drawn_in_colour()) {
@@ -258,7 +258,7 @@ void undraw_edit_last(Editor& e, CreateSession& session, ColourMessages& message
 }
 
 Undrawn undraw_and_edit(Editor& e, const Record& stored, long place, const Record& colour, const Record& layer,
-                        ColourMessages& messages) {
+                        ColourProblems& messages) {
   const Record element = kinds().kind_of(stored).is_deleted() ? restore_deleted(stored) : stored;
   const LayerTransform transform = read_layer_record(layer).value_or(LayerTransform{});
   // Every point of such a layer stands at one place: nothing shown could

@@ -56,14 +56,14 @@ bool takes_colour(Editor& e, int typed) {
   return false;
 }
 
-void recolour_region(Editor& e, int typed, ColourMessages& messages) {
+void recolour_region(Editor& e, int typed, ColourProblems& messages) {
   if (!takes_colour(e, typed) || !may_recolour(e)) return;
   const auto box = drag_selection_box(e);
   if (!box) return;
   remember(e, recolour(e, graphics_in_box(e, *box), typed, messages));
 }
 
-void recolour_one(Editor& e, int typed, ColourMessages& messages) {
+void recolour_one(Editor& e, int typed, ColourProblems& messages) {
   if (!takes_colour(e, typed) || !may_recolour(e)) return;
   const PickedPoint picked = pick_point(e, e.editing.last_pick);
   if (cancels_pointing(picked.key)) return;
@@ -73,7 +73,7 @@ void recolour_one(Editor& e, int typed, ColourMessages& messages) {
   remember(e, recolour(e, {*n}, typed, messages));
 }
 
-void restore(Editor& e, ColourMessages& messages) {
+void restore(Editor& e, ColourProblems& messages) {
   switch (restore_colours(e, e.editing.last_recolouring)) {
     case RestoreOutcome::kRestored:
       e.editing.last_recolouring = {};
@@ -85,21 +85,21 @@ void restore(Editor& e, ColourMessages& messages) {
 }
 
 // The colour typed is the context of each key.
-using Row = MenuRow<AfterKey, Editor&, int, ColourMessages&>;
+using Row = MenuRow<AfterKey, Editor&, int, ColourProblems&>;
 constexpr AfterKey stay = AfterKey::kStay;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 9, "            F1 = CHANGE THE COLOR OF ALL GRAPHICS IN A REGION",
-     [](Editor& e, int typed, ColourMessages& m) { return recolour_region(e, typed, m), stay; }},
+     [](Editor& e, int typed, ColourProblems& m) { return recolour_region(e, typed, m), stay; }},
     {ui::FKey::kF3, 11, "            F3 = VIEW THE SCREEN",
-     [](Editor& e, int, ColourMessages&) { return edit::view_picture(e), stay; }},
+     [](Editor& e, int, ColourProblems&) { return edit::view_picture(e), stay; }},
     {ui::FKey::kF5, 13, "            F5 = CHANGE THE COLOR OF A SINGLE GRAPHIC",
-     [](Editor& e, int typed, ColourMessages& m) { return recolour_one(e, typed, m), stay; }},
+     [](Editor& e, int typed, ColourProblems& m) { return recolour_one(e, typed, m), stay; }},
     {ui::FKey::kF6, 15, "            F6 = RESTORE THE PREVIOUS COLOR",
-     [](Editor& e, int, ColourMessages& m) { return restore(e, m), stay; }},
+     [](Editor& e, int, ColourProblems& m) { return restore(e, m), stay; }},
     {ui::FKey::kF8, 17, "            F8 = SHOW THE COLOR PALETTE",
-     [](Editor& e, int, ColourMessages& m) { return edit::show_palette(e, m), stay; }},
+     [](Editor& e, int, ColourProblems& m) { return edit::show_palette(e, m), stay; }},
     {ui::FKey::kF10, 19, "            F10= RETURN TO THE MAIN MENU",
-     [](Editor&, int, ColourMessages&) { return AfterKey::kLeave; }},
+     [](Editor&, int, ColourProblems&) { return AfterKey::kLeave; }},
 };
 
 void show_screen(Editor& e) {
@@ -112,7 +112,7 @@ void show_screen(Editor& e) {
 
 }  // namespace
 
-void colour_edit_menu(Editor& e, ColourMessages& messages) {
+void colour_edit_menu(Editor& e, ColourProblems& messages) {
   for (;;) {
     show_screen(e);
     between_actions(e);  // each recolouring kept before the next

@@ -4,11 +4,11 @@
 // back, viewing the picture and showing the palette.
 
 #include "editor/editor.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 
 namespace plv::editing {
 
 // Runs until F10, back to the edit/delete menu.
-void colour_edit_menu(Editor& editor, ColourMessages& messages);
+void colour_edit_menu(Editor& editor, ColourProblems& messages);
 
 }  // namespace plv::editing

@@ -27,14 +27,14 @@ constexpr std::string_view kShown = "                       (SET TO \"SHOW\")";
 
 // The picked graphic, which stood at record `at`, reopens in its menu;
 // what then stands for it is the next graphic to edit again.
-void reopen_picked(Editor& e, long at, ColourMessages& messages) {
+void reopen_picked(Editor& e, long at, ColourProblems& messages) {
   const create::Undrawn now = create::undraw_and_edit(e, e.editing.last_picked, at, e.editing.picked_colour,
                                                       e.editing.picked_layer, messages);
   e.editing.last_picked = now.record;
   e.editing.remade_at = now.at;
 }
 
-void edit_picked(Editor& e, ColourMessages& messages) {
+void edit_picked(Editor& e, ColourProblems& messages) {
   e.kernel.gkgraph();
   e.editing.last_deleted = 0;
   pick_graphics(e, PickMode::kOnce);
@@ -45,7 +45,7 @@ void edit_picked(Editor& e, ColourMessages& messages) {
 
 // The graphic the last edit made is still the drawing's last record: it
 // leaves the drawing (marked deleted where it stands) and reopens.
-void edit_again(Editor& e, ColourMessages& messages) {
+void edit_again(Editor& e, ColourProblems& messages) {
   const long at = e.editing.remade_at;
   if (at == 0 || at != e.drawing.count() || e.drawing.read(at) != e.editing.last_picked) return;
   e.kernel.gkgraph();
@@ -60,37 +60,37 @@ void delete_box(Editor& e) {
   if (const auto box = drag_selection_box(e)) select_by_box(e, *box, BoxAction::kDelete);
 }
 
-using Row = MenuRow<AfterKey, Editor&, ColourMessages&>;
+using Row = MenuRow<AfterKey, Editor&, ColourProblems&>;
 constexpr AfterKey stay = AfterKey::kStay;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 5, "                  F1 = DELETE INDIVIDUAL GRAPHICS",
-     [](Editor& e, ColourMessages&) {
+     [](Editor& e, ColourProblems&) {
        e.kernel.gkgraph();
        pick_graphics(e, PickMode::kRepeatedly);
        e.kernel.tekflush(1);
        return stay;
      }},
     {ui::FKey::kF2, 7, "                  F2 = DELETE THE CONTENTS OF A BOX",
-     [](Editor& e, ColourMessages&) { return delete_box(e), stay; }},
+     [](Editor& e, ColourProblems&) { return delete_box(e), stay; }},
     {ui::FKey::kF3, 9, "                  F3 = REDRAW THE DRAWING",
-     [](Editor& e, ColourMessages& m) { return edit::redraw_picture(e, m), stay; }},
+     [](Editor& e, ColourProblems& m) { return edit::redraw_picture(e, m), stay; }},
     {ui::FKey::kF4, 11, "                  F4 = VIEW THE DRAWING",
-     [](Editor& e, ColourMessages&) { return edit::view_picture(e), stay; }},
+     [](Editor& e, ColourProblems&) { return edit::view_picture(e), stay; }},
     {ui::FKey::kF5, 13, "                  F5 = EDIT A GRAPHIC",
-     [](Editor& e, ColourMessages& m) { return edit_picked(e, m), stay; }},
+     [](Editor& e, ColourProblems& m) { return edit_picked(e, m), stay; }},
     {ui::FKey::kF6, 15, "                  F6 = RE-EDIT THE LAST GRAPHIC",
-     [](Editor& e, ColourMessages& m) { return edit_again(e, m), stay; }},
+     [](Editor& e, ColourProblems& m) { return edit_again(e, m), stay; }},
     {ui::FKey::kF7, 17, "                  F7 = EDIT THE COLORS",
-     [](Editor& e, ColourMessages& m) { return colour_edit_menu(e, m), stay; }},
+     [](Editor& e, ColourProblems& m) { return colour_edit_menu(e, m), stay; }},
     {ui::FKey::kF8, 19, "                  F8 = SHOW/DO NOT SHOW THE DELETED GRAPHICS",
-     [](Editor& e, ColourMessages&) {
+     [](Editor& e, ColourProblems&) {
        e.render.show_deleted = !e.render.show_deleted;
        return stay;
      }},
     {ui::FKey::kF9, 22, "                  F9 = UNDELETE THE LAST DELETED GRAPHIC",
-     [](Editor& e, ColourMessages& m) { return undelete_last(e, m), stay; }},
+     [](Editor& e, ColourProblems& m) { return undelete_last(e, m), stay; }},
     {ui::FKey::kF10, 24, "                  F10= RETURN THE MAIN MENU",
-     [](Editor&, ColourMessages&) { return AfterKey::kLeave; }},
+     [](Editor&, ColourProblems&) { return AfterKey::kLeave; }},
 };
 
 void show_screen(Editor& e) {
@@ -101,7 +101,7 @@ void show_screen(Editor& e) {
 
 }  // namespace
 
-void edit_delete_menu(Editor& e, ColourMessages& messages) {
+void edit_delete_menu(Editor& e, ColourProblems& messages) {
   e.editing.last_picked = Record();
   e.editing.last_deleted = 0;
   e.editing.remade_at = 0;

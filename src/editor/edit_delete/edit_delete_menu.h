@@ -5,11 +5,11 @@
 // bringing back the graphic deleted last.
 
 #include "editor/editor.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 
 namespace plv::editing {
 
 // Runs until F10.
-void edit_delete_menu(Editor& editor, ColourMessages& messages);
+void edit_delete_menu(Editor& editor, ColourProblems& messages);
 
 }  // namespace plv::editing

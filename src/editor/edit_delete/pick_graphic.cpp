@@ -89,7 +89,7 @@ void pick_graphics(Editor& e, PickMode mode) {
   }
 }
 
-void undelete_last(Editor& e, ColourMessages& messages) {
+void undelete_last(Editor& e, ColourProblems& messages) {
   const long n = e.editing.last_deleted;
   e.editing.last_deleted = 0;
   if (n == 0 || n > e.drawing.count()) return;

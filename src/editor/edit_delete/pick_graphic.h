@@ -8,7 +8,7 @@
 #include "drawing/drawing_transforms.h"
 #include "drawing/record_store.h"
 #include "editor/editor.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 #include "kinds/render_state.h"
 
 namespace plv::editing {
@@ -29,6 +29,6 @@ enum class PickMode {
 void pick_graphics(Editor& editor, PickMode mode);
 
 // The graphic deleted last comes back, once.
-void undelete_last(Editor& editor, ColourMessages& messages);
+void undelete_last(Editor& editor, ColourProblems& messages);
 
 }  // namespace plv::editing

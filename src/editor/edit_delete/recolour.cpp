@@ -46,7 +46,7 @@ std::vector<PlacedRecord> colour_records_around(const RecordStore& drawing, cons
 
 }  // namespace
 
-Recolouring recolour(Editor& e, const std::vector<long>& picked, int colour, ColourMessages& messages) {
+Recolouring recolour(Editor& e, const std::vector<long>& picked, int colour, ColourProblems& messages) {
   Recolouring done;
   if (picked.empty()) return done;
   const Record colour_record = palette_colour_record(colour);

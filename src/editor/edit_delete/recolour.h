@@ -9,13 +9,13 @@
 
 #include "editor/edit_delete/edit_state.h"
 #include "editor/editor.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 
 namespace plv::editing {
 
 // Recolours the live graphics among `picked` (record numbers, ascending)
 // and shows them in the new colour; what it did, for restore_colours.
-Recolouring recolour(Editor& editor, const std::vector<long>& picked, int colour, ColourMessages& messages);
+Recolouring recolour(Editor& editor, const std::vector<long>& picked, int colour, ColourProblems& messages);
 
 enum class RestoreOutcome {
   kRestored,

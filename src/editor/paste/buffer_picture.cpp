@@ -10,7 +10,7 @@ namespace plv::paste {
 
 PasteTarget paste_target(const Editor& e) { return {e.render.work_layer, colour_mode_of(e.drawing)}; }
 
-void draw_buffer(Editor& e, DrawingPoint centre, BufferPen pen, ColourMessages& messages) {
+void draw_buffer(Editor& e, DrawingPoint centre, BufferPen pen, ColourProblems& messages) {
   const LayerTransform kept_layer = e.render.layer;
   e.render.layer = LayerTransform{};
   // Graphics before any colour of the buffer's own take the drawing's.

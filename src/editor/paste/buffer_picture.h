@@ -6,7 +6,7 @@
 #include "drawing/drawing_transforms.h"
 #include "editor/editor.h"
 #include "editor/paste/pasted_records.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 
 namespace plv::paste {
 
@@ -18,6 +18,6 @@ enum class BufferPen {
 // The open drawing as the target of a paste.
 PasteTarget paste_target(const Editor& editor);
 
-void draw_buffer(Editor& editor, DrawingPoint centre, BufferPen pen, ColourMessages& messages);
+void draw_buffer(Editor& editor, DrawingPoint centre, BufferPen pen, ColourProblems& messages);
 
 }  // namespace plv::paste

@@ -92,7 +92,7 @@ std::optional<PlotBox> drag_paste_box(Editor& e) {
   }
 }
 
-void copy_into_box(Editor& e, ColourMessages& messages, DrawingPoint& centre) {
+void copy_into_box(Editor& e, ColourProblems& messages, DrawingPoint& centre) {
   const PasteTransform kept = e.paste;
   e.paste = with_rotation(e.paste, 0);
   if (e.buffer.empty()) return tell(e, "THE BUFFER IS EMPTY: THERE IS NOTHING TO FIT INTO A BOX.");
@@ -134,38 +134,38 @@ void paste_into_drawing(Editor& e, DrawingPoint centre) {
   for (const Record& r : records) e.drawing.append(r);
 }
 
-void show_buffer(Editor& e, DrawingPoint centre, BufferPen pen, ColourMessages& messages) {
+void show_buffer(Editor& e, DrawingPoint centre, BufferPen pen, ColourProblems& messages) {
   e.kernel.gkpage(1);
   draw_buffer(e, centre, pen, messages);
   e.kernel.tekflush(0);
 }
 
-using Row = MenuRow<AfterKey, Editor&, ColourMessages&, DrawingPoint&>;
+using Row = MenuRow<AfterKey, Editor&, ColourProblems&, DrawingPoint&>;
 constexpr AfterKey stay = AfterKey::kStay;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 13, "                  F1 = COPY BUFFER INTO BOX.",
-     [](Editor& e, ColourMessages& m, DrawingPoint& centre) { return copy_into_box(e, m, centre), stay; }},
+     [](Editor& e, ColourProblems& m, DrawingPoint& centre) { return copy_into_box(e, m, centre), stay; }},
     {ui::FKey::kF2, 15, "                  F2 = VIEW THE SCREEN.",
-     [](Editor& e, ColourMessages&, DrawingPoint&) { return edit::view_picture(e), stay; }},
+     [](Editor& e, ColourProblems&, DrawingPoint&) { return edit::view_picture(e), stay; }},
     {ui::FKey::kF3, 17, "                  F3 = DRAW THE BUFFER WITH PRESENT SCALE, SHIFT AND ROTATION.",
-     [](Editor& e, ColourMessages& m, DrawingPoint& centre) {
+     [](Editor& e, ColourProblems& m, DrawingPoint& centre) {
        return show_buffer(e, centre, BufferPen::kDraw, m), stay;
      }},
     {ui::FKey::kF4, 19, "                  F4 = UNDRAW THE BUFFER.",
-     [](Editor& e, ColourMessages& m, DrawingPoint& centre) {
+     [](Editor& e, ColourProblems& m, DrawingPoint& centre) {
        return show_buffer(e, centre, BufferPen::kErase, m), stay;
      }},
     {ui::FKey::kF5, 21, "                  F5 = CLEAR THE SCREEN.",
-     [](Editor& e, ColourMessages&, DrawingPoint&) { return edit::clear_picture(e), stay; }},
+     [](Editor& e, ColourProblems&, DrawingPoint&) { return edit::clear_picture(e), stay; }},
     {ui::FKey::kF9, 23, "                  F9 = PASTE THE BUFFER INTO THE DRAWING.",
-     [](Editor& e, ColourMessages&, DrawingPoint& centre) {
+     [](Editor& e, ColourProblems&, DrawingPoint& centre) {
        // Pasting into no drawing would append to one that is never written.
        if (!e.file_open) drawing_guard(e);
        else paste_into_drawing(e, centre);
        return stay;
      }},
     {ui::FKey::kF10, 25, "                  F10= RETURN TO THE MAIN MENU.",
-     [](Editor&, ColourMessages&, DrawingPoint&) { return AfterKey::kLeave; }},
+     [](Editor&, ColourProblems&, DrawingPoint&) { return AfterKey::kLeave; }},
 };
 
 void show_screen(Editor& e) {
@@ -178,7 +178,7 @@ void show_screen(Editor& e) {
 
 }  // namespace
 
-void paste_menu(Editor& e, ColourMessages& messages) {
+void paste_menu(Editor& e, ColourProblems& messages) {
   DrawingPoint centre = centre_of(drawing_extent(e.buffer, e.render));
   for (;;) {
     show_screen(e);

@@ -4,11 +4,11 @@
 // drawing.
 
 #include "editor/editor.h"
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 
 namespace plv::paste {
 
 // Runs until F10.
-void paste_menu(Editor& editor, ColourMessages& messages);
+void paste_menu(Editor& editor, ColourProblems& messages);
 
 }  // namespace plv::paste

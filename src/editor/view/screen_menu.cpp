@@ -83,7 +83,7 @@ void show_picture(Editor& e) {
 
 }  // namespace
 
-ScreenMenuEnd screen_menu(Editor& e, ColourMessages& messages) {
+ScreenMenuEnd screen_menu(Editor& e, ColourProblems& messages) {
   int current = 0;  // the menu resumes on the field it left
   for (;;) {
     show_screen(e);

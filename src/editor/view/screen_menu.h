@@ -2,7 +2,7 @@
 // The screen menu: the view's shift and scale typed in, the picture
 // erased, drawn, dragged or viewed.
 
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 #include "editor/editor.h"
 
 namespace plv::edit {
@@ -16,6 +16,6 @@ enum class ScreenMenuEnd {
 };
 
 // Closing the window throws ui::CloseRequested.
-ScreenMenuEnd screen_menu(Editor& editor, ColourMessages& messages);
+ScreenMenuEnd screen_menu(Editor& editor, ColourProblems& messages);
 
 }  // namespace plv::edit

@@ -46,23 +46,23 @@ void clear_picture(Editor& editor) {
   editor.kernel.tekflush(0);
 }
 
-void redraw_picture(Editor& editor, ColourMessages& messages) {
+void redraw_picture(Editor& editor, ColourProblems& messages) {
   editor.kernel.gkpage(0);
   redraw_all(editor.drawing, editor.render, editor.kernel, messages);
   editor.kernel.tekflush(0);
 }
 
-void show_palette(Editor& editor, ColourMessages& messages) {
+void show_palette(Editor& editor, ColourProblems& messages) {
   kernel::show_colour_palette(editor.kernel);
   redraw_picture(editor, messages);
 }
 
-void draw_all(Editor& editor, ColourMessages& messages) {
+void draw_all(Editor& editor, ColourProblems& messages) {
   editor.render.view = fit_view(drawing_extent(editor.drawing, editor.render));
   redraw_picture(editor, messages);
 }
 
-void zoom_window(Editor& editor, ColourMessages& messages) {
+void zoom_window(Editor& editor, ColourProblems& messages) {
   const PlotBox& last = editor.zoom_box;
   const auto box = on_picture(editor, [&last](kernel::Kernel& k) {
     return k.gkrbox(static_cast<float>(last.x1), static_cast<float>(last.y1), static_cast<float>(last.x2),
@@ -75,7 +75,7 @@ void zoom_window(Editor& editor, ColourMessages& messages) {
   redraw_picture(editor, messages);
 }
 
-void drag_window(Editor& editor, ColourMessages& messages) {
+void drag_window(Editor& editor, ColourProblems& messages) {
   const auto from = pick_plot_point(editor);
   if (!from) return;
   const auto to = pick_plot_point(editor);

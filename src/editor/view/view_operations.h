@@ -4,7 +4,7 @@
 // each. Views map drawing units to plot units, whose window spans
 // -1650..1650 by -1250..1250.
 
-#include "kinds/colour_messages.h"
+#include "kinds/colour_problem.h"
 #include "drawing/drawing_transforms.h"
 #include "editor/editor.h"
 
@@ -25,14 +25,14 @@ ViewTransform dragged(const ViewTransform& view, PlotPoint from, PlotPoint to);
 void view_picture(Editor& editor);
 void clear_picture(Editor& editor);
 // Erases the picture, draws the whole drawing and waits for a key.
-void redraw_picture(Editor& editor, ColourMessages& messages);
+void redraw_picture(Editor& editor, ColourProblems& messages);
 // The colour palette screen, then the drawing redrawn.
-void show_palette(Editor& editor, ColourMessages& messages);
+void show_palette(Editor& editor, ColourProblems& messages);
 // Fits the view to the drawing's extent, then redraws.
-void draw_all(Editor& editor, ColourMessages& messages);
+void draw_all(Editor& editor, ColourProblems& messages);
 // A box dragged from the last zoom box becomes the window; then redraws.
-void zoom_window(Editor& editor, ColourMessages& messages);
+void zoom_window(Editor& editor, ColourProblems& messages);
 // Two points picked move the view from the first to the second; then redraws.
-void drag_window(Editor& editor, ColourMessages& messages);
+void drag_window(Editor& editor, ColourProblems& messages);
 
 }  // namespace plv::edit
