@@ -1,5 +1,7 @@
 #include "editor/create/arrow_menu.h"
 
+#include "editor/create/reopen.h"
+
 #include <array>
 
 #include "drawing/record_layout.h"
@@ -108,6 +110,22 @@ Record arrow_menu(Editor& e) {
     w = {point_of(set.field(kFromX), set.field(kFromY)), point_of(set.field(kToX), set.field(kToY))};
     if (auto made = act_on(kRows, ui::fkey_of(key), e, w)) return *made;
   }
+}
+
+Reopened reopen_in_arrow_menu(Editor& e, const Record& element, const Mapping& m) {
+  const auto v = arrow_values(element);
+  if (!v) return {};
+  e.create.first = m.shown(v->from);
+  e.create.second = m.shown(v->to);
+  // The menu offers Y and N: each switch shows whether its flag is on.
+  for (size_t k = 0; k < v->flags.size(); ++k) e.create.arrow_flags[k] = arrow_flag_on(v->flags[k]) ? 'Y' : 'N';
+  const auto back = menu_values(arrow_menu(e), arrow_values);
+  if (!back) return {};
+  // The menu bends every arrow alike; this one keeps its own bend.
+  ArrowValues now{m.stored(back->from, v->from), m.stored(back->to, v->to), back->flags, v->bend};
+  for (size_t k = 0; k < now.flags.size(); ++k)
+    if (arrow_flag_on(now.flags[k]) == arrow_flag_on(v->flags[k])) now.flags[k] = v->flags[k];
+  return settle(element, *v, now, [](const ArrowValues& a) { return arrow_record(a); }, arrow_values);
 }
 
 }  // namespace plv::create

@@ -1,9 +1,13 @@
 #include "editor/create/box_menus.h"
 
+#include "editor/create/reopen.h"
+
 #include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
 #include "kinds/box_form.h"
+#include "kinds/registry.h"
+#include "kinds/two_point.h"
 
 namespace plv::create {
 namespace {
@@ -66,6 +70,19 @@ Record box_menu(Editor& e, ElementKind kind) {
     e.create.second = point_of(set.field(kSecondX), set.field(kSecondY));
     if (auto made = act_on(kRows, ui::fkey_of(key), e, kind)) return *made;
   }
+}
+
+Reopened reopen_in_box_menu(Editor& e, const Record& element, const Mapping& m) {
+  const ElementKind kind = kinds().kind_of(element).element();
+  const auto ends = two_point_ends(element);
+  if (!ends) return {};
+  e.create.first = m.shown((*ends)[0]);
+  e.create.second = m.shown((*ends)[1]);
+  const auto back = menu_values(box_menu(e, kind), two_point_ends);
+  if (!back) return {};
+  // A reopened rectangle keeps its code, flat or not.
+  const auto build = [kind](const std::array<DrawingPoint, 2>& c) { return box_record_as_is(kind, c[0], c[1]); };
+  return settle(element, *ends, m.stored(*back, *ends), build, two_point_ends);
 }
 
 }  // namespace plv::create

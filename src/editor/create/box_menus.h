@@ -12,4 +12,9 @@ namespace plv::create {
 // line. A blank record when the user quits.
 Record box_menu(Editor& editor, ElementKind kind);
 
+struct Reopened;
+struct Mapping;
+// The element reopened in this menu, on its values.
+Reopened reopen_in_box_menu(Editor& editor, const Record& element, const Mapping& mapping);
+
 }  // namespace plv::create

@@ -1,9 +1,12 @@
 #include "editor/create/bracket_menu.h"
 
+#include "editor/create/reopen.h"
+
 #include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
 #include "kinds/bracket.h"
+#include "kinds/two_point.h"
 
 namespace plv::create {
 namespace {
@@ -68,6 +71,19 @@ Record bracket_menu(Editor& e) {
     take_facing(e, set.field(kFacing).text[0]);
     if (auto made = act_on(kRows, ui::fkey_of(key), e)) return *made;
   }
+}
+
+Reopened reopen_in_bracket_menu(Editor& e, const Record& element, const Mapping& m) {
+  const auto ends = two_point_ends(element);
+  if (!ends) return {};
+  // Facing left keeps the stored order of the points.
+  e.create.bracket_facing = 'L';
+  e.create.first = m.shown((*ends)[0]);
+  e.create.second = m.shown((*ends)[1]);
+  const auto back = menu_values(bracket_menu(e), two_point_ends);
+  if (!back) return {};
+  const auto build = [](const std::array<DrawingPoint, 2>& p) { return bracket_record(p[0], p[1]); };
+  return settle(element, *ends, m.stored(*back, *ends), build, two_point_ends);
 }
 
 }  // namespace plv::create

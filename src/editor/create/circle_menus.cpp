@@ -1,5 +1,7 @@
 #include "editor/create/circle_menus.h"
 
+#include "editor/create/reopen.h"
+
 #include <cmath>
 #include <initializer_list>
 
@@ -123,6 +125,34 @@ Record ellipse_menu(Editor& e) {
     if (c.circle_b.x == c.circle_a.x || c.circle_c.y == c.circle_a.y) continue;
     return ellipse_record(c.circle_a, std::fabs(c.circle_b.x - c.circle_a.x), std::fabs(c.circle_c.y - c.circle_a.y));
   }
+}
+
+Reopened reopen_in_circle_menu(Editor& e, const Record& element, const Mapping& m) {
+  const auto v = circle_points(element);
+  if (!v) return {};
+  e.create.circle_a = m.shown((*v)[0]);
+  e.create.circle_b = m.shown((*v)[1]);
+  e.create.circle_c = m.shown((*v)[2]);
+  const auto back = menu_values(circle_menu(e), circle_points);
+  if (!back) return {};
+  const auto build = [](const std::array<DrawingPoint, 3>& p) { return circle_record(p[0], p[1], p[2]); };
+  return settle(element, *v, m.stored(*back, *v), build, circle_points);
+}
+
+Reopened reopen_in_ellipse_menu(Editor& e, const Record& element, const Mapping& m) {
+  const auto v = ellipse_values(element);
+  if (!v) return {};
+  const DrawingPoint a = m.shown(v->centre);
+  const double s = m.layer.scale;
+  e.create.circle_a = a;
+  e.create.circle_b = {s * v->semi_axis_x + a.x, a.y};
+  e.create.circle_c = {a.x, s * v->semi_axis_y + a.y};
+  const auto back = menu_values(ellipse_menu(e), ellipse_values);
+  if (!back) return {};
+  const EllipseValues now{m.stored(back->centre, v->centre), m.stored_length(back->semi_axis_x, v->semi_axis_x, a.x),
+                          m.stored_length(back->semi_axis_y, v->semi_axis_y, a.y)};
+  const auto build = [](const EllipseValues& l) { return ellipse_record(l.centre, l.semi_axis_x, l.semi_axis_y); };
+  return settle(element, *v, now, build, ellipse_values);
 }
 
 }  // namespace plv::create

@@ -12,4 +12,11 @@ Record circle_menu(Editor& editor);
 // The ellipse made from its centre and the ends of its axes, or a blank record.
 Record ellipse_menu(Editor& editor);
 
+struct Reopened;
+struct Mapping;
+// The element reopened in this menu, on its values.
+Reopened reopen_in_circle_menu(Editor& editor, const Record& element, const Mapping& mapping);
+
+Reopened reopen_in_ellipse_menu(Editor& editor, const Record& element, const Mapping& mapping);
+
 }  // namespace plv::create

@@ -1,5 +1,7 @@
 #include "editor/create/line_menu.h"
 
+#include "editor/create/reopen.h"
+
 #include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
@@ -90,6 +92,26 @@ Record line_menu(Editor& e) {
          e.create.line_type};
     if (auto made = act_on(kRows, ui::fkey_of(key), e, w, typed_type)) return *made;
   }
+}
+
+Reopened reopen_in_line_menu(Editor& e, const Record& element, const Mapping& m) {
+  const auto v = line_values(element);
+  if (!v) return {};
+  CreateState& c = e.create;
+  c.first = m.shown(v->start);
+  c.second = m.shown(v->end);
+  // The width shown decides what comes back: a narrow line is shown
+  // narrow, whatever the last line made was.
+  c.line_width = v->width ? static_cast<int>(*v->width) : 1;
+  if (!v->width) c.line_type = dashed_line_type(v->type) ? 'D' : 'S';
+  const auto back = menu_values(line_menu(e), line_values);
+  if (!back) return {};
+  LineValues now{m.stored(back->start, v->start), m.stored(back->end, v->end), back->type, back->width};
+  // What the menu cannot tell apart stays: a type drawn alike, a width left
+  // as shown (a wide line of width 1 too).
+  if (dashed_line_type(now.type) == dashed_line_type(v->type)) now.type = v->type;
+  if (v->width && c.line_width == *v->width) now.width = v->width;
+  return settle(element, *v, now, [](const LineValues& l) { return line_record(l); }, line_values);
 }
 
 }  // namespace plv::create

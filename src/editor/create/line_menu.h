@@ -10,4 +10,9 @@ namespace plv::create {
 // The line made, or a blank record when the user quits.
 Record line_menu(Editor& editor);
 
+struct Reopened;
+struct Mapping;
+// The element reopened in this menu, on its values.
+Reopened reopen_in_line_menu(Editor& editor, const Record& element, const Mapping& mapping);
+
 }  // namespace plv::create

@@ -1,5 +1,7 @@
 #include "editor/create/quad_menu.h"
 
+#include "editor/create/reopen.h"
+
 #include <optional>
 
 #include "drawing/record_layout.h"
@@ -88,6 +90,18 @@ Record quad_menu(Editor& e) {
     remember(e, typed);
     if (auto made = act_on(kRows, ui::fkey_of(key), e, typed)) return *made;
   }
+}
+
+Reopened reopen_in_quad_menu(Editor& e, const Record& element, const Mapping& m) {
+  const auto c = quad_corners(element);
+  if (!c) return {};
+  e.create.first = m.shown((*c)[0]);
+  e.create.second = m.shown((*c)[1]);
+  e.create.quad_third = m.shown((*c)[2]);
+  e.create.quad_fourth = m.shown((*c)[3]);
+  const auto back = menu_values(quad_menu(e), quad_corners);
+  if (!back) return {};
+  return settle(element, *c, m.stored(*back, *c), quad_record, quad_corners);
 }
 
 }  // namespace plv::create

@@ -1,5 +1,7 @@
 #include "editor/create/string_menu.h"
 
+#include "editor/create/reopen.h"
+
 #include <optional>
 #include <span>
 #include <string>
@@ -107,6 +109,20 @@ Record string_menu(Editor& e) {
     take_settings(set, s);
     if (auto made = act_on(kRows, ui::fkey_of(key), e, s)) return *made;
   }
+}
+
+Reopened reopen_in_string_menu(Editor& e, const Record& element, const Mapping& m) {
+  const auto v = string_values(element);
+  if (!v) return {};
+  StringSettings& s = e.create.string;
+  s = {text::padded(v->text, kStringTextLength), v->size, v->direction, key_point_meant(v->key_point),
+       m.shown(v->location)};
+  if (!menu_values(string_menu(e), string_values)) return {};
+  // All 80 characters of the text go back, not only those the menu shows.
+  StringValues now{m.stored(s.location, v->location), s.size, s.key_point, s.direction, s.text};
+  if (key_point_meant(now.key_point) == key_point_meant(v->key_point)) now.key_point = v->key_point;
+  if (now.text == text_as_kept(v->text)) now.text = v->text;
+  return settle(element, *v, now, string_record, string_values);
 }
 
 }  // namespace plv::create

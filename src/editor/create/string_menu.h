@@ -17,4 +17,9 @@ Record string_menu(Editor& editor);
 // back as shown: the part it shows starts at its first non-blank.
 std::string text_as_kept(std::string_view text);
 
+struct Reopened;
+struct Mapping;
+// The element reopened in this menu, on its values.
+Reopened reopen_in_string_menu(Editor& editor, const Record& element, const Mapping& mapping);
+
 }  // namespace plv::create
