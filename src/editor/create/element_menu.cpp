@@ -19,6 +19,12 @@ ui::TextScreen& show_menu(Editor& editor, int banner_row, std::string_view banne
   return s;
 }
 
+void write_drawing_name(Editor& editor, std::string_view label, std::string_view no_drawing, int column) {
+  ui::TextScreen& s = editor.ui.screen();
+  s.write_line(5, editor.file_open ? label : no_drawing);
+  if (editor.file_open) s.write_at(5, column, editor.drawing_name, kDrawingNameLength);
+}
+
 ui::Field integer_field(int row, int column, int width, int value, ui::IntegerRange range) {
   return ui::Field{.row = row, .column = column, .width = width, .type = ui::FieldType::integer(), .integer = value,
                    .range = range};

@@ -23,6 +23,9 @@ struct MenuLine {
 // Clears the screen; the title line at row 1, the banner highlighted at
 // `banner_row`, then the lines in the normal attribute.
 ui::TextScreen& show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines);
+// The drawing's name at `column` of row 5 after `label`, or `no_drawing`
+// when no drawing is open.
+void write_drawing_name(Editor& editor, std::string_view label, std::string_view no_drawing, int column);
 // The same, with the legends of a menu's key table.
 template <class Rows>
 void show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines,

@@ -171,9 +171,7 @@ constexpr Row kRows[] = {
 void show_screen(Editor& e) {
   create::show_menu(e, 3, kBanner, kLines);
   write_legends(e.ui.screen(), kRows);
-  ui::TextScreen& s = e.ui.screen();
-  s.write_line(5, e.file_open ? kNameLabel : kNoDrawing);
-  if (e.file_open) s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
+  create::write_drawing_name(e, kNameLabel, kNoDrawing, kNameColumn);
 }
 
 }  // namespace
