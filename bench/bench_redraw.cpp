@@ -63,7 +63,7 @@ void BM_RedrawMillionRecords(benchmark::State& state) {
   plv::RenderState render;
   size_t plot_bytes = 0;
   for (auto _ : state) {
-    kernel.gkpage(0);
+    kernel.gkpage(kernel::PageStart::kErased);
     plv::redraw_all(drawing, render, kernel, messages);
     plot_bytes = host.picture().buffer().bytes().size();
   }

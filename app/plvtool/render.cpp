@@ -66,7 +66,8 @@ std::optional<host::Command> window_command_for(const std::string& output) {
   return std::nullopt;
 }
 
-int export_through_window(const std::string& output, host::Command command, host::ScriptedWindowSystem& window, host::Host& host) {
+int export_through_window(const std::string& output, host::Command command, host::ScriptedWindowSystem& window,
+                          host::Host& host) {
   window.save_file_answers.push_back(output);
   window.printer_available = true;
   window.print_jobs = [&output] { return std::make_unique<host::PdfPrintJob>(output, "plivet"); };
@@ -123,7 +124,7 @@ int render(const RenderRequest& request) {
     kernel.gkclip(-1750, 1750, -1250, 1250);
     RenderState state;
     if (request.fit) state.view = fit_view(drawing_extent(drawing, state));
-    kernel.gkpage(0);
+    kernel.gkpage(kernel::PageStart::kErased);
     if (request.primitives) stream_primitives(host.picture());
     redraw_all(drawing, state, kernel, messages);
     host.picture().flush_stream();

@@ -75,8 +75,8 @@ void insist_on_a_drawing(Editor& editor) {
 // Paste and create start from a picture: the first after start-up erases it.
 void erase_stale_picture(Editor& editor) {
   if (!editor.picture_not_drawn) return;
-  editor.kernel.gkpage(0);
-  editor.kernel.tekflush(0);
+  editor.kernel.gkpage(kernel::PageStart::kErased);
+  editor.kernel.tekflush(kernel::Flush::kShowAndWait);
   editor.picture_not_drawn = false;
 }
 

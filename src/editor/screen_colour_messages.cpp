@@ -16,7 +16,8 @@ void ScreenColourMessages::met(const ColourProblem& problem) {
     case Telling::kTwoLines:
     case Telling::kFatal: break;
   }
-  if (problem.telling == Telling::kFatal) editor_.kernel.tekflush(0);  // the picture as far as it got
+  // A fatal problem is told after the picture as far as it got.
+  if (problem.telling == Telling::kFatal) editor_.kernel.tekflush(kernel::Flush::kShowAndWait);
   ui::begin_messages(toolkit_);
   toolkit_.lines().set_message(problem.second);
   ui::message_and_wait(toolkit_);

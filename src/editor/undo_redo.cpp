@@ -26,7 +26,7 @@ void take(Editor& e, Direction direction, ColourProblems& messages) {
     }
     // The graphics the menus remember by number may be gone or changed.
     e.editing.forget_drawing();
-    e.kernel.gkpage(0);
+    e.kernel.gkpage(kernel::PageStart::kErased);
     redraw_all(e.drawing, e.render, e.kernel, messages);
     e.picture_not_drawn = false;
     const host::Key key = e.kernel.show_page_and_wait();

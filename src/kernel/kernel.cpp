@@ -33,7 +33,8 @@ void Kernel::open_page() {
   slots_[1] = DeviceTransform::for_chain(kUserWindow, kNormalisedViewport, kSecondDeviceRaster);
 }
 
-void Kernel::gkpage(int i) {
+void Kernel::gkpage(PageStart start) {
+  const int i = static_cast<int>(start);
   // Erasing at once, also behind the text screen, means nothing drawn
   // before the switch to the picture can be lost by a late erase.
   if (i == 0) host_.picture().clear();
@@ -66,7 +67,8 @@ host::Key Kernel::show_page_and_wait() {
   return key;
 }
 
-void Kernel::tekflush(int i) {
+void Kernel::tekflush(Flush flush) {
+  const int i = static_cast<int>(flush);
   if (i == 0) {
     show_page_and_wait();
   } else if (i == 1) {

@@ -45,6 +45,12 @@ struct UserLimits {
   float xmin, xmax, ymin, ymax;
 };
 
+// How a page starts: the picture erased first, or kept as it stands.
+enum class PageStart { kErased = 0, kKept = 1 };
+// How a page ends: shown with a key awaited ("F" dumps the screen), or
+// closed at once.
+enum class Flush { kShowAndWait = 0, kClose = 1 };
+
 class Kernel {
  public:
   // `dump_directory` is where screen dumps are written.
@@ -52,14 +58,13 @@ class Kernel {
 
   // --- window and pages ---
   void gkopen(std::string_view caption);
-  void gkpage(int i);
+  void gkpage(PageStart start);
   void gkgraph();
   void gkalpha();
-  // 0: shows the open page and waits for a key ("F" dumps the screen);
-  // 1: closes the page at once. Any other value is a fault: the user is
-  // told and the program ends with status 1.
-  void tekflush(int i);
-  // tekflush(0), answering the key that ended the wait; none when no
+  // Any value but the two named is a fault: the user is told and the
+  // program ends with status 1.
+  void tekflush(Flush flush);
+  // tekflush(Flush::kShowAndWait), answering the key that ended the wait; none when no
   // page was open.
   host::Key show_page_and_wait();
   // Ends the program with the given exit status.

@@ -7,7 +7,7 @@ namespace plv::kernel {
 
 void show_colour_palette(Kernel& k) {
   constexpr float kTextSize = 12;
-  k.gkpage(0);
+  k.gkpage(PageStart::kErased);
   k.lcmode(1);
   k.gkcolor(7);
   k.gkmove(-600, 1000);
@@ -19,7 +19,7 @@ void show_colour_palette(Kernel& k) {
     k.gkmove(-500, y);
     k.gkchars(kTextSize, 0, "COLOUR NUMBER " + fmt::int_text(2, i));
   }
-  k.tekflush(0);
+  k.tekflush(Flush::kShowAndWait);
 }
 
 }  // namespace plv::kernel

@@ -101,7 +101,7 @@ void KernelPainter::colour_rgb(float red, float green, float blue) { kernel_.gkr
 void KernelPainter::colour_grey(int level) { kernel_.gkgrey(level); }
 void KernelPainter::colour_scale(int scale, float value) { kernel_.gkscale(scale, value); }
 
-void KernelPainter::leave_picture() { kernel_.tekflush(1); }
-void KernelPainter::resume_picture() { kernel_.gkpage(1); }
+void KernelPainter::leave_picture() { kernel_.tekflush(kernel::Flush::kClose); }
+void KernelPainter::resume_picture() { kernel_.gkpage(kernel::PageStart::kKept); }
 
 }  // namespace plv

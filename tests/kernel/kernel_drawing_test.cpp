@@ -106,23 +106,23 @@ TEST_F(KernelTest, StringsAreDrawnInStrokesFromThePen) {
 
 TEST_F(KernelTest, PagesAndTheEndOfAPicture) {
   Kernel& k = open("key 65\ntype f\nkey 66");
-  k.tekflush(0);  // no page open: no wait, no change
+  k.tekflush(kernel::Flush::kShowAndWait);  // no page open: no wait, no change
   EXPECT_EQ(ws_->steps_left(), 3u);
-  k.gkpage(0);
+  k.gkpage(kernel::PageStart::kErased);
   EXPECT_TRUE(k.page_open());
   k.gkmove(0, 0);
   k.gkdraw(100, 100);
   EXPECT_TRUE(host_->graphics_mode());
-  k.tekflush(0);  // takes "A"
+  k.tekflush(kernel::Flush::kShowAndWait);  // takes "A"
   EXPECT_FALSE(host_->graphics_mode());
   EXPECT_FALSE(k.page_open());
-  k.gkpage(1);
+  k.gkpage(kernel::PageStart::kKept);
   k.gkdraw(0, 0);
-  k.tekflush(0);  // "f" dumps the screen
+  k.tekflush(kernel::Flush::kShowAndWait);  // "f" dumps the screen
   EXPECT_TRUE(std::filesystem::exists(dir_.path() / "MDL001.PCX"));
-  k.gkpage(0);
+  k.gkpage(kernel::PageStart::kErased);
   EXPECT_EQ(lines_only().size(), 0u);  // erased
-  k.tekflush(1);
+  k.tekflush(kernel::Flush::kClose);
   EXPECT_EQ(ws_->steps_left(), 1u);
   EXPECT_EQ(k.gkkey(), host::Key::character('B'));
 }
@@ -130,7 +130,7 @@ TEST_F(KernelTest, PagesAndTheEndOfAPicture) {
 TEST_F(KernelTest, AnyOtherEndOfAPictureIsAFaultToldToTheUser) {
   Kernel& k = open("key 65");
   try {
-    k.tekflush(2);
+    k.tekflush(static_cast<kernel::Flush>(2));
     ADD_FAILURE() << "tekflush(2) returned";
   } catch (const ProgramExit& end) {
     EXPECT_EQ(end.code, 1);
@@ -144,9 +144,9 @@ TEST_F(KernelTest, AnyOtherEndOfAPictureIsAFaultToldToTheUser) {
 
 TEST_F(KernelTest, ACloseDuringThePictureWaitReachesTheNextCaller) {
   Kernel& k = open("close\nkey 65");
-  k.gkpage(0);
+  k.gkpage(kernel::PageStart::kErased);
   k.gkdraw(1, 1);
-  k.tekflush(0);
+  k.tekflush(kernel::Flush::kShowAndWait);
   // The next wait of any kind sees it: here the host's own event wait.
   EXPECT_EQ(host_->wait_event().type, host::EventType::kClose);
 }

@@ -34,10 +34,10 @@ TEST(ScreenDump, BitmapPixelsBecomeNearestPaletteIndices) {
 
 TEST_F(KernelTest, ADumpReadsBackWithAnIndependentDecoder) {
   Kernel& k = open("type f");
-  k.gkpage(0);
+  k.gkpage(kernel::PageStart::kErased);
   k.gkcolor(1);
   k.box_filled(-1750, -1250, 0, 1250, 0b1111);  // the left half red
-  k.tekflush(0);
+  k.tekflush(kernel::Flush::kShowAndWait);
   const std::string path = (dir_.path() / "MDL001.PCX").string();
   ASSERT_TRUE(std::filesystem::exists(path));
   const std::string out = run("/usr/bin/python3 -c \"from PIL import Image; im = Image.open('" + path +

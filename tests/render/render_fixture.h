@@ -39,7 +39,7 @@ class RenderTest : public ::testing::Test {
     host_ = std::make_unique<host::Host>(*ws_, dir_.file("orvlab.ini"));
     kernel_ = std::make_unique<kernel::Kernel>(*host_, dir_.path());
     kernel_->gkopen("plivet");
-    kernel_->gkpage(0);
+    kernel_->gkpage(kernel::PageStart::kErased);
   }
 
   RecordStore store_of(std::initializer_list<std::string> lines) {

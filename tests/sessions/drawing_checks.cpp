@@ -66,7 +66,7 @@ std::vector<std::string> fresh_picture(const RecordStore& store, const RenderSta
   state.show_deleted = shown.show_deleted;
   state.colour_mode = colour_mode_of(store);
   state.mode_seen = state.colour_mode != ColourMode::kNone;
-  kernel.gkpage(0);
+  kernel.gkpage(kernel::PageStart::kErased);
   CollectedMessages messages;
   try {
     redraw_all(store, state, kernel, messages);

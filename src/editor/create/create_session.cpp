@@ -28,10 +28,10 @@ Record colour_of_new_elements(const Editor& editor) {
 Record layer_of_new_elements(const Editor& editor) { return layer_record({editor.render.work_layer, 1.0, 0.0, 0.0}); }
 
 void show_element(Editor& editor, const Record& element, ColourProblems& messages) {
-  editor.kernel.gkpage(1);
+  editor.kernel.gkpage(kernel::PageStart::kKept);
   editor.render.layer = read_layer_record(layer_of_new_elements(editor)).value_or(LayerTransform{});
   draw_element(element, colour_of_new_elements(editor), editor.render, editor.kernel, messages);
-  editor.kernel.tekflush(0);
+  editor.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
 bool fits_the_file(Editor& editor, const Record& element, std::string_view refusal) {

@@ -97,7 +97,7 @@ std::optional<DrawingPoint> pick_corner(Editor& e, DrawingPoint from) {
 host::Key mark_point(Editor& e, DrawingPoint point) {
   const DrawingPoint v = apply_view(e.render.view, point);
   const float x = static_cast<float>(v.x), y = static_cast<float>(v.y);
-  e.kernel.gkpage(1);
+  e.kernel.gkpage(kernel::PageStart::kKept);
   e.kernel.gkcolor(kPointerColour);
   e.kernel.gkmove(x - kCrossHalf, y);
   e.kernel.gkdraw(x + kCrossHalf, y);

@@ -33,7 +33,7 @@ Undrawn put_back(Editor& e, const Record& stored, long place, const Record& colo
   e.kernel.gkgraph();
   e.render.layer = layer;
   draw_element(kind.is_deleted() ? restore_deleted(stored) : stored, colour, e.render, e.kernel, messages);
-  e.kernel.tekflush(1);
+  e.kernel.tekflush(kernel::Flush::kClose);
   return {stored, place};
 }
 
@@ -43,9 +43,9 @@ void undraw_edit_last(Editor& e, CreateSession& session, ColourProblems& message
   if (session.element.blank_in({1, 2})) return;
   e.drawing.drop_last();
   if (kinds().kind_of(session.element).drawn_in_colour()) {
-    e.kernel.gkpage(1);
+    e.kernel.gkpage(kernel::PageStart::kKept);
     erase_element(session.element, e.render, e.kernel);
-    e.kernel.tekflush(0);
+    e.kernel.tekflush(kernel::Flush::kShowAndWait);
   }
   session.element = undraw_and_edit(e, session.element, e.drawing.count() + 1, colour_of_new_elements(e),
                                     layer_of_new_elements(e), messages)
@@ -67,10 +67,10 @@ Undrawn undraw_and_edit(Editor& e, const Record& stored, long place, const Recor
     return put_back(e, stored, place, colour, transform, kTooLarge, messages);
   // What was changed is held, and shown, as the file will hold it.
   const Record record = made.record == element ? made.record : as_written(made.record);
-  e.kernel.gkpage(1);
+  e.kernel.gkpage(kernel::PageStart::kKept);
   e.render.layer = transform;  // drawn where it will stand
   draw_element(record, colour, e.render, e.kernel, messages);
-  e.kernel.tekflush(0);
+  e.kernel.tekflush(kernel::Flush::kShowAndWait);
   e.drawing.append(colour);
   e.drawing.append(layer);
   e.drawing.append(record);

@@ -38,7 +38,7 @@ void edit_picked(Editor& e, ColourProblems& messages) {
   e.kernel.gkgraph();
   e.editing.last_deleted = 0;
   pick_graphics(e, PickMode::kOnce);
-  e.kernel.tekflush(1);
+  e.kernel.tekflush(kernel::Flush::kClose);
   // A pick that found nothing leaves nothing to edit, whatever was picked before.
   if (e.editing.last_deleted != 0) reopen_picked(e, e.editing.last_deleted, messages);
 }
@@ -51,7 +51,7 @@ void edit_again(Editor& e, ColourProblems& messages) {
   e.kernel.gkgraph();
   e.render.layer = read_layer_record(e.editing.picked_layer).value_or(LayerTransform{});
   erase_element(e.editing.last_picked, e.render, e.kernel);
-  e.kernel.tekflush(1);
+  e.kernel.tekflush(kernel::Flush::kClose);
   if (!kinds().kind_of(e.editing.last_picked).is_deleted()) e.drawing.write(at, mark_deleted(e.editing.last_picked));
   reopen_picked(e, at, messages);
 }
@@ -67,7 +67,7 @@ constexpr Row kRows[] = {
      [](Editor& e, ColourProblems&) {
        e.kernel.gkgraph();
        pick_graphics(e, PickMode::kRepeatedly);
-       e.kernel.tekflush(1);
+       e.kernel.tekflush(kernel::Flush::kClose);
        return stay;
      }},
     {ui::FKey::kF2, 7, "                  F2 = DELETE THE CONTENTS OF A BOX",

@@ -97,10 +97,10 @@ void undelete_last(Editor& e, ColourProblems& messages) {
   if (!kinds().kind_of(stored).is_deleted()) return;
   const Record restored = restore_deleted(stored);
   e.drawing.write(n, restored);
-  e.kernel.gkpage(1);
+  e.kernel.gkpage(kernel::PageStart::kKept);
   e.render.layer = read_layer_record(layer_record_before(e.drawing, n)).value_or(LayerTransform{});
   draw_element(restored, colour_setting_in_force(e.drawing, n - 1), e.render, e.kernel, messages);
-  e.kernel.tekflush(0);
+  e.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
 }  // namespace plv::editing

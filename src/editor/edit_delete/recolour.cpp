@@ -51,7 +51,7 @@ Recolouring recolour(Editor& e, const std::vector<long>& picked, int colour, Col
   if (picked.empty()) return done;
   const Record colour_record = palette_colour_record(colour);
   const LayerTransform kept_layer = e.render.layer;
-  e.kernel.gkpage(1);
+  e.kernel.gkpage(kernel::PageStart::kKept);
   // The graphics on the picture in their new colour, under their layers.
   Record layer = layer_record({0, 1.0, 0.0, 0.0});
   auto next = picked.begin();
@@ -69,7 +69,7 @@ Recolouring recolour(Editor& e, const std::vector<long>& picked, int colour, Col
   e.drawing.insert(done.inserted);
   e.editing.records_inserted(done.inserted);
   e.render.layer = kept_layer;
-  e.kernel.tekflush(0);
+  e.kernel.tekflush(kernel::Flush::kShowAndWait);
   return done;
 }
 

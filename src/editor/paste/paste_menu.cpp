@@ -117,9 +117,9 @@ void copy_into_box(Editor& e, ColourProblems& messages, DrawingPoint& centre) {
   }
   e.paste = *fit;
   centre = centre_of(buffer);
-  e.kernel.gkpage(1);
+  e.kernel.gkpage(kernel::PageStart::kKept);
   draw_buffer(e, centre, BufferPen::kDraw, messages);
-  e.kernel.tekflush(0);
+  e.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
 // Everything the paste appends is checked first, so that the drawing is
@@ -135,9 +135,9 @@ void paste_into_drawing(Editor& e, DrawingPoint centre) {
 }
 
 void show_buffer(Editor& e, DrawingPoint centre, BufferPen pen, ColourProblems& messages) {
-  e.kernel.gkpage(1);
+  e.kernel.gkpage(kernel::PageStart::kKept);
   draw_buffer(e, centre, pen, messages);
-  e.kernel.tekflush(0);
+  e.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
 using Row = MenuRow<AfterKey, Editor&, ColourProblems&, DrawingPoint&>;

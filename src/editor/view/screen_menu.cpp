@@ -77,8 +77,8 @@ void store_typed(const ui::FieldSet& set, ViewTransform& view) {
 }
 
 void show_picture(Editor& e) {
-  e.kernel.gkpage(1);
-  e.kernel.tekflush(0);
+  e.kernel.gkpage(kernel::PageStart::kKept);
+  e.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
 }  // namespace
@@ -93,8 +93,8 @@ ScreenMenuEnd screen_menu(Editor& e, ColourProblems& messages) {
     current = set.current;
     store_typed(set, e.render.view);
     if (key == kEraseKey) {
-      e.kernel.gkpage(0);
-      e.kernel.tekflush(0);
+      e.kernel.gkpage(kernel::PageStart::kErased);
+      e.kernel.tekflush(kernel::Flush::kShowAndWait);
     } else if (key == kDrawKey) {
       return ScreenMenuEnd::kDraw;
     } else if (key == kDragKey) {

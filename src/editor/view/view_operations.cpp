@@ -37,19 +37,19 @@ ViewTransform dragged(const ViewTransform& view, PlotPoint from, PlotPoint to) {
 }
 
 void view_picture(Editor& editor) {
-  editor.kernel.gkpage(1);
-  editor.kernel.tekflush(0);
+  editor.kernel.gkpage(kernel::PageStart::kKept);
+  editor.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
 void clear_picture(Editor& editor) {
-  editor.kernel.gkpage(0);
-  editor.kernel.tekflush(0);
+  editor.kernel.gkpage(kernel::PageStart::kErased);
+  editor.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
 void redraw_picture(Editor& editor, ColourProblems& messages) {
-  editor.kernel.gkpage(0);
+  editor.kernel.gkpage(kernel::PageStart::kErased);
   redraw_all(editor.drawing, editor.render, editor.kernel, messages);
-  editor.kernel.tekflush(0);
+  editor.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
 void show_palette(Editor& editor, ColourProblems& messages) {
