@@ -1,7 +1,8 @@
 // Whole plvtool runs on a 1,000,000-record drawing, as a user starts them:
 // save (read, convert, write) and render --primitives (memory must stay
-// bounded whatever the drawing's size). Prints the child's wall time and
-// peak resident memory.
+// bounded whatever the drawing's size); render to PDF of 100,000 and
+// 1,000,000 records, whose page is written as it is drawn. Prints the
+// child's wall time and peak resident memory.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -57,8 +58,20 @@ void BM_PlvtoolPrimitives(benchmark::State& state) {
   state.counters["peak_MB"] = static_cast<double>(run.peak_kb) / 1000;
 }
 
+void BM_PlvtoolRenderPdf(benchmark::State& state) {
+  const std::string in = plv::bench::record_file(state.range(0));
+  const std::string out = plv::bench::run_folder().file("rendered.pdf");
+  ChildRun run;
+  for (auto _ : state) run = run_plvtool({"render", in, "-o", out});
+  if (!run.ok) state.SkipWithError("plvtool render failed");
+  state.counters["peak_MB"] = static_cast<double>(run.peak_kb) / 1000;
+  state.counters["records_per_s"] =
+      benchmark::Counter(static_cast<double>(state.range(0)) * state.iterations(), benchmark::Counter::kIsRate);
+}
+
 BENCHMARK(BM_PlvtoolSave)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 BENCHMARK(BM_PlvtoolPrimitives)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
+BENCHMARK(BM_PlvtoolRenderPdf)->Arg(100'000)->Arg(plv::bench::kMillion)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 }  // namespace
 

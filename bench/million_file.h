@@ -52,14 +52,18 @@ inline std::string million_record_line(long n) {
   }
 }
 
+// A drawing of `count` such records, written once per run.
+inline std::string record_file(long count) {
+  const std::string p = run_folder().file("records-" + std::to_string(count) + ".plv");
+  if (std::filesystem::exists(p)) return p;
+  std::ofstream out(p);
+  out << "records.plv\n" << plv::kDefaultSetupLine << "\nDATE:  8-DEC-26\n";
+  for (long n = 0; n < count; ++n) out << million_record_line(n) << '\n';
+  return p;
+}
+
 inline const std::string& million_record_file() {
-  static const std::string path = [] {
-    const std::string p = run_folder().file("million.plv");
-    std::ofstream out(p);
-    out << "million.plv\n" << plv::kDefaultSetupLine << "\nDATE:  8-DEC-26\n";
-    for (long n = 0; n < kMillion; ++n) out << million_record_line(n) << '\n';
-    return p;
-  }();
+  static const std::string path = record_file(kMillion);
   return path;
 }
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -56,26 +57,41 @@ void stream_primitives(host::Picture& picture) {
       kBlockBytes);
 }
 
-// TIFF, metafile and PDF leave as the window's own commands write them,
-// with the file dialog answered by the output's name and a PDF file
-// standing for the printer.
+// TIFF and metafile leave as the window's own commands write them, with
+// the file dialog answered by the output's name.
 std::optional<host::Command> window_command_for(const std::string& output) {
   if (ends_with(output, ".tif") || ends_with(output, ".tiff")) return host::Command::kWriteTiff;
   if (ends_with(output, ".emf")) return host::Command::kWriteMetafile;
-  if (ends_with(output, ".pdf")) return host::Command::kPrint;
   return std::nullopt;
+}
+
+// What the window told the user about the output goes to standard error.
+int told_by_window(std::string_view prefix, const host::ScriptedWindowSystem& window, size_t told) {
+  if (window.messages().size() == told) return 0;
+  for (size_t i = told; i < window.messages().size(); ++i)
+    std::cerr << prefix << ": " << window.messages()[i].text << "\n";
+  return 1;
 }
 
 int export_through_window(const std::string& output, host::Command command, host::ScriptedWindowSystem& window,
                           host::Host& host) {
   window.save_file_answers.push_back(output);
+  const size_t told = window.messages().size();
+  host.menu_command(command);
+  return told_by_window(output, window, told);
+}
+
+// A PDF file stands for the printer, and the page is printed as the
+// drawing is drawn, as the window's Print command would print it, but
+// without holding the whole picture first.
+int print_as_drawn(const std::string& output, host::ScriptedWindowSystem& window, host::Host& host,
+                   const std::function<void()>& draw) {
   window.printer_available = true;
   window.print_jobs = [&output] { return std::make_unique<host::PdfPrintJob>(output, "plivet"); };
   const size_t told = window.messages().size();
-  host.menu_command(command);
-  if (window.messages().size() == told) return 0;
-  for (size_t i = told; i < window.messages().size(); ++i) std::cerr << output << ": " << window.messages()[i].text << "\n";
-  return 1;
+  host.print_as_drawn(draw);
+  // A failed page names its file in the message.
+  return told_by_window("plvtool", window, told);
 }
 
 int write_output(const RenderRequest& request, host::ScriptedWindowSystem& window, host::Host& host,
@@ -118,6 +134,8 @@ int render(const RenderRequest& request) {
   host::Host host(window, host::kNoHostSettings);  // the picture as the defaults draw it
   kernel::Kernel kernel(host, std::filesystem::current_path());
   StderrMessages messages(request.input);
+  const bool pdf = !request.primitives && ends_with(request.output, ".pdf");
+  int status = 0;
   try {
     kernel.gkopen("plivet");
     kernel.gkclipon(1);
@@ -126,12 +144,14 @@ int render(const RenderRequest& request) {
     if (request.fit) state.view = fit_view(drawing_extent(drawing, state));
     kernel.gkpage(kernel::PageStart::kErased);
     if (request.primitives) stream_primitives(host.picture());
-    redraw_all(drawing, state, kernel, messages);
+    const auto draw = [&] { redraw_all(drawing, state, kernel, messages); };
+    if (pdf) status = print_as_drawn(request.output, window, host, draw);
+    else draw();
     host.picture().flush_stream();
   } catch (const ProgramExit& end) {
     return end.code == 0 ? 1 : end.code;
   }
-  const int status = write_output(request, window, host, kernel);
+  if (!pdf) status = write_output(request, window, host, kernel);
   return status != 0 ? status : (read.unread.empty() ? 0 : 1);
 }
 

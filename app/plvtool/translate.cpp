@@ -30,11 +30,11 @@ TranslateArguments parse_translate_arguments(const std::vector<std::string>& arg
     else if (arg == "--width-cm" && has_value) {
       r.width_cm = number(args[++i]);
       if (!r.width_cm || !accepted_drawing_width(*r.width_cm))
-        a.error = "--width-cm takes a width in centimetres above 0 and below 10000000";
+        a.error = "--width-cm takes a width in centimetres of at least 0.01 and below 10000000, as the setup menu does";
     } else if (arg == "--line-width" && has_value) {
       r.line_width = number(args[++i]);
       if (!r.line_width || !accepted_line_width(*r.line_width))
-        a.error = "--line-width takes a factor above 0 and below 1000000";
+        a.error = "--line-width takes a factor of at least 0.001 and below 1000000, as the setup menu does";
     } else if (arg == "--font" && has_value) {
       const std::string& f = args[++i];
       if (f.size() != 1 || !accepted_font(f[0])) a.error = "--font takes D, C, H or T";

@@ -1,5 +1,8 @@
 #include "drawing/setup_line.h"
 
+#include <optional>
+#include <string>
+
 #include "text/field_format.h"
 #include "drawing/record.h"
 #include "text/fixed_text.h"
@@ -25,8 +28,13 @@ void put(std::string& line, Columns c, std::string_view text) {
   fmt::write_text(line.data() + (c.first - 1), c.width, text);
 }
 
-bool fits(double value, Columns c, int decimals) {
-  return fmt::fixed_text(c.width, decimals, value).find('*') == std::string::npos;
+// The value as its column of the line holds it is above 0: what would be
+// written as 0.00, or as asterisks, makes a page or a line of nothing.
+bool held_above_zero(double value, Columns c, int decimals) {
+  const std::string text = fmt::fixed_text(c.width, decimals, value);
+  if (text.find('*') != std::string::npos) return false;
+  const std::optional<double> held = fmt::read_real(text, decimals);
+  return held && *held > 0;
 }
 
 bool one_of(char c, std::string_view choices) { return choices.find(c) != std::string_view::npos; }
@@ -67,10 +75,10 @@ bool accepted_colour(char colour) { return one_of(colour, "MC"); }
 bool accepted_orientation(char orientation) { return one_of(orientation, "LP"); }
 
 bool accepted_drawing_width(double width) {
-  return width > 0 && fits(width, columns::kDrawingWidth, columns::kDrawingWidthDecimals);
+  return held_above_zero(width, columns::kDrawingWidth, columns::kDrawingWidthDecimals);
 }
 bool accepted_line_width(double width) {
-  return width > 0 && fits(width, columns::kLineWidth, columns::kLineWidthDecimals);
+  return held_above_zero(width, columns::kLineWidth, columns::kLineWidthDecimals);
 }
 
 SetupValues accept_typed(const SetupValues& old, const SetupValues& typed) {

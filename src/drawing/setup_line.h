@@ -30,7 +30,9 @@ bool accepted_mode(std::string_view mode);
 bool accepted_font(char font);
 bool accepted_colour(char colour);
 bool accepted_orientation(char orientation);
-// Greater than 0 and fitting its column of the line.
+// Greater than 0 as the line's column holds it (a drawing width to two
+// decimals, a line width to three), and fitting that column. The setup
+// menu and every page made from the values take this one rule.
 bool accepted_drawing_width(double width);
 bool accepted_line_width(double width);
 

@@ -18,7 +18,7 @@ void Host::menu_command(Command command) {
       if (!menu_.picture_commands_enabled) break;
       // Printing at once needs a printer: with none at all the user is told.
       if (window_system_.choose_printer(false)) print();
-      else window_system_.message_box("Error accessing printer", "Error");
+      else tell_print_failed(nullptr);
       break;
     case Command::kColour: toggle_colour(); break;
     case Command::kBlackBackground: toggle_background(); break;
@@ -83,38 +83,62 @@ void Host::pen_width() {
   }
 }
 
-void Host::print() {
-  auto job = window_system_.start_print_job(caption_);
-  if (!job) {
-    window_system_.message_box("Error accessing printer", "Error");
-    return;
-  }
-  const int left = job->dots_per_inch_x() * settings_.page_left_margin / 100;
-  const int top = job->dots_per_inch_y() * settings_.page_top_margin / 100;
-  int width = job->dots_per_inch_x() * settings_.page_width / 100;
-  int height = job->dots_per_inch_y() * settings_.page_width * 5 / 700;
-  const int scale = job->scale_percent();
+OutputTarget Host::page_target(PrintJob& job) const {
+  const int left = job.dots_per_inch_x() * settings_.page_left_margin / 100;
+  const int top = job.dots_per_inch_y() * settings_.page_top_margin / 100;
+  int width = job.dots_per_inch_x() * settings_.page_width / 100;
+  int height = job.dots_per_inch_y() * settings_.page_width * 5 / 700;
+  const int scale = job.scale_percent();
   if (scale >= 1 && scale <= 100) {
     width = width * scale / 100;
     height = height * scale / 100;
   }
   OutputTarget target;
-  target.surface = &job->page();
+  target.surface = &job.page();
   target.transform.width = width;
   target.transform.height = settings_.landscape_printer ? -height : height;
   target.transform.centre = {width / 2 + left, height / 2 + top};
   target.transform.landscape = settings_.landscape_printer != 0;
-  target.takes_colour = job->colour();
+  target.takes_colour = job.colour();
   target.pen_width = settings_.pen_width_printer;
-  picture_.replay_to_output(target);
-  if (!job->finish()) window_system_.message_box("Error accessing printer", "Error");
+  return target;
+}
+
+// The printer's own words, where it has them, follow the heading: a file
+// printed to names itself and what the system said.
+void Host::tell_print_failed(const PrintJob* job) {
+  const std::string why = job ? job->failure() : std::string();
+  window_system_.message_box(why.empty() ? "Error accessing printer" : "Error accessing printer: " + why, "Error");
+}
+
+void Host::print() {
+  auto job = window_system_.start_print_job(caption_);
+  if (!job) return tell_print_failed(nullptr);
+  picture_.replay_to_output(page_target(*job));
+  if (!job->finish()) tell_print_failed(job.get());
+}
+
+bool Host::print_as_drawn(const std::function<void()>& draw) {
+  if (!window_system_.choose_printer(false)) {
+    tell_print_failed(nullptr);
+    return false;
+  }
+  auto job = window_system_.start_print_job(caption_);
+  if (!job) {
+    tell_print_failed(nullptr);
+    return false;
+  }
+  picture_.draw_to_output(page_target(*job), draw);
+  if (job->finish()) return true;
+  tell_print_failed(job.get());
+  return false;
 }
 
 Host::PrintOutcome Host::print_picture(const std::function<std::optional<PrintedPicture>(int)>& draw) {
   if (!window_system_.choose_printer(true)) return PrintOutcome::kCancelled;
   auto job = window_system_.start_print_job(caption_);
   if (!job) {
-    window_system_.message_box("Error accessing printer", "Error");
+    tell_print_failed(nullptr);
     return PrintOutcome::kFailed;
   }
   window_system_.set_cursor(CursorShape::kHourglass);
@@ -125,7 +149,7 @@ Host::PrintOutcome Host::print_picture(const std::function<std::optional<Printed
   const bool placed = picture && job->place_picture(picture->pixels.view(), left, top, picture->width_dots,
                                                     picture->height_dots);
   if (!job->finish() || !placed) {
-    window_system_.message_box("Error accessing printer", "Error");
+    tell_print_failed(job.get());
     return PrintOutcome::kFailed;
   }
   return PrintOutcome::kPrinted;

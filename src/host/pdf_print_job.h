@@ -1,6 +1,8 @@
 #pragma once
 // Printing into a PDF file: a letter-size page at 600 dots per inch that
-// takes colour. Headless runs and the batch tool print this way.
+// takes colour. Headless runs and the batch tool print this way. The page
+// goes to the file as it is drawn, which takes its place only when the
+// page is finished whole.
 
 #include <memory>
 #include <string>
@@ -8,6 +10,7 @@
 
 #include "host/vector_surface.h"
 #include "host/window_system.h"
+#include "text/safe_file_writer.h"
 
 namespace plv::host {
 
@@ -27,15 +30,16 @@ class PdfPrintJob final : public PrintJob {
   bool place_picture(const image::Pixels& pixels, int left, int top, int width, int height) override {
     return page_->picture(pixels, left, top, width, height);
   }
-  // Writes the file; false when it could not be written (error() says why).
+  // Puts the file in place; false when it could not be written.
   bool finish() override;
-  const std::string& error() const { return error_; }
+  // The file's name and the system's reason, such as "out.pdf: cannot
+  // write: No space left on device".
+  std::string failure() const override { return file_.error(); }
 
  private:
-  std::string path_;
+  SafeFileWriter file_;
   std::unique_ptr<image::VectorPage> page_;
   VectorSurface surface_;
-  std::string error_;
 };
 
 }  // namespace plv::host

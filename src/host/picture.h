@@ -73,6 +73,11 @@ class Picture {
   // Replays the buffer onto an output surface only; the window and the
   // bitmap are left alone.
   void replay_to_output(const OutputTarget& target);
+  // What `draw` draws goes onto an output surface only, as it is drawn,
+  // and is neither shown nor recorded: the page of a picture of any size
+  // is made without holding the picture. It starts in the colour now in
+  // force, as a replay after a clear would.
+  void draw_to_output(const OutputTarget& target, const std::function<void()>& draw);
   // Draws with the inverting mix and without recording, so that drawing
   // the same thing again removes it (rubber-band feedback).
   void draw_feedback(const std::function<void()>& draw);

@@ -67,6 +67,28 @@ void Picture::replay_to_output(const OutputTarget& target) {
   reset_switches();
 }
 
+void Picture::draw_to_output(const OutputTarget& target, const std::function<void()>& draw) {
+  if (target.surface == nullptr) return;
+  const bool was_recording = recording_;
+  recording_ = false;
+  draw_window_ = false;
+  draw_bitmap_ = false;
+  output_ = target;
+  pen_width_ = std::max(target.pen_width, 1);
+  forget_tools();
+  apply_colour();
+  // The switches go back even when drawing is given up half-way.
+  struct Restore {
+    Picture& picture;
+    bool recording;
+    ~Restore() {
+      picture.reset_switches();
+      picture.recording_ = recording;
+    }
+  } restore{*this, was_recording};
+  draw();
+}
+
 bool Picture::needs_replay() const {
   return !bitmap_valid_ || bitmap_.width() != window_.width() || bitmap_.height() != window_.height();
 }

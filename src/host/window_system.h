@@ -93,6 +93,9 @@ class PrintJob {
   }
   // Ends the page and the document; false if the printer refused.
   virtual bool finish() = 0;
+  // Why the job failed, where it can say (a file that could not be
+  // written names itself and the system's reason); empty otherwise.
+  virtual std::string failure() const { return {}; }
 };
 
 // The host's side, called by the platform.

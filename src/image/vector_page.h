@@ -6,6 +6,7 @@
 // top..bottom-1, polygons fill even-odd and close themselves).
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -47,7 +48,8 @@ class VectorPage {
   virtual bool picture(const Pixels& /*pixels*/, int /*left*/, int /*top*/, int /*width*/, int /*height*/) {
     return false;
   }
-  // The finished file's bytes; the page takes no more calls after it.
+  // The finished file's bytes (none from a page that hands them to a sink
+  // as it goes); the page takes no more calls after it.
   virtual std::vector<std::uint8_t> finish() = 0;
 };
 
@@ -59,5 +61,13 @@ std::unique_ptr<VectorPage> make_emf_page(std::string_view description, int unit
 // One PDF page of `width_dots` x `height_dots` at `dots_per_inch`, titled
 // `title`; the page is that size (a dot is 72 / dots_per_inch points).
 std::unique_ptr<VectorPage> make_pdf_page(std::string_view title, int width_dots, int height_dots, int dots_per_inch);
+
+// Where a page's bytes go, in order, as they are made.
+using PageSink = std::function<void(std::string_view bytes)>;
+
+// The same page handed to `sink` as it is drawn, so that however much is
+// drawn on it, the page holds no more than a small block of its content.
+std::unique_ptr<VectorPage> make_pdf_page(PageSink sink, std::string_view title, int width_dots, int height_dots,
+                                          int dots_per_inch);
 
 }  // namespace plv::image

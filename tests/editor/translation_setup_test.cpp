@@ -42,7 +42,11 @@ TEST(SetupLine, OnlyAcceptedValuesAreTaken) {
   EXPECT_TRUE(accepted_drawing_width(9999999.99));
   EXPECT_FALSE(accepted_drawing_width(1e8));
   EXPECT_FALSE(accepted_line_width(1e7));
+  // Each is judged as its column holds it: what rounds to nothing there is refused.
+  for (const auto& [width, taken] : {std::pair{1e-8, false}, {0.0049, false}, {0.005, true}, {0.01, true}, {0.0, false}})
+    EXPECT_EQ(accepted_drawing_width(width), taken) << width;
   EXPECT_TRUE(accepted_line_width(0.001));
+  EXPECT_FALSE(accepted_line_width(0.0004));
 }
 
 class TranslationSetupMenuTest : public EditorTest {};
@@ -50,7 +54,7 @@ class TranslationSetupMenuTest : public EditorTest {};
 TEST_F(TranslationSetupMenuTest, TypedValuesAreUpperCasedAndRefusalsKeepTheOldValue) {
   Editor& e = open(
       "type pr\nkey ENTER\n"            // mode in lower case
-      "key 145\ntype 0\nkey ENTER\n"    // drawing width 0: refused
+      "key 145\ntype 0.004\nkey ENTER\n"  // a drawing width that the line holds as 0.00: refused
       "key 145\ntype -2\nkey ENTER\n"   // negative line width: refused
       "type h\nkey ENTER\n"             // font
       "type x\nkey ENTER\n"             // not M or C: refused

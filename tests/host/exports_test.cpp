@@ -134,12 +134,19 @@ TEST_F(HostTest, APrintedPageTakesTheMarginsAndWidthOfThePageSetup) {
   ASSERT_EQ(ws_->messages().size(), 1u);
   EXPECT_EQ(ws_->messages()[0].text, "Error accessing printer");
   EXPECT_EQ(host.picture().bitmap().pixels(), before);
+  // A page that could not be written says where and why.
+  const std::string nowhere = (dir_ / "none" / "printed.pdf").string();
+  ws_->print_jobs = [&nowhere] { return std::make_unique<PdfPrintJob>(nowhere, "plivet"); };
+  host.menu_command(Command::kPrint);
+  ASSERT_EQ(ws_->messages().size(), 2u);
+  EXPECT_EQ(ws_->messages()[1].text, "Error accessing printer: " + nowhere + ": cannot write in " +
+                                         (dir_ / "none").string() + ": No such file or directory");
 
   // With no printer at all, printing at once says so too.
   ws_->printer_available = false;
   host.menu_command(Command::kPrint);
-  ASSERT_EQ(ws_->messages().size(), 2u);
-  EXPECT_EQ(ws_->messages()[1].text, "Error accessing printer");
+  ASSERT_EQ(ws_->messages().size(), 3u);
+  EXPECT_EQ(ws_->messages()[2].text, "Error accessing printer");
 }
 
 // A printer page that notes the rectangles it is given.

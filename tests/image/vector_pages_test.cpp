@@ -370,6 +370,36 @@ TEST(PdfPage, InvertingTurnsColoursToTheirOppositesAndBackAgain) {
   EXPECT_TRUE(colour_at(p, 180, 5, kGreen));
 }
 
+// However much is drawn, the page holds back no more than a block of it:
+// the rest has gone to the sink before the page is finished.
+TEST(PdfPage, AStreamedPageGoesOutAsItIsDrawn) {
+  SKIP_WITHOUT("pdftoppm", "poppler-utils");
+  testing::TempDir dir;
+  std::vector<std::uint8_t> out;
+  const auto page = make_pdf_page([&out](std::string_view b) { out.insert(out.end(), b.begin(), b.end()); },
+                                  "streamed", 200, 100, 100);
+  // Lines in the paper's colour, each somewhere else, then the test picture
+  // over them, with a picture of two dots (red over blue) beside it.
+  page->select_pen(VectorPen{kWhite, 1});
+  std::uint32_t seed = 1;
+  const auto next = [&seed](int range) { return static_cast<int>((seed = seed * 1103515245 + 12345) >> 16) % range; };
+  for (int i = 0; i < 200'000; ++i) page->line({next(200), next(100)}, {next(200), next(100)});
+  const std::size_t before_finish = out.size();
+  draw_test_picture(*page);
+  const std::uint32_t dots[] = {0xFF0000, 0x0000FF};
+  ASSERT_TRUE(page->picture(Pixels{1, 2, dots}, 110, 80, 10, 20));
+  EXPECT_TRUE(page->finish().empty());
+  EXPECT_GT(before_finish, 1'000'000u);
+  EXPECT_LT(out.size() - before_finish, 300'000u);
+
+  const Picture p = pdf_pixels(dir, out, 100);
+  ASSERT_EQ(p.width, 200);
+  expect_test_picture(p);
+  EXPECT_TRUE(colour_at(p, 115, 84, kRed));
+  EXPECT_TRUE(colour_at(p, 115, 95, kBlue));
+  EXPECT_TRUE(colour_at(p, 125, 84, kWhite));
+}
+
 TEST(PdfPage, FilledPolygonsAreEvenOddAndOutlinedClosed) {
   SKIP_WITHOUT("pdftoppm", "poppler-utils");
   testing::TempDir dir;

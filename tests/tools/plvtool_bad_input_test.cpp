@@ -101,12 +101,20 @@ TEST(PlvtoolBadInput, AFailedPictureLeavesTheOldOneAndNoSharedSettingsAreRead) {
   const std::string before = read_file(png);
   ASSERT_GT(before.size(), 1024u);
 
-  // Too large for the file size limit: the old picture stays whole.
-  write_file(dir.file("b.plv"), kHeader + "LI  -100     0   100     0 D\nCI     0     0   300     0   300     0\n");
-  const ToolRun limited = run_shell(dir, "ulimit -f 1; " + kTool + " render " + dir.file("b.plv") + " -o " + png);
-  EXPECT_EQ(limited.status, 1);
-  EXPECT_NE(limited.err.find("File too large"), std::string::npos) << limited.err;
-  EXPECT_EQ(read_file(png), before);
+  // Too large for the file size limit (as a full disc would be): the old
+  // picture stays whole, and the error names the file and the reason.
+  write_file(dir.file("b.plv"), kHeader + "LI  -100     0   100     0 D\nCI     0     0   300     0   300     0\n" +
+                                    "CH     0  -200 12 S 0 A LINE OF LETTERS TO FILL MORE THAN A KILOBYTE\n");
+  for (const std::string& out : {png, dir.file("a.pdf")}) {
+    if (out != png) {
+      ASSERT_EQ(plvtool(dir, "render " + dir.file("a.plv") + " -o " + out).status, 0);
+    }
+    const std::string old = read_file(out);
+    const ToolRun limited = run_shell(dir, "ulimit -f 1; " + kTool + " render " + dir.file("b.plv") + " -o " + out);
+    EXPECT_EQ(limited.status, 1);
+    EXPECT_NE(limited.err.find(out + ": cannot write: File too large"), std::string::npos) << limited.err;
+    EXPECT_EQ(read_file(out), old);
+  }
 
   // Settings left in the temporary folder or the configuration change nothing.
   write_file(dir.file("plvtool-render-no-settings.ini"), "[Window]\nBlackBG=1\nColorWindow=0\n");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "support/outside_reader.h"
 #include "tools/tool_run.h"
 
@@ -67,6 +69,27 @@ TEST(PlvtoolRender, TiffMetafileAndPdfAsTheWindowWritesThem) {
   EXPECT_NE(plv::testing::tool_output("pdfinfo " + dir.file("a.pdf")).find("Page size:       612 x 792 pts"), std::string::npos);
   ASSERT_EQ(run(dir, "emf2svg-conv -i " + dir.file("a.emf") + " -o " + dir.file("a.svg")).status, 0);
   EXPECT_NE(read_file(dir.file("a.svg")).find("<svg"), std::string::npos);
+}
+
+// The page goes to its file as the drawing is drawn: 20,000 records, half
+// of them strings, render in an address space they once needed many times.
+TEST(PlvtoolRender, APdfPageIsDrawnInBoundedMemory) {
+  if (PLIVET_SANITIZED) GTEST_SKIP() << "the sanitizers cannot run under an address-space limit";
+  if (!plv::testing::tool_available("pdfinfo")) GTEST_SKIP() << "pdfinfo is needed";
+  TempDir dir;
+  std::string drawing = kHeader;
+  for (int n = 0; n < 20'000; ++n) {
+    char line[64];
+    const int x = n * 37 % 3000 - 1500, y = n * 91 % 2400 - 1200;
+    if (n % 2 != 0) std::snprintf(line, sizeof line, "LI%6d%6d%6d%6d S\n", x, y, x + 17, y - 23);
+    else std::snprintf(line, sizeof line, "CH%6d%6d 12 S 0 LABEL %d\n", x, y, n);
+    drawing += line;
+  }
+  write_file(dir.file("big.plv"), drawing);
+  const Result r =
+      run(dir, "prlimit --as=200000000 " + kTool + " render " + dir.file("big.plv") + " -o " + dir.file("big.pdf"));
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(plv::testing::tool_output("pdfinfo " + dir.file("big.pdf")).find("Pages:           1"), std::string::npos);
 }
 
 TEST(PlvtoolRender, ColourProblemsGoToStandardError) {

@@ -293,11 +293,15 @@ TEST_F(PlvtoolTranslate, TheSetupLineLaysOutThePageAndOptionsOverrideIt) {
 }
 
 TEST_F(PlvtoolTranslate, UsageErrorsAndFailuresLeaveNothingBehind) {
-  for (const std::string options : {"--font X", "--width-cm 0", "--width-cm abc", "--line-width -1", "--frobnicate"}) {
+  for (const std::string options :
+       {"--font X", "--width-cm 0", "--width-cm 1e-8", "--width-cm abc", "--line-width -1", "--frobnicate"}) {
     const Result r = translate(dir_, "bad.pdf", options);
     EXPECT_EQ(r.status, 2) << options;
     EXPECT_NE(r.err.find("usage"), std::string::npos) << options;
   }
+  // A width the setup menu would not take makes no page of nothing.
+  EXPECT_NE(translate(dir_, "bad.pdf", "--width-cm 0.001").err.find("--width-cm takes a width in centimetres of at least 0.01"),
+            std::string::npos);
   EXPECT_EQ(translate(dir_, "picture.png").status, 2);
   EXPECT_EQ(testing::run_shell(dir_, kTool + " translate " + kExample).status, 2);
   EXPECT_FALSE(std::ifstream(dir_.file("bad.pdf")).good());
