@@ -128,6 +128,8 @@ class Picture {
   void select_window_tools(std::optional<Pen> pen, std::optional<Rgb> brush);
   void select_output_tools(std::optional<Pen> pen, std::optional<Rgb> brush);
   void forget_tools();
+  // Drawing goes to `target` alone, from a fresh pen and brush.
+  void only_to_output(const OutputTarget& target);
   void reset_switches();
   void replay_records();
 

@@ -55,14 +55,18 @@ void Picture::replay_to_window() {
   bitmap_valid_ = true;
 }
 
-void Picture::replay_to_output(const OutputTarget& target) {
-  if (target.surface == nullptr) return;
+void Picture::only_to_output(const OutputTarget& target) {
   recording_ = false;
   draw_window_ = false;
   draw_bitmap_ = false;
   output_ = target;
   pen_width_ = std::max(target.pen_width, 1);
   forget_tools();
+}
+
+void Picture::replay_to_output(const OutputTarget& target) {
+  if (target.surface == nullptr) return;
+  only_to_output(target);
   replay_records();
   reset_switches();
 }
@@ -70,12 +74,7 @@ void Picture::replay_to_output(const OutputTarget& target) {
 void Picture::draw_to_output(const OutputTarget& target, const std::function<void()>& draw) {
   if (target.surface == nullptr) return;
   const bool was_recording = recording_;
-  recording_ = false;
-  draw_window_ = false;
-  draw_bitmap_ = false;
-  output_ = target;
-  pen_width_ = std::max(target.pen_width, 1);
-  forget_tools();
+  only_to_output(target);
   apply_colour();
   // The switches go back even when drawing is given up half-way.
   struct Restore {
