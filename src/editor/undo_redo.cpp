@@ -16,7 +16,7 @@ enum class Direction { kBack, kAgain };
 void take(Editor& e, Direction direction, ColourProblems& messages) {
   for (;;) {
     between_actions(e);
-    const bool done = direction == Direction::kBack ? e.journal.undo(e.drawing) : e.journal.redo(e.drawing);
+    const bool done = direction == Direction::kBack ? e.document().undo() : e.document().redo();
     if (!done) {
       const bool there = direction == Direction::kBack ? e.journal.can_undo() : e.journal.can_redo();
       e.ui.lines().set_message(there ? "THE DRAWING NO LONGER HOLDS WHAT THAT ACTION LEFT: NOTHING WAS CHANGED."
@@ -24,8 +24,6 @@ void take(Editor& e, Direction direction, ColourProblems& messages) {
       ui::note_and_wait(e.ui);
       return;
     }
-    // The graphics the menus remember by number may be gone or changed.
-    e.editing.forget_drawing();
     e.kernel.gkpage(kernel::PageStart::kErased);
     redraw_all(e.drawing, e.render, e.kernel, messages);
     e.picture_not_drawn = false;

@@ -184,7 +184,8 @@ TEST_F(UndrawEditTest, TheLastElementMadeUndrawnAndLeftAsShownComesBackTheSame) 
   for (const Record& element : {arrow, string}) {
     Editor& e = open("key ENTER\nkey F9\nkey ENTER\n");
     after_other_elements(e);
-    create::CreateSession session{element, Record()};
+    create::CreateSession session;
+    session.element = element;
     e.drawing.append(create::layer_of_new_elements(e));
     e.drawing.append(element);
     create::undraw_edit_last(e, session, messages_);

@@ -97,14 +97,12 @@ ColourEntry colour_entry(Editor& e, int colour) {
 
 void create_menu(Editor& e, ColourProblems& messages) {
   CreateSession session;
+  const Listening listening(e.document(), session);
   for (;;) {
     show_screen(e);
     between_actions(e);
     const ColourEntry entry = colour_entry(e, e.create_colour);
-    if (undo_or_redo(e, entry.key, messages)) {
-      session.element = Record();  // the element made last may be gone: nothing to undraw
-      continue;
-    }
+    if (undo_or_redo(e, entry.key, messages)) continue;
     take_colour(e, session, entry.typed);
     if (act_on(kRows, ui::fkey_of(entry.key), e, session, messages) == AfterKey::kLeave) return;
   }

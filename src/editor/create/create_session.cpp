@@ -22,7 +22,7 @@ bool may_draw(Editor& editor) {
 Record colour_of_new_elements(const Editor& editor) {
   // Palette colour records are errors in the other modes.
   if (takes_palette_colours(editor.drawing)) return palette_colour_record(editor.create_colour);
-  return colour_setting_in_force(editor.drawing, editor.drawing.count());
+  return editor.colour_at_end();
 }
 
 Record layer_of_new_elements(const Editor& editor) { return layer_record({editor.render.work_layer, 1.0, 0.0, 0.0}); }
@@ -41,18 +41,6 @@ bool fits_the_file(Editor& editor, const Record& element, std::string_view refus
   return false;
 }
 
-namespace {
-
-// The last layer record of the drawing; blank when it has none, so that
-// the first element made says its layer.
-Record layer_in_force(const RecordStore& drawing) {
-  for (long n = drawing.count(); n >= 1; --n)
-    if (is_layer_record(drawing.read(n))) return drawing.read(n);
-  return Record();
-}
-
-}  // namespace
-
 bool append_element(Editor& editor, CreateSession& session, const Record& element) {
   if (!fits_the_file(editor, element)) return false;
   RecordStore& drawing = editor.drawing;
@@ -62,9 +50,10 @@ bool append_element(Editor& editor, CreateSession& session, const Record& elemen
   // What the drawing's end has in force decides, whatever was undone or
   // made again since the last element.
   const Record layer = layer_of_new_elements(editor);
-  if (layer_in_force(drawing) != layer) drawing.append(layer);
+  // A drawing without a layer record gets one, so that the first element made says its layer.
+  if (editor.layer_at_end() != layer) drawing.append(layer);
   const Record colour = colour_of_new_elements(editor);
-  if (palette && kinds().kind_of(element).drawn_in_colour() && colour_setting_in_force(drawing, drawing.count()) != colour)
+  if (palette && kinds().kind_of(element).drawn_in_colour() && editor.colour_at_end() != colour)
     drawing.append(colour);
   drawing.append(element);
   return true;

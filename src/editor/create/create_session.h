@@ -2,6 +2,7 @@
 // What one stay in the create menu keeps from pass to pass, and the steps
 // it shares with the more-create menu and the undraw of the last element.
 
+#include <span>
 #include <string_view>
 
 #include "drawing/record.h"
@@ -11,9 +12,13 @@
 
 namespace plv::create {
 
-struct CreateSession {
+struct CreateSession final : RecordsListener {
   Record element;       // the last element made; blank: none
   Record typed_colour;  // a colour typed in this visit, not yet in the drawing; blank: none
+
+  // After an undo or a redo the element made last may be gone: nothing to undraw.
+  void records_replaced() override { element = Record(); }
+  void records_inserted(std::span<const PlacedRecord>) override {}
 };
 
 // The colour record new elements are drawn in: the create colour where the

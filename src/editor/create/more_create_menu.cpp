@@ -62,10 +62,7 @@ MoreCreateEnd more_create_menu(Editor& e, CreateSession& session, ColourProblems
     show_screen(e);
     between_actions(e);
     const host::Key pressed = e.ui.wait_key();
-    if (undo_or_redo(e, pressed, messages)) {
-      session.element = Record();
-      continue;
-    }
+    if (undo_or_redo(e, pressed, messages)) continue;
     const Step step = act_on(kRows, ui::fkey_of(pressed), e, session, messages);
     if (step != Step::kStay) return step == Step::kUndraw ? MoreCreateEnd::kUndraw : MoreCreateEnd::kBack;
   }

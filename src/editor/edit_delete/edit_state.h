@@ -3,11 +3,13 @@
 // pick and box were, the graphic picked last with its colour and layer
 // records, the graphic deleted last, and the last recolouring.
 
+#include <span>
 #include <vector>
 
 #include "drawing/drawing_transforms.h"
 #include "drawing/record.h"
 #include "drawing/record_store.h"
+#include "editor/document.h"
 #include "kinds/colour_mode.h"
 #include "kinds/layer.h"
 
@@ -25,14 +27,14 @@ struct Recolouring {
 };
 
 // Where record `n` (0: none) stands after the records were put in.
-inline long moved_up(long n, const std::vector<PlacedRecord>& inserted) {
+inline long moved_up(long n, std::span<const PlacedRecord> inserted) {
   if (n == 0) return 0;
   for (const PlacedRecord& r : inserted)
     if (r.number <= n) ++n;
   return n;
 }
 
-struct EditState {
+struct EditState final : RecordsListener {
   DrawingPoint last_pick{0, 0};  // drawing units
   SelectionBox selection_box;
   long last_deleted = 0;  // record number; 0: none
@@ -44,13 +46,14 @@ struct EditState {
   Recolouring last_recolouring;
 
   // Records put in between others move the graphics after them up.
-  void records_inserted(const std::vector<PlacedRecord>& inserted) {
+  void records_inserted(std::span<const PlacedRecord> inserted) override {
     for (long* n : {&last_deleted, &remade_at}) *n = moved_up(*n, inserted);
   }
 
-  // Record numbers of one drawing mean nothing in the next: undelete,
-  // re-edit and restore must not act on graphics the user never touched.
-  void forget_drawing() {
+  // Record numbers from before an undo, a redo or in another drawing mean
+  // nothing now: undelete, re-edit and restore must not act on graphics
+  // the user never touched.
+  void records_replaced() override {
     last_deleted = 0;
     last_picked = Record();
     remade_at = 0;

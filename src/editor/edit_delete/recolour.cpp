@@ -66,8 +66,7 @@ Recolouring recolour(Editor& e, const std::vector<long>& picked, int colour, Col
     draw_element(graphic, colour_record, e.render, e.kernel, messages);
   }
   done.inserted = colour_records_around(e.drawing, picked, colour_record);
-  e.drawing.insert(done.inserted);
-  e.editing.records_inserted(done.inserted);
+  e.document().insert(done.inserted);
   e.render.layer = kept_layer;
   e.kernel.tekflush(kernel::Flush::kShowAndWait);
   return done;

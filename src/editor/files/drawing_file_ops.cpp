@@ -193,7 +193,7 @@ void open_drawing(Editor& editor) {
     ask_for_a_name(editor);
   }
   editor.file_open = true;
-  editor.editing.forget_drawing();
+  editor.document().replaced();
   for (;;) {
     const std::string path(text::trimmed_right(editor.drawing_path));
     std::error_code ec;

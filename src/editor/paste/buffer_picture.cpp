@@ -14,7 +14,7 @@ void draw_buffer(Editor& e, DrawingPoint centre, BufferPen pen, ColourProblems& 
   const LayerTransform kept_layer = e.render.layer;
   e.render.layer = LayerTransform{};
   // Graphics before any colour of the buffer's own take the drawing's.
-  Record colour = colour_setting_in_force(e.drawing, e.drawing.count());
+  Record colour = e.colour_at_end();
   for (const Record& r : pasted_records(e.buffer, e.paste, centre, paste_target(e))) {
     const Kind& kind = kinds().kind_of(r);
     if (const auto layer = kind.layer_of(r)) {
