@@ -6,7 +6,7 @@
 
 namespace plv {
 
-void drawing_guard(Editor& editor) {
+void drawing_guard(Screen& editor) {
   editor.ui.lines().set_message("ERROR: TO DRAW YOU MUST OPEN A DRAWING FILE.");
   ui::begin_messages(editor.ui);
   editor.ui.lines().set_message("USE F1 TO GET THE FILE MENU.");

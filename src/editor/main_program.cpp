@@ -82,17 +82,17 @@ void erase_stale_picture(Editor& editor) {
 
 // One pass of the dispatch; the screen menu may hand over another choice.
 void dispatch(Editor& editor, MainChoice choice, ColourProblems& messages) {
-  if (choice == MainChoice::kUndo) undo_or_redo(editor, host::Key::kUndo, messages);
-  if (choice == MainChoice::kRedo) undo_or_redo(editor, host::Key::kRedo, messages);
+  if (choice == MainChoice::kUndo) undo_or_redo(editor.document(), editor.screen(), host::Key::kUndo, messages);
+  if (choice == MainChoice::kRedo) undo_or_redo(editor.document(), editor.screen(), host::Key::kRedo, messages);
   if (choice == MainChoice::kFiles) file_menu(editor);
   if (choice == MainChoice::kZoom && editor.file_open && !editor.picture_not_drawn)
-    edit::zoom_window(editor, messages);
+    edit::zoom_window(editor.document(), editor.screen(), messages);
   if (choice == MainChoice::kScreen && edit::screen_menu(editor, messages) == edit::ScreenMenuEnd::kDraw)
     choice = MainChoice::kRedraw;
   if (choice == MainChoice::kRedraw || choice == MainChoice::kDrawAll) {
     if (!editor.file_open) return drawing_guard(editor);
-    if (choice == MainChoice::kRedraw) edit::redraw_picture(editor, messages);
-    else edit::draw_all(editor, messages);
+    if (choice == MainChoice::kRedraw) edit::redraw_picture(editor.document(), editor.screen(), messages);
+    else edit::draw_all(editor.document(), editor.screen(), messages);
     editor.picture_not_drawn = false;
   }
   if (choice == MainChoice::kCreate) {
@@ -115,7 +115,7 @@ void dispatch(Editor& editor, MainChoice choice, ColourProblems& messages) {
   insist_on_a_drawing(editor);
   ScreenColourMessages messages(editor);
   for (;;) {
-    between_actions(editor);
+    between_actions(editor.document(), editor.screen());
     if (const auto choice = main_menu(editor)) dispatch(editor, *choice, messages);
   }
 }

@@ -4,12 +4,12 @@
 
 namespace plv {
 
-KernelPoint to_kernel(const Editor& e, DrawingPoint p) {
+KernelPoint to_kernel(const Screen& e, DrawingPoint p) {
   const DrawingPoint v = apply_view(e.render.view, p);
   return {static_cast<float>(v.x), static_cast<float>(v.y * e.render.aspect)};
 }
 
-DrawingPoint from_kernel(const Editor& e, float x, float y) {
+DrawingPoint from_kernel(const Screen& e, float x, float y) {
   const ViewTransform& v = e.render.view;
   return {(x - v.x_shift) / v.scale, (y / e.render.aspect - v.y_shift) / v.scale};
 }
@@ -18,7 +18,7 @@ KernelPoint clamped(KernelPoint p, const kernel::UserLimits& limits) {
   return {std::clamp(p.x, limits.xmin, limits.xmax), std::clamp(p.y, limits.ymin, limits.ymax)};
 }
 
-PickedPoint pick_point(Editor& e, DrawingPoint from) {
+PickedPoint pick_point(Screen& e, DrawingPoint from) {
   const KernelPoint k = to_kernel(e, from);
   const auto answer = on_picture(e, [&k](kernel::Kernel& kernel) { return kernel.gkpick(k.x, k.y, kPickLimits); });
   return {from_kernel(e, answer.x, answer.y), answer.key};

@@ -6,7 +6,7 @@
 // "never mind", which each caller honours by making and changing nothing.
 
 #include "drawing/drawing_transforms.h"
-#include "editor/editor.h"
+#include "editor/screen.h"
 #include "host/key.h"
 #include "kernel/kernel.h"
 #include "ui/close_requested.h"
@@ -20,19 +20,19 @@ inline constexpr kernel::UserLimits kSelectionBoxLimits{-1600, 1600, -1200, 1200
 struct KernelPoint {
   float x, y;
 };
-KernelPoint to_kernel(const Editor& editor, DrawingPoint p);
-DrawingPoint from_kernel(const Editor& editor, float x, float y);
+KernelPoint to_kernel(const Screen& screen, DrawingPoint p);
+DrawingPoint from_kernel(const Screen& screen, float x, float y);
 KernelPoint clamped(KernelPoint p, const kernel::UserLimits& limits);
 
 // Runs a pointer operation on the picture in the pointer colour and
 // returns its answer; a close throws ui::CloseRequested.
 template <typename Operation>
-auto on_picture(Editor& editor, Operation operation) {
+auto on_picture(Screen& screen, Operation operation) {
   constexpr int kPointerColour = 7;
-  editor.kernel.gkcolor(kPointerColour);
-  editor.kernel.gkgraph();
-  const auto answer = operation(editor.kernel);
-  editor.kernel.gkalpha();
+  screen.kernel.gkcolor(kPointerColour);
+  screen.kernel.gkgraph();
+  const auto answer = operation(screen.kernel);
+  screen.kernel.gkalpha();
   if (answer.key.is_close()) throw ui::CloseRequested{};
   return answer;
 }
@@ -46,6 +46,6 @@ struct PickedPoint {
   host::Key key;  // what ended the pick
 };
 // A pick starting at `from`, within the pick limits.
-PickedPoint pick_point(Editor& editor, DrawingPoint from);
+PickedPoint pick_point(Screen& screen, DrawingPoint from);
 
 }  // namespace plv

@@ -4,7 +4,8 @@
 // of the user's actions ends and the next begins; there Ctrl+Z takes the
 // last action back, Ctrl+Y makes it again, and the picture is drawn anew.
 
-#include "editor/editor.h"
+#include "editor/document.h"
+#include "editor/screen.h"
 #include "host/key.h"
 #include "kinds/colour_problem.h"
 #include "ui/field_key.h"
@@ -12,10 +13,10 @@
 namespace plv {
 
 // Before such a wait: what changed since the last one is one action.
-void between_actions(Editor& editor);
+void between_actions(Document& document, Screen& screen);
 
 // True when the key was Ctrl+Z or Ctrl+Y, which have then been answered.
-bool undo_or_redo(Editor& editor, host::Key key, ColourProblems& messages);
-bool undo_or_redo(Editor& editor, ui::FieldKey key, ColourProblems& messages);
+bool undo_or_redo(Document& document, Screen& screen, host::Key key, ColourProblems& messages);
+bool undo_or_redo(Document& document, Screen& screen, ui::FieldKey key, ColourProblems& messages);
 
 }  // namespace plv

@@ -68,12 +68,12 @@ TEST_F(ScreenMenuTest, TypedValuesAreStoredButAScaleOfZeroOrLessIsRefused) {
 
 TEST_F(ScreenMenuTest, ShiftOfHundredMovesThePictureHundredRightAtTheNextRedraw) {
   Editor& e = start("key ENTER\ntype 100\nkey F3\nkey ENTER\n");
-  redraw_picture(e, messages_);
+  redraw_picture(e.document(), e.screen(), messages_);
   const auto before = lines_only();
   ASSERT_EQ(before.size(), 1u);
   EXPECT_EQ(screen_menu(e, messages_), ScreenMenuEnd::kDraw);
   EXPECT_DOUBLE_EQ(e.render.view.x_shift, 100);
-  redraw_picture(e, messages_);
+  redraw_picture(e.document(), e.screen(), messages_);
   const auto after = lines_only();
   ASSERT_EQ(after.size(), 1u);
   int x1, y1, x2, y2, u1, v1, u2, v2;
@@ -94,7 +94,7 @@ TEST_F(ScreenMenuTest, KeysEraseDragViewAndRedrawTheMenu) {
       "key F4\npick 30 30\npick 30 30\nkey ENTER\n"
       "close\n");
   e.render.view = {1, 4, 5};
-  redraw_picture(e, messages_);
+  redraw_picture(e.document(), e.screen(), messages_);
   ASSERT_FALSE(lines_only().empty());
   EXPECT_EQ(screen_menu(e, messages_), ScreenMenuEnd::kViewed);
   EXPECT_TRUE(lines_only().empty());

@@ -38,14 +38,14 @@ class ViewTest : public EditorTest {
 
 TEST_F(ViewTest, DrawAllFitsTheExtentAndAPointUsesTheFlatRatio) {
   Editor& e = with_drawing("key ENTER\nkey ENTER\n", {line(-100, -50, 300, 150)});
-  draw_all(e, messages_);
+  draw_all(e.document(), e.screen(), messages_);
   // 3300 / 400 against 2500 / 200: the width is the tighter direction.
   expect_view(e.render.view, 0.99 * 8.25, -200 * 0.99 * 8.25 * 0.5, -100 * 0.99 * 8.25 * 0.5);
   EXPECT_FALSE(lines_only().empty());
 
   e.drawing = RecordStore();
   e.drawing.append(line(5, 5, 5, 5));
-  draw_all(e, messages_);
+  draw_all(e.document(), e.screen(), messages_);
   expect_view(e.render.view, 10000 * 0.99, -10 * 9900 * 0.5, -10 * 9900 * 0.5);
 }
 
@@ -57,7 +57,7 @@ TEST_F(ViewTest, ZoomComposesWithTheViewAndAFlatBoxCountsAsHundred) {
   // The last box is 0 by 0 at (200, 100); Enter takes it, then a key after the redraw.
   Editor& e = with_drawing("key ENTER\nkey ENTER\n", {line(0, 0, 10, 0)});
   e.zoom_box = {200, 100, 200, 100};
-  zoom_window(e, messages_);
+  zoom_window(e.document(), e.screen(), messages_);
   // 100 by 100: z = min(33, 25).
   expect_view(e.render.view, 25, -200 * 25, -100 * 25);
   EXPECT_DOUBLE_EQ(e.zoom_box.x1, 200);
@@ -66,7 +66,7 @@ TEST_F(ViewTest, ZoomComposesWithTheViewAndAFlatBoxCountsAsHundred) {
 
 TEST_F(ViewTest, ZoomBoxDraggedIsStoredForTheNextZoom) {
   Editor& e = with_drawing("drag -1000 0 -500 0\nkey ENTER\nkey ENTER\n", {line(0, 0, 10, 0)});
-  zoom_window(e, messages_);
+  zoom_window(e.document(), e.screen(), messages_);
   EXPECT_DOUBLE_EQ(e.zoom_box.x1, -500);
   EXPECT_DOUBLE_EQ(e.zoom_box.x2, 1000);
   EXPECT_DOUBLE_EQ(e.zoom_box.y1, -700);
@@ -79,20 +79,20 @@ TEST_F(ViewTest, DraggingMovesTheViewByTheVectorAndAlwaysRedraws) {
                            "pick 0 0\npick 100 -50\nkey ENTER\n",
                            {line(0, 0, 10, 0)});
   e.render.view = {2, 5, 6};
-  drag_window(e, messages_);
+  drag_window(e.document(), e.screen(), messages_);
   expect_view(e.render.view, 2, 5, 6);
   const auto first = lines_only();
   EXPECT_FALSE(first.empty());
-  drag_window(e, messages_);
+  drag_window(e.document(), e.screen(), messages_);
   expect_view(e.render.view, 2, 105, -44);
 }
 
 TEST_F(ViewTest, ClosingTheWindowDuringABoxOrAPickEndsTheProgram) {
   Editor& e = with_drawing("close\n", {line(0, 0, 10, 0)});
   const ViewTransform before = e.render.view;
-  EXPECT_THROW(zoom_window(e, messages_), ui::CloseRequested);
+  EXPECT_THROW(zoom_window(e.document(), e.screen(), messages_), ui::CloseRequested);
   Editor& again = with_drawing("pick 10 10\nclose\n", {line(0, 0, 10, 0)});
-  EXPECT_THROW(drag_window(again, messages_), ui::CloseRequested);
+  EXPECT_THROW(drag_window(again.document(), again.screen(), messages_), ui::CloseRequested);
   expect_view(again.render.view, before.scale, before.x_shift, before.y_shift);
 }
 

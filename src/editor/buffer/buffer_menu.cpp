@@ -225,9 +225,9 @@ BufferMenuEnd buffer_menu(Editor& editor, ColourProblems& messages) {
     show_screen(editor);
     // Cut and copy need a picture to drag the box on.
     const bool drawn = !editor.picture_not_drawn;
-    between_actions(editor);
+    between_actions(editor.document(), editor.screen());
     const host::Key key = editor.ui.wait_key();
-    if (undo_or_redo(editor, key, messages)) continue;
+    if (undo_or_redo(editor.document(), editor.screen(), key, messages)) continue;
     switch (act_on(kRows, ui::fkey_of(key), editor, drawn)) {
       case Next::kStay: break;
       case Next::kMainMenu: return BufferMenuEnd::kMainMenu;

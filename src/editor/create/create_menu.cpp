@@ -67,7 +67,7 @@ constexpr Row kRows[] = {
     {ui::FKey::kF4, 16, "         F4 = DRAW A BOX", make<box_only_menu>},
     {ui::FKey::kF5, 17, "         F5 = DRAW A CIRCLE", make<circle_menu>},
     {ui::FKey::kF6, 18, "         F6 = SHOW THE COLOR PALETTE",
-     [](Editor& e, CreateSession&, ColourProblems& m) { return edit::show_palette(e, m), AfterKey::kStay; }},
+     [](Editor& e, CreateSession&, ColourProblems& m) { return edit::show_palette(e.document(), e.screen(), m), AfterKey::kStay; }},
     {ui::FKey::kF7, 19, "         F7 = OTHER GRAPHICS (ELLIPSE, BRACKET, COMMENT)",
      [](Editor& e, CreateSession& s, ColourProblems& m) {
        if (more_create_menu(e, s, m) == MoreCreateEnd::kUndraw) undraw_last(e, s, m);
@@ -83,7 +83,7 @@ constexpr Row kRows[] = {
 void show_screen(Editor& e) {
   show_menu(e, 3, kBanner, kColourLine);
   write_legends(e.ui.screen(), kRows);
-  write_drawing_name(e, kNameLabel, kNoDrawing, kNameColumn);
+  write_drawing_name(e.document(), e.screen(), kNameLabel, kNoDrawing, kNameColumn);
 }
 
 }  // namespace
@@ -100,9 +100,9 @@ void create_menu(Editor& e, ColourProblems& messages) {
   const Listening listening(e.document(), session);
   for (;;) {
     show_screen(e);
-    between_actions(e);
+    between_actions(e.document(), e.screen());
     const ColourEntry entry = colour_entry(e, e.create_colour);
-    if (undo_or_redo(e, entry.key, messages)) continue;
+    if (undo_or_redo(e.document(), e.screen(), entry.key, messages)) continue;
     take_colour(e, session, entry.typed);
     if (act_on(kRows, ui::fkey_of(entry.key), e, session, messages) == AfterKey::kLeave) return;
   }

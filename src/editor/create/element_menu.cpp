@@ -10,19 +10,20 @@
 
 namespace plv::create {
 
-ui::TextScreen& show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines) {
-  ui::TextScreen& s = editor.ui.screen();
+ui::TextScreen& show_menu(Screen& screen, int banner_row, std::string_view banner, std::span<const MenuLine> lines) {
+  ui::TextScreen& s = screen.ui.screen();
   s.clear();
-  s.write_line(1, editor.ui.lines().title);
+  s.write_line(1, screen.ui.lines().title);
   s.write_line(banner_row, banner, ui::attr::kHighlighted);
   for (const MenuLine& line : lines) s.write_line(line.row, line.text);
   return s;
 }
 
-void write_drawing_name(Editor& editor, std::string_view label, std::string_view no_drawing, int column) {
-  ui::TextScreen& s = editor.ui.screen();
-  s.write_line(5, editor.file_open ? label : no_drawing);
-  if (editor.file_open) s.write_at(5, column, editor.drawing_name, kDrawingNameLength);
+void write_drawing_name(const Document& document, Screen& screen, std::string_view label, std::string_view no_drawing,
+                        int column) {
+  ui::TextScreen& s = screen.ui.screen();
+  s.write_line(5, document.file_open ? label : no_drawing);
+  if (document.file_open) s.write_at(5, column, document.drawing_name, kDrawingNameLength);
 }
 
 ui::Field integer_field(int row, int column, int width, int value, ui::IntegerRange range) {
@@ -45,6 +46,6 @@ DrawingPoint point_of(const ui::Field& x, const ui::Field& y) {
   return {static_cast<double>(x.integer), static_cast<double>(y.integer)};
 }
 
-ui::FieldKey enter(Editor& editor, ui::FieldSet& set) { return ui::enter_form(editor.ui, set); }
+ui::FieldKey enter(Screen& screen, ui::FieldSet& set) { return ui::enter_form(screen.ui, set); }
 
 }  // namespace plv::create

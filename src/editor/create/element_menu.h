@@ -8,7 +8,8 @@
 #include <string_view>
 
 #include "drawing/drawing_transforms.h"
-#include "editor/editor.h"
+#include "editor/document.h"
+#include "editor/screen.h"
 #include "editor/menu_table.h"
 #include "text/columns.h"
 #include "ui/field.h"
@@ -22,15 +23,15 @@ struct MenuLine {
 
 // Clears the screen; the title line at row 1, the banner highlighted at
 // `banner_row`, then the lines in the normal attribute.
-ui::TextScreen& show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines);
+ui::TextScreen& show_menu(Screen& screen, int banner_row, std::string_view banner, std::span<const MenuLine> lines);
 // The drawing's name at `column` of row 5 after `label`, or `no_drawing`
 // when no drawing is open.
-void write_drawing_name(Editor& editor, std::string_view label, std::string_view no_drawing, int column);
+void write_drawing_name(const Document& document, Screen& screen, std::string_view label, std::string_view no_drawing, int column);
 // The same, with the legends of a menu's key table.
 template <class Rows>
-void show_menu(Editor& editor, int banner_row, std::string_view banner, std::span<const MenuLine> lines,
+void show_menu(Screen& screen, int banner_row, std::string_view banner, std::span<const MenuLine> lines,
                const Rows& rows) {
-  write_legends(show_menu(editor, banner_row, banner, lines), rows);
+  write_legends(show_menu(screen, banner_row, banner, lines), rows);
 }
 
 inline constexpr int kCoordinateWidth = 7;
@@ -69,6 +70,6 @@ DrawingPoint point_of(const ui::Field& x, const ui::Field& y);
 
 // Field entry in which Enter acts as Tab; the window closed ends the
 // program through the editor's shutdown.
-ui::FieldKey enter(Editor& editor, ui::FieldSet& set);
+ui::FieldKey enter(Screen& screen, ui::FieldSet& set);
 
 }  // namespace plv::create

@@ -52,7 +52,7 @@ constexpr Row kRows[] = {
 void show_screen(Editor& e) {
   show_menu(e, 3, kBanner, {});
   write_legends(e.ui.screen(), kRows);
-  write_drawing_name(e, kNameLabel, kNoDrawing, kNameColumn);
+  write_drawing_name(e.document(), e.screen(), kNameLabel, kNoDrawing, kNameColumn);
 }
 
 }  // namespace
@@ -60,9 +60,9 @@ void show_screen(Editor& e) {
 MoreCreateEnd more_create_menu(Editor& e, CreateSession& session, ColourProblems& messages) {
   for (;;) {
     show_screen(e);
-    between_actions(e);
+    between_actions(e.document(), e.screen());
     const host::Key pressed = e.ui.wait_key();
-    if (undo_or_redo(e, pressed, messages)) continue;
+    if (undo_or_redo(e.document(), e.screen(), pressed, messages)) continue;
     const Step step = act_on(kRows, ui::fkey_of(pressed), e, session, messages);
     if (step != Step::kStay) return step == Step::kUndraw ? MoreCreateEnd::kUndraw : MoreCreateEnd::kBack;
   }

@@ -77,7 +77,7 @@ void restore(Editor& e, ColourProblems& messages) {
   switch (restore_colours(e, e.editing.last_recolouring)) {
     case RestoreOutcome::kRestored:
       e.editing.last_recolouring = {};
-      return edit::redraw_picture(e, messages);
+      return edit::redraw_picture(e.document(), e.screen(), messages);
     case RestoreOutcome::kNothingToRestore: return tell(e, "THERE ARE NO CHANGED COLORS TO RESTORE.");
     case RestoreOutcome::kDrawingChanged:
       return tell(e, "THE COLORS CANNOT BE RESTORED: THE DRAWING HAS CHANGED SINCE.");
@@ -97,7 +97,7 @@ constexpr Row kRows[] = {
     {ui::FKey::kF6, 15, "            F6 = RESTORE THE PREVIOUS COLOR",
      [](Editor& e, int, ColourProblems& m) { return restore(e, m), stay; }},
     {ui::FKey::kF8, 17, "            F8 = SHOW THE COLOR PALETTE",
-     [](Editor& e, int, ColourProblems& m) { return edit::show_palette(e, m), stay; }},
+     [](Editor& e, int, ColourProblems& m) { return edit::show_palette(e.document(), e.screen(), m), stay; }},
     {ui::FKey::kF10, 19, "            F10= RETURN TO THE MAIN MENU",
      [](Editor&, int, ColourProblems&) { return AfterKey::kLeave; }},
 };
@@ -105,7 +105,7 @@ constexpr Row kRows[] = {
 void show_screen(Editor& e) {
   create::show_menu(e, 3, kBanner, kColourLine);
   write_legends(e.ui.screen(), kRows);
-  create::write_drawing_name(e, kNameLabel, kNoDrawing, kNameColumn);
+  create::write_drawing_name(e.document(), e.screen(), kNameLabel, kNoDrawing, kNameColumn);
 }
 
 }  // namespace
@@ -113,7 +113,7 @@ void show_screen(Editor& e) {
 void colour_edit_menu(Editor& e, ColourProblems& messages) {
   for (;;) {
     show_screen(e);
-    between_actions(e);  // each recolouring kept before the next
+    between_actions(e.document(), e.screen());  // each recolouring kept before the next
     const create::ColourEntry entry = create::colour_entry(e, e.editing.colour_menu_colour);
     e.editing.colour_menu_colour = take_colour(entry.typed);
     if (act_on(kRows, ui::fkey_of(entry.key), e, entry.typed, messages) == AfterKey::kLeave) return;

@@ -73,7 +73,7 @@ constexpr Row kRows[] = {
     {ui::FKey::kF2, 7, "                  F2 = DELETE THE CONTENTS OF A BOX",
      [](Editor& e, ColourProblems&) { return delete_box(e), stay; }},
     {ui::FKey::kF3, 9, "                  F3 = REDRAW THE DRAWING",
-     [](Editor& e, ColourProblems& m) { return edit::redraw_picture(e, m), stay; }},
+     [](Editor& e, ColourProblems& m) { return edit::redraw_picture(e.document(), e.screen(), m), stay; }},
     {ui::FKey::kF4, 11, "                  F4 = VIEW THE DRAWING",
      [](Editor& e, ColourProblems&) { return edit::view_picture(e), stay; }},
     {ui::FKey::kF5, 13, "                  F5 = EDIT A GRAPHIC",
@@ -107,9 +107,9 @@ void edit_delete_menu(Editor& e, ColourProblems& messages) {
   e.editing.remade_at = 0;
   for (;;) {
     show_screen(e);
-    between_actions(e);
+    between_actions(e.document(), e.screen());
     const host::Key key = e.ui.wait_key();
-    if (undo_or_redo(e, key, messages)) continue;
+    if (undo_or_redo(e.document(), e.screen(), key, messages)) continue;
     if (act_on(kRows, ui::fkey_of(key), e, messages) == AfterKey::kLeave) return;
   }
 }

@@ -69,7 +69,7 @@ bool choose_and_open(Editor& editor) {
 void file_menu(Editor& editor) {
   for (;;) {
     show_file_menu(editor);
-    between_actions(editor);  // removing the deleted graphics is kept at once
+    between_actions(editor.document(), editor.screen());  // removing the deleted graphics is kept at once
     const host::Key key = editor.ui.wait_key();
     if (key == kHelpKey) {
       editor.ui.lines().set_message("SORRY-HELP IS NOT AVAILABLE");

@@ -171,7 +171,7 @@ constexpr Row kRows[] = {
 void show_screen(Editor& e) {
   create::show_menu(e, 3, kBanner, kLines);
   write_legends(e.ui.screen(), kRows);
-  create::write_drawing_name(e, kNameLabel, kNoDrawing, kNameColumn);
+  create::write_drawing_name(e.document(), e.screen(), kNameLabel, kNoDrawing, kNameColumn);
 }
 
 }  // namespace
@@ -181,10 +181,10 @@ void paste_menu(Editor& e, ColourProblems& messages) {
   for (;;) {
     show_screen(e);
     ui::FieldSet set = paste_fields(e.paste);
-    between_actions(e);
+    between_actions(e.document(), e.screen());
     const ui::FieldKey key = create::enter(e, set);
     store_typed(set, e.paste);
-    if (undo_or_redo(e, key, messages)) continue;
+    if (undo_or_redo(e.document(), e.screen(), key, messages)) continue;
     if (act_on(kRows, ui::fkey_of(key), e, messages, centre) == AfterKey::kLeave) return;
   }
 }

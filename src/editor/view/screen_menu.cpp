@@ -98,7 +98,7 @@ ScreenMenuEnd screen_menu(Editor& e, ColourProblems& messages) {
     } else if (key == kDrawKey) {
       return ScreenMenuEnd::kDraw;
     } else if (key == kDragKey) {
-      drag_window(e, messages);
+      drag_window(e.document(), e.screen(), messages);
       return ScreenMenuEnd::kDragged;
     } else if (key == kViewKey) {
       show_picture(e);

@@ -15,8 +15,8 @@ constexpr double kWindowWidth = 3300, kWindowHeight = 2500;
 constexpr double kFlatBoxSide = 100;
 
 // Nothing when the user gave up with Escape.
-std::optional<PlotPoint> pick_plot_point(Editor& editor) {
-  const auto answer = on_picture(editor, [](kernel::Kernel& k) { return k.gkpick(0, 0, kPickLimits); });
+std::optional<PlotPoint> pick_plot_point(Screen& screen) {
+  const auto answer = on_picture(screen, [](kernel::Kernel& k) { return k.gkpick(0, 0, kPickLimits); });
   if (cancels_pointing(answer.key)) return std::nullopt;
   return PlotPoint{answer.x, answer.y};
 }
@@ -36,52 +36,52 @@ ViewTransform dragged(const ViewTransform& view, PlotPoint from, PlotPoint to) {
   return {view.scale, view.x_shift + (to.x - from.x), view.y_shift + (to.y - from.y)};
 }
 
-void view_picture(Editor& editor) {
-  editor.kernel.gkpage(kernel::PageStart::kKept);
-  editor.kernel.tekflush(kernel::Flush::kShowAndWait);
+void view_picture(Screen& screen) {
+  screen.kernel.gkpage(kernel::PageStart::kKept);
+  screen.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
-void clear_picture(Editor& editor) {
-  editor.kernel.gkpage(kernel::PageStart::kErased);
-  editor.kernel.tekflush(kernel::Flush::kShowAndWait);
+void clear_picture(Screen& screen) {
+  screen.kernel.gkpage(kernel::PageStart::kErased);
+  screen.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
-void redraw_picture(Editor& editor, ColourProblems& messages) {
-  editor.kernel.gkpage(kernel::PageStart::kErased);
-  redraw_all(editor.drawing, editor.render, editor.kernel, messages);
-  editor.kernel.tekflush(kernel::Flush::kShowAndWait);
+void redraw_picture(const Document& document, Screen& screen, ColourProblems& messages) {
+  screen.kernel.gkpage(kernel::PageStart::kErased);
+  redraw_all(document.drawing, screen.render, screen.kernel, messages);
+  screen.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
-void show_palette(Editor& editor, ColourProblems& messages) {
-  kernel::show_colour_palette(editor.kernel);
-  redraw_picture(editor, messages);
+void show_palette(const Document& document, Screen& screen, ColourProblems& messages) {
+  kernel::show_colour_palette(screen.kernel);
+  redraw_picture(document, screen, messages);
 }
 
-void draw_all(Editor& editor, ColourProblems& messages) {
-  editor.render.view = fit_view(drawing_extent(editor.drawing, editor.render));
-  redraw_picture(editor, messages);
+void draw_all(const Document& document, Screen& screen, ColourProblems& messages) {
+  screen.render.view = fit_view(drawing_extent(document.drawing, screen.render));
+  redraw_picture(document, screen, messages);
 }
 
-void zoom_window(Editor& editor, ColourProblems& messages) {
-  const PlotBox& last = editor.zoom_box;
-  const auto box = on_picture(editor, [&last](kernel::Kernel& k) {
+void zoom_window(const Document& document, Screen& screen, ColourProblems& messages) {
+  const PlotBox& last = screen.zoom_box;
+  const auto box = on_picture(screen, [&last](kernel::Kernel& k) {
     return k.gkrbox(static_cast<float>(last.x1), static_cast<float>(last.y1), static_cast<float>(last.x2),
                     static_cast<float>(last.y2), kSelectionBoxLimits);
   });
   if (cancels_pointing(box.key)) return;
-  editor.zoom_box = {std::min(box.x1, box.x2), std::min(box.y1, box.y2), std::max(box.x1, box.x2),
+  screen.zoom_box = {std::min(box.x1, box.x2), std::min(box.y1, box.y2), std::max(box.x1, box.x2),
                      std::max(box.y1, box.y2)};
-  editor.render.view = zoomed(editor.render.view, editor.zoom_box);
-  redraw_picture(editor, messages);
+  screen.render.view = zoomed(screen.render.view, screen.zoom_box);
+  redraw_picture(document, screen, messages);
 }
 
-void drag_window(Editor& editor, ColourProblems& messages) {
-  const auto from = pick_plot_point(editor);
+void drag_window(const Document& document, Screen& screen, ColourProblems& messages) {
+  const auto from = pick_plot_point(screen);
   if (!from) return;
-  const auto to = pick_plot_point(editor);
+  const auto to = pick_plot_point(screen);
   if (!to) return;
-  editor.render.view = dragged(editor.render.view, *from, *to);
-  redraw_picture(editor, messages);
+  screen.render.view = dragged(screen.render.view, *from, *to);
+  redraw_picture(document, screen, messages);
 }
 
 }  // namespace plv::edit

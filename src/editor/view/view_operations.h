@@ -6,7 +6,8 @@
 
 #include "kinds/colour_problem.h"
 #include "drawing/drawing_transforms.h"
-#include "editor/editor.h"
+#include "editor/document.h"
+#include "editor/screen.h"
 
 namespace plv::edit {
 
@@ -22,17 +23,17 @@ ViewTransform zoomed(const ViewTransform& view, const PlotBox& box);
 ViewTransform dragged(const ViewTransform& view, PlotPoint from, PlotPoint to);
 
 // Shows the picture as it stands, or a cleared one, and waits for a key.
-void view_picture(Editor& editor);
-void clear_picture(Editor& editor);
+void view_picture(Screen& screen);
+void clear_picture(Screen& screen);
 // Erases the picture, draws the whole drawing and waits for a key.
-void redraw_picture(Editor& editor, ColourProblems& messages);
+void redraw_picture(const Document& document, Screen& screen, ColourProblems& messages);
 // The colour palette screen, then the drawing redrawn.
-void show_palette(Editor& editor, ColourProblems& messages);
+void show_palette(const Document& document, Screen& screen, ColourProblems& messages);
 // Fits the view to the drawing's extent, then redraws.
-void draw_all(Editor& editor, ColourProblems& messages);
+void draw_all(const Document& document, Screen& screen, ColourProblems& messages);
 // A box dragged from the last zoom box becomes the window; then redraws.
-void zoom_window(Editor& editor, ColourProblems& messages);
+void zoom_window(const Document& document, Screen& screen, ColourProblems& messages);
 // Two points picked move the view from the first to the second; then redraws.
-void drag_window(Editor& editor, ColourProblems& messages);
+void drag_window(const Document& document, Screen& screen, ColourProblems& messages);
 
 }  // namespace plv::edit
