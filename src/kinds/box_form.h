@@ -3,8 +3,29 @@
 // two corners, reals without decimals in the file form, and the filled
 // rectangle's edge flags.
 
+#include "drawing/record_layout.h"
 #include "kinds/kind.h"
 #include "kinds/painter.h"
+
+// The columns of its records.
+namespace plv::layout {
+
+namespace stored {
+namespace box {  // RB, RF
+inline constexpr RealField kX1 = e12(3), kY1 = e12(15), kX2 = e12(27), kY2 = e12(39);
+inline constexpr std::array<RealField, 4> kPoints{kX1, kY1, kX2, kY2};
+inline constexpr IntField kEdgeFlags{{51, 3}};  // RF
+}  // namespace box
+}  // namespace stored
+
+namespace file {
+namespace box {  // RB, RF
+inline constexpr std::array<RealField, 4> kPoints{f6(3), f6(9), f6(15), f6(21)};
+inline constexpr IntField kEdgeFlags{{27, 3}};
+}  // namespace box
+}  // namespace file
+
+}  // namespace plv::layout
 
 namespace plv {
 

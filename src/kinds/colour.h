@@ -6,9 +6,33 @@
 #include <string_view>
 
 #include "drawing/record.h"
-#include "kinds/colour_problem.h"
+#include "drawing/record_layout.h"
 #include "kinds/colour_mode.h"
+#include "kinds/colour_problem.h"
 #include "kinds/render_state.h"
+
+// The columns of its records.
+namespace plv::layout {
+
+namespace stored {
+namespace colour {  // SC, both forms
+inline constexpr Columns kKeyword{4, 5};    // "MODE ", "BAR  ", "RGB", ...
+inline constexpr Columns kKeywordInitial{4, 1};  // M for a mode record, B for a palette colour
+inline constexpr Columns kBarKeyword{4, 3};      // "BAR", as the create menus write it
+inline constexpr Columns kModeName{9, 5};
+inline constexpr Columns kLongModeName{9, 13};  // "HOTIRON SCALE"
+inline constexpr IntField kBarColour{{9, 2}};
+inline constexpr IntField kBarColourAsWritten{{7, 4}};  // code A2, blank, BAR A3, I4
+inline constexpr std::array<IntField, 3> kRgb{{{{8, 3}}, {{11, 3}}, {{14, 3}}}};
+inline constexpr IntField kGrey{{9, 2}};
+inline constexpr IntField kGreyAsRead{{8, 3}};
+inline constexpr RealField kCirclValue{{10, 10}, RealField::Fixed, 3};
+inline constexpr RealField kHotValue{{7, 10}, RealField::Fixed, 3};
+inline constexpr RealField kIronValue{{8, 10}, RealField::Fixed, 3};
+}  // namespace colour
+}  // namespace stored
+
+}  // namespace plv::layout
 
 namespace plv {
 

@@ -5,6 +5,22 @@
 #include <vector>
 
 #include "drawing/record.h"
+#include "drawing/record_layout.h"
+
+// The columns of its records.
+namespace plv::layout {
+
+namespace stored {
+namespace comment {  // CM: the comment menu writes the code, a blank and 58 characters
+inline constexpr Columns kLead{1, 3};  // the code and a blank
+inline constexpr Columns kText{4, 58};
+// The first record of a new drawing: the code, its name and the date.
+inline constexpr Columns kDrawingName{4, 14};
+inline constexpr Columns kDate{20, 9};
+}  // namespace comment
+}  // namespace stored
+
+}  // namespace plv::layout
 
 namespace plv {
 

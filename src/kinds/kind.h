@@ -1,7 +1,7 @@
 #pragma once
 // What the editor knows of one kind of record: its forms, how it draws,
 // where it lies, and how the menus that pick, select, snap and paste treat
-// it. Each kind's module owns its columns (named in record_layout.h) and
+// it. Each kind's module owns its columns (named in its header) and
 // everything it does with them; the registry finds the kind of a record.
 
 #include <optional>

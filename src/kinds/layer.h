@@ -6,6 +6,21 @@
 
 #include "drawing/drawing_transforms.h"
 #include "drawing/record.h"
+#include "drawing/record_layout.h"
+
+// The columns of its records.
+namespace plv::layout {
+
+namespace stored {
+namespace layer {  // LA, both forms
+inline constexpr IntField kNumber{{3, 3}};
+inline constexpr RealField kScale = e15(6, 7);
+inline constexpr RealField kXShift = e15(21, 7);
+inline constexpr RealField kYShift = e15(36, 7);
+}  // namespace layer
+}  // namespace stored
+
+}  // namespace plv::layout
 
 namespace plv {
 

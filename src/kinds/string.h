@@ -8,6 +8,46 @@
 
 #include "drawing/drawing_transforms.h"
 #include "drawing/record.h"
+#include "drawing/record_layout.h"
+
+// The columns of its records.
+namespace plv::layout {
+
+namespace stored {
+namespace string {  // CH
+inline constexpr RealField kX = e12(3), kY = e12(15);
+inline constexpr IntField kSize{{28, 2}};
+inline constexpr Columns kKeyPoint{31, 1};  // "S", "M" or "E"
+inline constexpr IntField kDirection{{33, 1}};  // 0 = +x, 1 = +y, 2 = -x, 3 = -y
+inline constexpr Columns kText{35, 80};
+inline constexpr Columns kTail{27, 88};      // what the file form carries
+inline constexpr Columns kWholeTail{27, 96};  // blank here: the record is dropped on writing
+}  // namespace string
+
+namespace old_string {  // ST: no direction, text two columns to the left
+inline constexpr Columns kText{33, 80};
+}  // namespace old_string
+}  // namespace stored
+
+namespace file {
+namespace string {  // CH, ST
+inline constexpr IntField kX = i6(3), kY = i6(9);
+inline constexpr Columns kTail{15, 88};
+inline constexpr Columns kWholeTail{15, 96};  // as written: stored columns 27-122
+}  // namespace string
+}  // namespace file
+
+// Moving an old string tail (file columns 15-102) to the new arrangement, in
+// positions of the 88-character tail.
+namespace old_string_tail {
+inline constexpr Columns kWhole{1, 88};
+inline constexpr Columns kTextKept{7, 30};      // first 30 text characters ...
+inline constexpr Columns kTextKeptTo{9, 30};    // ... move two to the right
+inline constexpr Columns kDirection{7, 2};      // becomes "0 "
+inline constexpr Columns kBlanked{39, 16};      // text characters 31-48 are lost
+}  // namespace old_string_tail
+
+}  // namespace plv::layout
 
 namespace plv {
 

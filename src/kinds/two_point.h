@@ -7,8 +7,33 @@
 #include <string_view>
 #include <vector>
 
+#include "drawing/record_layout.h"
 #include "kinds/kind.h"
 #include "kinds/painter.h"
+
+// The columns of its records.
+namespace plv::layout {
+
+namespace stored {
+namespace two_point {  // LI, AR, BR, BX, LW
+inline constexpr RealField kX1 = e12(3), kY1 = e12(15), kX2 = e12(27), kY2 = e12(39);
+inline constexpr std::array<RealField, 4> kPoints{kX1, kY1, kX2, kY2};
+inline constexpr std::array<Columns, 5> kFlags{{{52, 1}, {54, 1}, {56, 1}, {58, 1}, {60, 1}}};
+inline constexpr Columns kLineType = kFlags[0];  // LI: "D" or "Y" dashed
+inline constexpr RealField kBend{{62, 5}, RealField::Fixed, 3};  // AR
+inline constexpr IntField kHalfWidth{{51, 6}};                    // LW
+inline constexpr Columns kTail{51, 30};  // carried whole to and from the file form
+}  // namespace two_point
+}  // namespace stored
+
+namespace file {
+namespace two_point {  // LI, AR, BR, BX, LW
+inline constexpr std::array<IntField, 4> kPoints{i6(3), i6(9), i6(15), i6(21)};
+inline constexpr Columns kTail{27, 30};
+}  // namespace two_point
+}  // namespace file
+
+}  // namespace plv::layout
 
 namespace plv {
 

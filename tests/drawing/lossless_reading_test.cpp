@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "drawing/command_file.h"
-#include "kinds/registry.h"
 #include "drawing/record_layout.h"
+#include "kinds/circle.h"
+#include "kinds/registry.h"
 #include "support/temp_dir.h"
 
 namespace plv {

@@ -3,10 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/files/drawing_file_ops.h"
 #include "drawing/record_layout.h"
-#include "editor/view/exit_menu.h"
 #include "editor/editor_fixture.h"
+#include "editor/files/drawing_file_ops.h"
+#include "editor/view/exit_menu.h"
+#include "kinds/circle.h"
 
 namespace plv {
 namespace {

@@ -2,10 +2,11 @@
 
 #include <cstdio>
 
-#include "editor/editor_fixture.h"
 #include "drawing/record_layout.h"
+#include "editor/editor_fixture.h"
 #include "editor/view/screen_menu.h"
 #include "editor/view/view_operations.h"
+#include "kinds/two_point.h"
 #include "ui/close_requested.h"
 
 namespace plv::edit {

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "editor/editor_fixture.h"
 #include "drawing/record_layout.h"
+#include "editor/editor_fixture.h"
 #include "editor/view/screen_menu.h"
 #include "editor/view/view_operations.h"
+#include "kinds/two_point.h"
 #include "ui/close_requested.h"
 
 namespace plv::edit {

@@ -19,6 +19,7 @@
 #include "kinds/paste_layer.h"
 #include "kinds/registry.h"
 #include "kinds/string.h"
+#include "kinds/two_point.h"
 
 namespace plv {
 namespace {

@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "drawing/record_layout.h"
+#include "kinds/box_form.h"
+#include "kinds/circle.h"
+#include "kinds/string.h"
+#include "kinds/two_point.h"
 
 namespace plv {
 namespace {

@@ -3,6 +3,11 @@
 #include <cmath>
 
 #include "drawing/record_layout.h"
+#include "kinds/box_form.h"
+#include "kinds/circle.h"
+#include "kinds/ellipse.h"
+#include "kinds/filled_quadrilateral.h"
+#include "kinds/two_point.h"
 #include "render/render_fixture.h"
 
 namespace plv {

@@ -9,6 +9,7 @@
 #include "editor/create/element_menu.h"
 #include "editor/create/snap.h"
 #include "kinds/arrow.h"
+#include "kinds/two_point.h"
 
 namespace plv::create {
 namespace {

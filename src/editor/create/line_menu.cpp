@@ -7,6 +7,7 @@
 #include "editor/create/element_menu.h"
 #include "editor/create/snap.h"
 #include "kinds/line.h"
+#include "kinds/two_point.h"
 
 namespace plv::create {
 namespace {
