@@ -182,8 +182,6 @@ class Host final : public WindowClient {
   void page_setup();
   void pen_width();
   void print();
-  // Where the picture goes on the job's page.
-  OutputTarget page_target(PrintJob& job) const;
   void tell_print_failed(const PrintJob* job);
   void write_tiff();
   void write_metafile();
