@@ -98,22 +98,6 @@ void Host::print() {
   if (!job->finish()) tell_print_failed(job.get());
 }
 
-bool Host::print_as_drawn(const std::function<void()>& draw) {
-  if (!window_system_.choose_printer(false)) {
-    tell_print_failed(nullptr);
-    return false;
-  }
-  auto job = window_system_.start_print_job(caption_);
-  if (!job) {
-    tell_print_failed(nullptr);
-    return false;
-  }
-  picture_.draw_to_output(page_target(*job, export_options(settings_)), draw);
-  if (job->finish()) return true;
-  tell_print_failed(job.get());
-  return false;
-}
-
 Host::PrintOutcome Host::print_picture(const std::function<std::optional<PrintedPicture>(int)>& draw) {
   if (!window_system_.choose_printer(true)) return PrintOutcome::kCancelled;
   auto job = window_system_.start_print_job(caption_);
