@@ -5,21 +5,20 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
-#include <memory>
-#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "drawing/command_file.h"
 #include "kinds/registry.h"
 #include "render/redraw.h"
 #include "host/host.h"
-#include "host/pdf_print_job.h"
-#include "host/window_menu.h"
+#include "host/picture_exports.h"
 #include "host/plot_listing.h"
-#include "image/png_writer.h"
 #include "host/program_exit.h"
 #include "host/scripted/scripted_window_system.h"
-#include "text/whole_file.h"
 #include "kernel/kernel.h"
+#include "text/safe_file_writer.h"
+#include "text/whole_file.h"
 
 namespace plv::tool {
 namespace {
@@ -57,65 +56,53 @@ void stream_primitives(host::Picture& picture) {
       kBlockBytes);
 }
 
-// TIFF and metafile leave as the window's own commands write them, with
-// the file dialog answered by the output's name.
-std::optional<host::Command> window_command_for(const std::string& output) {
-  if (ends_with(output, ".tif") || ends_with(output, ".tiff")) return host::Command::kWriteTiff;
-  if (ends_with(output, ".emf")) return host::Command::kWriteMetafile;
-  return std::nullopt;
+FileResult write_bytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  return write_whole_file(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
-// What the window told the user about the output goes to standard error.
-int told_by_window(std::string_view prefix, const host::ScriptedWindowSystem& window, size_t told) {
-  if (window.messages().size() == told) return 0;
-  for (size_t i = told; i < window.messages().size(); ++i)
-    std::cerr << prefix << ": " << window.messages()[i].text << "\n";
+// A PDF file stands for the printer: the page is printed as the drawing is
+// drawn, as the window's Print command would print it, but without holding
+// the whole picture first.
+int print_as_drawn(const std::string& output, host::Picture& picture, const host::ExportOptions& options,
+                   const std::function<void()>& draw) {
+  SafeFileWriter file(output);
+  host::pdf_page_as_drawn(picture, options, "plivet", [&file](std::string_view bytes) { file.write(bytes); }, draw);
+  if (file.commit()) return 0;
+  std::cerr << "plvtool: Error accessing printer: " << file.error() << "\n";
   return 1;
 }
 
-int export_through_window(const std::string& output, host::Command command, host::ScriptedWindowSystem& window,
-                          host::Host& host) {
-  window.save_file_answers.push_back(output);
-  const size_t told = window.messages().size();
-  host.menu_command(command);
-  return told_by_window(output, window, told);
-}
-
-// A PDF file stands for the printer, and the page is printed as the
-// drawing is drawn, as the window's Print command would print it, but
-// without holding the whole picture first.
-int print_as_drawn(const std::string& output, host::ScriptedWindowSystem& window, host::Host& host,
-                   const std::function<void()>& draw) {
-  window.printer_available = true;
-  window.print_jobs = [&output] { return std::make_unique<host::PdfPrintJob>(output, "plivet"); };
-  const size_t told = window.messages().size();
-  host.print_as_drawn(draw);
-  // A failed page names its file in the message.
-  return told_by_window("plvtool", window, told);
-}
-
-int write_output(const RenderRequest& request, host::ScriptedWindowSystem& window, host::Host& host,
-                 const kernel::Kernel& kernel) {
-  if (!request.primitives) {
-    if (const auto command = window_command_for(request.output)) return export_through_window(request.output, *command, window, host);
+// The picture's file, in the format its extension names.
+int write_picture(const std::string& output, host::Picture& picture, const host::ExportOptions& options,
+                  const kernel::Kernel& kernel) {
+  if (ends_with(output, ".tif") || ends_with(output, ".tiff")) {
+    const FileResult written = write_bytes(output, host::tiff_bytes(picture, options));
+    if (written.ok()) return 0;
+    std::cerr << output << ": Unable to write the TIFF file: " << written.error << "\n";
+    return 1;
   }
-  if (request.primitives) {
-    if (!std::cout.flush()) {
-      std::cerr << "plvtool: cannot write the output: " << std::strerror(errno) << "\n";
-      return 1;
-    }
-    return 0;
+  if (ends_with(output, ".emf")) {
+    const FileResult written = write_bytes(output, host::metafile_bytes(picture, options));
+    if (written.ok()) return 0;
+    std::cerr << output << ": Unable to create enhanced metafile: " << written.error << "\n";
+    return 1;
   }
-  FileResult written{request.output + ": the picture can be written as .png, .pcx, .tif, .emf or .pdf"};
-  if (ends_with(request.output, ".png")) {
-    written = image::write_png(host.picture().bitmap().image(), request.output);
-  } else if (ends_with(request.output, ".pcx")) {
-    const auto bytes = kernel.pcx_image();
-    written = write_whole_file(request.output, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-  }
+  FileResult written{output + ": the picture can be written as .png, .pcx, .tif, .emf or .pdf"};
+  if (ends_with(output, ".png")) written = write_bytes(output, host::png_bytes(picture));
+  else if (ends_with(output, ".pcx")) written = write_bytes(output, host::pcx_bytes(picture, kernel.dump_palette()));
   if (written.ok()) return 0;
   std::cerr << written.error << "\n";
   return 1;
+}
+
+int write_output(const RenderRequest& request, host::Picture& picture, const host::ExportOptions& options,
+                 const kernel::Kernel& kernel) {
+  if (!request.primitives) return write_picture(request.output, picture, options, kernel);
+  if (!std::cout.flush()) {
+    std::cerr << "plvtool: cannot write the output: " << std::strerror(errno) << "\n";
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -132,6 +119,7 @@ int render(const RenderRequest& request) {
 
   host::ScriptedWindowSystem window({}, request.width, request.height);
   host::Host host(window, host::kNoHostSettings);  // the picture as the defaults draw it
+  const host::ExportOptions options = host::export_options(host.settings());
   kernel::Kernel kernel(host, std::filesystem::current_path());
   StderrMessages messages(request.input);
   const bool pdf = !request.primitives && ends_with(request.output, ".pdf");
@@ -145,13 +133,13 @@ int render(const RenderRequest& request) {
     kernel.gkpage(kernel::PageStart::kErased);
     if (request.primitives) stream_primitives(host.picture());
     const auto draw = [&] { redraw_all(drawing, state, kernel, messages); };
-    if (pdf) status = print_as_drawn(request.output, window, host, draw);
+    if (pdf) status = print_as_drawn(request.output, host.picture(), options, draw);
     else draw();
     host.picture().flush_stream();
   } catch (const ProgramExit& end) {
     return end.code == 0 ? 1 : end.code;
   }
-  if (!pdf) status = write_output(request, window, host, kernel);
+  if (!pdf) status = write_output(request, host.picture(), options, kernel);
   return status != 0 ? status : (read.unread.empty() ? 0 : 1);
 }
 

@@ -93,13 +93,6 @@ class Host final : public WindowClient {
   };
   enum class PrintOutcome { kPrinted, kCancelled, kFailed };
   PrintOutcome print_picture(const std::function<std::optional<PrintedPicture>(int dots_per_inch)>& draw);
-  // What `draw` draws on the picture printed as it is drawn, as the Print
-  // command prints the picture (the printer chosen, or the default one,
-  // at the page setup's margins and width), but neither shown nor kept:
-  // a picture of any size prints in bounded memory. False, after telling
-  // the user why, when the printer could not be reached or the page not
-  // finished.
-  bool print_as_drawn(const std::function<void()>& draw);
   // The platform's open-file dialog: the chosen path, nothing when cancelled.
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) {
     return window_system_.open_file_dialog(request);
@@ -182,8 +175,6 @@ class Host final : public WindowClient {
   void page_setup();
   void pen_width();
   void print();
-  // Where the picture goes on the job's page.
-  OutputTarget page_target(PrintJob& job) const;
   void tell_print_failed(const PrintJob* job);
   void write_tiff();
   void write_metafile();

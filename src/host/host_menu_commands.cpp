@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/host.h"
+#include "host/picture_exports.h"
 
 namespace plv::host {
 
@@ -83,27 +84,6 @@ void Host::pen_width() {
   }
 }
 
-OutputTarget Host::page_target(PrintJob& job) const {
-  const int left = job.dots_per_inch_x() * settings_.page_left_margin / 100;
-  const int top = job.dots_per_inch_y() * settings_.page_top_margin / 100;
-  int width = job.dots_per_inch_x() * settings_.page_width / 100;
-  int height = job.dots_per_inch_y() * settings_.page_width * 5 / 700;
-  const int scale = job.scale_percent();
-  if (scale >= 1 && scale <= 100) {
-    width = width * scale / 100;
-    height = height * scale / 100;
-  }
-  OutputTarget target;
-  target.surface = &job.page();
-  target.transform.width = width;
-  target.transform.height = settings_.landscape_printer ? -height : height;
-  target.transform.centre = {width / 2 + left, height / 2 + top};
-  target.transform.landscape = settings_.landscape_printer != 0;
-  target.takes_colour = job.colour();
-  target.pen_width = settings_.pen_width_printer;
-  return target;
-}
-
 // The printer's own words, where it has them, follow the heading: a file
 // printed to names itself and what the system said.
 void Host::tell_print_failed(const PrintJob* job) {
@@ -114,24 +94,8 @@ void Host::tell_print_failed(const PrintJob* job) {
 void Host::print() {
   auto job = window_system_.start_print_job(caption_);
   if (!job) return tell_print_failed(nullptr);
-  picture_.replay_to_output(page_target(*job));
+  picture_.replay_to_output(page_target(*job, export_options(settings_)));
   if (!job->finish()) tell_print_failed(job.get());
-}
-
-bool Host::print_as_drawn(const std::function<void()>& draw) {
-  if (!window_system_.choose_printer(false)) {
-    tell_print_failed(nullptr);
-    return false;
-  }
-  auto job = window_system_.start_print_job(caption_);
-  if (!job) {
-    tell_print_failed(nullptr);
-    return false;
-  }
-  picture_.draw_to_output(page_target(*job), draw);
-  if (job->finish()) return true;
-  tell_print_failed(job.get());
-  return false;
 }
 
 Host::PrintOutcome Host::print_picture(const std::function<std::optional<PrintedPicture>(int)>& draw) {

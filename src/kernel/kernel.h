@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "host/host.h"
+#include "image/pcx_writer.h"
 #include "kernel/colour_calls.h"
 #include "kernel/colour_rules.h"
 #include "kernel/device_transform.h"
@@ -125,8 +126,8 @@ class Kernel {
   host::Host& host() { return host_; }
   // Writes the picture as the next MDLnnn.PCX; the path, or empty on failure.
   std::string dump_screen();
-  // The picture as the bytes of a PCX image, as a dump writes it.
-  std::vector<std::uint8_t> pcx_image() const;
+  // The palette a dump is written in: the one the picture is drawn from.
+  image::PcxPalette dump_palette() const;
 
  private:
   struct Pen {

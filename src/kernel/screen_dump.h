@@ -1,13 +1,12 @@
 #pragma once
-// The picture as PCX palette indices: the backing bitmap sampled onto the
-// 640 x 480 dump raster, each pixel given the nearest palette entry.
+// Screen dumps: the names they take and the palette they are written in
+// (host/picture_exports makes their bytes).
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <vector>
 
-#include "host/raster.h"
 #include "kernel/palettes.h"
 #include "image/pcx_writer.h"
 
@@ -23,6 +22,5 @@ using image::PcxPalette;
 std::optional<std::filesystem::path> next_dump_name(const std::filesystem::path& directory, int& counter);
 
 PcxPalette pcx_palette_of(const std::vector<PaletteColour>& realised);
-std::vector<std::uint8_t> dump_indices(const host::Raster& bitmap, const PcxPalette& palette);
 
 }  // namespace plv::kernel

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "host/picture_exports.h"
 #include "host/raster.h"
 #include "kernel/screen_dump.h"
 #include "kernel/kernel_fixture.h"
@@ -25,7 +26,7 @@ TEST(ScreenDump, BitmapPixelsBecomeNearestPaletteIndices) {
   bitmap.select_pen(host::Pen{host::Rgb{250, 0, 0}, 1});
   bitmap.line({0, 0}, {320, 0});
   const PcxPalette palette = pcx_palette_of(realised_palette(1));
-  const auto indices = dump_indices(bitmap, palette);
+  const auto indices = host::pcx_indices(bitmap, palette);
   EXPECT_EQ(indices[0], 1);             // red, scaled up to rows 0 and 1
   EXPECT_EQ(indices[kPcxWidth], 1);
   EXPECT_EQ(indices[2 * kPcxWidth], 7);  // white
