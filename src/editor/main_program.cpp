@@ -97,7 +97,7 @@ void dispatch(Editor& editor, MainChoice choice, ColourProblems& messages) {
   }
   if (choice == MainChoice::kCreate) {
     erase_stale_picture(editor);
-    create::create_menu(editor, messages);
+    create::create_menu({editor, editor, editor.create, editor.create_colour}, messages);
   }
   if (choice == MainChoice::kEditDelete && editor.file_open && !editor.picture_not_drawn)
     editing::edit_delete_menu(editor, messages);

@@ -35,11 +35,13 @@ std::vector<std::string> texts(const std::vector<Record>& records) {
 
 class UndrawEditTest : public EditorTest {
  protected:
+  create::Desk desk() { return {*editor_, *editor_, editor_->create, editor_->create_colour}; }
+
   // Reopens `element` under `layer` with the script's keys; what the drawing then holds.
   std::vector<Record> reopen(const std::string& script, const Record& element, const LayerTransform& layer,
                              Record* made = nullptr) {
-    Editor& e = open(script);
-    const Record result = create::undraw_and_edit(e, element, 1, colour_, layer_record(layer), messages_).record;
+    open(script);
+    const Record result = create::undraw_and_edit(desk(), element, 1, colour_, layer_record(layer), messages_).record;
     if (made) *made = result;
     return held();
   }
@@ -188,9 +190,9 @@ TEST_F(UndrawEditTest, TheLastElementMadeUndrawnAndLeftAsShownComesBackTheSame) 
     session.element = element;
     e.drawing.append(create::layer_of_new_elements(e));
     e.drawing.append(element);
-    create::undraw_edit_last(e, session, messages_);
-    EXPECT_EQ(texts(held()), texts({create::layer_of_new_elements(e), create::colour_of_new_elements(e),
-                                    create::layer_of_new_elements(e), element}));
+    create::undraw_edit_last(desk(), session, messages_);
+    const Record layer = create::layer_of_new_elements(e);
+    EXPECT_EQ(texts(held()), texts({layer, create::colour_of_new_elements(e, e.create_colour), layer, element}));
     EXPECT_EQ(session.element, element);
   }
 }
@@ -205,7 +207,7 @@ TEST_F(UndrawEditTest, AnEditThatCannotBeCarriedBackPutsTheElementBackAsItWas) {
   e.drawing.append(ellipse);
   e.journal.end_action();
   e.drawing.write(2, mark_deleted(ellipse));  // as picking it leaves it
-  const create::Undrawn refused = create::undraw_and_edit(e, ellipse, 2, colour_, layer_record(flat), messages_);
+  const create::Undrawn refused = create::undraw_and_edit(desk(), ellipse, 2, colour_, layer_record(flat), messages_);
   EXPECT_EQ(row(5), "THIS GRAPHIC CANNOT BE EDITED: ITS LAYER HAS SCALE 0.");
   EXPECT_EQ(refused.record, ellipse);
   EXPECT_EQ(refused.at, 2);

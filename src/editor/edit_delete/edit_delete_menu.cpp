@@ -28,7 +28,8 @@ constexpr std::string_view kShown = "                       (SET TO \"SHOW\")";
 // The picked graphic, which stood at record `at`, reopens in its menu;
 // what then stands for it is the next graphic to edit again.
 void reopen_picked(Editor& e, long at, ColourProblems& messages) {
-  const create::Undrawn now = create::undraw_and_edit(e, e.editing.last_picked, at, e.editing.picked_colour,
+  const create::Desk desk{e, e, e.create, e.create_colour};
+  const create::Undrawn now = create::undraw_and_edit(desk, e.editing.last_picked, at, e.editing.picked_colour,
                                                       e.editing.picked_layer, messages);
   e.editing.last_picked = now.record;
   e.editing.remade_at = now.at;
