@@ -8,7 +8,6 @@
 #include <string>
 
 #include "drawing/drawing_transforms.h"
-#include "editor/create/create_state.h"
 #include "editor/document.h"
 #include "editor/edit_delete/edit_state.h"
 #include "editor/files/file_selection.h"
@@ -40,7 +39,6 @@ struct Editor : Document, Screen {
   PasteTransform paste;
   PlotBox paste_box{-500, -350, 500, 350};  // the last box the buffer was fitted into
 
-  CreateState create;  // the element menus' remembered points and settings
   editing::EditState editing;  // the edit/delete and colour edit menus'
   // What the directory and file name menu shows next time: the names last
   // chosen there, which become the open drawing's when accepted.

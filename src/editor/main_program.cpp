@@ -81,7 +81,7 @@ void erase_stale_picture(Editor& editor) {
 }
 
 // One pass of the dispatch; the screen menu may hand over another choice.
-void dispatch(Editor& editor, MainChoice choice, ColourProblems& messages) {
+void dispatch(Editor& editor, MenuStates& states, MainChoice choice, ColourProblems& messages) {
   if (choice == MainChoice::kUndo) undo_or_redo(editor.document(), editor.screen(), host::Key::kUndo, messages);
   if (choice == MainChoice::kRedo) undo_or_redo(editor.document(), editor.screen(), host::Key::kRedo, messages);
   if (choice == MainChoice::kFiles) file_menu(editor);
@@ -97,10 +97,10 @@ void dispatch(Editor& editor, MainChoice choice, ColourProblems& messages) {
   }
   if (choice == MainChoice::kCreate) {
     erase_stale_picture(editor);
-    create::create_menu(editor, messages);
+    create::create_menu({editor, editor, states.create, editor.create_colour}, messages);
   }
   if (choice == MainChoice::kEditDelete && editor.file_open && !editor.picture_not_drawn)
-    editing::edit_delete_menu(editor, messages);
+    editing::edit_delete_menu(editor, states.create, messages);
   if (choice == MainChoice::kBuffer && buffer::buffer_menu(editor, messages) == buffer::BufferMenuEnd::kPaste)
     choice = MainChoice::kPaste;
   if (choice == MainChoice::kPaste) {
@@ -110,19 +110,20 @@ void dispatch(Editor& editor, MainChoice choice, ColourProblems& messages) {
   if (choice == MainChoice::kExit) exit_menu(editor);
 }
 
-[[noreturn]] void run_menus(Editor& editor, const std::optional<std::string>& command_line_drawing) {
+[[noreturn]] void run_menus(Editor& editor, MenuStates& states,
+                            const std::optional<std::string>& command_line_drawing) {
   start_up(editor, command_line_drawing);
   insist_on_a_drawing(editor);
   ScreenColourMessages messages(editor);
   for (;;) {
     between_actions(editor.document(), editor.screen());
-    if (const auto choice = main_menu(editor)) dispatch(editor, *choice, messages);
+    if (const auto choice = main_menu(editor)) dispatch(editor, states, *choice, messages);
   }
 }
 
 }  // namespace
 
-void run_editor(Editor& editor, const std::optional<std::string>& command_line_drawing) {
+void run_editor(Editor& editor, MenuStates& states, const std::optional<std::string>& command_line_drawing) {
   // The window's Export writes the open drawing for as long as the editor runs.
   EditorDrawingExporter exporter(editor);
   struct Installed {
@@ -133,7 +134,7 @@ void run_editor(Editor& editor, const std::optional<std::string>& command_line_d
   // Every way the user asks for the end arrives here, so that the end is
   // always the same: the settings saved, then the program ended.
   try {
-    run_menus(editor, command_line_drawing);
+    run_menus(editor, states, command_line_drawing);
   } catch (const ui::CloseRequested&) {
     shutdown(editor);
   }

@@ -6,10 +6,17 @@
 #include <optional>
 #include <string>
 
+#include "editor/create/create_state.h"
 #include "editor/editor.h"
 
 namespace plv {
 
-[[noreturn]] void run_editor(Editor& editor, const std::optional<std::string>& command_line_drawing);
+// What each group of menus remembers for the whole run.
+struct MenuStates {
+  CreateState create;  // the element menus' remembered points and settings
+};
+
+[[noreturn]] void run_editor(Editor& editor, MenuStates& states,
+                             const std::optional<std::string>& command_line_drawing);
 
 }  // namespace plv

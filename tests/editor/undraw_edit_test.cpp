@@ -35,11 +35,18 @@ std::vector<std::string> texts(const std::vector<Record>& records) {
 
 class UndrawEditTest : public EditorTest {
  protected:
+  // Each editor starts a run: the create menus remember nothing yet.
+  Editor& open(const std::string& script) {
+    create_ = CreateState();
+    return EditorTest::open(script);
+  }
+  create::Desk desk() { return {*editor_, *editor_, create_, editor_->create_colour}; }
+
   // Reopens `element` under `layer` with the script's keys; what the drawing then holds.
   std::vector<Record> reopen(const std::string& script, const Record& element, const LayerTransform& layer,
                              Record* made = nullptr) {
-    Editor& e = open(script);
-    const Record result = create::undraw_and_edit(e, element, 1, colour_, layer_record(layer), messages_).record;
+    open(script);
+    const Record result = create::undraw_and_edit(desk(), element, 1, colour_, layer_record(layer), messages_).record;
     if (made) *made = result;
     return held();
   }
@@ -52,15 +59,16 @@ class UndrawEditTest : public EditorTest {
 
   // What the menus remember after a wide line, a bent arrow and a large
   // string were made: nothing of it may leak into an element reopened.
-  static void after_other_elements(Editor& e) {
-    e.create.line_width = 3;
-    e.create.line_type = 'D';
-    e.create.arrow_flags = {'Y', 'Y', 'N', 'Y', 'Y'};
-    e.create.string = {std::string(kStringTextLength, 'Q'), 30, 2, 'E', {9, 9}};
-    e.create.bracket_facing = 'R';
+  void after_other_elements() {
+    create_.line_width = 3;
+    create_.line_type = 'D';
+    create_.arrow_flags = {'Y', 'Y', 'N', 'Y', 'Y'};
+    create_.string = {std::string(kStringTextLength, 'Q'), 30, 2, 'E', {9, 9}};
+    create_.bracket_facing = 'R';
   }
 
   const Record colour_ = palette_colour_record(3);
+  CreateState create_;
 };
 
 TEST_F(UndrawEditTest, ValuesShowThroughTheLayerAndGoBackStored) {
@@ -173,8 +181,8 @@ TEST_F(UndrawEditTest, EveryKindEditedThroughTheEditMenuAndLeftAsShownComesBackT
 
   Editor& e = open(script + "key F10\n");
   for (const Record& r : drawing) e.drawing.append(r);
-  after_other_elements(e);
-  editing::edit_delete_menu(e, messages_);
+  after_other_elements();
+  editing::edit_delete_menu(e, create_, messages_);
   EXPECT_EQ(texts(held()), texts(expected));
 }
 
@@ -183,14 +191,14 @@ TEST_F(UndrawEditTest, TheLastElementMadeUndrawnAndLeftAsShownComesBackTheSame) 
   const Record string = string_record({{-15.5, 7.25}, 12, 'm', 3, "  LEADING BLANKS" + std::string(62, ' ') + "YZ"});
   for (const Record& element : {arrow, string}) {
     Editor& e = open("key ENTER\nkey F9\nkey ENTER\n");
-    after_other_elements(e);
+    after_other_elements();
     create::CreateSession session;
     session.element = element;
     e.drawing.append(create::layer_of_new_elements(e));
     e.drawing.append(element);
-    create::undraw_edit_last(e, session, messages_);
-    EXPECT_EQ(texts(held()), texts({create::layer_of_new_elements(e), create::colour_of_new_elements(e),
-                                    create::layer_of_new_elements(e), element}));
+    create::undraw_edit_last(desk(), session, messages_);
+    const Record layer = create::layer_of_new_elements(e);
+    EXPECT_EQ(texts(held()), texts({layer, create::colour_of_new_elements(e, e.create_colour), layer, element}));
     EXPECT_EQ(session.element, element);
   }
 }
@@ -205,7 +213,7 @@ TEST_F(UndrawEditTest, AnEditThatCannotBeCarriedBackPutsTheElementBackAsItWas) {
   e.drawing.append(ellipse);
   e.journal.end_action();
   e.drawing.write(2, mark_deleted(ellipse));  // as picking it leaves it
-  const create::Undrawn refused = create::undraw_and_edit(e, ellipse, 2, colour_, layer_record(flat), messages_);
+  const create::Undrawn refused = create::undraw_and_edit(desk(), ellipse, 2, colour_, layer_record(flat), messages_);
   EXPECT_EQ(row(5), "THIS GRAPHIC CANNOT BE EDITED: ITS LAYER HAS SCALE 0.");
   EXPECT_EQ(refused.record, ellipse);
   EXPECT_EQ(refused.at, 2);

@@ -105,7 +105,7 @@ std::vector<std::string> Generator::fields(Element e, bool options, bool coordin
 }
 
 // Where the pointer goes to make the element.
-std::vector<Point> Generator::pointed(const Editor& e, Element element) {
+std::vector<Point> Generator::pointed(const Editor& e, const CreateState& remembered, Element element) {
   const Point c = rng_.point();
   switch (element) {
     case Element::kString: return {c};
@@ -113,7 +113,7 @@ std::vector<Point> Generator::pointed(const Editor& e, Element element) {
     case Element::kEllipse: return {c, on_grid(rng_.away(c.x), c.y), on_grid(c.x, rng_.away(c.y))};
     case Element::kQuadrilateral: return {rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400)};
     case Element::kBox: case Element::kFilledRectangle: {
-      const Point a = plot_of(e.render.view, e.create.first), b = plot_of(e.render.view, e.create.second);
+      const Point a = plot_of(e.render.view, remembered.first), b = plot_of(e.render.view, remembered.second);
       return box_drags(e, a.x, a.y, b.x, b.y);
     }
     default: return rng_.chance(50) ? std::vector{c} : std::vector{c, rng_.near(c, 400)};
@@ -133,14 +133,14 @@ std::vector<Point> Generator::box_drags(const Editor& e, float x1, float y1, flo
   return {from1, clear_of(low, from2), from2, on_grid(t.x + rng_.step5(20, 400), t.y + rng_.step5(20, 400))};
 }
 
-Action Generator::create(const Editor& e) {
+Action Generator::create(const Editor& e, const CreateState& remembered) {
   Action a{.act = Act::kCreate, .element = static_cast<Element>(rng_.between(0, 11))};
   const ViewTransform& v = e.render.view;
   const bool whole_view = v.scale == 1 && v.x_shift == std::trunc(v.x_shift) && v.y_shift == std::trunc(v.y_shift);
   a.by_pointer = a.element != Element::kComment && (whole_view || !faults_.fractions_kept) && rng_.chance(40);
   a.colour = rng_.chance(30) ? rng_.between(1, 15) : rng_.chance(5) ? rng_.between(16, 99) : 0;
   a.fields = fields(a.element, true, !a.by_pointer);
-  if (a.by_pointer) a.points = pointed(e, a.element);
+  if (a.by_pointer) a.points = pointed(e, remembered, a.element);
   a.undraws = rng_.chance(20) ? rng_.between(1, 2) : 0;
   if (a.undraws && rng_.chance(50) && a.element != Element::kComment) a.edit_fields = fields(a.element, false, true);
   a.undo_first = rng_.chance(10) ? rng_.between(1, 2) : 0;
@@ -251,10 +251,10 @@ Act Generator::choose_act(const Editor& e) {
   return Act::kCreate;
 }
 
-Action Generator::next(const Editor& e) {
+Action Generator::next(const Editor& e, const MenuStates& states) {
   const Act act = choose_act(e);
   Action a{.act = act};
-  if (act == Act::kCreate) a = create(e);
+  if (act == Act::kCreate) a = create(e, states.create);
   if (act == Act::kDeletePointed || act == Act::kDeleteBox || act == Act::kEditGraphic) a = edit_delete(e, act);
   if (act == Act::kColourEdit) a = colour_edit(e);
   if (act == Act::kPaste) a = paste(e);

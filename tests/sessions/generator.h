@@ -10,6 +10,7 @@
 #include <string>
 
 #include "editor/editor.h"
+#include "editor/main_program.h"
 #include "sessions/actions.h"
 #include "sessions/known_faults.h"
 
@@ -41,7 +42,7 @@ std::string write_start_drawing(Rng& rng, const std::string& path);
 class Generator {
  public:
   Generator(Rng& rng, const KnownFaults& faults) : rng_(rng), faults_(faults) {}
-  Action next(const Editor& editor);
+  Action next(const Editor& editor, const MenuStates& states);
   // A write, an undo reaching back past it and the deleted graphics
   // removed; the drawing reopened while kills after a write are kept
   // away; maybe a second plivet; then one action killed at a random item.
@@ -50,12 +51,12 @@ class Generator {
 
  private:
   Act choose_act(const Editor& editor);
-  Action create(const Editor& editor);
+  Action create(const Editor& editor, const CreateState& remembered);
   Action edit_delete(const Editor& editor, Act act);
   Action colour_edit(const Editor& editor);
   Action paste(const Editor& editor);
   std::vector<std::string> fields(Element e, bool options, bool coordinates);
-  std::vector<Point> pointed(const Editor& editor, Element e);
+  std::vector<Point> pointed(const Editor& editor, const CreateState& remembered, Element e);
   Point target(const Editor& editor, const RenderState& render);
   std::vector<Point> box_drags(const Editor& editor, float x1, float y1, float x2, float y2);
 

@@ -70,57 +70,60 @@ void take_switches(const ui::FieldSet& set, ArrowFlags& flags) {
   for (const SwitchField& s : kSwitches) flags[s.flag] = switch_value(set.field(s.field).text[0]);
 }
 
-Record make_record(Editor& e, const Working& w) {
-  e.create.first = w.from;
-  e.create.second = w.to;
-  return arrow_record(w.from, w.to, e.create.arrow_flags);
+Record make_record(CreateState& c, const Working& w) {
+  c.first = w.from;
+  c.second = w.to;
+  return arrow_record(w.from, w.to, c.arrow_flags);
 }
 
 // The record made; none: the menu again (a blank record: quit).
-using Row = MenuRow<std::optional<Record>, Editor&, Working&>;
+using Row = MenuRow<std::optional<Record>, const Desk&, Working&>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 17, "                        F1 = POINT TO ARROW POSITION",
-     [](Editor& e, Working& w) -> std::optional<Record> {
-       if (const auto ends = rubber_band_line(e, {w.from, w.to})) return make_record(e, {ends->first, ends->second});
+     [](const Desk& d, Working& w) -> std::optional<Record> {
+       if (const auto ends = rubber_band_line(d.screen, d.state, {w.from, w.to}))
+         return make_record(d.state, {ends->first, ends->second});
        return std::nullopt;  // cancelled: the menu as it was
      }},
     {ui::FKey::kF4, 19, "                        F4 = SNAP START POINT",
-     [](Editor& e, Working& w) -> std::optional<Record> {
-       if (const auto p = snap(e)) w.from = *p;
+     [](const Desk& d, Working& w) -> std::optional<Record> {
+       if (const auto p = snap(d.document, d.screen, d.state)) w.from = *p;
        return std::nullopt;
      }},
     {ui::FKey::kF6, 21, "                        F6 = SNAP END POINT",
-     [](Editor& e, Working& w) -> std::optional<Record> {
-       if (const auto p = snap(e)) w.to = *p;
+     [](const Desk& d, Working& w) -> std::optional<Record> {
+       if (const auto p = snap(d.document, d.screen, d.state)) w.to = *p;
        return std::nullopt;
      }},
     {ui::FKey::kF9, 23, "                        F9 = DRAW THE ARROW WITH THE CURRENT POSITION",
-     [](Editor& e, Working& w) -> std::optional<Record> { return make_record(e, w); }},
-    {ui::FKey::kF10, 25, "                        F10= QUIT", [](Editor&, Working&) -> std::optional<Record> { return Record(); }},
+     [](const Desk& d, Working& w) -> std::optional<Record> { return make_record(d.state, w); }},
+    {ui::FKey::kF10, 25, "                        F10= QUIT", [](const Desk&, Working&) -> std::optional<Record> { return Record(); }},
 };
 
 }  // namespace
 
-Record arrow_menu(Editor& e) {
-  Working w{e.create.first, e.create.second};
+Record arrow_menu(const Desk& d) {
+  CreateState& c = d.state;
+  Working w{c.first, c.second};
   for (;;) {
-    show_menu(e, 3, kBanner, kLines, kRows);
-    ui::FieldSet set = fields(e.create.arrow_flags, w);
-    const ui::FieldKey key = enter(e, set);
-    take_switches(set, e.create.arrow_flags);
+    show_menu(d.screen, 3, kBanner, kLines, kRows);
+    ui::FieldSet set = fields(c.arrow_flags, w);
+    const ui::FieldKey key = enter(d.screen, set);
+    take_switches(set, c.arrow_flags);
     w = {point_of(set.field(kFromX), set.field(kFromY)), point_of(set.field(kToX), set.field(kToY))};
-    if (auto made = act_on(kRows, ui::fkey_of(key), e, w)) return *made;
+    if (auto made = act_on(kRows, ui::fkey_of(key), d, w)) return *made;
   }
 }
 
-Reopened reopen_in_arrow_menu(Editor& e, const Record& element, const Mapping& m) {
+Reopened reopen_in_arrow_menu(const Desk& d, const Record& element, const Mapping& m) {
   const auto v = arrow_values(element);
   if (!v) return {};
-  e.create.first = m.shown(v->from);
-  e.create.second = m.shown(v->to);
+  CreateState& c = d.state;
+  c.first = m.shown(v->from);
+  c.second = m.shown(v->to);
   // The menu offers Y and N: each switch shows whether its flag is on.
-  for (size_t k = 0; k < v->flags.size(); ++k) e.create.arrow_flags[k] = arrow_flag_on(v->flags[k]) ? 'Y' : 'N';
-  const auto back = menu_values(arrow_menu(e), arrow_values);
+  for (size_t k = 0; k < v->flags.size(); ++k) c.arrow_flags[k] = arrow_flag_on(v->flags[k]) ? 'Y' : 'N';
+  const auto back = menu_values(arrow_menu(d), arrow_values);
   if (!back) return {};
   // The menu bends every arrow alike; this one keeps its own bend.
   ArrowValues now{m.stored(back->from, v->from), m.stored(back->to, v->to), back->flags, v->bend};

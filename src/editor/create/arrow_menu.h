@@ -2,17 +2,17 @@
 // The arrow menu: an arrow record between two points, with heads, marker lines and a bend as its remembered switches say.
 
 #include "drawing/record.h"
-#include "editor/editor.h"
+#include "editor/create/desk.h"
 #include "kinds/kind.h"
 
 namespace plv::create {
 
 // The arrow made, or a blank record when the user quits.
-Record arrow_menu(Editor& editor);
+Record arrow_menu(const Desk& desk);
 
 struct Reopened;
 struct Mapping;
 // The element reopened in this menu, on its values.
-Reopened reopen_in_arrow_menu(Editor& editor, const Record& element, const Mapping& mapping);
+Reopened reopen_in_arrow_menu(const Desk& desk, const Record& element, const Mapping& mapping);
 
 }  // namespace plv::create

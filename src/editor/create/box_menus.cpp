@@ -28,18 +28,19 @@ constexpr MenuLine kLines[] = {
     {9, "         UPPER RIGHT CORNER: X           Y"},
 };
 // The record made; none: the menu again (a blank record: quit).
-using Row = MenuRow<std::optional<Record>, Editor&, ElementKind>;
+using Row = MenuRow<std::optional<Record>, Screen&, SharedPoints&, ElementKind>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 11, "                 F1 = POSITION THE BOX WITH THE CURSOR",
-     [](Editor& e, ElementKind kind) -> std::optional<Record> {
-       if (const auto corners = rubber_band_box(e)) return box_record(kind, corners->first, corners->second);
+     [](Screen& screen, SharedPoints& shared, ElementKind kind) -> std::optional<Record> {
+       if (const auto corners = rubber_band_box(screen, shared))
+         return box_record(kind, corners->first, corners->second);
        return std::nullopt;  // cancelled: the menu as it was
      }},
     {ui::FKey::kF9, 13, "                 F9 = DRAW THE BOX WITH THE CURRENT POSITION",
-     [](Editor& e, ElementKind kind) -> std::optional<Record> {
-       return box_record(kind, e.create.first, e.create.second);  // as typed, in the typed order
+     [](Screen&, SharedPoints& shared, ElementKind kind) -> std::optional<Record> {
+       return box_record(kind, shared.first, shared.second);  // as typed, in the typed order
      }},
-    {ui::FKey::kF10, 15, "                 F10= QUIT", [](Editor&, ElementKind) -> std::optional<Record> { return Record(); }},
+    {ui::FKey::kF10, 15, "                 F10= QUIT", [](Screen&, SharedPoints&, ElementKind) -> std::optional<Record> { return Record(); }},
 };
 
 enum Field { kFirstX = 1, kFirstY, kSecondX, kSecondY };
@@ -51,34 +52,34 @@ ui::IntegerRange corner_range(ElementKind kind) {
   return coordinate_range(layout::file::box::kPoints[0]);
 }
 
-ui::FieldSet fields(const Editor& e, ElementKind kind) {
+ui::FieldSet fields(const SharedPoints& shared, ElementKind kind) {
   const ui::IntegerRange range = corner_range(kind);
   ui::FieldSet set;
-  set.fields = {coordinate_field(7, 33, e.create.first.x, range), coordinate_field(7, 45, e.create.first.y, range),
-                coordinate_field(9, 33, e.create.second.x, range), coordinate_field(9, 45, e.create.second.y, range)};
+  set.fields = {coordinate_field(7, 33, shared.first.x, range), coordinate_field(7, 45, shared.first.y, range),
+                coordinate_field(9, 33, shared.second.x, range), coordinate_field(9, 45, shared.second.y, range)};
   return set;
 }
 
 }  // namespace
 
-Record box_menu(Editor& e, ElementKind kind) {
+Record box_menu(Screen& screen, SharedPoints& shared, ElementKind kind) {
   for (;;) {
-    show_menu(e, 3, banner_of(kind), kLines, kRows);
-    ui::FieldSet set = fields(e, kind);
-    const ui::FieldKey key = enter(e, set);
-    e.create.first = point_of(set.field(kFirstX), set.field(kFirstY));
-    e.create.second = point_of(set.field(kSecondX), set.field(kSecondY));
-    if (auto made = act_on(kRows, ui::fkey_of(key), e, kind)) return *made;
+    show_menu(screen, 3, banner_of(kind), kLines, kRows);
+    ui::FieldSet set = fields(shared, kind);
+    const ui::FieldKey key = enter(screen, set);
+    shared.first = point_of(set.field(kFirstX), set.field(kFirstY));
+    shared.second = point_of(set.field(kSecondX), set.field(kSecondY));
+    if (auto made = act_on(kRows, ui::fkey_of(key), screen, shared, kind)) return *made;
   }
 }
 
-Reopened reopen_in_box_menu(Editor& e, const Record& element, const Mapping& m) {
+Reopened reopen_in_box_menu(const Desk& d, const Record& element, const Mapping& m) {
   const ElementKind kind = kinds().kind_of(element).element();
   const auto ends = two_point_ends(element);
   if (!ends) return {};
-  e.create.first = m.shown((*ends)[0]);
-  e.create.second = m.shown((*ends)[1]);
-  const auto back = menu_values(box_menu(e, kind), two_point_ends);
+  d.state.first = m.shown((*ends)[0]);
+  d.state.second = m.shown((*ends)[1]);
+  const auto back = menu_values(box_menu(d.screen, d.state, kind), two_point_ends);
   if (!back) return {};
   // A reopened rectangle keeps its code, flat or not.
   const auto build = [kind](const std::array<DrawingPoint, 2>& c) { return box_record_as_is(kind, c[0], c[1]); };

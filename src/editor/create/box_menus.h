@@ -2,7 +2,8 @@
 // The box menus: box and rectangular box outlines and filled rectangles from two corners.
 
 #include "drawing/record.h"
-#include "editor/editor.h"
+#include "editor/create/create_state.h"
+#include "editor/screen.h"
 #include "kinds/kind.h"
 
 namespace plv::create {
@@ -10,11 +11,12 @@ namespace plv::create {
 // The box (kBox), rectangular box (kRectangularBox) or filled rectangle
 // (kFilledRectangle) made from the two shared points; a flat one is a
 // line. A blank record when the user quits.
-Record box_menu(Editor& editor, ElementKind kind);
+Record box_menu(Screen& screen, SharedPoints& shared, ElementKind kind);
 
 struct Reopened;
 struct Mapping;
+struct Desk;
 // The element reopened in this menu, on its values.
-Reopened reopen_in_box_menu(Editor& editor, const Record& element, const Mapping& mapping);
+Reopened reopen_in_box_menu(const Desk& desk, const Record& element, const Mapping& mapping);
 
 }  // namespace plv::create

@@ -26,8 +26,7 @@ enum Field { kAX = 1, kAY, kBX, kBY, kFacing };
 
 constexpr ui::IntegerRange kPointRange = coordinate_range(layout::file::two_point::kPoints[0]);
 
-ui::FieldSet fields(const Editor& e) {
-  const CreateState& c = e.create;
+ui::FieldSet fields(const CreateState& c) {
   ui::FieldSet set;
   set.fields = {coordinate_field(7, 33, c.first.x, kPointRange),  coordinate_field(7, 45, c.first.y, kPointRange),
                 coordinate_field(9, 33, c.second.x, kPointRange), coordinate_field(9, 45, c.second.y, kPointRange),
@@ -36,51 +35,51 @@ ui::FieldSet fields(const Editor& e) {
 }
 
 // Only the two capitals are a facing; anything else leaves it as it was.
-void take_facing(Editor& e, char typed) {
-  if (typed == kFacingLeft || typed == kFacingRight) e.create.bracket_facing = typed;
+void take_facing(CreateState& c, char typed) {
+  if (typed == kFacingLeft || typed == kFacingRight) c.bracket_facing = typed;
 }
 
 // The record opens to the left going from its first point to its second,
 // so a bracket facing right is stored from B to A.
-Record make_record(const Editor& e, DrawingPoint a, DrawingPoint b) {
-  return e.create.bracket_facing == kFacingLeft ? bracket_record(a, b) : bracket_record(b, a);
+Record make_record(const CreateState& c, DrawingPoint a, DrawingPoint b) {
+  return c.bracket_facing == kFacingLeft ? bracket_record(a, b) : bracket_record(b, a);
 }
 
 // The record made; none: the menu again (a blank record: quit).
-using Row = MenuRow<std::optional<Record>, Editor&>;
+using Row = MenuRow<std::optional<Record>, Screen&, CreateState&>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 15, "                 F1 = POSITION THE BRACKET WITH THE CURSOR",
-     [](Editor& e) -> std::optional<Record> {
-       if (const auto ends = rubber_band_line(e)) return make_record(e, ends->first, ends->second);
+     [](Screen& screen, CreateState& c) -> std::optional<Record> {
+       if (const auto ends = rubber_band_line(screen, c)) return make_record(c, ends->first, ends->second);
        return std::nullopt;  // cancelled: the menu as it was
      }},
     {ui::FKey::kF9, 17, "                 F9 = DRAW THE BRACKET WITH THE CURRENT POSITION",
-     [](Editor& e) -> std::optional<Record> { return make_record(e, e.create.first, e.create.second); }},
-    {ui::FKey::kF10, 19, "                 F10= QUIT", [](Editor&) -> std::optional<Record> { return Record(); }},
+     [](Screen&, CreateState& c) -> std::optional<Record> { return make_record(c, c.first, c.second); }},
+    {ui::FKey::kF10, 19, "                 F10= QUIT", [](Screen&, CreateState&) -> std::optional<Record> { return Record(); }},
 };
 
 }  // namespace
 
-Record bracket_menu(Editor& e) {
+Record bracket_menu(Screen& screen, CreateState& c) {
   for (;;) {
-    show_menu(e, 3, kBanner, kLines, kRows);
-    ui::FieldSet set = fields(e);
-    const ui::FieldKey key = enter(e, set);
-    e.create.first = point_of(set.field(kAX), set.field(kAY));
-    e.create.second = point_of(set.field(kBX), set.field(kBY));
-    take_facing(e, set.field(kFacing).text[0]);
-    if (auto made = act_on(kRows, ui::fkey_of(key), e)) return *made;
+    show_menu(screen, 3, kBanner, kLines, kRows);
+    ui::FieldSet set = fields(c);
+    const ui::FieldKey key = enter(screen, set);
+    c.first = point_of(set.field(kAX), set.field(kAY));
+    c.second = point_of(set.field(kBX), set.field(kBY));
+    take_facing(c, set.field(kFacing).text[0]);
+    if (auto made = act_on(kRows, ui::fkey_of(key), screen, c)) return *made;
   }
 }
 
-Reopened reopen_in_bracket_menu(Editor& e, const Record& element, const Mapping& m) {
+Reopened reopen_in_bracket_menu(const Desk& d, const Record& element, const Mapping& m) {
   const auto ends = two_point_ends(element);
   if (!ends) return {};
   // Facing left keeps the stored order of the points.
-  e.create.bracket_facing = 'L';
-  e.create.first = m.shown((*ends)[0]);
-  e.create.second = m.shown((*ends)[1]);
-  const auto back = menu_values(bracket_menu(e), two_point_ends);
+  d.state.bracket_facing = 'L';
+  d.state.first = m.shown((*ends)[0]);
+  d.state.second = m.shown((*ends)[1]);
+  const auto back = menu_values(bracket_menu(d.screen, d.state), two_point_ends);
   if (!back) return {};
   const auto build = [](const std::array<DrawingPoint, 2>& p) { return bracket_record(p[0], p[1]); };
   return settle(element, *ends, m.stored(*back, *ends), build, two_point_ends);

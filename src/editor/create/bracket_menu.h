@@ -2,17 +2,19 @@
 // The bracket menu: a bracket record, its points ordered by the facing.
 
 #include "drawing/record.h"
-#include "editor/editor.h"
+#include "editor/create/create_state.h"
+#include "editor/screen.h"
 #include "kinds/kind.h"
 
 namespace plv::create {
 
 // The bracket made, or a blank record when the user quits.
-Record bracket_menu(Editor& editor);
+Record bracket_menu(Screen& screen, CreateState& state);
 
 struct Reopened;
 struct Mapping;
+struct Desk;
 // The element reopened in this menu, on its values.
-Reopened reopen_in_bracket_menu(Editor& editor, const Record& element, const Mapping& mapping);
+Reopened reopen_in_bracket_menu(const Desk& desk, const Record& element, const Mapping& mapping);
 
 }  // namespace plv::create

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <span>
+#include <string_view>
 
 #include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
@@ -44,8 +46,7 @@ constexpr PointFields kEllipseFields{37, 49, coordinate_range(layout::stored::el
 enum Field { kAX = 1, kAY, kBX, kBY, kCX, kCY };
 
 // Points A, B and C on rows 7, 9 and 11.
-ui::FieldSet fields(const Editor& e, const PointFields& at) {
-  const CreateState& c = e.create;
+ui::FieldSet fields(const CreateState& c, const PointFields& at) {
   ui::FieldSet set;
   int row = 7;
   for (const DrawingPoint& p : {c.circle_a, c.circle_b, c.circle_c}) {
@@ -59,19 +60,18 @@ ui::FieldSet fields(const Editor& e, const PointFields& at) {
 enum class Pass { kAgain, kMake, kQuit };
 
 // F1 replaces the typed points with three picks.
-Pass pick_points(Editor& e) {
-  const auto picks = pick_three_points(e);
+Pass pick_points(Screen& screen, CreateState& c) {
+  const auto picks = pick_three_points(screen, c);
   if (!picks) return Pass::kAgain;  // cancelled: the menu as it was
-  CreateState& c = e.create;
   c.circle_a = (*picks)[0];
   c.circle_b = (*picks)[1];
   c.circle_c = (*picks)[2];
   return Pass::kMake;
 }
-Pass make_now(Editor&) { return Pass::kMake; }
-Pass quit(Editor&) { return Pass::kQuit; }
+Pass make_now(Screen&, CreateState&) { return Pass::kMake; }
+Pass quit(Screen&, CreateState&) { return Pass::kQuit; }
 
-using Row = MenuRow<Pass, Editor&>;
+using Row = MenuRow<Pass, Screen&, CreateState&>;
 constexpr Row kCircleRows[] = {
     {ui::FKey::kF1, 13, "                 F1 = POSITION THE CIRCLE WITH THE CURSOR", pick_points},
     {ui::FKey::kF9, 15, "                 F9 = DRAW THE CIRCLE WITH THE CURRENT POSITION", make_now},
@@ -83,18 +83,27 @@ constexpr Row kEllipseRows[] = {
     {ui::FKey::kF10, 17, "                 F10= QUIT", quit},
 };
 
+// What either menu shows, and where its point fields stand.
+struct Showing {
+  int banner_row;
+  std::string_view banner;
+  std::span<const MenuLine> lines;
+  std::span<const Row> rows;
+  PointFields at;
+};
+constexpr Showing kCircle{kCircleBannerRow, kCircleBanner, kCircleLines, kCircleRows, kCircleFields};
+constexpr Showing kEllipse{3, kEllipseBanner, kEllipseLines, kEllipseRows, kEllipseFields};
+
 // One showing of either menu: the typed points are kept, F1 replaces them
 // with three picks; what the key asks for next.
-Pass run_pass(Editor& e, int banner_row, std::string_view banner, std::span<const MenuLine> lines,
-              std::span<const Row> rows, const PointFields& at) {
-  show_menu(e, banner_row, banner, lines, rows);
-  ui::FieldSet set = fields(e, at);
-  const ui::FieldKey key = enter(e, set);
-  CreateState& c = e.create;
+Pass run_pass(Screen& screen, CreateState& c, const Showing& menu) {
+  show_menu(screen, menu.banner_row, menu.banner, menu.lines, menu.rows);
+  ui::FieldSet set = fields(c, menu.at);
+  const ui::FieldKey key = enter(screen, set);
   c.circle_a = point_of(set.field(kAX), set.field(kAY));
   c.circle_b = point_of(set.field(kBX), set.field(kBY));
   c.circle_c = point_of(set.field(kCX), set.field(kCY));
-  return act_on(rows, ui::fkey_of(key), e);
+  return act_on(menu.rows, ui::fkey_of(key), screen, c);
 }
 
 // The squared radius in whole units: an arc start less than a unit from
@@ -106,48 +115,46 @@ bool has_radius(DrawingPoint centre, DrawingPoint start) {
 
 }  // namespace
 
-Record circle_menu(Editor& e) {
+Record circle_menu(Screen& screen, CreateState& c) {
   Pass pass = Pass::kAgain;
-  while (pass == Pass::kAgain) pass = run_pass(e, kCircleBannerRow, kCircleBanner, kCircleLines, kCircleRows, kCircleFields);
-  const CreateState& c = e.create;
+  while (pass == Pass::kAgain) pass = run_pass(screen, c, kCircle);
   if (pass == Pass::kQuit || !has_radius(c.circle_a, c.circle_b)) return Record();
   // The arc end is kept as given: it need not lie on the circle.
   return circle_record(c.circle_a, c.circle_b, c.circle_c);
 }
 
-Record ellipse_menu(Editor& e) {
+Record ellipse_menu(Screen& screen, CreateState& c) {
   for (;;) {
-    const Pass pass = run_pass(e, 3, kEllipseBanner, kEllipseLines, kEllipseRows, kEllipseFields);
+    const Pass pass = run_pass(screen, c, kEllipse);
     if (pass == Pass::kQuit) return Record();
     if (pass == Pass::kAgain) continue;
-    const CreateState& c = e.create;
     // An ellipse without width or height is not made; the menu stays.
     if (c.circle_b.x == c.circle_a.x || c.circle_c.y == c.circle_a.y) continue;
     return ellipse_record(c.circle_a, std::fabs(c.circle_b.x - c.circle_a.x), std::fabs(c.circle_c.y - c.circle_a.y));
   }
 }
 
-Reopened reopen_in_circle_menu(Editor& e, const Record& element, const Mapping& m) {
+Reopened reopen_in_circle_menu(const Desk& d, const Record& element, const Mapping& m) {
   const auto v = circle_points(element);
   if (!v) return {};
-  e.create.circle_a = m.shown((*v)[0]);
-  e.create.circle_b = m.shown((*v)[1]);
-  e.create.circle_c = m.shown((*v)[2]);
-  const auto back = menu_values(circle_menu(e), circle_points);
+  d.state.circle_a = m.shown((*v)[0]);
+  d.state.circle_b = m.shown((*v)[1]);
+  d.state.circle_c = m.shown((*v)[2]);
+  const auto back = menu_values(circle_menu(d.screen, d.state), circle_points);
   if (!back) return {};
   const auto build = [](const std::array<DrawingPoint, 3>& p) { return circle_record(p[0], p[1], p[2]); };
   return settle(element, *v, m.stored(*back, *v), build, circle_points);
 }
 
-Reopened reopen_in_ellipse_menu(Editor& e, const Record& element, const Mapping& m) {
+Reopened reopen_in_ellipse_menu(const Desk& d, const Record& element, const Mapping& m) {
   const auto v = ellipse_values(element);
   if (!v) return {};
   const DrawingPoint a = m.shown(v->centre);
   const double s = m.layer.scale;
-  e.create.circle_a = a;
-  e.create.circle_b = {s * v->semi_axis_x + a.x, a.y};
-  e.create.circle_c = {a.x, s * v->semi_axis_y + a.y};
-  const auto back = menu_values(ellipse_menu(e), ellipse_values);
+  d.state.circle_a = a;
+  d.state.circle_b = {s * v->semi_axis_x + a.x, a.y};
+  d.state.circle_c = {a.x, s * v->semi_axis_y + a.y};
+  const auto back = menu_values(ellipse_menu(d.screen, d.state), ellipse_values);
   if (!back) return {};
   const EllipseValues now{m.stored(back->centre, v->centre), m.stored_length(back->semi_axis_x, v->semi_axis_x, a.x),
                           m.stored_length(back->semi_axis_y, v->semi_axis_y, a.y)};

@@ -2,21 +2,23 @@
 // The circle and ellipse menus, which share their three remembered points.
 
 #include "drawing/record.h"
-#include "editor/editor.h"
+#include "editor/create/create_state.h"
+#include "editor/screen.h"
 #include "kinds/kind.h"
 
 namespace plv::create {
 
 // The circle or arc made from points A, B and C, or a blank record.
-Record circle_menu(Editor& editor);
+Record circle_menu(Screen& screen, CreateState& state);
 // The ellipse made from its centre and the ends of its axes, or a blank record.
-Record ellipse_menu(Editor& editor);
+Record ellipse_menu(Screen& screen, CreateState& state);
 
 struct Reopened;
 struct Mapping;
+struct Desk;
 // The element reopened in this menu, on its values.
-Reopened reopen_in_circle_menu(Editor& editor, const Record& element, const Mapping& mapping);
+Reopened reopen_in_circle_menu(const Desk& desk, const Record& element, const Mapping& mapping);
 
-Reopened reopen_in_ellipse_menu(Editor& editor, const Record& element, const Mapping& mapping);
+Reopened reopen_in_ellipse_menu(const Desk& desk, const Record& element, const Mapping& mapping);
 
 }  // namespace plv::create

@@ -32,12 +32,12 @@ constexpr Row kRows[] = {
 
 // Nothing is remembered: every showing of the menu starts with an empty
 // field, so any key but F1 and F10 throws away what was typed.
-Record comment_menu(Editor& e) {
+Record comment_menu(Screen& screen) {
   for (;;) {
-    show_menu(e, 3, kBanner, kLines, kRows);
+    show_menu(screen, 3, kBanner, kLines, kRows);
     ui::FieldSet set;
     set.fields = {text_field(7, 17, kCommentLength, std::string(kCommentLength, ' '))};
-    const ui::FieldKey key = enter(e, set);
+    const ui::FieldKey key = enter(screen, set);
     if (auto made = act_on(kRows, ui::fkey_of(key), set.field(1).text)) return *made;
   }
 }

@@ -32,79 +32,83 @@ constexpr int kDefaultColour = 7;
 // The colour typed: 1 to 15 becomes the colour of the next elements, and a
 // record setting it goes into the drawing with the next element made;
 // anything else is dropped.
-void take_colour(Editor& e, CreateSession& session, int entered) {
-  if (e.create_colour < 0 || e.create_colour > 15) e.create_colour = kDefaultColour;
-  if (entered != e.create_colour && entered >= 1 && entered <= 15) {
-    e.create_colour = entered;
+void take_colour(int& colour, CreateSession& session, int entered) {
+  if (colour < 0 || colour > 15) colour = kDefaultColour;
+  if (entered != colour && entered >= 1 && entered <= 15) {
+    colour = entered;
     session.typed_colour = palette_colour_record(entered);
     session.element = Record();
   }
 }
 
-Record box_only_menu(Editor& e) { return box_menu(e, ElementKind::kBox); }
+// The element menus on the desk: each takes what it works on.
+Record string_on(const Desk& d) { return string_menu(d.screen, d.state); }
+Record box_on(const Desk& d) { return box_menu(d.screen, d.state, ElementKind::kBox); }
+Record circle_on(const Desk& d) { return circle_menu(d.screen, d.state); }
 
 // The element `Menu` makes, shown and appended.
-template <Record (*Menu)(Editor&)>
-AfterKey make(Editor& e, CreateSession& session, ColourProblems& messages) {
-  if (!may_draw(e)) return AfterKey::kStay;
-  session.element = as_written(Menu(e));
+template <Record (*Menu)(const Desk&)>
+AfterKey make(const Desk& d, CreateSession& session, ColourProblems& messages) {
+  if (!may_draw(d.document, d.screen)) return AfterKey::kStay;
+  session.element = as_written(Menu(d));
   if (session.element.blank_in({1, 1})) return AfterKey::kStay;
-  show_element(e, session.element, messages);
-  if (!append_element(e, session, session.element)) session.element = Record();
+  show_element(d.screen, session.element, colour_of_new_elements(d.document, d.colour), messages);
+  if (!append_element(d, session, session.element)) session.element = Record();
   return AfterKey::kStay;
 }
 
-AfterKey undraw_last(Editor& e, CreateSession& session, ColourProblems& messages) {
-  undraw_edit_last(e, session, messages);
+AfterKey undraw_last(const Desk& d, CreateSession& session, ColourProblems& messages) {
+  undraw_edit_last(d, session, messages);
   return AfterKey::kStay;
 }
 
-using Row = MenuRow<AfterKey, Editor&, CreateSession&, ColourProblems&>;
+using Row = MenuRow<AfterKey, const Desk&, CreateSession&, ColourProblems&>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 13, "         F1 = DRAW A STRAIGHT LINE (SOLID, DASHED OR SOLID AND WIDE)", make<line_menu>},
     {ui::FKey::kF2, 14, "         F2 = DRAW AN ARROW", make<arrow_menu>},
-    {ui::FKey::kF3, 15, "         F3 = DRAW A CHARACTER STRING", make<string_menu>},
-    {ui::FKey::kF4, 16, "         F4 = DRAW A BOX", make<box_only_menu>},
-    {ui::FKey::kF5, 17, "         F5 = DRAW A CIRCLE", make<circle_menu>},
+    {ui::FKey::kF3, 15, "         F3 = DRAW A CHARACTER STRING", make<string_on>},
+    {ui::FKey::kF4, 16, "         F4 = DRAW A BOX", make<box_on>},
+    {ui::FKey::kF5, 17, "         F5 = DRAW A CIRCLE", make<circle_on>},
     {ui::FKey::kF6, 18, "         F6 = SHOW THE COLOR PALETTE",
-     [](Editor& e, CreateSession&, ColourProblems& m) { return edit::show_palette(e.document(), e.screen(), m), AfterKey::kStay; }},
+     [](const Desk& d, CreateSession&, ColourProblems& m) {
+       return edit::show_palette(d.document, d.screen, m), AfterKey::kStay;
+     }},
     {ui::FKey::kF7, 19, "         F7 = OTHER GRAPHICS (ELLIPSE, BRACKET, COMMENT)",
-     [](Editor& e, CreateSession& s, ColourProblems& m) {
-       if (more_create_menu(e, s, m) == MoreCreateEnd::kUndraw) undraw_last(e, s, m);
+     [](const Desk& d, CreateSession& s, ColourProblems& m) {
+       if (more_create_menu(d, s, m) == MoreCreateEnd::kUndraw) undraw_last(d, s, m);
        return AfterKey::kStay;
      }},
     {ui::FKey::kF8, 20, "         F8 = VIEW THE SCREEN",
-     [](Editor& e, CreateSession&, ColourProblems&) { return edit::view_picture(e), AfterKey::kStay; }},
+     [](const Desk& d, CreateSession&, ColourProblems&) { return edit::view_picture(d.screen), AfterKey::kStay; }},
     {ui::FKey::kF9, 21, "         F9 = UNDRAW AND EDIT THE LAST GRAPHIC", undraw_last},
     {ui::FKey::kF10, 22, "         F10= RETURN TO THE MAIN MENU",
-     [](Editor&, CreateSession&, ColourProblems&) { return AfterKey::kLeave; }},
+     [](const Desk&, CreateSession&, ColourProblems&) { return AfterKey::kLeave; }},
 };
 
-void show_screen(Editor& e) {
-  show_menu(e, 3, kBanner, kColourLine);
-  write_legends(e.ui.screen(), kRows);
-  write_drawing_name(e.document(), e.screen(), kNameLabel, kNoDrawing, kNameColumn);
+void show_screen(const Document& document, Screen& screen) {
+  show_menu(screen, 3, kBanner, kColourLine, kRows);
+  write_drawing_name(document, screen, kNameLabel, kNoDrawing, kNameColumn);
 }
 
 }  // namespace
 
-ColourEntry colour_entry(Editor& e, int colour) {
+ColourEntry colour_entry(Screen& screen, int colour) {
   ui::FieldSet set;
   set.fields = {integer_field(7, 39, 2, colour, kColourFieldRange)};
-  const ui::FieldKey key = enter(e, set);
+  const ui::FieldKey key = enter(screen, set);
   return {key, set.field(1).integer};
 }
 
-void create_menu(Editor& e, ColourProblems& messages) {
+void create_menu(const Desk& d, ColourProblems& messages) {
   CreateSession session;
-  const Listening listening(e.document(), session);
+  const Listening listening(d.document, session);
   for (;;) {
-    show_screen(e);
-    between_actions(e.document(), e.screen());
-    const ColourEntry entry = colour_entry(e, e.create_colour);
-    if (undo_or_redo(e.document(), e.screen(), entry.key, messages)) continue;
-    take_colour(e, session, entry.typed);
-    if (act_on(kRows, ui::fkey_of(entry.key), e, session, messages) == AfterKey::kLeave) return;
+    show_screen(d.document, d.screen);
+    between_actions(d.document, d.screen);
+    const ColourEntry entry = colour_entry(d.screen, d.colour);
+    if (undo_or_redo(d.document, d.screen, entry.key, messages)) continue;
+    take_colour(d.colour, session, entry.typed);
+    if (act_on(kRows, ui::fkey_of(entry.key), d, session, messages) == AfterKey::kLeave) return;
   }
 }
 

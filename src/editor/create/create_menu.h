@@ -3,14 +3,15 @@
 // element menus, shows each new element on the picture and appends it
 // with the colour and identity layer records it needs.
 
-#include "editor/editor.h"
+#include "editor/create/desk.h"
+#include "editor/screen.h"
 #include "kinds/colour_problem.h"
 #include "ui/field_key.h"
 
 namespace plv::create {
 
 // Returns on F10.
-void create_menu(Editor& editor, ColourProblems& messages);
+void create_menu(const Desk& desk, ColourProblems& messages);
 
 // The colour field of row 7, column 39, showing `colour`; Enter moves
 // within it. The key that ended the entry and the number typed.
@@ -18,6 +19,6 @@ struct ColourEntry {
   ui::FieldKey key;
   int typed;
 };
-ColourEntry colour_entry(Editor& editor, int colour);
+ColourEntry colour_entry(Screen& screen, int colour);
 
 }  // namespace plv::create

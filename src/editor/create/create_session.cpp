@@ -13,47 +13,47 @@
 
 namespace plv::create {
 
-bool may_draw(Editor& editor) {
-  if (editor.file_open) return true;
-  drawing_guard(editor);
+bool may_draw(const Document& document, Screen& screen) {
+  if (document.file_open) return true;
+  drawing_guard(screen);
   return false;
 }
 
-Record colour_of_new_elements(const Editor& editor) {
+Record colour_of_new_elements(const Document& document, int create_colour) {
   // Palette colour records are errors in the other modes.
-  if (takes_palette_colours(editor.drawing)) return palette_colour_record(editor.create_colour);
-  return editor.colour_at_end();
+  if (takes_palette_colours(document.drawing)) return palette_colour_record(create_colour);
+  return document.colour_at_end();
 }
 
-Record layer_of_new_elements(const Editor& editor) { return layer_record({editor.render.work_layer, 1.0, 0.0, 0.0}); }
+Record layer_of_new_elements(const Screen& screen) { return layer_record({screen.render.work_layer, 1.0, 0.0, 0.0}); }
 
-void show_element(Editor& editor, const Record& element, ColourProblems& messages) {
-  editor.kernel.gkpage(kernel::PageStart::kKept);
-  editor.render.layer = read_layer_record(layer_of_new_elements(editor)).value_or(LayerTransform{});
-  draw_element(element, colour_of_new_elements(editor), editor.render, editor.kernel, messages);
-  editor.kernel.tekflush(kernel::Flush::kShowAndWait);
+void show_element(Screen& screen, const Record& element, const Record& colour, ColourProblems& messages) {
+  screen.kernel.gkpage(kernel::PageStart::kKept);
+  screen.render.layer = read_layer_record(layer_of_new_elements(screen)).value_or(LayerTransform{});
+  draw_element(element, colour, screen.render, screen.kernel, messages);
+  screen.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
-bool fits_the_file(Editor& editor, const Record& element, std::string_view refusal) {
+bool fits_the_file(Screen& screen, const Record& element, std::string_view refusal) {
   if (kinds().to_file(element).kind != ConversionProblem::kDoesNotFit) return true;
-  editor.ui.lines().set_message(refusal);
-  ui::error_and_wait(editor.ui);
+  screen.ui.lines().set_message(refusal);
+  ui::error_and_wait(screen.ui);
   return false;
 }
 
-bool append_element(Editor& editor, CreateSession& session, const Record& element) {
-  if (!fits_the_file(editor, element)) return false;
-  RecordStore& drawing = editor.drawing;
+bool append_element(const Desk& desk, CreateSession& session, const Record& element) {
+  if (!fits_the_file(desk.screen, element)) return false;
+  RecordStore& drawing = desk.document.drawing;
   const bool palette = takes_palette_colours(drawing);
   if (palette && !session.typed_colour.blank_in({1, 2})) drawing.append(session.typed_colour);
   session.typed_colour = Record();
   // What the drawing's end has in force decides, whatever was undone or
   // made again since the last element.
-  const Record layer = layer_of_new_elements(editor);
+  const Record layer = layer_of_new_elements(desk.screen);
   // A drawing without a layer record gets one, so that the first element made says its layer.
-  if (editor.layer_at_end() != layer) drawing.append(layer);
-  const Record colour = colour_of_new_elements(editor);
-  if (palette && kinds().kind_of(element).drawn_in_colour() && editor.colour_at_end() != colour)
+  if (desk.document.layer_at_end() != layer) drawing.append(layer);
+  const Record colour = colour_of_new_elements(desk.document, desk.colour);
+  if (palette && kinds().kind_of(element).drawn_in_colour() && desk.document.colour_at_end() != colour)
     drawing.append(colour);
   drawing.append(element);
   return true;

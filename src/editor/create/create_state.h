@@ -20,10 +20,14 @@ struct StringSettings {
   DrawingPoint location{0, 0};
 };
 
-struct CreateState {
-  // Start of line-like elements and first corner; end point and second corner.
+// The points every element menu starts from and pointing moves: the start
+// of line-like elements and first corner; the end point and second corner.
+struct SharedPoints {
   DrawingPoint first{-100, -100};
   DrawingPoint second{100, 100};
+};
+
+struct CreateState : SharedPoints {
   char line_type = 'S';
   int line_width = 1;
   ArrowFlags arrow_flags{'N', 'N', 'Y', 'N', 'N'};

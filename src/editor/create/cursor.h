@@ -9,13 +9,14 @@
 #include <optional>
 
 #include "drawing/drawing_transforms.h"
-#include "editor/editor.h"
+#include "editor/create/create_state.h"
+#include "editor/screen.h"
 #include "host/key.h"
 
 namespace plv::create {
 
 // A point picked from the first point; second := old first, first := the pick.
-std::optional<DrawingPoint> pick_one_point(Editor& editor);
+std::optional<DrawingPoint> pick_one_point(Screen& screen, SharedPoints& shared);
 
 struct PointPair {
   DrawingPoint first, second;
@@ -23,23 +24,23 @@ struct PointPair {
 // A line pulled from the first point to the second. The end nearer the old
 // second point becomes the second point; the result is (start, end) as
 // the rubber band gave them.
-std::optional<PointPair> rubber_band_line(Editor& editor);
+std::optional<PointPair> rubber_band_line(Screen& screen, SharedPoints& shared);
 // The same from `ends`, which become the first and second point when the
 // line is pulled; cancelled, the shared points stay as they were.
-std::optional<PointPair> rubber_band_line(Editor& editor, PointPair ends);
+std::optional<PointPair> rubber_band_line(Screen& screen, SharedPoints& shared, PointPair ends);
 // A box from the two points; its corners come back lower-left first and
 // become the first and second point.
-std::optional<PointPair> rubber_band_box(Editor& editor);
+std::optional<PointPair> rubber_band_box(Screen& screen, SharedPoints& shared);
 // Three picks, each marked with a cross and a wait for a key; second :=
 // old first, first := the third pick.
-std::optional<std::array<DrawingPoint, 3>> pick_three_points(Editor& editor);
+std::optional<std::array<DrawingPoint, 3>> pick_three_points(Screen& screen, SharedPoints& shared);
 
 // A pick from `from`, without the aspect factor (the quadrilateral menu's
 // own), marked with a cross and a wait; the shared points stay.
-std::optional<DrawingPoint> pick_corner(Editor& editor, DrawingPoint from);
+std::optional<DrawingPoint> pick_corner(Screen& screen, DrawingPoint from);
 
 // A cross at the point on the picture, then a wait for a key: the key,
 // so that Escape there gives the pointing up too.
-host::Key mark_point(Editor& editor, DrawingPoint point);
+host::Key mark_point(Screen& screen, DrawingPoint point);
 
 }  // namespace plv::create

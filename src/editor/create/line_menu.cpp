@@ -32,10 +32,10 @@ struct Working {
   char type;
 };
 
-ui::FieldSet fields(const Editor& e, const Working& w) {
+ui::FieldSet fields(const CreateState& c, const Working& w) {
   ui::FieldSet set;
   set.fields = {text_field(7, 33, 1, std::string_view(&w.type, 1)),
-                integer_field(9, 33, 2, e.create.line_width, kWidthRange),
+                integer_field(9, 33, 2, c.line_width, kWidthRange),
                 coordinate_field(11, 33, w.start.x, kEndRange),
                 coordinate_field(11, 45, w.start.y, kEndRange),
                 coordinate_field(13, 33, w.end.x, kEndRange),
@@ -45,67 +45,70 @@ ui::FieldSet fields(const Editor& e, const Working& w) {
 
 // The typed type, "D" for dashed and "S" for anything else, is remembered
 // only by a width-1 line; a wide line keeps the type as it was.
-Record make_record(Editor& e, const Working& w, char typed_type) {
-  e.create.first = w.start;
-  e.create.second = w.end;
-  if (e.create.line_width != 1) return wide_line_record(w.start, w.end, e.create.line_width);
-  e.create.line_type = typed_type == 'D' || typed_type == 'd' ? 'D' : 'S';
-  return line_record(w.start, w.end, e.create.line_type);
+Record make_record(CreateState& c, const Working& w, char typed_type) {
+  c.first = w.start;
+  c.second = w.end;
+  if (c.line_width != 1) return wide_line_record(w.start, w.end, c.line_width);
+  c.line_type = typed_type == 'D' || typed_type == 'd' ? 'D' : 'S';
+  return line_record(w.start, w.end, c.line_type);
 }
 
 // The record made, with the type typed; none: the menu again (a blank record: quit).
-using Row = MenuRow<std::optional<Record>, Editor&, Working&, char>;
+using Row = MenuRow<std::optional<Record>, const Desk&, Working&, char>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 15, "                 F1 = POSITION THE LINE WITH THE CURSOR",
-     [](Editor& e, Working& w, char typed_type) -> std::optional<Record> {
-       if (const auto ends = rubber_band_line(e, {w.start, w.end}))
-         return make_record(e, {ends->first, ends->second, w.type}, typed_type);
+     [](const Desk& d, Working& w, char typed_type) -> std::optional<Record> {
+       if (const auto ends = rubber_band_line(d.screen, d.state, {w.start, w.end}))
+         return make_record(d.state, {ends->first, ends->second, w.type}, typed_type);
        w.type = typed_type;  // cancelled: the menu as it was
        return std::nullopt;
      }},
     {ui::FKey::kF4, 17, "                 F4 = SNAP START POINT",
-     [](Editor& e, Working& w, char) -> std::optional<Record> {
-       if (const auto p = snap(e)) w.start = *p;
+     [](const Desk& d, Working& w, char) -> std::optional<Record> {
+       if (const auto p = snap(d.document, d.screen, d.state)) w.start = *p;
        return std::nullopt;
      }},
     {ui::FKey::kF6, 19, "                 F6 = SNAP END POINT",
-     [](Editor& e, Working& w, char) -> std::optional<Record> {
-       if (const auto p = snap(e)) w.end = *p;
+     [](const Desk& d, Working& w, char) -> std::optional<Record> {
+       if (const auto p = snap(d.document, d.screen, d.state)) w.end = *p;
        return std::nullopt;
      }},
     {ui::FKey::kF9, 21, "                 F9 = DRAW THE LINE WITH THE CURRENT POSITION",
-     [](Editor& e, Working& w, char typed_type) -> std::optional<Record> { return make_record(e, w, typed_type); }},
-    {ui::FKey::kF10, 23, "                 F10= QUIT", [](Editor&, Working&, char) -> std::optional<Record> { return Record(); }},
+     [](const Desk& d, Working& w, char typed_type) -> std::optional<Record> {
+       return make_record(d.state, w, typed_type);
+     }},
+    {ui::FKey::kF10, 23, "                 F10= QUIT", [](const Desk&, Working&, char) -> std::optional<Record> { return Record(); }},
 };
 
 }  // namespace
 
-Record line_menu(Editor& e) {
-  Working w{e.create.first, e.create.second, e.create.line_type};
+Record line_menu(const Desk& d) {
+  CreateState& c = d.state;
+  Working w{c.first, c.second, c.line_type};
   for (;;) {
-    show_menu(e, 3, kBanner, kLines, kRows);
-    ui::FieldSet set = fields(e, w);
-    const ui::FieldKey key = enter(e, set);
-    e.create.line_width = set.field(kWidth).integer;
+    show_menu(d.screen, 3, kBanner, kLines, kRows);
+    ui::FieldSet set = fields(c, w);
+    const ui::FieldKey key = enter(d.screen, set);
+    c.line_width = set.field(kWidth).integer;
     const char typed_type = set.field(kType).text[0];
     // The typed type is offered again only after a cancelled F1.
     w = {point_of(set.field(kStartX), set.field(kStartY)), point_of(set.field(kEndX), set.field(kEndY)),
-         e.create.line_type};
-    if (auto made = act_on(kRows, ui::fkey_of(key), e, w, typed_type)) return *made;
+         c.line_type};
+    if (auto made = act_on(kRows, ui::fkey_of(key), d, w, typed_type)) return *made;
   }
 }
 
-Reopened reopen_in_line_menu(Editor& e, const Record& element, const Mapping& m) {
+Reopened reopen_in_line_menu(const Desk& d, const Record& element, const Mapping& m) {
   const auto v = line_values(element);
   if (!v) return {};
-  CreateState& c = e.create;
+  CreateState& c = d.state;
   c.first = m.shown(v->start);
   c.second = m.shown(v->end);
   // The width shown decides what comes back: a narrow line is shown
   // narrow, whatever the last line made was.
   c.line_width = v->width ? static_cast<int>(*v->width) : 1;
   if (!v->width) c.line_type = dashed_line_type(v->type) ? 'D' : 'S';
-  const auto back = menu_values(line_menu(e), line_values);
+  const auto back = menu_values(line_menu(d), line_values);
   if (!back) return {};
   LineValues now{m.stored(back->start, v->start), m.stored(back->end, v->end), back->type, back->width};
   // What the menu cannot tell apart stays: a type drawn alike, a width left

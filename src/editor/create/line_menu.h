@@ -3,16 +3,16 @@
 // typed, pulled with the pointer, or snapped to the drawing's points.
 
 #include "drawing/record.h"
-#include "editor/editor.h"
+#include "editor/create/desk.h"
 
 namespace plv::create {
 
 // The line made, or a blank record when the user quits.
-Record line_menu(Editor& editor);
+Record line_menu(const Desk& desk);
 
 struct Reopened;
 struct Mapping;
 // The element reopened in this menu, on its values.
-Reopened reopen_in_line_menu(Editor& editor, const Record& element, const Mapping& mapping);
+Reopened reopen_in_line_menu(const Desk& desk, const Record& element, const Mapping& mapping);
 
 }  // namespace plv::create

@@ -22,48 +22,52 @@ constexpr std::string_view kNoDrawing = "                         NO DRAWING FIL
 constexpr int kNameColumn = 47;
 enum class Step { kStay, kBack, kUndraw };
 
-Record filled_rectangle_menu(Editor& e) { return box_menu(e, ElementKind::kFilledRectangle); }
+// The element menus on the desk: each takes what it works on.
+Record ellipse_on(const Desk& d) { return ellipse_menu(d.screen, d.state); }
+Record bracket_on(const Desk& d) { return bracket_menu(d.screen, d.state); }
+Record comment_on(const Desk& d) { return comment_menu(d.screen); }
+Record filled_rectangle_on(const Desk& d) { return box_menu(d.screen, d.state, ElementKind::kFilledRectangle); }
+Record quad_on(const Desk& d) { return quad_menu(d.screen, d.state); }
 
 // The element `Menu` makes, shown (unless it is never drawn) and appended;
 // nothing made keeps this menu on the screen.
-template <Record (*Menu)(Editor&), bool kDrawn = true>
-Step make(Editor& e, CreateSession& session, ColourProblems& messages) {
-  if (!may_draw(e)) return Step::kStay;
-  session.element = as_written(Menu(e));
+template <Record (*Menu)(const Desk&), bool kDrawn = true>
+Step make(const Desk& d, CreateSession& session, ColourProblems& messages) {
+  if (!may_draw(d.document, d.screen)) return Step::kStay;
+  session.element = as_written(Menu(d));
   if (session.element.blank_in({1, 1})) return Step::kStay;
-  if (kDrawn) show_element(e, session.element, messages);
-  if (!append_element(e, session, session.element)) session.element = Record();
+  if (kDrawn) show_element(d.screen, session.element, colour_of_new_elements(d.document, d.colour), messages);
+  if (!append_element(d, session, session.element)) session.element = Record();
   return Step::kBack;
 }
 
-using Row = MenuRow<Step, Editor&, CreateSession&, ColourProblems&>;
+using Row = MenuRow<Step, const Desk&, CreateSession&, ColourProblems&>;
 constexpr Row kRows[] = {
-    {ui::FKey::kF1, 7, "         F1 = DRAW AN ELLIPSE", make<ellipse_menu>},
-    {ui::FKey::kF2, 9, "         F2 = DRAW A BRACKET", make<bracket_menu>},
-    {ui::FKey::kF3, 11, "         F3 = ENTER A COMMENT INTO THE DRAWING FILE", make<comment_menu, false>},
-    {ui::FKey::kF4, 13, "         F4 = DRAW A FILLED RECTANGLE", make<filled_rectangle_menu>},
-    {ui::FKey::kF5, 15, "         F5 = DRAW A FILLED QUADRILATERAL", make<quad_menu>},
+    {ui::FKey::kF1, 7, "         F1 = DRAW AN ELLIPSE", make<ellipse_on>},
+    {ui::FKey::kF2, 9, "         F2 = DRAW A BRACKET", make<bracket_on>},
+    {ui::FKey::kF3, 11, "         F3 = ENTER A COMMENT INTO THE DRAWING FILE", make<comment_on, false>},
+    {ui::FKey::kF4, 13, "         F4 = DRAW A FILLED RECTANGLE", make<filled_rectangle_on>},
+    {ui::FKey::kF5, 15, "         F5 = DRAW A FILLED QUADRILATERAL", make<quad_on>},
     {ui::FKey::kF9, 17, "         F9 = UNDRAW AND EDIT THE LAST GRAPHIC",
-     [](Editor&, CreateSession&, ColourProblems&) { return Step::kUndraw; }},
+     [](const Desk&, CreateSession&, ColourProblems&) { return Step::kUndraw; }},
     {ui::FKey::kF10, 19, "         F10= GET BACK TO THE CREATE MENU",
-     [](Editor&, CreateSession&, ColourProblems&) { return Step::kBack; }},
+     [](const Desk&, CreateSession&, ColourProblems&) { return Step::kBack; }},
 };
 
-void show_screen(Editor& e) {
-  show_menu(e, 3, kBanner, {});
-  write_legends(e.ui.screen(), kRows);
-  write_drawing_name(e.document(), e.screen(), kNameLabel, kNoDrawing, kNameColumn);
+void show_screen(const Document& document, Screen& screen) {
+  show_menu(screen, 3, kBanner, {}, kRows);
+  write_drawing_name(document, screen, kNameLabel, kNoDrawing, kNameColumn);
 }
 
 }  // namespace
 
-MoreCreateEnd more_create_menu(Editor& e, CreateSession& session, ColourProblems& messages) {
+MoreCreateEnd more_create_menu(const Desk& d, CreateSession& session, ColourProblems& messages) {
   for (;;) {
-    show_screen(e);
-    between_actions(e.document(), e.screen());
-    const host::Key pressed = e.ui.wait_key();
-    if (undo_or_redo(e.document(), e.screen(), pressed, messages)) continue;
-    const Step step = act_on(kRows, ui::fkey_of(pressed), e, session, messages);
+    show_screen(d.document, d.screen);
+    between_actions(d.document, d.screen);
+    const host::Key pressed = d.screen.ui.wait_key();
+    if (undo_or_redo(d.document, d.screen, pressed, messages)) continue;
+    const Step step = act_on(kRows, ui::fkey_of(pressed), d, session, messages);
     if (step != Step::kStay) return step == Step::kUndraw ? MoreCreateEnd::kUndraw : MoreCreateEnd::kBack;
   }
 }

@@ -11,6 +11,6 @@ enum class MoreCreateEnd {
   kUndraw,  // F9: the create menu undraws and edits the last element
 };
 
-MoreCreateEnd more_create_menu(Editor& editor, CreateSession& session, ColourProblems& messages);
+MoreCreateEnd more_create_menu(const Desk& desk, CreateSession& session, ColourProblems& messages);
 
 }  // namespace plv::create

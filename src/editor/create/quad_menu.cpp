@@ -23,15 +23,13 @@ constexpr MenuLine kLines[] = {
 constexpr int kFirstCornerRow = 7;
 
 // The first two corners are the shared points, the other two the menu's own.
-QuadCorners remembered(const Editor& e) {
-  return {e.create.first, e.create.second, e.create.quad_third, e.create.quad_fourth};
-}
+QuadCorners remembered(const CreateState& c) { return {c.first, c.second, c.quad_third, c.quad_fourth}; }
 
-void remember(Editor& e, const QuadCorners& corners) {
-  e.create.first = corners[0];
-  e.create.second = corners[1];
-  e.create.quad_third = corners[2];
-  e.create.quad_fourth = corners[3];
+void remember(CreateState& c, const QuadCorners& corners) {
+  c.first = corners[0];
+  c.second = corners[1];
+  c.quad_third = corners[2];
+  c.quad_fourth = corners[3];
 }
 
 // A quadrilateral is kept in fixed columns without decimals in both forms.
@@ -56,10 +54,10 @@ QuadCorners corners_of(const ui::FieldSet& set) {
 
 // Each corner picked from where it was typed; the picks go into the record
 // only, the typed corners stay for the next visit. Nothing when cancelled.
-std::optional<QuadCorners> picked_corners(Editor& e, const QuadCorners& typed) {
+std::optional<QuadCorners> picked_corners(Screen& screen, const QuadCorners& typed) {
   QuadCorners picks{};
   for (size_t k = 0; k < picks.size(); ++k) {
-    const auto picked = pick_corner(e, typed[k]);
+    const auto picked = pick_corner(screen, typed[k]);
     if (!picked) return std::nullopt;
     picks[k] = *picked;
   }
@@ -67,39 +65,36 @@ std::optional<QuadCorners> picked_corners(Editor& e, const QuadCorners& typed) {
 }
 
 // The record made from the corners typed; none: the menu again (a blank record: quit).
-using Row = MenuRow<std::optional<Record>, Editor&, const QuadCorners&>;
+using Row = MenuRow<std::optional<Record>, Screen&, const QuadCorners&>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 15, "                 F1 = POSITION THE BOX WITH THE CURSOR",
-     [](Editor& e, const QuadCorners& typed) -> std::optional<Record> {
-       if (const auto picks = picked_corners(e, typed)) return quad_record(*picks);
+     [](Screen& screen, const QuadCorners& typed) -> std::optional<Record> {
+       if (const auto picks = picked_corners(screen, typed)) return quad_record(*picks);
        return std::nullopt;  // cancelled: the menu as it was
      }},
     {ui::FKey::kF9, 17, "                 F9 = DRAW THE BOX WITH THE CURRENT POSITION",
-     [](Editor&, const QuadCorners& typed) -> std::optional<Record> { return quad_record(typed); }},
-    {ui::FKey::kF10, 19, "                 F10= QUIT", [](Editor&, const QuadCorners&) -> std::optional<Record> { return Record(); }},
+     [](Screen&, const QuadCorners& typed) -> std::optional<Record> { return quad_record(typed); }},
+    {ui::FKey::kF10, 19, "                 F10= QUIT", [](Screen&, const QuadCorners&) -> std::optional<Record> { return Record(); }},
 };
 
 }  // namespace
 
-Record quad_menu(Editor& e) {
+Record quad_menu(Screen& screen, CreateState& state) {
   for (;;) {
-    show_menu(e, 3, kBanner, kLines, kRows);
-    ui::FieldSet set = fields(remembered(e));
-    const ui::FieldKey key = enter(e, set);
+    show_menu(screen, 3, kBanner, kLines, kRows);
+    ui::FieldSet set = fields(remembered(state));
+    const ui::FieldKey key = enter(screen, set);
     const QuadCorners typed = corners_of(set);
-    remember(e, typed);
-    if (auto made = act_on(kRows, ui::fkey_of(key), e, typed)) return *made;
+    remember(state, typed);
+    if (auto made = act_on(kRows, ui::fkey_of(key), screen, typed)) return *made;
   }
 }
 
-Reopened reopen_in_quad_menu(Editor& e, const Record& element, const Mapping& m) {
+Reopened reopen_in_quad_menu(const Desk& d, const Record& element, const Mapping& m) {
   const auto c = quad_corners(element);
   if (!c) return {};
-  e.create.first = m.shown((*c)[0]);
-  e.create.second = m.shown((*c)[1]);
-  e.create.quad_third = m.shown((*c)[2]);
-  e.create.quad_fourth = m.shown((*c)[3]);
-  const auto back = menu_values(quad_menu(e), quad_corners);
+  remember(d.state, {m.shown((*c)[0]), m.shown((*c)[1]), m.shown((*c)[2]), m.shown((*c)[3])});
+  const auto back = menu_values(quad_menu(d.screen, d.state), quad_corners);
   if (!back) return {};
   return settle(element, *c, m.stored(*back, *c), quad_record, quad_corners);
 }

@@ -8,8 +8,8 @@
 
 #include "drawing/drawing_transforms.h"
 #include "drawing/record.h"
+#include "editor/create/desk.h"
 #include "editor/create/element_menu.h"
-#include "editor/editor.h"
 
 namespace plv::create {
 
@@ -70,6 +70,6 @@ Reopened settle(const Record& element, const Values& was, const Values& now, Bui
 }
 
 // Each menu's reopening: the element reopened in it, on its values.
-using Reopen = Reopened (*)(Editor& editor, const Record& element, const Mapping& mapping);
+using Reopen = Reopened (*)(const Desk& desk, const Record& element, const Mapping& mapping);
 
 }  // namespace plv::create

@@ -36,18 +36,18 @@ std::optional<DrawingPoint> nearest_defining_point(const RecordStore& drawing, c
   return best;
 }
 
-std::optional<DrawingPoint> snap(Editor& editor) {
-  const DrawingPoint second = editor.create.second;  // only the first point follows the pick
-  const auto picked = pick_one_point(editor);
+std::optional<DrawingPoint> snap(const Document& document, Screen& screen, SharedPoints& shared) {
+  const DrawingPoint second = shared.second;  // only the first point follows the pick
+  const auto picked = pick_one_point(screen, shared);
   if (!picked) return std::nullopt;  // cancelled: nothing to tell
-  editor.create.second = second;
-  const auto found = nearest_defining_point(editor.drawing, editor.render, *picked);
+  shared.second = second;
+  const auto found = nearest_defining_point(document.drawing, screen.render, *picked);
   if (!found) {
-    editor.ui.lines().set_message("NO ELEMENT TO SNAP TO: THE POINT STAYS AS IT WAS.");
-    ui::error_and_wait(editor.ui);
+    screen.ui.lines().set_message("NO ELEMENT TO SNAP TO: THE POINT STAYS AS IT WAS.");
+    ui::error_and_wait(screen.ui);
     return std::nullopt;
   }
-  if (cancels_pointing(mark_point(editor, *found))) return std::nullopt;
+  if (cancels_pointing(mark_point(screen, *found))) return std::nullopt;
   return found;
 }
 

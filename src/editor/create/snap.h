@@ -7,7 +7,9 @@
 
 #include "drawing/drawing_transforms.h"
 #include "drawing/record_store.h"
-#include "editor/editor.h"
+#include "editor/create/create_state.h"
+#include "editor/document.h"
+#include "editor/screen.h"
 #include "kinds/render_state.h"
 
 namespace plv::create {
@@ -23,6 +25,6 @@ std::optional<DrawingPoint> nearest_defining_point(const RecordStore& drawing, c
 // nearest defining point and marks it with a cross. When none qualifies
 // the user is told and nothing is returned; a pick cancelled with Escape
 // returns nothing, tells nothing and leaves the first point as it was.
-std::optional<DrawingPoint> snap(Editor& editor);
+std::optional<DrawingPoint> snap(const Document& document, Screen& screen, SharedPoints& shared);
 
 }  // namespace plv::create

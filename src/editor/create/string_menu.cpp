@@ -65,11 +65,11 @@ void take_settings(const ui::FieldSet& set, StringSettings& s) {
 
 // The pick starts at the location, which becomes the first point when a
 // point is picked; cancelled, the shared points stay as they were.
-std::optional<DrawingPoint> pick_from(Editor& e, DrawingPoint location) {
-  const DrawingPoint first = e.create.first;
-  e.create.first = location;
-  const auto picked = pick_one_point(e);
-  if (!picked) e.create.first = first;
+std::optional<DrawingPoint> pick_from(Screen& screen, SharedPoints& shared, DrawingPoint location) {
+  const DrawingPoint first = shared.first;
+  shared.first = location;
+  const auto picked = pick_one_point(screen, shared);
+  if (!picked) shared.first = first;
   return picked;
 }
 
@@ -78,18 +78,19 @@ Record make_record(const StringSettings& s) {
 }
 
 // The record made; none: the menu again (a blank record: quit).
-using Row = MenuRow<std::optional<Record>, Editor&, StringSettings&>;
+using Row = MenuRow<std::optional<Record>, Screen&, CreateState&>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 18, "         F1 = POINT TO STRING POSITION",
-     [](Editor& e, StringSettings& s) -> std::optional<Record> {
-       const auto picked = pick_from(e, s.location);
+     [](Screen& screen, CreateState& c) -> std::optional<Record> {
+       StringSettings& s = c.string;
+       const auto picked = pick_from(screen, c, s.location);
        if (!picked) return std::nullopt;  // cancelled: the menu as it was
        s.location = *picked;
        return make_record(s);
      }},
     {ui::FKey::kF9, 20, "         F9 = DRAW THE STRING WITH THE CURRENT POSITION",
-     [](Editor&, StringSettings& s) -> std::optional<Record> { return make_record(s); }},
-    {ui::FKey::kF10, 22, "         F10= QUIT", [](Editor&, StringSettings&) -> std::optional<Record> { return Record(); }},
+     [](Screen&, CreateState& c) -> std::optional<Record> { return make_record(c.string); }},
+    {ui::FKey::kF10, 22, "         F10= QUIT", [](Screen&, CreateState&) -> std::optional<Record> { return Record(); }},
 };
 
 }  // namespace
@@ -100,24 +101,23 @@ std::string text_as_kept(std::string_view text) {
   return kept;
 }
 
-Record string_menu(Editor& e) {
-  StringSettings& s = e.create.string;
+Record string_menu(Screen& screen, CreateState& state) {
   for (;;) {
-    show_menu(e, 3, kBanner, kLines, kRows);
-    ui::FieldSet set = fields(s);
-    const ui::FieldKey key = enter(e, set);
-    take_settings(set, s);
-    if (auto made = act_on(kRows, ui::fkey_of(key), e, s)) return *made;
+    show_menu(screen, 3, kBanner, kLines, kRows);
+    ui::FieldSet set = fields(state.string);
+    const ui::FieldKey key = enter(screen, set);
+    take_settings(set, state.string);
+    if (auto made = act_on(kRows, ui::fkey_of(key), screen, state)) return *made;
   }
 }
 
-Reopened reopen_in_string_menu(Editor& e, const Record& element, const Mapping& m) {
+Reopened reopen_in_string_menu(const Desk& d, const Record& element, const Mapping& m) {
   const auto v = string_values(element);
   if (!v) return {};
-  StringSettings& s = e.create.string;
+  StringSettings& s = d.state.string;
   s = {text::padded(v->text, kStringTextLength), v->size, v->direction, key_point_meant(v->key_point),
        m.shown(v->location)};
-  if (!menu_values(string_menu(e), string_values)) return {};
+  if (!menu_values(string_menu(d.screen, d.state), string_values)) return {};
   // All 80 characters of the text go back, not only those the menu shows.
   StringValues now{m.stored(s.location, v->location), s.size, s.key_point, s.direction, s.text};
   if (key_point_meant(now.key_point) == key_point_meant(v->key_point)) now.key_point = v->key_point;

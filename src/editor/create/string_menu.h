@@ -5,13 +5,14 @@
 #include <string_view>
 
 #include "drawing/record.h"
-#include "editor/editor.h"
+#include "editor/create/create_state.h"
+#include "editor/screen.h"
 #include "kinds/kind.h"
 
 namespace plv::create {
 
 // The string made, or a blank record when the user quits.
-Record string_menu(Editor& editor);
+Record string_menu(Screen& screen, CreateState& state);
 
 // The 80 characters of a text as the menu keeps them when it is handed
 // back as shown: the part it shows starts at its first non-blank.
@@ -19,7 +20,8 @@ std::string text_as_kept(std::string_view text);
 
 struct Reopened;
 struct Mapping;
+struct Desk;
 // The element reopened in this menu, on its values.
-Reopened reopen_in_string_menu(Editor& editor, const Record& element, const Mapping& mapping);
+Reopened reopen_in_string_menu(const Desk& desk, const Record& element, const Mapping& mapping);
 
 }  // namespace plv::create

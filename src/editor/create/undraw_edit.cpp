@@ -23,58 +23,64 @@ constexpr std::string_view kTooLarge = "THE EDITED ELEMENT HOLDS A VALUE TOO LAR
 // After telling the user why the edit is refused: the element back where
 // it stood, as it stood (still marked when it was a deleted graphic), and
 // on the picture again.
-Undrawn put_back(Editor& e, const Record& stored, long place, const Record& colour, const LayerTransform& layer,
-                 std::string_view why, ColourProblems& messages) {
-  e.ui.lines().set_message(why);
-  ui::error_and_wait(e.ui);
-  if (place > e.drawing.count()) e.drawing.append(stored);
-  else e.drawing.write(place, stored);
-  const Kind& kind = kinds().kind_of(stored);
-  e.kernel.gkgraph();
-  e.render.layer = layer;
-  draw_element(kind.is_deleted() ? restore_deleted(stored) : stored, colour, e.render, e.kernel, messages);
-  e.kernel.tekflush(kernel::Flush::kClose);
-  return {stored, place};
+Undrawn put_back(Document& document, Screen& screen, const Undrawn& was, const Record& colour,
+                 const LayerTransform& layer, std::string_view why, ColourProblems& messages) {
+  screen.ui.lines().set_message(why);
+  ui::error_and_wait(screen.ui);
+  if (was.at > document.drawing.count()) document.drawing.append(was.record);
+  else document.drawing.write(was.at, was.record);
+  const Kind& kind = kinds().kind_of(was.record);
+  screen.kernel.gkgraph();
+  screen.render.layer = layer;
+  draw_element(kind.is_deleted() ? restore_deleted(was.record) : was.record, colour, screen.render, screen.kernel,
+               messages);
+  screen.kernel.tekflush(kernel::Flush::kClose);
+  return was;
 }
 
 }  // namespace
 
-void undraw_edit_last(Editor& e, CreateSession& session, ColourProblems& messages) {
+void undraw_edit_last(const Desk& d, CreateSession& session, ColourProblems& messages) {
   if (session.element.blank_in({1, 2})) return;
-  e.drawing.drop_last();
+  RecordStore& drawing = d.document.drawing;
+  Screen& screen = d.screen;
+  drawing.drop_last();
   if (kinds().kind_of(session.element).drawn_in_colour()) {
-    e.kernel.gkpage(kernel::PageStart::kKept);
-    erase_element(session.element, e.render, e.kernel);
-    e.kernel.tekflush(kernel::Flush::kShowAndWait);
+    screen.kernel.gkpage(kernel::PageStart::kKept);
+    erase_element(session.element, screen.render, screen.kernel);
+    screen.kernel.tekflush(kernel::Flush::kShowAndWait);
   }
-  session.element = undraw_and_edit(e, session.element, e.drawing.count() + 1, colour_of_new_elements(e),
-                                    layer_of_new_elements(e), messages)
-                        .record;
+  const Record colour = colour_of_new_elements(d.document, d.colour);
+  session.element =
+      undraw_and_edit(d, session.element, drawing.count() + 1, colour, layer_of_new_elements(screen), messages).record;
 }
 
-Undrawn undraw_and_edit(Editor& e, const Record& stored, long place, const Record& colour, const Record& layer,
+Undrawn undraw_and_edit(const Desk& d, const Record& stored, long place, const Record& colour, const Record& layer,
                         ColourProblems& messages) {
+  Screen& screen = d.screen;
+  RecordStore& drawing = d.document.drawing;
   const Record element = kinds().kind_of(stored).is_deleted() ? restore_deleted(stored) : stored;
   const LayerTransform transform = read_layer_record(layer).value_or(LayerTransform{});
+  const Undrawn was{stored, place};
   // Every point of such a layer stands at one place: nothing shown could
   // be carried back.
-  if (transform.scale == 0) return put_back(e, stored, place, colour, transform, kFlatLayer, messages);
+  if (transform.scale == 0) return put_back(d.document, screen, was, colour, transform, kFlatLayer, messages);
   const Reopen reopen = reopen_of(kinds().kind_of(element).element());
   if (!reopen) return {};  // comments and the rest have no menu to reopen in
-  const Reopened made = reopen(e, element, Mapping{transform});
+  const Reopened made = reopen(d, element, Mapping{transform});
   if (made.record.blank_in({1, 2})) return {};
   if (!made.fits || kinds().to_file(made.record).kind == ConversionProblem::kDoesNotFit)
-    return put_back(e, stored, place, colour, transform, kTooLarge, messages);
+    return put_back(d.document, screen, was, colour, transform, kTooLarge, messages);
   // What was changed is held, and shown, as the file will hold it.
   const Record record = made.record == element ? made.record : as_written(made.record);
-  e.kernel.gkpage(kernel::PageStart::kKept);
-  e.render.layer = transform;  // drawn where it will stand
-  draw_element(record, colour, e.render, e.kernel, messages);
-  e.kernel.tekflush(kernel::Flush::kShowAndWait);
-  e.drawing.append(colour);
-  e.drawing.append(layer);
-  e.drawing.append(record);
-  return {record, e.drawing.count()};
+  screen.kernel.gkpage(kernel::PageStart::kKept);
+  screen.render.layer = transform;  // drawn where it will stand
+  draw_element(record, colour, screen.render, screen.kernel, messages);
+  screen.kernel.tekflush(kernel::Flush::kShowAndWait);
+  drawing.append(colour);
+  drawing.append(layer);
+  drawing.append(record);
+  return {record, drawing.count()};
 }
 
 }  // namespace plv::create

@@ -9,7 +9,7 @@
 namespace plv::create {
 
 // F9 of the create menus: the last element made, if any.
-void undraw_edit_last(Editor& editor, CreateSession& session, ColourProblems& messages);
+void undraw_edit_last(const Desk& desk, CreateSession& session, ColourProblems& messages);
 
 // What stands for the element after undraw and edit, and where: the
 // element made, at the end of the drawing; the element itself, where it
@@ -27,7 +27,7 @@ struct Undrawn {
 // Accepted unchanged, it is the same record. An edit that cannot be
 // carried back (a layer of scale 0, a value too large for the record) is
 // refused with a message and puts the element back at `place` as it was.
-Undrawn undraw_and_edit(Editor& editor, const Record& element, long place, const Record& colour,
+Undrawn undraw_and_edit(const Desk& desk, const Record& element, long place, const Record& colour,
                         const Record& layer, ColourProblems& messages);
 
 }  // namespace plv::create
