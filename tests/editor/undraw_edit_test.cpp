@@ -174,7 +174,8 @@ TEST_F(UndrawEditTest, EveryKindEditedThroughTheEditMenuAndLeftAsShownComesBackT
   Editor& e = open(script + "key F10\n");
   for (const Record& r : drawing) e.drawing.append(r);
   after_other_elements(e);
-  editing::edit_delete_menu(e, messages_);
+  editing::EditState state;
+  editing::edit_delete_menu({e, e, state, [&e](auto&&... a) { return create::undraw_and_edit(e, a...); }}, messages_);
   EXPECT_EQ(texts(held()), texts(expected));
 }
 

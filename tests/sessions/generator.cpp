@@ -150,7 +150,7 @@ Action Generator::create(const Editor& e) {
 
 Action Generator::edit_delete(const Editor& e, Act act) {
   Action a{.act = act, .toggle_deleted = rng_.chance(15)};
-  const editing::SelectionBox& box = e.editing.selection_box;
+  const SelectionBox& box = e.selection_box;
   if (act == Act::kDeleteBox) return a.points = box_drags(e, box.x1, box.y1, box.x2, box.y2), a;
   RenderState render = e.render;
   render.show_deleted ^= a.toggle_deleted;
@@ -172,7 +172,7 @@ Action Generator::edit_delete(const Editor& e, Act act) {
 
 Action Generator::colour_edit(const Editor& e) {
   Action a{.act = Act::kColourEdit, .palette = takes_palette_colours(e.drawing)};
-  editing::SelectionBox s = e.editing.selection_box;
+  SelectionBox s = e.selection_box;
   int field = e.editing.colour_menu_colour;  // what the colour field shows
   for (int i = rng_.between(1, 3); i > 0; --i) {
     const int colour = rng_.chance(80) ? rng_.between(1, 15) : rng_.chance(50) ? 0 : rng_.between(-9, 99);
@@ -259,7 +259,7 @@ Action Generator::next(const Editor& e) {
   if (act == Act::kColourEdit) a = colour_edit(e);
   if (act == Act::kPaste) a = paste(e);
   if (act == Act::kCut || act == Act::kCopy) {
-    const editing::SelectionBox& s = e.editing.selection_box;
+    const SelectionBox& s = e.selection_box;
     a.points = box_drags(e, s.x1, s.y1, s.x2, s.y2);
   }
   if (act == Act::kUndo || act == Act::kRedo) a.count = rng_.between(1, 3);

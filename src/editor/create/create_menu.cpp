@@ -88,7 +88,7 @@ void show_screen(Editor& e) {
 
 }  // namespace
 
-ColourEntry colour_entry(Editor& e, int colour) {
+ColourEntry colour_entry(Screen& e, int colour) {
   ui::FieldSet set;
   set.fields = {integer_field(7, 39, 2, colour, kColourFieldRange)};
   const ui::FieldKey key = enter(e, set);

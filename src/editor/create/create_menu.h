@@ -18,6 +18,6 @@ struct ColourEntry {
   ui::FieldKey key;
   int typed;
 };
-ColourEntry colour_entry(Editor& editor, int colour);
+ColourEntry colour_entry(Screen& screen, int colour);
 
 }  // namespace plv::create
