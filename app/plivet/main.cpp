@@ -58,8 +58,9 @@ int run(plv::host::WindowSystem& window, const plv::app::Options& options) {
   plv::kernel::Kernel kernel(host, fs::current_path());
   plv::ui::Toolkit toolkit(kernel);
   plv::Editor editor(kernel, toolkit, fs::current_path());
+  plv::MenuStates states;
   try {
-    plv::run_editor(editor, options.drawing);
+    plv::run_editor(editor, states, options.drawing);
   } catch (const plv::ProgramExit& end) {
     return end.code;
   } catch (const std::exception& failure) {

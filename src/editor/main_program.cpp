@@ -91,10 +91,10 @@ editing::ReopenGraphic reopen_in_element_menu(Editor& editor) {
 }
 
 // One pass of the dispatch; the screen menu may hand over another choice.
-void dispatch(Editor& editor, MainChoice choice, ColourProblems& messages) {
+void dispatch(Editor& editor, MenuStates& states, MainChoice choice, ColourProblems& messages) {
   Document& document = editor.document();
   Screen& screen = editor.screen();
-  const files::DrawingFiles drawing_files{document, screen, editor.files};
+  const files::DrawingFiles drawing_files{document, screen, states.files};
   if (choice == MainChoice::kUndo) undo_or_redo(document, screen, host::Key::kUndo, messages);
   if (choice == MainChoice::kRedo) undo_or_redo(document, screen, host::Key::kRedo, messages);
   if (choice == MainChoice::kFiles) file_menu(drawing_files);
@@ -113,30 +113,34 @@ void dispatch(Editor& editor, MainChoice choice, ColourProblems& messages) {
     create::create_menu(editor, messages);
   }
   if (choice == MainChoice::kEditDelete && document.file_open && !screen.picture_not_drawn)
-    editing::edit_delete_menu({document, screen, editor.editing, reopen_in_element_menu(editor)}, messages);
+    editing::edit_delete_menu({document, screen, states.editing, reopen_in_element_menu(editor)}, messages);
   if (choice == MainChoice::kBuffer &&
-      buffer::buffer_menu({document, screen, editor.buffer_files}, messages) == buffer::BufferMenuEnd::kPaste)
+      buffer::buffer_menu({document, screen, states.buffer_files}, messages) == buffer::BufferMenuEnd::kPaste)
     choice = MainChoice::kPaste;
   if (choice == MainChoice::kPaste) {
     erase_stale_picture(screen);
-    paste::paste_menu({document, screen, editor.paste, editor.paste_box}, messages);
+    paste::paste_menu({document, screen, editor.paste, states.paste_box}, messages);
   }
   if (choice == MainChoice::kExit) exit_menu(drawing_files);
 }
 
-[[noreturn]] void run_menus(Editor& editor, const std::optional<std::string>& command_line_drawing) {
-  start_up(editor, editor.files, command_line_drawing);
-  insist_on_a_drawing({editor.document(), editor.screen(), editor.files});
+[[noreturn]] void run_menus(Editor& editor, MenuStates& states,
+                            const std::optional<std::string>& command_line_drawing) {
+  start_up(editor, states.files, command_line_drawing);
+  insist_on_a_drawing({editor.document(), editor.screen(), states.files});
   ScreenColourMessages messages(editor);
   for (;;) {
     between_actions(editor.document(), editor.screen());
-    if (const auto choice = main_menu(editor.document(), editor.screen())) dispatch(editor, *choice, messages);
+    if (const auto choice = main_menu(editor.document(), editor.screen())) dispatch(editor, states, *choice, messages);
   }
 }
 
 }  // namespace
 
-void run_editor(Editor& editor, const std::optional<std::string>& command_line_drawing) {
+void run_editor(Editor& editor, MenuStates& states, const std::optional<std::string>& command_line_drawing) {
+  // The edit/delete menus' remembered record numbers hear of every change
+  // to the records for the whole run.
+  const Listening listening(editor.document(), states.editing);
   // The window's Export writes the open drawing for as long as the editor runs.
   EditorDrawingExporter exporter(editor.document(), editor.screen());
   struct Installed {
@@ -147,7 +151,7 @@ void run_editor(Editor& editor, const std::optional<std::string>& command_line_d
   // Every way the user asks for the end arrives here, so that the end is
   // always the same: the settings saved, then the program ended.
   try {
-    run_menus(editor, command_line_drawing);
+    run_menus(editor, states, command_line_drawing);
   } catch (const ui::CloseRequested&) {
     shutdown(editor);
   }

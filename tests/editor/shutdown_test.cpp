@@ -110,7 +110,8 @@ TEST_F(ShutdownTest, EveryWayOutEndsThroughTheShutdown) {
     fs::remove(work_ / "a.plv");
     WorkingIn here(work_);
     try {
-      run_editor(e, std::nullopt);
+      MenuStates states;
+      run_editor(e, states, std::nullopt);
       ADD_FAILURE() << "the editor returned";
     } catch (const ProgramExit& exit) {
       EXPECT_EQ(exit.code, 0) << way_out;

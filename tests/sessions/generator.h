@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "editor/editor.h"
+#include "editor/main_program.h"
 #include "sessions/actions.h"
 #include "sessions/known_faults.h"
 
@@ -41,7 +41,7 @@ std::string write_start_drawing(Rng& rng, const std::string& path);
 class Generator {
  public:
   Generator(Rng& rng, const KnownFaults& faults) : rng_(rng), faults_(faults) {}
-  Action next(const Editor& editor);
+  Action next(const Editor& editor, const MenuStates& states);
   // A write, an undo reaching back past it and the deleted graphics
   // removed; the drawing reopened while kills after a write are kept
   // away; maybe a second plivet; then one action killed at a random item.
@@ -52,8 +52,8 @@ class Generator {
   Act choose_act(const Editor& editor);
   Action create(const Editor& editor);
   Action edit_delete(const Editor& editor, Act act);
-  Action colour_edit(const Editor& editor);
-  Action paste(const Editor& editor);
+  Action colour_edit(const Editor& editor, const editing::EditState& state);
+  Action paste(const Editor& editor, const PlotBox& last_box);
   std::vector<std::string> fields(Element e, bool options, bool coordinates);
   std::vector<Point> pointed(const Editor& editor, Element e);
   Point target(const Editor& editor, const RenderState& render);

@@ -113,6 +113,7 @@ class Driver {
   std::vector<Run> replay_;  // the runs of a report still to replay
   size_t replay_next_ = 0;
   Editor* editor_ = nullptr;
+  MenuStates* states_ = nullptr;
   host::Host* host_ = nullptr;
   host::ScriptedWindowSystem* window_ = nullptr;
   int number_ = 0, checked_ = 0, generated_ = 0, closing_ = 0, repeats_ = 0, kills_ = 0, recoveries_ = 0, seconds_ = 0;
@@ -162,11 +163,12 @@ void Driver::one_run() {
   kernel::Kernel kernel(host, dir_);
   ui::Toolkit toolkit(kernel);
   Editor editor(kernel, toolkit, dir_);
-  editor_ = &editor, host_ = &host, window_ = &window;
+  MenuStates states;
+  editor_ = &editor, states_ = &states, host_ = &host, window_ = &window;
   window.set_wait_observer([this](const host::Frame& frame) { at_wait(frame); });
   window.set_message_observer([this](const std::string& text, const std::string&) { fail("a message box: " + text); });
   try {
-    run_editor(editor, std::string("d.plv"));
+    run_editor(editor, states, std::string("d.plv"));
   } catch (const ProgramExit& end) {
     if (out_of_actions_ && end.code == 0) return;
     if (now_.action.act != Act::kExit || !items_.empty() || end.code != 0)
@@ -188,7 +190,7 @@ std::optional<Planned> Driver::next_action() {
   }
   if (runs_.back().empty()) return planned({.act = Act::kOpen});
   if (generated_ < plan_.actions || (generator_.planned() && generated_ < 3 * plan_.actions))
-    return ++generated_, planned(generator_.next(*editor_));
+    return ++generated_, planned(generator_.next(*editor_, *states_));
   if (closing_ < 3) return planned({.act = kClosing[closing_++]});
   return std::nullopt;
 }
@@ -360,8 +362,9 @@ void Driver::second_plivet(Act act) {
   window.set_message_observer([this](const std::string& text, const std::string&) {
     fail("a second plivet's message box: " + text);
   });
+  MenuStates states;
   try {
-    run_editor(editor, std::string("d.plv"));
+    run_editor(editor, states, std::string("d.plv"));
   } catch (const ProgramExit&) {
   }
   ++seconds_;
