@@ -1,5 +1,6 @@
 #include "editor/edit_delete/pick_graphic.h"
 
+#include "editor/edit_delete/edit_menus.h"
 #include "editor/pointer.h"
 #include "host/key.h"
 #include "kernel/kernel.h"

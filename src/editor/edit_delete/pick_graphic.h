@@ -7,11 +7,12 @@
 
 #include "drawing/drawing_transforms.h"
 #include "drawing/record_store.h"
-#include "editor/edit_delete/edit_menus.h"
 #include "kinds/colour_problem.h"
 #include "kinds/render_state.h"
 
 namespace plv::editing {
+
+struct EditMenus;
 
 // The record number of the graphic nearest the point; of two at the same
 // distance the earlier. Nothing when no graphic can be picked.
