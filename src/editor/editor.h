@@ -1,26 +1,21 @@
 #pragma once
 // The editor's run-long state: the open drawing (the document), what is
 // shown (the screen), and the settings the settings file keeps. Each group
-// of menus keeps its own remembered state and is handed it with the
-// document and the screen; nothing else holds state.
+// of menus keeps its own remembered state (see MenuStates) and is handed
+// it with the document and the screen; nothing else holds state.
 
 #include <filesystem>
 #include <string>
 
 #include "drawing/drawing_transforms.h"
 #include "editor/document.h"
-#include "editor/edit_delete/edit_state.h"
-#include "editor/files/file_selection.h"
 #include "editor/screen.h"
 
 namespace plv {
 
 struct Editor : Document, Screen {
   Editor(kernel::Kernel& kernel, ui::Toolkit& ui, std::filesystem::path start_directory)
-      : Screen(kernel, ui), start_directory(std::move(start_directory)) {
-    listen(editing);
-  }
-  ~Editor() { stop_listening(editing); }
+      : Screen(kernel, ui), start_directory(std::move(start_directory)) {}
   Editor(const Editor&) = delete;
   Editor& operator=(const Editor&) = delete;
 
@@ -37,15 +32,7 @@ struct Editor : Document, Screen {
   // buffer was last pasted.
   int create_colour = 6;
   PasteTransform paste;
-  PlotBox paste_box{-500, -350, 500, 350};  // the last box the buffer was fitted into
 
-  editing::EditState editing;  // the edit/delete and colour edit menus'
-  // What the directory and file name menu shows next time: the names last
-  // chosen there, which become the open drawing's when accepted.
-  files::FileSelection files;
-  // The buffer file's directory and name: a menu of their own, so that
-  // reading or writing the buffer never changes the drawing's.
-  files::FileSelection buffer_files;
 };
 
 }  // namespace plv

@@ -48,7 +48,7 @@ void write_map_column(ui::TextScreen& screen, int column, const MapColumn& entri
       screen.write_at(kMapFirstRow + static_cast<int>(i), column, ui::padded(entries[i], kMapEntryWidth), kMapEntryWidth);
 }
 
-ui::FieldSet layer_fields(const Editor& editor) {
+ui::FieldSet layer_fields(const RenderState& render) {
   ui::FieldSet set;
   for (int column : {kWorkLayerColumn, kAlsoDrawColumn}) {
     ui::Field f;
@@ -56,7 +56,7 @@ ui::FieldSet layer_fields(const Editor& editor) {
     f.column = column;
     f.width = kLayerWidth;
     f.type = ui::FieldType::integer();
-    f.integer = column == kWorkLayerColumn ? editor.render.work_layer : editor.render.also_draw_layer;
+    f.integer = column == kWorkLayerColumn ? render.work_layer : render.also_draw_layer;
     set.fields.push_back(f);
   }
   set.current = 1;
@@ -65,36 +65,36 @@ ui::FieldSet layer_fields(const Editor& editor) {
 
 }  // namespace
 
-void show_main_menu(Editor& editor) {
-  ui::TextScreen& screen = editor.ui.screen();
-  screen.clear();
-  screen.write_line(1, editor.ui.lines().title);
-  screen.write_line(3, kBanner, ui::attr::kHighlighted);
-  if (editor.file_open) {
-    screen.write_line(5, kNameLabel);
-    screen.write_at(5, kNameColumn, editor.drawing_name, kDrawingNameLength);
+void show_main_menu(const Document& document, Screen& screen) {
+  ui::TextScreen& page = screen.ui.screen();
+  page.clear();
+  page.write_line(1, screen.ui.lines().title);
+  page.write_line(3, kBanner, ui::attr::kHighlighted);
+  if (document.file_open) {
+    page.write_line(5, kNameLabel);
+    page.write_at(5, kNameColumn, document.drawing_name, kDrawingNameLength);
   } else {
-    screen.write_line(5, kNoDrawing);
+    page.write_line(5, kNoDrawing);
   }
-  screen.write_line(kLayerRow, kLayerLabels);
+  page.write_line(kLayerRow, kLayerLabels);
   MapColumn file_column = kFileColumn;
-  file_column[kOpenCloseRow] = editor.file_open ? "CLOSE FILE" : "OPEN FILE";
-  write_map_column(screen, kMapColumns[0], file_column);
-  for (size_t i = 0; i < kOtherColumns.size(); ++i) write_map_column(screen, kMapColumns[i + 1], kOtherColumns[i]);
-  screen.write_line(23, kKeys, ui::attr::kHighlighted);
-  screen.write_line(24, kLegend1);
-  screen.write_line(25, kLegend2);
+  file_column[kOpenCloseRow] = document.file_open ? "CLOSE FILE" : "OPEN FILE";
+  write_map_column(page, kMapColumns[0], file_column);
+  for (size_t i = 0; i < kOtherColumns.size(); ++i) write_map_column(page, kMapColumns[i + 1], kOtherColumns[i]);
+  page.write_line(23, kKeys, ui::attr::kHighlighted);
+  page.write_line(24, kLegend1);
+  page.write_line(25, kLegend2);
 }
 
-std::optional<MainChoice> main_menu(Editor& editor) {
-  ui::FieldSet fields = layer_fields(editor);
-  show_main_menu(editor);
-  const ui::FieldKey key = ui::enter_form(editor.ui, fields);
+std::optional<MainChoice> main_menu(const Document& document, Screen& screen) {
+  ui::FieldSet fields = layer_fields(screen.render);
+  show_main_menu(document, screen);
+  const ui::FieldKey key = ui::enter_form(screen.ui, fields);
   if (key == ui::FieldKey::kUndo) return MainChoice::kUndo;
   if (key == ui::FieldKey::kRedo) return MainChoice::kRedo;
   if (!key.is_function()) return std::nullopt;
-  editor.render.work_layer = fields.field(1).integer;
-  editor.render.also_draw_layer = fields.field(2).integer;
+  screen.render.work_layer = fields.field(1).integer;
+  screen.render.also_draw_layer = fields.field(2).integer;
   return static_cast<MainChoice>(key.function_number());
 }
 

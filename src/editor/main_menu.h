@@ -4,7 +4,8 @@
 
 #include <optional>
 
-#include "editor/editor.h"
+#include "editor/document.h"
+#include "editor/screen.h"
 
 namespace plv {
 
@@ -25,10 +26,10 @@ enum class MainChoice {
 };
 
 // Draws the menu screen.
-void show_main_menu(Editor& editor);
+void show_main_menu(const Document& document, Screen& screen);
 // Shows the menu and reads the choice, with both layer values stored in
-// the editor; nothing for a key or press the menu ignores. Closing the
-// window throws ui::CloseRequested.
-std::optional<MainChoice> main_menu(Editor& editor);
+// the screen's render state; nothing for a key or press the menu ignores.
+// Closing the window throws ui::CloseRequested.
+std::optional<MainChoice> main_menu(const Document& document, Screen& screen);
 
 }  // namespace plv

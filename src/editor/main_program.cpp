@@ -14,6 +14,7 @@
 #include "editor/view/screen_menu.h"
 #include "editor/view/view_operations.h"
 #include "editor/create/create_menu.h"
+#include "editor/create/undraw_edit.h"
 #include "editor/edit_delete/edit_delete_menu.h"
 #include "editor/buffer/buffer_menu.h"
 #include "editor/paste/paste_menu.h"
@@ -41,7 +42,7 @@ std::string title_line() {
   return line;
 }
 
-void start_up(Editor& editor, const std::optional<std::string>& argument) {
+void start_up(Editor& editor, files::FileSelection& names, const std::optional<std::string>& argument) {
   editor.ui.lines().set_title(title_line());
   editor.kernel.gkopen("plivet");
   editor.ui.screen().initialise();
@@ -55,77 +56,94 @@ void start_up(Editor& editor, const std::optional<std::string>& argument) {
   editor.render.layer = LayerTransform{};
   editor.render.work_layer = editor.render.also_draw_layer = 0;
   editor.render.layer.layer = 1;
-  editor.files.set_default_extension(editor.extension);
+  names.set_default_extension(editor.extension);
   const auto settings_file = std::filesystem::current_path() / kSettingsFileName;
-  files::start_file_selection(editor.ui, editor.files, settings_file,
+  files::start_file_selection(editor.ui, names, settings_file,
                               argument ? std::optional<std::string_view>(*argument) : std::nullopt, true,
                               files::CheckMode::kNotBlank);
-  files::take_chosen_drawing(editor);
+  files::take_chosen_drawing(editor, names);
   editor.settings_read = read_editor_settings(settings_file, editor).ok();
 }
 
-void insist_on_a_drawing(Editor& editor) {
-  while (!editor.file_open) {
-    while (text::is_blank(editor.drawing_name))
-      files::choose_drawing_file(editor, {.apply_default_extension = true, .check = files::CheckMode::kNotBlank});
-    open_drawing(editor);
+void insist_on_a_drawing(const files::DrawingFiles& files) {
+  while (!files.document.file_open) {
+    while (text::is_blank(files.document.drawing_name))
+      files::choose_drawing_file(files, {.apply_default_extension = true, .check = files::CheckMode::kNotBlank});
+    open_drawing(files);
   }
 }
 
 // Paste and create start from a picture: the first after start-up erases it.
-void erase_stale_picture(Editor& editor) {
-  if (!editor.picture_not_drawn) return;
-  editor.kernel.gkpage(kernel::PageStart::kErased);
-  editor.kernel.tekflush(kernel::Flush::kShowAndWait);
-  editor.picture_not_drawn = false;
+void erase_stale_picture(Screen& screen) {
+  if (!screen.picture_not_drawn) return;
+  screen.kernel.gkpage(kernel::PageStart::kErased);
+  screen.kernel.tekflush(kernel::Flush::kShowAndWait);
+  screen.picture_not_drawn = false;
+}
+
+// A graphic picked on the edit/delete menu reopens in its element menu,
+// with the element menus' own state.
+editing::ReopenGraphic reopen_in_element_menu(const create::Desk& desk) {
+  return [desk](const Record& element, long place, const Record& colour, const Record& layer,
+                ColourProblems& messages) {
+    return create::undraw_and_edit(desk, element, place, colour, layer, messages);
+  };
 }
 
 // One pass of the dispatch; the screen menu may hand over another choice.
 void dispatch(Editor& editor, MenuStates& states, MainChoice choice, ColourProblems& messages) {
-  if (choice == MainChoice::kUndo) undo_or_redo(editor.document(), editor.screen(), host::Key::kUndo, messages);
-  if (choice == MainChoice::kRedo) undo_or_redo(editor.document(), editor.screen(), host::Key::kRedo, messages);
-  if (choice == MainChoice::kFiles) file_menu(editor);
-  if (choice == MainChoice::kZoom && editor.file_open && !editor.picture_not_drawn)
-    edit::zoom_window(editor.document(), editor.screen(), messages);
-  if (choice == MainChoice::kScreen && edit::screen_menu(editor, messages) == edit::ScreenMenuEnd::kDraw)
+  Document& document = editor.document();
+  Screen& screen = editor.screen();
+  const files::DrawingFiles drawing_files{document, screen, states.files};
+  const create::Desk create_desk{document, screen, states.create, editor.create_colour};
+  if (choice == MainChoice::kUndo) undo_or_redo(document, screen, host::Key::kUndo, messages);
+  if (choice == MainChoice::kRedo) undo_or_redo(document, screen, host::Key::kRedo, messages);
+  if (choice == MainChoice::kFiles) file_menu(drawing_files);
+  if (choice == MainChoice::kZoom && document.file_open && !screen.picture_not_drawn)
+    edit::zoom_window(document, screen, messages);
+  if (choice == MainChoice::kScreen && edit::screen_menu(document, screen, messages) == edit::ScreenMenuEnd::kDraw)
     choice = MainChoice::kRedraw;
   if (choice == MainChoice::kRedraw || choice == MainChoice::kDrawAll) {
-    if (!editor.file_open) return drawing_guard(editor);
-    if (choice == MainChoice::kRedraw) edit::redraw_picture(editor.document(), editor.screen(), messages);
-    else edit::draw_all(editor.document(), editor.screen(), messages);
-    editor.picture_not_drawn = false;
+    if (!document.file_open) return drawing_guard(screen);
+    if (choice == MainChoice::kRedraw) edit::redraw_picture(document, screen, messages);
+    else edit::draw_all(document, screen, messages);
+    screen.picture_not_drawn = false;
   }
   if (choice == MainChoice::kCreate) {
-    erase_stale_picture(editor);
-    create::create_menu({editor, editor, states.create, editor.create_colour}, messages);
+    erase_stale_picture(screen);
+    create::create_menu(create_desk, messages);
   }
-  if (choice == MainChoice::kEditDelete && editor.file_open && !editor.picture_not_drawn)
-    editing::edit_delete_menu(editor, states.create, messages);
-  if (choice == MainChoice::kBuffer && buffer::buffer_menu(editor, messages) == buffer::BufferMenuEnd::kPaste)
+  if (choice == MainChoice::kEditDelete && document.file_open && !screen.picture_not_drawn)
+    editing::edit_delete_menu({document, screen, states.editing, reopen_in_element_menu(create_desk)}, messages);
+  if (choice == MainChoice::kBuffer &&
+      buffer::buffer_menu({document, screen, states.buffer_files}, messages) == buffer::BufferMenuEnd::kPaste)
     choice = MainChoice::kPaste;
   if (choice == MainChoice::kPaste) {
-    erase_stale_picture(editor);
-    paste::paste_menu(editor, messages);
+    erase_stale_picture(screen);
+    paste::paste_menu({document, screen, editor.paste, states.paste_box}, messages);
   }
-  if (choice == MainChoice::kExit) exit_menu(editor);
+  if (choice == MainChoice::kExit) exit_menu(drawing_files);
 }
 
 [[noreturn]] void run_menus(Editor& editor, MenuStates& states,
                             const std::optional<std::string>& command_line_drawing) {
-  start_up(editor, command_line_drawing);
-  insist_on_a_drawing(editor);
+  start_up(editor, states.files, command_line_drawing);
+  insist_on_a_drawing({editor.document(), editor.screen(), states.files});
   ScreenColourMessages messages(editor);
   for (;;) {
     between_actions(editor.document(), editor.screen());
-    if (const auto choice = main_menu(editor)) dispatch(editor, states, *choice, messages);
+    if (const auto choice = main_menu(editor.document(), editor.screen())) dispatch(editor, states, *choice, messages);
   }
 }
 
 }  // namespace
 
 void run_editor(Editor& editor, MenuStates& states, const std::optional<std::string>& command_line_drawing) {
+  // The edit/delete menus' remembered record numbers hear of every change
+  // to the records for the whole run.
+  const Listening listening(editor.document(), states.editing);
   // The window's Export writes the open drawing for as long as the editor runs.
-  EditorDrawingExporter exporter(editor);
+  EditorDrawingExporter exporter(editor.document(), editor.screen());
   struct Installed {
     host::Host& host;
     ~Installed() { host.set_drawing_exporter(nullptr); }

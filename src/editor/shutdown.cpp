@@ -17,8 +17,8 @@ void save_to(Editor& editor, const std::filesystem::path& file) {
 }
 
 // A directory is not a drawing: only a file at the path counts.
-bool drawing_exists(const Editor& editor) {
-  const std::string path(text::trimmed(editor.drawing_path));
+bool drawing_exists(const Document& document) {
+  const std::string path(text::trimmed(document.drawing_path));
   std::error_code ignored;
   return !path.empty() && std::filesystem::is_regular_file(path, ignored);
 }

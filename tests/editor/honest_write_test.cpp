@@ -28,11 +28,12 @@ class HonestWriteTest : public EditorTest {
     e.drawing.append(circle);
     return e;
   }
+  files::FileSelection names_;
 };
 
 TEST_F(HonestWriteTest, TheRecordIsNamedAndNothingIsWritten) {
   Editor& e = with_a_circle_too_large("key ENTER\n");
-  EXPECT_FALSE(write_drawing(e));
+  EXPECT_FALSE(write_drawing({e, e, names_}));
   EXPECT_EQ(row(3), "ERROR: RECORD 2 HOLDS A VALUE TOO LARGE FOR THE FILE.");
   EXPECT_EQ(row(5), "RECORD 2: THE VALUE -2500000 DOES NOT FIT COLUMNS 15-20.");
   EXPECT_EQ(row(7), "THE DRAWING WAS NOT WRITTEN; THE FILE ON DISC IS AS IT WAS.");
@@ -43,7 +44,7 @@ TEST_F(HonestWriteTest, TheRecordIsNamedAndNothingIsWritten) {
 
 TEST_F(HonestWriteTest, TheExitMenuKeepsTheProgramAndTheDrawing) {
   Editor& e = with_a_circle_too_large("key F1\nkey ENTER\nkey F10\n");
-  exit_menu(e);  // F1 cannot close the drawing; F10 comes back
+  exit_menu({e, e, names_});  // F1 cannot close the drawing; F10 comes back
   EXPECT_TRUE(e.file_open);
   EXPECT_EQ(e.drawing_name, "d.plv");
   EXPECT_EQ(testing::read_file(e.drawing_path), "the old drawing\n");

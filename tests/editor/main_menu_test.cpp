@@ -15,16 +15,16 @@ TEST_F(MainMenuTest, FunctionKeysChooseAndKeepTheLayersOtherKeysDropThem) {
   Editor& e = open("type 3\nkey TAB\ntype 5\nkey F9\n"
                    "type 7\ntype |\n"
                    "key F6\nkey F10\nclose\n");
-  EXPECT_EQ(main_menu(e), MainChoice::kCreate);
+  EXPECT_EQ(main_menu(e, e), MainChoice::kCreate);
   EXPECT_EQ(e.render.work_layer, 3);
   EXPECT_EQ(e.render.also_draw_layer, 5);
   // The bar is no choice: what was typed is dropped.
-  EXPECT_EQ(main_menu(e), std::nullopt);
+  EXPECT_EQ(main_menu(e, e), std::nullopt);
   EXPECT_EQ(e.render.work_layer, 3);
   EXPECT_EQ(row(7), "             WORK ON LAYER:      7     ALSO DRAW LAYER:      5");
-  EXPECT_EQ(main_menu(e), MainChoice::kScreen);
-  EXPECT_EQ(main_menu(e), MainChoice::kExit);
-  EXPECT_THROW(main_menu(e), ui::CloseRequested);
+  EXPECT_EQ(main_menu(e, e), MainChoice::kScreen);
+  EXPECT_EQ(main_menu(e, e), MainChoice::kExit);
+  EXPECT_THROW(main_menu(e, e), ui::CloseRequested);
 }
 
 }  // namespace

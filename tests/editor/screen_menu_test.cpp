@@ -32,7 +32,7 @@ TEST_F(ScreenMenuTest, ScreenRowsAndFields) {
   Editor& e = start("key F10\nkey F10\n");
   e.ui.lines().set_title("*** TITLE");
   e.render.view = {0.5, -120, 33};
-  EXPECT_EQ(screen_menu(e, messages_), ScreenMenuEnd::kReturn);
+  EXPECT_EQ(screen_menu(e, e, messages_), ScreenMenuEnd::kReturn);
   EXPECT_EQ(row(1), "*** TITLE");
   EXPECT_EQ(row(3), "***** SCREEN MENU ****** SCREEN MENU ****** SCREEN MENU ****** SCREEN MENU *****");
   EXPECT_EQ(row(5), "                  NO DRAWING FILE IS OPEN");
@@ -48,7 +48,7 @@ TEST_F(ScreenMenuTest, ScreenRowsAndFields) {
 
   e.file_open = true;
   e.drawing_name = "site.plv      ";
-  EXPECT_EQ(screen_menu(e, messages_), ScreenMenuEnd::kReturn);
+  EXPECT_EQ(screen_menu(e, e, messages_), ScreenMenuEnd::kReturn);
   EXPECT_EQ(row(5), "                  DRAWING FILE NAME: site.plv");
 }
 
@@ -57,12 +57,12 @@ TEST_F(ScreenMenuTest, TypedValuesAreStoredButAScaleOfZeroOrLessIsRefused) {
                     "key TAB\nkey TAB\nkey 145\ntype -2\nkey F10\n"
                     "key TAB\nkey TAB\nkey 145\ntype 2.5\nkey TAB\ntype 7\nkey F10\n");
   e.render.view = {1.2345678, 0.25, 0};
-  EXPECT_EQ(screen_menu(e, messages_), ScreenMenuEnd::kReturn);
+  EXPECT_EQ(screen_menu(e, e, messages_), ScreenMenuEnd::kReturn);
   EXPECT_DOUBLE_EQ(e.render.view.scale, 1.2345678);
   EXPECT_DOUBLE_EQ(e.render.view.x_shift, 0.25);  // not typed: kept whole
-  EXPECT_EQ(screen_menu(e, messages_), ScreenMenuEnd::kReturn);
+  EXPECT_EQ(screen_menu(e, e, messages_), ScreenMenuEnd::kReturn);
   EXPECT_DOUBLE_EQ(e.render.view.scale, 1.2345678);
-  EXPECT_EQ(screen_menu(e, messages_), ScreenMenuEnd::kReturn);
+  EXPECT_EQ(screen_menu(e, e, messages_), ScreenMenuEnd::kReturn);
   EXPECT_DOUBLE_EQ(e.render.view.scale, 2.5);
   EXPECT_DOUBLE_EQ(e.render.view.x_shift, 7);
 }
@@ -72,7 +72,7 @@ TEST_F(ScreenMenuTest, ShiftOfHundredMovesThePictureHundredRightAtTheNextRedraw)
   redraw_picture(e.document(), e.screen(), messages_);
   const auto before = lines_only();
   ASSERT_EQ(before.size(), 1u);
-  EXPECT_EQ(screen_menu(e, messages_), ScreenMenuEnd::kDraw);
+  EXPECT_EQ(screen_menu(e, e, messages_), ScreenMenuEnd::kDraw);
   EXPECT_DOUBLE_EQ(e.render.view.x_shift, 100);
   redraw_picture(e.document(), e.screen(), messages_);
   const auto after = lines_only();
@@ -97,15 +97,15 @@ TEST_F(ScreenMenuTest, KeysEraseDragViewAndRedrawTheMenu) {
   e.render.view = {1, 4, 5};
   redraw_picture(e.document(), e.screen(), messages_);
   ASSERT_FALSE(lines_only().empty());
-  EXPECT_EQ(screen_menu(e, messages_), ScreenMenuEnd::kViewed);
+  EXPECT_EQ(screen_menu(e, e, messages_), ScreenMenuEnd::kViewed);
   EXPECT_TRUE(lines_only().empty());
 
-  EXPECT_EQ(screen_menu(e, messages_), ScreenMenuEnd::kDragged);
+  EXPECT_EQ(screen_menu(e, e, messages_), ScreenMenuEnd::kDragged);
   EXPECT_DOUBLE_EQ(e.render.view.x_shift, 4);
   EXPECT_DOUBLE_EQ(e.render.view.y_shift, 5);
   EXPECT_FALSE(lines_only().empty());
 
-  EXPECT_THROW(screen_menu(e, messages_), ui::CloseRequested);
+  EXPECT_THROW(screen_menu(e, e, messages_), ui::CloseRequested);
 }
 
 }  // namespace

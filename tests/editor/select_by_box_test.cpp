@@ -32,16 +32,16 @@ TEST_F(SelectByBoxTest, CopiesCarryTheirColourAndLayerRecordsOnlyWhenTheyChange)
   const Record c = box_record_as_is(ElementKind::kBox, {1, 1}, {2, 2});
   for (const Record& r : {red, doubled, a, b, outside, blue, c}) e.drawing.append(r);
 
-  EXPECT_EQ(editing::select_by_box(e, {0, 0, 100, 100}, editing::BoxAction::kCopy), 3);
+  EXPECT_EQ(editing::select_by_box(e, e, {0, 0, 100, 100}, editing::BoxAction::kCopy), 3);
   EXPECT_EQ(buffer(), (std::vector<Record>{red, doubled, a, b, blue, c}));
   EXPECT_EQ(e.drawing.read(3), a);  // a copy leaves the drawing as it was
 
   // A cut takes them out of the drawing too; what is already deleted stays out of it.
   e.buffer.clear();
-  EXPECT_EQ(editing::select_by_box(e, {0, 0, 100, 100}, editing::BoxAction::kDeleteAndCopy), 3);
+  EXPECT_EQ(editing::select_by_box(e, e, {0, 0, 100, 100}, editing::BoxAction::kDeleteAndCopy), 3);
   EXPECT_EQ(e.drawing.read(3), mark_deleted(a));
   EXPECT_EQ(e.drawing.read(5), outside);
-  EXPECT_EQ(editing::select_by_box(e, {0, 0, 100, 100}, editing::BoxAction::kDelete), 0);
+  EXPECT_EQ(editing::select_by_box(e, e, {0, 0, 100, 100}, editing::BoxAction::kDelete), 0);
 }
 
 TEST_F(SelectByBoxTest, OnlyTheWorkLayerAndDeletedGraphicsWhileShown) {
@@ -51,10 +51,10 @@ TEST_F(SelectByBoxTest, OnlyTheWorkLayerAndDeletedGraphicsWhileShown) {
                           mark_deleted(line)})
     e.drawing.append(r);
   e.render.work_layer = 2;
-  EXPECT_EQ(editing::graphics_in_box(e, {0, 0, 10, 10}), (std::vector<long>{4}));
+  EXPECT_EQ(editing::graphics_in_box(e, e, {0, 0, 10, 10}), (std::vector<long>{4}));
   e.render.show_deleted = true;
-  EXPECT_EQ(editing::graphics_in_box(e, {0, 0, 10, 10}), (std::vector<long>{4, 5}));
-  EXPECT_TRUE(editing::graphics_in_box(e, {0, 0, 9.9, 10}).empty());
+  EXPECT_EQ(editing::graphics_in_box(e, e, {0, 0, 10, 10}), (std::vector<long>{4, 5}));
+  EXPECT_TRUE(editing::graphics_in_box(e, e, {0, 0, 9.9, 10}).empty());
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ TEST_F(TranslationSetupMenuTest, TypedValuesAreUpperCasedAndRefusalsKeepTheOldVa
       "type x\nkey ENTER\n"             // not M or C: refused
       "type l\nkey F10\n");
   e.ui.lines().set_title("*** TITLE");
-  translation_setup_menu(e);
+  translation_setup_menu(e, e);
   EXPECT_EQ(e.setup_line, "GLIMPT PR      17.36      1.000 H M L   ");
 
   EXPECT_EQ(row(1), "*** TITLE");
@@ -74,7 +74,7 @@ TEST_F(TranslationSetupMenuTest, TypedValuesAreUpperCasedAndRefusalsKeepTheOldVa
 TEST_F(TranslationSetupMenuTest, OtherKeysShowTheNewValuesAndCloseEndsTheProgram) {
   Editor& e = open("type ms\nkey ENTER\nkey 145\ntype 21\nkey F2\nkey F10\n"
                    "key F3\nclose\n");
-  translation_setup_menu(e);
+  translation_setup_menu(e, e);
   EXPECT_EQ(e.setup_line, "GLIMPT MS      21.00      1.000 D M P   ");
   // After F2 the screen came back with the values as stored.
   EXPECT_EQ(row(6), "         TRANSLATION MODE:  MS       PR=COPY-TO-PRINTER");
@@ -84,7 +84,7 @@ TEST_F(TranslationSetupMenuTest, OtherKeysShowTheNewValuesAndCloseEndsTheProgram
   EXPECT_EQ(row(20), "         MONO OR COLOR:          M   (SPECIFY M OR C)");
   EXPECT_EQ(row(22), "         LANDSCAPE OR PORTRAIT:  P   (SPECIFY L OR P)");
 
-  EXPECT_THROW(translation_setup_menu(e), ui::CloseRequested);
+  EXPECT_THROW(translation_setup_menu(e, e), ui::CloseRequested);
 }
 
 }  // namespace

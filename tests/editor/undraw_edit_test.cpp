@@ -182,7 +182,9 @@ TEST_F(UndrawEditTest, EveryKindEditedThroughTheEditMenuAndLeftAsShownComesBackT
   Editor& e = open(script + "key F10\n");
   for (const Record& r : drawing) e.drawing.append(r);
   after_other_elements();
-  editing::edit_delete_menu(e, create_, messages_);
+  editing::EditState state;
+  const create::Desk d = desk();
+  editing::edit_delete_menu({e, e, state, [&d](auto&&... a) { return create::undraw_and_edit(d, a...); }}, messages_);
   EXPECT_EQ(texts(held()), texts(expected));
 }
 

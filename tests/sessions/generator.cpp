@@ -150,7 +150,7 @@ Action Generator::create(const Editor& e, const CreateState& remembered) {
 
 Action Generator::edit_delete(const Editor& e, Act act) {
   Action a{.act = act, .toggle_deleted = rng_.chance(15)};
-  const editing::SelectionBox& box = e.editing.selection_box;
+  const SelectionBox& box = e.selection_box;
   if (act == Act::kDeleteBox) return a.points = box_drags(e, box.x1, box.y1, box.x2, box.y2), a;
   RenderState render = e.render;
   render.show_deleted ^= a.toggle_deleted;
@@ -170,10 +170,10 @@ Action Generator::edit_delete(const Editor& e, Act act) {
   return a;
 }
 
-Action Generator::colour_edit(const Editor& e) {
+Action Generator::colour_edit(const Editor& e, const editing::EditState& state) {
   Action a{.act = Act::kColourEdit, .palette = takes_palette_colours(e.drawing)};
-  editing::SelectionBox s = e.editing.selection_box;
-  int field = e.editing.colour_menu_colour;  // what the colour field shows
+  SelectionBox s = e.selection_box;
+  int field = state.colour_menu_colour;  // what the colour field shows
   for (int i = rng_.between(1, 3); i > 0; --i) {
     const int colour = rng_.chance(80) ? rng_.between(1, 15) : rng_.chance(50) ? 0 : rng_.between(-9, 99);
     const int typed = colour != 0 ? colour : field;
@@ -191,7 +191,7 @@ Action Generator::colour_edit(const Editor& e) {
   return a;
 }
 
-Action Generator::paste(const Editor& e) {
+Action Generator::paste(const Editor& e, const PlotBox& last_box) {
   Action a{.act = Act::kPaste};
   const Extent extent = drawing_extent(e.buffer, e.render);
   const double width = extent.xmax - extent.xmin, height = extent.ymax - extent.ymin;
@@ -201,7 +201,7 @@ Action Generator::paste(const Editor& e) {
     int w = rng_.step5(100, 800), h = rng_.step5(100, 800);
     if (width > 0) w = std::max(10, 5 * static_cast<int>(std::min<double>(w, 2 * width) / 5));
     if (height > 0) h = std::max(10, 5 * static_cast<int>(std::min<double>(h, 2 * height) / 5));
-    const PlotBox& b = e.paste_box;
+    const PlotBox& b = last_box;
     const Point from2 = on_grid(static_cast<float>(b.x2), static_cast<float>(b.y2));
     const Point to1 = clear_of({rng_.step5(-1500, 1500 - w), rng_.step5(-1100, 1100 - h)}, from2);
     a.points = {on_grid(static_cast<float>(b.x1), static_cast<float>(b.y1)), to1, from2, {to1.x + w, to1.y + h}};
@@ -256,10 +256,10 @@ Action Generator::next(const Editor& e, const MenuStates& states) {
   Action a{.act = act};
   if (act == Act::kCreate) a = create(e, states.create);
   if (act == Act::kDeletePointed || act == Act::kDeleteBox || act == Act::kEditGraphic) a = edit_delete(e, act);
-  if (act == Act::kColourEdit) a = colour_edit(e);
-  if (act == Act::kPaste) a = paste(e);
+  if (act == Act::kColourEdit) a = colour_edit(e, states.editing);
+  if (act == Act::kPaste) a = paste(e, states.paste_box);
   if (act == Act::kCut || act == Act::kCopy) {
-    const editing::SelectionBox& s = e.editing.selection_box;
+    const SelectionBox& s = e.selection_box;
     a.points = box_drags(e, s.x1, s.y1, s.x2, s.y2);
   }
   if (act == Act::kUndo || act == Act::kRedo) a.count = rng_.between(1, 3);

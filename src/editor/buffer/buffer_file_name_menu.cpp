@@ -46,18 +46,17 @@ bool offers_list(const files::FileSelection& names, FileMode mode) {
   return mode == FileMode::kRead && !text::is_blank(names.default_extension);
 }
 
-void draw_menu(Editor& editor, FileMode mode) {
-  files::FileSelection& names = editor.buffer_files;
-  ui::TextScreen& screen = editor.ui.screen();
+void draw_menu(Screen& screen, files::FileSelection& names, FileMode mode) {
+  ui::TextScreen& page = screen.ui.screen();
   names.legend_rows.fill(0);
-  screen.clear();
-  screen.write_line(1, editor.ui.lines().title);
-  screen.write_line(kTitleRow, kTitle);
-  screen.write_line(kDirectoryRow, kDirectoryLabel);
-  screen.write_line(kFileNameRow, kFileNameLabel);
+  page.clear();
+  page.write_line(1, screen.ui.lines().title);
+  page.write_line(kTitleRow, kTitle);
+  page.write_line(kDirectoryRow, kDirectoryLabel);
+  page.write_line(kFileNameRow, kFileNameLabel);
   int row = kFirstLegendRow;
   const auto legend = [&](int key, std::string_view text) {
-    screen.write_line(row, text);
+    page.write_line(row, text);
     names.legend_rows[static_cast<std::size_t>(key - 1)] = row;
     row += kRowStep;
   };
@@ -72,14 +71,13 @@ void draw_menu(Editor& editor, FileMode mode) {
 
 // Lets the user edit the two fields until a key asks to act; a press on a
 // legend row stands for its key. `current` is the field edited.
-ui::FieldKey edit_names(Editor& editor, int& current) {
-  files::FileSelection& names = editor.buffer_files;
+ui::FieldKey edit_names(Screen& screen, files::FileSelection& names, int& current) {
   names.directory = files::with_separators_normalised(names.directory);
   ui::FieldSet fields = files::name_fields(files::edit_buffer(names));
   for (ui::Field& field : fields.fields) field.highlight = true;
   fields.current = current;
-  ui::FieldKey key = ui::enter_form(editor.ui, fields);
-  if (key == ui::FieldKey::kPressOutside) key = files::legend_key(names.legend_rows, editor.ui.last_pointer().row);
+  ui::FieldKey key = ui::enter_form(screen.ui, fields);
+  if (key == ui::FieldKey::kPressOutside) key = files::legend_key(names.legend_rows, screen.ui.last_pointer().row);
   current = fields.current;
   files::take_edit_buffer(files::buffer_of(fields), names);
   left_justify(names.directory);
@@ -88,53 +86,49 @@ ui::FieldKey edit_names(Editor& editor, int& current) {
 }
 
 // What was typed made into a directory and a bare name, then joined.
-void clean_up(Editor& editor) {
-  files::FileSelection& names = editor.buffer_files;
+void clean_up(Screen& screen, files::FileSelection& names) {
   names.file_name = files::name_after_last_separator(names.file_name);
   const files::DirectoryAndName moved =
       files::with_file_component_moved({files::with_separators_normalised(names.directory), names.file_name});
   names.directory = moved.directory;
   names.file_name = moved.file_name;
-  names.join(editor.ui.host());
+  names.join(screen.ui.host());
 }
 
-void offer_list(Editor& editor) {
-  files::FileSelection& names = editor.buffer_files;
-  ui::TextScreen& screen = editor.ui.screen();
-  screen.clear();
-  screen.write_line(1, editor.ui.lines().title);
-  const std::string chosen = files::choose_name(editor.ui, names.directory, names.default_extension);
+void offer_list(Screen& screen, files::FileSelection& names) {
+  ui::TextScreen& page = screen.ui.screen();
+  page.clear();
+  page.write_line(1, screen.ui.lines().title);
+  const std::string chosen = files::choose_name(screen.ui, names.directory, names.default_extension);
   // Choosing none keeps the name the user had.
   if (!text::is_blank(chosen)) names.set_file_name(chosen);
 }
 
 // The same rules as for a drawing's name: a name must be given, and the
 // path must fit its 80 columns.
-bool acceptable(Editor& editor) {
-  const files::FileSelection& names = editor.buffer_files;
+bool acceptable(Screen& screen, const files::FileSelection& names) {
   if (text::is_blank(names.file_name)) return false;
   if (files::fits_path_width(names.joined_path)) return true;
-  files::show_path_too_long(editor.ui, names.joined_path);
+  files::show_path_too_long(screen.ui, names.joined_path);
   return false;
 }
 
 }  // namespace
 
-bool choose_buffer_file(Editor& editor, FileMode mode) {
-  files::FileSelection& names = editor.buffer_files;
+bool choose_buffer_file(const Document& document, Screen& screen, files::FileSelection& names, FileMode mode) {
   // Buffer files hold the records drawings hold: the list offers drawings.
-  names.set_default_extension(editor.extension);
+  names.set_default_extension(document.extension);
   // The first buffer file is looked for beside the drawing.
-  if (text::is_blank(names.directory) && text::is_blank(names.file_name)) names.set_directory(editor.directory);
+  if (text::is_blank(names.directory) && text::is_blank(names.file_name)) names.set_directory(document.directory);
   left_justify(names.file_name);
   int current = files::kDirectoryField;
   for (;;) {
-    draw_menu(editor, mode);
-    const ui::FieldKey key = edit_names(editor, current);
-    clean_up(editor);
-    if (key == kListKey && offers_list(names, mode)) offer_list(editor);
+    draw_menu(screen, names, mode);
+    const ui::FieldKey key = edit_names(screen, names, current);
+    clean_up(screen, names);
+    if (key == kListKey && offers_list(names, mode)) offer_list(screen, names);
     else if (key == kGiveUpKey) return false;
-    else if (key == kAcceptKey && acceptable(editor)) return true;
+    else if (key == kAcceptKey && acceptable(screen, names)) return true;
     // Any other key shows the menu again.
   }
 }

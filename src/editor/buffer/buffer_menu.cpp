@@ -38,17 +38,17 @@ constexpr std::string_view kCannotWrite = "ERROR: CANNOT WRITE THE FILE.";
 constexpr std::string_view kGiveAnother = "PLEASE GIVE A NEW DIRECTORY PATH OR FILE NAME.";
 
 // A message on a cleared screen, left there while the work goes on.
-void show_doing(Editor& editor, std::string_view line) {
-  editor.ui.lines().set_message(line);
-  ui::begin_messages(editor.ui);
+void show_doing(Screen& screen, std::string_view line) {
+  screen.ui.lines().set_message(line);
+  ui::begin_messages(screen.ui);
 }
 
 // Two or more message lines one under another on a cleared screen, the
 // prompt under the last, then a key.
-void tell(Editor& editor, std::initializer_list<std::string> lines) {
-  ui::Toolkit& tk = editor.ui;
+void tell(Screen& screen, std::initializer_list<std::string> lines) {
+  ui::Toolkit& tk = screen.ui;
   auto line = lines.begin();
-  show_doing(editor, *line);
+  show_doing(screen, *line);
   while (++line != lines.end()) {
     tk.lines().set_message(*line);
     if (line + 1 == lines.end()) ui::message_and_wait(tk);
@@ -57,8 +57,8 @@ void tell(Editor& editor, std::initializer_list<std::string> lines) {
 }
 
 // A message with the buffer file's 14-column name written from `column`.
-std::string with_name_at(const Editor& editor, std::string_view text, int column) {
-  return ui::padded(text, column - 1) + text::padded(editor.buffer_files.file_name, files::kFileNameWidth);
+std::string with_name_at(const files::FileSelection& names, std::string_view text, int column) {
+  return ui::padded(text, column - 1) + text::padded(names.file_name, files::kFileNameWidth);
 }
 
 std::string upper(std::string_view text) {
@@ -78,92 +78,92 @@ std::string which(long count, long first) {
   return count == 1 ? " (LINE " + std::to_string(first) + ")." : " (THE FIRST IS LINE " + std::to_string(first) + ").";
 }
 
-std::string buffer_path(const Editor& editor) {
-  return std::string(text::trimmed_right(editor.buffer_files.joined_path));
+std::string buffer_path(const files::FileSelection& names) {
+  return std::string(text::trimmed_right(names.joined_path));
 }
 
-void ask_for_another_name(Editor& editor) {
-  tell(editor, {std::string(kCannotOpen), std::string(kGiveAnother)});
+void ask_for_another_name(Screen& screen) {
+  tell(screen, {std::string(kCannotOpen), std::string(kGiveAnother)});
 }
 
-void report_unreadable(Editor& editor, const LineTally& unreadable) {
+void report_unreadable(Screen& screen, const LineTally& unreadable) {
   if (unreadable.count == 0) return;
   const long n = unreadable.count;
-  tell(editor, {(n == 1 ? std::string("1 LINE") : std::to_string(n) + " LINES") + " OF THE FILE COULD NOT BE READ" +
+  tell(screen, {(n == 1 ? std::string("1 LINE") : std::to_string(n) + " LINES") + " OF THE FILE COULD NOT BE READ" +
                     which(n, unreadable.first),
                 n == 1 ? "IT IS A BLANK RECORD IN THE BUFFER." : "THEY ARE BLANK RECORDS IN THE BUFFER."});
 }
 
-void report_colour_modes(Editor& editor, const LineTally& modes) {
+void report_colour_modes(Screen& screen, const LineTally& modes) {
   if (modes.count == 0) return;
   const long n = modes.count;
-  tell(editor, {(n == 1 ? std::string("1 LINE") : std::to_string(n) + " LINES") + " OF THE FILE CHOSE A COLOR MODE" +
+  tell(screen, {(n == 1 ? std::string("1 LINE") : std::to_string(n) + " LINES") + " OF THE FILE CHOSE A COLOR MODE" +
                     which(n, modes.first),
                 std::string(n == 1 ? "IT WAS" : "THEY WERE") + " LEFT OUT: A PASTE KEEPS THE DRAWING'S OWN MODE."});
 }
 
 // Reading replaces the buffer, but only once the whole file is read.
-void read_into_buffer(Editor& editor) {
+void read_into_buffer(const BufferMenu& m) {
   for (;;) {
-    if (!choose_buffer_file(editor, FileMode::kRead)) return;
-    const std::string path = buffer_path(editor);
+    if (!choose_buffer_file(m.document, m.screen, m.names, FileMode::kRead)) return;
+    const std::string path = buffer_path(m.names);
     LineReader in(path);
     if (!in.ok()) {
-      ask_for_another_name(editor);
+      ask_for_another_name(m.screen);
       continue;
     }
-    show_doing(editor, with_name_at(editor, "READING FILE", 15) + " INTO THE BUFFER.");
+    show_doing(m.screen, with_name_at(m.names, "READING FILE", 15) + " INTO THE BUFFER.");
     BufferFileRead read = read_buffer_file(in, kinds());
     if (!read.ok()) {
-      tell(editor,
+      tell(m.screen,
            {"ERROR: THE FILE COULD NOT BE READ TO ITS END.", cause(read.error, path), "THE BUFFER IS AS IT WAS."});
       return;
     }
-    editor.buffer = std::move(read.records);
-    report_unreadable(editor, read.unreadable);
-    report_colour_modes(editor, read.colour_modes);
+    m.document.buffer = std::move(read.records);
+    report_unreadable(m.screen, read.unreadable);
+    report_colour_modes(m.screen, read.colour_modes);
     return;
   }
 }
 
-void report_left_out(Editor& editor, const std::vector<SkippedLine>& skipped) {
+void report_left_out(Screen& screen, const std::vector<SkippedLine>& skipped) {
   if (skipped.empty()) return;
   const long n = static_cast<long>(skipped.size());
-  tell(editor, {"ERROR READING THE BUFFER DIRECT-ACCESS FILE",
+  tell(screen, {"ERROR READING THE BUFFER DIRECT-ACCESS FILE",
                 (n == 1 ? "RECORD " + std::to_string(skipped.front().number) + " WAS LEFT OUT."
                         : std::to_string(n) + " RECORDS WERE LEFT OUT (THE FIRST IS RECORD " +
                               std::to_string(skipped.front().number) + ").")});
 }
 
-void report_too_large(Editor& editor, const std::vector<SkippedLine>& too_large) {
+void report_too_large(Screen& screen, const std::vector<SkippedLine>& too_large) {
   const SkippedLine& first = too_large.front();
   const std::string number = std::to_string(first.number);
   const long n = static_cast<long>(too_large.size());
-  tell(editor,
+  tell(screen,
        {n == 1 ? "ERROR: BUFFER RECORD " + number + " HOLDS A VALUE TOO LARGE FOR THE FILE."
                : "ERROR: " + std::to_string(n) + " BUFFER RECORDS HOLD VALUES TOO LARGE FOR THE FILE.",
         "RECORD " + number + ": " + upper(first.problem) + ".", "THE BUFFER WAS NOT WRITTEN AND IS KEPT AS IT WAS."});
 }
 
 // Writing empties the buffer, but only once the file is safely on disc.
-void write_buffer(Editor& editor) {
+void write_buffer(const BufferMenu& m) {
   for (;;) {
-    if (!choose_buffer_file(editor, FileMode::kWrite)) return;
-    const std::string path = buffer_path(editor);
+    if (!choose_buffer_file(m.document, m.screen, m.names, FileMode::kWrite)) return;
+    const std::string path = buffer_path(m.names);
     SafeFileWriter out(path);
     if (!out.ok()) {
-      ask_for_another_name(editor);
+      ask_for_another_name(m.screen);
       continue;
     }
-    show_doing(editor, with_name_at(editor, "WRITING THE BUFFER TO FILE", 29));
-    const BufferFileWrite written = write_buffer_file(out, editor.buffer_files.joined_path, editor.buffer, kinds());
-    report_left_out(editor, written.problems.skipped);
+    show_doing(m.screen, with_name_at(m.names, "WRITING THE BUFFER TO FILE", 29));
+    const BufferFileWrite written = write_buffer_file(out, m.names.joined_path, m.document.buffer, kinds());
+    report_left_out(m.screen, written.problems.skipped);
     switch (written.outcome) {
-      case WriteOutcome::kWritten: editor.buffer.clear(); return;
-      case WriteOutcome::kValuesTooLarge: report_too_large(editor, written.problems.too_large); return;
-      case WriteOutcome::kCannotOpen: ask_for_another_name(editor); break;
+      case WriteOutcome::kWritten: m.document.buffer.clear(); return;
+      case WriteOutcome::kValuesTooLarge: report_too_large(m.screen, written.problems.too_large); return;
+      case WriteOutcome::kCannotOpen: ask_for_another_name(m.screen); break;
       case WriteOutcome::kCannotWrite:
-        tell(editor, {std::string(kCannotWrite), cause(written.error, path), std::string(kGiveAnother)});
+        tell(m.screen, {std::string(kCannotWrite), cause(written.error, path), std::string(kGiveAnother)});
         break;
     }
   }
@@ -171,64 +171,64 @@ void write_buffer(Editor& editor) {
 
 // Cut or copy the graphics in a dragged box. A cut marks graphics deleted,
 // which only means something in a drawing that will be written.
-void take_box(Editor& editor, editing::BoxAction action) {
-  if (action == editing::BoxAction::kDeleteAndCopy && !editor.file_open) return drawing_guard(editor);
-  if (const auto box = editing::drag_selection_box(editor)) editing::select_by_box(editor, *box, action);
+void take_box(Document& document, Screen& screen, editing::BoxAction action) {
+  if (action == editing::BoxAction::kDeleteAndCopy && !document.file_open) return drawing_guard(screen);
+  if (const auto box = editing::drag_selection_box(screen)) editing::select_by_box(document, screen, *box, action);
 }
 
 // What the menu does next: waits for another key, or hands over.
 enum class Next { kStay, kMainMenu, kPaste };
 
 // Cut and copy need a picture to drag the box on (`drawn`).
-using Row = MenuRow<Next, Editor&, bool>;
+using Row = MenuRow<Next, const BufferMenu&, bool>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 7, "F1 = READ A FILE INTO THE BUFFER",
-     [](Editor& e, bool) { return read_into_buffer(e), Next::kMainMenu; }},
+     [](const BufferMenu& m, bool) { return read_into_buffer(m), Next::kMainMenu; }},
     {ui::FKey::kF2, 8, "F2 = CUT FROM THE DRAWING INTO THE BUFFER",
-     [](Editor& e, bool drawn) {
+     [](const BufferMenu& m, bool drawn) {
        if (!drawn) return Next::kStay;
-       return take_box(e, editing::BoxAction::kDeleteAndCopy), Next::kMainMenu;
+       return take_box(m.document, m.screen, editing::BoxAction::kDeleteAndCopy), Next::kMainMenu;
      }},
     {ui::FKey::kF3, 9, "F3 = COPY FROM THE DRAWING INTO THE BUFFER",
-     [](Editor& e, bool drawn) {
+     [](const BufferMenu& m, bool drawn) {
        if (!drawn) return Next::kStay;
-       return take_box(e, editing::BoxAction::kCopy), Next::kMainMenu;
+       return take_box(m.document, m.screen, editing::BoxAction::kCopy), Next::kMainMenu;
      }},
     {ui::FKey::kF4, 10, "F4 = WRITE THE BUFFER TO A DISC FILE",
-     [](Editor& e, bool) { return write_buffer(e), Next::kMainMenu; }},
-    {ui::FKey::kF5, 11, "F5 = CLEAR THE BUFFER", [](Editor& e, bool) { return e.buffer.clear(), Next::kStay; }},
+     [](const BufferMenu& m, bool) { return write_buffer(m), Next::kMainMenu; }},
+    {ui::FKey::kF5, 11, "F5 = CLEAR THE BUFFER",
+     [](const BufferMenu& m, bool) { return m.document.buffer.clear(), Next::kStay; }},
     {ui::FKey::kF6, 12, "F6 = PASTE FROM THE BUFFER INTO THE DRAWING",
-     [](Editor& e, bool) {
-       if (e.file_open) return Next::kPaste;
-       return drawing_guard(e), Next::kMainMenu;
+     [](const BufferMenu& m, bool) {
+       if (m.document.file_open) return Next::kPaste;
+       return drawing_guard(m.screen), Next::kMainMenu;
      }},
-    {ui::FKey::kF10, 16, "F10= GET THE MAIN MENU", [](Editor&, bool) { return Next::kMainMenu; }},
+    {ui::FKey::kF10, 16, "F10= GET THE MAIN MENU", [](const BufferMenu&, bool) { return Next::kMainMenu; }},
 };
 
-void show_screen(Editor& editor) {
-  create::show_menu(editor, 3, kBanner, {});
-  ui::TextScreen& screen = editor.ui.screen();
-  if (editor.file_open) {
-    screen.write_line(kNameRow, kNameLabel);
-    screen.write_at(kNameRow, kNameColumn, editor.drawing_name, kDrawingNameLength);
+void show_screen(const Document& document, Screen& screen) {
+  ui::TextScreen& page = create::show_menu(screen, 3, kBanner, {});
+  if (document.file_open) {
+    page.write_line(kNameRow, kNameLabel);
+    page.write_at(kNameRow, kNameColumn, document.drawing_name, kDrawingNameLength);
   } else {
-    screen.write_line(kNameRow, kNoDrawing);
+    page.write_line(kNameRow, kNoDrawing);
   }
   for (const Row& legend : kRows)
-    screen.write_at(legend.row, kLegendColumn, ui::padded(legend.legend, kLegendWidth), kLegendWidth);
+    page.write_at(legend.row, kLegendColumn, ui::padded(legend.legend, kLegendWidth), kLegendWidth);
 }
 
 }  // namespace
 
-BufferMenuEnd buffer_menu(Editor& editor, ColourProblems& messages) {
+BufferMenuEnd buffer_menu(const BufferMenu& menu, ColourProblems& messages) {
   for (;;) {
-    show_screen(editor);
+    show_screen(menu.document, menu.screen);
     // Cut and copy need a picture to drag the box on.
-    const bool drawn = !editor.picture_not_drawn;
-    between_actions(editor.document(), editor.screen());
-    const host::Key key = editor.ui.wait_key();
-    if (undo_or_redo(editor.document(), editor.screen(), key, messages)) continue;
-    switch (act_on(kRows, ui::fkey_of(key), editor, drawn)) {
+    const bool drawn = !menu.screen.picture_not_drawn;
+    between_actions(menu.document, menu.screen);
+    const host::Key key = menu.screen.ui.wait_key();
+    if (undo_or_redo(menu.document, menu.screen, key, messages)) continue;
+    switch (act_on(kRows, ui::fkey_of(key), menu, drawn)) {
       case Next::kStay: break;
       case Next::kMainMenu: return BufferMenuEnd::kMainMenu;
       case Next::kPaste: return BufferMenuEnd::kPaste;

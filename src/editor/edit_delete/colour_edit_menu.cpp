@@ -30,92 +30,93 @@ constexpr int kDefaultColour = 7;
 // The colour typed; one outside the palette becomes colour 7.
 int take_colour(int typed) { return typed >= 1 && typed <= 15 ? typed : kDefaultColour; }
 
-void tell(Editor& e, const std::string& message) {
-  e.ui.lines().set_message(message);
-  ui::error_and_wait(e.ui);
+void tell(Screen& screen, const std::string& message) {
+  screen.ui.lines().set_message(message);
+  ui::error_and_wait(screen.ui);
 }
 
 // Palette colour records set no colour in the other modes: a recoloured
 // graphic would be drawn in whatever colour came last, with a complaint.
-bool may_recolour(Editor& e) {
-  if (takes_palette_colours(e.drawing)) return true;
-  tell(e, "COLORS CAN BE CHANGED ONLY IN A DRAWING IN THE BAR COLOR MODE.");
+bool may_recolour(const EditMenus& e) {
+  if (takes_palette_colours(e.document.drawing)) return true;
+  tell(e.screen, "COLORS CAN BE CHANGED ONLY IN A DRAWING IN THE BAR COLOR MODE.");
   return false;
 }
 
 // What was recoloured becomes the one to restore; nothing recoloured
 // keeps the one before.
-void remember(Editor& e, Recolouring done) {
-  if (!done.inserted.empty()) e.editing.last_recolouring = std::move(done);
+void remember(EditState& state, Recolouring done) {
+  if (!done.inserted.empty()) state.last_recolouring = std::move(done);
 }
 
 // A colour typed outside the palette recolours nothing, and says why.
-bool takes_colour(Editor& e, int typed) {
+bool takes_colour(Screen& screen, int typed) {
   if (typed >= 1 && typed <= 15) return true;
-  tell(e, "COLOR " + std::to_string(typed) + " IS NOT IN THE PALETTE (1 TO 15): NOTHING WAS RECOLORED.");
+  tell(screen, "COLOR " + std::to_string(typed) + " IS NOT IN THE PALETTE (1 TO 15): NOTHING WAS RECOLORED.");
   return false;
 }
 
-void recolour_region(Editor& e, int typed, ColourProblems& messages) {
-  if (!takes_colour(e, typed) || !may_recolour(e)) return;
-  const auto box = drag_selection_box(e);
+void recolour_region(const EditMenus& e, int typed, ColourProblems& messages) {
+  if (!takes_colour(e.screen, typed) || !may_recolour(e)) return;
+  const auto box = drag_selection_box(e.screen);
   if (!box) return;
-  remember(e, recolour(e, graphics_in_box(e, *box), typed, messages));
+  const std::vector<long> inside = graphics_in_box(e.document, e.screen, *box);
+  remember(e.state, recolour(e.document, e.screen, inside, typed, messages));
 }
 
-void recolour_one(Editor& e, int typed, ColourProblems& messages) {
-  if (!takes_colour(e, typed) || !may_recolour(e)) return;
-  const PickedPoint picked = pick_point(e, e.editing.last_pick);
+void recolour_one(const EditMenus& e, int typed, ColourProblems& messages) {
+  if (!takes_colour(e.screen, typed) || !may_recolour(e)) return;
+  const PickedPoint picked = pick_point(e.screen, e.state.last_pick);
   if (cancels_pointing(picked.key)) return;
-  e.editing.last_pick = picked.point;
-  const std::optional<long> n = nearest_graphic(e.drawing, e.render, picked.point);
+  e.state.last_pick = picked.point;
+  const std::optional<long> n = nearest_graphic(e.document.drawing, e.screen.render, picked.point);
   if (!n) return;
-  remember(e, recolour(e, {*n}, typed, messages));
+  remember(e.state, recolour(e.document, e.screen, {*n}, typed, messages));
 }
 
-void restore(Editor& e, ColourProblems& messages) {
-  switch (restore_colours(e, e.editing.last_recolouring)) {
+void restore(const EditMenus& e, ColourProblems& messages) {
+  switch (restore_colours(e.document, e.state.last_recolouring)) {
     case RestoreOutcome::kRestored:
-      e.editing.last_recolouring = {};
-      return edit::redraw_picture(e.document(), e.screen(), messages);
-    case RestoreOutcome::kNothingToRestore: return tell(e, "THERE ARE NO CHANGED COLORS TO RESTORE.");
+      e.state.last_recolouring = {};
+      return edit::redraw_picture(e.document, e.screen, messages);
+    case RestoreOutcome::kNothingToRestore: return tell(e.screen, "THERE ARE NO CHANGED COLORS TO RESTORE.");
     case RestoreOutcome::kDrawingChanged:
-      return tell(e, "THE COLORS CANNOT BE RESTORED: THE DRAWING HAS CHANGED SINCE.");
+      return tell(e.screen, "THE COLORS CANNOT BE RESTORED: THE DRAWING HAS CHANGED SINCE.");
   }
 }
 
 // The colour typed is the context of each key.
-using Row = MenuRow<AfterKey, Editor&, int, ColourProblems&>;
+using Row = MenuRow<AfterKey, const EditMenus&, int, ColourProblems&>;
 constexpr AfterKey stay = AfterKey::kStay;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 9, "            F1 = CHANGE THE COLOR OF ALL GRAPHICS IN A REGION",
-     [](Editor& e, int typed, ColourProblems& m) { return recolour_region(e, typed, m), stay; }},
+     [](const EditMenus& e, int typed, ColourProblems& m) { return recolour_region(e, typed, m), stay; }},
     {ui::FKey::kF3, 11, "            F3 = VIEW THE SCREEN",
-     [](Editor& e, int, ColourProblems&) { return edit::view_picture(e), stay; }},
+     [](const EditMenus& e, int, ColourProblems&) { return edit::view_picture(e.screen), stay; }},
     {ui::FKey::kF5, 13, "            F5 = CHANGE THE COLOR OF A SINGLE GRAPHIC",
-     [](Editor& e, int typed, ColourProblems& m) { return recolour_one(e, typed, m), stay; }},
+     [](const EditMenus& e, int typed, ColourProblems& m) { return recolour_one(e, typed, m), stay; }},
     {ui::FKey::kF6, 15, "            F6 = RESTORE THE PREVIOUS COLOR",
-     [](Editor& e, int, ColourProblems& m) { return restore(e, m), stay; }},
+     [](const EditMenus& e, int, ColourProblems& m) { return restore(e, m), stay; }},
     {ui::FKey::kF8, 17, "            F8 = SHOW THE COLOR PALETTE",
-     [](Editor& e, int, ColourProblems& m) { return edit::show_palette(e.document(), e.screen(), m), stay; }},
+     [](const EditMenus& e, int, ColourProblems& m) { return edit::show_palette(e.document, e.screen, m), stay; }},
     {ui::FKey::kF10, 19, "            F10= RETURN TO THE MAIN MENU",
-     [](Editor&, int, ColourProblems&) { return AfterKey::kLeave; }},
+     [](const EditMenus&, int, ColourProblems&) { return AfterKey::kLeave; }},
 };
 
-void show_screen(Editor& e) {
-  create::show_menu(e, 3, kBanner, kColourLine);
-  write_legends(e.ui.screen(), kRows);
-  create::write_drawing_name(e.document(), e.screen(), kNameLabel, kNoDrawing, kNameColumn);
+void show_screen(const Document& document, Screen& screen) {
+  create::show_menu(screen, 3, kBanner, kColourLine);
+  write_legends(screen.ui.screen(), kRows);
+  create::write_drawing_name(document, screen, kNameLabel, kNoDrawing, kNameColumn);
 }
 
 }  // namespace
 
-void colour_edit_menu(Editor& e, ColourProblems& messages) {
+void colour_edit_menu(const EditMenus& e, ColourProblems& messages) {
   for (;;) {
-    show_screen(e);
-    between_actions(e.document(), e.screen());  // each recolouring kept before the next
-    const create::ColourEntry entry = create::colour_entry(e, e.editing.colour_menu_colour);
-    e.editing.colour_menu_colour = take_colour(entry.typed);
+    show_screen(e.document, e.screen);
+    between_actions(e.document, e.screen);  // each recolouring kept before the next
+    const create::ColourEntry entry = create::colour_entry(e.screen, e.state.colour_menu_colour);
+    e.state.colour_menu_colour = take_colour(entry.typed);
     if (act_on(kRows, ui::fkey_of(entry.key), e, entry.typed, messages) == AfterKey::kLeave) return;
   }
 }

@@ -1,7 +1,6 @@
 #include "editor/edit_delete/edit_delete_menu.h"
 
 #include "editor/create/element_menu.h"
-#include "editor/create/undraw_edit.h"
 #include "editor/edit_delete/colour_edit_menu.h"
 #include "editor/edit_delete/pick_graphic.h"
 #include "editor/edit_delete/select_by_box.h"
@@ -27,93 +26,93 @@ constexpr std::string_view kShown = "                       (SET TO \"SHOW\")";
 
 // The picked graphic, which stood at record `at`, reopens in its menu;
 // what then stands for it is the next graphic to edit again.
-void reopen_picked(Editor& e, CreateState& create, long at, ColourProblems& messages) {
-  const create::Desk desk{e, e, create, e.create_colour};
-  const create::Undrawn now = create::undraw_and_edit(desk, e.editing.last_picked, at, e.editing.picked_colour,
-                                                      e.editing.picked_layer, messages);
-  e.editing.last_picked = now.record;
-  e.editing.remade_at = now.at;
+void reopen_picked(const EditMenus& e, long at, ColourProblems& messages) {
+  EditState& s = e.state;
+  const create::Undrawn now = e.reopen(s.last_picked, at, s.picked_colour, s.picked_layer, messages);
+  s.last_picked = now.record;
+  s.remade_at = now.at;
 }
 
-void edit_picked(Editor& e, CreateState& create, ColourProblems& messages) {
-  e.kernel.gkgraph();
-  e.editing.last_deleted = 0;
+void edit_picked(const EditMenus& e, ColourProblems& messages) {
+  e.screen.kernel.gkgraph();
+  e.state.last_deleted = 0;
   pick_graphics(e, PickMode::kOnce);
-  e.kernel.tekflush(kernel::Flush::kClose);
+  e.screen.kernel.tekflush(kernel::Flush::kClose);
   // A pick that found nothing leaves nothing to edit, whatever was picked before.
-  if (e.editing.last_deleted != 0) reopen_picked(e, create, e.editing.last_deleted, messages);
+  if (e.state.last_deleted != 0) reopen_picked(e, e.state.last_deleted, messages);
 }
 
 // The graphic the last edit made is still the drawing's last record: it
 // leaves the drawing (marked deleted where it stands) and reopens.
-void edit_again(Editor& e, CreateState& create, ColourProblems& messages) {
-  const long at = e.editing.remade_at;
-  if (at == 0 || at != e.drawing.count() || e.drawing.read(at) != e.editing.last_picked) return;
-  e.kernel.gkgraph();
-  e.render.layer = read_layer_record(e.editing.picked_layer).value_or(LayerTransform{});
-  erase_element(e.editing.last_picked, e.render, e.kernel);
-  e.kernel.tekflush(kernel::Flush::kClose);
-  if (!kinds().kind_of(e.editing.last_picked).is_deleted()) e.drawing.write(at, mark_deleted(e.editing.last_picked));
-  reopen_picked(e, create, at, messages);
+void edit_again(const EditMenus& e, ColourProblems& messages) {
+  const EditState& s = e.state;
+  RecordStore& drawing = e.document.drawing;
+  Screen& screen = e.screen;
+  const long at = s.remade_at;
+  if (at == 0 || at != drawing.count() || drawing.read(at) != s.last_picked) return;
+  screen.kernel.gkgraph();
+  screen.render.layer = read_layer_record(s.picked_layer).value_or(LayerTransform{});
+  erase_element(s.last_picked, screen.render, screen.kernel);
+  screen.kernel.tekflush(kernel::Flush::kClose);
+  if (!kinds().kind_of(s.last_picked).is_deleted()) drawing.write(at, mark_deleted(s.last_picked));
+  reopen_picked(e, at, messages);
 }
 
-void delete_box(Editor& e) {
-  if (const auto box = drag_selection_box(e)) select_by_box(e, *box, BoxAction::kDelete);
+void delete_box(Document& document, Screen& screen) {
+  if (const auto box = drag_selection_box(screen)) select_by_box(document, screen, *box, BoxAction::kDelete);
 }
 
-using Row = MenuRow<AfterKey, Editor&, CreateState&, ColourProblems&>;
+using Row = MenuRow<AfterKey, const EditMenus&, ColourProblems&>;
 constexpr AfterKey stay = AfterKey::kStay;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 5, "                  F1 = DELETE INDIVIDUAL GRAPHICS",
-     [](Editor& e, CreateState&, ColourProblems&) {
-       e.kernel.gkgraph();
+     [](const EditMenus& e, ColourProblems&) {
+       e.screen.kernel.gkgraph();
        pick_graphics(e, PickMode::kRepeatedly);
-       e.kernel.tekflush(kernel::Flush::kClose);
+       e.screen.kernel.tekflush(kernel::Flush::kClose);
        return stay;
      }},
     {ui::FKey::kF2, 7, "                  F2 = DELETE THE CONTENTS OF A BOX",
-     [](Editor& e, CreateState&, ColourProblems&) { return delete_box(e), stay; }},
+     [](const EditMenus& e, ColourProblems&) { return delete_box(e.document, e.screen), stay; }},
     {ui::FKey::kF3, 9, "                  F3 = REDRAW THE DRAWING",
-     [](Editor& e, CreateState&, ColourProblems& m) {
-       return edit::redraw_picture(e.document(), e.screen(), m), stay;
-     }},
+     [](const EditMenus& e, ColourProblems& m) { return edit::redraw_picture(e.document, e.screen, m), stay; }},
     {ui::FKey::kF4, 11, "                  F4 = VIEW THE DRAWING",
-     [](Editor& e, CreateState&, ColourProblems&) { return edit::view_picture(e), stay; }},
+     [](const EditMenus& e, ColourProblems&) { return edit::view_picture(e.screen), stay; }},
     {ui::FKey::kF5, 13, "                  F5 = EDIT A GRAPHIC",
-     [](Editor& e, CreateState& c, ColourProblems& m) { return edit_picked(e, c, m), stay; }},
+     [](const EditMenus& e, ColourProblems& m) { return edit_picked(e, m), stay; }},
     {ui::FKey::kF6, 15, "                  F6 = RE-EDIT THE LAST GRAPHIC",
-     [](Editor& e, CreateState& c, ColourProblems& m) { return edit_again(e, c, m), stay; }},
+     [](const EditMenus& e, ColourProblems& m) { return edit_again(e, m), stay; }},
     {ui::FKey::kF7, 17, "                  F7 = EDIT THE COLORS",
-     [](Editor& e, CreateState&, ColourProblems& m) { return colour_edit_menu(e, m), stay; }},
+     [](const EditMenus& e, ColourProblems& m) { return colour_edit_menu(e, m), stay; }},
     {ui::FKey::kF8, 19, "                  F8 = SHOW/DO NOT SHOW THE DELETED GRAPHICS",
-     [](Editor& e, CreateState&, ColourProblems&) {
-       e.render.show_deleted = !e.render.show_deleted;
+     [](const EditMenus& e, ColourProblems&) {
+       e.screen.render.show_deleted = !e.screen.render.show_deleted;
        return stay;
      }},
     {ui::FKey::kF9, 22, "                  F9 = UNDELETE THE LAST DELETED GRAPHIC",
-     [](Editor& e, CreateState&, ColourProblems& m) { return undelete_last(e, m), stay; }},
+     [](const EditMenus& e, ColourProblems& m) { return undelete_last(e, m), stay; }},
     {ui::FKey::kF10, 24, "                  F10= RETURN THE MAIN MENU",
-     [](Editor&, CreateState&, ColourProblems&) { return AfterKey::kLeave; }},
+     [](const EditMenus&, ColourProblems&) { return AfterKey::kLeave; }},
 };
 
-void show_screen(Editor& e) {
-  create::show_menu(e, 3, kBanner, {});
-  write_legends(e.ui.screen(), kRows);
-  e.ui.screen().write_line(20, e.render.show_deleted ? kShown : kNotShown);
+void show_screen(Screen& screen) {
+  create::show_menu(screen, 3, kBanner, {});
+  write_legends(screen.ui.screen(), kRows);
+  screen.ui.screen().write_line(20, screen.render.show_deleted ? kShown : kNotShown);
 }
 
 }  // namespace
 
-void edit_delete_menu(Editor& e, CreateState& create, ColourProblems& messages) {
-  e.editing.last_picked = Record();
-  e.editing.last_deleted = 0;
-  e.editing.remade_at = 0;
+void edit_delete_menu(const EditMenus& e, ColourProblems& messages) {
+  e.state.last_picked = Record();
+  e.state.last_deleted = 0;
+  e.state.remade_at = 0;
   for (;;) {
-    show_screen(e);
-    between_actions(e.document(), e.screen());
-    const host::Key key = e.ui.wait_key();
-    if (undo_or_redo(e.document(), e.screen(), key, messages)) continue;
-    if (act_on(kRows, ui::fkey_of(key), e, create, messages) == AfterKey::kLeave) return;
+    show_screen(e.screen);
+    between_actions(e.document, e.screen);
+    const host::Key key = e.screen.ui.wait_key();
+    if (undo_or_redo(e.document, e.screen, key, messages)) continue;
+    if (act_on(kRows, ui::fkey_of(key), e, messages) == AfterKey::kLeave) return;
   }
 }
 

@@ -4,14 +4,12 @@
 // editing it again, the colour edit menu, showing deleted graphics, and
 // bringing back the graphic deleted last.
 
-#include "editor/create/create_state.h"
-#include "editor/editor.h"
+#include "editor/edit_delete/edit_menus.h"
 #include "kinds/colour_problem.h"
 
 namespace plv::editing {
 
-// Runs until F10; a graphic edited reopens in its create menu, which
-// remembers what it is left with there.
-void edit_delete_menu(Editor& editor, CreateState& create, ColourProblems& messages);
+// Runs until F10.
+void edit_delete_menu(const EditMenus& menus, ColourProblems& messages);
 
 }  // namespace plv::editing

@@ -1,6 +1,6 @@
 #pragma once
 // What the edit/delete and colour edit menus remember: where the last
-// pick and box were, the graphic picked last with its colour and layer
+// pick was, the graphic picked last with its colour and layer
 // records, the graphic deleted last, and the last recolouring.
 
 #include <span>
@@ -14,11 +14,6 @@
 #include "kinds/layer.h"
 
 namespace plv::editing {
-
-// Corners of the last box dragged, in plot coordinates.
-struct SelectionBox {
-  float x1 = -500, y1 = -350, x2 = 500, y2 = 350;
-};
 
 // What one recolouring did, so that it can be taken back exactly: the
 // colour records it put in, where they then stood. None: nothing to restore.
@@ -36,7 +31,6 @@ inline long moved_up(long n, std::span<const PlacedRecord> inserted) {
 
 struct EditState final : RecordsListener {
   DrawingPoint last_pick{0, 0};  // drawing units
-  SelectionBox selection_box;
   long last_deleted = 0;  // record number; 0: none
   Record last_picked;     // as stored before it was marked; blank: none
   long remade_at = 0;     // where the last edit left its graphic; 0: none

@@ -1,5 +1,6 @@
 #include "editor/edit_delete/pick_graphic.h"
 
+#include "editor/edit_delete/edit_menus.h"
 #include "editor/pointer.h"
 #include "host/key.h"
 #include "kernel/kernel.h"
@@ -28,26 +29,27 @@ bool on_work_layer(const RenderState& render, const LayerTransform& layer) {
 }
 
 // Draws `element` in the background colour under its own layer record.
-void erase_under_layer(Editor& e, const Record& element, const Record& layer) {
-  e.render.layer = read_layer_record(layer).value_or(LayerTransform{});
-  erase_element(element, e.render, e.kernel);
+void erase_under_layer(Screen& screen, const Record& element, const Record& layer) {
+  screen.render.layer = read_layer_record(layer).value_or(LayerTransform{});
+  erase_element(element, screen.render, screen.kernel);
 }
 
-void delete_nearest(Editor& e, DrawingPoint point) {
-  const std::optional<long> best = nearest_graphic(e.drawing, e.render, point);
+void delete_nearest(const EditMenus& e, DrawingPoint point) {
+  RecordStore& drawing = e.document.drawing;
+  const std::optional<long> best = nearest_graphic(drawing, e.screen.render, point);
   if (!best) {
-    e.editing.last_deleted = 0;
+    e.state.last_deleted = 0;
     return;
   }
-  const Record stored = e.drawing.read(*best);
+  const Record stored = drawing.read(*best);
   const bool already_deleted = kinds().kind_of(stored).is_deleted();
-  const Record layer = layer_record_before(e.drawing, *best);
-  erase_under_layer(e, already_deleted ? restore_deleted(stored) : stored, layer);
-  e.editing.last_picked = stored;
-  if (!already_deleted) e.drawing.write(*best, mark_deleted(stored));
-  e.editing.picked_colour = colour_setting_in_force(e.drawing, *best - 1);
-  e.editing.picked_layer = layer;
-  e.editing.last_deleted = *best;
+  const Record layer = layer_record_before(drawing, *best);
+  erase_under_layer(e.screen, already_deleted ? restore_deleted(stored) : stored, layer);
+  e.state.last_picked = stored;
+  if (!already_deleted) drawing.write(*best, mark_deleted(stored));
+  e.state.picked_colour = colour_setting_in_force(drawing, *best - 1);
+  e.state.picked_layer = layer;
+  e.state.last_deleted = *best;
 }
 
 bool ends_picking(host::Key key) {
@@ -78,10 +80,10 @@ std::optional<long> nearest_graphic(const RecordStore& drawing, const RenderStat
   return best;
 }
 
-void pick_graphics(Editor& e, PickMode mode) {
+void pick_graphics(const EditMenus& e, PickMode mode) {
   for (;;) {
-    const PickedPoint picked = pick_point(e, e.editing.last_pick);
-    e.editing.last_pick = picked.point;
+    const PickedPoint picked = pick_point(e.screen, e.state.last_pick);
+    e.state.last_pick = picked.point;
     if (cancels_pointing(picked.key)) return;  // nothing picked, nothing deleted
     if (mode == PickMode::kRepeatedly && ends_picking(picked.key)) return;
     delete_nearest(e, picked.point);
@@ -89,18 +91,20 @@ void pick_graphics(Editor& e, PickMode mode) {
   }
 }
 
-void undelete_last(Editor& e, ColourProblems& messages) {
-  const long n = e.editing.last_deleted;
-  e.editing.last_deleted = 0;
-  if (n == 0 || n > e.drawing.count()) return;
-  const Record stored = e.drawing.read(n);
+void undelete_last(const EditMenus& e, ColourProblems& messages) {
+  RecordStore& drawing = e.document.drawing;
+  Screen& screen = e.screen;
+  const long n = e.state.last_deleted;
+  e.state.last_deleted = 0;
+  if (n == 0 || n > drawing.count()) return;
+  const Record stored = drawing.read(n);
   if (!kinds().kind_of(stored).is_deleted()) return;
   const Record restored = restore_deleted(stored);
-  e.drawing.write(n, restored);
-  e.kernel.gkpage(kernel::PageStart::kKept);
-  e.render.layer = read_layer_record(layer_record_before(e.drawing, n)).value_or(LayerTransform{});
-  draw_element(restored, colour_setting_in_force(e.drawing, n - 1), e.render, e.kernel, messages);
-  e.kernel.tekflush(kernel::Flush::kShowAndWait);
+  drawing.write(n, restored);
+  screen.kernel.gkpage(kernel::PageStart::kKept);
+  screen.render.layer = read_layer_record(layer_record_before(drawing, n)).value_or(LayerTransform{});
+  draw_element(restored, colour_setting_in_force(drawing, n - 1), screen.render, screen.kernel, messages);
+  screen.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
 }  // namespace plv::editing

@@ -7,11 +7,12 @@
 
 #include "drawing/drawing_transforms.h"
 #include "drawing/record_store.h"
-#include "editor/editor.h"
 #include "kinds/colour_problem.h"
 #include "kinds/render_state.h"
 
 namespace plv::editing {
+
+struct EditMenus;
 
 // The record number of the graphic nearest the point; of two at the same
 // distance the earlier. Nothing when no graphic can be picked.
@@ -26,9 +27,9 @@ enum class PickMode {
 // deleted, and becomes the last picked and last deleted graphic with its
 // colour and layer records. A pick where nothing can be picked deletes
 // nothing and forgets the last deleted graphic.
-void pick_graphics(Editor& editor, PickMode mode);
+void pick_graphics(const EditMenus& menus, PickMode mode);
 
 // The graphic deleted last comes back, once.
-void undelete_last(Editor& editor, ColourProblems& messages);
+void undelete_last(const EditMenus& menus, ColourProblems& messages);
 
 }  // namespace plv::editing

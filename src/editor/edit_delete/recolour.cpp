@@ -46,40 +46,42 @@ std::vector<PlacedRecord> colour_records_around(const RecordStore& drawing, cons
 
 }  // namespace
 
-Recolouring recolour(Editor& e, const std::vector<long>& picked, int colour, ColourProblems& messages) {
+Recolouring recolour(Document& document, Screen& screen, const std::vector<long>& picked, int colour,
+                     ColourProblems& messages) {
   Recolouring done;
   if (picked.empty()) return done;
   const Record colour_record = palette_colour_record(colour);
-  const LayerTransform kept_layer = e.render.layer;
-  e.kernel.gkpage(kernel::PageStart::kKept);
+  const LayerTransform kept_layer = screen.render.layer;
+  screen.kernel.gkpage(kernel::PageStart::kKept);
   // The graphics on the picture in their new colour, under their layers.
   Record layer = layer_record({0, 1.0, 0.0, 0.0});
   auto next = picked.begin();
   for (long n = 1; next != picked.end() && n <= picked.back(); ++n) {
-    const Record& graphic = e.drawing.read(n);
+    const Record& graphic = document.drawing.read(n);
     if (is_layer_record(graphic)) layer = graphic;
     if (n != *next) continue;
     ++next;
     if (!is_live_graphic(graphic)) continue;
-    e.render.layer = transform_of(layer);
-    erase_element(graphic, e.render, e.kernel);
-    draw_element(graphic, colour_record, e.render, e.kernel, messages);
+    screen.render.layer = transform_of(layer);
+    erase_element(graphic, screen.render, screen.kernel);
+    draw_element(graphic, colour_record, screen.render, screen.kernel, messages);
   }
-  done.inserted = colour_records_around(e.drawing, picked, colour_record);
-  e.document().insert(done.inserted);
-  e.render.layer = kept_layer;
-  e.kernel.tekflush(kernel::Flush::kShowAndWait);
+  done.inserted = colour_records_around(document.drawing, picked, colour_record);
+  document.insert(done.inserted);
+  screen.render.layer = kept_layer;
+  screen.kernel.tekflush(kernel::Flush::kShowAndWait);
   return done;
 }
 
-RestoreOutcome restore_colours(Editor& e, const Recolouring& done) {
+RestoreOutcome restore_colours(Document& document, const Recolouring& done) {
+  RecordStore& drawing = document.drawing;
   if (done.inserted.empty()) return RestoreOutcome::kNothingToRestore;
   std::vector<long> numbers;
   for (const PlacedRecord& r : done.inserted) {
-    if (r.number > e.drawing.count() || e.drawing.read(r.number) != r.record) return RestoreOutcome::kDrawingChanged;
+    if (r.number > drawing.count() || drawing.read(r.number) != r.record) return RestoreOutcome::kDrawingChanged;
     numbers.push_back(r.number);
   }
-  e.drawing.remove(numbers);
+  drawing.remove(numbers);
   return RestoreOutcome::kRestored;
 }
 

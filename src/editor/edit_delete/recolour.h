@@ -8,14 +8,16 @@
 #include <vector>
 
 #include "editor/edit_delete/edit_state.h"
-#include "editor/editor.h"
+#include "editor/document.h"
+#include "editor/screen.h"
 #include "kinds/colour_problem.h"
 
 namespace plv::editing {
 
 // Recolours the live graphics among `picked` (record numbers, ascending)
 // and shows them in the new colour; what it did, for restore_colours.
-Recolouring recolour(Editor& editor, const std::vector<long>& picked, int colour, ColourProblems& messages);
+Recolouring recolour(Document& document, Screen& screen, const std::vector<long>& picked, int colour,
+                     ColourProblems& messages);
 
 enum class RestoreOutcome {
   kRestored,
@@ -23,6 +25,6 @@ enum class RestoreOutcome {
   kDrawingChanged,  // its colour records were changed or moved since: nothing done
 };
 // Takes the colour records the recolouring put in out again.
-RestoreOutcome restore_colours(Editor& editor, const Recolouring& done);
+RestoreOutcome restore_colours(Document& document, const Recolouring& done);
 
 }  // namespace plv::editing

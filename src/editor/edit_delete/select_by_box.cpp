@@ -29,30 +29,30 @@ struct Carried {
 // that a copy added to a buffer never takes those of the copy before it:
 // before any record of its own, colour 7 and layer 0 unscaled, as a redraw
 // starts.
-void copy_to_buffer(Editor& e, Carried& carried, const Record& graphic) {
+void copy_to_buffer(RecordStore& buffer, Carried& carried, const Record& graphic) {
   if (carried.colour.blank_in({1, 2})) carried.colour = palette_colour_record(7);
   if (carried.layer.blank_in({1, 2})) carried.layer = layer_record({0, 1.0, 0.0, 0.0});
   if (carried.colour != carried.copied_colour) {
-    e.buffer.append(carried.colour);
+    buffer.append(carried.colour);
     carried.copied_colour = carried.colour;
   }
   if (carried.layer != carried.copied_layer) {
-    e.buffer.append(carried.layer);
+    buffer.append(carried.layer);
     carried.copied_layer = carried.layer;
   }
-  e.buffer.append(graphic);
+  buffer.append(graphic);
 }
 
 // Reads the drawing as a redraw does, with the colour and layer records
 // in force, and hands each graphic in the box to `take`.
 template <typename Take>
-void scan_box(const Editor& e, const DrawingBox& box, Take take) {
+void scan_box(const RecordStore& drawing, const RenderState& render, const DrawingBox& box, Take take) {
   LayerTransform layer{};
   Carried carried;
-  for (long n = 1; n <= e.drawing.count(); ++n) {
-    const Record& stored = e.drawing.read(n);
+  for (long n = 1; n <= drawing.count(); ++n) {
+    const Record& stored = drawing.read(n);
     const bool deleted = kinds().kind_of(stored).is_deleted();
-    if (deleted && !e.render.show_deleted) continue;
+    if (deleted && !render.show_deleted) continue;
     const Record record = deleted ? restore_deleted(stored) : stored;
     const Kind& kind = kinds().kind_of(record);
     if (is_colour_setting(record)) {
@@ -64,45 +64,48 @@ void scan_box(const Editor& e, const DrawingBox& box, Take take) {
       carried.layer = record;
       continue;
     }
-    if (e.render.work_layer != 0 && e.render.work_layer != layer.layer) continue;
+    if (render.work_layer != 0 && render.work_layer != layer.layer) continue;
     if (inside(box, kind.test_points(record, layer))) take(n, record, deleted, layer, carried);
   }
 }
 
 }  // namespace
 
-std::vector<long> graphics_in_box(const Editor& e, const DrawingBox& box) {
+std::vector<long> graphics_in_box(const Document& document, const Screen& screen, const DrawingBox& box) {
   std::vector<long> found;
-  scan_box(e, box, [&found](long n, const Record&, bool, const LayerTransform&, Carried&) { found.push_back(n); });
+  scan_box(document.drawing, screen.render, box,
+           [&found](long n, const Record&, bool, const LayerTransform&, Carried&) { found.push_back(n); });
   return found;
 }
 
-long select_by_box(Editor& e, const DrawingBox& box, BoxAction action) {
+long select_by_box(Document& document, Screen& screen, const DrawingBox& box, BoxAction action) {
   const bool copy = action != BoxAction::kDelete, remove = action != BoxAction::kCopy;
-  const LayerTransform kept_layer = e.render.layer;
+  RenderState& render = screen.render;
+  const LayerTransform kept_layer = render.layer;
   long taken = 0;
-  e.kernel.gkgraph();
-  scan_box(e, box, [&](long n, const Record& record, bool deleted, const LayerTransform& layer, Carried& carried) {
-    ++taken;
-    if (copy) copy_to_buffer(e, carried, record);
-    if (!remove) return;
-    e.render.layer = layer;
-    erase_element(record, e.render, e.kernel);
-    if (!deleted) e.drawing.write(n, mark_deleted(record));
-  });
-  e.kernel.gkalpha();
-  e.render.layer = kept_layer;
+  screen.kernel.gkgraph();
+  scan_box(document.drawing, render, box,
+           [&](long n, const Record& record, bool deleted, const LayerTransform& layer, Carried& carried) {
+             ++taken;
+             if (copy) copy_to_buffer(document.buffer, carried, record);
+             if (!remove) return;
+             render.layer = layer;
+             erase_element(record, render, screen.kernel);
+             if (!deleted) document.drawing.write(n, mark_deleted(record));
+           });
+  screen.kernel.gkalpha();
+  render.layer = kept_layer;
   return taken;
 }
 
-std::optional<DrawingBox> drag_selection_box(Editor& e) {
-  SelectionBox& s = e.editing.selection_box;
-  const auto answer =
-      on_picture(e, [&s](kernel::Kernel& kernel) { return kernel.gkrbox(s.x1, s.y1, s.x2, s.y2, kSelectionBoxLimits); });
+std::optional<DrawingBox> drag_selection_box(Screen& screen) {
+  SelectionBox& s = screen.selection_box;
+  const auto answer = on_picture(
+      screen, [&s](kernel::Kernel& kernel) { return kernel.gkrbox(s.x1, s.y1, s.x2, s.y2, kSelectionBoxLimits); });
   if (cancels_pointing(answer.key)) return std::nullopt;
   s = {std::min(answer.x1, answer.x2), std::min(answer.y1, answer.y2), std::max(answer.x1, answer.x2),
        std::max(answer.y1, answer.y2)};
-  const DrawingPoint low = from_kernel(e, s.x1, s.y1), high = from_kernel(e, s.x2, s.y2);
+  const DrawingPoint low = from_kernel(screen, s.x1, s.y1), high = from_kernel(screen, s.x2, s.y2);
   return DrawingBox{std::min(low.x, high.x), std::min(low.y, high.y), std::max(low.x, high.x), std::max(low.y, high.y)};
 }
 

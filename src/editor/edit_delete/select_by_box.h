@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "drawing/drawing_transforms.h"
-#include "editor/editor.h"
+#include "editor/document.h"
+#include "editor/screen.h"
 
 namespace plv::editing {
 
@@ -24,17 +25,17 @@ enum class BoxAction {
 
 // The graphics on the work layer whose test points all lie in the box,
 // deleted ones too while they are shown, by record number.
-std::vector<long> graphics_in_box(const Editor& editor, const DrawingBox& box);
+std::vector<long> graphics_in_box(const Document& document, const Screen& screen, const DrawingBox& box);
 
 // Every live graphic (and deleted one, while they are shown) on the work
 // layer whose test points all lie in the box. Copies go to the end of the
 // buffer, each after the colour and layer records in force for it, those
 // written only when they differ from the last ones copied. Deleted ones
 // leave the picture and are marked deleted. Returns how many were taken.
-long select_by_box(Editor& editor, const DrawingBox& box, BoxAction action);
+long select_by_box(Document& document, Screen& screen, const DrawingBox& box, BoxAction action);
 
-// The box dragged with the pointer from the last one, its corners ordered
-// and kept for the next drag, in drawing units.
-std::optional<DrawingBox> drag_selection_box(Editor& editor);
+// The box dragged with the pointer from the screen's last selection box,
+// its corners ordered and kept for the next drag, in drawing units.
+std::optional<DrawingBox> drag_selection_box(Screen& screen);
 
 }  // namespace plv::editing

@@ -2,15 +2,15 @@
 
 namespace plv::files {
 
-void choose_drawing_file(Editor& editor, const ChooseFileOptions& options) {
-  choose_file(editor.ui, editor.files, options);
-  take_chosen_drawing(editor);
+void choose_drawing_file(const DrawingFiles& files, const ChooseFileOptions& options) {
+  choose_file(files.screen.ui, files.names, options);
+  take_chosen_drawing(files.document, files.names);
 }
 
-void take_chosen_drawing(Editor& editor) {
-  editor.drawing_name = editor.files.file_name;
-  editor.directory = editor.files.directory;
-  editor.drawing_path = editor.files.joined_path;
+void take_chosen_drawing(Document& document, const FileSelection& names) {
+  document.drawing_name = names.file_name;
+  document.directory = names.directory;
+  document.drawing_path = names.joined_path;
 }
 
 }  // namespace plv::files

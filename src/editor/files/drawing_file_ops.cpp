@@ -39,8 +39,8 @@ enum class Ending { kNoWait, kWait };
 
 // Lines one under another from the top of a cleared screen; with a wait,
 // the last one is followed by the prompt and a key.
-void show_lines(Editor& editor, const std::vector<std::string>& lines, Ending ending) {
-  ui::Toolkit& tk = editor.ui;
+void show_lines(Screen& screen, const std::vector<std::string>& lines, Ending ending) {
+  ui::Toolkit& tk = screen.ui;
   tk.lines().set_message(lines.front());
   ui::begin_messages(tk);
   for (size_t i = 1; i < lines.size(); ++i) {
@@ -51,9 +51,9 @@ void show_lines(Editor& editor, const std::vector<std::string>& lines, Ending en
   if (lines.size() == 1 && ending == Ending::kWait) tk.wait_any_key();
 }
 
-void error_and_wait(Editor& editor, std::string_view text) {
-  editor.ui.lines().set_message(text);
-  ui::error_and_wait(editor.ui);
+void error_and_wait(Screen& screen, std::string_view text) {
+  screen.ui.lines().set_message(text);
+  ui::error_and_wait(screen.ui);
 }
 
 std::string upper(std::string_view text) {
@@ -69,16 +69,17 @@ std::string cause(const std::string& error, const std::string& path) {
 }
 
 // The file name menu again, until a name is given.
-void ask_for_a_name(Editor& editor) {
-  files::choose_drawing_file(editor, {.apply_default_extension = true, .check = files::CheckMode::kNotBlank});
+void ask_for_a_name(const files::DrawingFiles& files) {
+  files::choose_drawing_file(files, {.apply_default_extension = true, .check = files::CheckMode::kNotBlank});
 }
 
-void ask_for_another_path(Editor& editor, std::string_view first_line, const std::string& why = {}) {
-  std::vector<std::string> lines{std::string(first_line), "DIRECTORY AND FILE NAME:", std::string(text::trimmed_right(editor.drawing_path))};
+void ask_for_another_path(const files::DrawingFiles& files, std::string_view first_line, const std::string& why = {}) {
+  std::vector<std::string> lines{std::string(first_line), "DIRECTORY AND FILE NAME:",
+                                 std::string(text::trimmed_right(files.document.drawing_path))};
   if (!why.empty()) lines.push_back(why + ".");
   lines.push_back("SPECIFY A NEW DIRECTORY PATH.");
-  show_lines(editor, lines, Ending::kWait);
-  ask_for_a_name(editor);
+  show_lines(files.screen, lines, Ending::kWait);
+  ask_for_a_name(files);
 }
 
 // A new, empty file where none stands (nothing is cut short if one came
@@ -101,7 +102,7 @@ std::string which(long count, std::string_view noun, long first) {
 }
 
 // What opening did with lines it could not take as they are.
-void report_lines_not_read(Editor& editor, const CommandFileRead& read) {
+void report_lines_not_read(Screen& screen, const CommandFileRead& read) {
   std::vector<std::string> lines;
   const long unread = static_cast<long>(read.unread.size());
   if (unread > 0) {
@@ -121,7 +122,7 @@ void report_lines_not_read(Editor& editor, const CommandFileRead& read) {
                     which(read.cut.count, "LINE", read.cut.first));
     lines.push_back("WHAT STANDS PAST COLUMN 122 WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN.");
   }
-  if (!lines.empty()) show_lines(editor, lines, Ending::kWait);
+  if (!lines.empty()) show_lines(screen, lines, Ending::kWait);
 }
 
 std::string_view refusal_heading(ReadOutcome outcome) {
@@ -135,33 +136,34 @@ std::string_view refusal_heading(ReadOutcome outcome) {
 
 // True when the file was read whole into the drawing; otherwise the user
 // has been told why and asked for another path.
-bool read_existing(Editor& editor, const std::string& path) {
-  show_lines(editor, {with_value_at("READING FILE:", 15, editor.drawing_name)}, Ending::kNoWait);
-  const CommandFileRead read = read_command_file(path, editor.drawing, kinds());
+bool read_existing(const files::DrawingFiles& files, const std::string& path) {
+  Document& document = files.document;
+  show_lines(files.screen, {with_value_at("READING FILE:", 15, document.drawing_name)}, Ending::kNoWait);
+  const CommandFileRead read = read_command_file(path, document.drawing, kinds());
   if (!read.ok()) {
-    ask_for_another_path(editor, refusal_heading(read.outcome), upper(read.error));
+    ask_for_another_path(files, refusal_heading(read.outcome), upper(read.error));
     return false;
   }
-  if (read.setup_line) editor.setup_line = *read.setup_line;
-  report_lines_not_read(editor, read);
-  begin_recovery_copy(editor, path, true);
+  if (read.setup_line) document.setup_line = *read.setup_line;
+  report_lines_not_read(files.screen, read);
+  begin_recovery_copy(document, files.screen, path, true);
   return true;
 }
 
-void report_records_left_out(Editor& editor, const std::vector<SkippedLine>& skipped) {
+void report_records_left_out(Screen& screen, const std::vector<SkippedLine>& skipped) {
   if (skipped.empty()) return;
   const long count = static_cast<long>(skipped.size());
-  show_lines(editor,
+  show_lines(screen,
              {"ERROR READING THE DIRECT-ACCESS FILE",
               counted(count, "RECORD", "RECORDS") + (count == 1 ? " WAS" : " WERE") + " LEFT OUT" +
                   which(count, "RECORD", skipped.front().number)},
              Ending::kWait);
 }
 
-void report_values_too_large(Editor& editor, const std::vector<SkippedLine>& too_large) {
+void report_values_too_large(Screen& screen, const std::vector<SkippedLine>& too_large) {
   const long count = static_cast<long>(too_large.size());
   const SkippedLine& first = too_large.front();
-  show_lines(editor,
+  show_lines(screen,
              {count == 1 ? "ERROR: RECORD " + std::to_string(first.number) + " HOLDS A VALUE TOO LARGE FOR THE FILE."
                          : "ERROR: " + std::to_string(count) + " RECORDS HOLD VALUES TOO LARGE FOR THE FILE" +
                                which(count, "RECORD", first.number),
@@ -172,79 +174,82 @@ void report_values_too_large(Editor& editor, const std::vector<SkippedLine>& too
 
 // Colour records are judged in the drawing's own mode from the start,
 // before its first redraw has met the record that chooses it.
-void take_colour_mode(Editor& editor) {
-  editor.render.colour_mode = colour_mode_of(editor.drawing);
-  editor.render.mode_seen = editor.render.colour_mode != ColourMode::kNone;
+void take_colour_mode(const Document& document, Screen& screen) {
+  screen.render.colour_mode = colour_mode_of(document.drawing);
+  screen.render.mode_seen = screen.render.colour_mode != ColourMode::kNone;
 }
 
 }  // namespace
 
-void start_new_drawing(Editor& editor) {
-  editor.drawing.clear();
-  for (const Record& r : new_drawing_records(editor.drawing_name, editor.date)) editor.drawing.append(r);
-  editor.journal.forget();  // a new drawing starts with nothing to take back
+void start_new_drawing(Document& document) {
+  document.drawing.clear();
+  for (const Record& r : new_drawing_records(document.drawing_name, document.date)) document.drawing.append(r);
+  document.journal.forget();  // a new drawing starts with nothing to take back
 }
 
-void open_drawing(Editor& editor) {
-  if (editor.file_open) return error_and_wait(editor, "ERROR >> INPUT FILE ALREADY OPEN !");
-  show_lines(editor, {"OPEN A GRAPHICS COMMAND FILE FOR INPUT."}, Ending::kNoWait);
-  while (text::trimmed_right(editor.drawing_name).empty()) {
-    show_lines(editor, {"ERROR: TO OPEN A FILE YOU MUST GIVE THE NAME", "OF THE FILE."}, Ending::kWait);
-    ask_for_a_name(editor);
+void open_drawing(const files::DrawingFiles& files) {
+  Document& document = files.document;
+  Screen& screen = files.screen;
+  if (document.file_open) return error_and_wait(screen, "ERROR >> INPUT FILE ALREADY OPEN !");
+  show_lines(screen, {"OPEN A GRAPHICS COMMAND FILE FOR INPUT."}, Ending::kNoWait);
+  while (text::trimmed_right(document.drawing_name).empty()) {
+    show_lines(screen, {"ERROR: TO OPEN A FILE YOU MUST GIVE THE NAME", "OF THE FILE."}, Ending::kWait);
+    ask_for_a_name(files);
   }
-  editor.file_open = true;
-  editor.document().replaced();
+  document.file_open = true;
+  document.replaced();
   for (;;) {
-    const std::string path(text::trimmed_right(editor.drawing_path));
+    const std::string path(text::trimmed_right(document.drawing_path));
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (fs::exists(status) && !fs::is_directory(status)) {
-      if (read_existing(editor, path)) return take_colour_mode(editor);
+      if (read_existing(files, path)) return take_colour_mode(document, screen);
     } else if (fs::is_directory(status)) {
-      ask_for_another_path(editor, "ERROR: CANNOT CREATE A NEW FILE.", "IT IS A DIRECTORY");
+      ask_for_another_path(files, "ERROR: CANNOT CREATE A NEW FILE.", "IT IS A DIRECTORY");
     } else if (const FileResult made = create_empty_file(path); made.ok()) {
-      start_new_drawing(editor);
-      begin_recovery_copy(editor, path, false);
-      return take_colour_mode(editor);
+      start_new_drawing(document);
+      begin_recovery_copy(document, screen, path, false);
+      return take_colour_mode(document, screen);
     } else {
-      ask_for_another_path(editor, "ERROR: CANNOT CREATE A NEW FILE.", cause(made.error, path));
+      ask_for_another_path(files, "ERROR: CANNOT CREATE A NEW FILE.", cause(made.error, path));
     }
   }
 }
 
-bool write_drawing(Editor& editor) {
+bool write_drawing(const files::DrawingFiles& files) {
+  Document& document = files.document;
   for (;;) {
-    show_lines(editor, {with_value_at("WRITING THE DRAWING FILE:", 27, editor.drawing_name)}, Ending::kNoWait);
-    const std::string path(text::trimmed_right(editor.drawing_path));
-    const CommandFileHeader header{editor.drawing_path, editor.setup_line, editor.date};
+    show_lines(files.screen, {with_value_at("WRITING THE DRAWING FILE:", 27, document.drawing_name)}, Ending::kNoWait);
+    const std::string path(text::trimmed_right(document.drawing_path));
+    const CommandFileHeader header{document.drawing_path, document.setup_line, document.date};
     FilePlaces places;
-    const CommandFileWrite written = write_command_file(path, header, editor.drawing, kinds(), &places);
-    report_records_left_out(editor, written.problems.skipped);
-    editor.last_write_failed = !written.ok();
+    const CommandFileWrite written = write_command_file(path, header, document.drawing, kinds(), &places);
+    report_records_left_out(files.screen, written.problems.skipped);
+    document.last_write_failed = !written.ok();
     switch (written.outcome) {
-      case WriteOutcome::kWritten: restart_recovery_copy(editor, path, places); return true;
-      case WriteOutcome::kValuesTooLarge: report_values_too_large(editor, written.problems.too_large); return false;
-      case WriteOutcome::kCannotWrite: ask_for_another_path(editor, "ERROR: CANNOT WRITE THE FILE", cause(written.error, path)); break;
-      case WriteOutcome::kCannotOpen: ask_for_another_path(editor, "ERROR: CANNOT OPEN THE FILE", cause(written.error, path)); break;
+      case WriteOutcome::kWritten: restart_recovery_copy(document, path, places); return true;
+      case WriteOutcome::kValuesTooLarge: report_values_too_large(files.screen, written.problems.too_large); return false;
+      case WriteOutcome::kCannotWrite: ask_for_another_path(files, "ERROR: CANNOT WRITE THE FILE", cause(written.error, path)); break;
+      case WriteOutcome::kCannotOpen: ask_for_another_path(files, "ERROR: CANNOT OPEN THE FILE", cause(written.error, path)); break;
     }
   }
 }
 
-bool close_drawing(Editor& editor) {
-  show_lines(editor, {"CLOSE THE DRAWING FILE..."}, Ending::kNoWait);
-  if (!write_drawing(editor)) return false;
-  end_recovery_copy(editor);
-  editor.file_open = false;
-  editor.drawing_name.assign(kDrawingNameLength, ' ');
+bool close_drawing(const files::DrawingFiles& files) {
+  show_lines(files.screen, {"CLOSE THE DRAWING FILE..."}, Ending::kNoWait);
+  if (!write_drawing(files)) return false;
+  end_recovery_copy(files.document);
+  files.document.file_open = false;
+  files.document.drawing_name.assign(kDrawingNameLength, ' ');
   return true;
 }
 
-void quit_drawing(Editor& editor) {
-  end_recovery_copy(editor);
-  editor.drawing.clear();
-  editor.drawing_name.assign(kDrawingNameLength, ' ');
-  editor.file_open = false;
-  editor.last_write_failed = false;
+void quit_drawing(Document& document) {
+  end_recovery_copy(document);
+  document.drawing.clear();
+  document.drawing_name.assign(kDrawingNameLength, ' ');
+  document.file_open = false;
+  document.last_write_failed = false;
 }
 
 }  // namespace plv

@@ -3,23 +3,23 @@
 // drawing), writing the drawing back, closing and quitting it, with the
 // messages the user sees on the way.
 
-#include "editor/editor.h"
+#include "editor/files/drawing_files.h"
 
 namespace plv {
 
 // The four records a new drawing starts with.
-void start_new_drawing(Editor& editor);
+void start_new_drawing(Document& document);
 // Uses the drawing name and path already chosen; asks again while the name
 // is blank or a new file cannot be created.
-void open_drawing(Editor& editor);
+void open_drawing(const files::DrawingFiles& files);
 // Writes the drawing to its path; asks for another path while it cannot be
 // opened or written. False when the drawing holds values the file cannot
 // hold: then nothing is written and the user has been told.
-bool write_drawing(Editor& editor);
+bool write_drawing(const files::DrawingFiles& files);
 // Writes the drawing, then forgets it; false (the drawing stays open) when
 // it could not be written.
-bool close_drawing(Editor& editor);
+bool close_drawing(const files::DrawingFiles& files);
 // Forgets the drawing without writing anything.
-void quit_drawing(Editor& editor);
+void quit_drawing(Document& document);
 
 }  // namespace plv

@@ -39,61 +39,63 @@ constexpr host::Key kQuitKey = host::Key::function(6);
 constexpr host::Key kSetupKey = host::Key::function(8);
 constexpr host::Key kReturnKey = host::Key::function(10);
 
-void show_file_menu(Editor& editor) {
-  ui::TextScreen& screen = editor.ui.screen();
-  screen.clear();
-  screen.write_line(1, editor.ui.lines().title);
-  std::vector<std::string_view> lines{editor.file_open ? kNameLabel : kNoDrawing, kHelp,
-                                      editor.file_open ? kClose : kOpen};
-  if (editor.file_open) lines.insert(lines.end(), {kWrite, kRemove, kQuit});
+void show_file_menu(const Document& document, Screen& screen) {
+  ui::TextScreen& text = screen.ui.screen();
+  text.clear();
+  text.write_line(1, screen.ui.lines().title);
+  std::vector<std::string_view> lines{document.file_open ? kNameLabel : kNoDrawing, kHelp,
+                                      document.file_open ? kClose : kOpen};
+  if (document.file_open) lines.insert(lines.end(), {kWrite, kRemove, kQuit});
   lines.insert(lines.end(), {kSetup, kReturn});
   int row = 3;
   for (std::string_view line : lines) {
-    screen.write_line(row, line);
+    text.write_line(row, line);
     row += 2;
   }
-  if (editor.file_open) screen.write_at(3, kNameColumn, editor.drawing_name, kDrawingNameLength);
+  if (document.file_open) text.write_at(3, kNameColumn, document.drawing_name, kDrawingNameLength);
 }
 
 // F2 with no drawing open; true when a drawing is open afterwards.
-bool choose_and_open(Editor& editor) {
-  files::choose_drawing_file(editor, {.list_first = true, .apply_default_extension = true,
-                                      .check = files::CheckMode::kNotBlank});
-  if (text::is_blank(editor.drawing_name)) return false;
-  open_drawing(editor);
-  return editor.file_open;
+bool choose_and_open(const files::DrawingFiles& files) {
+  files::choose_drawing_file(files, {.list_first = true, .apply_default_extension = true,
+                                     .check = files::CheckMode::kNotBlank});
+  if (text::is_blank(files.document.drawing_name)) return false;
+  open_drawing(files);
+  return files.document.file_open;
 }
 
 }  // namespace
 
-void file_menu(Editor& editor) {
+void file_menu(const files::DrawingFiles& files) {
+  Document& document = files.document;
+  Screen& screen = files.screen;
   for (;;) {
-    show_file_menu(editor);
-    between_actions(editor.document(), editor.screen());  // removing the deleted graphics is kept at once
-    const host::Key key = editor.ui.wait_key();
+    show_file_menu(document, screen);
+    between_actions(document, screen);  // removing the deleted graphics is kept at once
+    const host::Key key = screen.ui.wait_key();
     if (key == kHelpKey) {
-      editor.ui.lines().set_message("SORRY-HELP IS NOT AVAILABLE");
-      ui::error_and_wait(editor.ui);
+      screen.ui.lines().set_message("SORRY-HELP IS NOT AVAILABLE");
+      ui::error_and_wait(screen.ui);
       return;
     }
     if (key == kReturnKey) return;
     if (key == kSetupKey) {
-      translation_setup_menu(editor);
+      translation_setup_menu(document, screen);
       return;
     }
     if (key == kOpenOrCloseKey) {
-      if (!editor.file_open) {
-        if (choose_and_open(editor)) return;
+      if (!document.file_open) {
+        if (choose_and_open(files)) return;
       } else {
-        close_drawing(editor);
+        close_drawing(files);
       }
-    } else if (editor.file_open && key == kWriteKey) {
-      write_drawing(editor);
+    } else if (document.file_open && key == kWriteKey) {
+      write_drawing(files);
       return;
-    } else if (editor.file_open && key == kRemoveDeletedKey) {
-      remove_deleted_graphics(editor.drawing);
-    } else if (editor.file_open && key == kQuitKey) {
-      quit_drawing(editor);
+    } else if (document.file_open && key == kRemoveDeletedKey) {
+      remove_deleted_graphics(document.drawing);
+    } else if (document.file_open && key == kQuitKey) {
+      quit_drawing(document);
     }
   }
 }

@@ -2,10 +2,10 @@
 // The file menu: open or close the drawing, write it, remove its deleted
 // graphics, quit it without saving, set up the translation parameters.
 
-#include "editor/editor.h"
+#include "editor/files/drawing_files.h"
 
 namespace plv {
 
-void file_menu(Editor& editor);
+void file_menu(const files::DrawingFiles& files);
 
 }  // namespace plv

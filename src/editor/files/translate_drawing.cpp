@@ -23,13 +23,13 @@ std::string page_size(const publish::PageFrame& frame) {
 
 }  // namespace
 
-std::string path_beside_drawing(const Editor& editor, publish::PageFormat format) {
-  fs::path path(std::string(text::trimmed(editor.drawing_path)));
+std::string path_beside_drawing(const Document& document, publish::PageFormat format) {
+  fs::path path(std::string(text::trimmed(document.drawing_path)));
   path.replace_extension(std::string(publish::extension_of(format)));
   return path.string();
 }
 
-DrawingTranslation translate_open_drawing(const Editor& editor, std::string path) {
+DrawingTranslation translate_open_drawing(const Document& document, const Screen& screen, std::string path) {
   DrawingTranslation result;
   auto format = publish::format_for_path(path);
   if (!format) {
@@ -40,23 +40,24 @@ DrawingTranslation translate_open_drawing(const Editor& editor, std::string path
   const fs::path absolute = fs::absolute(path, ignored);
   result.path = absolute.empty() ? path : absolute.string();
   publish::TranslationRequest request;
-  request.setup = parse_setup_line(editor.setup_line);
+  request.setup = parse_setup_line(document.setup_line);
   request.format = *format;
-  request.title = std::string(text::trimmed(editor.drawing_name));
-  const publish::TranslationOutcome outcome = publish::translate_to_file(editor.drawing, editor.render, request, path);
+  request.title = std::string(text::trimmed(document.drawing_name));
+  const publish::TranslationOutcome outcome =
+      publish::translate_to_file(document.drawing, screen.render, request, path);
   result.notes = outcome.notes;
   result.ok = outcome.written.ok();
   result.detail = result.ok ? page_size(outcome.frame) + ", letters in " + outcome.lettering : outcome.written.error;
   return result;
 }
 
-std::vector<std::string> print_open_drawing(Editor& editor) {
+std::vector<std::string> print_open_drawing(const Document& document, const Screen& screen) {
   publish::TranslationRequest request;
-  request.setup = parse_setup_line(editor.setup_line);
-  request.title = std::string(text::trimmed(editor.drawing_name));
+  request.setup = parse_setup_line(document.setup_line);
+  request.title = std::string(text::trimmed(document.drawing_name));
   std::string problem;
   auto draw = [&](int dots_per_inch) -> std::optional<host::Host::PrintedPicture> {
-    publish::PagePixels page = publish::translate_to_pixels(editor.drawing, editor.render, request, dots_per_inch);
+    publish::PagePixels page = publish::translate_to_pixels(document.drawing, screen.render, request, dots_per_inch);
     if (!page.error.empty()) {
       problem = page.error;
       return std::nullopt;
@@ -65,7 +66,7 @@ std::vector<std::string> print_open_drawing(Editor& editor) {
     return host::Host::PrintedPicture{std::move(page.pixels), static_cast<int>(std::lround(page.frame.width * dots)),
                                       static_cast<int>(std::lround(page.frame.height * dots))};
   };
-  switch (editor.kernel.host().print_picture(draw)) {
+  switch (screen.kernel.host().print_picture(draw)) {
     case host::Host::PrintOutcome::kPrinted: return {"THE DRAWING WAS SENT TO THE PRINTER."};
     case host::Host::PrintOutcome::kCancelled: return {"NOTHING WAS PRINTED."};
     case host::Host::PrintOutcome::kFailed: break;
@@ -74,13 +75,13 @@ std::vector<std::string> print_open_drawing(Editor& editor) {
 }
 
 std::string EditorDrawingExporter::default_name() const {
-  if (!editor_.file_open) return "";
-  return fs::path(path_beside_drawing(editor_, publish::PageFormat::kPdf)).filename().string();
+  if (!document_.file_open) return "";
+  return fs::path(path_beside_drawing(document_, publish::PageFormat::kPdf)).filename().string();
 }
 
 std::string EditorDrawingExporter::export_to(const std::string& path) {
-  if (!editor_.file_open) return "No drawing is open, so there is nothing to export.";
-  const DrawingTranslation t = translate_open_drawing(editor_, path);
+  if (!document_.file_open) return "No drawing is open, so there is nothing to export.";
+  const DrawingTranslation t = translate_open_drawing(document_, screen_, path);
   std::string told = t.ok ? "The drawing was exported to " + t.path + " (" + t.detail + ")."
                           : "The drawing could not be exported: " + t.detail;
   for (const std::string& note : t.notes) told += "\n" + note;

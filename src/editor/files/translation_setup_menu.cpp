@@ -38,10 +38,10 @@ constexpr int kWidthField = 10;
 constexpr ui::FieldKey kTranslateKey = ui::FieldKey::function(9);
 constexpr ui::FieldKey kReturnKey = ui::FieldKey::function(10);
 
-void show_screen(Editor& e) {
-  ui::TextScreen& s = e.ui.screen();
+void show_screen(Screen& screen) {
+  ui::TextScreen& s = screen.ui.screen();
   s.clear();
-  s.write_at(1, 1, e.ui.lines().title, ui::kScreenColumns);
+  s.write_at(1, 1, screen.ui.lines().title, ui::kScreenColumns);
   for (const MenuLine& line : kLines) s.write_at(line.row, 1, line.text, ui::kScreenColumns);
 }
 
@@ -86,45 +86,46 @@ std::string upper_text(std::string_view text) {
 }
 
 // Lines from the top of a cleared screen, the last followed by the prompt.
-void tell(Editor& e, const std::vector<std::string>& lines) {
-  e.ui.lines().set_message(lines.front());
-  if (lines.size() == 1) return ui::note_and_wait(e.ui);
-  ui::begin_messages(e.ui);
+void tell(Screen& screen, const std::vector<std::string>& lines) {
+  ui::Toolkit& tk = screen.ui;
+  tk.lines().set_message(lines.front());
+  if (lines.size() == 1) return ui::note_and_wait(tk);
+  ui::begin_messages(tk);
   for (size_t i = 1; i < lines.size(); ++i) {
-    e.ui.lines().set_message(lines[i]);
-    if (i + 1 == lines.size()) ui::message_and_wait(e.ui);
-    else ui::next_message(e.ui);
+    tk.lines().set_message(lines[i]);
+    if (i + 1 == lines.size()) ui::message_and_wait(tk);
+    else ui::next_message(tk);
   }
 }
 
 // The drawing translated beside its file, as the mode names the format.
-void translate_now(Editor& e) {
-  if (!e.file_open) return tell(e, {"NO DRAWING FILE IS OPEN: THERE IS NOTHING TO TRANSLATE."});
-  const std::string mode = parse_setup_line(e.setup_line).mode;
+void translate_now(const Document& document, Screen& screen) {
+  if (!document.file_open) return tell(screen, {"NO DRAWING FILE IS OPEN: THERE IS NOTHING TO TRANSLATE."});
+  const std::string mode = parse_setup_line(document.setup_line).mode;
   const auto format = publish::format_for_mode(mode);
-  if (!format) return tell(e, print_open_drawing(e));
-  const DrawingTranslation t = translate_open_drawing(e, path_beside_drawing(e, *format));
+  if (!format) return tell(screen, print_open_drawing(document, screen));
+  const DrawingTranslation t = translate_open_drawing(document, screen, path_beside_drawing(document, *format));
   std::vector<std::string> lines;
   if (t.ok) lines = {"THE DRAWING WAS TRANSLATED TO:", t.path, upper_text(t.detail)};
   else lines = {">>>ERROR: THE DRAWING WAS NOT TRANSLATED:", t.detail};
   for (const std::string& note : t.notes) lines.push_back(upper_text(note));
-  tell(e, lines);
+  tell(screen, lines);
 }
 
 }  // namespace
 
-void translation_setup_menu(Editor& e) {
+void translation_setup_menu(Document& document, Screen& screen) {
   int current = 0;  // the menu resumes on the field it left
   for (;;) {
-    const SetupValues old = parse_setup_line(e.setup_line);
-    show_screen(e);
+    const SetupValues old = parse_setup_line(document.setup_line);
+    show_screen(screen);
     ui::FieldSet set = setup_fields(old);
     set.current = current;
-    const ui::FieldKey key = ui::enter_form(e.ui, set);
+    const ui::FieldKey key = ui::enter_form(screen.ui, set);
     current = set.current;
-    e.setup_line = format_setup_line(accept_typed(old, typed_values(set, old)));
+    document.setup_line = format_setup_line(accept_typed(old, typed_values(set, old)));
     if (key == kReturnKey) return;
-    if (key == kTranslateKey) translate_now(e);
+    if (key == kTranslateKey) translate_now(document, screen);
   }
 }
 

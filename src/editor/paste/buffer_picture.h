@@ -4,8 +4,9 @@
 // to take the preview away.
 
 #include "drawing/drawing_transforms.h"
-#include "editor/editor.h"
+#include "editor/document.h"
 #include "editor/paste/pasted_records.h"
+#include "editor/screen.h"
 #include "kinds/colour_problem.h"
 
 namespace plv::paste {
@@ -16,8 +17,9 @@ enum class BufferPen {
 };
 
 // The open drawing as the target of a paste.
-PasteTarget paste_target(const Editor& editor);
+PasteTarget paste_target(const Document& document, const Screen& screen);
 
-void draw_buffer(Editor& editor, DrawingPoint centre, BufferPen pen, ColourProblems& messages);
+void draw_buffer(const Document& document, Screen& screen, const PasteTransform& paste, DrawingPoint centre,
+                 BufferPen pen, ColourProblems& messages);
 
 }  // namespace plv::paste

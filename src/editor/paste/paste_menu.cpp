@@ -70,122 +70,123 @@ void store_typed(const ui::FieldSet& set, PasteTransform& p) {
 
 DrawingPoint centre_of(const Extent& x) { return {(x.xmin + x.xmax) / 2, (x.ymin + x.ymax) / 2}; }
 
-void tell(Editor& e, std::string_view message) {
-  e.ui.lines().set_message(message);
-  ui::error_and_wait(e.ui);
+void tell(Screen& screen, std::string_view message) {
+  screen.ui.lines().set_message(message);
+  ui::error_and_wait(screen.ui);
 }
 
 // A box dragged from the last one, its corners ordered and rounded to
 // whole plot units; a box of one point is dragged again. Nothing when the
 // user gave up with Escape.
-std::optional<PlotBox> drag_paste_box(Editor& e) {
+std::optional<PlotBox> drag_paste_box(Screen& screen, PlotBox& last) {
   for (;;) {
-    const PlotBox& b = e.paste_box;
-    const auto answer = on_picture(e, [&b](kernel::Kernel& k) {
+    const PlotBox& b = last;
+    const auto answer = on_picture(screen, [&b](kernel::Kernel& k) {
       return k.gkrbox(static_cast<float>(b.x1), static_cast<float>(b.y1), static_cast<float>(b.x2),
                       static_cast<float>(b.y2), kPasteBoxLimits);
     });
     if (cancels_pointing(answer.key)) return std::nullopt;
-    e.paste_box = {std::round(std::min(answer.x1, answer.x2)), std::round(std::min(answer.y1, answer.y2)),
-                   std::round(std::max(answer.x1, answer.x2)), std::round(std::max(answer.y1, answer.y2))};
-    if (e.paste_box.x1 != e.paste_box.x2 || e.paste_box.y1 != e.paste_box.y2) return e.paste_box;
+    last = {std::round(std::min(answer.x1, answer.x2)), std::round(std::min(answer.y1, answer.y2)),
+            std::round(std::max(answer.x1, answer.x2)), std::round(std::max(answer.y1, answer.y2))};
+    if (last.x1 != last.x2 || last.y1 != last.y2) return last;
   }
 }
 
-void copy_into_box(Editor& e, ColourProblems& messages, DrawingPoint& centre) {
-  const PasteTransform kept = e.paste;
-  e.paste = with_rotation(e.paste, 0);
-  if (e.buffer.empty()) return tell(e, "THE BUFFER IS EMPTY: THERE IS NOTHING TO FIT INTO A BOX.");
-  const Extent buffer = drawing_extent(e.buffer, e.render);
+void copy_into_box(const PasteMenu& p, ColourProblems& messages, DrawingPoint& centre) {
+  const PasteTransform kept = p.transform;
+  p.transform = with_rotation(p.transform, 0);
+  if (p.document.buffer.empty()) return tell(p.screen, "THE BUFFER IS EMPTY: THERE IS NOTHING TO FIT INTO A BOX.");
+  const Extent buffer = drawing_extent(p.document.buffer, p.screen.render);
   // A buffer that is one point fits no box: dragging again would never end.
   if (buffer.xmin == buffer.xmax && buffer.ymin == buffer.ymax)
-    return tell(e, "THE BUFFER IS A SINGLE POINT: IT CANNOT BE FITTED INTO A BOX.");
+    return tell(p.screen, "THE BUFFER IS A SINGLE POINT: IT CANNOT BE FITTED INTO A BOX.");
   // A box flat across the buffer's size would scale it to nothing: it is
   // dragged again, as a box of one point is.
   std::optional<PasteTransform> fit;
   while (!fit) {
-    const std::optional<PlotBox> dragged = drag_paste_box(e);
+    const std::optional<PlotBox> dragged = drag_paste_box(p.screen, p.box);
     if (!dragged) {
-      e.paste = kept;  // given up: the transform stays as it was
+      p.transform = kept;  // given up: the transform stays as it was
       return;
     }
     const PlotBox& box = *dragged;
-    const DrawingPoint low = from_kernel(e, static_cast<float>(box.x1), static_cast<float>(box.y1));
-    const DrawingPoint high = from_kernel(e, static_cast<float>(box.x2), static_cast<float>(box.y2));
+    const DrawingPoint low = from_kernel(p.screen, static_cast<float>(box.x1), static_cast<float>(box.y1));
+    const DrawingPoint high = from_kernel(p.screen, static_cast<float>(box.x2), static_cast<float>(box.y2));
     fit = fitted_into(buffer, {std::min(low.x, high.x), std::max(low.x, high.x), std::min(low.y, high.y),
                                std::max(low.y, high.y)});
   }
-  e.paste = *fit;
+  p.transform = *fit;
   centre = centre_of(buffer);
-  e.kernel.gkpage(kernel::PageStart::kKept);
-  draw_buffer(e, centre, BufferPen::kDraw, messages);
-  e.kernel.tekflush(kernel::Flush::kShowAndWait);
+  p.screen.kernel.gkpage(kernel::PageStart::kKept);
+  draw_buffer(p.document, p.screen, p.transform, centre, BufferPen::kDraw, messages);
+  p.screen.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
 // Everything the paste appends is checked first, so that the drawing is
 // never left half pasted or holding a value its file cannot hold.
-void paste_into_drawing(Editor& e, DrawingPoint centre) {
-  e.ui.screen().clear();
-  e.ui.screen().write_line(1, kPasting);
-  const std::vector<Record> records = pasted_records(e.buffer, e.paste, centre, paste_target(e));
+void paste_into_drawing(const PasteMenu& p, DrawingPoint centre) {
+  p.screen.ui.screen().clear();
+  p.screen.ui.screen().write_line(1, kPasting);
+  const std::vector<Record> records =
+      pasted_records(p.document.buffer, p.transform, centre, paste_target(p.document, p.screen));
   for (const Record& r : records)
     if (!kinds().to_file(r).ok())
-      return tell(e, "THE PASTED BUFFER WOULD HOLD A VALUE TOO LARGE FOR THE FILE; NOTHING WAS PASTED.");
-  for (const Record& r : records) e.drawing.append(r);
+      return tell(p.screen, "THE PASTED BUFFER WOULD HOLD A VALUE TOO LARGE FOR THE FILE; NOTHING WAS PASTED.");
+  for (const Record& r : records) p.document.drawing.append(r);
 }
 
-void show_buffer(Editor& e, DrawingPoint centre, BufferPen pen, ColourProblems& messages) {
-  e.kernel.gkpage(kernel::PageStart::kKept);
-  draw_buffer(e, centre, pen, messages);
-  e.kernel.tekflush(kernel::Flush::kShowAndWait);
+void show_buffer(const PasteMenu& p, DrawingPoint centre, BufferPen pen, ColourProblems& messages) {
+  p.screen.kernel.gkpage(kernel::PageStart::kKept);
+  draw_buffer(p.document, p.screen, p.transform, centre, pen, messages);
+  p.screen.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
-using Row = MenuRow<AfterKey, Editor&, ColourProblems&, DrawingPoint&>;
+using Row = MenuRow<AfterKey, const PasteMenu&, ColourProblems&, DrawingPoint&>;
 constexpr AfterKey stay = AfterKey::kStay;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 13, "                  F1 = COPY BUFFER INTO BOX.",
-     [](Editor& e, ColourProblems& m, DrawingPoint& centre) { return copy_into_box(e, m, centre), stay; }},
+     [](const PasteMenu& p, ColourProblems& m, DrawingPoint& centre) { return copy_into_box(p, m, centre), stay; }},
     {ui::FKey::kF2, 15, "                  F2 = VIEW THE SCREEN.",
-     [](Editor& e, ColourProblems&, DrawingPoint&) { return edit::view_picture(e), stay; }},
+     [](const PasteMenu& p, ColourProblems&, DrawingPoint&) { return edit::view_picture(p.screen), stay; }},
     {ui::FKey::kF3, 17, "                  F3 = DRAW THE BUFFER WITH PRESENT SCALE, SHIFT AND ROTATION.",
-     [](Editor& e, ColourProblems& m, DrawingPoint& centre) {
-       return show_buffer(e, centre, BufferPen::kDraw, m), stay;
+     [](const PasteMenu& p, ColourProblems& m, DrawingPoint& centre) {
+       return show_buffer(p, centre, BufferPen::kDraw, m), stay;
      }},
     {ui::FKey::kF4, 19, "                  F4 = UNDRAW THE BUFFER.",
-     [](Editor& e, ColourProblems& m, DrawingPoint& centre) {
-       return show_buffer(e, centre, BufferPen::kErase, m), stay;
+     [](const PasteMenu& p, ColourProblems& m, DrawingPoint& centre) {
+       return show_buffer(p, centre, BufferPen::kErase, m), stay;
      }},
     {ui::FKey::kF5, 21, "                  F5 = CLEAR THE SCREEN.",
-     [](Editor& e, ColourProblems&, DrawingPoint&) { return edit::clear_picture(e), stay; }},
+     [](const PasteMenu& p, ColourProblems&, DrawingPoint&) { return edit::clear_picture(p.screen), stay; }},
     {ui::FKey::kF9, 23, "                  F9 = PASTE THE BUFFER INTO THE DRAWING.",
-     [](Editor& e, ColourProblems&, DrawingPoint& centre) {
+     [](const PasteMenu& p, ColourProblems&, DrawingPoint& centre) {
        // Pasting into no drawing would append to one that is never written.
-       if (!e.file_open) drawing_guard(e);
-       else paste_into_drawing(e, centre);
+       if (!p.document.file_open) drawing_guard(p.screen);
+       else paste_into_drawing(p, centre);
        return stay;
      }},
     {ui::FKey::kF10, 25, "                  F10= RETURN TO THE MAIN MENU.",
-     [](Editor&, ColourProblems&, DrawingPoint&) { return AfterKey::kLeave; }},
+     [](const PasteMenu&, ColourProblems&, DrawingPoint&) { return AfterKey::kLeave; }},
 };
 
-void show_screen(Editor& e) {
-  create::show_menu(e, 3, kBanner, kLines);
-  write_legends(e.ui.screen(), kRows);
-  create::write_drawing_name(e.document(), e.screen(), kNameLabel, kNoDrawing, kNameColumn);
+void show_screen(const Document& document, Screen& screen) {
+  create::show_menu(screen, 3, kBanner, kLines);
+  write_legends(screen.ui.screen(), kRows);
+  create::write_drawing_name(document, screen, kNameLabel, kNoDrawing, kNameColumn);
 }
 
 }  // namespace
 
-void paste_menu(Editor& e, ColourProblems& messages) {
-  DrawingPoint centre = centre_of(drawing_extent(e.buffer, e.render));
+void paste_menu(const PasteMenu& p, ColourProblems& messages) {
+  DrawingPoint centre = centre_of(drawing_extent(p.document.buffer, p.screen.render));
   for (;;) {
-    show_screen(e);
-    ui::FieldSet set = paste_fields(e.paste);
-    between_actions(e.document(), e.screen());
-    const ui::FieldKey key = create::enter(e, set);
-    store_typed(set, e.paste);
-    if (undo_or_redo(e.document(), e.screen(), key, messages)) continue;
-    if (act_on(kRows, ui::fkey_of(key), e, messages, centre) == AfterKey::kLeave) return;
+    show_screen(p.document, p.screen);
+    ui::FieldSet set = paste_fields(p.transform);
+    between_actions(p.document, p.screen);
+    const ui::FieldKey key = create::enter(p.screen, set);
+    store_typed(set, p.transform);
+    if (undo_or_redo(p.document, p.screen, key, messages)) continue;
+    if (act_on(kRows, ui::fkey_of(key), p, messages, centre) == AfterKey::kLeave) return;
   }
 }
 

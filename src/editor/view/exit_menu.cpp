@@ -22,27 +22,27 @@ constexpr std::string_view kReturnLegend = "                F10= RETURN TO THE M
 constexpr host::Key kExitKey = host::Key::function(1);
 constexpr host::Key kReturnKey = host::Key::function(10);
 
-void show_exit_menu(Editor& editor) {
-  ui::TextScreen& screen = editor.ui.screen();
-  screen.clear();
-  screen.write_line(1, editor.ui.lines().title);
-  screen.write_line(3, kBanner, ui::attr::kHighlighted);
-  screen.write_line(5, editor.file_open ? kNameLabel : kNoDrawing);
-  if (editor.file_open) screen.write_at(5, kNameColumn, editor.drawing_name, kDrawingNameLength);
-  screen.write_line(7, kExitLegend);
-  screen.write_line(9, kReturnLegend);
+void show_exit_menu(const Document& document, Screen& screen) {
+  ui::TextScreen& page = screen.ui.screen();
+  page.clear();
+  page.write_line(1, screen.ui.lines().title);
+  page.write_line(3, kBanner, ui::attr::kHighlighted);
+  page.write_line(5, document.file_open ? kNameLabel : kNoDrawing);
+  if (document.file_open) page.write_at(5, kNameColumn, document.drawing_name, kDrawingNameLength);
+  page.write_line(7, kExitLegend);
+  page.write_line(9, kReturnLegend);
 }
 
 }  // namespace
 
-void exit_menu(Editor& editor) {
+void exit_menu(const files::DrawingFiles& files) {
   for (;;) {
-    show_exit_menu(editor);
-    const host::Key key = editor.ui.wait_key();
+    show_exit_menu(files.document, files.screen);
+    const host::Key key = files.screen.ui.wait_key();
     if (key == kReturnKey) return;
     if (key == kExitKey) {
       // A drawing that could not be written keeps the program running.
-      if (editor.file_open && !close_drawing(editor)) continue;
+      if (files.document.file_open && !close_drawing(files)) continue;
       throw ui::CloseRequested{};
     }
   }

@@ -3,11 +3,11 @@
 // for the end of the program (ui::CloseRequested, as a closed window
 // does); F10 goes back to the main menu.
 
-#include "editor/editor.h"
+#include "editor/files/drawing_files.h"
 
 namespace plv {
 
 // Returns only on F10.
-void exit_menu(Editor& editor);
+void exit_menu(const files::DrawingFiles& files);
 
 }  // namespace plv

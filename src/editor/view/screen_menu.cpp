@@ -38,14 +38,14 @@ constexpr ui::FieldKey kViewKey = ui::FieldKey::function(6);
 constexpr ui::FieldKey kReturnKey = ui::FieldKey::function(10);
 constexpr int kFieldWidth = 7;
 
-void show_screen(Editor& e) {
-  ui::TextScreen& s = e.ui.screen();
+void show_screen(const Document& document, Screen& screen) {
+  ui::TextScreen& s = screen.ui.screen();
   s.clear();
-  s.write_at(1, 1, e.ui.lines().title, ui::kScreenColumns);
+  s.write_at(1, 1, screen.ui.lines().title, ui::kScreenColumns);
   s.write_at(3, 1, kBanner, ui::kScreenColumns, ui::attr::kHighlighted);
-  if (e.file_open) {
+  if (document.file_open) {
     s.write_at(5, 1, kNameLabel, ui::kScreenColumns);
-    s.write_at(5, kNameColumn, e.drawing_name, kDrawingNameLength);
+    s.write_at(5, kNameColumn, document.drawing_name, kDrawingNameLength);
   } else {
     s.write_at(5, 1, kNoDrawing, ui::kScreenColumns);
   }
@@ -76,32 +76,32 @@ void store_typed(const ui::FieldSet& set, ViewTransform& view) {
   if (set.field(kScale).real > 0) take(kScale, view.scale);
 }
 
-void show_picture(Editor& e) {
-  e.kernel.gkpage(kernel::PageStart::kKept);
-  e.kernel.tekflush(kernel::Flush::kShowAndWait);
+void show_picture(Screen& screen) {
+  screen.kernel.gkpage(kernel::PageStart::kKept);
+  screen.kernel.tekflush(kernel::Flush::kShowAndWait);
 }
 
 }  // namespace
 
-ScreenMenuEnd screen_menu(Editor& e, ColourProblems& messages) {
+ScreenMenuEnd screen_menu(const Document& document, Screen& screen, ColourProblems& messages) {
   int current = 0;  // the menu resumes on the field it left
   for (;;) {
-    show_screen(e);
-    ui::FieldSet set = view_fields(e.render.view);
+    show_screen(document, screen);
+    ui::FieldSet set = view_fields(screen.render.view);
     set.current = current;
-    const ui::FieldKey key = ui::enter_form(e.ui, set);
+    const ui::FieldKey key = ui::enter_form(screen.ui, set);
     current = set.current;
-    store_typed(set, e.render.view);
+    store_typed(set, screen.render.view);
     if (key == kEraseKey) {
-      e.kernel.gkpage(kernel::PageStart::kErased);
-      e.kernel.tekflush(kernel::Flush::kShowAndWait);
+      screen.kernel.gkpage(kernel::PageStart::kErased);
+      screen.kernel.tekflush(kernel::Flush::kShowAndWait);
     } else if (key == kDrawKey) {
       return ScreenMenuEnd::kDraw;
     } else if (key == kDragKey) {
-      drag_window(e.document(), e.screen(), messages);
+      drag_window(document, screen, messages);
       return ScreenMenuEnd::kDragged;
     } else if (key == kViewKey) {
-      show_picture(e);
+      show_picture(screen);
       return ScreenMenuEnd::kViewed;
     } else if (key == kReturnKey) {
       return ScreenMenuEnd::kReturn;

@@ -3,7 +3,8 @@
 // erased, drawn, dragged or viewed.
 
 #include "kinds/colour_problem.h"
-#include "editor/editor.h"
+#include "editor/document.h"
+#include "editor/screen.h"
 
 namespace plv::edit {
 
@@ -16,6 +17,6 @@ enum class ScreenMenuEnd {
 };
 
 // Closing the window throws ui::CloseRequested.
-ScreenMenuEnd screen_menu(Editor& editor, ColourProblems& messages);
+ScreenMenuEnd screen_menu(const Document& document, Screen& screen, ColourProblems& messages);
 
 }  // namespace plv::edit
