@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
-#include <span>
 #include <vector>
 
 #include "host/pdf_print_job.h"
@@ -147,51 +145,6 @@ TEST_F(HostTest, APrintedPageTakesTheMarginsAndWidthOfThePageSetup) {
   host.menu_command(Command::kPrint);
   ASSERT_EQ(ws_->messages().size(), 3u);
   EXPECT_EQ(ws_->messages()[2].text, "Error accessing printer");
-}
-
-// A printer page that notes the rectangles it is given.
-class NotingPage final : public Surface {
- public:
-  std::vector<std::array<int, 4>> lines;
-  void select_pen(std::optional<Pen>) override {}
-  void select_brush(std::optional<Rgb>) override {}
-  void set_mix(Mix) override {}
-  void line(Point a, Point b) override { lines.push_back({a.x, a.y, b.x, b.y}); }
-  void rectangle(int, int, int, int) override {}
-  void polygon(std::span<const Point>) override {}
-};
-
-class NotingJob final : public PrintJob {
- public:
-  explicit NotingJob(NotingPage& page) : page_(page) {}
-  int dots_per_inch_x() const override { return 600; }
-  int dots_per_inch_y() const override { return 600; }
-  int scale_percent() const override { return 0; }
-  bool colour() const override { return true; }
-  Surface& page() override { return page_; }
-  bool finish() override { return true; }
-
- private:
-  NotingPage& page_;
-};
-
-TEST_F(HostTest, AtSixHundredDotsPerInchAWidthOf650GivesAPictureOf3900By2785) {
-  Host& host = start("");
-  host.enter_graphics_mode(false);
-  host.picture().set_colour(0, 0, 0);
-  host.picture().draw_line(-1750, 1250, 1750, -1250);  // corner to corner
-  NotingPage page;
-  ws_->printer_available = true;
-  ws_->print_jobs = [&page] { return std::make_unique<NotingJob>(page); };
-  host.menu_command(Command::kPrint);
-  ASSERT_EQ(page.lines.size(), 1u);
-  const auto r = page.lines.back();
-  EXPECT_EQ(r[0], 600);  // the 1-inch margins
-  EXPECT_EQ(r[1], 600);
-  EXPECT_EQ(r[2] - r[0], 3900);
-  // 2785 dots high: the corners fall 1392 dots (1392.5, truncated) either side of its middle.
-  EXPECT_EQ(r[3] - r[1], 2 * 1392);
-  EXPECT_EQ(r[1] + r[3], 2 * (600 + 2785 / 2));
 }
 
 }  // namespace

@@ -6,23 +6,19 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "host/host.h"
 #include "host/scripted/scripted_window_system.h"
+#include "support/temp_dir.h"
 
 namespace plv::host {
 
 class HostTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("plivet-host-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
   // Creates the window (700 x 500) with the script's input to come.
   Host& start(const std::string& script_text, PlotBuffer buffer = PlotBuffer()) {
     const Script script = parse_script(script_text);
@@ -36,9 +32,42 @@ class HostTest : public ::testing::Test {
 
   std::filesystem::path settings_path() const { return dir_ / "orvlab.ini"; }
 
-  std::filesystem::path dir_;
+  plv::testing::TempDir temp_;
+  const std::filesystem::path dir_ = temp_.path();
   std::unique_ptr<ScriptedWindowSystem> ws_;
   std::unique_ptr<Host> host_;
+};
+
+// A 600-dots-an-inch grey printer whose page notes each line it is given as
+// "x,y x,y wPEN-WIDTH gRED", and "finished" when the page is done.
+class NotingPrintJob final : public PrintJob {
+ public:
+  explicit NotingPrintJob(std::vector<std::string>& log) : page_(log) {}
+  int dots_per_inch_x() const override { return 600; }
+  int dots_per_inch_y() const override { return 600; }
+  int scale_percent() const override { return 0; }
+  bool colour() const override { return false; }
+  Surface& page() override { return page_; }
+  bool finish() override {
+    page_.log.push_back("finished");
+    return true;
+  }
+
+ private:
+  struct Page final : Surface {
+    explicit Page(std::vector<std::string>& l) : log(l) {}
+    void select_pen(std::optional<Pen> p) override { pen = p; }
+    void select_brush(std::optional<Rgb>) override {}
+    void set_mix(Mix) override {}
+    void line(Point a, Point b) override {
+      log.push_back(std::to_string(a.x) + "," + std::to_string(a.y) + " " + std::to_string(b.x) + "," +
+                    std::to_string(b.y) + " w" + std::to_string(pen->width) + " g" + std::to_string(pen->colour.red));
+    }
+    void rectangle(int, int, int, int) override {}
+    void polygon(std::span<const Point>) override {}
+    std::optional<Pen> pen;
+    std::vector<std::string>& log;
+  } page_;
 };
 
 }  // namespace plv::host

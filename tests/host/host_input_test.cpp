@@ -1,7 +1,13 @@
+#include <tuple>
+#include <utility>
+
 #include "host/host_fixture.h"
 
 namespace plv::host {
 namespace {
+
+using Fields = std::tuple<EventType, int, int, int>;
+Fields fields(const Event& e) { return {e.type, e.button, e.x, e.y}; }
 
 TEST_F(HostTest, KeysArriveAsTheirCodesAndCloseAsMinusEleven) {
   Host& host = start("key F10\ntype a\nkey F1\nkey LEFT\nclick 1 1\nkey ESC\nclose\nkey 66\n");
@@ -23,28 +29,17 @@ TEST_F(HostTest, KeysArriveAsTheirCodesAndCloseAsMinusEleven) {
 
 TEST_F(HostTest, PointerEventsAreClientPixelsInTextModeAndPlotPointsInGraphicsMode) {
   Host& host = start("click 3 10\npick 100 200 right\nmove -1750 1250\n");
-  const Event press = host.wait_event();
-  EXPECT_EQ(press.type, EventType::kButtonPress);
-  EXPECT_EQ(press.button, 1);
   // Cell (3, 10) of a 700 x 500 client: origin (30 + 9 x 8, 50 + 2 x 16), centre +4, +8.
-  EXPECT_EQ(press.x, 106);
-  EXPECT_EQ(press.y, 90);
-  EXPECT_EQ(host.text_layout().cell_at(press.x, press.y), (Point{9, 2}));
+  EXPECT_EQ(fields(host.wait_event()), Fields(EventType::kButtonPress, 1, 106, 90));
+  EXPECT_EQ(host.text_layout().cell_at(106, 90), (Point{9, 2}));
   EXPECT_EQ(host.wait_event().type, EventType::kButtonRelease);
 
   host.enter_graphics_mode(false);
-  const Event right = host.wait_event();
-  EXPECT_EQ(right.type, EventType::kButtonPress);
-  EXPECT_EQ(right.button, 2);
-  EXPECT_EQ(right.x, 100);
-  EXPECT_EQ(right.y, 200);
+  EXPECT_EQ(fields(host.wait_event()), Fields(EventType::kButtonPress, 2, 100, 200));
   const Event release = host.wait_event();
-  EXPECT_EQ(release.type, EventType::kButtonRelease);
-  EXPECT_EQ(release.button, 2);
+  EXPECT_EQ(std::pair(release.type, release.button), std::pair(EventType::kButtonRelease, 2));
   const Event move = host.wait_event();
-  EXPECT_EQ(move.type, EventType::kPointerMove);
-  EXPECT_EQ(move.x, -1750);
-  EXPECT_EQ(move.y, 1250);
+  EXPECT_EQ(std::tuple(move.type, move.x, move.y), std::tuple(EventType::kPointerMove, -1750, 1250));
 }
 
 TEST_F(HostTest, ModeSwitchesKeepOrClearThePictureAndTheText) {
@@ -84,9 +79,7 @@ TEST_F(HostTest, TextWritesMoveTheCaretAndLoseFocusHidesIt) {
   host.write_text("ABC", 112);
   EXPECT_EQ(host.text().line(2), "         ABC");
   EXPECT_EQ(host.text().attribute(2, 10), 112);
-  Frame f = host.frame();
-  EXPECT_EQ(f.caret_row, 2);
-  EXPECT_EQ(f.caret_column, 12);
+  EXPECT_EQ(std::pair(host.frame().caret_row, host.frame().caret_column), std::pair(2, 12));
   ws_->set_focus(false);
   EXPECT_FALSE(host.frame().caret_visible);
   ws_->set_focus(true);
@@ -98,20 +91,17 @@ TEST_F(HostTest, TextWritesMoveTheCaretAndLoseFocusHidesIt) {
 TEST_F(HostTest, PointPickReturnsTheButtonOrTheKey) {
   Host& host = start("move 500 500\npick 100 -200\nkey 120\npick 0 0 right\nclose\n");
   host.enter_graphics_mode(false);
-  PickResult r = host.pick_point(30, 40);
-  EXPECT_EQ(r.x, 100);
-  EXPECT_EQ(r.y, -200);
-  EXPECT_EQ(r.key, Key::pointer_press(kLeftButton));
+  const auto picked = [&](int x, int y) {
+    const PickResult r = host.pick_point(x, y);
+    return std::tuple(r.key, r.x, r.y);
+  };
+  EXPECT_EQ(picked(30, 40), std::tuple(Key::pointer_press(kLeftButton), 100, -200));
   EXPECT_EQ(ws_->cursor(), CursorShape::kArrow);
   EXPECT_NE(std::find(ws_->cursor_history().begin(), ws_->cursor_history().end(), CursorShape::kCrosshair),
             ws_->cursor_history().end());
   // The release of the first pick is passed over; a key leaves the point alone.
-  r = host.pick_point(33, 44);
-  EXPECT_EQ(r.key, Key::character('x'));
-  EXPECT_EQ(r.x, 33);
-  EXPECT_EQ(r.y, 44);
-  r = host.pick_point(33, 44);
-  EXPECT_EQ(r.key, Key::pointer_press(kRightButton));
+  EXPECT_EQ(picked(33, 44), std::tuple(Key::character('x'), 33, 44));
+  EXPECT_EQ(std::get<0>(picked(33, 44)), Key::pointer_press(kRightButton));
   EXPECT_EQ(host.pick_point(1, 2).key, Key::kClose);
 }
 

@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "host/host_settings.h"
 #include "host/ini_file.h"
+#include "support/temp_dir.h"
 
 namespace plv::host {
 namespace {
@@ -16,21 +15,10 @@ namespace fs = std::filesystem;
 
 class HostSettingsFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("plivet-host-settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string read(const fs::path& p) {
-    std::ifstream in(p);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  void write(const fs::path& p, const std::string& text) { std::ofstream(p) << text; }
-  fs::path dir_;
+  std::string read(const fs::path& p) { return plv::testing::read_file(p.string()); }
+  void write(const fs::path& p, const std::string& text) { plv::testing::write_file(p.string(), text); }
+  plv::testing::TempDir temp_;
+  const fs::path dir_ = temp_.path();
 };
 
 TEST_F(HostSettingsFile, MissingFileGivesDefaultsAndExitCreatesAllKeysInOrder) {

@@ -1,5 +1,5 @@
 #include <fstream>
-#include <sstream>
+#include <tuple>
 
 #include "host/program_exit.h"
 #include "host/host_fixture.h"
@@ -125,16 +125,13 @@ TEST_F(HostTest, MenuCommandsForDialogsAboutAndExit) {
   // A cancelled page setup still keeps the orientation chosen in it.
   ws_->page_setup_answers.push_back(PageSetup{50, 60, 700, true});
   ws_->choose_menu_command(Command::kPageSetup);
-  EXPECT_EQ(host.settings().page_left_margin, 50);
-  EXPECT_EQ(host.settings().page_top_margin, 60);
-  EXPECT_EQ(host.settings().page_width, 700);
-  EXPECT_EQ(host.settings().landscape_printer, 1);
+  const HostSettings& set = host.settings();
+  EXPECT_EQ(std::tuple(set.page_left_margin, set.page_top_margin, set.page_width, set.landscape_printer),
+            std::tuple(50, 60, 700, 1));
 
   ws_->pen_width_answers.push_back(PenWidths{3, 4, 5});
   ws_->choose_menu_command(Command::kPenWidth);
-  EXPECT_EQ(host.picture().window_pen_width(), 3);
-  EXPECT_EQ(host.settings().pen_width_printer, 4);
-  EXPECT_EQ(host.settings().pen_width_emf, 5);
+  EXPECT_EQ(std::tuple(host.picture().window_pen_width(), set.pen_width_printer, set.pen_width_emf), std::tuple(3, 4, 5));
 
   // Print and export are grayed in text mode.
   ws_->printer_available = true;
@@ -166,52 +163,19 @@ TEST_F(HostTest, PlotBufferFullIsReportedOnce) {
   EXPECT_EQ(host.picture().buffer().count(), 9u);
 }
 
-// A printer page that keeps the lines it is given.
-class FakePrintJob final : public PrintJob {
- public:
-  explicit FakePrintJob(std::vector<std::string>& log) : log_(log) {}
-  int dots_per_inch_x() const override { return 600; }
-  int dots_per_inch_y() const override { return 600; }
-  int scale_percent() const override { return 0; }
-  bool colour() const override { return false; }
-  Surface& page() override { return page_; }
-  bool finish() override {
-    log_.push_back("page " + std::to_string(page_.width()));
-    for (const auto& l : page_.lines) log_.push_back(l);
-    return true;
-  }
-
- private:
-  struct Page final : Surface {
-    void select_pen(std::optional<Pen> p) override { pen = p; }
-    void select_brush(std::optional<Rgb>) override {}
-    void set_mix(Mix) override {}
-    void line(Point a, Point b) override {
-      lines.push_back(std::to_string(a.x) + "," + std::to_string(a.y) + " " + std::to_string(b.x) + "," +
-                      std::to_string(b.y) + " w" + std::to_string(pen->width) + " g" +
-                      std::to_string(pen->colour.red));
-    }
-    void rectangle(int, int, int, int) override {}
-    void polygon(std::span<const Point>) override {}
-    int width() const { return 0; }
-    std::optional<Pen> pen;
-    std::vector<std::string> lines;
-  } page_;
-  std::vector<std::string>& log_;
-};
-
 TEST_F(HostTest, PrintingReplaysOntoThePageAtThePrinterScale) {
   Host& host = start("");
   std::vector<std::string> log;
   ws_->printer_available = true;
-  ws_->print_jobs = [&] { return std::make_unique<FakePrintJob>(log); };
+  ws_->print_jobs = [&] { return std::make_unique<NotingPrintJob>(log); };
   host.enter_graphics_mode(false);
   host.picture().set_colour(100, 50, 0);
   host.picture().draw_line(-1750, 1250, 1750, -1250);
   const auto window = host.picture().window_surface().pixels();
   ws_->choose_menu_command(Command::kPrintDialog);
-  // 650 hundredths at 600 dpi: 3900 x 2785 dots, margins of 600 dots.
-  EXPECT_EQ(log, (std::vector<std::string>{"page 0", "600,600 4500,3384 w2 g200"}));
+  // 650 hundredths at 600 dpi: 3900 x 2785 dots, margins of 600 dots; the
+  // corners fall 1392 dots (1392.5, truncated) either side of the middle.
+  EXPECT_EQ(log, (std::vector<std::string>{"600,600 4500,3384 w2 g200", "finished"}));
   EXPECT_EQ(host.picture().window_surface().pixels(), window);
   EXPECT_TRUE(ws_->messages().empty());
 }

@@ -19,6 +19,16 @@ Picture window_picture() {
   return p;
 }
 
+constexpr Rgb kBlue{0, 0, 255}, kGreen{0, 255, 0};
+
+struct Expected {
+  int x, y;
+  Rgb colour;
+};
+void expect_pixels(const Raster& r, std::initializer_list<Expected> pixels) {
+  for (const Expected& e : pixels) EXPECT_EQ(r.pixel(e.x, e.y), e.colour) << e.x << ", " << e.y;
+}
+
 int ink_in_row(const Raster& r, int y) {
   int n = 0;
   for (int x = 0; x < r.width(); ++x) n += r.pixel(x, y) != kWhite;
@@ -40,11 +50,7 @@ TEST(Picture, RectangleOutlineCoversBothCornerPixels) {
   Picture p = window_picture();
   p.set_colour(0, 0, 255);
   p.draw_rectangle(50, 0, 0, -50);  // pixels (350, 250) to (360, 260)
-  const Raster& b = p.bitmap();
-  EXPECT_EQ(b.pixel(350, 250), (Rgb{0, 0, 255}));
-  EXPECT_EQ(b.pixel(360, 260), (Rgb{0, 0, 255}));
-  EXPECT_EQ(b.pixel(355, 255), kWhite);
-  EXPECT_EQ(b.pixel(361, 260), kWhite);
+  expect_pixels(p.bitmap(), {{350, 250, kBlue}, {360, 260, kBlue}, {355, 255, kWhite}, {361, 260, kWhite}});
 }
 
 TEST(Picture, FilledRectangleInsetsTakeOnePixelEach) {
@@ -52,18 +58,13 @@ TEST(Picture, FilledRectangleInsetsTakeOnePixelEach) {
   p.set_colour(0, 255, 0);
   p.draw_filled_rectangle(0, 0, 50, -50, 0, 0, 0, 0);
   // The window draws it a pixel wider on every side, and the bitmap follows.
-  EXPECT_EQ(p.window_surface().pixel(349, 249), (Rgb{0, 255, 0}));
-  EXPECT_EQ(p.window_surface().pixel(361, 261), (Rgb{0, 255, 0}));
-  EXPECT_EQ(p.window_surface().pixel(362, 261), kWhite);
+  expect_pixels(p.window_surface(), {{349, 249, kGreen}, {361, 261, kGreen}, {362, 261, kWhite}});
   EXPECT_EQ(p.bitmap().pixels(), p.window_surface().pixels());
 
   Picture q = window_picture();
   q.set_colour(0, 255, 0);
   q.draw_filled_rectangle(0, 0, 50, -50, 1, 1, 1, 1);
-  EXPECT_EQ(q.window_surface().pixel(350, 250), (Rgb{0, 255, 0}));
-  EXPECT_EQ(q.window_surface().pixel(349, 250), kWhite);
-  EXPECT_EQ(q.window_surface().pixel(360, 260), (Rgb{0, 255, 0}));
-  EXPECT_EQ(q.window_surface().pixel(361, 260), kWhite);
+  expect_pixels(q.window_surface(), {{350, 250, kGreen}, {349, 250, kWhite}, {360, 260, kGreen}, {361, 260, kWhite}});
   EXPECT_EQ(q.buffer().bytes().back(), 15);
 }
 

@@ -1,9 +1,15 @@
+#include <tuple>
+
 #include "host/host_fixture.h"
 
 namespace plv::host {
 namespace {
 
 constexpr Limits kWhole{-1750, -1250, 1750, 1250};
+
+using Box = std::tuple<int, int, int, int>;
+Box corners(const BoxResult& r) { return {r.xlow, r.ylow, r.xhigh, r.yhigh}; }
+Box ends(const LineResult& r) { return {r.x1, r.y1, r.x2, r.y2}; }
 
 // Starts in graphics mode with a picture to draw over.
 Host& with_picture(Host& host) {
@@ -18,10 +24,7 @@ TEST_F(HostTest, RectangleEndsOnARightClickOrAClickRightOfTheLimits) {
   const auto before = host.picture().window_surface().pixels();
   BoxResult r = host.rubber_band_rectangle(100, 200, -100, -200, kWhole);
   EXPECT_EQ(r.key, Key::kEnter);
-  EXPECT_EQ(r.xlow, -100);
-  EXPECT_EQ(r.ylow, -200);
-  EXPECT_EQ(r.xhigh, 100);
-  EXPECT_EQ(r.yhigh, 200);
+  EXPECT_EQ(corners(r), Box(-100, -200, 100, 200));
   EXPECT_EQ(host.picture().window_surface().pixels(), before);  // the outline is gone
   EXPECT_EQ(host.rubber_band_rectangle(0, 0, 10, 10, {-1750, -1250, 500, 1250}).key, Key::kEnter);
   // The release of that click is passed over; any other key ends with itself.
@@ -61,10 +64,7 @@ TEST_F(HostTest, RectangleArrowKeysStepTheActiveCorner) {
       "key 13\n"));
   const BoxResult r = host.rubber_band_rectangle(0, 0, 100, 100, {-1750, -1250, 1750, 130});
   EXPECT_EQ(r.key, Key::kEnter);
-  EXPECT_EQ(r.xlow, -20);
-  EXPECT_EQ(r.ylow, 19);
-  EXPECT_EQ(r.xhigh, 106);
-  EXPECT_EQ(r.yhigh, 130);
+  EXPECT_EQ(corners(r), Box(-20, 19, 106, 130));
 }
 
 TEST_F(HostTest, ScriptedDragGrabsAnEdgeAndMovesIt) {
@@ -75,10 +75,7 @@ TEST_F(HostTest, ScriptedDragGrabsAnEdgeAndMovesIt) {
   const auto before = host.picture().window_surface().pixels();
   const BoxResult r = host.rubber_band_rectangle(-500, -500, 500, 500, kWhole);
   EXPECT_EQ(r.key, Key::kEnter);
-  EXPECT_EQ(r.xlow, -800);
-  EXPECT_EQ(r.ylow, -500);
-  EXPECT_EQ(r.xhigh, 500);
-  EXPECT_EQ(r.yhigh, 700);
+  EXPECT_EQ(corners(r), Box(-800, -500, 500, 700));
   EXPECT_EQ(host.picture().window_surface().pixels(), before);
 }
 
@@ -88,11 +85,7 @@ TEST_F(HostTest, DraggingThroughAnEdgeMakesItFollowWithinTheLimits) {
       "drag 100 100 3000 100\n"  // from inside out through the right edge, clamped
       "move 0 0\n"               // the button is up: nothing follows
       "key 13\n"));
-  const BoxResult r = host.rubber_band_rectangle(-500, -500, 500, 500, kWhole);
-  EXPECT_EQ(r.xlow, -600);
-  EXPECT_EQ(r.xhigh, 1750);
-  EXPECT_EQ(r.ylow, -500);
-  EXPECT_EQ(r.yhigh, 500);
+  EXPECT_EQ(corners(host.rubber_band_rectangle(-500, -500, 500, 500, kWhole)), Box(-600, -500, 1750, 500));
 }
 
 TEST_F(HostTest, RepaintDuringTheRubberBandDrawsItAgain) {
@@ -120,10 +113,7 @@ TEST_F(HostTest, LineMovesItsActiveEndAndSwitchesOnlyWhereAllowed) {
       "pick 0 0 right\n"));
   const LineResult r = host.rubber_band_line(0, 0, 100, 100, kWhole, LineBandMode{true, true});
   EXPECT_EQ(r.key, Key::kEnter);
-  EXPECT_EQ(r.x1, 10);
-  EXPECT_EQ(r.y1, 10);
-  EXPECT_EQ(r.x2, 1750);
-  EXPECT_EQ(r.y2, -5);
+  EXPECT_EQ(ends(r), Box(10, 10, 1750, -5));
   EXPECT_EQ(ws_->cursor(), CursorShape::kArrow);
 }
 
@@ -133,9 +123,7 @@ TEST_F(HostTest, LineWhoseEndsDoNotSwitchKeepsItsEnd) {
   // The first end is active and stays so.
   LineResult r = host.rubber_band_line(0, 0, 100, 100, kWhole, LineBandMode{true, false});
   EXPECT_EQ(r.key, Key::character('x'));
-  EXPECT_EQ(r.x1, 0);
-  EXPECT_EQ(r.y1, -30);
-  EXPECT_EQ(r.x2, 100);
+  EXPECT_EQ(ends(r), Box(0, -30, 100, 100));
   EXPECT_EQ(ws_->pointer(), host.picture().transform().to_pixel(0, -30));
   EXPECT_EQ(host.picture().window_surface().pixels(), before);
   // The second end first; closing ends with the close key.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <tuple>
+
 #include "host/events.h"
 #include "host/scripted/script.h"
 
@@ -28,31 +31,21 @@ TEST(Script, ParsesEveryKindOfLine) {
       "close\n");
   ASSERT_FALSE(s.error);
   ASSERT_EQ(s.steps.size(), 17u);
-  EXPECT_EQ(s.steps[0].key.code(), 129);
-  EXPECT_EQ(s.steps[1].key.code(), 140);
-  EXPECT_EQ(s.steps[2].key, Key::kUp);
-  EXPECT_EQ(s.steps[2].line, 5);
-  EXPECT_EQ(s.steps[3].key.code(), 13);
-  EXPECT_EQ(s.steps[4].key, Key::character('a'));
   // "type" types everything after its blank, '#' included.
-  EXPECT_EQ(s.steps[5].key, Key::character('a'));
-  EXPECT_EQ(s.steps[6].key, Key::kSpace);
-  EXPECT_EQ(s.steps[7].key, Key::character('#'));
-  EXPECT_EQ(s.steps[8].key, Key::character('b'));
-  EXPECT_EQ(s.steps[9].kind, Kind::kClick);
-  EXPECT_EQ(s.steps[9].a, 3);
-  EXPECT_EQ(s.steps[9].b, 10);
-  EXPECT_EQ(s.steps[9].button, 1);
-  EXPECT_EQ(s.steps[10].button, 2);
-  EXPECT_EQ(s.steps[11].kind, Kind::kPick);
-  EXPECT_EQ(s.steps[11].a, -100);
-  EXPECT_EQ(s.steps[12].button, 2);
-  EXPECT_EQ(s.steps[13].kind, Kind::kMove);
-  EXPECT_EQ(s.steps[13].b, -2);
-  EXPECT_EQ(s.steps[14].kind, Kind::kDrag);
-  EXPECT_EQ(s.steps[14].d, 4);
-  EXPECT_EQ(s.steps[15].button, 2);
-  EXPECT_EQ(s.steps[16].kind, Kind::kClose);
+  const Key keys[] = {Key::function(1), Key::function(12), Key::kUp, Key::kEnter, Key::character('a'),
+                      Key::character('a'), Key::kSpace, Key::character('#'), Key::character('b')};
+  for (size_t i = 0; i < std::size(keys); ++i) EXPECT_EQ(s.steps[i].key, keys[i]) << i;
+  EXPECT_EQ(s.steps[2].line, 5);
+  // The pointer steps and the close: kind, points and button.
+  using Fields = std::tuple<Kind, int, int, int, int, int>;
+  const Fields pointer[] = {{Kind::kClick, 3, 10, 0, 0, 1}, {Kind::kClick, 25, 80, 0, 0, 2},
+                            {Kind::kPick, -100, 250, 0, 0, 1}, {Kind::kPick, 5, 5, 0, 0, 2},
+                            {Kind::kMove, 1, -2, 0, 0, 1}, {Kind::kDrag, 1, 2, 3, 4, 1},
+                            {Kind::kDrag, 1, 2, 3, 4, 2}, {Kind::kClose, 0, 0, 0, 0, 1}};
+  for (size_t i = 0; i < std::size(pointer); ++i) {
+    const ScriptStep& t = s.steps[9 + i];
+    EXPECT_EQ(Fields(t.kind, t.a, t.b, t.c, t.d, t.button), pointer[i]) << 9 + i;
+  }
 }
 
 TEST(Script, LinesOfOtherWhiteSpaceAreBlank) {

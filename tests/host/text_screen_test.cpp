@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "host/text_grid.h"
 #include "host/text_layout.h"
 
@@ -37,35 +41,21 @@ TEST(TextGrid, WritesAdvanceAndClearRestoresBlanks) {
 }
 
 TEST(TextLayout, FontChoiceAndMargins) {
-  const TextLayout l = choose_text_layout(640, 452);
-  EXPECT_EQ(l.font_index, 4);
-  EXPECT_TRUE(l.stock_font());
-  EXPECT_EQ(l.char_width, 8);
-  EXPECT_EQ(l.line_height, 16);
-  EXPECT_EQ(l.left_margin, 0);
-  EXPECT_EQ(l.top_margin, 26);
-
-  const TextLayout tiny = choose_text_layout(100, 50);
-  EXPECT_EQ(tiny.font_index, 0);
-  EXPECT_EQ(tiny.char_width, 4);
-  EXPECT_EQ(tiny.line_height, 2);
-  EXPECT_EQ(tiny.left_margin, 0);
-  EXPECT_EQ(tiny.top_margin, 0);
-
+  // font index, character width, line height, margins left and top.
+  using Fields = std::tuple<int, int, int, int, int>;
+  const auto fields = [](const TextLayout& l) {
+    return Fields(l.font_index, l.char_width, l.line_height, l.left_margin, l.top_margin);
+  };
+  EXPECT_EQ(fields(choose_text_layout(640, 452)), Fields(4, 8, 16, 0, 26));
+  EXPECT_TRUE(choose_text_layout(640, 452).stock_font());
+  EXPECT_EQ(fields(choose_text_layout(100, 50)), Fields(0, 4, 2, 0, 0));
   const TextLayout big = choose_text_layout(1400, 1000);  // 78 x 16 = 1248, 45 x 16 = 720
-  EXPECT_EQ(big.font_index, 11);
+  EXPECT_EQ(fields(big), Fields(11, 16, 32, 60, 100));
   EXPECT_EQ(big.font_height, 30);
   EXPECT_FALSE(big.stock_font());
-  EXPECT_EQ(big.line_height, 32);
-  EXPECT_EQ(big.left_margin, 60);
-  EXPECT_EQ(big.top_margin, 100);
-
   // 700 x 500: width allows 8 (78 x 8 = 624), height 11 (45 x 11 = 495): 8 wins.
   const TextLayout mid = choose_text_layout(700, 500);
-  EXPECT_EQ(mid.char_width, 8);
-  EXPECT_EQ(mid.line_height, 16);
-  EXPECT_EQ(mid.left_margin, 30);
-  EXPECT_EQ(mid.top_margin, 50);
+  EXPECT_EQ(fields(mid), Fields(4, 8, 16, 30, 50));
   EXPECT_EQ(mid.cell_origin(2, 3), (Point{54, 82}));
   EXPECT_EQ(caret_position(mid, 2, 3, 13), (Point{54, 95}));
   EXPECT_EQ(mid.cell_at(54, 82), (Point{3, 2}));
@@ -73,15 +63,13 @@ TEST(TextLayout, FontChoiceAndMargins) {
 }
 
 TEST(TextLayout, AttributeColoursOnBothBackgrounds) {
-  EXPECT_EQ(attribute_colours(7, false), (AttributeColours{kBlack, kWhite}));
-  EXPECT_EQ(attribute_colours(7, true), (AttributeColours{kWhite, kBlack}));
-  EXPECT_EQ(attribute_colours(112, false), (AttributeColours{kWhite, kBlack}));
-  EXPECT_EQ(attribute_colours(112, true), (AttributeColours{kBlack, kWhite}));
-  EXPECT_EQ(attribute_colours(15, true), (AttributeColours{{255, 255, 0}, kBlack}));
-  EXPECT_EQ(attribute_colours(15, false), (AttributeColours{{0, 0, 255}, kWhite}));
-  EXPECT_EQ(attribute_colours(135, false), (AttributeColours{{0, 255, 0}, kWhite}));
-  EXPECT_EQ(attribute_colours(240, true), (AttributeColours{{255, 0, 0}, kBlack}));
-  EXPECT_EQ(attribute_colours(1, true), (AttributeColours{kWhite, kBlack}));
+  const std::tuple<int, bool, AttributeColours> cases[] = {
+      {7, false, {kBlack, kWhite}},           {7, true, {kWhite, kBlack}},
+      {112, false, {kWhite, kBlack}},         {112, true, {kBlack, kWhite}},
+      {15, true, {{255, 255, 0}, kBlack}},    {15, false, {{0, 0, 255}, kWhite}},
+      {135, false, {{0, 255, 0}, kWhite}},    {240, true, {{255, 0, 0}, kBlack}},
+      {1, true, {kWhite, kBlack}}};
+  for (const auto& [attribute, black, colours] : cases) EXPECT_EQ(attribute_colours(attribute, black), colours) << attribute;
 }
 
 TEST(TextLayout, RowsArePaintedInRunsOfOneAttribute) {
@@ -90,14 +78,10 @@ TEST(TextLayout, RowsArePaintedInRunsOfOneAttribute) {
   g.write("AB", 112);
   g.write("C", 15);
   const auto runs = row_runs(g, 0);
-  ASSERT_EQ(runs.size(), 4u);
-  EXPECT_EQ(runs[0].column, 0);
-  EXPECT_EQ(runs[0].text, "    ");
-  EXPECT_EQ(runs[1].text, "AB");
-  EXPECT_EQ(runs[1].attribute, 112);
-  EXPECT_EQ(runs[2].text, "C");
-  EXPECT_EQ(runs[3].column, 7);
-  EXPECT_EQ(runs[3].text.size(), 73u);
+  std::vector<std::tuple<int, std::string, int>> seen;
+  for (const auto& run : runs) seen.emplace_back(run.column, std::string(run.text), run.attribute);
+  EXPECT_EQ(seen, (std::vector<std::tuple<int, std::string, int>>{
+                      {0, "    ", 7}, {4, "AB", 112}, {6, "C", 15}, {7, std::string(73, ' '), 7}}));
   EXPECT_EQ(row_runs(g, 1).size(), 1u);
 }
 

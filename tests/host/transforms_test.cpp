@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "host/transforms.h"
 
 namespace plv::host {
@@ -8,20 +11,14 @@ namespace {
 TEST(WindowTransform, FitsThePictureKeepingItsShape) {
   // 700 x 500: both products are 1,750,000, so the width rule applies.
   const auto t = WindowTransform::for_client(700, 500);
-  EXPECT_EQ(t.multiplier(), 700);
-  EXPECT_EQ(t.divisor(), 3500);
+  EXPECT_EQ(std::pair(t.multiplier(), t.divisor()), std::pair(700, 3500));
   EXPECT_EQ(t.centre(), (Point{350, 250}));
-  EXPECT_EQ(t.to_pixel(1, 0).x, 350);
-  EXPECT_EQ(t.to_pixel(3, 0).x, 351);
-  EXPECT_EQ(t.to_pixel(-3, 0).x, 349);
-  EXPECT_EQ(t.to_pixel(0, 1250).y, 0);
-  EXPECT_EQ(t.to_pixel(0, -1250).y, 500);
-  EXPECT_EQ(t.to_pixel(-1750, 0).x, 0);
-
+  for (const auto& [x, y, pixel] : {std::tuple{1, 0, Point{350, 250}}, {3, 0, {351, 250}}, {-3, 0, {349, 250}},
+                                    {0, 1250, {350, 0}}, {0, -1250, {350, 500}}, {-1750, 0, {0, 250}}})
+    EXPECT_EQ(t.to_pixel(x, y), pixel) << x << ", " << y;
   // A wide client is limited by its height.
   const auto wide = WindowTransform::for_client(1400, 500);
-  EXPECT_EQ(wide.multiplier(), 500);
-  EXPECT_EQ(wide.divisor(), 2500);
+  EXPECT_EQ(std::pair(wide.multiplier(), wide.divisor()), std::pair(500, 2500));
   EXPECT_EQ(wide.to_pixel(-1750, 1250), (Point{350, 0}));
 }
 
