@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "editor/paste/pasted_records.h"
 #include "kinds/colour_mode.h"
 #include "kinds/comment.h"
@@ -88,10 +90,7 @@ TEST(PastedRecords, FittingKeepsProportionsAndNeedsASize) {
   // A horizontal line takes its scale from the box's width.
   const auto fit = fitted_into({0, 100, 50, 50}, {200, 400, 0, 1000});
   ASSERT_TRUE(fit);
-  EXPECT_DOUBLE_EQ(fit->scale_x, 2);
-  EXPECT_DOUBLE_EQ(fit->scale_y, 2);
-  EXPECT_DOUBLE_EQ(fit->shift_x, 200);
-  EXPECT_DOUBLE_EQ(fit->shift_y, -100);
+  EXPECT_EQ(std::tuple(fit->scale_x, fit->scale_y, fit->shift_x, fit->shift_y), std::tuple(2.0, 2.0, 200.0, -100.0));
   // The tighter direction wins.
   EXPECT_DOUBLE_EQ(fitted_into({0, 100, 0, 100}, {0, 300, 0, 50})->scale_x, 0.5);
   EXPECT_FALSE(fitted_into({5, 5, 7, 7}, {0, 100, 0, 100}));

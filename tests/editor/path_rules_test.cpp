@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "support/temp_dir.h"
 
 namespace plv::files {
@@ -33,20 +36,17 @@ TEST(JoinPath, AFullDirectoryKeepsItsLastColumnAndTooLongJoinsAreKnown) {
 }
 
 TEST(DefaultExtension, LowerCasedAddedOrReplacing) {
-  EXPECT_EQ(with_default_extension("DRAW", "QPA"), "draw.qpa      ");
-  EXPECT_EQ(with_default_extension("DRAW.TXT      ", "QPA"), "draw.qpa      ");
-  EXPECT_EQ(with_default_extension("Draw.", "plv"), "draw.plv      ");
-  EXPECT_EQ(with_default_extension("plot.v2.txt", "plv"), "plot.plv      ");
-  EXPECT_EQ(with_default_extension("geo", "GW "), "geo.gw        ");
-  // Blank names and extensions change nothing, not even the case.
-  EXPECT_EQ(with_default_extension("              ", "QPA"), std::string(14, ' '));
-  EXPECT_EQ(with_default_extension("DRAW.TXT", "   "), "DRAW.TXT      ");
-  EXPECT_EQ(with_default_extension(" DRAW", "QPA"), " DRAW         ");
-  // The point is at most in column 11, so the name fits 14 columns.
-  EXPECT_EQ(with_default_extension("ABCDEFGHIJKLMN", "qpa"), "abcdefghij.qpa");
-  EXPECT_EQ(with_default_extension("ABCDEFGHIJ", "qpa"), "abcdefghij.qpa");
-  EXPECT_EQ(with_default_extension("ABCDEFGHIJKL.X", "qpa"), "abcdefghij.qpa");
-  EXPECT_EQ(with_default_extension("MY PLOT", "plv"), "my plot.plv   ");
+  // Blank names and extensions change nothing, not even the case; a leading
+  // blank keeps the name as it is; the point is at most in column 11, so
+  // the name fits 14 columns.
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"DRAW", "QPA", "draw.qpa      "},           {"DRAW.TXT      ", "QPA", "draw.qpa      "},
+      {"Draw.", "plv", "draw.plv      "},          {"plot.v2.txt", "plv", "plot.plv      "},
+      {"geo", "GW ", "geo.gw        "},           {"              ", "QPA", "              "},
+      {"DRAW.TXT", "   ", "DRAW.TXT      "},        {" DRAW", "QPA", " DRAW         "},
+      {"ABCDEFGHIJKLMN", "qpa", "abcdefghij.qpa"},  {"ABCDEFGHIJ", "qpa", "abcdefghij.qpa"},
+      {"ABCDEFGHIJKL.X", "qpa", "abcdefghij.qpa"},  {"MY PLOT", "plv", "my plot.plv   "}};
+  for (const auto& [name, extension, result] : cases) EXPECT_EQ(with_default_extension(name, extension), result) << name;
 }
 
 TEST(TypedNames, SeparatorsColonsAndSplitting) {
@@ -91,15 +91,9 @@ TEST(TypedNames, AFileAtTheEndOfTheDirectoryBecomesTheName) {
 }
 
 TEST(FilterIndex, FollowsTheDialogsFilterList) {
-  EXPECT_EQ(filter_index("QPA"), 1);
-  EXPECT_EQ(filter_index("TBL"), 2);
-  EXPECT_EQ(filter_index("tbl"), 2);
-  EXPECT_EQ(filter_index("GW "), 3);
-  EXPECT_EQ(filter_index("SOL"), 4);
-  EXPECT_EQ(filter_index("plv"), 6);
-  EXPECT_EQ(filter_index("PLV"), 6);
-  EXPECT_EQ(filter_index("TXT"), 5);
-  EXPECT_EQ(filter_index("   "), 5);
+  for (const auto& [extension, index] : {std::pair{"QPA", 1}, {"TBL", 2}, {"tbl", 2}, {"GW ", 3}, {"SOL", 4},
+                                          {"plv", 6}, {"PLV", 6}, {"TXT", 5}, {"   ", 5}})
+    EXPECT_EQ(filter_index(extension), index) << extension;
 }
 
 }  // namespace

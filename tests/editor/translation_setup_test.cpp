@@ -15,12 +15,7 @@ TEST(SetupLine, ReadsAndWritesTheSixValuesInTheirColumns) {
 
   // The first seven columns are passed over; a short line reads as blank-padded.
   const SetupValues v = parse_setup_line("XXXXXXXMS      21.00      0.250 T C L");
-  EXPECT_EQ(v.mode, "MS");
-  EXPECT_EQ(v.drawing_width, 21);
-  EXPECT_EQ(v.line_width, 0.25);
-  EXPECT_EQ(v.font, 'T');
-  EXPECT_EQ(v.colour, 'C');
-  EXPECT_EQ(v.orientation, 'L');
+  EXPECT_EQ(v, (SetupValues{"MS", 21, 0.25, 'T', 'C', 'L'}));
   EXPECT_EQ(format_setup_line(v), "GLIMPT MS      21.00      0.250 T C L   ");
 
   // A width that cannot be read takes its default rather than stopping the menu.

@@ -1,26 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "drawing/record_layout.h"
 #include "editor/editor_fixture.h"
 #include "editor/view/screen_menu.h"
 #include "editor/view/view_operations.h"
-#include "kinds/two_point.h"
+#include "kinds/line.h"
 #include "ui/close_requested.h"
 
 namespace plv::edit {
 namespace {
 
-// A stored-form line record from (x1, y1) to (x2, y2).
-Record line(double x1, double y1, double x2, double y2) {
-  Record r("LI");
-  namespace tp = layout::stored::two_point;
-  r.put(tp::kX1, x1);
-  r.put(tp::kY1, y1);
-  r.put(tp::kX2, x2);
-  r.put(tp::kY2, y2);
-  r.put_text(tp::kLineType, "S");
-  return r;
-}
+Record line(double x1, double y1, double x2, double y2) { return line_record({x1, y1}, {x2, y2}, 'S'); }
 
 class ViewTest : public EditorTest {
  protected:
