@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "host/host.h"
 #include "host/qt/canvas.h"
@@ -21,6 +22,10 @@
 namespace plv::host {
 
 inline constexpr int kWatchdogMs = 5000;
+
+// What an event says: its type, button and point.
+using EventFields = std::tuple<EventType, int, int, int>;
+inline EventFields fields(const Event& e) { return {e.type, e.button, e.x, e.y}; }
 
 class GuiTest : public ::testing::Test {
  protected:
