@@ -57,7 +57,7 @@ void BM_RedrawMillionRecords(benchmark::State& state) {
   plv::host::Host host(window, plv::host::kNoHostSettings);
   plv::kernel::Kernel kernel(host);
   kernel.gkopen("plivet");
-  kernel.gkclipon(1);
+  kernel.gkclipon(kernel::Clipping::kOn);
   kernel.gkclip(-1750, 1750, -1250, 1250);
   QuietMessages messages;
   plv::RenderState render;

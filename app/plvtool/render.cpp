@@ -126,7 +126,7 @@ int render(const RenderRequest& request) {
   int status = 0;
   try {
     kernel.gkopen("plivet");
-    kernel.gkclipon(1);
+    kernel.gkclipon(kernel::Clipping::kOn);
     kernel.gkclip(-1750, 1750, -1250, 1250);
     RenderState state;
     if (request.fit) state.view = fit_view(drawing_extent(drawing, state));

@@ -50,7 +50,7 @@ void start_up(Editor& editor, files::FileSelection& names, const std::optional<s
   editor.buffer.clear();
   editor.render.aspect = 1.0f;
   editor.kernel.set_aspect(1.0f);
-  editor.kernel.gkclipon(1);
+  editor.kernel.gkclipon(kernel::Clipping::kOn);
   editor.kernel.gkclip(-1750, 1750, -1250, 1250);
   editor.date = today_date_text();
   editor.render.layer = LayerTransform{};

@@ -51,6 +51,8 @@ enum class PageStart { kErased = 0, kKept = 1 };
 // How a page ends: shown with a key awaited ("F" dumps the screen), or
 // closed at once.
 enum class Flush { kShowAndWait = 0, kClose = 1 };
+// Whether lines are cut at the clip window or drawn over the whole plot range.
+enum class Clipping { kOff, kOn };
 
 class Kernel {
  public:
@@ -100,7 +102,7 @@ class Kernel {
 
   // --- clipping and aspect ---
   void gkclip(float xmin, float xmax, float ymin, float ymax);
-  void gkclipon(int on) { clipping_ = on != 0; }
+  void gkclipon(Clipping clipping) { clipping_ = clipping == Clipping::kOn; }
   // Where lines can show, in the top layer's coordinates: the clip window,
   // or the whole plot range while clipping is off.
   Rect visible_window() const { return clipping_ ? clip_ : kPlotRange; }

@@ -32,7 +32,7 @@ TEST(Clipping, EdgesInOrderAndSegmentsThatMiss) {
 TEST_F(KernelTest, DrawingClipsButThePenEndsAtTheUnclippedPoint) {
   Kernel& k = open();
   k.gkclip(-1000, 1000, -500, 500);
-  k.gkclipon(1);
+  k.gkclipon(Clipping::kOn);
   const size_t before = records().size();
   k.gkmove(-2000, 0);
   k.gkdraw(-1500, 100);  // entirely left: nothing drawn
@@ -43,7 +43,7 @@ TEST_F(KernelTest, DrawingClipsButThePenEndsAtTheUnclippedPoint) {
   EXPECT_EQ(y, 100);
   k.gkdraw(0, 100);  // clipped at the left edge, start converted afresh
   k.gkdraw(0, 900);  // clipped at the top edge
-  k.gkclipon(0);
+  k.gkclipon(Clipping::kOff);
   k.gkdraw(10, 910);  // no clipping: from the pen, which stayed at (0, 900)
   EXPECT_EQ(records_after(before), (Lines{"line -1000 100 0 100", "line 0 100 0 500", "line 0 900 10 910"}));
 }
@@ -51,7 +51,7 @@ TEST_F(KernelTest, DrawingClipsButThePenEndsAtTheUnclippedPoint) {
 TEST_F(KernelTest, PointsBeyondAllNumbersDrawNothingAndHarmNothing) {
   Kernel& k = open();
   const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
-  for (const int clipping : {1, 0}) {
+  for (const Clipping clipping : {Clipping::kOn, Clipping::kOff}) {
     k.gkclipon(clipping);
     const size_t before = records().size();
     k.gkmove(0, 0);
@@ -61,7 +61,7 @@ TEST_F(KernelTest, PointsBeyondAllNumbersDrawNothingAndHarmNothing) {
     k.box_filled(nan, 0, 10, inf, 0);
     k.gkmove(0, 0);
     k.gkdraw(100, 100);
-    EXPECT_EQ(records_after(before).back(), "line 0 0 100 100") << clipping;
+    EXPECT_EQ(records_after(before).back(), "line 0 0 100 100") << (clipping == Clipping::kOn ? "clipping" : "not clipping");
   }
 }
 

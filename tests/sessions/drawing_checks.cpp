@@ -56,7 +56,7 @@ std::vector<std::string> fresh_picture(const RecordStore& store, const RenderSta
   // As the editor starts, and as it takes a drawing's colour mode on opening it.
   kernel.gkopen("plivet");
   kernel.set_aspect(shown.aspect);
-  kernel.gkclipon(1);
+  kernel.gkclipon(kernel::Clipping::kOn);
   kernel.gkclip(-1750, 1750, -1250, 1250);
   RenderState state;
   state.view = shown.view;
