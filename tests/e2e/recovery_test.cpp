@@ -44,9 +44,19 @@ std::vector<fs::path> copies_in(const Session& s) {
   return found;
 }
 
+// Killed after deleting the box (or `actions`): the one copy it left.
+fs::path killed_after(Session& s, const Script& actions = kDelete) {
+  s.put("d.plv", kDrawing);
+  EXPECT_NE(s.run(walk::drawn().then(actions).kill(), "d.plv"), 0);
+  const auto copies = copies_in(s);
+  EXPECT_EQ(copies.size(), 1u);
+  fs::remove_all(s.path("snaps"));
+  return copies.empty() ? fs::path() : copies[0];
+}
+
 TEST(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
   const struct {
-    Script killed_after, same_as;
+    Script done, same_as;
   } runs[] = {{kMake, kMake},
               {kMake + kDelete, kMake + kDelete},
               {kMake + kDelete + kEdit + kPaste, kMake + kDelete + kEdit + kPaste},
@@ -56,13 +66,11 @@ TEST(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
               {Script(kDelete).f(1).f(4), kDelete + kRemoveDeleted}};  // killed while the file menu waits
   for (const auto& run : runs) {
     Session s;
-    s.put("d.plv", kDrawing);
-    EXPECT_NE(s.run(walk::drawn().then(run.killed_after).kill(), "d.plv"), 0);
+    killed_after(s, run.done);
     EXPECT_EQ(s.file("d.plv"), kDrawing) << "the killed session wrote nothing";
-    ASSERT_EQ(copies_in(s).size(), 1u);
     ASSERT_TRUE(s.ends(kRecover + walk::write_and_end(), "d.plv"));
     EXPECT_FALSE(s.screens_with(3, kRecovering).empty());
-    EXPECT_EQ(s.records(), uninterrupted(run.same_as)) << run.killed_after.text();
+    EXPECT_EQ(s.records(), uninterrupted(run.same_as)) << run.done.text();
     EXPECT_TRUE(copies_in(s).empty()) << "written, the drawing needs no copy";
   }
 }
@@ -115,23 +123,20 @@ TEST(Recovery, ANewDrawingNeverWrittenIsRecoveredToo) {
 
 TEST(Recovery, WhatWasDoneIsStillTakenBackAfterRecovering) {
   Session s;
-  s.put("d.plv", kDrawing);
-  EXPECT_NE(s.run(walk::drawn().then(kMake).then(kDelete).kill(), "d.plv"), 0);
+  killed_after(s, kMake + kDelete);
   ASSERT_TRUE(s.ends(kRecover + kUndo + walk::write_and_end(), "d.plv"));
   EXPECT_EQ(s.records(), uninterrupted(kMake));
 }
 
 TEST(Recovery, DiscardedOrStaleCopiesAreNeverApplied) {
   Session discarded;
-  discarded.put("d.plv", kDrawing);
-  EXPECT_NE(discarded.run(walk::drawn().then(kDelete).kill(), "d.plv"), 0);
+  killed_after(discarded);
   ASSERT_TRUE(discarded.ends(Script().f(10).f(2).then(walk::write_and_end()), "d.plv"));
   EXPECT_EQ(discarded.records(), uninterrupted(Script()));
   EXPECT_TRUE(copies_in(discarded).empty());
 
   Session stale;
-  stale.put("d.plv", kDrawing);
-  EXPECT_NE(stale.run(walk::drawn().then(kDelete).kill(), "d.plv"), 0);
+  killed_after(stale);
   // The file changes before the editor opens it again.
   stale.put("d.plv", kDrawing + "CI   600     0   700     0   600   100\n");
   ASSERT_TRUE(stale.ends(Script().f(10).enter().then(walk::write_and_end()), "d.plv"));
@@ -169,16 +174,6 @@ TEST(Recovery, ACopyThatCannotBeWrittenIsToldAndTheWorkGoesOn) {
   ASSERT_FALSE(told.empty());
   EXPECT_NE(row(told[0], 5).find(s.path("state")), std::string::npos) << told[0];
   EXPECT_EQ(s.records(), uninterrupted(kDelete + kMake));
-}
-
-// Killed after deleting the box (or `actions`): the one copy it left.
-fs::path killed_after(Session& s, const Script& actions = kDelete) {
-  s.put("d.plv", kDrawing);
-  EXPECT_NE(s.run(walk::drawn().then(actions).kill(), "d.plv"), 0);
-  const auto copies = copies_in(s);
-  EXPECT_EQ(copies.size(), 1u);
-  fs::remove_all(s.path("snaps"));
-  return copies.empty() ? fs::path() : copies[0];
 }
 
 TEST(Recovery, ASecondPlivetNeitherReplacesNorRemovesTheFirstOnesCopy) {
