@@ -1,172 +1,162 @@
-// Creating elements through the create menu: its screens, the colour and
-// layer records it adds, lines typed, pulled with the pointer and snapped,
-// undraw and edit, the guard without a drawing, and closes at its waits.
+// What the create menus' element menus share: the points handed on from
+// one element to the next, pointing given up with Escape, picks beyond
+// what the file holds, snapping, Shift+Tab, and the guard without a drawing.
 
 #include <gtest/gtest.h>
 
-#include "e2e/session.h"
+#include "e2e/creating.h"
 
 namespace plv::e2e {
 namespace {
 
-const std::string kHeader = "x\nGLIMPT EP      17.36      1.000 D M P\nDATE:  1-JAN-26\n";
-// The create menu after a new drawing; its first opening shows the erased
-// picture, which waits for a key.
-std::string create(const std::string& name = "a") { return new_drawing(name) + "key F9\nkey ENTER\n"; }
-const std::string kLeaveAndWrite = "key F10\nkey F10\nkey F1\n";
-
-// The records of a written drawing after its header.
-std::string body(const std::string& file) {
-  size_t at = 0;
-  for (int line = 0; line < 3; ++line) at = file.find('\n', at) + 1;
-  return file.substr(at);
-}
-
-std::optional<std::string> screen_headed(const Session& s, int row, const std::string& text) {
-  for (const auto& screen : s.screens())
-    if (Session::row(screen, row) == text) return screen;
-  return std::nullopt;
-}
-
-TEST(CreateMenu, ScreensRowForRow) {
+TEST(CreateMenu, ABoxAfterALineStartsFromTheLinesEnds) {
   Session s;
-  ASSERT_EQ(s.run(create() + "key F7\nkey F10\nkey F1\nkey F10\n" + kLeaveAndWrite), 0) << s.file("stderr.txt");
-  const auto menu = screen_headed(s, 3, "  **** CREATE MENU ***** CREATE MENU ***** CREATE MENU ***** CREATE MENU *****");
-  ASSERT_TRUE(menu);
-  EXPECT_EQ(Session::row(*menu, 5), "                  DRAWING FILE NAME:  a.plv");
-  EXPECT_EQ(Session::row(*menu, 7), "             COLOR OF NEXT GRAPHIC:    6  (1 TO 15)");
-  EXPECT_EQ(Session::row(*menu, 13), "         F1 = DRAW A STRAIGHT LINE (SOLID, DASHED OR SOLID AND WIDE)");
-  EXPECT_EQ(Session::row(*menu, 19), "         F7 = OTHER GRAPHICS (ELLIPSE, BRACKET, COMMENT)");
-  EXPECT_EQ(Session::row(*menu, 22), "         F10= RETURN TO THE MAIN MENU");
-  const auto more = screen_headed(s, 3, "**** MORE CREATE MENU ****** MORE CREATE MENU ****** MORE CREATE MENU ******");
-  ASSERT_TRUE(more);
-  EXPECT_EQ(Session::row(*more, 5), "                         DRAWING FILE NAME:   a.plv");
-  EXPECT_EQ(Session::row(*more, 7), "         F1 = DRAW AN ELLIPSE");
-  EXPECT_EQ(Session::row(*more, 19), "         F10= GET BACK TO THE CREATE MENU");
-  const auto line = screen_headed(s, 3, "****** LINE MENU ******* LINE MENU ******* LINE MENU ******* LINE MENU *********");
-  ASSERT_TRUE(line);
-  EXPECT_EQ(Session::row(*line, 7), "                  LINE TYPE:    S    (S=SOLID,D=DASHED)");
-  EXPECT_EQ(Session::row(*line, 9), "                 LINE WIDTH:     1   (1 TO 10)");
-  EXPECT_EQ(Session::row(*line, 11), "                  LINE FROM: X     -100  Y     -100");
-  EXPECT_EQ(Session::row(*line, 13), "                         TO: X      100  Y      100");
-  EXPECT_EQ(Session::row(*line, 23), "                 F10= QUIT");
-  // F10 of the more-create menu leads back to the create menu.
-  const auto screens = s.screens();
-  for (size_t i = 0; i + 1 < screens.size(); ++i) {
-    if (Session::row(screens[i], 3).find("MORE CREATE") == std::string::npos) continue;
-    EXPECT_NE(Session::row(screens[i + 1], 3).find("  **** CREATE MENU"), std::string::npos);
-  }
+  const Lines written = made(s, Script().f(1).tab(2).field("5").tab().field("7").f(9).enter().f(4).f(9).enter());
+  EXPECT_EQ(last(written, 2), (Lines{"LI     5     7   100   100 S", "BX     5     7   100   100"}));
 }
 
-TEST(CreateMenu, LinesWithTheirColourAndLayerRecords) {
+TEST(CreateMenu, ElementsFromThePointerHandTheirPointsOn) {
   Session s;
-  const std::string script = create() +
-                             "key F1\ntype D\nkey F9\nkey ENTER\n"   // a dashed line from the start values
-                             "key F1\nkey F10\n"                             // quit: nothing appended
-                             "key DELETE\ntype 12\nkey F1\nkey TAB\nkey DELETE\ntype 3\nkey F9\nkey ENTER\n"  // colour 12, width 3
-                             "key DELETE\ntype 16\nkey F8\nkey ENTER\n"                  // 16 is no colour; F8 views
-                             + kLeaveAndWrite;
-  ASSERT_EQ(s.run(script), 0) << s.file("stderr.txt");
-  const std::string records = body(s.file("a.plv"));
-  EXPECT_NE(records.find("SC MODE BAR\n"
-                         "SC BAR   7\n"
-                         "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00\n"
-                         "SC BAR   6\n"  // the colour the line was shown in
-                         "LI  -100  -100   100   100 D\n"
-                         "SC BAR  12\n"
-                         "LW  -100  -100   100   100     3\n"),
-            std::string::npos)
-      << records;
-  EXPECT_EQ(records.find("LA", records.find("LW")), std::string::npos);  // the layer record once
-  EXPECT_EQ(records.find("SC BAR  16"), std::string::npos);
+  const Lines written = made_in(
+      s, "SC MODE BAR\n",
+      Script()
+          // Ellipse: three picks with no width keep the menu open with them; three more make it.
+          .f(7).f(1).f(1).point(10, 20).point(10, 50).point(10, 80).f(1).point(10, 20).point(50, 20).point(10, 80).enter()
+          // Bracket: the band's second end moved, then its first end dragged.
+          .f(7).f(2).f(1).move(200, -50).drag(10, 80, -60, 90).enter().enter()
+          // Filled rectangle: two corners of the box dragged.
+          .f(7).f(4).f(1).drag(-60, -50, -30, -20).drag(200, 90, 150, 60).enter().enter()
+          // Circle: centre, arc start and arc end picked.
+          .f(5).f(1).point(5, 5).point(105, 5).point(5, -95).enter());
+  EXPECT_EQ(written, (Lines{"SC MODE BAR", kIdentityLayer, kShownColour,
+                            "EL     0.10000E+02    0.20000E+02    0.40000E+02    0.60000E+02",
+                            // Facing right: stored from the band's second end to its first.
+                            "BR   200   -50   -60    90",
+                            // Lower-left corner first, whichever way the box was pulled.
+                            "RF  -30.  -20.  150.   60.  0", "CI     5     5   105     5     5   -95"}));
+  // The second ellipse menu shows the first set of picks. Both sets left
+  // the shared points at the last pick, so the band's first end is as
+  // near the old first point as the old second: it becomes the second
+  // point. The circle menu starts from the ellipse's picks, which it shares.
+  EXPECT_EQ(screens_of(s, "ellipse_menu").size(), 2u);
+  EXPECT_TRUE(shows_golden(s, "ellipse_menu_after_picks", 1));
+  EXPECT_EQ(screens_of(s, "filled_rectangle_menu").size(), 1u);
+  EXPECT_TRUE(shows_golden(s, "filled_rectangle_menu_after_picks"));
+  EXPECT_EQ(screens_of(s, "circle_menu").size(), 1u);
+  EXPECT_TRUE(shows_golden(s, "circle_menu_from_ellipse_picks"));
 }
 
-TEST(CreateMenu, PointerSnapAndRangeOfTypedCoordinates) {
+// Escape during a snap's pick, a rubber-band line, a box and the third
+// pick of a circle: nothing is made, the menu comes back as it was before
+// F1, and the shared points are untouched for the next element.
+TEST(CreateMenu, EscapeWhilePointingMakesNothing) {
   Session s;
-  s.put("c.plv", kHeader + "SC MODE BAR\nCI     0     0   300     0     0   300\nLA  2  0.1000000E+01  0.5000000E+03  0.0000000E+00\nLI     0     0    10    10 S\n");
-  const std::string script = "key F10\nkey F9\nkey ENTER\n"
-                             "key F1\nkey F4\npick 10 290\nkey ENTER\n"  // snap the start to the arc's end
-                             "key F1\nmove 50 60\nkey ENTER\nkey ENTER\n"  // pull the end, then see the line
-                             "key F1\nkey TAB\nkey TAB\nkey DELETE\ntype 1234567\nkey ENTER\nkey F10\n" +
-                             kLeaveAndWrite;
-  ASSERT_EQ(s.run(script, "c.plv"), 0) << s.file("stderr.txt");
-  EXPECT_NE(body(s.file("c.plv")).find("LI     0   300    50    60 S\n"), std::string::npos) << s.file("c.plv");
-  const auto refused = screen_headed(s, 24, "          ONLY VALUES FROM -99999 TO 999999 ARE TAKEN HERE.");
-  EXPECT_TRUE(refused);
+  const Lines written = made_in(s, "SC MODE BAR\n",
+                                Script()
+                                    .f(1).f(4).esc().type("D").f(1).move(200, -50).esc().f(10)
+                                    .f(4).f(1).drag(-100, -100, -30, -40).esc().f(10)
+                                    .f(5).f(1).point(5, 5).point(105, 5).esc().f(10)
+                                    .f(5).f(1).pick(5, 5).esc().f(10)  // Escape at the cross marking a pick
+                                    .then(walk::line()));
+  // Only the last line, from the points as they were, in the remembered type.
+  EXPECT_EQ(written, (Lines{"SC MODE BAR", kIdentityLayer, kShownColour, "LI  -100  -100   100   100 S"}));
+  EXPECT_FALSE(s.told("NO ELEMENT TO SNAP TO"));
+  // One screen a wait: F1, D, F1, F10 and the last line's F9.
+  EXPECT_EQ(screens_of(s, "line_menu").size(), 5u);
+  EXPECT_TRUE(shows_golden(s, "line_menu_dashed", 3));
+  EXPECT_EQ(screens_of(s, "box_menu").size(), 2u);
+  EXPECT_TRUE(shows_golden(s, "box_menu", 1));
+  EXPECT_EQ(screens_of(s, "circle_menu").size(), 4u);
+  EXPECT_TRUE(shows_golden(s, "circle_menu", 1));
+  EXPECT_TRUE(shows_golden(s, "circle_menu", 3));
 }
 
-TEST(CreateMenu, SnapHonoursTheWorkLayerAndTellsWhenNothingIsThere) {
+TEST(CreateMenu, APickBeyondWhatTheFileHoldsMakesNothing) {
   Session s;
-  s.put("c.plv", kHeader + "SC MODE BAR\nLA  1  0.1000000E+01  0.0000000E+00  0.0000000E+00\nLI     0     0    10    10 S\n"
-                           "LA  2  0.1000000E+01  0.0000000E+00  0.0000000E+00\nLI   500   500   600   600 S\n");
+  // The view zoomed out a thousand times: a pick near the edge of the
+  // picture lands a million units out. Each refused element is shown, then
+  // refused (a key each), and forgotten: the F9 after it must not take the
+  // typed line away as if it were the element just made.
+  s.put("plivet.set", settings_with_view_scale("0.1000000E-02"));
+  const Script refused = Script().enter().enter().f(9);
+  const Lines written =
+      made_in(s, "SC MODE BAR\n",
+              walk::line()
+                  .f(7).f(4).f(1).drag(0, 0, 1000, 1000).enter().then(refused)              // filled rectangle
+                  .f(1).f(1).move(1000, 1000).enter().then(refused)                         // line
+                  .f(3).type("FAR").f(1).pick(1000, 0).then(refused)                        // string
+                  .f(5).f(1).point(0, 0).point(1000, 0).point(0, 1000).then(refused)         // circle
+                  .f(7).f(5).f(1).point(0, 0).point(1000, 0).point(1000, 1000).point(0, 1000).then(refused));
+  EXPECT_EQ(written, (Lines{"SC MODE BAR", kIdentityLayer, kShownColour, "LI  -100  -100   100   100 S"}));
+  const auto told = s.screens_with(3, ">>>ERROR:");
+  ASSERT_EQ(told.size(), 5u);
+  for (const std::string& screen : told) EXPECT_TRUE(matches_golden(screen, "element_too_large"));
+  // The session ended on the exit menu, so no key went astray.
+  EXPECT_EQ(row(s.screens().back(), 3), heading_of("exit_menu").text);
+}
+
+TEST(Snap, HonoursTheWorkLayerAndTellsWhenNothingIsThere) {
+  Session s;
+  s.put("d.plv", drawing("SC MODE BAR\nLA  1  0.1000000E+01  0.0000000E+00  0.0000000E+00\nLI     0     0    10    10 S\n"
+                         "LA  2  0.1000000E+01  0.0000000E+00  0.0000000E+00\nLI   500   500   600   600 S\n"));
   // Work on layer 2: a pick at the layer-1 line snaps to the layer-2 one.
-  const std::string script = "key F10\nkey DELETE\ntype 2\nkey F9\nkey ENTER\n"
-                             "key F1\nkey F4\npick 5 5\nkey ENTER\nkey F9\nkey ENTER\n" +
-                             kLeaveAndWrite;
-  ASSERT_EQ(s.run(script, "c.plv"), 0) << s.file("stderr.txt");
-  EXPECT_NE(body(s.file("c.plv")).find("LI   500   500   600   600 S\nSC BAR   6\nLI   500   500   100   100 S\n"),
-            std::string::npos)
-      << s.file("c.plv");
+  ASSERT_TRUE(s.ends(Script().f(10).field("2").then(walk::create()).f(1).f(4).point(5, 5).f(9).enter()
+                         .then(walk::leave_and_write()), "d.plv"));
+  EXPECT_EQ(last(s.records(), 3), (Lines{"LI   500   500   600   600 S", kShownColour, "LI   500   500   100   100 S"}));
 
   // An empty drawing has nothing to snap to: the start stays where it was.
   Session empty;
-  ASSERT_EQ(empty.run(create() + "key F1\nkey F4\npick 5 5\nkey ENTER\nkey F9\nkey ENTER\n" + kLeaveAndWrite), 0);
-  EXPECT_NE(body(empty.file("a.plv")).find("LI  -100  -100   100   100 S\n"), std::string::npos) << empty.file("a.plv");
-  EXPECT_TRUE(screen_headed(empty, 5, "NO ELEMENT TO SNAP TO: THE POINT STAYS AS IT WAS."));
+  EXPECT_EQ(last(made(empty, Script().f(1).f(4).point(5, 5).f(9).enter()), 1), Lines{"LI  -100  -100   100   100 S"});
+  EXPECT_FALSE(empty.screens_with(5, "NO ELEMENT TO SNAP TO: THE POINT STAYS AS IT WAS.").empty());
 }
 
-TEST(CreateMenu, ABoxAfterALineStartsFromTheLinesEnds) {
-  Session s;
-  const std::string script = create() + "key F1\nkey TAB\nkey TAB\nkey DELETE\ntype 5\nkey TAB\nkey DELETE\ntype 7\n"
-                             "key F9\nkey ENTER\nkey F4\nkey F9\nkey ENTER\n" + kLeaveAndWrite;
-  ASSERT_EQ(s.run(script), 0) << s.file("stderr.txt");
-  const std::string records = body(s.file("a.plv"));
-  EXPECT_NE(records.find("LI     5     7   100   100 S\nBX     5     7   100   100\n"), std::string::npos) << records;
+TEST(Snap, DeletedGraphicsAreTargetsOnlyWhileShown) {
+  // Through the edit/delete menu (F8 there shows the deleted graphics) to a
+  // line whose two ends snap next to the deleted line's ends.
+  for (const auto& [edit_keys, made_line] : {std::pair{Script(), "LI   100   200     0   200 S"},
+                                             std::pair{Script().f(8), "LI   100     0     0     0 S"}}) {
+    Session s;
+    s.put("d.plv", drawing("SC MODE BAR\nDELI0.000000E+000.000000E+000.100000E+030.000000E+00 S\n"
+                           "LI     0   200   100   200 S\n"));
+    ASSERT_TRUE(s.ends(walk::drawn().f(5).then(edit_keys).f(10).f(9).f(1).f(4).point(95, 5).f(6).point(5, -5).f(9)
+                           .enter().then(walk::leave_and_write()), "d.plv"));
+    EXPECT_EQ(last(s.records(), 1), Lines{made_line});
+  }
 }
 
-TEST(CreateMenu, UndrawAndEditTheLastElement) {
+TEST(Snap, PointsGoThroughTheirLayerAndTiesGoToTheEarlierOne) {
   Session s;
-  const std::string script = create() + "key F1\nkey F9\nkey ENTER\n"  // a line
-                             "key F9\nkey ENTER\n"                     // undrawn (the picture waits)
-                             "key F9\nkey ENTER\n"                     // made again unchanged
-                             + kLeaveAndWrite;
-  ASSERT_EQ(s.run(script), 0) << s.file("stderr.txt");
-  const std::string records = body(s.file("a.plv"));
-  // The line comes back after its colour record; the same layer record is not written twice.
-  EXPECT_NE(records.find("SC BAR   7\nLA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00\nSC BAR   6\n"
-                         "LI  -100  -100   100   100 S\n"),
-            std::string::npos)
-      << records;
-  EXPECT_EQ(records.find("LI", records.find("LI") + 1), std::string::npos);
+  // The first line is shown doubled and moved 50 to the right: its ends at
+  // (50, 0) and (250, 0). Two lines end 10 either side of (0, 300); the
+  // last line's two ends lie 30 either side of (500, 0).
+  const Lines written = made_in(
+      s,
+      "SC MODE BAR\nLA  1  0.2000000E+01  0.5000000E+02  0.0000000E+00\nLI     0     0   100     0 S\n" + kIdentityLayer +
+          "\nLI   -10   300  -200   300 S\nLI    10   300   200   300 S\nLI   500    30   500   -30 S\n",
+      Script().f(2).f(4).point(0, 300).f(6).point(240, 10).f(9).enter()
+          .f(1).f(4).point(500, 0).f(6).point(20, -10).f(9).enter());
+  // Between two records the earlier wins, within a record the earlier point.
+  EXPECT_EQ(last(written, 2), (Lines{"AR   -10   300   250     0 N N Y N N 0.500", "LI   500    30    50     0 S"}));
+}
 
-  // Quitting the reopened menu takes the element away for good.
-  Session gone;
-  ASSERT_EQ(gone.run(create() + "key F1\nkey F9\nkey ENTER\nkey F9\nkey ENTER\nkey F10\nkey F9\n" + kLeaveAndWrite), 0);
-  EXPECT_EQ(body(gone.file("a.plv")).find("LI"), std::string::npos);
-
-  // A comment undrawn is gone, and a second F9 has nothing to undraw.
-  Session comment;
-  ASSERT_EQ(comment.run(create() + "key F7\nkey F3\ntype NOTE\nkey F1\nkey F9\nkey F9\n" + kLeaveAndWrite), 0);
-  EXPECT_EQ(body(comment.file("a.plv")).find("CM NOTE"), std::string::npos) << comment.file("a.plv");
+TEST(FieldKeys, ShiftTabGoesBackAFieldAndFromTheFirstToTheLast) {
+  Session s;
+  // Line menu: on to the start x, back to the width. Box menu: back from
+  // its first field to the last, then once more.
+  const Lines written = made(s, Script()
+                                    .f(1).tab(2).backtab().field("3").f(9).enter()
+                                    .f(4).backtab().field("77").backtab().field("55").f(9).enter());
+  EXPECT_EQ(last(written, 2), (Lines{"LW  -100  -100   100   100     3", "BX  -100  -100    55    77"}));
 }
 
 TEST(CreateMenu, WithoutADrawingTheElementKeysAreGuarded) {
   Session s;
   // F6 on the file menu quits the drawing; the create menu still opens.
-  ASSERT_EQ(s.run(new_drawing("a") + "key F1\nkey F6\nkey F10\nkey F9\nkey ENTER\nkey F1\nkey ENTER\nkey F10\n"), 0);
-  const auto guard = screen_headed(s, 3, "ERROR: TO DRAW YOU MUST OPEN A DRAWING FILE.");
-  ASSERT_TRUE(guard);
-  EXPECT_EQ(Session::row(*guard, 5), "USE F1 TO GET THE FILE MENU.");
-  EXPECT_FALSE(screen_headed(s, 3, "****** LINE MENU ******* LINE MENU ******* LINE MENU ******* LINE MENU *********"));
-}
-
-TEST(CreateMenu, AClosingWindowAtItsWaitsEndsInOrder) {
-  for (const std::string& wait : {std::string("close\n"), std::string("key F1\nclose\n"),
-                                  std::string("key F1\nkey F1\nclose\n"), std::string("key F1\nkey F4\nclose\n")}) {
-    Session s;
-    EXPECT_EQ(s.run(create() + wait), 0) << wait;
-    EXPECT_TRUE(s.exists("plivet.set")) << wait;
-  }
+  ASSERT_TRUE(s.ends(walk::new_drawing("a").f(1).f(6).f(10).then(walk::create()).f(1).enter().f(10)));
+  const auto guard = s.screens_with(3, "ERROR: TO DRAW YOU MUST OPEN A DRAWING FILE.");
+  ASSERT_FALSE(guard.empty());
+  EXPECT_EQ(row(guard[0], 5), "USE F1 TO GET THE FILE MENU.");
+  EXPECT_TRUE(screens_of(s, "line_menu").empty());
 }
 
 }  // namespace

@@ -1,15 +1,18 @@
+// Whole sessions through the main and file menus: a new drawing written,
+// the view zoomed, dragged and kept, the file menu's keys, and a window
+// closed at every kind of wait.
+
 #include <gtest/gtest.h>
 
-#include "e2e/session.h"
+#include "e2e/golden.h"
+#include "e2e/walks.h"
 
 namespace plv::e2e {
 namespace {
 
-const std::string kHeader = "x\nGLIMPT EP      17.36      1.000 D M P\nDATE:  1-JAN-26\n";
-
 TEST(EditorSession, NewDrawingWrittenOnExit) {
   Session s;
-  ASSERT_EQ(s.run(new_drawing("fig") + "key F10\nkey F1\n"), 0) << s.file("stderr.txt");
+  ASSERT_TRUE(s.ends(walk::new_drawing("fig").then(walk::write_and_end())));
   const std::string written = s.file("fig.plv");
   EXPECT_EQ(written.substr(0, 81), "fig.plv" + std::string(73, ' ') + "\n");
   EXPECT_NE(written.find("\nGLIMPT EP      17.36      1.000 D M P   \nDATE: "), std::string::npos);
@@ -18,101 +21,94 @@ TEST(EditorSession, NewDrawingWrittenOnExit) {
   EXPECT_NE(written.find("\nCM\nSC MODE BAR\n"), std::string::npos);
   EXPECT_EQ(written.find("SC BAR   7"), std::string::npos);
   const std::string settings = s.file("plivet.set");
-  EXPECT_EQ(Session::row(settings, 2), "CM SETUP FILE FOR PROGRAM PLIVET");
-  EXPECT_EQ(Session::row(settings, 14), "EN");
+  EXPECT_EQ(row(settings, 2), "CM SETUP FILE FOR PROGRAM PLIVET");
+  EXPECT_EQ(row(settings, 14), "EN");
 }
 
 TEST(EditorSession, OpenDrawAllZoomDragAndTheViewIsKept) {
   Session s;
-  s.put("plot.plv", kHeader + "SC MODE BAR\nLI  -500     0   500     0 S\nLI     0  -200     0   200 S\n");
-  const std::string script =
-      "key F10\n"                        // accept the drawing named on the command line
-      "key F4\nkey ENTER\n"              // draw all, look, continue
-      "key F2\ndrag 1000 0 0 0\nkey ENTER\nkey ENTER\n"  // zoom: the right edge to the middle
-      "key F6\nkey F4\npick 0 0\npick 100 0\nkey ENTER\n"  // drag 100 to the right, back to the main menu
-      "key F10\nkey F1\n";
-  ASSERT_EQ(s.run(script, "plot.plv"), 0) << s.file("stderr.txt");
+  s.put("plot.plv", drawing("SC MODE BAR\nLI  -500     0   500     0 S\nLI     0  -200     0   200 S\n"));
+  // The drawing named on the command line taken; draw all, looked at; the
+  // zoom box's right edge pulled to the middle; dragged 100 to the right.
+  ASSERT_TRUE(s.ends(Script().f(10).f(4).enter().f(2).drag(1000, 0, 0, 0).enter().enter().f(6).f(4).pick(0, 0)
+                         .pick(100, 0).enter().then(walk::write_and_end()), "plot.plv"));
   EXPECT_GE(s.pictures(), 3);
   // Draw all fits 1000 x 400 into 3300 x 2500 (scale 3.267); the zoom and
   // the drag then leave exactly this view, which the settings keep.
-  EXPECT_EQ(Session::row(s.file("plivet.set"), 4), "SC   0.5833929E+01  0.9928571E+03  0.0000000E+00");
-  EXPECT_NE(Session::row(s.screens().back(), 3).find("EXIT MENU"), std::string::npos);
+  EXPECT_EQ(row(s.file("plivet.set"), 4), "SC   0.5833929E+01  0.9928571E+03  0.0000000E+00");
+  EXPECT_EQ(row(s.screens().back(), 3), heading_of("exit_menu").text);
   EXPECT_EQ(s.file("plot.plv").substr(0, 8), "plot.plv");  // written back on exit
 }
 
 TEST(EditorSession, QuittingTheDrawingLeavesItsFileAlone) {
   Session s;
-  const std::string original = kHeader + "SC MODE BAR\nLI     0     0   100   100 S\n";
+  const std::string original = drawing("SC MODE BAR\nLI     0     0   100   100 S\n");
   s.put("keep.plv", original);
-  ASSERT_EQ(s.run("key F10\nkey F1\nkey F6\nkey F10\nkey F10\nkey F1\n", "keep.plv"), 0) << s.file("stderr.txt");
+  ASSERT_TRUE(s.ends(Script().f(10).f(1).f(6).f(10).then(walk::write_and_end()), "keep.plv"));
   EXPECT_EQ(s.file("keep.plv"), original);
 }
 
 TEST(EditorSession, FileMenuWritesRemovesDeletedAndCloses) {
   Session s;
-  s.put("d.plv", kHeader + "SC MODE BAR\nLI     0     0   100   100 S\nDELI0.100000E+010.200000E+010.300000E+010.400000E+01 S\n");
+  s.put("d.plv", drawing("SC MODE BAR\nLI     0     0   100   100 S\nDELI0.100000E+010.200000E+010.300000E+010.400000E+01 S\n"));
   // F1 file menu, F4 remove deleted graphics, F3 write; then F1, F2 close;
   // F10 back, and F3 with no drawing open explains itself.
-  ASSERT_EQ(s.run("key F10\nkey F1\nkey F4\nkey F3\nkey F1\nkey F2\nkey F10\nkey F3\nkey ENTER\nkey F10\nkey F1\n", "d.plv"),
-            0)
-      << s.file("stderr.txt");
-  EXPECT_EQ(s.file("d.plv").find("\nDE"), std::string::npos);
-  EXPECT_NE(s.file("d.plv").find("\nLI     0     0   100   100 S\n"), std::string::npos);
-  bool explained = false;
-  for (const auto& screen : s.screens())
-    explained |= Session::row(screen, 3) == "ERROR: TO DRAW YOU MUST OPEN A DRAWING FILE." &&
-                 Session::row(screen, 5) == "USE F1 TO GET THE FILE MENU.";
-  EXPECT_TRUE(explained);
-  EXPECT_NE(Session::row(s.screens().back(), 5).find("NO DRAWING FILE IS OPEN"), std::string::npos);
+  ASSERT_TRUE(s.ends(Script().f(10).f(1).f(4).f(3).f(1).f(2).f(10).f(3).enter().then(walk::write_and_end()), "d.plv"));
+  EXPECT_EQ(s.records(), (Lines{"SC MODE BAR", "LI     0     0   100   100 S"}));
+  const auto told = s.screens_with(3, "ERROR: TO DRAW YOU MUST OPEN A DRAWING FILE.");
+  ASSERT_FALSE(told.empty());
+  EXPECT_EQ(row(told[0], 5), "USE F1 TO GET THE FILE MENU.");
+  EXPECT_NE(row(s.screens().back(), 5).find("NO DRAWING FILE IS OPEN"), std::string::npos);
 }
 
-TEST(EditorSession, ACloseAtEveryKindOfWaitEndsInOrder) {
-  const std::vector<std::pair<std::string, std::string>> waits = {
-      {"the start-up fields", "close\n"},
-      {"the main menu", new_drawing("a") + "close\n"},
-      {"the file menu", new_drawing("a") + "key F1\nclose\n"},
-      {"a message wait", new_drawing("a") + "key F1\nkey F1\nclose\n"},
-      {"the picture", new_drawing("a") + "key F3\nclose\n"},
-      {"a rubber band", new_drawing("a") + "key F3\nkey ENTER\nkey F2\nclose\n"},
-      {"a point pick", new_drawing("a") + "key F6\nkey F4\nclose\n"},
-      {"the exit menu", new_drawing("a") + "key F10\nclose\n"},
+TEST(EditorSession, AWindowClosedAtAnyWaitEndsInOrder) {
+  const std::string line = "SC MODE BAR\nSC BAR   3\nLI     0     0   100     0 S\n";
+  const Script copied = walk::drawn().then(walk::copy_box(-10, -10, 110, 110));
+  const struct {
+    const char* where;
+    Script script;
+    std::string body = "";  // of the drawing d.plv opened; none for a new drawing
+  } waits[] = {
+      {"the start-up fields", Script().close()},
+      {"the main menu", walk::new_drawing("a").close()},
+      {"the file menu", walk::new_drawing("a").f(1).close()},
+      {"a message wait", walk::new_drawing("a").f(1).f(1).close()},
+      {"the picture", walk::new_drawing("a").f(3).close()},
+      {"a rubber band", walk::new_drawing("a").f(3).enter().f(2).close()},
+      {"a point pick", walk::new_drawing("a").f(6).f(4).close()},
+      {"the exit menu", walk::new_drawing("a").f(10).close()},
+      {"the create menu", walk::new_drawing("a").then(walk::create()).close()},
+      {"the line menu", walk::new_drawing("a").then(walk::create()).f(1).close()},
+      {"a line's rubber band", walk::new_drawing("a").then(walk::create()).f(1).f(1).close()},
+      {"a snap", walk::new_drawing("a").then(walk::create()).f(1).f(4).close()},
+      {"the edit/delete menu", walk::drawn().f(5).close(), line},
+      {"a pick to delete", walk::drawn().f(5).f(1).close(), line},
+      {"a box to delete", walk::drawn().f(5).f(2).close(), line},
+      {"a box to recolour", walk::drawn().f(5).f(7).f(1).close(), line},
+      {"a pick to recolour", walk::drawn().f(5).f(7).f(5).close(), line},
+      {"a recolouring box pulled", walk::drawn().f(5).f(7).field("12").f(1).drag(-500, -350, -10, -10).close(), line},
+      {"the buffer menu", walk::drawn().f(7).close(), line},
+      {"a box to cut", walk::drawn().f(7).f(2).close(), line},
+      {"a buffer file name", walk::drawn().f(7).f(4).type("half").close(), line},
+      {"a buffer file not found", walk::drawn().f(7).f(1).tab().type("no").f(10).close(), line},
+      {"the paste menu", Script(copied).f(8).close(), line},
+      {"a box to paste into", Script(copied).f(8).f(1).close(), line},
   };
-  for (const auto& [where, script] : waits) {
+  for (const auto& [where, script, body] : waits) {
     Session s;
-    EXPECT_EQ(s.run(script), 0) << where << ": " << s.file("stderr.txt");
+    if (!body.empty()) s.put("d.plv", drawing(body));
+    EXPECT_TRUE(s.ends(script, body.empty() ? "" : "d.plv")) << where;
     // Settings are written only once they have been read.
-    EXPECT_EQ(s.exists("plivet.set"), where != "the start-up fields") << where;
+    EXPECT_EQ(s.exists("plivet.set"), where != std::string("the start-up fields")) << where;
+    if (s.exists("plivet.set")) {
+      EXPECT_EQ(last(lines_of(s.file("plivet.set")), 1), Lines{"EN"}) << where;
+    }
     EXPECT_TRUE(s.exists("orvlab.ini")) << where;
+    // A closed window writes no drawing.
+    if (!body.empty()) {
+      EXPECT_EQ(s.file("d.plv"), drawing(body)) << where;
+    }
   }
-}
-
-TEST(EditorSession, MenuScreensRowForRow) {
-  Session s;
-  ASSERT_EQ(s.run(new_drawing("m") + "key F1\nkey F10\nkey F10\nkey F1\n"), 0);
-  const auto screens = s.screens();
-  ASSERT_GE(screens.size(), 6u);
-  const std::string& main = screens[screens.size() - 2];
-  EXPECT_EQ(Session::row(main, 1).substr(0, 56), "*** PLIVET   ** VERSION 4O(c)  ****     May 8, 2000 ****");
-  EXPECT_EQ(Session::row(main, 3), "   *** MAIN MENU ***  *** MAIN MENU ***  *** MAIN MENU  ***   *** MAIN MENU ***");
-  EXPECT_EQ(Session::row(main, 5), "                         DRAWING FILE NAME:   m.plv");
-  EXPECT_EQ(Session::row(main, 7), "             WORK ON LAYER:      0     ALSO DRAW LAYER:      0");
-  EXPECT_EQ(Session::row(main, 9), "FILE MENU   EDIT/DELETE     BUFFER MENU      PASTE MENU       CREATE MENU");
-  EXPECT_EQ(Session::row(main, 11), "CLOSE FILE  DELETE ONE      CUT TO BUFFER    DRAW BUFFER      DRAW LINE");
-  EXPECT_EQ(Session::row(main, 21), "ERASE SCREEN");
-  EXPECT_EQ(Session::row(main, 24), " FILES    ZOOM    DRAW    DRAW    EDIT/   SCREEN BUFFER  PASTE  CREATE    EXIT");
-
-  const std::string& files = screens[screens.size() - 3];
-  EXPECT_EQ(Session::row(files, 3), "                    DRAWING FILE NAME:   m.plv");
-  EXPECT_EQ(Session::row(files, 5), "                    F1 = HELP");
-  EXPECT_EQ(Session::row(files, 7), "                    F2 = CLOSE THE DRAWING FILE");
-  EXPECT_EQ(Session::row(files, 13), "                    F6 = QUIT THE DRAWING WITHOUT SAVING IT.");
-  EXPECT_EQ(Session::row(files, 17), "                    F10= RETURN TO THE MAIN MENU.");
-
-  const std::string& exit = screens.back();
-  EXPECT_EQ(Session::row(exit, 3), "   *** EXIT MENU ***  *** EXIT MENU ***  *** EXIT MENU ****** EXIT MENU ***");
-  EXPECT_EQ(Session::row(exit, 5), "                DRAWING FILE NAME:    m.plv");
-  EXPECT_EQ(Session::row(exit, 7), "                F1 = EXIT");
-  EXPECT_EQ(Session::row(exit, 9), "                F10= RETURN TO THE MAIN MENU");
 }
 
 }  // namespace

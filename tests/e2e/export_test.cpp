@@ -16,9 +16,7 @@ using plv::testing::run_tool;
 using plv::testing::tool_available;
 using plv::testing::tool_output;
 
-const std::string kDrawing =
-    "d.plv\nGLIMPT EP      17.36      1.000 D M P\nDATE:  1-JAN-26\n"
-    "SC BAR   2\nLW  -800     0   800     0    20\nSC BAR   4\nBX  -500   200   500   600\n";
+const std::string kDrawing = drawing("SC BAR   2\nLW  -800     0   800     0    20\nSC BAR   4\nBX  -500   200   500   600\n");
 
 TEST(Export, EveryOutputOfTheShownPictureOpensElsewhere) {
   for (const char* tool : {"tiffinfo", "pdfinfo", "emf2svg-conv", "convert"})
@@ -26,12 +24,10 @@ TEST(Export, EveryOutputOfTheShownPictureOpensElsewhere) {
   Session s;
   s.put("d.plv", kDrawing);
   // In text mode the picture's commands are not offered: nothing is written.
-  const std::string script = "key F10\nkey ENTER\ncommand tiff " + s.path("early.tif") +
-                             "\nkey F4\ncommand pagesetup 0.5 0.5 7\ncommand penwidth 1 3 4\n"
-                             "command tiff " + s.path("p.tif") + "\ncommand emf " + s.path("p.emf") +
-                             "\ncommand print " + s.path("p.pdf") + "\ncommand copy " + s.path("clip.png") +
-                             "\ncommand about\nkey ENTER\n";
-  ASSERT_EQ(s.run(script, "d.plv"), 0) << s.file("stderr.txt");
+  ASSERT_TRUE(s.ends(Script().f(10).enter().command("tiff " + s.path("early.tif")).f(4).command("pagesetup 0.5 0.5 7")
+                         .command("penwidth 1 3 4").command("tiff " + s.path("p.tif")).command("emf " + s.path("p.emf"))
+                         .command("print " + s.path("p.pdf")).command("copy " + s.path("clip.png")).command("about")
+                         .enter(), "d.plv"));
   EXPECT_FALSE(s.exists("early.tif"));
 
   EXPECT_NE(tool_output("tiffinfo " + s.path("p.tif")).find("Image Width: 700 Image Length: 500"), std::string::npos);
@@ -57,8 +53,7 @@ TEST(Export, EveryOutputOfTheShownPictureOpensElsewhere) {
 TEST(Export, AFileThatCannotBeWrittenIsToldAndNothingIsLeft) {
   Session s;
   s.put("d.plv", kDrawing);
-  const std::string script = "key F10\nkey ENTER\nkey F4\ncommand emf " + s.path("missing/p.emf") + "\nkey ENTER\n";
-  ASSERT_EQ(s.run(script, "d.plv"), 0) << s.file("stderr.txt");
+  ASSERT_TRUE(s.ends(Script().f(10).enter().f(4).command("emf " + s.path("missing/p.emf")).enter(), "d.plv"));
   EXPECT_FALSE(s.exists("missing"));
   EXPECT_NE(s.file("stderr.txt").find("Unable to create enhanced metafile"), std::string::npos) << s.file("stderr.txt");
 }

@@ -8,8 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include "e2e/session.h"
 #include "drawing/today.h"
+#include "e2e/session.h"
+#include "e2e/walks.h"
 
 namespace plv::e2e {
 namespace {
@@ -23,52 +24,51 @@ std::string after_path_line(const std::string& text) { return text.substr(text.f
 
 // The first screen whose row 3 holds `heading`, or nothing.
 std::optional<std::string> screen_headed(const Session& s, const std::string& heading) {
-  for (const auto& screen : s.screens())
-    if (Session::row(screen, 3) == heading) return screen;
-  return std::nullopt;
+  const auto found = s.screens_with(3, heading);
+  return found.empty() ? std::nullopt : std::optional(found.front());
 }
 
-const std::string kOpenAndExit = "key F10\nkey F10\nkey F1\n";  // accept the name, exit menu, F1
+const Script kOpenAndExit = Script().f(10).then(walk::write_and_end());  // accept the name, exit menu, F1
 
 TEST(FileSafety, UnreadableLinesSurviveOpeningAndWritingByteForByte) {
   Session s;
   const std::string body = "SC MODE BAR\nLI   1x0   200   300   400 S   \nLI   100   200   300   400 S\n";
   s.put("d.plv", drawing_file(body));
-  ASSERT_EQ(s.run("key F10\nkey ENTER\nkey F10\nkey F1\n", "d.plv"), 0) << s.file("stderr.txt");
+  ASSERT_TRUE(s.ends(Script().f(10).enter().then(walk::write_and_end()), "d.plv"));
   EXPECT_EQ(after_path_line(s.file("d.plv")), kSetup + "\nDATE: " + today_date_text() + "\n" + body);
   const auto told = screen_headed(s, "1 LINE OF THE FILE COULD NOT BE READ (LINE 5).");
   ASSERT_TRUE(told);
-  EXPECT_EQ(Session::row(*told, 5), "IT IS KEPT UNREAD: NOT DRAWN, BUT WRITTEN BACK AS IT STANDS.");
+  EXPECT_EQ(row(*told, 5), "IT IS KEPT UNREAD: NOT DRAWN, BUT WRITTEN BACK AS IT STANDS.");
 }
 
 TEST(FileSafety, WhatWritingWillDropIsToldOnOpening) {
   Session s;
   const std::string comment = "CM " + std::string(119, 'C');
   s.put("d.plv", drawing_file("ZZ ANOTHER PROGRAM\nli   1   2   3   4\n" + comment + "TAIL\n"));
-  ASSERT_EQ(s.run("key F10\nkey ENTER\nkey F10\nkey F10\n", "d.plv"), 0) << s.file("stderr.txt");
+  ASSERT_TRUE(s.ends(Script().f(10).enter().f(10).f(10), "d.plv"));
   const auto told = screen_headed(s, "2 LINES HAVE CODES THE EDITOR DOES NOT KNOW (THE FIRST IS LINE 4).");
   ASSERT_TRUE(told);
-  EXPECT_EQ(Session::row(*told, 5), "THEY WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN.");
-  EXPECT_EQ(Session::row(*told, 7), "1 LINE RUNS PAST COLUMN 122 (LINE 6).");
-  EXPECT_EQ(Session::row(*told, 9), "WHAT STANDS PAST COLUMN 122 WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN.");
+  EXPECT_EQ(row(*told, 5), "THEY WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN.");
+  EXPECT_EQ(row(*told, 7), "1 LINE RUNS PAST COLUMN 122 (LINE 6).");
+  EXPECT_EQ(row(*told, 9), "WHAT STANDS PAST COLUMN 122 WILL NOT BE KEPT WHEN THE DRAWING IS WRITTEN.");
 }
 
 TEST(FileSafety, ANewDrawingThatCannotBeMadeSaysWhy) {
   Session s;
-  EXPECT_EQ(s.run("key F10\nkey ENTER\n", "missing/new.plv"), 0) << s.file("stderr.txt");
+  EXPECT_TRUE(s.ends(Script().f(10).enter(), "missing/new.plv"));
   const auto told = screen_headed(s, "ERROR: CANNOT CREATE A NEW FILE.");
   ASSERT_TRUE(told);
-  EXPECT_EQ(Session::row(*told, 9), "NO SUCH FILE OR DIRECTORY.");
+  EXPECT_EQ(row(*told, 9), "NO SUCH FILE OR DIRECTORY.");
   EXPECT_FALSE(s.exists("missing"));
 }
 
 TEST(FileSafety, ADrawingNotReadWholeIsNeitherOpenedNorWritten) {
   Session s;
   fs::create_symlink("/proc/self/mem", s.path("mem.plv"));  // opens, then fails on the first read
-  EXPECT_EQ(s.run("key F10\nkey ENTER\nkey F3\n", "mem.plv"), 0) << s.file("stderr.txt");
+  EXPECT_TRUE(s.ends(Script().f(10).enter().f(3), "mem.plv"));
   const auto told = screen_headed(s, "ERROR: THE FILE COULD NOT BE READ TO ITS END.");
   ASSERT_TRUE(told);
-  EXPECT_EQ(Session::row(*told, 9), "INPUT/OUTPUT ERROR.");
+  EXPECT_EQ(row(*told, 9), "INPUT/OUTPUT ERROR.");
   EXPECT_EQ(fs::read_symlink(s.path("mem.plv")), "/proc/self/mem");
 }
 
@@ -80,11 +80,11 @@ TEST(FileSafety, PermissionsBindTheEditorAndLinksAreWrittenThrough) {
     s.put("ro.plv", drawing_file(body));
     s.give_away("ro.plv");
     fs::permissions(s.path("ro.plv"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_EQ(s.run(kOpenAndExit + "key ENTER\n", "ro.plv"), 1) << s.file("stderr.txt");
+    EXPECT_EQ(s.run(Script(kOpenAndExit).enter(), "ro.plv"), 1) << s.file("stderr.txt");
     EXPECT_EQ(s.file("ro.plv"), drawing_file(body));
     const auto told = screen_headed(s, "ERROR: CANNOT OPEN THE FILE");
     ASSERT_TRUE(told);
-    EXPECT_EQ(Session::row(*told, 7), "ro.plv");
+    EXPECT_EQ(row(*told, 7), "ro.plv");
     EXPECT_NE(s.screens().back().find("DIRECTORY AND FILE NAME MENU"), std::string::npos);
   }
   {  // A writable drawing in a folder the user may not write is saved in place.
@@ -95,7 +95,7 @@ TEST(FileSafety, PermissionsBindTheEditorAndLinksAreWrittenThrough) {
     s.give_away("locked/d.plv");
     fs::permissions(s.path("locked"), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                           fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    EXPECT_EQ(s.run(kOpenAndExit, "locked/d.plv"), 0) << s.file("stderr.txt");
+    EXPECT_TRUE(s.ends(kOpenAndExit, "locked/d.plv"));
     EXPECT_EQ(after_path_line(s.file("locked/d.plv")), kSetup + "\nDATE: " + today_date_text() + "\n" + body);
     EXPECT_EQ(std::distance(fs::directory_iterator(s.path("locked")), {}), 1);
   }
@@ -107,7 +107,7 @@ TEST(FileSafety, PermissionsBindTheEditorAndLinksAreWrittenThrough) {
     s.put("real/target.plv", drawing_file(body));
     s.give_away("real/target.plv");
     fs::create_symlink("real/target.plv", s.path("link.plv"));
-    EXPECT_EQ(s.run(kOpenAndExit, "link.plv"), 0) << s.file("stderr.txt");
+    EXPECT_TRUE(s.ends(kOpenAndExit, "link.plv"));
     EXPECT_TRUE(fs::is_symlink(s.path("link.plv")));
     EXPECT_NE(s.file("real/target.plv").find("DATE: " + today_date_text()), std::string::npos);
   }
@@ -119,20 +119,20 @@ TEST(FileSafety, AFullDiscIsSaidAndTheDrawingOnDiscStays) {
   for (int i = 0; i < 400; ++i) body += "CM A COMMENT LINE THAT TAKES SOME ROOM IN THE DRAWING\n";
   s.put("big.plv", drawing_file(body));
   s.before_running("ulimit -f 8");
-  EXPECT_EQ(s.run(kOpenAndExit + "key ENTER\n", "big.plv"), 1) << s.file("stderr.txt");
+  EXPECT_EQ(s.run(Script(kOpenAndExit).enter(), "big.plv"), 1) << s.file("stderr.txt");
   const auto told = screen_headed(s, "ERROR: CANNOT WRITE THE FILE");
   ASSERT_TRUE(told);
-  EXPECT_NE(Session::row(*told, 9).find("FILE TOO LARGE"), std::string::npos) << *told;
+  EXPECT_NE(row(*told, 9).find("FILE TOO LARGE"), std::string::npos) << *told;
   EXPECT_EQ(s.file("big.plv"), drawing_file(body));
 }
 
 TEST(FileSafety, SettingsAreNeverWrittenOverBeforeTheyWereRead) {
   const std::string mine = "/my/last.plv\nCM SETUP FILE FOR PROGRAM PLIVET\nSC   0.2000000E+01  0.0000000E+00  0.0000000E+00\nEN\n";
-  for (const std::string script : {"key F3\n", "close\n"}) {
+  for (const Script& script : {Script().f(3), Script().close()}) {
     Session s;
     s.put("plivet.set", mine);
-    EXPECT_EQ(s.run(script), 0) << script;
-    EXPECT_EQ(s.file("plivet.set"), mine) << script;
+    EXPECT_TRUE(s.ends(script)) << script.text();
+    EXPECT_EQ(s.file("plivet.set"), mine) << script.text();
   }
 }
 
@@ -141,20 +141,20 @@ TEST(FileSafety, SettingsFilesThatAreNotFilesNeitherStopNorHangTheEditor) {
   ASSERT_EQ(::mkfifo(fifos.path("plivet.set").c_str(), 0600), 0);
   ASSERT_EQ(::mkfifo(fifos.path("host.ini").c_str(), 0600), 0);
   fifos.host_settings_at(fifos.path("host.ini"));
-  EXPECT_EQ(fifos.run(new_drawing("a") + "close\n"), 0) << fifos.file("stderr.txt");
+  EXPECT_TRUE(fifos.ends(walk::new_drawing("a").close()));
   EXPECT_TRUE(fs::is_fifo(fifos.path("plivet.set")));
   EXPECT_TRUE(fs::is_fifo(fifos.path("host.ini")));
 
   Session endless;
   fs::create_symlink("/dev/zero", endless.path("plivet.set"));
-  EXPECT_EQ(endless.run(new_drawing("a") + "close\n"), 0) << endless.file("stderr.txt");
+  EXPECT_TRUE(endless.ends(walk::new_drawing("a").close()));
   EXPECT_TRUE(fs::is_symlink(endless.path("plivet.set")));
 }
 
 TEST(FileSafety, ASnapshotFolderThatCannotBeMadeIsAnError) {
   Session s;
   s.put("snaps", "a file in the way");
-  EXPECT_EQ(s.run("close\n"), 2);
+  EXPECT_EQ(s.run(Script().close()), 2);
   EXPECT_NE(s.file("stderr.txt").find("cannot make the snapshot folder snaps"), std::string::npos);
 }
 

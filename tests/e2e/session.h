@@ -2,31 +2,83 @@
 // A whole editor session: plivet run headless on a script in a fresh
 // directory, with its snapshots and the files it leaves behind.
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
-
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "support/script.h"
 #include "support/temp_dir.h"
 
 namespace plv::e2e {
 
+using testing::Script;
+using Lines = std::vector<std::string>;
+
+// A drawing file of `body` under the header lines the tests' drawings share.
+inline std::string drawing(const std::string& body, const std::string& path_line = "d.plv") {
+  return path_line + "\nGLIMPT EP      17.36      1.000 D M P\nDATE:  1-JAN-26\n" + body;
+}
+
+inline Lines lines_of(const std::string& text) {
+  Lines lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// The last `n` of `lines` (all of them when there are fewer).
+inline Lines last(const Lines& lines, size_t n) { return {lines.end() - static_cast<long>(std::min(n, lines.size())), lines.end()}; }
+
+inline Lines with_code(const Lines& lines, std::string_view code) {
+  Lines out;
+  for (const auto& line : lines)
+    if (line.starts_with(code)) out.push_back(line);
+  return out;
+}
+
+// Row `row` (1-based) of a screen, trailing blanks removed.
+inline std::string row(const std::string& screen, int row) {
+  size_t start = 0;
+  for (int r = 1; r < row; ++r) start = screen.find('\n', start) + 1;
+  return screen.substr(start, screen.find('\n', start) - start);
+}
+
+// A settings file whose only change from the defaults is the view's scale
+// (its E15.7 text, such as "0.1000000E+02").
+inline std::string settings_with_view_scale(const std::string& scale) {
+  return "\nCM SETUP FILE FOR PROGRAM PLIVET\nFI               \nSC   " + scale +
+         "  0.0000000E+00  0.0000000E+00\nB1   0.0000000E+00  0.0000000E+00\nB2   0.1000000E+01  0.1000000E+01\n"
+         "B3   0.0000000E+00  0.1000000E+01  0.0000000E+00\nL1     0    0    0\n"
+         "L2   0.1000000E+01  0.0000000E+00  0.0000000E+00\nC1 SC BAR   8\nC2 SC BAR  12\nC3     6\n"
+         "AS   0.1000000E+01\nEN\n";
+}
+
 class Session {
  public:
   // Runs the script; `arguments` go after the options (a drawing, say).
-  int run(const std::string& script, const std::string& arguments = "") {
-    testing::write_file(dir_.file("script.txt"), script);
+  int run(const Script& script, const std::string& arguments = "") {
+    testing::write_file(dir_.file("script.txt"), script.text());
     const std::string command = "cd " + dir_.path().string() + " && " + shell_prefix_ + "PLIVET_STATE_DIR=" +
-                                dir_.file("state") + " PLIVET_HOST_SETTINGS=" +
-                                host_settings_ + " timeout 120 " + user_prefix_ + PLIVET_PATH +
-                                " --headless --play script.txt --snapshots snaps " + arguments +
-                                " >stdout.txt 2>stderr.txt";
+                                dir_.file("state") + " PLIVET_HOST_SETTINGS=" + host_settings_ + " timeout 120 " +
+                                user_prefix_ + PLIVET_PATH + " --headless --play script.txt --snapshots snaps " +
+                                arguments + " >stdout.txt 2>stderr.txt";
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+  // Runs the script and answers whether the editor ended normally, with what it said if not.
+  ::testing::AssertionResult ends(const Script& script, const std::string& arguments = "") {
+    const int status = run(script, arguments);
+    if (status == 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "exit status " << status << ": " << file("stderr.txt");
   }
 
   // Runs the editor as an ordinary user when the tests run as root, so that
@@ -50,15 +102,39 @@ class Session {
   std::string path(const std::string& name) const { return dir_.file(name); }
   void put(const std::string& name, const std::string& bytes) const { testing::write_file(dir_.file(name), bytes); }
 
+  // The records of a written drawing, after its path, setup and date lines.
+  Lines records(const std::string& name = "d.plv") const {
+    const Lines lines = lines_of(file(name));
+    if (lines.size() < 3) return {"(no header)"};
+    return {lines.begin() + 3, lines.end()};
+  }
+
   // The text screens shown at each wait, in order (pictures are skipped).
   std::vector<std::string> screens() const {
     std::vector<std::string> out;
     for (int n = 1;; ++n) {
-      char name[32];
-      std::snprintf(name, sizeof name, "snaps/%04d", n);
-      if (exists(std::string(name) + ".txt")) out.push_back(file(std::string(name) + ".txt"));
-      else if (!exists(std::string(name) + ".png")) return out;
+      const std::string name = snapshot_name(n);
+      if (exists(name + ".txt")) out.push_back(file(name + ".txt"));
+      else if (!exists(name + ".png")) return out;
     }
+  }
+  // The text screens whose row `at` reads `text`, in the order shown.
+  std::vector<std::string> screens_with(int at, std::string_view text) const {
+    std::vector<std::string> found;
+    for (const std::string& screen : screens())
+      if (row(screen, at) == text) found.push_back(screen);
+    return found;
+  }
+  // Row 3 of every screen, where most screens have their heading.
+  Lines headings() const {
+    Lines out;
+    for (const std::string& screen : screens()) out.push_back(row(screen, 3));
+    return out;
+  }
+  // Whether any screen shown holds `text`.
+  bool told(std::string_view text) const {
+    const auto all = screens();
+    return std::any_of(all.begin(), all.end(), [&](const std::string& s) { return s.find(text) != std::string::npos; });
   }
   int pictures() const {
     int count = 0;
@@ -66,11 +142,10 @@ class Session {
       count += entry.path().extension() == ".png";
     return count;
   }
-  // Row `row` (1-based) of a screen, trailing blanks removed.
-  static std::string row(const std::string& screen, int row) {
-    size_t start = 0;
-    for (int r = 1; r < row; ++r) start = screen.find('\n', start) + 1;
-    return screen.substr(start, screen.find('\n', start) - start);
+  static std::string snapshot_name(int n) {
+    char name[32];
+    std::snprintf(name, sizeof name, "snaps/%04d", n);
+    return name;
   }
 
  private:
@@ -79,8 +154,5 @@ class Session {
   std::string host_settings_ = dir_.file("orvlab.ini");
   std::string shell_prefix_, user_prefix_;
 };
-
-// Script lines: a new drawing named `name` on the start-up menu.
-inline std::string new_drawing(const std::string& name) { return "key ENTER\ntype " + name + "\nkey F10\n"; }
 
 }  // namespace plv::e2e

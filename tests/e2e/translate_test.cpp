@@ -6,7 +6,6 @@
 
 #include <regex>
 
-#include "e2e/records.h"
 #include "e2e/session.h"
 #include "support/outside_reader.h"
 
@@ -22,9 +21,7 @@ const std::string kDrawing =
     "CH  -500   500 20 S 0 ANNOTATED\n";
 
 // Into the translation setup menu, the mode typed over, F9, a key, back.
-std::string translate_in_mode(const std::string& mode) {
-  return "key F10\nkey ENTER\nkey F1\nkey F8\nkey DELETE\ntype " + mode + "\nkey F9\nkey ENTER\nkey F10\n";
-}
+Script translate_in_mode(const std::string& mode) { return Script().f(10).enter().f(1).f(8).field(mode).f(9).enter().f(10); }
 
 double pdf_width_cm(const std::string& path) {
   std::smatch m;
@@ -41,14 +38,14 @@ TEST(Translate, TheSetupMenuTranslatesBesideTheDrawingAsItsModeAsks) {
   for (const auto& c : cases) {
     Session s;
     s.put("d.plv", kDrawing);
-    ASSERT_EQ(s.run(translate_in_mode(c.mode), "d.plv"), 0) << s.file("stderr.txt");
+    ASSERT_TRUE(s.ends(translate_in_mode(c.mode), "d.plv"));
     ASSERT_TRUE(s.exists(c.file)) << c.mode;
     EXPECT_EQ(s.file(c.file).rfind(c.begins, 0), 0u) << c.mode;
     // The screen says where the file went, as a full path, and how large it is.
-    const auto told = screens_with(s, 3, "THE DRAWING WAS TRANSLATED TO:");
+    const auto told = s.screens_with(3, "THE DRAWING WAS TRANSLATED TO:");
     ASSERT_EQ(told.size(), 1u) << c.mode;
-    EXPECT_EQ(Session::row(told[0], 5), s.path(c.file));
-    EXPECT_NE(Session::row(told[0], 7).find("12.00 CM X"), std::string::npos) << told[0];
+    EXPECT_EQ(row(told[0], 5), s.path(c.file));
+    EXPECT_NE(row(told[0], 7).find("12.00 CM X"), std::string::npos) << told[0];
     // The mode typed stays in the setup line the drawing is written with.
     EXPECT_EQ(s.file("d.plv"), kDrawing) << "the menu changes nothing but the setup line, kept until written";
   }
@@ -58,14 +55,13 @@ TEST(Translate, PrintModeSendsThePageToTheChosenPrinterOrSaysNothingWasPrinted) 
   Session without;
   without.put("d.plv", kDrawing);
   ASSERT_EQ(without.run(translate_in_mode("PR"), "d.plv"), 0);
-  EXPECT_EQ(screens_with(without, 5, "NOTHING WAS PRINTED.").size(), 1u);
+  EXPECT_EQ(without.screens_with(5, "NOTHING WAS PRINTED.").size(), 1u);
 
   Session s;
   s.put("d.plv", kDrawing);
   // A PDF file stands for the printer the user chooses.
-  ASSERT_EQ(s.run("command print " + s.path("printed.pdf") + "\n" + translate_in_mode("PR"), "d.plv"), 0)
-      << s.file("stderr.txt");
-  EXPECT_EQ(screens_with(s, 5, "THE DRAWING WAS SENT TO THE PRINTER.").size(), 1u);
+  ASSERT_TRUE(s.ends(Script().command("print " + s.path("printed.pdf")).then(translate_in_mode("PR")), "d.plv"));
+  EXPECT_EQ(s.screens_with(5, "THE DRAWING WAS SENT TO THE PRINTER.").size(), 1u);
   ASSERT_TRUE(s.exists("printed.pdf"));
   if (!tool_available("pdfimages")) GTEST_SKIP() << "pdfimages is needed";
   // One picture on the page, at the printer's 600 dots per inch: 12 cm wide.
@@ -79,9 +75,8 @@ TEST(Translate, TheWindowsExportWritesTheChosenFileAndSaysWhereItWent) {
   if (!tool_available("pdfinfo")) GTEST_SKIP() << "pdfinfo is needed";
   Session s;
   s.put("d.plv", kDrawing);
-  const std::string script = "key F10\nkey ENTER\ncommand export " + s.path("figure.pdf") + "\ncommand export " +
-                             s.path("figure.svg") + "\ncommand export " + s.path("plain") + "\ncommand export\n";
-  ASSERT_EQ(s.run(script, "d.plv"), 0) << s.file("stderr.txt");
+  ASSERT_TRUE(s.ends(Script().f(10).enter().command("export " + s.path("figure.pdf")).command("export " + s.path("figure.svg"))
+                         .command("export " + s.path("plain")).command("export"), "d.plv"));
   EXPECT_NEAR(pdf_width_cm(s.path("figure.pdf")), 12.0, 0.05);
   EXPECT_NE(tool_output("pdffonts " + s.path("figure.pdf")).find("Sans"), std::string::npos);
   EXPECT_EQ(s.file("figure.svg").rfind("<?xml", 0), 0u);
@@ -92,7 +87,7 @@ TEST(Translate, TheWindowsExportWritesTheChosenFileAndSaysWhereItWent) {
 
   Session failing;
   failing.put("d.plv", kDrawing);
-  ASSERT_EQ(failing.run("key F10\nkey ENTER\ncommand export " + failing.path("no/such/figure.pdf") + "\n", "d.plv"), 0);
+  ASSERT_EQ(failing.run(Script().f(10).enter().command("export " + failing.path("no/such/figure.pdf")), "d.plv"), 0);
   EXPECT_NE(failing.file("stderr.txt").find("The drawing could not be exported: "), std::string::npos)
       << failing.file("stderr.txt");
 }

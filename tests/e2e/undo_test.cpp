@@ -4,71 +4,59 @@
 
 #include <gtest/gtest.h>
 
-#include "e2e/drawing_actions.h"
-#include "e2e/records.h"
-#include "e2e/session.h"
+#include "e2e/actions.h"
 
 namespace plv::e2e {
 namespace {
 
 using namespace actions;
 
-std::string times(int n, const std::string& keys) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += keys;
-  return out;
-}
-
-std::vector<std::string> written_after(const std::string& script) {
+Lines written_after(const Script& script) {
   Session s;
   s.put("d.plv", kDrawing);
-  EXPECT_EQ(s.run(kToMainMenu + script + kWriteAndEnd, "d.plv"), 0) << s.file("stderr.txt");
-  return drawing_records(s, "d.plv");
+  EXPECT_TRUE(s.ends(walk::drawn().then(script).then(walk::write_and_end()), "d.plv"));
+  return s.records();
 }
 
 TEST(Undo, EveryActionTakenBackToTheOpenedDrawingAndMadeAgain) {
-  const auto opened = written_after("");
-  const std::string actions = kMake + kDelete + kEdit + kPaste;
-  const auto changed = written_after(actions);
-  ASSERT_NE(changed, opened);
+  const auto opened = written_after(Script());
+  const Script all = kMake + kDelete + kEdit + kPaste;
+  const auto changed = written_after(all);
   ASSERT_GE(changed.size(), opened.size() + 4) << "each action changed the drawing";
-
-  EXPECT_EQ(written_after(actions + times(4, kUndo)), opened);
-  EXPECT_EQ(written_after(actions + times(4, kUndo) + times(4, kRedo)), changed);
+  EXPECT_EQ(written_after(Script(all).then(kUndo, 4)), opened);
+  EXPECT_EQ(written_after(Script(all).then(kUndo, 4).then(kRedo, 4)), changed);
   // One step back is the drawing before the paste.
-  EXPECT_EQ(written_after(actions + kUndo), written_after(kMake + kDelete + kEdit));
+  EXPECT_EQ(written_after(all + kUndo), written_after(kMake + kDelete + kEdit));
   // Past the first action there is nothing more to take back; a new action
   // ends what could be made again.
-  EXPECT_EQ(written_after(actions + times(6, kUndo) + "key ENTER\n"), opened);
-  EXPECT_EQ(written_after(kDelete + kUndo + kMake + kRedo + "key ENTER\n"), written_after(kMake));
+  EXPECT_EQ(written_after(Script(all).then(kUndo, 6).enter()), opened);
+  EXPECT_EQ(written_after((kDelete + kUndo + kMake + kRedo).enter()), written_after(kMake));
 }
 
 TEST(Undo, TheKeysActInEveryMenuThatChangesTheDrawingAndFromTheWindowsMenu) {
   const auto deleted = written_after(kDelete);
-  const auto opened = written_after("");
+  const auto opened = written_after(Script());
   // In the edit/delete menu, after an undelete (shown until a key): the
   // undelete is taken back.
-  EXPECT_EQ(written_after("key F5\nkey F1\npick 250 305 right\npick 0 0\nkey F9\nkey ENTER\n" + kUndo + "key F10\n"),
-            deleted);
+  EXPECT_EQ(written_after(Script().f(5).f(1).pick_right(250, 305).pick(0, 0).f(9).enter().then(kUndo).f(10)), deleted);
   // In the create, buffer and paste menus.
-  EXPECT_EQ(written_after("key F9\nkey F1\nkey F9\nkey ENTER\n" + kUndo + "key F10\n"), opened);
-  EXPECT_EQ(written_after(kDelete + "key F7\n" + kUndo + "key F10\n"), opened);
-  EXPECT_EQ(written_after(kPaste.substr(0, kPaste.size() - std::string("key F10\n").size()) + kUndo + "key F10\n"),
-            written_after("key F7\nkey F3\ndrag -500 -350 -10 -10\ndrag 500 350 110 110\nkey ENTER\n"));
+  EXPECT_EQ(written_after(Script().f(9).then(walk::line()).then(kUndo).f(10)), opened);
+  EXPECT_EQ(written_after(Script(kDelete).f(7).then(kUndo).f(10)), opened);
+  EXPECT_EQ(written_after(Script(kPasteInMenu).then(kUndo).f(10)), written_after(walk::copy_box(-10, -10, 110, 110)));
   // Edit, Undo and Redo on the window's menu.
-  EXPECT_EQ(written_after(kDelete + "command undo\nkey ENTER\n"), opened);
-  EXPECT_EQ(written_after(kDelete + "command undo\nkey ENTER\ncommand redo\nkey ENTER\n"), deleted);
+  EXPECT_EQ(written_after(Script(kDelete).command("undo").enter()), opened);
+  EXPECT_EQ(written_after(Script(kDelete).command("undo").enter().command("redo").enter()), deleted);
 }
 
 TEST(Undo, CtrlZAndCtrlYAtThePictureOfAnUndoActAtOnce) {
-  const auto both = written_after(kMake + kDelete);
-  EXPECT_EQ(written_after(kMake + kDelete + "key CTRL-Z\nkey CTRL-Z\nkey ENTER\n"), written_after(""));
-  EXPECT_EQ(written_after(kMake + kDelete + "key CTRL-Z\nkey CTRL-Y\nkey ENTER\n"), both);
-  EXPECT_EQ(written_after(kMake + kDelete + "key CTRL-Z\nkey CTRL-Z\nkey CTRL-Y\nkey ENTER\n"), written_after(kMake));
+  const Script both = kMake + kDelete;
+  EXPECT_EQ(written_after(Script(both).undo().undo().enter()), written_after(Script()));
+  EXPECT_EQ(written_after(Script(both).undo().redo().enter()), written_after(both));
+  EXPECT_EQ(written_after(Script(both).undo().undo().redo().enter()), written_after(kMake));
 }
 
 TEST(Undo, RemovingTheDeletedGraphicsIsTakenBackLikeAnyAction) {
-  const std::string remove = "key F1\nkey F4\nkey F10\n";
+  const Script remove = Script().f(1).f(4).f(10);
   const auto deleted = written_after(kDelete);
   const auto removed = written_after(kDelete + remove);
   ASSERT_LT(removed.size(), deleted.size());
@@ -82,12 +70,11 @@ TEST(Undo, NothingToTakeBackIsSaidAndOpeningAnotherDrawingForgetsTheChanges) {
   s.put("e.plv", kDrawing);
   // Close d (written), open e (the second name on the list of drawings),
   // then Ctrl+Z finds nothing of d's to take back.
-  const std::string script = kToMainMenu + kDelete + "key F1\nkey F2\nkey F2\nkey DOWN\nkey ENTER\nkey F10\n" +
-                             "key CTRL-Z\nkey ENTER\n" + kWriteAndEnd;
-  ASSERT_EQ(s.run(script, "d.plv"), 0) << s.file("stderr.txt");
-  EXPECT_FALSE(screens_with(s, 5, "NOTHING TO UNDO.").empty());
-  EXPECT_EQ(drawing_records(s, "e.plv"), written_after(""));
-  EXPECT_EQ(drawing_records(s, "d.plv"), written_after(kDelete));
+  ASSERT_TRUE(s.ends(walk::drawn().then(kDelete).f(1).f(2).f(2).down().enter().f(10).then(kUndo)
+                         .then(walk::write_and_end()), "d.plv"));
+  EXPECT_FALSE(s.screens_with(5, "NOTHING TO UNDO.").empty());
+  EXPECT_EQ(s.records("e.plv"), written_after(Script()));
+  EXPECT_EQ(s.records(), written_after(kDelete));
 }
 
 }  // namespace

@@ -62,6 +62,15 @@ std::string name_of(VectorColour c) {
                                        << name_of(expected);
 }
 
+struct Probe {
+  int x, y;
+  VectorColour colour;
+};
+
+void expect_colours(const Picture& p, std::initializer_list<Probe> probes) {
+  for (const Probe& probe : probes) EXPECT_TRUE(colour_at(p, probe.x, probe.y, probe.colour));
+}
+
 // The picture both pages draw, on 200 x 100 units: a red line three units
 // wide along y = 10 from x = 10 up to 90, a blue rectangle filled without
 // a pen, a green triangle, a black outline with no brush, and, like the
@@ -84,28 +93,15 @@ void draw_test_picture(VectorPage& page) {
 
 // Places well inside or well outside every shape, true of either page.
 void expect_test_picture(const Picture& p) {
-  EXPECT_TRUE(colour_at(p, 50, 10, kRed));
-  EXPECT_TRUE(colour_at(p, 12, 10, kRed));
-  EXPECT_TRUE(colour_at(p, 50, 15, kWhite));
-  EXPECT_TRUE(colour_at(p, 95, 10, kWhite));
-  EXPECT_TRUE(colour_at(p, 40, 35, kBlue));
-  EXPECT_TRUE(colour_at(p, 22, 22, kBlue));
-  EXPECT_TRUE(colour_at(p, 57, 47, kBlue));
-  EXPECT_TRUE(colour_at(p, 64, 35, kWhite));
-  EXPECT_TRUE(colour_at(p, 40, 54, kWhite));
-  EXPECT_TRUE(colour_at(p, 150, 35, kGreen));
-  EXPECT_TRUE(colour_at(p, 150, 64, kGreen));
-  EXPECT_TRUE(colour_at(p, 125, 50, kWhite));  // beside the triangle's slanted edge
-  EXPECT_TRUE(colour_at(p, 175, 50, kWhite));
-  // The outline's four sides, where its pen lies whether it runs inside
-  // the rectangle's edge or along it.
-  EXPECT_TRUE(colour_at(p, 60, 60, kBlack));
-  EXPECT_TRUE(colour_at(p, 60, 89, kBlack));
-  EXPECT_TRUE(colour_at(p, 20, 75, kBlack));
-  EXPECT_TRUE(colour_at(p, 99, 75, kBlack));
-  EXPECT_TRUE(colour_at(p, 60, 75, kWhite));  // no brush: the inside is left alone
-  EXPECT_TRUE(colour_at(p, 190, 90, kWhite));
-  EXPECT_TRUE(colour_at(p, 5, 95, kWhite));
+  expect_colours(p, {{50, 10, kRed}, {12, 10, kRed}, {50, 15, kWhite}, {95, 10, kWhite}, {40, 35, kBlue},
+                     {22, 22, kBlue}, {57, 47, kBlue}, {64, 35, kWhite}, {40, 54, kWhite}, {150, 35, kGreen},
+                     {150, 64, kGreen},
+                     {125, 50, kWhite}, {175, 50, kWhite},  // beside the triangle's slanted edges
+                     // The outline's four sides, where its pen lies whether it
+                     // runs inside the rectangle's edge or along it; no brush:
+                     // the inside is left alone.
+                     {60, 60, kBlack}, {60, 89, kBlack}, {20, 75, kBlack}, {99, 75, kBlack}, {60, 75, kWhite},
+                     {190, 90, kWhite}, {5, 95, kWhite}});
 }
 
 // --- Enhanced metafile -------------------------------------------------
@@ -303,39 +299,18 @@ TEST(PdfPage, KeepsTheHostsPixelRulesAtEdges) {
   page->line({160, 95}, {170, 95});
   const Picture p = pdf_pixels(dir, page->finish(), 100);
   ASSERT_EQ(p.width, 200);
-  // The three-dot line: rows 9..11, columns 10..89.
-  for (const int y : {9, 10, 11}) {
-    EXPECT_TRUE(colour_at(p, 10, y, kRed));
-    EXPECT_TRUE(colour_at(p, 89, y, kRed));
-  }
-  EXPECT_TRUE(colour_at(p, 9, 10, kWhite));
-  EXPECT_TRUE(colour_at(p, 90, 10, kWhite));
-  EXPECT_TRUE(colour_at(p, 50, 8, kWhite));
-  EXPECT_TRUE(colour_at(p, 50, 12, kWhite));
-  // The fill: columns 20..59, rows 20..49.
-  EXPECT_TRUE(colour_at(p, 20, 20, kBlue));
-  EXPECT_TRUE(colour_at(p, 59, 49, kBlue));
-  EXPECT_TRUE(colour_at(p, 19, 30, kWhite));
-  EXPECT_TRUE(colour_at(p, 60, 30, kWhite));
-  EXPECT_TRUE(colour_at(p, 30, 19, kWhite));
-  EXPECT_TRUE(colour_at(p, 30, 50, kWhite));
-  // The outline lies inside its rectangle, three dots deep.
-  EXPECT_TRUE(colour_at(p, 20, 60, kBlack));
-  EXPECT_TRUE(colour_at(p, 22, 75, kBlack));
-  EXPECT_TRUE(colour_at(p, 23, 75, kWhite));
-  EXPECT_TRUE(colour_at(p, 99, 89, kBlack));
-  EXPECT_TRUE(colour_at(p, 97, 75, kBlack));
-  EXPECT_TRUE(colour_at(p, 96, 75, kWhite));
-  EXPECT_TRUE(colour_at(p, 100, 75, kWhite));
-  EXPECT_TRUE(colour_at(p, 60, 90, kWhite));
-  // One-dot lines, a width of 0 drawn as 1.
-  EXPECT_TRUE(colour_at(p, 150, 90, kBlack));
-  EXPECT_TRUE(colour_at(p, 150, 81, kBlack));
-  EXPECT_TRUE(colour_at(p, 150, 80, kWhite));
-  EXPECT_TRUE(colour_at(p, 151, 85, kWhite));
-  EXPECT_TRUE(colour_at(p, 160, 95, kBlack));
-  EXPECT_TRUE(colour_at(p, 169, 95, kBlack));
-  EXPECT_TRUE(colour_at(p, 170, 95, kWhite));
+  expect_colours(p, {// The three-dot line: rows 9..11, columns 10..89.
+                     {10, 9, kRed}, {89, 9, kRed}, {10, 10, kRed}, {89, 10, kRed}, {10, 11, kRed}, {89, 11, kRed},
+                     {9, 10, kWhite}, {90, 10, kWhite}, {50, 8, kWhite}, {50, 12, kWhite},
+                     // The fill: columns 20..59, rows 20..49.
+                     {20, 20, kBlue}, {59, 49, kBlue}, {19, 30, kWhite}, {60, 30, kWhite}, {30, 19, kWhite},
+                     {30, 50, kWhite},
+                     // The outline lies inside its rectangle, three dots deep.
+                     {20, 60, kBlack}, {22, 75, kBlack}, {23, 75, kWhite}, {99, 89, kBlack}, {97, 75, kBlack},
+                     {96, 75, kWhite}, {100, 75, kWhite}, {60, 90, kWhite},
+                     // One-dot lines, a width of 0 drawn as 1.
+                     {150, 90, kBlack}, {150, 81, kBlack}, {150, 80, kWhite}, {151, 85, kWhite}, {160, 95, kBlack},
+                     {169, 95, kBlack}, {170, 95, kWhite}});
 }
 
 TEST(PdfPage, InvertingTurnsColoursToTheirOppositesAndBackAgain) {
@@ -358,16 +333,11 @@ TEST(PdfPage, InvertingTurnsColoursToTheirOppositesAndBackAgain) {
   page->rectangle(160, 0, 200, 10);  // painting once more
   const Picture p = pdf_pixels(dir, page->finish(), 100);
   ASSERT_EQ(p.width, 200);
-  EXPECT_TRUE(colour_at(p, 75, 30, kYellow));
-  EXPECT_TRUE(colour_at(p, 125, 30, kBlack));
-  EXPECT_TRUE(colour_at(p, 75, 10, kBlue));
-  EXPECT_TRUE(colour_at(p, 30, 70, kYellow));  // a line inverts whatever its colour
-  EXPECT_TRUE(colour_at(p, 150, 70, kBlack));
-  EXPECT_TRUE(colour_at(p, 120, 80, kBlack));
-  EXPECT_TRUE(colour_at(p, 120, 70, kWhite));
-  EXPECT_TRUE(colour_at(p, 11, 75, kBlue));  // the outline drawn twice
-  EXPECT_TRUE(colour_at(p, 188, 75, kWhite));
-  EXPECT_TRUE(colour_at(p, 180, 5, kGreen));
+  expect_colours(p, {{75, 30, kYellow}, {125, 30, kBlack}, {75, 10, kBlue},
+                     {30, 70, kYellow}, {150, 70, kBlack},  // a line inverts whatever its colour
+                     {120, 80, kBlack}, {120, 70, kWhite},
+                     {11, 75, kBlue}, {188, 75, kWhite},  // the outline drawn twice
+                     {180, 5, kGreen}});
 }
 
 // However much is drawn, the page holds back no more than a block of it:
@@ -395,9 +365,7 @@ TEST(PdfPage, AStreamedPageGoesOutAsItIsDrawn) {
   const Picture p = pdf_pixels(dir, out, 100);
   ASSERT_EQ(p.width, 200);
   expect_test_picture(p);
-  EXPECT_TRUE(colour_at(p, 115, 84, kRed));
-  EXPECT_TRUE(colour_at(p, 115, 95, kBlue));
-  EXPECT_TRUE(colour_at(p, 125, 84, kWhite));
+  expect_colours(p, {{115, 84, kRed}, {115, 95, kBlue}, {125, 84, kWhite}});
 }
 
 TEST(PdfPage, FilledPolygonsAreEvenOddAndOutlinedClosed) {
@@ -414,12 +382,9 @@ TEST(PdfPage, FilledPolygonsAreEvenOddAndOutlinedClosed) {
   page->polygon(open);
   const Picture p = pdf_pixels(dir, page->finish(), 100);
   ASSERT_EQ(p.width, 200);
-  EXPECT_TRUE(colour_at(p, 50, 55, kWhite));
-  EXPECT_TRUE(colour_at(p, 50, 20, kBlue));
-  EXPECT_TRUE(colour_at(p, 10, 41, kBlue));
-  EXPECT_TRUE(colour_at(p, 155, 10, kRed));
-  EXPECT_TRUE(colour_at(p, 155, 50, kRed));  // the closing side, back to the start
-  EXPECT_TRUE(colour_at(p, 170, 30, kWhite));
+  expect_colours(p, {{50, 55, kWhite}, {50, 20, kBlue}, {10, 41, kBlue}, {155, 10, kRed},
+                     {155, 50, kRed},  // the closing side, back to the start
+                     {170, 30, kWhite}});
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "kernel/colour_rules.h"
 #include "kernel/kernel_fixture.h"
 
@@ -7,20 +10,16 @@ namespace plv::kernel {
 namespace {
 
 TEST(ColourRules, ScalesTruncateAndClamp) {
-  EXPECT_EQ(scale_colour(1, -1.0).entry, 43);
-  EXPECT_EQ(scale_colour(1, 1.0).entry, 223);
-  EXPECT_EQ(scale_colour(1, 5.0).entry, 223);
+  const std::tuple<int, double, int> entries[] = {{1, -1.0, 43}, {1, 1.0, 223},  {1, 5.0, 223},
+                                                  {2, 0.5, 163}, {2, -0.5, 103}, {3, 1.0, 224}};
+  for (const auto& [scale, value, entry] : entries) EXPECT_EQ(scale_colour(scale, value).entry, entry) << value;
   EXPECT_EQ(scale_colour(1, 0.0).grey, 128);
-  EXPECT_EQ(scale_colour(2, 0.5).entry, 163);
-  EXPECT_EQ(scale_colour(2, -0.5).entry, 103);
   EXPECT_EQ(scale_colour(2, 1.0).grey, 255);
-  EXPECT_EQ(scale_colour(3, 1.0).entry, 224);
   EXPECT_TRUE(scale_colour(3, 0.0).white_index_record);
   EXPECT_TRUE(scale_colour(3, 0.001).white_index_record);  // grey truncates to 0
   EXPECT_FALSE(scale_colour(3, 0.5).white_index_record);
-  EXPECT_EQ(rgb_component(0.5), 128);
-  EXPECT_EQ(rgb_component(1.0), 255);
-  EXPECT_EQ(rgb_component(-0.2), 0);
+  for (const auto& [value, component] : {std::pair{0.5, 128}, {1.0, 255}, {-0.2, 0}})
+    EXPECT_EQ(rgb_component(value), component) << value;
   EXPECT_EQ(mode_for_lcmode(6), KernelMode::kScale2);
   EXPECT_EQ(mode_for_lcmode(7), KernelMode::kScale3);
   EXPECT_FALSE(mode_for_lcmode(0));

@@ -61,17 +61,11 @@ TEST(Palettes, GreyRamps) {
 
 TEST(Palettes, HueCircleCornersAndSteps) {
   const auto p = stored_palette(2);
-  EXPECT_EQ(p[43], (C{63, 0, 0}));
-  EXPECT_EQ(p[73], (C{63, 0, 63}));
-  EXPECT_EQ(p[103], (C{0, 0, 63}));
-  EXPECT_EQ(p[133], (C{0, 63, 63}));
-  EXPECT_EQ(p[163], (C{0, 63, 0}));
-  EXPECT_EQ(p[193], (C{63, 63, 0}));
-  EXPECT_EQ(p[223], (C{63, 0, 0}));
   // Inside segments: rising blue takes the step values, falling red runs them backwards.
-  EXPECT_EQ(p[44], (C{63, 0, 2}));
-  EXPECT_EQ(p[58], (C{63, 0, 42}));
-  EXPECT_EQ(p[222], (C{63, 2, 0}));
+  const std::pair<int, C> colours[] = {{43, {63, 0, 0}},   {73, {63, 0, 63}}, {103, {0, 0, 63}}, {133, {0, 63, 63}},
+                                       {163, {0, 63, 0}},  {193, {63, 63, 0}}, {223, {63, 0, 0}}, {44, {63, 0, 2}},
+                                       {58, {63, 0, 42}}, {222, {63, 2, 0}}};
+  for (const auto& [i, colour] : colours) EXPECT_EQ(p[i], colour) << i;
   EXPECT_LE(largest_step(p, 43, 223), 4);
   EXPECT_EQ(realised_palette(2)[193], (C{252, 252, 0}));
 }

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "drawing/record_store.h"
 #include "kinds/arrow.h"
@@ -41,12 +42,11 @@ std::vector<DrawingPoint> test_points(const Record& r, const LayerTransform& lay
 Record box(ElementKind kind) { return box_record(kind, {0, 0}, {100, 50}); }
 
 TEST(SegmentDistance, PerpendicularOnTheSegmentNearerEndOffItPointWithoutLength) {
-  EXPECT_DOUBLE_EQ(segment_distance({5, 3}, {0, 0}, {10, 0}), 3);
-  EXPECT_DOUBLE_EQ(segment_distance({5, -3}, {10, 0}, {0, 0}), 3);
-  EXPECT_DOUBLE_EQ(segment_distance({0, 7}, {0, 0}, {10, 0}), 7);  // foot on the end itself
-  EXPECT_DOUBLE_EQ(segment_distance({13, 4}, {0, 0}, {10, 0}), 5);
-  EXPECT_DOUBLE_EQ(segment_distance({-3, -4}, {0, 0}, {10, 0}), 5);
-  EXPECT_DOUBLE_EQ(segment_distance({3, 4}, {0, 0}, {0, 0}), 5);
+  const std::tuple<DrawingPoint, DrawingPoint, DrawingPoint, double> cases[] = {
+      {{5, 3}, {0, 0}, {10, 0}, 3}, {{5, -3}, {10, 0}, {0, 0}, 3},
+      {{0, 7}, {0, 0}, {10, 0}, 7},  // foot on the end itself
+      {{13, 4}, {0, 0}, {10, 0}, 5}, {{-3, -4}, {0, 0}, {10, 0}, 5}, {{3, 4}, {0, 0}, {0, 0}, 5}};
+  for (const auto& [p, a, b, d] : cases) EXPECT_DOUBLE_EQ(segment_distance(p, a, b), d) << p.x << "," << p.y;
 
   // Every line-like kind measures to its segment: a press just past the end
   // of a line is near it, whatever else the drawing holds.
@@ -121,22 +121,18 @@ TEST(PickDistance, StringBoxByKeyPointAndDirection) {
   auto ch = [](char key, int direction, std::string text = "ABC") {
     return string_record({{100, 200}, 10, key, direction, text});
   };
-  EXPECT_DOUBLE_EQ(distance(ch('S', 0), {190, 190}), 10);
-  EXPECT_DOUBLE_EQ(distance(ch('S', 0), {190, 231}), 31);
-  EXPECT_DOUBLE_EQ(distance(ch('S', 0), {290, 231}), 10);
-  EXPECT_DOUBLE_EQ(distance(ch('E', 0), {110, 231}), 10);
-  // The middle stands back by whole characters: one of three.
-  EXPECT_DOUBLE_EQ(distance(ch('M', 0), {30, 231}), 10);
-  EXPECT_DOUBLE_EQ(distance(ch('M', 0, "ABCD"), {10, 231}), 30);
-  // +y runs up with the letters' tops to the left; -x and -y turn on.
-  EXPECT_DOUBLE_EQ(distance(ch('S', 1), {110, 290}), 10);
-  EXPECT_DOUBLE_EQ(distance(ch('S', 2), {10, 128}), 10);
-  EXPECT_DOUBLE_EQ(distance(ch('S', 3), {172, 110}), 10);
-  EXPECT_DOUBLE_EQ(distance(ch('E', 3), {110, 390}), 10);
-  // Blanks inside the text count, trailing ones do not; no text is a point.
-  EXPECT_DOUBLE_EQ(distance(ch('S', 0, "A C  "), {290, 231}), 10);
-  EXPECT_DOUBLE_EQ(distance(ch('S', 0, "A   E"), {290, 262}), 0);
-  EXPECT_DOUBLE_EQ(distance(ch('E', 0, ""), {103, 196}), 5);
+  const std::tuple<char, int, std::string, DrawingPoint, double> cases[] = {
+      {'S', 0, "ABC", {190, 190}, 10}, {'S', 0, "ABC", {190, 231}, 31}, {'S', 0, "ABC", {290, 231}, 10},
+      {'E', 0, "ABC", {110, 231}, 10},
+      // The middle stands back by whole characters: one of three.
+      {'M', 0, "ABC", {30, 231}, 10}, {'M', 0, "ABCD", {10, 231}, 30},
+      // +y runs up with the letters' tops to the left; -x and -y turn on.
+      {'S', 1, "ABC", {110, 290}, 10}, {'S', 2, "ABC", {10, 128}, 10}, {'S', 3, "ABC", {172, 110}, 10},
+      {'E', 3, "ABC", {110, 390}, 10},
+      // Blanks inside the text count, trailing ones do not; no text is a point.
+      {'S', 0, "A C  ", {290, 231}, 10}, {'S', 0, "A   E", {290, 262}, 0}, {'E', 0, "", {103, 196}, 5}};
+  for (const auto& [key, direction, text, p, d] : cases)
+    EXPECT_DOUBLE_EQ(distance(ch(key, direction, text), p), d) << key << direction << text;
 }
 
 TEST(PickDistance, CoordinatesGoThroughTheLayerFirst) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "ui/field_display.h"
@@ -10,33 +12,24 @@ namespace plv::ui {
 namespace {
 
 TEST(FieldDisplay, EachKindShowsItsForm) {
-  EXPECT_EQ(integer_display(12345, 3), "345");
-  EXPECT_EQ(integer_display(-5, 4), "  -5");
-  EXPECT_EQ(integer_display(-32768, 20), "              -32768");
-
-  EXPECT_EQ(fixed_display(1000, 7, 0), "  1000.");
-  EXPECT_EQ(fixed_display(0, 7, 0), "     0.");
-  EXPECT_EQ(fixed_display(2.675f, 6, 2), "  2.68");  // rounded as typed, not as stored
-  EXPECT_EQ(fixed_display(0.5f, 3, 2), ".50");
-  EXPECT_EQ(fixed_display(123456789, 5, 1), "*****");
-
-  EXPECT_EQ(exponent_display(1500, 10, 2, false), "    1.50E3");
-  EXPECT_EQ(exponent_display(1500, 10, 2, true), "    1.50E3");
-  EXPECT_EQ(exponent_display(15000, 10, 2, false), "    1.50E4");
-  EXPECT_EQ(exponent_display(15000, 10, 2, true), "   15.00E3");
-  EXPECT_EQ(exponent_display(0.5f, 10, 2, true), " 500.00E-3");
-  EXPECT_EQ(exponent_display(0.5f, 10, 2, false), "   5.00E-1");
-  EXPECT_EQ(exponent_display(0, 8, 2, true), "  0.00E0");
-  EXPECT_EQ(exponent_display(-0.00123f, 10, 3, false), " -1.230E-3");
-  EXPECT_EQ(exponent_display(-1500, 7, 1, true), " -1.5E3");
-  // The last characters of 20 show in a narrow field.
-  EXPECT_EQ(exponent_display(1500, 4, 2, false), "50E3");
-
-  EXPECT_EQ(general_display(123.456f, 12, 4), "       123.5");
-  EXPECT_EQ(general_display(0.25f, 10, 3), "     0.250");
-  EXPECT_EQ(general_display(0.05f, 12, 3), "   0.500E-01");
-  EXPECT_EQ(general_display(12345, 12, 4), "  0.1235E+05");
-  EXPECT_EQ(general_display(9999.7f, 12, 4), "  0.1000E+05");  // judged as it rounds
+  const std::tuple<int, int, const char*> integers[] = {{12345, 3, "345"}, {-5, 4, "  -5"},
+                                                        {-32768, 20, "              -32768"}};
+  for (const auto& [value, width, text] : integers) EXPECT_EQ(integer_display(value, width), text) << value;
+  const std::tuple<float, int, int, const char*> fixed[] = {
+      {1000, 7, 0, "  1000."}, {0, 7, 0, "     0."}, {0.5f, 3, 2, ".50"}, {123456789, 5, 1, "*****"},
+      {2.675f, 6, 2, "  2.68"}};  // rounded as typed, not as stored
+  for (const auto& [value, width, decimals, text] : fixed) EXPECT_EQ(fixed_display(value, width, decimals), text) << value;
+  const std::tuple<float, int, int, bool, const char*> exponents[] = {
+      {1500, 10, 2, false, "    1.50E3"}, {1500, 10, 2, true, "    1.50E3"}, {15000, 10, 2, false, "    1.50E4"},
+      {15000, 10, 2, true, "   15.00E3"}, {0.5f, 10, 2, true, " 500.00E-3"}, {0.5f, 10, 2, false, "   5.00E-1"},
+      {0, 8, 2, true, "  0.00E0"}, {-0.00123f, 10, 3, false, " -1.230E-3"}, {-1500, 7, 1, true, " -1.5E3"},
+      {1500, 4, 2, false, "50E3"}};  // the last characters of 20 show in a narrow field
+  for (const auto& [value, width, decimals, engineering, text] : exponents)
+    EXPECT_EQ(exponent_display(value, width, decimals, engineering), text) << value;
+  const std::tuple<float, int, int, const char*> general[] = {
+      {123.456f, 12, 4, "       123.5"}, {0.25f, 10, 3, "     0.250"}, {0.05f, 12, 3, "   0.500E-01"},
+      {12345, 12, 4, "  0.1235E+05"}, {9999.7f, 12, 4, "  0.1000E+05"}};  // judged as it rounds
+  for (const auto& [value, width, decimals, text] : general) EXPECT_EQ(general_display(value, width, decimals), text) << value;
 
   Field text{.width = 6, .type = FieldType::text(), .text = "AB"};
   EXPECT_EQ(display_text(text), "AB    ");
@@ -46,48 +39,22 @@ TEST(FieldDisplay, EachKindShowsItsForm) {
   EXPECT_EQ(display_text(Field{.width = 3, .type = FieldType::integer(), .integer = 12345}), "345");
 }
 
-TEST(FieldParse, IntegerEntries) {
-  EXPECT_EQ(parse_integer_entry("  42 "), 42);
-  EXPECT_EQ(parse_integer_entry("   "), 0);
-  EXPECT_EQ(parse_integer_entry("-32768"), -32768);
-  EXPECT_EQ(parse_integer_entry("32767"), 32767);
-  EXPECT_EQ(parse_integer_entry("007"), 7);
-  EXPECT_FALSE(parse_integer_entry("32768"));
-  EXPECT_FALSE(parse_integer_entry("-32769"));
-  EXPECT_FALSE(parse_integer_entry("99999999999999999999"));
-  EXPECT_FALSE(parse_integer_entry("1 2"));
-  EXPECT_FALSE(parse_integer_entry("+5"));
-  EXPECT_FALSE(parse_integer_entry("-"));
-  EXPECT_FALSE(parse_integer_entry("12a"));
-  EXPECT_FALSE(parse_integer_entry("1.0"));
-}
+TEST(FieldParse, IntegerAndRealEntries) {
+  const std::pair<const char*, int> integers[] = {{"  42 ", 42}, {"   ", 0}, {"-32768", -32768}, {"32767", 32767},
+                                                  {"007", 7}};
+  for (const auto& [entry, value] : integers) EXPECT_EQ(parse_integer_entry(entry), value) << entry;
+  for (const char* entry : {"32768", "-32769", "99999999999999999999", "1 2", "+5", "-", "12a", "1.0"})
+    EXPECT_FALSE(parse_integer_entry(entry)) << entry;
 
-TEST(FieldParse, RealEntries) {
-  EXPECT_EQ(parse_real_entry("2.5K"), 2500.0f);
-  EXPECT_EQ(parse_real_entry("1K"), 1000.0f);
-  EXPECT_EQ(parse_real_entry("1.5M"), 1.5e6f);
-  EXPECT_EQ(parse_real_entry("2G"), 2e9f);
-  EXPECT_EQ(parse_real_entry("1e-3"), 0.001f);
-  EXPECT_EQ(parse_real_entry("1E+2"), 100.0f);
-  EXPECT_EQ(parse_real_entry("  -7 "), -7.0f);
-  EXPECT_EQ(parse_real_entry("       "), 0.0f);
-  // What narrow fixed fields show reads back.
-  EXPECT_EQ(parse_real_entry("1000."), 1000.0f);
-  EXPECT_EQ(parse_real_entry(".5"), 0.5f);
-  EXPECT_EQ(parse_real_entry("-.5"), -0.5f);
-  EXPECT_EQ(parse_real_entry("15.00E3"), 15000.0f);
-
-  EXPECT_FALSE(parse_real_entry("+5"));
-  EXPECT_FALSE(parse_real_entry("1 2"));
-  EXPECT_FALSE(parse_real_entry("1k"));  // capitals only
-  EXPECT_FALSE(parse_real_entry("1E3K"));
-  EXPECT_FALSE(parse_real_entry("1E"));
-  EXPECT_FALSE(parse_real_entry("E3"));
-  EXPECT_FALSE(parse_real_entry("."));
-  EXPECT_FALSE(parse_real_entry("1.2.3"));
-  EXPECT_FALSE(parse_real_entry("--1"));
-  EXPECT_FALSE(parse_real_entry("1+2"));
-  EXPECT_FALSE(parse_real_entry("1e400"));  // no float holds it
+  const std::pair<const char*, float> reals[] = {
+      {"2.5K", 2500.0f}, {"1K", 1000.0f}, {"1.5M", 1.5e6f}, {"2G", 2e9f}, {"1e-3", 0.001f}, {"1E+2", 100.0f},
+      {"  -7 ", -7.0f}, {"       ", 0.0f},
+      // What narrow fixed fields show reads back.
+      {"1000.", 1000.0f}, {".5", 0.5f}, {"-.5", -0.5f}, {"15.00E3", 15000.0f}};
+  for (const auto& [entry, value] : reals) EXPECT_EQ(parse_real_entry(entry), value) << entry;
+  // Suffixes in capitals only; no float holds 1e400.
+  for (const char* entry : {"+5", "1 2", "1k", "1E3K", "1E", "E3", ".", "1.2.3", "--1", "1+2", "1e400"})
+    EXPECT_FALSE(parse_real_entry(entry)) << entry;
 }
 
 TEST(FieldParse, TakingAnEntryShowsTheValueInTheKindsForm) {
@@ -121,24 +88,16 @@ TEST(FieldNavigation, KeysMoveInReadingOrderAndWrap) {
   // 1: (7, 38)  2: (9, 10)  3: (9, 40)  4: (11, 38) protected  5: (13, 20)  6: (13, 50)
   const std::vector<Field> f = {at(7, 38), at(9, 10), at(9, 40), at(11, 38, true), at(13, 20), at(13, 50)};
   using K = FieldKey;
-  EXPECT_EQ(move_to_field(K::kDown, 1, f), 3);   // the nearest column on row 9
-  EXPECT_EQ(move_to_field(K::kDown, 2, f), 5);   // protected row 11 passed over, column 20 nearer 10
-  EXPECT_EQ(move_to_field(K::kDown, 3, f), 6);
-  EXPECT_EQ(move_to_field(K::kDown, 6, f), 1);   // wraps to the top
-  EXPECT_EQ(move_to_field(K::kUp, 3, f), 1);
-  EXPECT_EQ(move_to_field(K::kUp, 1, f), 6);     // wraps to the last field, nearest column 38
-  EXPECT_EQ(move_to_field(K::kUp, 5, f), 2);
-  EXPECT_EQ(move_to_field(K::kTab, 1, f), 2);
-  EXPECT_EQ(move_to_field(K::kTab, 3, f), 5);
-  EXPECT_EQ(move_to_field(K::kTab, 6, f), 1);    // wraps to the first
-  EXPECT_EQ(move_to_field(K::kRight, 2, f), 3);
-  EXPECT_EQ(move_to_field(K::kLeft, 3, f), 2);
-  EXPECT_EQ(move_to_field(K::kLeft, 1, f), 6);
-  EXPECT_EQ(move_to_field(K::press_on(4), 1, f), 4);  // a press reaches protected fields too
-  EXPECT_EQ(move_to_field(K::kPressOutside, 2, f), 2);
-  EXPECT_EQ(move_to_field(K::press_on(7), 2, f), 2);
-  EXPECT_EQ(move_to_field(K::kEnter, 3, f), 3);
-  EXPECT_EQ(move_to_field(K::kTab, 0, f), 1);    // no current field: from the screen's start
+  const std::tuple<FieldKey, int, int> moves[] = {
+      {K::kDown, 1, 3},  // the nearest column on row 9
+      {K::kDown, 2, 5},  // protected row 11 passed over, column 20 nearer 10
+      {K::kDown, 3, 6}, {K::kDown, 6, 1},  // wraps to the top
+      {K::kUp, 3, 1}, {K::kUp, 1, 6},      // wraps to the last field, nearest column 38
+      {K::kUp, 5, 2}, {K::kTab, 1, 2}, {K::kTab, 3, 5}, {K::kTab, 6, 1}, {K::kRight, 2, 3}, {K::kLeft, 3, 2},
+      {K::kLeft, 1, 6}, {K::press_on(4), 1, 4},  // a press reaches protected fields too
+      {K::kPressOutside, 2, 2}, {K::press_on(7), 2, 2}, {K::kEnter, 3, 3},
+      {K::kTab, 0, 1}};  // no current field: from the screen's start
+  for (const auto& [key, from, to] : moves) EXPECT_EQ(move_to_field(key, from, f), to) << from;
 
   // Equal distance: the lower field number wins.
   const std::vector<Field> tie = {at(5, 30), at(7, 20), at(7, 40)};
