@@ -1,5 +1,5 @@
 #pragma once
-// A drawing's colour mode, as its "SC MODE" records name it, and what a
+// A drawing's colour mode, as its colour-mode records name it, and what a
 // reader of its colour records carries from one record to the next: a
 // colour record sets a colour or not according to the mode in force.
 
