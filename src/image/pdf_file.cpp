@@ -1,0 +1,293 @@
+#include "image/pdf_file.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <new>
+
+namespace plv::image {
+namespace {
+
+// The length of the well-formed UTF-8 sequence at text[i], or 0.
+std::size_t utf8_length_at(std::string_view text, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  if (lead < 0x80) return 1;
+  const std::size_t length = lead >= 0xC2 && lead < 0xE0   ? 2
+                             : lead >= 0xE0 && lead < 0xF0 ? 3
+                             : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                           : 0;
+  if (length == 0 || i + length > text.size()) return 0;
+  char32_t code = lead & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[i + k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (next & 0x3F);
+  }
+  const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+  if (code < least || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) return 0;
+  return length;
+}
+
+// The title as a PDF text string: UTF-16 with its byte-order mark, in hex.
+// A byte that is not part of well-formed UTF-8 is taken as Latin-1.
+std::string title_string(std::string_view text) {
+  std::string out = "<FEFF";
+  auto unit = [&out](unsigned value) {
+    char hex[5];
+    std::snprintf(hex, sizeof hex, "%04X", value & 0xFFFF);
+    out += hex;
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = utf8_length_at(text, i);
+    char32_t code = static_cast<unsigned char>(text[i]);
+    if (length > 1) {
+      code &= 0x7F >> length;
+      for (std::size_t k = 1; k < length; ++k) code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    i += std::max<std::size_t>(length, 1);
+    if (code == 0) continue;
+    if (code < 0x10000) {
+      unit(code);
+    } else {
+      unit(0xD800 + ((code - 0x10000) >> 10));
+      unit(0xDC00 + ((code - 0x10000) & 0x3FF));
+    }
+  }
+  return out + ">";
+}
+
+// Object numbers are handed out in the order objects are begun; these
+// four are written last but numbered first.
+constexpr int kCatalog = 1, kPages = 2, kPage = 3, kInfo = 4;
+
+std::string number_text(double value) {
+  std::string text;
+  append_number(text, value);
+  return text;
+}
+
+}  // namespace
+
+void append_number(std::string& out, double value, int decimals) {
+  char text[48];
+  if (!std::isfinite(value)) value = 0;
+  auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  if (ec != std::errc()) end = text + std::snprintf(text, sizeof text, "%.0f", value);
+  const char* const point = std::find(text, end, '.');
+  if (point != end) {
+    while (end[-1] == '0') --end;
+    if (end[-1] == '.') --end;
+  }
+  if (end - text == 2 && text[0] == '-' && text[1] == '0') {
+    out += '0';
+    return;
+  }
+  out.append(text, end);
+}
+
+void append_numbers(std::string& out, std::initializer_list<double> values) {
+  for (const double v : values) {
+    append_number(out, v);
+    out += ' ';
+  }
+}
+
+// Deflate, fed a piece at a time, handing on what it has made.
+class Deflater {
+ public:
+  // The fastest level: most of a large page's time went into deflating it
+  // harder, for a file only a fifth smaller.
+  Deflater() {
+    if (deflateInit(&stream_, Z_BEST_SPEED) != Z_OK) throw std::bad_alloc();
+  }
+  ~Deflater() { deflateEnd(&stream_); }
+  Deflater(const Deflater&) = delete;
+  Deflater& operator=(const Deflater&) = delete;
+
+  template <typename Out>
+  void feed(std::string_view bytes, bool last, Out&& out) {
+    stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+    stream_.avail_in = static_cast<uInt>(bytes.size());
+    const int flush = last ? Z_FINISH : Z_NO_FLUSH;
+    for (;;) {
+      unsigned char chunk[1 << 16];
+      stream_.next_out = chunk;
+      stream_.avail_out = sizeof chunk;
+      const int status = deflate(&stream_, flush);
+      if (status == Z_STREAM_ERROR) throw std::bad_alloc();
+      const std::size_t made = sizeof chunk - stream_.avail_out;
+      if (made > 0) out(std::string_view(reinterpret_cast<const char*>(chunk), made));
+      if (last ? status == Z_STREAM_END : stream_.avail_in == 0 && stream_.avail_out != 0) break;
+    }
+  }
+
+ private:
+  z_stream stream_{};
+};
+
+std::string pdf_literal(std::string_view text) {
+  std::string out = "(";
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c == '(' || c == ')' || c == '\\') {
+      out += '\\';
+      out += ch;
+    } else if (c < 0x20 || c >= 0x7F) {
+      char octal[5];
+      std::snprintf(octal, sizeof octal, "\\%03o", c);
+      out += octal;
+    } else {
+      out += ch;
+    }
+  }
+  return out + ")";
+}
+
+PdfFile::PdfFile(PageSink sink, std::string_view title, double width, double height)
+    : sink_(std::move(sink)), title_(title), width_(width), height_(height), offsets_(4, 0) {
+  put("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+  begin_content();
+}
+
+PdfFile::~PdfFile() = default;
+
+void PdfFile::put(std::string_view bytes) {
+  sink_(bytes);
+  offset_ += bytes.size();
+}
+
+int PdfFile::new_object() {
+  offsets_.push_back(0);
+  return static_cast<int>(offsets_.size());
+}
+
+void PdfFile::begin_object(int number) {
+  offsets_[static_cast<std::size_t>(number - 1)] = offset_;
+  put(std::to_string(number) + " 0 obj\n");
+}
+
+// A deflated stream whose length is its own object, written when the
+// stream ends: nothing of the stream is kept to count it first.
+int PdfFile::begin_stream(const std::string& dictionary) {
+  const int number = new_object();
+  stream_length_object_ = new_object();
+  begin_object(number);
+  put("<< " + dictionary + " /Filter /FlateDecode /Length " + std::to_string(stream_length_object_) +
+      " 0 R >>\nstream\n");
+  stream_start_ = offset_;
+  deflater_ = std::make_unique<Deflater>();
+  return number;
+}
+
+void PdfFile::stream_bytes(std::string_view bytes, bool last) {
+  deflater_->feed(bytes, last, [this](std::string_view made) { put(made); });
+}
+
+void PdfFile::end_stream() {
+  stream_bytes({}, true);
+  deflater_.reset();
+  const std::size_t length = offset_ - stream_start_;
+  put("\nendstream\nendobj\n");
+  begin_object(stream_length_object_);
+  put(std::to_string(length) + "\nendobj\n");
+}
+
+// The page's streams run on as one: each starts in the state the one
+// before it left.
+void PdfFile::begin_content() { contents_.push_back(begin_stream("")); }
+
+void PdfFile::end_content() {
+  if (!deflater_) return;
+  stream_bytes(ops_);
+  ops_.clear();
+  end_stream();
+}
+
+// Operators gather into blocks before they are deflated.
+void PdfFile::drawn() {
+  constexpr std::size_t kBlock = 1 << 16;
+  if (ops_.size() < kBlock) return;
+  stream_bytes(ops_);
+  ops_.clear();
+}
+
+std::string PdfFile::picture(const Pixels& pixels) {
+  end_content();
+  const int number = begin_stream("/Type /XObject /Subtype /Image /Width " + std::to_string(pixels.width) +
+                                  " /Height " + std::to_string(pixels.height) +
+                                  " /ColorSpace /DeviceRGB /BitsPerComponent 8");
+  std::string row;
+  for (int y = 0; y < pixels.height; ++y) {
+    row.clear();
+    for (int x = 0; x < pixels.width; ++x) {
+      const std::uint32_t c = pixels.at(x, y);
+      row += static_cast<char>(c >> 16 & 0xFF);
+      row += static_cast<char>(c >> 8 & 0xFF);
+      row += static_cast<char>(c & 0xFF);
+    }
+    stream_bytes(row);
+  }
+  end_stream();
+  pictures_.push_back(number);
+  begin_content();
+  return "/Im" + std::to_string(number);
+}
+
+std::string PdfFile::standard_font(std::string_view base_name) {
+  auto known = std::find_if(fonts_.begin(), fonts_.end(), [&](const Font& f) { return f.base_name == base_name; });
+  if (known == fonts_.end()) known = fonts_.insert(fonts_.end(), Font{std::string(base_name), new_object()});
+  return "/F" + std::to_string(known->object);
+}
+
+void PdfFile::finish() {
+  if (finished_) return;
+  finished_ = true;
+  end_content();
+  write_page();
+}
+
+void PdfFile::write_page() {
+  for (const Font& f : fonts_) {
+    begin_object(f.object);
+    put("<< /Type /Font /Subtype /Type1 /BaseFont /" + f.base_name + " /Encoding /WinAnsiEncoding >>\nendobj\n");
+  }
+  begin_object(kPage);
+  std::string page = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number_text(width_) + " " +
+                     number_text(height_) + "]\n/Contents [";
+  for (const int c : contents_) page += std::to_string(c) + " 0 R ";
+  page += "]\n/Resources << /ExtGState << /Paint << /BM /Normal >> /Invert << /BM /Difference >> >>";
+  if (!pictures_.empty()) {
+    page += " /XObject <<";
+    for (const int i : pictures_) page += " /Im" + std::to_string(i) + " " + std::to_string(i) + " 0 R";
+    page += " >>";
+  }
+  if (!fonts_.empty()) {
+    page += " /Font <<";
+    for (const Font& f : fonts_) page += " /F" + std::to_string(f.object) + " " + std::to_string(f.object) + " 0 R";
+    page += " >>";
+  }
+  page += " >>";
+  if (inverting_) page += "\n/Group << /Type /Group /S /Transparency /CS /DeviceRGB >>";
+  put(page + " >>\nendobj\n");
+  begin_object(kPages);
+  put("<< /Type /Pages /Kids [3 0 R] /Count 1 >>\nendobj\n");
+  begin_object(kCatalog);
+  put("<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
+  begin_object(kInfo);
+  put("<< /Title " + title_string(title_) + " /Producer (plivet) >>\nendobj\n");
+  const std::size_t table = offset_;
+  std::string xref = "xref\n0 " + std::to_string(offsets_.size() + 1) + "\n0000000000 65535 f \n";
+  for (const std::size_t at : offsets_) {
+    char entry[24];
+    std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", at);
+    xref += entry;
+  }
+  put(xref);
+  put("trailer\n<< /Size " + std::to_string(offsets_.size() + 1) + " /Root 1 0 R /Info 4 0 R >>\nstartxref\n" +
+      std::to_string(table) + "\n%%EOF\n");
+}
+
+}  // namespace plv::image
