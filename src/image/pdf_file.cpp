@@ -236,10 +236,40 @@ std::string PdfFile::picture(const Pixels& pixels) {
   return "/Im" + std::to_string(number);
 }
 
-std::string PdfFile::standard_font(std::string_view base_name) {
-  auto known = std::find_if(fonts_.begin(), fonts_.end(), [&](const Font& f) { return f.base_name == base_name; });
-  if (known == fonts_.end()) known = fonts_.insert(fonts_.end(), Font{std::string(base_name), new_object()});
-  return "/F" + std::to_string(known->object);
+std::string PdfFile::font(std::shared_ptr<const PdfFont> font) {
+  auto known = std::find(fonts_.begin(), fonts_.end(), font);
+  if (known == fonts_.end()) known = fonts_.insert(fonts_.end(), std::move(font));
+  return "/F" + std::to_string(known - fonts_.begin() + 1);
+}
+
+void PdfFile::write_font(const PdfFont& font, int number) {
+  std::string text;
+  if (font.bytes.empty()) {  // a standard face, which readers have
+    text = "<< /Type /Font /Subtype /Type1 /BaseFont /" + font.postscript_name +
+           " /Encoding /WinAnsiEncoding >>\nendobj\n";
+    begin_object(number);
+    put(text);
+    return;
+  }
+  const int descriptor = new_object();
+  const bool compact = font.program == PdfFont::Program::kCompactType1;
+  const int program = begin_stream(compact ? "/Subtype /Type1C" : "/Length1 " + std::to_string(font.bytes.size()));
+  stream_bytes(font.bytes);
+  end_stream();
+  text = "<< /Type /FontDescriptor /FontName /" + font.postscript_name + " /Flags " +
+                     std::to_string(font.flags) + " /FontBBox [";
+  append_numbers(text, {font.bbox[0], font.bbox[1], font.bbox[2], font.bbox[3]});
+  text += "] /ItalicAngle 0 /Ascent " + number_text(font.ascent) + " /Descent " + number_text(font.descent) +
+          " /CapHeight " + number_text(font.cap_height) + " /StemV 80 /" + (compact ? "FontFile3 " : "FontFile2 ") +
+          std::to_string(program) + " 0 R >>\nendobj\n";
+  begin_object(descriptor);
+  put(text);
+  text = std::string("<< /Type /Font /Subtype /") + (compact ? "Type1" : "TrueType") + " /BaseFont /" +
+         font.postscript_name + " /FirstChar 32 /LastChar 255 /Encoding /WinAnsiEncoding /Widths [";
+  for (const double w : font.widths) append_numbers(text, {w});
+  text += "] /FontDescriptor " + std::to_string(descriptor) + " 0 R >>\nendobj\n";
+  begin_object(number);
+  put(text);
 }
 
 void PdfFile::finish() {
@@ -250,9 +280,10 @@ void PdfFile::finish() {
 }
 
 void PdfFile::write_page() {
-  for (const Font& f : fonts_) {
-    begin_object(f.object);
-    put("<< /Type /Font /Subtype /Type1 /BaseFont /" + f.base_name + " /Encoding /WinAnsiEncoding >>\nendobj\n");
+  std::vector<int> font_objects;
+  for (const auto& f : fonts_) {
+    font_objects.push_back(new_object());
+    write_font(*f, font_objects.back());
   }
   begin_object(kPage);
   std::string page = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + number_text(width_) + " " +
@@ -266,7 +297,8 @@ void PdfFile::write_page() {
   }
   if (!fonts_.empty()) {
     page += " /Font <<";
-    for (const Font& f : fonts_) page += " /F" + std::to_string(f.object) + " " + std::to_string(f.object) + " 0 R";
+    for (std::size_t i = 0; i < font_objects.size(); ++i)
+      page += " /F" + std::to_string(i + 1) + " " + std::to_string(font_objects[i]) + " 0 R";
     page += " >>";
   }
   page += " >>";

@@ -5,6 +5,7 @@
 // page holds (the page, its resources, the cross-reference table) follow
 // the content, at the end. Every PDF page plivet makes is made here.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,19 @@ std::string pdf_literal(std::string_view text);
 
 class Deflater;
 
+// A font the page carries whole: its program and what a reader needs to
+// set it without it, in thousandths of the font's size.
+struct PdfFont {
+  enum class Program { kCompactType1, kTrueType };
+  Program program = Program::kCompactType1;
+  std::string bytes;  // the font program
+  std::string postscript_name;
+  int flags = 32;  // 1 fixed pitch, 2 serifs, 32 the standard Latin letters
+  double bbox[4] = {0, 0, 0, 0};
+  double ascent = 0, descent = 0, cap_height = 0;
+  std::vector<double> widths;  // of bytes 32 to 255, in the Windows Latin-1 encoding
+};
+
 class PdfFile {
  public:
   // A page `width` x `height` points, titled `title` (UTF-8).
@@ -40,9 +54,9 @@ class PdfFile {
   // The name to paint `pixels` by ("/Im5"): the picture is written at once,
   // between two pieces of content.
   std::string picture(const Pixels& pixels);
-  // The name of a font ("/F1") of the standard fourteen, by its base name
-  // such as "Helvetica", in the Windows Latin-1 encoding.
-  std::string standard_font(std::string_view base_name);
+  // The name to set letters in `font` by ("/F1"), the same for the same
+  // font; it is written with the page.
+  std::string font(std::shared_ptr<const PdfFont> font);
   // Inverting works against what lies beneath: the page becomes a group.
   void group_for_inverting() { inverting_ = true; }
 
@@ -67,11 +81,8 @@ class PdfFile {
   std::size_t offset_ = 0;
   std::vector<std::size_t> offsets_;
   std::vector<int> contents_, pictures_;
-  struct Font {
-    std::string base_name;
-    int object;
-  };
-  std::vector<Font> fonts_;
+  void write_font(const PdfFont& font, int number);
+  std::vector<std::shared_ptr<const PdfFont>> fonts_;
   std::unique_ptr<Deflater> deflater_;
   int stream_length_object_ = 0;
   std::size_t stream_start_ = 0;

@@ -3,12 +3,11 @@
 // shapes as paths in drawing units, letters in the stroke font or a real
 // typeface, colours as they go on paper.
 
-#include <cairo.h>
-
 #include <optional>
 
 #include "kinds/painter.h"
 #include "publish/page_frame.h"
+#include "publish/paper_canvas.h"
 #include "publish/paper_colours.h"
 #include "publish/typefaces.h"
 
@@ -22,9 +21,9 @@ struct PaperStyle {
 
 class PaperPainter final : public Painter {
  public:
-  // Draws on `cr`, whose page `frame` describes (its map goes on top of
-  // what `cr` already has); `finish` must follow the last element.
-  PaperPainter(cairo_t* cr, const PageFrame& frame, const PaperStyle& style);
+  // Draws on `canvas`, whose page `frame` describes; `finish` must follow
+  // the last element.
+  PaperPainter(PaperCanvas& canvas, const PageFrame& frame, const PaperStyle& style);
   void finish() { stroke_path(); }
 
   void move(DrawingPoint p) override;
@@ -56,11 +55,10 @@ class PaperPainter final : public Painter {
  private:
   void use(std::optional<host::Rgb> colour);
   void stroke_path();
-  void fill_path();
   void added_segment();
   bool on_page(DrawingPoint p) const;
 
-  cairo_t* cr_;
+  PaperCanvas& canvas_;
   PageFrame frame_;
   PaperStyle style_;
   PaperColours colours_;

@@ -1,6 +1,5 @@
 #include "publish/translation.h"
 
-#include <cairo-pdf.h>
 #include <cairo-ps.h>
 #include <cairo-svg.h>
 #include <cairo.h>
@@ -9,7 +8,10 @@
 #include <cctype>
 #include <memory>
 
+#include "image/pdf_file.h"
 #include "kinds/colour_problem.h"
+#include "publish/cairo_canvas.h"
+#include "publish/pdf_canvas.h"
 #include "publish/paper_painter.h"
 #include "render/redraw.h"
 #include "text/whole_file.h"
@@ -59,11 +61,6 @@ Surface page_surface(const TranslationRequest& request, const PageFrame& frame, 
   cairo_surface_t* s = nullptr;
   const std::string title = plain_title(request.title);
   switch (request.format) {
-    case PageFormat::kPdf:
-      s = cairo_pdf_surface_create_for_stream(append_bytes, &bytes, w, h);
-      cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_TITLE, title.c_str());
-      cairo_pdf_surface_set_metadata(s, CAIRO_PDF_METADATA_CREATOR, "plivet");
-      break;
     case PageFormat::kEps:
     case PageFormat::kPostScript:
       s = cairo_ps_surface_create_for_stream(append_bytes, &bytes, w, h);
@@ -73,6 +70,8 @@ Surface page_surface(const TranslationRequest& request, const PageFrame& frame, 
     case PageFormat::kSvg:
       s = cairo_svg_surface_create_for_stream(append_bytes, &bytes, w, h);
       cairo_svg_surface_set_document_unit(s, CAIRO_SVG_UNIT_PT);
+      break;
+    case PageFormat::kPdf:  // our own page, not cairo's
       break;
   }
   return Surface(s);
@@ -96,13 +95,13 @@ PaperStyle paper_style(const SetupValues& setup, TranslatedPage& page) {
   return style;
 }
 
-// Every record drawn through the painter onto `cr`; false when the colour
-// modes stopped it.
-bool draw_drawing(cairo_t* cr, const RecordStore& drawing, RenderState state, const PageFrame& frame,
+// Every record drawn through the painter onto `canvas`; false when the
+// colour modes stopped it.
+bool draw_drawing(PaperCanvas& canvas, const RecordStore& drawing, RenderState state, const PageFrame& frame,
                   const PaperStyle& style, std::vector<std::string>& notes) {
   state.view = ViewTransform{};
   state.aspect = 1.0f;
-  PaperPainter painter(cr, frame, style);
+  PaperPainter painter(canvas, frame, style);
   NoteTaker messages(notes);
   try {
     redraw_through(drawing, state, painter, messages);
@@ -119,8 +118,9 @@ std::optional<Extent> ink_extent(const RecordStore& drawing, const RenderState& 
                                  const PaperStyle& style) {
   Surface recording(cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr));
   Context cr(cairo_create(recording.get()));
+  CairoCanvas canvas(cr.get(), trial, style.line_width);
   std::vector<std::string> ignored;
-  draw_drawing(cr.get(), drawing, state, trial, style, ignored);
+  draw_drawing(canvas, drawing, state, trial, style, ignored);
   cr.reset();
   double x = 0, y = 0, w = 0, h = 0;
   cairo_recording_surface_ink_extents(recording.get(), &x, &y, &w, &h);
@@ -191,6 +191,25 @@ PageLayout lay_out(const RecordStore& drawing, const RenderState& state, const S
   return layout;
 }
 
+// The page as cairo writes it; what went wrong, or nothing.
+std::string cairo_page(const TranslationRequest& request, TranslatedPage& page, const PageLayout& layout,
+                       const RecordStore& drawing, const RenderState& state) {
+  Surface surface = page_surface(request, page.frame, page.bytes);
+  if (!surface) return "no such page";
+  Context cr(cairo_create(surface.get()));
+  CairoCanvas canvas(cr.get(), page.frame, layout.style.line_width);
+  const bool drawn = draw_drawing(canvas, drawing, state, page.frame, layout.style, page.notes);
+  cairo_show_page(cr.get());
+  const cairo_status_t status = cairo_status(cr.get());
+  cr.reset();
+  cairo_surface_finish(surface.get());
+  const cairo_status_t finished = cairo_surface_status(surface.get());
+  if (!drawn) return kTwoColourModes;
+  if (status != CAIRO_STATUS_SUCCESS) return cairo_status_to_string(status);
+  if (finished != CAIRO_STATUS_SUCCESS) return cairo_status_to_string(finished);
+  return {};
+}
+
 }  // namespace
 
 TranslatedPage translate(const RecordStore& drawing, const RenderState& state, const TranslationRequest& request) {
@@ -200,17 +219,15 @@ TranslatedPage translate(const RecordStore& drawing, const RenderState& state, c
   page.lettering = layout.lettering;
   page.notes = std::move(layout.notes);
 
-  Surface surface = page_surface(request, page.frame, page.bytes);
-  Context cr(cairo_create(surface.get()));
-  const bool drawn = draw_drawing(cr.get(), drawing, state, page.frame, layout.style, page.notes);
-  cairo_show_page(cr.get());
-  const cairo_status_t status = cairo_status(cr.get());
-  cr.reset();
-  cairo_surface_finish(surface.get());
-  const cairo_status_t finished = cairo_surface_status(surface.get());
-  if (!drawn) page.error = kTwoColourModes;
-  else if (status != CAIRO_STATUS_SUCCESS) page.error = cairo_status_to_string(status);
-  else if (finished != CAIRO_STATUS_SUCCESS) page.error = cairo_status_to_string(finished);
+  if (request.format == PageFormat::kPdf) {
+    image::PdfFile file([&page](std::string_view bytes) { page.bytes.append(bytes); }, request.title,
+                        page.frame.width, page.frame.height);
+    PdfCanvas canvas(file, page.frame, layout.style.line_width);
+    if (!draw_drawing(canvas, drawing, state, page.frame, layout.style, page.notes)) page.error = kTwoColourModes;
+    file.finish();
+  } else {
+    page.error = cairo_page(request, page, layout, drawing, state);
+  }
   if (!page.error.empty()) page.bytes.clear();
   return page;
 }
@@ -234,7 +251,8 @@ PagePixels translate_to_pixels(const RecordStore& drawing, const RenderState& st
   cairo_set_source_rgb(cr.get(), 1, 1, 1);
   cairo_paint(cr.get());
   cairo_scale(cr.get(), dots, dots);  // the page's own map goes on top
-  const bool drawn = draw_drawing(cr.get(), drawing, state, layout.frame, layout.style, layout.notes);
+  CairoCanvas canvas(cr.get(), layout.frame, layout.style.line_width);
+  const bool drawn = draw_drawing(canvas, drawing, state, layout.frame, layout.style, layout.notes);
   const cairo_status_t status = cairo_status(cr.get());
   cr.reset();
   if (!drawn || status != CAIRO_STATUS_SUCCESS || cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) {

@@ -13,13 +13,14 @@ namespace {
 struct Family {
   char font;
   std::string_view name;
+  std::string_view standard;  // among every PDF reader's fourteen fonts
   std::array<std::string_view, 7> same_metrics;  // free faces drawn to its widths
 };
 
 constexpr std::array<Family, 3> kFamilies{{
-    {'C', "Courier", {"Nimbus Mono PS", "Nimbus Mono", "TeX Gyre Cursor", "Liberation Mono", "Cousine", "Courier", "Courier New"}},
-    {'H', "Helvetica", {"Nimbus Sans", "Nimbus Sans L", "TeX Gyre Heros", "Liberation Sans", "Arimo", "Helvetica", "Arial"}},
-    {'T', "Times", {"Nimbus Roman", "Nimbus Roman No9 L", "TeX Gyre Termes", "Liberation Serif", "Tinos", "Times", "Times New Roman"}},
+    {'C', "Courier", "Courier", {"Nimbus Mono PS", "Nimbus Mono", "TeX Gyre Cursor", "Liberation Mono", "Cousine", "Courier", "Courier New"}},
+    {'H', "Helvetica", "Helvetica", {"Nimbus Sans", "Nimbus Sans L", "TeX Gyre Heros", "Liberation Sans", "Arimo", "Helvetica", "Arial"}},
+    {'T', "Times", "Times-Roman", {"Nimbus Roman", "Nimbus Roman No9 L", "TeX Gyre Termes", "Liberation Serif", "Tinos", "Times", "Times New Roman"}},
 }};
 
 const Family* family_of(char font) {
@@ -28,10 +29,12 @@ const Family* family_of(char font) {
   return nullptr;
 }
 
-std::string family_in(FcPattern* pattern) {
-  FcChar8* name = nullptr;
-  return FcPatternGetString(pattern, FC_FAMILY, 0, &name) == FcResultMatch ? reinterpret_cast<const char*>(name) : "";
+std::string text_in(FcPattern* pattern, const char* what) {
+  FcChar8* text = nullptr;
+  return FcPatternGetString(pattern, what, 0, &text) == FcResultMatch ? reinterpret_cast<const char*>(text) : "";
 }
+
+std::string family_in(FcPattern* pattern) { return text_in(pattern, FC_FAMILY); }
 
 // The best installed match for one family name, upright and regular.
 FcPattern* matched(std::string_view family) {
@@ -74,6 +77,11 @@ std::optional<Typeface> typeface_for(char lettering_font) {
   if (!found) return std::nullopt;
   Typeface typeface;
   typeface.family = family_in(found);
+  typeface.standard = family->standard;
+  typeface.file = text_in(found, FC_FILE);
+  typeface.postscript_name = text_in(found, FC_POSTSCRIPT_NAME);
+  typeface.fixed_pitch = lettering_font == 'C';
+  typeface.serif = lettering_font == 'T';
   typeface.metric_compatible = compatible;
   // The face keeps the pattern alive as long as it needs it.
   cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(found);
@@ -84,6 +92,28 @@ std::optional<Typeface> typeface_for(char lettering_font) {
   }
   typeface.face = std::shared_ptr<cairo_font_face_t>(face, cairo_font_face_destroy);
   return typeface;
+}
+
+void set_letters(cairo_t* cr, const Typeface& typeface, double size) {
+  cairo_set_font_face(cr, typeface.face.get());
+  // Outlines and advances as designed: a surface that hints them (the
+  // recording the page frame is measured on, a picture) would round them
+  // to its own units, and set the letters at another size than the page.
+  cairo_font_options_t* unhinted = cairo_font_options_create();
+  cairo_font_options_set_hint_style(unhinted, CAIRO_HINT_STYLE_NONE);
+  cairo_font_options_set_hint_metrics(unhinted, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(cr, unhinted);
+  cairo_font_options_destroy(unhinted);
+  cairo_set_font_size(cr, size);
+}
+
+LetterExtent measure_letters(cairo_t* cr, const Typeface& typeface, double size, const std::string& letters) {
+  cairo_save(cr);
+  set_letters(cr, typeface, size);
+  cairo_text_extents_t extents;
+  cairo_text_extents(cr, letters.c_str(), &extents);
+  cairo_restore(cr);
+  return {extents.height, extents.x_advance};
 }
 
 }  // namespace plv::publish

@@ -14,11 +14,27 @@ namespace plv::publish {
 struct Typeface {
   std::shared_ptr<cairo_font_face_t> face;
   std::string family;        // as installed, such as "Nimbus Sans"
+  std::string standard;      // the PDF standard font it stands for, such as "Times-Roman"
+  std::string file;          // the installed face's font file, and its PostScript name
+  std::string postscript_name;
+  bool fixed_pitch = false;
+  bool serif = false;
   bool metric_compatible = false;  // false: the nearest installed face stands in
 };
 std::optional<Typeface> typeface_for(char lettering_font);
 
 // The family the lettering font names: "Courier", "Helvetica", "Times".
 std::string named_family(char lettering_font);
+
+// `cr` set to draw letters in the typeface at `size` (in its user units).
+void set_letters(cairo_t* cr, const Typeface& typeface, double size);
+
+// The height of `letters` (UTF-8) and how far they advance, in `cr`'s user
+// units, set at `size` in the face's own unhinted metrics.
+struct LetterExtent {
+  double height = 0;
+  double advance = 0;
+};
+LetterExtent measure_letters(cairo_t* cr, const Typeface& typeface, double size, const std::string& letters);
 
 }  // namespace plv::publish

@@ -176,6 +176,62 @@ TEST(Translation, OnlyTheLayersShownAreTranslatedAndTheyFrameThePage) {
   EXPECT_GT(both.frame.frame.xmax, 3000);
 }
 
+// The least share, either way round, of one page's inked pixels that have
+// ink within a pixel of them on the other.
+double ink_overlap(const testing::Ppm& a, const testing::Ppm& b) {
+  auto inked = [](const testing::Ppm& p, int x, int y) {
+    return x >= 0 && y >= 0 && x < p.width && y < p.height && (p.at(x, y) & 0xff) < 160;
+  };
+  auto near_share = [&](const testing::Ppm& p, const testing::Ppm& q) {
+    int ink = 0, near = 0;
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x) {
+        if (!inked(p, x, y)) continue;
+        ++ink;
+        bool found = false;
+        for (int dy = -1; dy <= 1 && !found; ++dy)
+          for (int dx = -1; dx <= 1 && !found; ++dx) found = inked(q, x + dx, y + dy);
+        near += found;
+      }
+    return ink == 0 ? 0.0 : double(near) / ink;
+  };
+  return std::min(near_share(a, b), near_share(b, a));
+}
+
+// The PDF page is our own and the SVG page cairo's: read back by poppler
+// and librsvg, they put the same ink in the same places, in both
+// orientations; the page carries its typeface, and the letters keep the
+// characters a PDF string must escape.
+TEST(Translation, PdfAndSvgPagesInkAlike) {
+  if (!tool_available("pdftoppm") || !tool_available("rsvg-convert") || !tool_available("pdffonts"))
+    GTEST_SKIP() << "poppler's and librsvg's tools are needed";
+  TempDir dir;
+  const RecordStore drawing = drawing_of(
+      dir, "CI     0     0   400     0   400     0\nCI  1000     0  1400     0  1000   400\n"
+           "EL     0.10000E+04    0.10000E+04    0.30000E+03    0.10000E+03\nLW  -400  -600  1400  -600     6\n"
+           "RF   600   600   650   650\nCH  -400  1200 20 S 1 (A\\B) \xe9t\xe9 DATA\n");
+  for (const char orientation : {'P', 'L'}) {
+    TranslationRequest r;
+    r.setup.font = 'T';
+    r.setup.orientation = orientation;
+    const TranslatedPage pdf = translate(drawing, RenderState{}, r);
+    r.format = PageFormat::kSvg;
+    const TranslatedPage svg = translate(drawing, RenderState{}, r);
+    ASSERT_TRUE(pdf.error.empty() && svg.error.empty()) << pdf.error << svg.error;
+    write_file(dir.file("p.pdf"), pdf.bytes);
+    write_file(dir.file("p.svg"), svg.bytes);
+    ASSERT_EQ(run_tool("pdftoppm -r 96 -singlefile " + dir.file("p.pdf") + " " + dir.file("p")), 0);
+    ASSERT_EQ(run_tool("rsvg-convert -b white -f png -o " + dir.file("s.png") + " " + dir.file("p.svg") +
+                       " && convert " + dir.file("s.png") + " " + dir.file("s.ppm")), 0);
+    const auto from_pdf = testing::read_ppm(dir.file("p.ppm")), from_svg = testing::read_ppm(dir.file("s.ppm"));
+    ASSERT_TRUE(from_pdf && from_svg);
+    EXPECT_GT(ink_overlap(*from_pdf, *from_svg), 0.98) << orientation;
+    const std::string fonts = tool_output("pdffonts " + dir.file("p.pdf"));
+    EXPECT_NE(fonts.find(" yes "), std::string::npos) << "the typeface travels with the page: " << fonts;
+    EXPECT_NE(tool_output("pdftotext " + dir.file("p.pdf") + " -").find("(A\\B) \u00e9t\u00e9 DATA"), std::string::npos);
+  }
+}
+
 TEST(Translation, FormatsByExtensionAndByTranslationMode) {
   EXPECT_EQ(format_for_path("a/b.PDF"), PageFormat::kPdf);
   EXPECT_EQ(format_for_path("x.eps"), PageFormat::kEps);
