@@ -8,6 +8,10 @@
 #include <cmath>
 
 #include "drawing/record_layout.h"
+#include "editor/create/arrow_menu.h"
+#include "editor/create/bracket_menu.h"
+#include "editor/create/line_menu.h"
+#include "editor/create/string_menu.h"
 #include "editor/create/undraw_edit.h"
 #include "editor/edit_delete/edit_delete_menu.h"
 #include "editor/editor_fixture.h"
@@ -60,11 +64,10 @@ class UndrawEditTest : public EditorTest {
   // What the menus remember after a wide line, a bent arrow and a large
   // string were made: nothing of it may leak into an element reopened.
   void after_other_elements() {
-    create_.line_width = 3;
-    create_.line_type = 'D';
-    create_.arrow_flags = {'Y', 'Y', 'N', 'Y', 'Y'};
-    create_.string = {std::string(kStringTextLength, 'Q'), 30, 2, 'E', {9, 9}};
-    create_.bracket_facing = 'R';
+    create_.remembered<create::LineSettings>() = {'D', 3};
+    create_.remembered<create::ArrowSettings>().flags = {'Y', 'Y', 'N', 'Y', 'Y'};
+    create_.remembered<create::StringSettings>() = {std::string(create::kStringTextLength, 'Q'), 30, 2, 'E', {9, 9}};
+    create_.remembered<create::BracketSettings>().facing = 'R';
   }
 
   const Record colour_ = palette_colour_record(3);

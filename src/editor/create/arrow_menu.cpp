@@ -73,7 +73,7 @@ void take_switches(const ui::FieldSet& set, ArrowFlags& flags) {
 Record make_record(CreateState& c, const Working& w) {
   c.first = w.from;
   c.second = w.to;
-  return arrow_record(w.from, w.to, c.arrow_flags);
+  return arrow_record(w.from, w.to, c.remembered<ArrowSettings>().flags);
 }
 
 // The record made; none: the menu again (a blank record: quit).
@@ -104,12 +104,13 @@ constexpr Row kRows[] = {
 
 Record arrow_menu(const Desk& d) {
   CreateState& c = d.state;
+  ArrowFlags& flags = c.remembered<ArrowSettings>().flags;
   Working w{c.first, c.second};
   for (;;) {
     show_menu(d.screen, 3, kBanner, kLines, kRows);
-    ui::FieldSet set = fields(c.arrow_flags, w);
+    ui::FieldSet set = fields(flags, w);
     const ui::FieldKey key = enter(d.screen, set);
-    take_switches(set, c.arrow_flags);
+    take_switches(set, flags);
     w = {point_of(set.field(kFromX), set.field(kFromY)), point_of(set.field(kToX), set.field(kToY))};
     if (auto made = act_on(kRows, ui::fkey_of(key), d, w)) return *made;
   }
@@ -122,7 +123,8 @@ Reopened reopen_in_arrow_menu(const Desk& d, const Record& element, const Mappin
   c.first = m.shown(v->from);
   c.second = m.shown(v->to);
   // The menu offers Y and N: each switch shows whether its flag is on.
-  for (size_t k = 0; k < v->flags.size(); ++k) c.arrow_flags[k] = arrow_flag_on(v->flags[k]) ? 'Y' : 'N';
+  ArrowFlags& flags = c.remembered<ArrowSettings>().flags;
+  for (size_t k = 0; k < v->flags.size(); ++k) flags[k] = arrow_flag_on(v->flags[k]) ? 'Y' : 'N';
   const auto back = menu_values(arrow_menu(d), arrow_values);
   if (!back) return {};
   // The menu bends every arrow alike; this one keeps its own bend.

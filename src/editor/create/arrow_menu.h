@@ -3,9 +3,15 @@
 
 #include "drawing/record.h"
 #include "editor/create/desk.h"
+#include "kinds/arrow.h"
 #include "kinds/kind.h"
 
 namespace plv::create {
+
+// What the menu remembers: its switches (heads, marker lines, bend).
+struct ArrowSettings {
+  ArrowFlags flags{'N', 'N', 'Y', 'N', 'N'};
+};
 
 // The arrow made, or a blank record when the user quits.
 Record arrow_menu(const Desk& desk);

@@ -26,23 +26,25 @@ enum Field { kAX = 1, kAY, kBX, kBY, kFacing };
 
 constexpr ui::IntegerRange kPointRange = coordinate_range(layout::file::two_point::kPoints[0]);
 
-ui::FieldSet fields(const CreateState& c) {
+char& facing(CreateState& c) { return c.remembered<BracketSettings>().facing; }
+
+ui::FieldSet fields(CreateState& c) {
   ui::FieldSet set;
   set.fields = {coordinate_field(7, 33, c.first.x, kPointRange),  coordinate_field(7, 45, c.first.y, kPointRange),
                 coordinate_field(9, 33, c.second.x, kPointRange), coordinate_field(9, 45, c.second.y, kPointRange),
-                text_field(11, 53, 1, std::string_view(&c.bracket_facing, 1))};
+                text_field(11, 53, 1, std::string_view(&facing(c), 1))};
   return set;
 }
 
 // Only the two capitals are a facing; anything else leaves it as it was.
 void take_facing(CreateState& c, char typed) {
-  if (typed == kFacingLeft || typed == kFacingRight) c.bracket_facing = typed;
+  if (typed == kFacingLeft || typed == kFacingRight) facing(c) = typed;
 }
 
 // The record opens to the left going from its first point to its second,
 // so a bracket facing right is stored from B to A.
-Record make_record(const CreateState& c, DrawingPoint a, DrawingPoint b) {
-  return c.bracket_facing == kFacingLeft ? bracket_record(a, b) : bracket_record(b, a);
+Record make_record(CreateState& c, DrawingPoint a, DrawingPoint b) {
+  return facing(c) == kFacingLeft ? bracket_record(a, b) : bracket_record(b, a);
 }
 
 // The record made; none: the menu again (a blank record: quit).
@@ -76,7 +78,7 @@ Reopened reopen_in_bracket_menu(const Desk& d, const Record& element, const Mapp
   const auto ends = two_point_ends(element);
   if (!ends) return {};
   // Facing left keeps the stored order of the points.
-  d.state.bracket_facing = 'L';
+  facing(d.state) = 'L';
   d.state.first = m.shown((*ends)[0]);
   d.state.second = m.shown((*ends)[1]);
   const auto back = menu_values(bracket_menu(d.screen, d.state), two_point_ends);

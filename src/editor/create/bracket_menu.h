@@ -8,6 +8,11 @@
 
 namespace plv::create {
 
+// What the menu remembers: which way the bracket opens, 'L' or 'R'.
+struct BracketSettings {
+  char facing = 'R';
+};
+
 // The bracket made, or a blank record when the user quits.
 Record bracket_menu(Screen& screen, CreateState& state);
 

@@ -46,10 +46,10 @@ constexpr PointFields kEllipseFields{37, 49, coordinate_range(layout::stored::el
 enum Field { kAX = 1, kAY, kBX, kBY, kCX, kCY };
 
 // Points A, B and C on rows 7, 9 and 11.
-ui::FieldSet fields(const CreateState& c, const PointFields& at) {
+ui::FieldSet fields(const CirclePoints& points, const PointFields& at) {
   ui::FieldSet set;
   int row = 7;
-  for (const DrawingPoint& p : {c.circle_a, c.circle_b, c.circle_c}) {
+  for (const DrawingPoint& p : {points.a, points.b, points.c}) {
     set.fields.push_back(coordinate_field(row, at.x, p.x, at.range));
     set.fields.push_back(coordinate_field(row, at.y, p.y, at.range));
     row += 2;
@@ -63,9 +63,7 @@ enum class Pass { kAgain, kMake, kQuit };
 Pass pick_points(Screen& screen, CreateState& c) {
   const auto picks = pick_three_points(screen, c);
   if (!picks) return Pass::kAgain;  // cancelled: the menu as it was
-  c.circle_a = (*picks)[0];
-  c.circle_b = (*picks)[1];
-  c.circle_c = (*picks)[2];
+  c.remembered<CirclePoints>() = {(*picks)[0], (*picks)[1], (*picks)[2]};
   return Pass::kMake;
 }
 Pass make_now(Screen&, CreateState&) { return Pass::kMake; }
@@ -98,11 +96,11 @@ constexpr Showing kEllipse{3, kEllipseBanner, kEllipseLines, kEllipseRows, kElli
 // with three picks; what the key asks for next.
 Pass run_pass(Screen& screen, CreateState& c, const Showing& menu) {
   show_menu(screen, menu.banner_row, menu.banner, menu.lines, menu.rows);
-  ui::FieldSet set = fields(c, menu.at);
+  CirclePoints& points = c.remembered<CirclePoints>();
+  ui::FieldSet set = fields(points, menu.at);
   const ui::FieldKey key = enter(screen, set);
-  c.circle_a = point_of(set.field(kAX), set.field(kAY));
-  c.circle_b = point_of(set.field(kBX), set.field(kBY));
-  c.circle_c = point_of(set.field(kCX), set.field(kCY));
+  points = {point_of(set.field(kAX), set.field(kAY)), point_of(set.field(kBX), set.field(kBY)),
+            point_of(set.field(kCX), set.field(kCY))};
   return act_on(menu.rows, ui::fkey_of(key), screen, c);
 }
 
@@ -118,9 +116,10 @@ bool has_radius(DrawingPoint centre, DrawingPoint start) {
 Record circle_menu(Screen& screen, CreateState& c) {
   Pass pass = Pass::kAgain;
   while (pass == Pass::kAgain) pass = run_pass(screen, c, kCircle);
-  if (pass == Pass::kQuit || !has_radius(c.circle_a, c.circle_b)) return Record();
+  const CirclePoints& p = c.remembered<CirclePoints>();
+  if (pass == Pass::kQuit || !has_radius(p.a, p.b)) return Record();
   // The arc end is kept as given: it need not lie on the circle.
-  return circle_record(c.circle_a, c.circle_b, c.circle_c);
+  return circle_record(p.a, p.b, p.c);
 }
 
 Record ellipse_menu(Screen& screen, CreateState& c) {
@@ -129,17 +128,16 @@ Record ellipse_menu(Screen& screen, CreateState& c) {
     if (pass == Pass::kQuit) return Record();
     if (pass == Pass::kAgain) continue;
     // An ellipse without width or height is not made; the menu stays.
-    if (c.circle_b.x == c.circle_a.x || c.circle_c.y == c.circle_a.y) continue;
-    return ellipse_record(c.circle_a, std::fabs(c.circle_b.x - c.circle_a.x), std::fabs(c.circle_c.y - c.circle_a.y));
+    const CirclePoints& p = c.remembered<CirclePoints>();
+    if (p.b.x == p.a.x || p.c.y == p.a.y) continue;
+    return ellipse_record(p.a, std::fabs(p.b.x - p.a.x), std::fabs(p.c.y - p.a.y));
   }
 }
 
 Reopened reopen_in_circle_menu(const Desk& d, const Record& element, const Mapping& m) {
   const auto v = circle_points(element);
   if (!v) return {};
-  d.state.circle_a = m.shown((*v)[0]);
-  d.state.circle_b = m.shown((*v)[1]);
-  d.state.circle_c = m.shown((*v)[2]);
+  d.state.remembered<CirclePoints>() = {m.shown((*v)[0]), m.shown((*v)[1]), m.shown((*v)[2])};
   const auto back = menu_values(circle_menu(d.screen, d.state), circle_points);
   if (!back) return {};
   const auto build = [](const std::array<DrawingPoint, 3>& p) { return circle_record(p[0], p[1], p[2]); };
@@ -151,9 +149,7 @@ Reopened reopen_in_ellipse_menu(const Desk& d, const Record& element, const Mapp
   if (!v) return {};
   const DrawingPoint a = m.shown(v->centre);
   const double s = m.layer.scale;
-  d.state.circle_a = a;
-  d.state.circle_b = {s * v->semi_axis_x + a.x, a.y};
-  d.state.circle_c = {a.x, s * v->semi_axis_y + a.y};
+  d.state.remembered<CirclePoints>() = {a, {s * v->semi_axis_x + a.x, a.y}, {a.x, s * v->semi_axis_y + a.y}};
   const auto back = menu_values(ellipse_menu(d.screen, d.state), ellipse_values);
   if (!back) return {};
   const EllipseValues now{m.stored(back->centre, v->centre), m.stored_length(back->semi_axis_x, v->semi_axis_x, a.x),

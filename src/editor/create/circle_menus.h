@@ -8,6 +8,12 @@
 
 namespace plv::create {
 
+// What both menus remember: a circle's centre, arc start and arc end; an
+// ellipse's centre and the ends of its axes.
+struct CirclePoints {
+  DrawingPoint a{0, 0}, b{100, 0}, c{0, 100};
+};
+
 // The circle or arc made from points A, B and C, or a blank record.
 Record circle_menu(Screen& screen, CreateState& state);
 // The ellipse made from its centre and the ends of its axes, or a blank record.

@@ -32,10 +32,10 @@ struct Working {
   char type;
 };
 
-ui::FieldSet fields(const CreateState& c, const Working& w) {
+ui::FieldSet fields(const LineSettings& line, const Working& w) {
   ui::FieldSet set;
   set.fields = {text_field(7, 33, 1, std::string_view(&w.type, 1)),
-                integer_field(9, 33, 2, c.line_width, kWidthRange),
+                integer_field(9, 33, 2, line.width, kWidthRange),
                 coordinate_field(11, 33, w.start.x, kEndRange),
                 coordinate_field(11, 45, w.start.y, kEndRange),
                 coordinate_field(13, 33, w.end.x, kEndRange),
@@ -48,9 +48,10 @@ ui::FieldSet fields(const CreateState& c, const Working& w) {
 Record make_record(CreateState& c, const Working& w, char typed_type) {
   c.first = w.start;
   c.second = w.end;
-  if (c.line_width != 1) return wide_line_record(w.start, w.end, c.line_width);
-  c.line_type = typed_type == 'D' || typed_type == 'd' ? 'D' : 'S';
-  return line_record(w.start, w.end, c.line_type);
+  LineSettings& line = c.remembered<LineSettings>();
+  if (line.width != 1) return wide_line_record(w.start, w.end, line.width);
+  line.type = typed_type == 'D' || typed_type == 'd' ? 'D' : 'S';
+  return line_record(w.start, w.end, line.type);
 }
 
 // The record made, with the type typed; none: the menu again (a blank record: quit).
@@ -84,16 +85,17 @@ constexpr Row kRows[] = {
 
 Record line_menu(const Desk& d) {
   CreateState& c = d.state;
-  Working w{c.first, c.second, c.line_type};
+  LineSettings& line = c.remembered<LineSettings>();
+  Working w{c.first, c.second, line.type};
   for (;;) {
     show_menu(d.screen, 3, kBanner, kLines, kRows);
-    ui::FieldSet set = fields(c, w);
+    ui::FieldSet set = fields(line, w);
     const ui::FieldKey key = enter(d.screen, set);
-    c.line_width = set.field(kWidth).integer;
+    line.width = set.field(kWidth).integer;
     const char typed_type = set.field(kType).text[0];
     // The typed type is offered again only after a cancelled F1.
     w = {point_of(set.field(kStartX), set.field(kStartY)), point_of(set.field(kEndX), set.field(kEndY)),
-         c.line_type};
+         line.type};
     if (auto made = act_on(kRows, ui::fkey_of(key), d, w, typed_type)) return *made;
   }
 }
@@ -102,19 +104,20 @@ Reopened reopen_in_line_menu(const Desk& d, const Record& element, const Mapping
   const auto v = line_values(element);
   if (!v) return {};
   CreateState& c = d.state;
+  LineSettings& line = c.remembered<LineSettings>();
   c.first = m.shown(v->start);
   c.second = m.shown(v->end);
   // The width shown decides what comes back: a narrow line is shown
   // narrow, whatever the last line made was.
-  c.line_width = v->width ? static_cast<int>(*v->width) : 1;
-  if (!v->width) c.line_type = dashed_line_type(v->type) ? 'D' : 'S';
+  line.width = v->width ? static_cast<int>(*v->width) : 1;
+  if (!v->width) line.type = dashed_line_type(v->type) ? 'D' : 'S';
   const auto back = menu_values(line_menu(d), line_values);
   if (!back) return {};
   LineValues now{m.stored(back->start, v->start), m.stored(back->end, v->end), back->type, back->width};
   // What the menu cannot tell apart stays: a type drawn alike, a width left
   // as shown (a wide line of width 1 too).
   if (dashed_line_type(now.type) == dashed_line_type(v->type)) now.type = v->type;
-  if (v->width && c.line_width == *v->width) now.width = v->width;
+  if (v->width && line.width == *v->width) now.width = v->width;
   return settle(element, *v, now, [](const LineValues& l) { return line_record(l); }, line_values);
 }
 

@@ -7,6 +7,12 @@
 
 namespace plv::create {
 
+// What the menu remembers: solid or dashed, and the width in line widths.
+struct LineSettings {
+  char type = 'S';
+  int width = 1;
+};
+
 // The line made, or a blank record when the user quits.
 Record line_menu(const Desk& desk);
 

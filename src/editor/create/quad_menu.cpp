@@ -23,13 +23,15 @@ constexpr MenuLine kLines[] = {
 constexpr int kFirstCornerRow = 7;
 
 // The first two corners are the shared points, the other two the menu's own.
-QuadCorners remembered(const CreateState& c) { return {c.first, c.second, c.quad_third, c.quad_fourth}; }
+QuadCorners corners_kept(CreateState& c) {
+  const QuadSettings& own = c.remembered<QuadSettings>();
+  return {c.first, c.second, own.third, own.fourth};
+}
 
 void remember(CreateState& c, const QuadCorners& corners) {
   c.first = corners[0];
   c.second = corners[1];
-  c.quad_third = corners[2];
-  c.quad_fourth = corners[3];
+  c.remembered<QuadSettings>() = {corners[2], corners[3]};
 }
 
 // A quadrilateral is kept in fixed columns without decimals in both forms.
@@ -82,7 +84,7 @@ constexpr Row kRows[] = {
 Record quad_menu(Screen& screen, CreateState& state) {
   for (;;) {
     show_menu(screen, 3, kBanner, kLines, kRows);
-    ui::FieldSet set = fields(remembered(state));
+    ui::FieldSet set = fields(corners_kept(state));
     const ui::FieldKey key = enter(screen, set);
     const QuadCorners typed = corners_of(set);
     remember(state, typed);

@@ -8,6 +8,11 @@
 
 namespace plv::create {
 
+// What the menu remembers besides the shared points, its first two corners.
+struct QuadSettings {
+  DrawingPoint third{0, 0}, fourth{0, 0};
+};
+
 // The filled quadrilateral made, or a blank record when the user quits.
 Record quad_menu(Screen& screen, CreateState& state);
 

@@ -82,14 +82,14 @@ using Row = MenuRow<std::optional<Record>, Screen&, CreateState&>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 18, "         F1 = POINT TO STRING POSITION",
      [](Screen& screen, CreateState& c) -> std::optional<Record> {
-       StringSettings& s = c.string;
+       StringSettings& s = c.remembered<StringSettings>();
        const auto picked = pick_from(screen, c, s.location);
        if (!picked) return std::nullopt;  // cancelled: the menu as it was
        s.location = *picked;
        return make_record(s);
      }},
     {ui::FKey::kF9, 20, "         F9 = DRAW THE STRING WITH THE CURRENT POSITION",
-     [](Screen&, CreateState& c) -> std::optional<Record> { return make_record(c.string); }},
+     [](Screen&, CreateState& c) -> std::optional<Record> { return make_record(c.remembered<StringSettings>()); }},
     {ui::FKey::kF10, 22, "         F10= QUIT", [](Screen&, CreateState&) -> std::optional<Record> { return Record(); }},
 };
 
@@ -104,9 +104,10 @@ std::string text_as_kept(std::string_view text) {
 Record string_menu(Screen& screen, CreateState& state) {
   for (;;) {
     show_menu(screen, 3, kBanner, kLines, kRows);
-    ui::FieldSet set = fields(state.string);
+    StringSettings& settings = state.remembered<StringSettings>();
+    ui::FieldSet set = fields(settings);
     const ui::FieldKey key = enter(screen, set);
-    take_settings(set, state.string);
+    take_settings(set, settings);
     if (auto made = act_on(kRows, ui::fkey_of(key), screen, state)) return *made;
   }
 }
@@ -114,7 +115,7 @@ Record string_menu(Screen& screen, CreateState& state) {
 Reopened reopen_in_string_menu(const Desk& d, const Record& element, const Mapping& m) {
   const auto v = string_values(element);
   if (!v) return {};
-  StringSettings& s = d.state.string;
+  StringSettings& s = d.state.remembered<StringSettings>();
   s = {text::padded(v->text, kStringTextLength), v->size, v->direction, key_point_meant(v->key_point),
        m.shown(v->location)};
   if (!menu_values(string_menu(d.screen, d.state), string_values)) return {};

@@ -11,6 +11,17 @@
 
 namespace plv::create {
 
+inline constexpr int kStringTextLength = 80;
+
+// What the menu remembers: everything typed into it.
+struct StringSettings {
+  std::string text = std::string(kStringTextLength, ' ');
+  int size = 10;
+  int direction = 0;  // 0 = +x, 1 = +y, 2 = -x, 3 = -y
+  char key_point = 'S';
+  DrawingPoint location{0, 0};
+};
+
 // The string made, or a blank record when the user quits.
 Record string_menu(Screen& screen, CreateState& state);
 
