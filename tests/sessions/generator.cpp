@@ -10,7 +10,6 @@
 #include "kinds/colour_in_force.h"
 #include "kinds/deleted.h"
 #include "kinds/layer.h"
-#include "kinds/record_context.h"
 #include "kinds/registry.h"
 #include "render/redraw.h"
 
@@ -135,9 +134,7 @@ std::vector<Point> Generator::box_drags(const Editor& e, float x1, float y1, flo
 
 Action Generator::create(const Editor& e, const CreateState& remembered) {
   Action a{.act = Act::kCreate, .element = static_cast<Element>(rng_.between(0, 11))};
-  const ViewTransform& v = e.render.view;
-  const bool whole_view = v.scale == 1 && v.x_shift == std::trunc(v.x_shift) && v.y_shift == std::trunc(v.y_shift);
-  a.by_pointer = a.element != Element::kComment && (whole_view || !faults_.fractions_kept) && rng_.chance(40);
+  a.by_pointer = a.element != Element::kComment && rng_.chance(40);
   a.colour = rng_.chance(30) ? rng_.between(1, 15) : rng_.chance(5) ? rng_.between(16, 99) : 0;
   a.fields = fields(a.element, true, !a.by_pointer);
   if (a.by_pointer) a.points = pointed(e, remembered, a.element);
@@ -160,8 +157,6 @@ Action Generator::edit_delete(const Editor& e, Act act) {
   const DrawingPoint at{(a.points[0].x - v.x_shift) / v.scale, (a.points[0].y - v.y_shift) / v.scale};
   const auto picked = act == Act::kEditGraphic ? editing::nearest_graphic(e.drawing, render, at) : std::nullopt;
   if (!picked) return a;
-  const auto layer = read_layer_record(layer_record_before(e.drawing, *picked));
-  if (faults_.fractions_kept && layer && layer->scale != 1.0) return edit_delete(e, Act::kDeletePointed);
   const Record stored = e.drawing.read(*picked);
   const Record r = kinds().kind_of(stored).is_deleted() ? restore_deleted(stored) : stored;
   a.element = kMenuOf[static_cast<size_t>(kinds().kind_of(r).element())];
@@ -207,7 +202,7 @@ Action Generator::paste(const Editor& e, const PlotBox& last_box) {
     a.points = {on_grid(static_cast<float>(b.x1), static_cast<float>(b.y1)), to1, from2, {to1.x + w, to1.y + h}};
     return a;
   }
-  const bool general = !faults_.general_paste_under_last_layer && !faults_.fractions_kept && rng_.chance(50);
+  const bool general = rng_.chance(50);
   const double scale = 0.25 * rng_.between(1, 8);
   const double other = general && rng_.chance(50) ? 0.25 * rng_.between(1, 8) : scale;
   const int rotation = general && (other == scale || rng_.chance(50)) ? 15 * rng_.between(-12, 12) : 0;
@@ -218,9 +213,8 @@ Action Generator::paste(const Editor& e, const PlotBox& last_box) {
 void Generator::plan_kill(int actions) {
   int at = rng_.between(1, actions / 3);
   for (const Act act : {Act::kWrite, Act::kUndo, Act::kRemoveDeleted}) plan_.push_back({at++, act});
-  if (faults_.kills_after_write) plan_.push_back({at++, Act::kReopen});
   constexpr Act kSecond[] = {Act::kSecondCloses, Act::kSecondQuits, Act::kSecondWrites};
-  if (rng_.chance(50)) plan_.push_back({at++, kSecond[rng_.between(0, faults_.second_plivet_removes_copy ? 0 : 2)]});
+  if (rng_.chance(50)) plan_.push_back({at++, kSecond[rng_.between(0, 2)]});
   plan_.push_back({at + rng_.between(0, 5), Act::kCrash});
 }
 
@@ -230,8 +224,7 @@ Act Generator::choose_act(const Editor& e) {
     const Act act = plan_.front().second;
     // A second plivet comes while this one keeps a recovery copy of changes.
     const bool second = act >= Act::kSecondCloses && act <= Act::kSecondWrites;
-    if (second ? std::filesystem::exists(e.recovery.file())
-               : act != Act::kCrash || !faults_.kills_after_write || !written_since_open_) {
+    if (!second || std::filesystem::exists(e.recovery.file())) {
       plan_.pop_front();
       if (act != Act::kCrash) return act;
       killing_ = true;
@@ -244,10 +237,7 @@ Act Generator::choose_act(const Editor& e) {
       {Act::kWrite, 3}, {Act::kRemoveDeleted, 2}, {Act::kReopen, 2}, {Act::kCrash, 2}};
   int roll = rng_.between(1, 100);
   for (const auto& [act, weight] : kWeights)
-    if ((roll -= weight) <= 0) {
-      if (act == Act::kCrash && faults_.recovery_after_write && written_since_open_) return Act::kCreate;
-      return act == Act::kWrite && faults_.kills_after_write && planned() ? Act::kCreate : act;
-    }
+    if ((roll -= weight) <= 0) return act;
   return Act::kCreate;
 }
 
@@ -264,7 +254,7 @@ Action Generator::next(const Editor& e, const MenuStates& states) {
   }
   if (act == Act::kUndo || act == Act::kRedo) a.count = rng_.between(1, 3);
   if (act == Act::kSetLayers) {
-    a.count = rng_.chance(50) ? 0 : rng_.between(faults_.new_element_on_layer_one ? 2 : 1, 3);
+    a.count = rng_.chance(50) ? 0 : rng_.between(1, 3);
     a.also = rng_.chance(70) ? 0 : rng_.between(1, 3);
   }
   // Undo and redo on the menus that take them, and boxes ended with Escape.
@@ -276,8 +266,6 @@ Action Generator::next(const Editor& e, const MenuStates& states) {
   if (std::exchange(killing_, false) && a.kill < 0) a.kill = rng_.between(0, static_cast<int>(steps_of(a).size()));
   last_ = a.act;
   ++made_;
-  if (a.act == Act::kWrite || a.act == Act::kReopen || a.kill >= 0)
-    written_since_open_ = a.act == Act::kWrite && a.kill < 0;
   return a;
 }
 

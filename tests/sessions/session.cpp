@@ -83,7 +83,7 @@ std::string screen(const host::Frame& f) {
 class Driver {
  public:
   Driver(std::uint64_t seed, const SessionPlan& plan, fs::path dir)
-      : seed_(seed), plan_(plan), dir_(std::move(dir)), rng_(seed), generator_(rng_, plan_.faults) {}
+      : seed_(seed), plan_(plan), dir_(std::move(dir)), rng_(seed), generator_(rng_) {}
   SessionOutcome run();
 
  private:
