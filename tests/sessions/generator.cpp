@@ -113,7 +113,7 @@ std::vector<Point> Generator::pointed(const Editor& e, const CreateState& rememb
     case Element::kQuadrilateral: return {rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400)};
     case Element::kBox: case Element::kFilledRectangle: {
       const Point a = plot_of(e.render.view, remembered.first), b = plot_of(e.render.view, remembered.second);
-      return box_drags(e, a.x, a.y, b.x, b.y);
+      return box_drags(e, {1.0f * a.x, 1.0f * a.y, 1.0f * b.x, 1.0f * b.y});
     }
     default: return rng_.chance(50) ? std::vector{c} : std::vector{c, rng_.near(c, 400)};
   }
@@ -126,8 +126,8 @@ Point Generator::target(const Editor& e, const RenderState& render) {
 }
 
 // Two corner drags taking a rubber-band box from its corners to a box near a graphic.
-std::vector<Point> Generator::box_drags(const Editor& e, float x1, float y1, float x2, float y2) {
-  const Point t = target(e, e.render), from1 = on_grid(x1, y1), from2 = on_grid(x2, y2);
+std::vector<Point> Generator::box_drags(const Editor& e, const SelectionBox& from) {
+  const Point t = target(e, e.render), from1 = on_grid(from.x1, from.y1), from2 = on_grid(from.x2, from.y2);
   const Point low = on_grid(t.x - rng_.step5(20, 400), t.y - rng_.step5(20, 400));
   return {from1, clear_of(low, from2), from2, on_grid(t.x + rng_.step5(20, 400), t.y + rng_.step5(20, 400))};
 }
@@ -147,8 +147,7 @@ Action Generator::create(const Editor& e, const CreateState& remembered) {
 
 Action Generator::edit_delete(const Editor& e, Act act) {
   Action a{.act = act, .toggle_deleted = rng_.chance(15)};
-  const SelectionBox& box = e.selection_box;
-  if (act == Act::kDeleteBox) return a.points = box_drags(e, box.x1, box.y1, box.x2, box.y2), a;
+  if (act == Act::kDeleteBox) return a.points = box_drags(e, e.selection_box), a;
   RenderState render = e.render;
   render.show_deleted ^= a.toggle_deleted;
   for (int i = act == Act::kDeletePointed ? rng_.between(1, 3) : 1; i > 0; --i) a.points.push_back(target(e, render));
@@ -177,7 +176,7 @@ Action Generator::colour_edit(const Editor& e, const editing::EditState& state) 
     ColourOp op{.how = static_cast<Recolour>(rng_.between(0, 2)), .colour = colour, .recolours = a.palette && in_palette};
     if (op.how == Recolour::kOne) op.points = {target(e, e.render)};
     if (op.how == Recolour::kRegion && op.recolours) {
-      op.points = box_drags(e, s.x1, s.y1, s.x2, s.y2);
+      op.points = box_drags(e, s);
       const Point p = op.points[1], q = op.points[3];  // where the next region starts from
       s = {1.0f * std::min(p.x, q.x), 1.0f * std::min(p.y, q.y), 1.0f * std::max(p.x, q.x), 1.0f * std::max(p.y, q.y)};
     }
@@ -248,10 +247,7 @@ Action Generator::next(const Editor& e, const MenuStates& states) {
   if (act == Act::kDeletePointed || act == Act::kDeleteBox || act == Act::kEditGraphic) a = edit_delete(e, act);
   if (act == Act::kColourEdit) a = colour_edit(e, states.editing);
   if (act == Act::kPaste) a = paste(e, states.paste_box);
-  if (act == Act::kCut || act == Act::kCopy) {
-    const SelectionBox& s = e.selection_box;
-    a.points = box_drags(e, s.x1, s.y1, s.x2, s.y2);
-  }
+  if (act == Act::kCut || act == Act::kCopy) a.points = box_drags(e, e.selection_box);
   if (act == Act::kUndo || act == Act::kRedo) a.count = rng_.between(1, 3);
   if (act == Act::kSetLayers) {
     a.count = rng_.chance(50) ? 0 : rng_.between(1, 3);

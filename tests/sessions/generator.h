@@ -56,7 +56,7 @@ class Generator {
   std::vector<std::string> fields(Element e, bool options, bool coordinates);
   std::vector<Point> pointed(const Editor& editor, const CreateState& remembered, Element e);
   Point target(const Editor& editor, const RenderState& render);
-  std::vector<Point> box_drags(const Editor& editor, float x1, float y1, float x2, float y2);
+  std::vector<Point> box_drags(const Editor& editor, const SelectionBox& from);
 
   Rng& rng_;
   Act last_ = Act::kOpen;
