@@ -1,22 +1,25 @@
-#include "editor/files/file_name_list.h"
-
 #include <cstdio>
 
-#include "editor/editor_fixture.h"
+#include "editor/files/file_name_list.h"
 #include "ui/close_requested.h"
+#include "support/script.h"
+#include "ui/ui_fixture.h"
 
 namespace plv::files {
 namespace {
 
-class FileNameListTest : public EditorTest {
+using testing::Script;
+
+class FileNameListTest : public ui::UiTest {
  protected:
   // f01.qpa ... fNN.qpa in the test's directory.
   void make_names(int count) {
-    for (int i = 1; i <= count; ++i) {
-      char name[16];
-      std::snprintf(name, sizeof name, "f%02d.qpa", i);
-      testing::write_file(dir_.file(name), "");
-    }
+    for (int i = 1; i <= count; ++i) testing::write_file(dir_.file(name(i)), "");
+  }
+  static std::string name(int i) {
+    char text[16];
+    std::snprintf(text, sizeof text, "f%02d.qpa", i);
+    return text;
   }
   static std::string field(const std::string& text) { return text + std::string(14 - text.size(), ' '); }
   // A row with a list entry at column 20 and a help line at column 45.
@@ -25,26 +28,24 @@ class FileNameListTest : public EditorTest {
     if (!help.empty()) text += std::string(44 - text.size(), ' ') + help;
     return text;
   }
-  std::string choose(const std::string& script_text) {
-    open(script_text);
-    return choose_name(*toolkit_, base(), "qpa");
-  }
+  std::string choose(const std::string& script) { return choose_name(open(script), dir_.path().string(), "qpa"); }
   std::string choose(const Script& script) { return choose(script.text()); }
 };
 
-TEST_F(FileNameListTest, ListsAtMostAHundredSortedNamesWithTheExtensionInAnyCase) {
+TEST_F(FileNameListTest, ListsSortedNamesWithTheExtensionInAnyCase) {
   for (const char* n : {"b.qpa", "A.QPA", "c.txt", "noext", "a-name-too-long.qpa", ".qpa"})
     testing::write_file(dir_.file(n), "");
   std::filesystem::create_directory(dir_.path() / "d.qpa");
-  EXPECT_EQ(list_names(base() + "   ", "QPA"), (std::vector<std::string>{field("A.QPA"), field("b.qpa")}));
-  EXPECT_EQ(list_names(base(), "txt"), (std::vector<std::string>{field("c.txt")}));
-  EXPECT_EQ(list_names(base(), "   "), (std::vector<std::string>{field("noext")}));
+  EXPECT_EQ(list_names(dir_.path().string() + "   ", "QPA"),
+            (std::vector<std::string>{field("A.QPA"), field("b.qpa")}));
+  EXPECT_EQ(list_names(dir_.path().string(), "txt"), (std::vector<std::string>{field("c.txt")}));
+  EXPECT_EQ(list_names(dir_.path().string(), "   "), (std::vector<std::string>{field("noext")}));
   EXPECT_TRUE(list_names((dir_.path() / "missing").string(), "qpa").empty());
+}
 
-  const std::filesystem::path many = dir_.path() / "many";
-  std::filesystem::create_directory(many);
-  for (int i = 0; i < 105; ++i) testing::write_file((many / ("n" + std::to_string(1000 + i) + ".qpa")).string(), "");
-  const auto names = list_names(many.string(), "qpa");
+TEST_F(FileNameListTest, NeverMoreThanAHundredNames) {
+  for (int i = 0; i < 105; ++i) testing::write_file(dir_.file("n" + std::to_string(1000 + i) + ".qpa"), "");
+  const auto names = list_names(dir_.path().string(), "qpa");
   ASSERT_EQ(names.size(), 100u);
   EXPECT_EQ(names.front(), field("n1000.qpa"));
   EXPECT_EQ(names.back(), field("n1099.qpa"));
