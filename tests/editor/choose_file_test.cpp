@@ -1,53 +1,32 @@
 #include "editor/files/choose_file.h"
 
 #include <algorithm>
-#include <optional>
 
+#include "editor/editor_fixture.h"
 #include "editor/files/path_rules.h"
 #include "ui/close_requested.h"
-#include "ui/ui_fixture.h"
 
 namespace plv::files {
 namespace {
 
-class ChooseFileTest : public ui::UiTest {
+class ChooseFileTest : public EditorTest {
  protected:
-  // Opens the toolkit on `script`; every screen shown at a wait is kept.
-  ui::Toolkit& start(const std::string& script) {
-    ui::Toolkit& t = open(script);
-    ws_->set_wait_observer([this](const host::Frame& frame) {
-      if (frame.text) screens_.push_back(host::screen_text(*frame.text));
-    });
+  // Opens the toolkit on `script`, the selection's directory the test's folder.
+  ui::Toolkit& start(const Script& script) {
+    open(script);
     sel_.set_directory(base());
-    return t;
+    return *toolkit_;
   }
-  void choose(const std::string& script, const ChooseFileOptions& options) {
-    choose_file(start(script), sel_, options);
-  }
-  std::string base() const { return dir_.path().string(); }
+  void choose(const Script& script, const ChooseFileOptions& options) { choose_file(start(script), sel_, options); }
   std::string joined() const { return std::string(text::trimmed_right(sel_.joined_path)); }
-  // The first screen shown at a wait that holds `text`.
-  std::optional<std::string> screen_with(const std::string& text) const {
-    const auto it = std::find_if(screens_.begin(), screens_.end(),
-                                 [&](const std::string& s) { return s.find(text) != std::string::npos; });
-    if (it == screens_.end()) return std::nullopt;
-    return *it;
-  }
-  // Row `r` (one-based) of a kept screen.
-  static std::string row_of(const std::string& screen, int r) {
-    std::size_t start = 0;
-    for (int i = 1; i < r; ++i) start = screen.find('\n', start) + 1;
-    return screen.substr(start, screen.find('\n', start) - start);
-  }
 
   FileSelection sel_;
-  std::vector<std::string> screens_;
 };
 
 TEST_F(ChooseFileTest, TheMenuWithItsFieldsLegendsAndVersionBlock) {
   sel_.set_file_name("draw.plv");
   sel_.set_default_extension("plv");
-  choose("key F10\n", {.check = CheckMode::kNone, .show_version = true});
+  choose(Script().f(10), {.check = CheckMode::kNone, .show_version = true});
   EXPECT_EQ(row(3), "***** DIRECTORY AND FILE NAME MENU ***** DIRECTORY AND FILE NAME MENU *****");
   EXPECT_EQ(row(5), "DIRECTORY:   " + base());
   EXPECT_EQ(row(7), "FILE NAME:   draw.plv");
@@ -63,7 +42,7 @@ TEST_F(ChooseFileTest, TheMenuWithItsFieldsLegendsAndVersionBlock) {
 
 TEST_F(ChooseFileTest, WithoutADefaultExtensionThereIsNoBrowsing) {
   sel_.set_file_name("draw.plv");
-  ui::Toolkit& t = start("key F1\nkey F10\n");
+  ui::Toolkit& t = start(Script().f(1).f(10));
   ws_->open_file_answers.push_back("/elsewhere/x.plv");
   choose_file(t, sel_, {.check = CheckMode::kNotBlank});
   EXPECT_EQ(row(9), "             F3 = EXIT FROM THE PROGRAM");
@@ -72,40 +51,66 @@ TEST_F(ChooseFileTest, WithoutADefaultExtensionThereIsNoBrowsing) {
   EXPECT_EQ(ws_->open_file_answers.size(), 1u);  // never asked
   EXPECT_EQ(joined(), base() + "/draw.plv");
   // Clicking F3's legend row asks for the end of the program.
-  EXPECT_THROW(choose("click 9 20\n", {}), ui::CloseRequested);
+  EXPECT_THROW(choose(Script().click(9, 20), {}), ui::CloseRequested);
 }
 
-TEST_F(ChooseFileTest, TypedNamesAreCleanedUpAndTheDefaultExtensionApplied) {
+// What the menu accepts from names typed, legend rows clicked and names
+// listed, each run from a fresh selection in the test's folder.
+TEST_F(ChooseFileTest, NamesTypedClickedOrListedAreCleanedUpAndJoined) {
+  testing::write_file(dir_.file("a.qpa"), "");
+  testing::write_file(dir_.file("b.qpa"), "");
   std::string typed = base() + "/plots/";
   std::replace(typed.begin(), typed.end(), '/', '\\');
-  // The directory typed with backslashes, Enter to the name, a name with a
-  // folder in front, then F5 to see the menu again before continuing.
-  choose("key 145\ntype " + typed + "\nkey ENTER\ntype sub\\DRAW.TXT\nkey F5\nkey F10\n",
-         {.apply_default_extension = true, .check = CheckMode::kNotBlank});
-  EXPECT_EQ(row(5), "DIRECTORY:   " + base() + "/plots/");
-  EXPECT_EQ(row(7), "FILE NAME:   DRAW.TXT");
-  EXPECT_EQ(joined(), base() + "/plots/DRAW.TXT");  // no default extension was set
-
-  sel_ = FileSelection{};
-  sel_.set_default_extension("QPA");
-  choose("key 145\ntype " + typed + "\nkey ENTER\ntype sub\\DRAW.TXT\nkey F10\n",
-         {.apply_default_extension = true, .check = CheckMode::kNotBlank});
-  EXPECT_EQ(sel_.file_name, "draw.qpa      ");
-  EXPECT_EQ(joined(), base() + "/plots/draw.qpa");
-}
-
-TEST_F(ChooseFileTest, AWholePathInTheDirectoryFieldIsSplit) {
-  // Typed over the directory: "  /dir/new.plv" (leading blanks dropped).
-  choose("key 145\ntype   " + base() + "/new.plv\nkey F10\n", {.check = CheckMode::kNotBlank});
-  EXPECT_EQ(std::string(text::trimmed_right(sel_.directory)), base() + "/");
-  EXPECT_EQ(sel_.file_name, "new.plv       ");
-  EXPECT_EQ(joined(), base() + "/new.plv");
+  // The directory typed with backslashes, Enter to the name, a name with a folder in front.
+  const Script typed_names = Script().clear().type(typed).enter().type("sub\\DRAW.TXT");
+  const struct {
+    const char* what;
+    const char *file_name, *extension;
+    Script script;
+    ChooseFileOptions options;
+    std::string directory, name, joined;  // the first two as their fields hold them, trailing blanks removed
+    bool shown_again = false;             // the menu showed the cleaned names last
+  } kCases[] = {
+      {"typed names, F5 showing the menu again", "", "", Script(typed_names).f(5).f(10),
+       {.apply_default_extension = true}, base() + "/plots/", "DRAW.TXT", base() + "/plots/DRAW.TXT", true},
+      {"typed names with a default extension", "", "QPA", Script(typed_names).f(10),
+       {.apply_default_extension = true}, base() + "/plots/", "draw.qpa", base() + "/plots/draw.qpa"},
+      {"a whole path typed over the directory, leading blanks dropped", "", "",
+       Script().clear().type("  " + base() + "/new.plv").f(10), {}, base() + "/", "new.plv", base() + "/new.plv"},
+      {"clicks on legend rows are keys, other clicks redraw", "a.plv", "",
+       Script().click(15, 3).click(1, 1).click(11, 2), {}, base(), "a.plv", base() + "/a.plv"},
+      // No message: the menu comes again with the caret in the directory field, so Enter leads to the name.
+      {"a blank name starts the menu again", "", "", Script().enter().f(10).enter().type("a").f(10), {}, base(),
+       "a", base() + "/a"},
+      {"without a check a blank name is accepted at once", "", "", Script().f(10), {.check = CheckMode::kNone}, base(),
+       "", base() + "/"},
+      {"the name listed first", "old.qpa", "qpa", Script().down().enter().f(10), {.list_first = true}, base(),
+       "b.qpa", base() + "/b.qpa"},
+      {"none listed leaves the name blank", "old.qpa", "qpa", Script().up().enter().f(10),
+       {.list_first = true, .check = CheckMode::kNone}, base(), "", base() + "/"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    sel_ = FileSelection{};
+    sel_.set_file_name(c.file_name);
+    sel_.set_default_extension(c.extension);
+    choose(c.script, c.options);
+    EXPECT_EQ(std::string(text::trimmed_right(sel_.directory)), c.directory);
+    EXPECT_EQ(sel_.file_name, text::padded(c.name, kFileNameWidth));
+    EXPECT_EQ(joined(), c.joined);
+    if (c.shown_again) {
+      EXPECT_EQ(row(5), "DIRECTORY:   " + c.directory);
+      EXPECT_EQ(row(7), "FILE NAME:   " + std::string(c.name));
+    }
+    EXPECT_EQ(ws_->steps_left(), 0u);
+    EXPECT_FALSE(screen_with("ERROR"));
+  }
 }
 
 TEST_F(ChooseFileTest, BrowsingTakesTheChosenPathAndCancellingKeepsTheNames) {
   sel_.set_default_extension("QPA");
   sel_.set_file_name("old.qpa");
-  ui::Toolkit& t = start("key F1\nkey F1\nclick 9 5\ntype x\nkey F10\n");
+  ui::Toolkit& t = start(Script().f(1).f(1).click(9, 5).type("x").f(10));
   ws_->open_file_answers = {std::nullopt, "/data/PLOT.QPA",
                             "/data/" + std::string(70, 'x') + "/too-long.qpa"};
   choose_file(t, sel_, {.check = CheckMode::kNone});
@@ -120,44 +125,25 @@ TEST_F(ChooseFileTest, BrowsingTakesTheChosenPathAndCancellingKeepsTheNames) {
   // Only a menu that checks the name offers the dialog's read-only box.
   ASSERT_EQ(ws_->open_file_requests().size(), 3u);
   EXPECT_FALSE(ws_->open_file_requests()[0].read_only_box);
-  choose("key F1\nkey F10\n", {.check = CheckMode::kNotBlank});
+  choose(Script().f(1).f(10), {.check = CheckMode::kNotBlank});
   ASSERT_EQ(ws_->open_file_requests().size(), 1u);
   EXPECT_TRUE(ws_->open_file_requests()[0].read_only_box);
 }
 
 TEST_F(ChooseFileTest, F3AndClosingAskForTheEndOfTheProgram) {
   sel_.set_file_name("draw.plv");
-  ui::Toolkit& t = start("key ENTER\nkey F3\n");
+  ui::Toolkit& t = start(Script().enter().f(3));
   EXPECT_THROW(choose_file(t, sel_, {.check = CheckMode::kExisting, .show_version = true}), ui::CloseRequested);
   EXPECT_EQ(joined(), base() + "/draw.plv");  // F3 joins the names shown first
   EXPECT_TRUE(ws_->window_exists());           // the end itself is the editor's
-  EXPECT_THROW(choose("type abc\nclose\n", {}), ui::CloseRequested);
-}
-
-TEST_F(ChooseFileTest, ClicksOnLegendRowsAreKeysAndOtherClicksRedraw) {
-  sel_.set_file_name("a.plv");
-  choose("click 15 3\nclick 1 1\nclick 11 2\n", {.check = CheckMode::kNotBlank});
-  EXPECT_EQ(joined(), base() + "/a.plv");
-  EXPECT_EQ(ws_->steps_left(), 0u);
-}
-
-TEST_F(ChooseFileTest, ABlankNameStartsTheMenuAgainInItsFirstField) {
-  // No message: the menu comes again with the caret in the directory field,
-  // so Enter leads to the name.
-  choose("key ENTER\nkey F10\nkey ENTER\ntype a\nkey F10\n", {.check = CheckMode::kNotBlank});
-  EXPECT_FALSE(screen_with("ERROR"));
-  EXPECT_EQ(joined(), base() + "/a");
-  // Without a check a blank name is accepted at once.
-  sel_ = FileSelection{};
-  choose("key F10\n", {.check = CheckMode::kNone});
-  EXPECT_EQ(joined(), base() + "/");
+  EXPECT_THROW(choose(Script().type("abc").close(), {}), ui::CloseRequested);
 }
 
 TEST_F(ChooseFileTest, AnExistingFileIsRequiredInCheckModeOne) {
   testing::write_file(dir_.file("there.plv"), "x");
   sel_.set_file_name("missing");
   sel_.set_default_extension("plv");
-  choose("key F10\ntype x\nkey ENTER\nkey 145\ntype THERE\nkey F10\n",
+  choose(Script().f(10).type("x").enter().clear().type("THERE").f(10),
          {.apply_default_extension = true, .check = CheckMode::kExisting});
   const auto error = screen_with("CANNOT OPEN");
   ASSERT_TRUE(error);
@@ -171,7 +157,7 @@ TEST_F(ChooseFileTest, AnExistingFileIsRequiredInCheckModeOne) {
   std::filesystem::create_directory(dir_.path() / "d.plv");
   sel_.set_file_name("d.plv");
   screens_.clear();
-  EXPECT_THROW(choose("key F10\ntype x\n", {.check = CheckMode::kExisting}), ui::CloseRequested);
+  EXPECT_THROW(choose(Script().f(10).type("x"), {.check = CheckMode::kExisting}), ui::CloseRequested);
   EXPECT_TRUE(screen_with("CANNOT OPEN"));
 }
 
@@ -181,7 +167,7 @@ TEST_F(ChooseFileTest, AFullDirectoryKeepsItsLastColumnAndAJoinTooLongIsRefused)
   std::filesystem::create_directory(directory);
   testing::write_file(directory + "/abcdefghij.qpa", "x");
   testing::write_file(directory + "/draw.qpa", "x");
-  ui::Toolkit& t = start("key F10\ntype x\nkey ENTER\nkey 145\ntype draw.qpa\nkey F10\n");
+  ui::Toolkit& t = start(Script().f(10).type("x").enter().clear().type("draw.qpa").f(10));
   sel_.set_directory(directory);
   sel_.set_file_name("abcdefghij.qpa");
   choose_file(t, sel_, {.check = CheckMode::kExisting});
@@ -190,18 +176,6 @@ TEST_F(ChooseFileTest, AFullDirectoryKeepsItsLastColumnAndAJoinTooLongIsRefused)
   EXPECT_EQ(row_of(*refused, 5), directory + "/abcdefghij.qp");  // as much as a line shows
   EXPECT_EQ(row_of(*refused, 7), "A PATH MAY HOLD AT MOST 80 CHARACTERS.");
   EXPECT_EQ(joined(), directory + "/draw.qpa");
-}
-
-TEST_F(ChooseFileTest, ListingFirstFillsTheName) {
-  testing::write_file(dir_.file("a.qpa"), "");
-  testing::write_file(dir_.file("b.qpa"), "");
-  sel_.set_file_name("old.qpa");
-  sel_.set_default_extension("qpa");
-  choose("key DOWN\nkey ENTER\nkey F10\n", {.list_first = true, .check = CheckMode::kNotBlank});
-  EXPECT_EQ(joined(), base() + "/b.qpa");
-  // Choosing none leaves the name blank.
-  choose("key UP\nkey ENTER\nkey F10\n", {.list_first = true, .check = CheckMode::kNone});
-  EXPECT_EQ(sel_.file_name, std::string(14, ' '));
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #pragma once
 // A whole editor on a kernel, toolkit and host driven by a script, its
-// files in a fresh folder, with the text screen and plot buffer readable.
+// files in a fresh folder, with the text screen, the screens shown at
+// every wait and the plot buffer readable.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,17 +17,24 @@
 #include "host/plot_listing.h"
 #include "host/scripted/scripted_window_system.h"
 #include "kernel/kernel.h"
+#include "support/script.h"
 #include "support/temp_dir.h"
 #include "ui/toolkit.h"
 
 namespace plv {
 
+using testing::Script;
+
 class EditorTest : public ::testing::Test {
  protected:
-  Editor& open(const std::string& script_text = "") {
+  Editor& open(const Script& input = {}) { return open(input.text()); }
+  Editor& open(const std::string& script_text) {
     const host::Script script = host::parse_script(script_text);
     EXPECT_FALSE(script.error) << script.error->message;
     ws_ = std::make_unique<host::ScriptedWindowSystem>(script.steps);
+    ws_->set_wait_observer([this](const host::Frame& frame) {
+      if (frame.text) screens_.push_back(host::screen_text(*frame.text));
+    });
     host_ = std::make_unique<host::Host>(*ws_, dir_.file("orvlab.ini"));
     kernel_ = std::make_unique<kernel::Kernel>(*host_, dir_.path());
     kernel_->gkopen("plivet");
@@ -34,10 +44,21 @@ class EditorTest : public ::testing::Test {
     return *editor_;
   }
 
+  std::string base() const { return dir_.path().string(); }
   // One-based row of the text screen, trailing blanks removed.
   std::string row(int r) const { return host_->text().line(r - 1); }
-  std::string cells(int r, int column, int n) const {
-    return std::string(host_->text().row_text(r - 1).substr(static_cast<size_t>(column - 1), static_cast<size_t>(n)));
+  // The first screen shown at a wait that holds `text`.
+  std::optional<std::string> screen_with(const std::string& text) const {
+    const auto it = std::find_if(screens_.begin(), screens_.end(),
+                                 [&](const std::string& s) { return s.find(text) != std::string::npos; });
+    if (it == screens_.end()) return std::nullopt;
+    return *it;
+  }
+  // Row `r` (one-based) of a kept screen.
+  static std::string row_of(const std::string& screen, int r) {
+    std::size_t start = 0;
+    for (int i = 1; i < r; ++i) start = screen.find('\n', start) + 1;
+    return screen.substr(start, screen.find('\n', start) - start);
   }
   std::vector<std::string> records() const { return host::list_plot_records(host_->picture().buffer().bytes()); }
   std::vector<std::string> lines_only() const {
@@ -53,6 +74,7 @@ class EditorTest : public ::testing::Test {
   std::unique_ptr<kernel::Kernel> kernel_;
   std::unique_ptr<ui::Toolkit> toolkit_;
   std::unique_ptr<Editor> editor_;
+  std::vector<std::string> screens_;
   CollectedMessages messages_;
 };
 

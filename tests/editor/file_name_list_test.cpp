@@ -2,10 +2,13 @@
 
 #include "editor/files/file_name_list.h"
 #include "ui/close_requested.h"
+#include "support/script.h"
 #include "ui/ui_fixture.h"
 
 namespace plv::files {
 namespace {
+
+using testing::Script;
 
 class FileNameListTest : public ui::UiTest {
  protected:
@@ -26,12 +29,15 @@ class FileNameListTest : public ui::UiTest {
     return text;
   }
   std::string choose(const std::string& script) { return choose_name(open(script), dir_.path().string(), "qpa"); }
+  std::string choose(const Script& script) { return choose(script.text()); }
 };
 
 TEST_F(FileNameListTest, ListsSortedNamesWithTheExtensionInAnyCase) {
-  for (const char* n : {"b.qpa", "A.QPA", "c.txt", "noext", "a-name-too-long.qpa", ".qpa"}) testing::write_file(dir_.file(n), "");
+  for (const char* n : {"b.qpa", "A.QPA", "c.txt", "noext", "a-name-too-long.qpa", ".qpa"})
+    testing::write_file(dir_.file(n), "");
   std::filesystem::create_directory(dir_.path() / "d.qpa");
-  EXPECT_EQ(list_names(dir_.path().string() + "   ", "QPA"), (std::vector<std::string>{field("A.QPA"), field("b.qpa")}));
+  EXPECT_EQ(list_names(dir_.path().string() + "   ", "QPA"),
+            (std::vector<std::string>{field("A.QPA"), field("b.qpa")}));
   EXPECT_EQ(list_names(dir_.path().string(), "txt"), (std::vector<std::string>{field("c.txt")}));
   EXPECT_EQ(list_names(dir_.path().string(), "   "), (std::vector<std::string>{field("noext")}));
   EXPECT_TRUE(list_names((dir_.path() / "missing").string(), "qpa").empty());
@@ -47,7 +53,7 @@ TEST_F(FileNameListTest, NeverMoreThanAHundredNames) {
 
 TEST_F(FileNameListTest, TwentyNamesFitOnePageWithoutShowMore) {
   make_names(20);
-  EXPECT_EQ(choose("key DOWN\nkey DOWN\nkey ENTER\n"), field("f03.qpa"));
+  EXPECT_EQ(choose(Script().down().down().enter()), field("f03.qpa"));
   EXPECT_EQ(row(2), list_row("FILE NAMES IN YOUR DIRECTORY:"));
   EXPECT_EQ(row(3), list_row("   f01.qpa", "CHOOSE A FILE NAME:"));
   EXPECT_EQ(row(6), list_row("   f04.qpa", "   RIGHT BUTTON: CHOOSE"));
@@ -57,14 +63,15 @@ TEST_F(FileNameListTest, TwentyNamesFitOnePageWithoutShowMore) {
   EXPECT_EQ(row(23), list_row("NONE OF THE ABOVE"));
   EXPECT_EQ(row(24), "");
   // Up from the first entry is the last: none chosen.
-  EXPECT_EQ(choose("key UP\nkey ENTER\n"), field(""));
+  EXPECT_EQ(choose(Script().up().enter()), field(""));
 }
 
 TEST_F(FileNameListTest, PagesAdvanceByTenAndComeBackToTheStart) {
   make_names(25);
   // Up twice from the first entry reaches SHOW MORE NAMES; the second page
   // starts at the eleventh name; a right press on a name chooses it.
-  EXPECT_EQ(choose("key UP\nkey UP\nkey ENTER\nclick 4 25 right\n"), field("f12.qpa"));
+  const Script show_more = Script().up().up().enter();
+  EXPECT_EQ(choose(show_more.text() + "click 4 25 right\n"), field("f12.qpa"));  // Script has no right click
   EXPECT_EQ(row(3), list_row("   f11.qpa", "CHOOSE A FILE NAME:"));
   EXPECT_EQ(row(17), list_row("   f25.qpa"));
   EXPECT_EQ(row(18), list_row("SHOW MORE NAMES"));
@@ -73,7 +80,7 @@ TEST_F(FileNameListTest, PagesAdvanceByTenAndComeBackToTheStart) {
   EXPECT_EQ(row(23), "");
   // Fewer than ten names would follow the second page: back to the first.
   // Escape finishes with the highlighted entry.
-  EXPECT_EQ(choose("key UP\nkey UP\nkey ENTER\nkey UP\nkey UP\nkey ENTER\nkey ESC\n"), field("f01.qpa"));
+  EXPECT_EQ(choose(Script(show_more).then(show_more).esc()), field("f01.qpa"));
   EXPECT_EQ(row(22), list_row("   f20.qpa"));
   EXPECT_EQ(row(23), list_row("SHOW MORE NAMES"));
   EXPECT_EQ(row(24), list_row("NONE OF THE ABOVE"));
@@ -83,14 +90,14 @@ TEST_F(FileNameListTest, PressesOutsideAndOtherKeysAreIgnoredAndACloseAsksForThe
   make_names(3);
   // A left press outside, then letters and F-keys, then a left press on the
   // second name finishes with it.
-  EXPECT_EQ(choose("click 10 60\ntype q\nkey F3\nkey DOWN\nkey DOWN\nclick 4 22\n"), field("f02.qpa"));
-  EXPECT_EQ(choose("key DOWN\nkey DOWN\nkey DOWN\nkey ENTER\n"), field(""));  // NONE OF THE ABOVE
-  EXPECT_THROW(choose("key DOWN\nclose\n"), ui::CloseRequested);
+  EXPECT_EQ(choose(Script().click(10, 60).type("q").f(3).down().down().click(4, 22)), field("f02.qpa"));
+  EXPECT_EQ(choose(Script().down().down().down().enter()), field(""));  // NONE OF THE ABOVE
+  EXPECT_THROW(choose(Script().down().close()), ui::CloseRequested);
 }
 
 TEST_F(FileNameListTest, NoMatchingNamesSaySorryAndWaitForAKey) {
   testing::write_file(dir_.file("a.txt"), "");
-  EXPECT_EQ(choose("type x\n"), field(""));
+  EXPECT_EQ(choose(Script().type("x")), field(""));
   EXPECT_EQ(row(3), "SORRY, THERE ARE NO FILES WITH EXTENSION .qpa");
   EXPECT_EQ(row(5), "TYPE ANY KEY TO CONTINUE....");
   EXPECT_EQ(ws_->steps_left(), 0u);

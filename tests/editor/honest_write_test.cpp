@@ -14,7 +14,7 @@ namespace {
 
 class HonestWriteTest : public EditorTest {
  protected:
-  Editor& with_a_circle_too_large(const std::string& script) {
+  Editor& with_a_circle_too_large(const Script& script) {
     Editor& e = open(script);
     e.drawing_path = dir_.file("d.plv");
     e.drawing_name = "d.plv";
@@ -32,7 +32,7 @@ class HonestWriteTest : public EditorTest {
 };
 
 TEST_F(HonestWriteTest, TheRecordIsNamedAndNothingIsWritten) {
-  Editor& e = with_a_circle_too_large("key ENTER\n");
+  Editor& e = with_a_circle_too_large(Script().enter());
   EXPECT_FALSE(write_drawing({e, e, names_}));
   EXPECT_EQ(row(3), "ERROR: RECORD 2 HOLDS A VALUE TOO LARGE FOR THE FILE.");
   EXPECT_EQ(row(5), "RECORD 2: THE VALUE -2500000 DOES NOT FIT COLUMNS 15-20.");
@@ -43,7 +43,7 @@ TEST_F(HonestWriteTest, TheRecordIsNamedAndNothingIsWritten) {
 }
 
 TEST_F(HonestWriteTest, TheExitMenuKeepsTheProgramAndTheDrawing) {
-  Editor& e = with_a_circle_too_large("key F1\nkey ENTER\nkey F10\n");
+  Editor& e = with_a_circle_too_large(Script().f(1).enter().f(10));
   exit_menu({e, e, names_});  // F1 cannot close the drawing; F10 comes back
   EXPECT_TRUE(e.file_open);
   EXPECT_EQ(e.drawing_name, "d.plv");

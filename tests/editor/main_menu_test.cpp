@@ -12,9 +12,7 @@ namespace {
 using MainMenuTest = EditorTest;
 
 TEST_F(MainMenuTest, FunctionKeysChooseAndKeepTheLayersOtherKeysDropThem) {
-  Editor& e = open("type 3\nkey TAB\ntype 5\nkey F9\n"
-                   "type 7\ntype |\n"
-                   "key F6\nkey F10\nclose\n");
+  Editor& e = open(Script().type("3").tab().type("5").f(9).type("7").type("|").f(6).f(10).close());
   EXPECT_EQ(main_menu(e, e), MainChoice::kCreate);
   EXPECT_EQ(e.render.work_layer, 3);
   EXPECT_EQ(e.render.also_draw_layer, 5);

@@ -13,7 +13,7 @@ namespace {
 
 class ScreenMenuTest : public EditorTest {
  protected:
-  Editor& start(const std::string& script) {
+  Editor& start(const Script& script) {
     Editor& e = open(script);
     e.drawing.append(line_record({0, 0}, {10, 0}, 'S'));
     return e;
@@ -21,7 +21,7 @@ class ScreenMenuTest : public EditorTest {
 };
 
 TEST_F(ScreenMenuTest, ScreenRowsAndFields) {
-  Editor& e = start("key F10\nkey F10\n");
+  Editor& e = start(Script().f(10).f(10));
   e.ui.lines().set_title("*** TITLE");
   e.render.view = {0.5, -120, 33};
   EXPECT_EQ(screen_menu(e, e, messages_), ScreenMenuEnd::kReturn);
@@ -45,9 +45,9 @@ TEST_F(ScreenMenuTest, ScreenRowsAndFields) {
 }
 
 TEST_F(ScreenMenuTest, TypedValuesAreStoredButAScaleOfZeroOrLessIsRefused) {
-  Editor& e = start("key TAB\nkey TAB\nkey 145\ntype 0\nkey F10\n"
-                    "key TAB\nkey TAB\nkey 145\ntype -2\nkey F10\n"
-                    "key TAB\nkey TAB\nkey 145\ntype 2.5\nkey TAB\ntype 7\nkey F10\n");
+  // The scale typed as 0, then as -2, then as 2.5 with the shift's X as 7.
+  Editor& e = start(Script().tab(2).field("0").f(10).tab(2).field("-2").f(10)
+                        .tab(2).field("2.5").tab().type("7").f(10));
   e.render.view = {1.2345678, 0.25, 0};
   EXPECT_EQ(screen_menu(e, e, messages_), ScreenMenuEnd::kReturn);
   EXPECT_DOUBLE_EQ(e.render.view.scale, 1.2345678);
@@ -60,7 +60,7 @@ TEST_F(ScreenMenuTest, TypedValuesAreStoredButAScaleOfZeroOrLessIsRefused) {
 }
 
 TEST_F(ScreenMenuTest, ShiftOfHundredMovesThePictureHundredRightAtTheNextRedraw) {
-  Editor& e = start("key ENTER\ntype 100\nkey F3\nkey ENTER\n");
+  Editor& e = start(Script().enter().type("100").f(3).enter());
   redraw_picture(e.document(), e.screen(), messages_);
   const auto before = lines_only();
   ASSERT_EQ(before.size(), 1u);
@@ -76,13 +76,9 @@ TEST_F(ScreenMenuTest, ShiftOfHundredMovesThePictureHundredRightAtTheNextRedraw)
 }
 
 TEST_F(ScreenMenuTest, KeysEraseDragViewAndRedrawTheMenu) {
-  Editor& e = start(
-      "key ENTER\n"
-      // F1 erases and stays; a stray key shows the menu again; F6 views the picture.
-      "key F1\nkey ENTER\nkey F2\nkey F6\nkey ENTER\n"
-      // F4 drags from P1 to P1: the view stays and the picture is drawn again.
-      "key F4\npick 30 30\npick 30 30\nkey ENTER\n"
-      "close\n");
+  // F1 erases and stays; a stray key shows the menu again; F6 views the
+  // picture; F4 drags from P1 to P1: the view stays and the picture is drawn again.
+  Editor& e = start(Script().enter().f(1).enter().f(2).f(6).enter().f(4).pick(30, 30).pick(30, 30).enter().close());
   e.render.view = {1, 4, 5};
   redraw_picture(e.document(), e.screen(), messages_);
   ASSERT_FALSE(lines_only().empty());

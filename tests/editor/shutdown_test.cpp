@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "drawing/settings_file.h"
 #include "editor/shutdown.h"
@@ -16,7 +17,7 @@ namespace fs = std::filesystem;
 class ShutdownTest : public EditorTest {
  protected:
   // The editor started in dir/start, working in dir/work, the drawing in dir/drawings.
-  Editor& start(const std::string& script = "") {
+  Editor& start(const Script& script = {}) {
     Editor& e = open(script);
     fs::create_directories(work_);
     fs::create_directories(start_);
@@ -27,14 +28,16 @@ class ShutdownTest : public EditorTest {
     e.settings_read = true;
     return e;
   }
-  void expect_exit(Editor& e) {
+  // `run` must end the program with status `code`.
+  static void expect_exit(const std::function<void()>& run, int code = 0) {
     try {
-      shutdown(e, work_);
-      ADD_FAILURE() << "shutdown returned";
+      run();
+      ADD_FAILURE() << "the program did not end";
     } catch (const ProgramExit& exit) {
-      EXPECT_EQ(exit.code, 0);
+      EXPECT_EQ(exit.code, code);
     }
   }
+  void expect_exit(Editor& e, int code = 0) { expect_exit([&] { shutdown(e, work_); }, code); }
 
   fs::path work_ = dir_.path() / "work";
   fs::path start_ = dir_.path() / "start";
@@ -84,11 +87,7 @@ TEST_F(ShutdownTest, SettingsNeverReadAreLeftAloneAndAnUnsavedDrawingEndsWithSta
   testing::write_file((work_ / "plivet.set").string(), "the user's settings");
   e.settings_read = false;
   e.last_write_failed = true;
-  try {
-    shutdown(e, work_);
-  } catch (const ProgramExit& exit) {
-    EXPECT_EQ(exit.code, 1);
-  }
+  expect_exit(e, 1);
   EXPECT_EQ(testing::read_file((work_ / "plivet.set").string()), "the user's settings");
   EXPECT_FALSE(fs::exists(start_ / "plivet.set"));
 }
@@ -103,22 +102,17 @@ struct WorkingIn {
 // However the user asks for the end (a close at any wait, or the exit
 // menu after the drawing is written), the editor ends through the shutdown.
 TEST_F(ShutdownTest, EveryWayOutEndsThroughTheShutdown) {
-  const std::string new_drawing = "key ENTER\ntype a\nkey F10\n";
-  for (const std::string way_out : {"close\n", "key F10\nkey F1\n"}) {
-    Editor& e = start(new_drawing + way_out);
+  for (const Script& way_out : {Script().close(), Script().f(10).f(1)}) {
+    SCOPED_TRACE(way_out.text());
+    Editor& e = start(Script().enter().type("a").f(10).then(way_out));
     fs::remove(work_ / "plivet.set");
     fs::remove(work_ / "a.plv");
     WorkingIn here(work_);
-    try {
-      MenuStates states;
-      run_editor(e, states, std::nullopt);
-      ADD_FAILURE() << "the editor returned";
-    } catch (const ProgramExit& exit) {
-      EXPECT_EQ(exit.code, 0) << way_out;
-    }
-    EXPECT_TRUE(fs::exists(work_ / "plivet.set")) << way_out;
-    EXPECT_FALSE(ws_->window_exists()) << way_out;
-    EXPECT_EQ(row(5), "") << way_out;  // the shutdown cleared the screen
+    MenuStates states;
+    expect_exit([&] { run_editor(e, states, std::nullopt); });
+    EXPECT_TRUE(fs::exists(work_ / "plivet.set"));
+    EXPECT_FALSE(ws_->window_exists());
+    EXPECT_EQ(row(5), "");  // the shutdown cleared the screen
   }
   EXPECT_FALSE(testing::read_file((work_ / "a.plv").string()).empty());  // the exit menu wrote the drawing
 }

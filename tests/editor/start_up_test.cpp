@@ -1,15 +1,14 @@
 #include "editor/files/start_up.h"
 
+#include "editor/editor_fixture.h"
 #include "editor/files/file_selection.h"
 #include "ui/close_requested.h"
-#include "ui/ui_fixture.h"
 
 namespace plv::files {
 namespace {
 
-class StartUpTest : public ui::UiTest {
+class StartUpTest : public EditorTest {
  protected:
-  std::string base() const { return dir_.path().string(); }
   std::string settings() const { return dir_.file("plivet.set"); }
   StartNames names(std::optional<std::string_view> argument = std::nullopt) const {
     return start_names({std::string(66, ' '), std::string(14, ' ')}, settings(), argument);
@@ -48,10 +47,10 @@ TEST_F(StartUpTest, SettingsLineThenTheDrawingsOwnHeaderThenTheArgument) {
 
 TEST_F(StartUpTest, TheMenuShowsTheStartNamesWithTheVersionBlock) {
   testing::write_file(settings(), base() + "/last.plv\n");
-  ui::Toolkit& t = open("key F10\n");
+  open(Script().f(10));
   FileSelection selection;
   selection.set_default_extension("plv");
-  start_file_selection(t, selection, settings(), std::nullopt, true, CheckMode::kNotBlank);
+  start_file_selection(*toolkit_, selection, settings(), std::nullopt, true, CheckMode::kNotBlank);
   EXPECT_EQ(row(5), "DIRECTORY:   " + base() + "/");
   EXPECT_EQ(row(7), "FILE NAME:   last.plv");
   EXPECT_EQ(row(18).substr(0, 14), "PLIVET VERSION");
@@ -59,15 +58,13 @@ TEST_F(StartUpTest, TheMenuShowsTheStartNamesWithTheVersionBlock) {
 }
 
 TEST_F(StartUpTest, AnArgumentTooLongIsReportedAndF3StillEndsTheProgram) {
-  ui::Toolkit& t = open("type x\nkey F3\n");
-  std::vector<std::string> screens;
-  ws_->set_wait_observer([&](const host::Frame& f) { screens.push_back(host::screen_text(*f.text)); });
+  open(Script().type("x").f(3));
   FileSelection selection;
   const std::string too_long = "/" + std::string(70, 'q') + "/draw.plv";
-  EXPECT_THROW(start_file_selection(t, selection, settings(), too_long, true, CheckMode::kExisting),
+  EXPECT_THROW(start_file_selection(*toolkit_, selection, settings(), too_long, true, CheckMode::kExisting),
                ui::CloseRequested);
-  ASSERT_FALSE(screens.empty());
-  EXPECT_NE(screens.front().find("\nTHE PATH DOES NOT FIT THE DIRECTORY AND FILE NAME FIELDS:\n\n/qqq"),
+  ASSERT_FALSE(screens_.empty());
+  EXPECT_NE(screens_.front().find("\nTHE PATH DOES NOT FIT THE DIRECTORY AND FILE NAME FIELDS:\n\n/qqq"),
             std::string::npos);
   EXPECT_EQ(row(5), "DIRECTORY:");
 }

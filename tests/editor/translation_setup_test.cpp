@@ -47,13 +47,13 @@ TEST(SetupLine, OnlyAcceptedValuesAreTaken) {
 class TranslationSetupMenuTest : public EditorTest {};
 
 TEST_F(TranslationSetupMenuTest, TypedValuesAreUpperCasedAndRefusalsKeepTheOldValue) {
-  Editor& e = open(
-      "type pr\nkey ENTER\n"            // mode in lower case
-      "key 145\ntype 0.004\nkey ENTER\n"  // a drawing width that the line holds as 0.00: refused
-      "key 145\ntype -2\nkey ENTER\n"   // negative line width: refused
-      "type h\nkey ENTER\n"             // font
-      "type x\nkey ENTER\n"             // not M or C: refused
-      "type l\nkey F10\n");
+  Editor& e = open(Script()
+                       .type("pr").enter()            // mode in lower case
+                       .field("0.004").enter()        // a drawing width that the line holds as 0.00: refused
+                       .field("-2").enter()           // negative line width: refused
+                       .type("h").enter()             // font
+                       .type("x").enter()             // not M or C: refused
+                       .type("l").f(10));
   e.ui.lines().set_title("*** TITLE");
   translation_setup_menu(e, e);
   EXPECT_EQ(e.setup_line, "GLIMPT PR      17.36      1.000 H M L   ");
@@ -67,8 +67,7 @@ TEST_F(TranslationSetupMenuTest, TypedValuesAreUpperCasedAndRefusalsKeepTheOldVa
 }
 
 TEST_F(TranslationSetupMenuTest, OtherKeysShowTheNewValuesAndCloseEndsTheProgram) {
-  Editor& e = open("type ms\nkey ENTER\nkey 145\ntype 21\nkey F2\nkey F10\n"
-                   "key F3\nclose\n");
+  Editor& e = open(Script().type("ms").enter().field("21").f(2).f(10).f(3).close());
   translation_setup_menu(e, e);
   EXPECT_EQ(e.setup_line, "GLIMPT MS      21.00      1.000 D M P   ");
   // After F2 the screen came back with the values as stored.

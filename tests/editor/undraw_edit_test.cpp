@@ -40,14 +40,14 @@ std::vector<std::string> texts(const std::vector<Record>& records) {
 class UndrawEditTest : public EditorTest {
  protected:
   // Each editor starts a run: the create menus remember nothing yet.
-  Editor& open(const std::string& script) {
+  Editor& open(const Script& script) {
     create_ = CreateState();
     return EditorTest::open(script);
   }
   create::Desk desk() { return {*editor_, *editor_, create_, editor_->create_colour}; }
 
   // Reopens `element` under `layer` with the script's keys; what the drawing then holds.
-  std::vector<Record> reopen(const std::string& script, const Record& element, const LayerTransform& layer,
+  std::vector<Record> reopen(const Script& script, const Record& element, const LayerTransform& layer,
                              Record* made = nullptr) {
     open(script);
     const Record result = create::undraw_and_edit(desk(), element, 1, colour_, layer_record(layer), messages_).record;
@@ -77,7 +77,7 @@ class UndrawEditTest : public EditorTest {
 TEST_F(UndrawEditTest, ValuesShowThroughTheLayerAndGoBackStored) {
   const LayerTransform doubled{4, 2.0, 10.0, 20.0};
   const Record line = line_record({5, 5}, {10, 10}, 'D');
-  const auto held = reopen("key F9\nkey ENTER\n", line, doubled);
+  const auto held = reopen(Script().f(9).enter(), line, doubled);
   EXPECT_EQ(row(11), "                  LINE FROM: X       20  Y       30");
   EXPECT_EQ(row(13), "                         TO: X       30  Y       40");
   EXPECT_EQ(held, (std::vector<Record>{colour_, layer_record(doubled), line}));
@@ -86,8 +86,7 @@ TEST_F(UndrawEditTest, ValuesShowThroughTheLayerAndGoBackStored) {
   // left as shown stays as stored, however the field cut it, and the
   // record is held as the file will hold it, in whole units.
   const Record uneven = line_record({5.3, 5.7}, {10.9, 10.1}, 'D');
-  const std::string end_x_to_50 = "key TAB\nkey TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 50\nkey F9\nkey ENTER\n";
-  const auto moved = reopen(end_x_to_50, uneven, doubled);
+  const auto moved = reopen(Script().tab(4).field("50").f(9).enter(), uneven, doubled);  // the end's x
   ASSERT_EQ(moved.size(), 3u);
   EXPECT_EQ(moved[2], line_record({5, 6}, {20, 10}, 'D'));
 }
@@ -95,22 +94,22 @@ TEST_F(UndrawEditTest, ValuesShowThroughTheLayerAndGoBackStored) {
 TEST_F(UndrawEditTest, EachKindComesBackInItsOwnCode) {
   // A rectangular box made flat stays a rectangular box.
   const Record rb = box_record_as_is(ElementKind::kRectangularBox, {0, 0}, {100, 50});
-  const auto flat = reopen("key TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 0\nkey F9\nkey ENTER\n", rb, {});
+  const auto flat = reopen(Script().tab(3).field("0").f(9).enter(), rb, {});
   ASSERT_EQ(flat.size(), 3u);
   EXPECT_EQ(flat[2], box_record_as_is(ElementKind::kRectangularBox, {0, 0}, {100, 0}));
 
   // A bracket reopens facing left and keeps its stored order.
   const Record bracket = bracket_record({100, 0}, {0, 0});
-  const auto same = reopen("key F9\nkey ENTER\n", bracket, {});
+  const auto same = reopen(Script().f(9).enter(), bracket, {});
   EXPECT_EQ(row(11).substr(52, 1), "L");
   ASSERT_EQ(same.size(), 3u);
   EXPECT_EQ(same[2], bracket);
 
   // Quitting the menu, or a record no menu makes, leaves nothing.
   Record made;
-  EXPECT_TRUE(reopen("key F10\n", rb, {}, &made).empty());
+  EXPECT_TRUE(reopen(Script().f(10), rb, {}, &made).empty());
   EXPECT_TRUE(made.blank_in({1, 2}));
-  EXPECT_TRUE(reopen("", comment_record("NOTE"), {}, &made).empty());
+  EXPECT_TRUE(reopen(Script(), comment_record("NOTE"), {}, &made).empty());
   EXPECT_TRUE(made.blank_in({1, 2}));
 }
 
@@ -165,7 +164,7 @@ TEST_F(UndrawEditTest, EveryKindEditedThroughTheEditMenuAndLeftAsShownComesBackT
   const Record colour = palette_colour_record(4);
   std::vector<Record> drawing{colour}, expected{colour};
   std::vector<Record> appended;
-  std::string script;
+  Script script;
   for (size_t k = 0; k < placed.size(); ++k) {
     const Placed& p = placed[k];
     const Record layer = layer_record(kLayers[p.layer]);
@@ -177,12 +176,11 @@ TEST_F(UndrawEditTest, EveryKindEditedThroughTheEditMenuAndLeftAsShownComesBackT
     expected.push_back(mark_deleted(p.element));
     appended.insert(appended.end(), {colour, layer, p.element});
     const DrawingPoint at = apply_layer(kLayers[p.layer], p.on);
-    script += "key F5\npick " + std::to_string(std::lround(at.x)) + " " + std::to_string(std::lround(at.y)) +
-              "\nkey F9\nkey ENTER\n";
+    script.f(5).pick(static_cast<int>(std::lround(at.x)), static_cast<int>(std::lround(at.y))).f(9).enter();
   }
   expected.insert(expected.end(), appended.begin(), appended.end());
 
-  Editor& e = open(script + "key F10\n");
+  Editor& e = open(script.f(10));
   for (const Record& r : drawing) e.drawing.append(r);
   after_other_elements();
   editing::EditState state;
@@ -195,7 +193,7 @@ TEST_F(UndrawEditTest, TheLastElementMadeUndrawnAndLeftAsShownComesBackTheSame) 
   const Record arrow = arrow_record({10.5, -20.7}, {300.2, 40.9}, {'n', 'Y', 'y', 'N', 'Y'}, 0.3);
   const Record string = string_record({{-15.5, 7.25}, 12, 'm', 3, "  LEADING BLANKS" + std::string(62, ' ') + "YZ"});
   for (const Record& element : {arrow, string}) {
-    Editor& e = open("key ENTER\nkey F9\nkey ENTER\n");
+    Editor& e = open(Script().enter().f(9).enter());
     after_other_elements();
     create::CreateSession session;
     session.element = element;
@@ -213,7 +211,7 @@ TEST_F(UndrawEditTest, AnEditThatCannotBeCarriedBackPutsTheElementBackAsItWas) {
   // marked where it stood, is put back there at once.
   const LayerTransform flat{5, 0.0, 100.0, 200.0};
   const Record ellipse = ellipse_record({250, 250}, 100, 50);
-  Editor& e = open("key ENTER\n");
+  Editor& e = open(Script().enter());
   e.drawing.append(layer_record(flat));
   e.drawing.append(ellipse);
   e.journal.end_action();
@@ -232,8 +230,7 @@ TEST_F(UndrawEditTest, AnEditThatCannotBeCarriedBackPutsTheElementBackAsItWas) {
   // more than the file holds; dropped from the drawing's end, the line comes
   // back there.
   const Record line = line_record({0, 0}, {100, 0}, 'S');
-  const auto kept = reopen("key TAB\nkey TAB\nkey TAB\nkey TAB\nkey DELETE\ntype 3000\nkey F9\nkey ENTER\n", line,
-                           {3, 0.001, 0, 0});
+  const auto kept = reopen(Script().tab(4).field("3000").f(9).enter(), line, {3, 0.001, 0, 0});
   EXPECT_EQ(row(5), "THE EDITED ELEMENT HOLDS A VALUE TOO LARGE FOR THE FILE; IT STAYS AS IT WAS.");
   EXPECT_EQ(kept, (std::vector<Record>{line}));
 }

@@ -13,7 +13,7 @@ Record line(double x1, double y1, double x2, double y2) { return line_record({x1
 
 class ViewTest : public EditorTest {
  protected:
-  Editor& with_drawing(const std::string& script, std::initializer_list<Record> records) {
+  Editor& with_drawing(const Script& script, std::initializer_list<Record> records) {
     Editor& e = open(script);
     for (const Record& r : records) e.drawing.append(r);
     e.file_open = true;
@@ -27,7 +27,7 @@ class ViewTest : public EditorTest {
 };
 
 TEST_F(ViewTest, DrawAllFitsTheExtentAndAPointUsesTheFlatRatio) {
-  Editor& e = with_drawing("key ENTER\nkey ENTER\n", {line(-100, -50, 300, 150)});
+  Editor& e = with_drawing(Script().enter().enter(), {line(-100, -50, 300, 150)});
   draw_all(e.document(), e.screen(), messages_);
   // 3300 / 400 against 2500 / 200: the width is the tighter direction.
   expect_view(e.render.view, 0.99 * 8.25, -200 * 0.99 * 8.25 * 0.5, -100 * 0.99 * 8.25 * 0.5);
@@ -45,7 +45,7 @@ TEST_F(ViewTest, ZoomComposesWithTheViewAndAFlatBoxCountsAsHundred) {
   expect_view(zoomed({2, 10, -20}, {-725, -250, 925, 250}), 4, 20 - 200, -40);
 
   // The last box is 0 by 0 at (200, 100); Enter takes it, then a key after the redraw.
-  Editor& e = with_drawing("key ENTER\nkey ENTER\n", {line(0, 0, 10, 0)});
+  Editor& e = with_drawing(Script().enter().enter(), {line(0, 0, 10, 0)});
   e.zoom_box = {200, 100, 200, 100};
   zoom_window(e.document(), e.screen(), messages_);
   // 100 by 100: z = min(33, 25).
@@ -55,7 +55,7 @@ TEST_F(ViewTest, ZoomComposesWithTheViewAndAFlatBoxCountsAsHundred) {
 }
 
 TEST_F(ViewTest, ZoomBoxDraggedIsStoredForTheNextZoom) {
-  Editor& e = with_drawing("drag -1000 0 -500 0\nkey ENTER\nkey ENTER\n", {line(0, 0, 10, 0)});
+  Editor& e = with_drawing(Script().drag(-1000, 0, -500, 0).enter().enter(), {line(0, 0, 10, 0)});
   zoom_window(e.document(), e.screen(), messages_);
   EXPECT_DOUBLE_EQ(e.zoom_box.x1, -500);
   EXPECT_DOUBLE_EQ(e.zoom_box.x2, 1000);
@@ -65,8 +65,7 @@ TEST_F(ViewTest, ZoomBoxDraggedIsStoredForTheNextZoom) {
 }
 
 TEST_F(ViewTest, DraggingMovesTheViewByTheVectorAndAlwaysRedraws) {
-  Editor& e = with_drawing("pick 120 40\npick 120 40\nkey ENTER\n"
-                           "pick 0 0\npick 100 -50\nkey ENTER\n",
+  Editor& e = with_drawing(Script().pick(120, 40).pick(120, 40).enter().pick(0, 0).pick(100, -50).enter(),
                            {line(0, 0, 10, 0)});
   e.render.view = {2, 5, 6};
   drag_window(e.document(), e.screen(), messages_);
@@ -78,10 +77,10 @@ TEST_F(ViewTest, DraggingMovesTheViewByTheVectorAndAlwaysRedraws) {
 }
 
 TEST_F(ViewTest, ClosingTheWindowDuringABoxOrAPickEndsTheProgram) {
-  Editor& e = with_drawing("close\n", {line(0, 0, 10, 0)});
+  Editor& e = with_drawing(Script().close(), {line(0, 0, 10, 0)});
   const ViewTransform before = e.render.view;
   EXPECT_THROW(zoom_window(e.document(), e.screen(), messages_), ui::CloseRequested);
-  Editor& again = with_drawing("pick 10 10\nclose\n", {line(0, 0, 10, 0)});
+  Editor& again = with_drawing(Script().pick(10, 10).close(), {line(0, 0, 10, 0)});
   EXPECT_THROW(drag_window(again.document(), again.screen(), messages_), ui::CloseRequested);
   expect_view(again.render.view, before.scale, before.x_shift, before.y_shift);
 }

@@ -16,149 +16,138 @@ constexpr std::array<const char*, 24> kActs = {
 
 bool on_more_create_menu(Element e) { return e >= Element::kEllipse && e != Element::kNone; }
 
-// The element's key on the create menu, or on the more-create menu.
-std::string menu_key(Element e) {
+// The element's function key on the create menu, or on the more-create menu.
+int menu_key(Element e) {
   switch (e) {
-    case Element::kArrow: case Element::kBracket: return "F2";
-    case Element::kString: case Element::kComment: return "F3";
-    case Element::kBox: case Element::kFilledRectangle: return "F4";
-    case Element::kCircle: case Element::kQuadrilateral: return "F5";
-    default: return "F1";
+    case Element::kArrow: case Element::kBracket: return 2;
+    case Element::kString: case Element::kComment: return 3;
+    case Element::kBox: case Element::kFilledRectangle: return 4;
+    case Element::kCircle: case Element::kQuadrilateral: return 5;
+    default: return 1;
   }
 }
+
+Script pick(Point p) { return Script().pick(p.x, p.y); }
+Script drags(const std::vector<Point>& p, size_t first = 0) {
+  Script s;
+  for (size_t i = first; i + 1 < p.size(); i += 2) s.drag(p[i].x, p[i].y, p[i + 1].x, p[i + 1].y);
+  return s;
+}
+// Ctrl+Z or Ctrl+Y so often, each with the key its message waits for.
+Script undone(int times) { return Script().then(Script().undo().enter(), times); }
+Script redone(int times) { return Script().then(Script().redo().enter(), times); }
+// Each value cleared and typed in turn, an empty one passed over; with
+// `escape`, something typed first is taken back with Escape.
+Script form(const std::vector<std::string>& fields, bool escape = false) {
+  Script s;
+  for (const std::string& v : fields) {
+    if (escape && !v.empty()) s.type("9").esc(), escape = false;
+    if (!v.empty()) s.field(v);
+    s.tab();
+  }
+  return s;
+}
+Script colour(int c) { return c != 0 ? Script().field(std::to_string(c)) : Script(); }
 
 struct Builder {
   Items out;
-  void add(Item i) { out.push_back(std::move(i)); }
-  void keys(std::initializer_list<const char*> names) {
-    for (const char* n : names) add(key(n));
+  Builder& operator<<(const Script& s) {
+    for (Item& step : steps_in(s)) out.push_back(std::move(step));
+    return *this;
   }
-  void repeat(int count, const char* name) {
-    for (int i = 0; i < count; ++i) keys({name, "ENTER"});
-  }
-  // Each value cleared and typed in turn, an empty one passed over; with
-  // `escape`, something typed first is taken back with Escape.
-  void form(const std::vector<std::string>& fields, bool escape = false) {
-    for (const std::string& v : fields) {
-      if (escape && !v.empty()) add(typed("9")), add(key("ESC")), escape = false;
-      if (!v.empty()) add(key("DELETE")), add(typed(v));
-      add(key("TAB"));
-    }
-  }
-  void colour(int c) {
-    if (c != 0) add(key("DELETE")), add(typed(std::to_string(c)));
+  Builder& operator<<(Probe p) {
+    out.push_back(p);
+    return *this;
   }
   // The step that shows an element or the buffer, between two looks at the picture.
-  void previewed(Step trigger) {
-    add(Probe::kBeforePreview), add(std::move(trigger)), add(Probe::kAtPreview);
-  }
-  void drags(const std::vector<Point>& p, size_t first = 0) {
-    for (size_t i = first; i + 1 < p.size(); i += 2) add(drag(p[i], p[i + 1]));
-  }
+  void previewed(const Script& trigger) { *this << Probe::kBeforePreview << trigger << Probe::kAtPreview; }
   // Undone and redone on the action's own menu, then back to the main menu.
-  void leave(const Action& a) {
-    repeat(a.undo_after, "CTRL-Z");
-    repeat(a.redo_after, "CTRL-Y");
-    add(key("F10"));
-  }
+  void leave(const Action& a) { *this << undone(a.undo_after) << redone(a.redo_after) << Script().f(10); }
 };
 
 void pointing(Builder& b, const Action& a) {
-  if (a.element == Element::kString) return b.previewed(pick(a.points[0]));
+  const std::vector<Point>& p = a.points;
+  if (a.element == Element::kString) return b.previewed(pick(p[0]));
   if (a.element == Element::kBox || a.element == Element::kFilledRectangle) {
-    b.drags(a.points);
+    b << drags(p);
   } else if (a.element == Element::kCircle || a.element == Element::kEllipse || a.element == Element::kQuadrilateral) {
-    for (size_t i = 0; i < a.points.size(); ++i) {  // each point is marked, and waits
-      b.add(pick(a.points[i]));
-      if (i + 1 < a.points.size()) b.add(key("ENTER"));
-    }
+    for (size_t i = 0; i < p.size(); ++i)  // each point is marked, and waits
+      b << (i + 1 < p.size() ? Script().point(p[i].x, p[i].y) : pick(p[i]));
   } else {  // a rubber-band line: its free end moved, then maybe its other end
-    b.add(move(a.points[0]));
-    b.drags(a.points, 1);
+    b << Script().move(p[0].x, p[0].y) << drags(p, 1);
   }
-  b.previewed(key("ENTER"));
+  b.previewed(Script().enter());
 }
 
 void create(Builder& b, const Action& a) {
-  b.add(key("F9"));
-  b.repeat(a.undo_first, "CTRL-Z");
-  b.colour(a.colour);
-  if (on_more_create_menu(a.element)) b.add(key("F7"));
-  b.add(key(menu_key(a.element)));
-  b.form(a.fields, a.escape && !a.by_pointer);
+  b << Script().f(9) << undone(a.undo_first) << colour(a.colour);
+  if (on_more_create_menu(a.element)) b << Script().f(7);
+  b << Script().f(menu_key(a.element)) << form(a.fields, a.escape && !a.by_pointer);
   if (a.element == Element::kComment) {
-    b.add(key("F1"));
+    b << Script().f(1);
   } else {
-    if (a.by_pointer && a.escape) b.keys({"F1", "ESC"});  // the menu comes back as it was
-    if (a.by_pointer) b.add(key("F1")), pointing(b, a);
-    else b.previewed(key("F9"));
-    b.add(key("ENTER"));
+    if (a.by_pointer && a.escape) b << Script().f(1).esc();  // the menu comes back as it was
+    if (a.by_pointer) b << Script().f(1), pointing(b, a);
+    else b.previewed(Script().f(9));
+    b << Script().enter();
   }
   for (int i = 0; i < a.undraws; ++i) {
-    b.add(key("F9"));
+    b << Script().f(9);
     if (a.element == Element::kComment) continue;  // gone: nothing is shown or reopened
-    b.add(key("ENTER"));  // the picture with the element taken off
-    b.form(a.edit_fields);
-    b.previewed(key("F9"));
-    b.add(key("ENTER"));
+    b << Script().enter() << form(a.edit_fields);  // Enter: the picture with the element taken off
+    b.previewed(Script().f(9));
+    b << Script().enter();
   }
   b.leave(a);
 }
 
 void edit_delete(Builder& b, const Action& a) {
-  b.add(key("F5"));
-  if (a.toggle_deleted) b.add(key("F8"));
+  b << Script().f(5);
+  if (a.toggle_deleted) b << Script().f(8);
   if (a.act == Act::kDeletePointed) {
-    b.add(key("F1"));
-    for (const Point& p : a.points) b.add(pick(p, true));
-    b.add(pick({0, 0}));
-    if (a.undelete) b.add(key("F9")), b.add(Probe::kEnterIfPicture);
+    b << Script().f(1);
+    for (const Point& p : a.points) b << Script().pick_right(p.x, p.y);
+    b << pick({0, 0});
+    if (a.undelete) b << Script().f(9) << Probe::kEnterIfPicture;
   } else if (a.act == Act::kDeleteBox) {
-    b.add(key("F2"));
-    b.drags(a.points);
-    b.add(key(a.escape_box ? "ESC" : "ENTER"));
+    b << Script().f(2) << drags(a.points) << (a.escape_box ? Script().esc() : Script().enter());
   } else {
-    b.add(key("F5"));
-    b.add(pick(a.points[0]));
+    b << Script().f(5) << pick(a.points[0]);
     for (int i = a.element == Element::kNone ? 0 : 1 + a.edit_again; i > 0; --i) {
-      if (i == 1 && a.edit_again) b.add(key("F6"));
-      b.form(a.edit_fields);
-      b.previewed(key("F9"));
-      b.add(key("ENTER"));
+      if (i == 1 && a.edit_again) b << Script().f(6);
+      b << form(a.edit_fields);
+      b.previewed(Script().f(9));
+      b << Script().enter();
     }
   }
   b.leave(a);
 }
 
 void colour_edit(Builder& b, const Action& a) {
-  b.keys({"F5", "F7"});
+  b << Script().f(5).f(7);
   for (const ColourOp& op : a.colour_ops) {
-    b.colour(op.colour);
+    const int key = op.how == Recolour::kRegion ? 1 : 5;
+    b << colour(op.colour);
     if (op.how == Recolour::kRestore) {
-      b.keys({"F6", "ENTER"});  // redrawn, or told there is nothing to restore
+      b << Script().f(6).enter();  // redrawn, or told there is nothing to restore
     } else if (!op.recolours) {
-      // Told it takes palette colours only, or that the colour is none.
-      b.keys({op.how == Recolour::kRegion ? "F1" : "F5", "ENTER"});
+      b << Script().f(key).enter();  // told it takes palette colours only, or that the colour is none
     } else {
-      b.add(key(op.how == Recolour::kRegion ? "F1" : "F5"));
-      if (op.how == Recolour::kRegion) b.drags(op.points), b.add(key("ENTER"));
-      else b.add(pick(op.points[0]));
-      b.add(Probe::kEnterIfPicture);  // shown recoloured when something was
+      b << Script().f(key);
+      if (op.how == Recolour::kRegion) b << drags(op.points) << Script().enter();
+      else b << pick(op.points[0]);
+      b << Probe::kEnterIfPicture;  // shown recoloured when something was
     }
   }
-  b.keys({"F10", "F10"});
+  b << Script().f(10).f(10);
 }
 
 void paste(Builder& b, const Action& a) {
-  b.add(key("F8"));
-  b.form(a.fields);
-  if (a.by_pointer) {
-    b.add(key("F1"));
-    b.drags(a.points);
-    b.keys({"ENTER", "ENTER"});  // the box ends, then the buffer fitted into it is seen
-  }
-  b.previewed(key("F3"));
-  b.keys({"ENTER", "F9"});
+  b << Script().f(8) << form(a.fields);
+  // The box ends, then the buffer fitted into it is seen.
+  if (a.by_pointer) b << Script().f(1) << drags(a.points) << Script().enter().enter();
+  b.previewed(Script().f(3));
+  b << Script().enter().f(9);
   b.leave(a);
 }
 
@@ -198,32 +187,29 @@ namespace {
 Items script_of(const Action& a) {
   Builder b;
   switch (a.act) {
-    case Act::kOpen: b.add(key("F10")), b.add(Probe::kRecoverIfOffered); break;
+    case Act::kOpen: b << Script().f(10) << Probe::kRecoverIfOffered; break;
     case Act::kCreate: create(b, a); break;
     case Act::kDeletePointed: case Act::kDeleteBox: case Act::kEditGraphic: edit_delete(b, a); break;
     case Act::kColourEdit: colour_edit(b, a); break;
     case Act::kCut: case Act::kCopy:
-      b.keys({"F7", a.act == Act::kCut ? "F2" : "F3"});
-      b.drags(a.points);
-      b.add(key(a.escape_box ? "ESC" : "ENTER"));
+      b << Script().f(7).f(a.act == Act::kCut ? 2 : 3) << drags(a.points);
+      b << (a.escape_box ? Script().esc() : Script().enter());
       break;
-    case Act::kClearBuffer: b.keys({"F7", "F5", "F10"}); break;
+    case Act::kClearBuffer: b << Script().f(7).f(5).f(10); break;
     case Act::kPaste: paste(b, a); break;
-    case Act::kUndo: b.repeat(a.count, "CTRL-Z"); break;
-    case Act::kRedo: b.repeat(a.count, "CTRL-Y"); break;
-    case Act::kUndoAll: b.add(Probe::kUndoWhileCan); break;
-    case Act::kRedoAll: b.add(Probe::kRedoWhileCan); break;
-    case Act::kSetLayers: b.form({std::to_string(a.count), std::to_string(a.also)}); break;
-    case Act::kDrawAll: b.keys({"F4", "ENTER"}); break;
-    case Act::kWrite: b.keys({"F1", "F3"}); break;
-    case Act::kRemoveDeleted: b.keys({"F1", "F4", "F10"}); break;
-    case Act::kReopen: b.keys({"F1", "F2", "F2", "ENTER", "F10"}); break;  // closed, then chosen from the list
+    case Act::kUndo: b << undone(a.count); break;
+    case Act::kRedo: b << redone(a.count); break;
+    case Act::kUndoAll: b << Probe::kUndoWhileCan; break;
+    case Act::kRedoAll: b << Probe::kRedoWhileCan; break;
+    case Act::kSetLayers: b << form({std::to_string(a.count), std::to_string(a.also)}); break;
+    case Act::kDrawAll: b << Script().f(4).enter(); break;
+    case Act::kWrite: b << Script().f(1).f(3); break;
+    case Act::kRemoveDeleted: b << Script().f(1).f(4).f(10); break;
+    case Act::kReopen: b << Script().f(1).f(2).f(2).enter().f(10); break;  // closed, then chosen from the list
     case Act::kCrash: case Act::kSecondCloses: case Act::kSecondQuits: case Act::kSecondWrites: return {};
-    case Act::kExit: b.keys({"F10", "F1"}); return b.out;
+    case Act::kExit: b << Script().f(10).f(1); return b.out;
   }
-  b.add(key("F3"));
-  b.add(Probe::kRedrawShown);
-  b.add(key("ENTER"));
+  b << Script().f(3) << Probe::kRedrawShown << Script().enter();
   return b.out;
 }
 

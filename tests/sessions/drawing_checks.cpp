@@ -1,7 +1,6 @@
 #include "sessions/drawing_checks.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "drawing/command_file.h"
 #include "host/host.h"
@@ -11,6 +10,7 @@
 #include "kinds/colour_in_force.h"
 #include "kinds/registry.h"
 #include "render/render_fixture.h"
+#include "support/temp_dir.h"
 #include "text/fixed_text.h"
 
 namespace plv::sessions {
@@ -29,11 +29,9 @@ std::vector<std::string> file_lines_of(const RecordStore& store) {
 }
 
 std::vector<std::string> rewritten(const std::vector<std::string>& lines, const std::string& scratch) {
-  {
-    std::ofstream out(scratch, std::ios::binary);
-    out << "scratch\nGLIMPT\nDATE\n";
-    for (const std::string& line : lines) out << line << '\n';
-  }
+  std::string text = "scratch\nGLIMPT\nDATE\n";
+  for (const std::string& line : lines) text += line + '\n';
+  testing::write_file(scratch, text);
   RecordStore store;
   read_back(scratch, store);
   return file_lines_of(store);

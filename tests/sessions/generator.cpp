@@ -10,7 +10,6 @@
 #include "kinds/colour_in_force.h"
 #include "kinds/deleted.h"
 #include "kinds/layer.h"
-#include "kinds/record_context.h"
 #include "kinds/registry.h"
 #include "render/redraw.h"
 
@@ -114,7 +113,7 @@ std::vector<Point> Generator::pointed(const Editor& e, const CreateState& rememb
     case Element::kQuadrilateral: return {rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400), rng_.near(c, 400)};
     case Element::kBox: case Element::kFilledRectangle: {
       const Point a = plot_of(e.render.view, remembered.first), b = plot_of(e.render.view, remembered.second);
-      return box_drags(e, a.x, a.y, b.x, b.y);
+      return box_drags(e, {1.0f * a.x, 1.0f * a.y, 1.0f * b.x, 1.0f * b.y});
     }
     default: return rng_.chance(50) ? std::vector{c} : std::vector{c, rng_.near(c, 400)};
   }
@@ -127,17 +126,15 @@ Point Generator::target(const Editor& e, const RenderState& render) {
 }
 
 // Two corner drags taking a rubber-band box from its corners to a box near a graphic.
-std::vector<Point> Generator::box_drags(const Editor& e, float x1, float y1, float x2, float y2) {
-  const Point t = target(e, e.render), from1 = on_grid(x1, y1), from2 = on_grid(x2, y2);
+std::vector<Point> Generator::box_drags(const Editor& e, const SelectionBox& from) {
+  const Point t = target(e, e.render), from1 = on_grid(from.x1, from.y1), from2 = on_grid(from.x2, from.y2);
   const Point low = on_grid(t.x - rng_.step5(20, 400), t.y - rng_.step5(20, 400));
   return {from1, clear_of(low, from2), from2, on_grid(t.x + rng_.step5(20, 400), t.y + rng_.step5(20, 400))};
 }
 
 Action Generator::create(const Editor& e, const CreateState& remembered) {
   Action a{.act = Act::kCreate, .element = static_cast<Element>(rng_.between(0, 11))};
-  const ViewTransform& v = e.render.view;
-  const bool whole_view = v.scale == 1 && v.x_shift == std::trunc(v.x_shift) && v.y_shift == std::trunc(v.y_shift);
-  a.by_pointer = a.element != Element::kComment && (whole_view || !faults_.fractions_kept) && rng_.chance(40);
+  a.by_pointer = a.element != Element::kComment && rng_.chance(40);
   a.colour = rng_.chance(30) ? rng_.between(1, 15) : rng_.chance(5) ? rng_.between(16, 99) : 0;
   a.fields = fields(a.element, true, !a.by_pointer);
   if (a.by_pointer) a.points = pointed(e, remembered, a.element);
@@ -150,8 +147,7 @@ Action Generator::create(const Editor& e, const CreateState& remembered) {
 
 Action Generator::edit_delete(const Editor& e, Act act) {
   Action a{.act = act, .toggle_deleted = rng_.chance(15)};
-  const SelectionBox& box = e.selection_box;
-  if (act == Act::kDeleteBox) return a.points = box_drags(e, box.x1, box.y1, box.x2, box.y2), a;
+  if (act == Act::kDeleteBox) return a.points = box_drags(e, e.selection_box), a;
   RenderState render = e.render;
   render.show_deleted ^= a.toggle_deleted;
   for (int i = act == Act::kDeletePointed ? rng_.between(1, 3) : 1; i > 0; --i) a.points.push_back(target(e, render));
@@ -160,8 +156,6 @@ Action Generator::edit_delete(const Editor& e, Act act) {
   const DrawingPoint at{(a.points[0].x - v.x_shift) / v.scale, (a.points[0].y - v.y_shift) / v.scale};
   const auto picked = act == Act::kEditGraphic ? editing::nearest_graphic(e.drawing, render, at) : std::nullopt;
   if (!picked) return a;
-  const auto layer = read_layer_record(layer_record_before(e.drawing, *picked));
-  if (faults_.fractions_kept && layer && layer->scale != 1.0) return edit_delete(e, Act::kDeletePointed);
   const Record stored = e.drawing.read(*picked);
   const Record r = kinds().kind_of(stored).is_deleted() ? restore_deleted(stored) : stored;
   a.element = kMenuOf[static_cast<size_t>(kinds().kind_of(r).element())];
@@ -182,7 +176,7 @@ Action Generator::colour_edit(const Editor& e, const editing::EditState& state) 
     ColourOp op{.how = static_cast<Recolour>(rng_.between(0, 2)), .colour = colour, .recolours = a.palette && in_palette};
     if (op.how == Recolour::kOne) op.points = {target(e, e.render)};
     if (op.how == Recolour::kRegion && op.recolours) {
-      op.points = box_drags(e, s.x1, s.y1, s.x2, s.y2);
+      op.points = box_drags(e, s);
       const Point p = op.points[1], q = op.points[3];  // where the next region starts from
       s = {1.0f * std::min(p.x, q.x), 1.0f * std::min(p.y, q.y), 1.0f * std::max(p.x, q.x), 1.0f * std::max(p.y, q.y)};
     }
@@ -207,7 +201,7 @@ Action Generator::paste(const Editor& e, const PlotBox& last_box) {
     a.points = {on_grid(static_cast<float>(b.x1), static_cast<float>(b.y1)), to1, from2, {to1.x + w, to1.y + h}};
     return a;
   }
-  const bool general = !faults_.general_paste_under_last_layer && !faults_.fractions_kept && rng_.chance(50);
+  const bool general = rng_.chance(50);
   const double scale = 0.25 * rng_.between(1, 8);
   const double other = general && rng_.chance(50) ? 0.25 * rng_.between(1, 8) : scale;
   const int rotation = general && (other == scale || rng_.chance(50)) ? 15 * rng_.between(-12, 12) : 0;
@@ -218,9 +212,8 @@ Action Generator::paste(const Editor& e, const PlotBox& last_box) {
 void Generator::plan_kill(int actions) {
   int at = rng_.between(1, actions / 3);
   for (const Act act : {Act::kWrite, Act::kUndo, Act::kRemoveDeleted}) plan_.push_back({at++, act});
-  if (faults_.kills_after_write) plan_.push_back({at++, Act::kReopen});
   constexpr Act kSecond[] = {Act::kSecondCloses, Act::kSecondQuits, Act::kSecondWrites};
-  if (rng_.chance(50)) plan_.push_back({at++, kSecond[rng_.between(0, faults_.second_plivet_removes_copy ? 0 : 2)]});
+  if (rng_.chance(50)) plan_.push_back({at++, kSecond[rng_.between(0, 2)]});
   plan_.push_back({at + rng_.between(0, 5), Act::kCrash});
 }
 
@@ -230,8 +223,7 @@ Act Generator::choose_act(const Editor& e) {
     const Act act = plan_.front().second;
     // A second plivet comes while this one keeps a recovery copy of changes.
     const bool second = act >= Act::kSecondCloses && act <= Act::kSecondWrites;
-    if (second ? std::filesystem::exists(e.recovery.file())
-               : act != Act::kCrash || !faults_.kills_after_write || !written_since_open_) {
+    if (!second || std::filesystem::exists(e.recovery.file())) {
       plan_.pop_front();
       if (act != Act::kCrash) return act;
       killing_ = true;
@@ -244,10 +236,7 @@ Act Generator::choose_act(const Editor& e) {
       {Act::kWrite, 3}, {Act::kRemoveDeleted, 2}, {Act::kReopen, 2}, {Act::kCrash, 2}};
   int roll = rng_.between(1, 100);
   for (const auto& [act, weight] : kWeights)
-    if ((roll -= weight) <= 0) {
-      if (act == Act::kCrash && faults_.recovery_after_write && written_since_open_) return Act::kCreate;
-      return act == Act::kWrite && faults_.kills_after_write && planned() ? Act::kCreate : act;
-    }
+    if ((roll -= weight) <= 0) return act;
   return Act::kCreate;
 }
 
@@ -258,13 +247,10 @@ Action Generator::next(const Editor& e, const MenuStates& states) {
   if (act == Act::kDeletePointed || act == Act::kDeleteBox || act == Act::kEditGraphic) a = edit_delete(e, act);
   if (act == Act::kColourEdit) a = colour_edit(e, states.editing);
   if (act == Act::kPaste) a = paste(e, states.paste_box);
-  if (act == Act::kCut || act == Act::kCopy) {
-    const SelectionBox& s = e.selection_box;
-    a.points = box_drags(e, s.x1, s.y1, s.x2, s.y2);
-  }
+  if (act == Act::kCut || act == Act::kCopy) a.points = box_drags(e, e.selection_box);
   if (act == Act::kUndo || act == Act::kRedo) a.count = rng_.between(1, 3);
   if (act == Act::kSetLayers) {
-    a.count = rng_.chance(50) ? 0 : rng_.between(faults_.new_element_on_layer_one ? 2 : 1, 3);
+    a.count = rng_.chance(50) ? 0 : rng_.between(1, 3);
     a.also = rng_.chance(70) ? 0 : rng_.between(1, 3);
   }
   // Undo and redo on the menus that take them, and boxes ended with Escape.
@@ -276,8 +262,6 @@ Action Generator::next(const Editor& e, const MenuStates& states) {
   if (std::exchange(killing_, false) && a.kill < 0) a.kill = rng_.between(0, static_cast<int>(steps_of(a).size()));
   last_ = a.act;
   ++made_;
-  if (a.act == Act::kWrite || a.act == Act::kReopen || a.kill >= 0)
-    written_since_open_ = a.act == Act::kWrite && a.kill < 0;
   return a;
 }
 

@@ -12,7 +12,6 @@
 #include "editor/editor.h"
 #include "editor/main_program.h"
 #include "sessions/actions.h"
-#include "sessions/known_faults.h"
 
 namespace plv::sessions {
 
@@ -41,11 +40,10 @@ std::string write_start_drawing(Rng& rng, const std::string& path);
 
 class Generator {
  public:
-  Generator(Rng& rng, const KnownFaults& faults) : rng_(rng), faults_(faults) {}
+  explicit Generator(Rng& rng) : rng_(rng) {}
   Action next(const Editor& editor, const MenuStates& states);
   // A write, an undo reaching back past it and the deleted graphics
-  // removed; the drawing reopened while kills after a write are kept
-  // away; maybe a second plivet; then one action killed at a random item.
+  // removed; maybe a second plivet; then one action killed at a random item.
   void plan_kill(int actions);
   bool planned() const { return !plan_.empty(); }
 
@@ -58,12 +56,10 @@ class Generator {
   std::vector<std::string> fields(Element e, bool options, bool coordinates);
   std::vector<Point> pointed(const Editor& editor, const CreateState& remembered, Element e);
   Point target(const Editor& editor, const RenderState& render);
-  std::vector<Point> box_drags(const Editor& editor, float x1, float y1, float x2, float y2);
+  std::vector<Point> box_drags(const Editor& editor, const SelectionBox& from);
 
   Rng& rng_;
-  const KnownFaults& faults_;
   Act last_ = Act::kOpen;
-  bool written_since_open_ = false;
   int made_ = 0;                           // actions generated
   std::deque<std::pair<int, Act>> plan_;   // from which action each comes; kCrash: the kill
   bool killing_ = false;

@@ -1,5 +1,6 @@
 #include "sessions/script_steps.h"
 
+#include <sstream>
 #include <stdexcept>
 
 #include "host/scripted/script.h"
@@ -34,6 +35,13 @@ std::vector<host::Event> events_of(const Step& step) {
     if (s.kind == host::ScriptStep::Kind::kPick) out.push_back(pointer(T::kButtonRelease, a, s.button));
     if (s.kind == host::ScriptStep::Kind::kDrag) out.push_back(pointer(T::kButtonRelease, b, s.button));
   }
+  return out;
+}
+
+Items steps_in(const Script& script) {
+  Items out;
+  std::istringstream lines(script.text());
+  for (std::string line; std::getline(lines, line);) out.push_back(Step{line});
   return out;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Script steps: each is a line of a `plivet --headless --play` script, made
-// by the typed helpers below, and stands for the window events the
+// Script steps: each is a line of a `plivet --headless --play` script, as
+// the typed Script builder writes it, and stands for the window events the
 // scripted window system makes of it. A session's queue also holds
 // probes: where the tester looks at what is shown, or decides a key from it.
 
@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "host/events.h"
+#include "support/script.h"
 
 namespace plv::sessions {
+
+using testing::Script;
 
 struct Point {
   int x = 0, y = 0;  // plot coordinates
@@ -20,13 +23,6 @@ struct Point {
 struct Step {
   std::string line;
 };
-
-inline std::string text_of(Point p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
-inline Step key(const std::string& name) { return {"key " + name}; }
-inline Step typed(const std::string& text) { return {"type " + text}; }
-inline Step pick(Point p, bool right = false) { return {"pick " + text_of(p) + (right ? " right" : "")}; }
-inline Step move(Point p) { return {"move " + text_of(p)}; }
-inline Step drag(Point from, Point to) { return {"drag " + text_of(from) + " " + text_of(to)}; }
 
 std::vector<host::Event> events_of(const Step& step);
 
@@ -47,5 +43,8 @@ std::optional<Probe> noted_probe(const std::string& line);
 
 using Item = std::variant<Step, Probe>;
 using Items = std::vector<Item>;
+
+// The script's lines, one step each.
+Items steps_in(const Script& script);
 
 }  // namespace plv::sessions

@@ -83,7 +83,7 @@ std::string screen(const host::Frame& f) {
 class Driver {
  public:
   Driver(std::uint64_t seed, const SessionPlan& plan, fs::path dir)
-      : seed_(seed), plan_(plan), dir_(std::move(dir)), rng_(seed), generator_(rng_, plan_.faults) {}
+      : seed_(seed), plan_(plan), dir_(std::move(dir)), rng_(seed), generator_(rng_) {}
   SessionOutcome run();
 
  private:
@@ -95,6 +95,11 @@ class Driver {
   void action_ended(const host::Frame& frame);
   void end_checks();
   void probe(Probe p, const host::Frame& frame);
+  // The script's steps to come before the rest of the action's items.
+  void first(const Script& script) {
+    const Items steps = steps_in(script);
+    items_.insert(items_.begin(), steps.begin(), steps.end());
+  }
   void check_picture(const std::string& path, const std::string& what);
   void expect(const std::vector<std::string>& now, const std::vector<std::string>& want, const std::string& what);
   std::vector<std::string> listing() const { return host::list_plot_records(host_->picture().buffer().bytes()); }
@@ -291,9 +296,10 @@ void Driver::end_checks() {
 }
 
 void Driver::probe(Probe p, const host::Frame& frame) {
-  auto again = [&](const char* name) {
+  auto again = [&](Script key) {
     if (++repeats_ > 1000) fail("undo or redo never runs out");
-    items_.insert(items_.begin(), {key(name), key("ENTER"), p});
+    items_.push_front(p);
+    first(key.enter());
   };
   switch (p) {
     case Probe::kBeforePreview: before_preview_ = listing().size(); break;
@@ -316,21 +322,21 @@ void Driver::probe(Probe p, const host::Frame& frame) {
       break;
     }
     case Probe::kEnterIfPicture:
-      if (frame.graphics) items_.push_front(key("ENTER"));
+      if (frame.graphics) first(Script().enter());
       break;
     case Probe::kUndoWhileCan:
-      if (editor_->journal.can_undo()) again("CTRL-Z");
+      if (editor_->journal.can_undo()) again(Script().undo());
       break;
     case Probe::kRedoWhileCan:
-      if (editor_->journal.can_redo()) again("CTRL-Y");
+      if (editor_->journal.can_redo()) again(Script().redo());
       break;
     case Probe::kRecoverIfOffered:
       if (row(frame, 3) == kRecoveryOffer) {
-        items_.push_front(key("F1"));
+        first(Script().f(1));
         recovered_ = true;
         ++recoveries_;
       } else if (second_wrote_ && screen(frame).find(kFileChanged) != std::string::npos) {
-        items_.push_front(key("ENTER"));
+        first(Script().enter());
         set_aside_ = true;
       } else if (row(frame, 3) != kMainMenu) {
         fail("opened, neither the recovery offer nor the main menu: " + screen(frame));
@@ -350,15 +356,15 @@ void Driver::second_plivet(Act act) {
   ui::Toolkit toolkit(kernel);
   Editor editor(kernel, toolkit, dir_);
   MenuStates states;
-  std::deque<std::string> lines = {"key F10", "key ENTER", "close"};  // opened, told, closed
-  const char* file_key = act == Act::kSecondQuits ? "key F6" : "key F3";
-  if (act != Act::kSecondCloses) lines.insert(lines.begin() + 2, {"key F1", file_key});
+  Script script = Script().f(10).enter();  // opened, told
+  if (act != Act::kSecondCloses) script.f(1).f(act == Act::kSecondQuits ? 6 : 3);
+  const Items steps = steps_in(script.close());
+  size_t next = 0;
   std::string told;
   window.set_wait_observer([&](const host::Frame& frame) {
     told += screen(frame);
-    if (lines.empty()) fail("a second plivet did not end");
-    for (const host::Event& e : events_of({lines.front()})) window.push_event(e);
-    lines.pop_front();
+    if (next == steps.size()) fail("a second plivet did not end");
+    for (const host::Event& e : events_of(std::get<Step>(steps[next++]))) window.push_event(e);
   });
   window.set_message_observer([this](const std::string& text, const std::string&) {
     fail("a second plivet's message box: " + text);

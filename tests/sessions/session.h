@@ -7,14 +7,11 @@
 #include <cstdint>
 #include <string>
 
-#include "sessions/known_faults.h"
-
 namespace plv::sessions {
 
 struct SessionPlan {
   int actions = 20;  // chosen at random; then everything undone and redone, and the drawing written
   int kill_percent = 50;  // of sessions that have one action killed, to recover from
-  KnownFaults faults{};
   // A session report (as SessionOutcome::report gives, or a part of it) to
   // replay and check instead of random actions.
   std::string replay;
