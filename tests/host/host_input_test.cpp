@@ -50,21 +50,6 @@ TEST_F(HostTest, KeysArriveAsTheirCodesAndCloseAsMinusEleven) {
   EXPECT_EQ(host.wait_event().type, EventType::kClose);
 }
 
-TEST_F(HostTest, PointerEventsAreClientPixelsInTextModeAndPlotPointsInGraphicsMode) {
-  Host& host = start("click 3 10\npick 100 200 right\nmove -1750 1250\n");
-  // Cell (3, 10) of a 700 x 500 client: origin (30 + 9 x 8, 50 + 2 x 16), centre +4, +8.
-  EXPECT_EQ(fields(host.wait_event()), Fields(EventType::kButtonPress, 1, 106, 90));
-  EXPECT_EQ(host.text_layout().cell_at(106, 90), (Point{9, 2}));
-  EXPECT_EQ(host.wait_event().type, EventType::kButtonRelease);
-
-  host.enter_graphics_mode(false);
-  EXPECT_EQ(fields(host.wait_event()), Fields(EventType::kButtonPress, 2, 100, 200));
-  const Event release = host.wait_event();
-  EXPECT_EQ(std::pair(release.type, release.button), std::pair(EventType::kButtonRelease, 2));
-  const Event move = host.wait_event();
-  EXPECT_EQ(std::tuple(move.type, move.x, move.y), std::tuple(EventType::kPointerMove, -1750, 1250));
-}
-
 TEST_F(HostTest, TextWritesMoveTheCaretAndModeSwitchesKeepOrClearThePictureAndTheText) {
   Host& host = start("");
   host.set_text_cell(3, 10);
@@ -101,8 +86,14 @@ TEST_F(HostTest, TextWritesMoveTheCaretAndModeSwitchesKeepOrClearThePictureAndTh
   EXPECT_EQ(host.picture().window_surface().pixel(355, 250), kWhite);
 }
 
-TEST_F(HostTest, PointPickReturnsTheButtonOrTheKeyAndPlacesThePointer) {
-  Host& host = start("move 500 500\npick 100 -200\nkey 120\npick 0 0 right\nclose\n");
+TEST_F(HostTest, PointerEventsAreClientPixelsInTextModeAndPicksPlotPointsInGraphicsMode) {
+  Host& host = start("click 3 10\nmove 500 500\npick 100 -200\nkey 120\npick 0 0 right\nclose\n");
+  // Cell (3, 10) of a 700 x 500 client: origin (30 + 9 x 8, 50 + 2 x 16), centre +4, +8.
+  EXPECT_EQ(fields(host.wait_event()), Fields(EventType::kButtonPress, 1, 106, 90));
+  EXPECT_EQ(host.text_layout().cell_at(106, 90), (Point{9, 2}));
+  EXPECT_EQ(host.wait_event().type, EventType::kButtonRelease);
+
+  // A pick returns the button or the key.
   host.enter_graphics_mode(false);
   const auto picked = [&](int x, int y) {
     const PickResult r = host.pick_point(x, y);
@@ -195,7 +186,8 @@ TEST_F(HostTest, LineMovesItsActiveEndAndSwitchesOnlyWhereAllowed) {
   const auto before = host.picture().window_surface().pixels();
   EXPECT_EQ(band(host.rubber_band_line(0, 0, 100, 100, kWhole, {true, true})), Band(Key::kEnter, 10, 10, 1750, -5));
   EXPECT_EQ(ws_->cursor(), CursorShape::kArrow);
-  EXPECT_EQ(band(host.rubber_band_line(0, 0, 100, 100, kWhole, {true, false})), Band(Key::character('x'), 0, -30, 100, 100));
+  EXPECT_EQ(band(host.rubber_band_line(0, 0, 100, 100, kWhole, {true, false})),
+            Band(Key::character('x'), 0, -30, 100, 100));
   EXPECT_EQ(ws_->pointer(), host.picture().transform().to_pixel(0, -30));
   EXPECT_EQ(host.picture().window_surface().pixels(), before);
   // The second end first; closing ends with the close key.
