@@ -93,7 +93,7 @@ TEST_F(HostTest, CaptionIsCutAndFailureIsReported) {
   EXPECT_EQ(ws.messages(), (Messages{{"Failed to register window class", "a caption longer than t"}}));
 }
 
-TEST_F(HostTest, ColourAndBackgroundTogglesRepaintFromTheBuffer) {
+TEST_F(HostTest, TogglesAndResizesRepaintFromTheBufferButMinimisingKeepsThePicture) {
   Host& host = start_drawing();
   ink(255, 255, 255).draw_line(0, 100, 100, 100);  // white ink: shown black on white
   ink(100, 50, 0).draw_line(0, -100, 100, -100);
@@ -102,17 +102,17 @@ TEST_F(HostTest, ColourAndBackgroundTogglesRepaintFromTheBuffer) {
   EXPECT_EQ(window.pixel(355, 230), kBlack);
 
   ws_->choose_menu_command(Command::kBlackBackground);
-  EXPECT_TRUE(ws_->menu().black_background_checked);
-  EXPECT_EQ(host.settings().black_background, 1);
-  EXPECT_EQ(window.pixel(0, 0), kBlack);
-  EXPECT_EQ(window.pixel(355, 230), kWhite);
-  EXPECT_EQ(window.pixel(355, 250), (Rgb{255, 0, 0}));
-  EXPECT_EQ(host.frame().black_background, true);
+  EXPECT_EQ(std::tuple(ws_->menu().black_background_checked, host.settings().black_background,
+                       host.frame().black_background),
+            std::tuple(true, 1, true));
+  EXPECT_EQ(std::tuple(window.pixel(0, 0), window.pixel(355, 230), window.pixel(355, 250)),
+            std::tuple(kBlack, kWhite, Rgb{255, 0, 0}));
 
   ws_->choose_menu_command(Command::kBlackBackground);
-  EXPECT_FALSE(ws_->menu().black_background_checked);
+  EXPECT_EQ(std::tuple(ws_->menu().black_background_checked, host.settings().black_background,
+                       host.picture().buffer().count()),
+            std::tuple(false, 0, 3 * (4u + 9)));
   EXPECT_EQ(window.pixels(), first);
-  EXPECT_EQ(host.picture().buffer().count(), 3 * (4u + 9));
   // The repaint replayed under the hourglass and restored the cursor.
   const auto& cursors = ws_->cursor_history();
   ASSERT_GE(cursors.size(), 2u);
@@ -120,28 +120,26 @@ TEST_F(HostTest, ColourAndBackgroundTogglesRepaintFromTheBuffer) {
   EXPECT_EQ(ws_->cursor(), CursorShape::kArrow);
 
   ws_->choose_menu_command(Command::kColour);
-  EXPECT_FALSE(ws_->menu().colour_checked);
-  EXPECT_EQ(host.settings().colour_window, 0);
-  EXPECT_EQ(window.pixel(355, 270), grey(200));
-}
+  EXPECT_EQ(std::tuple(ws_->menu().colour_checked, host.settings().colour_window, window.pixel(355, 270)),
+            std::tuple(false, 0, grey(200)));
+  ws_->choose_menu_command(Command::kColour);
+  EXPECT_EQ(host.settings().colour_window, 1);
+  EXPECT_EQ(window.pixels(), first);
 
-TEST_F(HostTest, MinimisingKeepsThePictureAndOnlyARealResizeReplays) {
-  Host& host = start_drawing();
+  // Minimising keeps the picture, and only a real resize replays it.
   EXPECT_TRUE(host.picture().bitmap_valid());
   ws_->resize(0, 0, true);
   ws_->resize(700, 500);
-  EXPECT_EQ(host.client_size(), (Point{700, 500}));
-  EXPECT_TRUE(host.picture().bitmap_valid());
-  EXPECT_EQ(ws_->cursor(), CursorShape::kArrow);
-  EXPECT_EQ(host.picture().window_surface().pixel(355, 250), (Rgb{255, 0, 0}));
+  EXPECT_EQ(std::tuple(host.client_size(), host.picture().bitmap_valid(), ws_->cursor(),
+                       host.picture().window_surface().pixel(355, 250)),
+            std::tuple(Point{700, 500}, true, CursorShape::kArrow, Rgb{255, 0, 0}));
   const auto cursor_changes = ws_->cursor_history().size();
 
   ws_->resize(1400, 1000);
-  EXPECT_EQ(host.picture().window_surface().width(), 1400);
-  EXPECT_EQ(host.picture().bitmap().width(), 1400);
   EXPECT_GT(ws_->cursor_history().size(), cursor_changes);  // replayed under the hourglass
-  EXPECT_EQ(host.picture().window_surface().pixel(710, 500), (Rgb{255, 0, 0}));
-  EXPECT_EQ(host.text_layout().char_width, 16);
+  EXPECT_EQ(std::tuple(host.picture().window_surface().width(), host.picture().bitmap().width(),
+                       host.picture().window_surface().pixel(710, 500), host.text_layout().char_width),
+            std::tuple(1400, 1400, Rgb{255, 0, 0}, 16));
 }
 
 TEST_F(HostTest, MenuCommandsForDialogsAboutAndExit) {
