@@ -75,7 +75,8 @@ TEST(FileOpenFields, RequestCarriesTheFieldsAndTheFilterList) {
 TEST(FileOpenFields, ChosenPathSplitsIntoPaddedFields) {
   const ChosenFile chosen = split_chosen_path("C:\\DATA\\PLOT.QPA");
   EXPECT_EQ(std::tuple(chosen.directory, chosen.name, chosen.full_path),
-            std::tuple("C:\\DATA\\" + std::string(58, ' '), "PLOT.QPA      ", "C:\\DATA\\PLOT.QPA" + std::string(64, ' ')));
+            std::tuple("C:\\DATA\\" + std::string(58, ' '), "PLOT.QPA      ",
+                       "C:\\DATA\\PLOT.QPA" + std::string(64, ' ')));
   const ChosenFile posix = split_chosen_path("/home/ann/drawings/a-long-file-name.plv");
   EXPECT_EQ(posix.directory, "/home/ann/drawings/" + std::string(47, ' '));
   EXPECT_EQ(posix.name, "a-long-file-na");  // cut at the field's length

@@ -35,13 +35,11 @@ TEST(WindowTransform, FitsThePictureKeepingItsShape) {
 
 TEST(WindowTransform, InverseRoundsAndReturnsTheLastDrawnPointExactly) {
   const auto t = WindowTransform::for_client(700, 500);
-  EXPECT_EQ(t.to_plot(370, 250), (Point{100, 0}));
-  EXPECT_EQ(t.to_plot(350, 0), (Point{0, 1250}));
-  EXPECT_EQ(t.to_plot(349, 251), (Point{-5, -5}));
+  EXPECT_EQ(std::tuple(t.to_plot(370, 250), t.to_plot(350, 0), t.to_plot(349, 251)),
+            std::tuple(Point{100, 0}, Point{0, 1250}, Point{-5, -5}));
   // (101, 2) becomes pixel (370, 250), which alone would read back as
   // (100, 0); the cache gives the drawn point back.
-  const Point p = t.to_pixel(101, 2);
-  EXPECT_EQ(p, (Point{370, 250}));
+  EXPECT_EQ(t.to_pixel(101, 2), (Point{370, 250}));
   EXPECT_EQ(t.to_plot(370, 250), (Point{101, 2}));
   t.to_pixel(0, 0);
   EXPECT_EQ(t.to_plot(370, 250), (Point{100, 0}));
@@ -49,8 +47,8 @@ TEST(WindowTransform, InverseRoundsAndReturnsTheLastDrawnPointExactly) {
 
 TEST(OutputTransform, ScalesTruncatingAndTurnsForLandscape) {
   OutputTransform metafile;  // plot units, y downwards, origin top left
-  EXPECT_EQ(metafile.to_device(-1750, 1250), (Point{0, 0}));
-  EXPECT_EQ(metafile.to_device(1750, -1250), (Point{3500, 2500}));
+  EXPECT_EQ(std::pair(metafile.to_device(-1750, 1250), metafile.to_device(1750, -1250)),
+            std::pair(Point{0, 0}, Point{3500, 2500}));
   OutputTransform page{.width = 3900, .width_divisor = 3500, .height = 2785, .height_divisor = 2500,
                        .centre = {2550, 1992}, .landscape = false};
   EXPECT_EQ(page.to_device(1, 1), (Point{2551, 1991}));   // 1.11 -> 1, -1.114 -> -1
