@@ -10,37 +10,27 @@
 namespace plv::host {
 namespace {
 
-struct Shown {
-  std::string text;
-  std::string title;
-};
-
-EntryError recorder(std::vector<Shown>& shown) {
-  return [&shown](QWidget*, std::string_view text, std::string_view title) {
-    shown.push_back({std::string(text), std::string(title)});
-  };
+// The error boxes a dialog asked for: text and title.
+using Shown = std::vector<std::pair<std::string, std::string>>;
+EntryError recorder(Shown& shown) {
+  return [&shown](QWidget*, std::string_view text, std::string_view title) { shown.emplace_back(text, title); };
 }
 
-TEST_F(GuiTest, PageSetupShowsInchesStepsAndRefusesBadEntries) {
+TEST_F(GuiTest, PageSetupAndPenWidthFieldsStepAndBadEntriesAreRefused) {
   PageSetup values;  // 100, 100, 650, portrait
-  std::vector<Shown> errors;
+  Shown errors;
   PageSetupDialog dialog(values, window(), recorder(errors));
   EXPECT_EQ(dialog.windowTitle(), "Page Setup");
-  EXPECT_EQ(dialog.top()->value_text(), "1\"");
-  EXPECT_EQ(dialog.width()->value_text(), "6.5\"");
-
+  EXPECT_EQ(std::tuple(dialog.top()->value_text(), dialog.width()->value_text()), std::tuple("1\"", "6.5\""));
   dialog.width()->stepBy(1);
-  EXPECT_EQ(dialog.width()->value_text(), "6.6\"");
   dialog.top()->stepBy(-1);
-  EXPECT_EQ(dialog.top()->value_text(), "0.9\"");
   dialog.left()->set_value_text("oops");
   dialog.left()->stepBy(1);
-  EXPECT_EQ(dialog.left()->value_text(), "oops");
+  EXPECT_EQ(std::tuple(dialog.width()->value_text(), dialog.top()->value_text(), dialog.left()->value_text()),
+            std::tuple("6.6\"", "0.9\"", "oops"));
 
   dialog.accept();
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0].text, "Invalid data");
-  EXPECT_EQ(errors[0].title, "Page Setup Error");
+  EXPECT_EQ(errors, (Shown{{"Invalid data", "Page Setup Error"}}));
   EXPECT_NE(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(values.left_margin, 100);
 
@@ -49,30 +39,23 @@ TEST_F(GuiTest, PageSetupShowsInchesStepsAndRefusesBadEntries) {
   EXPECT_TRUE(values.landscape);
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(values.top_margin, 90);
-  EXPECT_EQ(values.left_margin, 101);
-  EXPECT_EQ(values.width, 660);
-}
+  EXPECT_EQ(std::tuple(values.top_margin, values.left_margin, values.width), std::tuple(90, 101, 660));
 
-TEST_F(GuiTest, PenWidthStepsAndAcceptsOnlyPositiveWholeNumbers) {
-  PenWidths values{1, 2, 2};
-  std::vector<Shown> errors;
-  PenWidthDialog dialog(values, window(), recorder(errors));
-  EXPECT_EQ(dialog.windowTitle(), "Pen Width");
-  dialog.window()->stepBy(-1);
-  EXPECT_EQ(dialog.window()->value_text(), "1");
-  dialog.printer()->stepBy(1);
-  EXPECT_EQ(dialog.printer()->value_text(), "3");
-  dialog.metafile()->set_value_text("0");
-  dialog.accept();
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0].text, "All pen width values must be positive integers");
-  EXPECT_EQ(errors[0].title, "Pen Width Error");
-  dialog.metafile()->set_value_text("4");
-  dialog.accept();
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(values.printer, 3);
-  EXPECT_EQ(values.metafile, 4);
+  // Pen widths are positive whole numbers.
+  PenWidths widths{1, 2, 2};
+  PenWidthDialog pens(widths, window(), recorder(errors));
+  EXPECT_EQ(pens.windowTitle(), "Pen Width");
+  pens.window()->stepBy(-1);
+  pens.printer()->stepBy(1);
+  EXPECT_EQ(std::tuple(pens.window()->value_text(), pens.printer()->value_text()), std::tuple("1", "3"));
+  pens.metafile()->set_value_text("0");
+  pens.accept();
+  EXPECT_EQ(errors, (Shown{{"Invalid data", "Page Setup Error"},
+                           {"All pen width values must be positive integers", "Pen Width Error"}}));
+  pens.metafile()->set_value_text("4");
+  pens.accept();
+  EXPECT_EQ(pens.result(), QDialog::Accepted);
+  EXPECT_EQ(std::pair(widths.printer, widths.metafile), std::pair(3, 4));
 }
 
 // Answers the next modal dialog that opens while the editor waits.
@@ -91,20 +74,19 @@ TEST_F(GuiTest, MenuDialogsRunWhileTheEditorWaits) {
       d.width()->set_value_text("5\"");
       d.accept();
     });
-    window()->action(Command::kPageSetup)->trigger();
+    action(Command::kPageSetup)->trigger();
     answer_dialog<PenWidthDialog>([](PenWidthDialog& d) {
       d.window()->set_value_text("3");
       d.accept();
     });
-    window()->action(Command::kPenWidth)->trigger();
+    action(Command::kPenWidth)->trigger();
     QTest::keyClick(handle(), Qt::Key_K);
   });
   EXPECT_EQ(key, Key::character('k'));
-  EXPECT_EQ(host_->settings().page_width, 500);
-  EXPECT_EQ(host_->picture().window_pen_width(), 3);
+  EXPECT_EQ(std::pair(host_->settings().page_width, host_->picture().window_pen_width()), std::pair(500, 3));
 }
 
-TEST_F(GuiTest, OpenFileDialogOffersTheFilterListAndReturnsThePath) {
+TEST_F(GuiTest, FileDialogsOfferTheFiltersAndANameWithoutExtensionTakesTheChosenOnes) {
   plv::testing::write_file(dir_.file("PLOT.plv"), "x");
   QStringList filters;
   QString selected;
@@ -115,20 +97,15 @@ TEST_F(GuiTest, OpenFileDialogOffersTheFilterListAndReturnsThePath) {
     static_cast<QDialog&>(d).accept();
   });
   const auto request = open_file_request("PLOT.plv      ", dir_.path().string() + "   ", 6, true);
-  const auto chosen = ws_->open_file_dialog(request);
-  ASSERT_TRUE(chosen);
-  EXPECT_EQ(*chosen, dir_.file("PLOT.plv"));
-  ASSERT_EQ(filters.size(), 6);
-  EXPECT_EQ(filters[0], "QUEPA Files (*.qpa)");
-  EXPECT_EQ(filters[1], "Table Files (*.tbl *.raw *.asc)");
-  EXPECT_EQ(filters[4], "All Files (*)");
+  EXPECT_EQ(ws_->open_file_dialog(request), dir_.file("PLOT.plv"));
+  EXPECT_EQ(filters, (QStringList{"QUEPA Files (*.qpa)", "Table Files (*.tbl *.raw *.asc)", "Geometry Files (*.gw)",
+                                  "Solution Files (*.sol)", "All Files (*)", "Plivet Files (*.plv)"}));
   EXPECT_EQ(selected, "Plivet Files (*.plv)");
 
   answer_dialog<QFileDialog>([](QFileDialog& d) { static_cast<QDialog&>(d).reject(); });
   EXPECT_FALSE(ws_->open_file_dialog(request));
-}
 
-TEST_F(GuiTest, ASaveDialogsNameWithoutExtensionTakesTheChosenFiltersOne) {
+  // A name saved without an extension takes the chosen filter's.
   QString before, after;
   answer_dialog<QFileDialog>([&](QFileDialog& d) {
     before = d.defaultSuffix();
@@ -136,12 +113,11 @@ TEST_F(GuiTest, ASaveDialogsNameWithoutExtensionTakesTheChosenFiltersOne) {
     after = d.defaultSuffix();
     static_cast<QDialog&>(d).reject();
   });
-  FileDialogRequest request;
-  request.filters = {{"PDF (*.pdf)", "*.pdf"}, {"Encapsulated PostScript (*.eps)", "*.eps"}};
-  request.default_extension = "pdf";
-  EXPECT_FALSE(ws_->save_file_dialog(request));
-  EXPECT_EQ(before, "pdf");
-  EXPECT_EQ(after, "eps");
+  FileDialogRequest save;
+  save.filters = {{"PDF (*.pdf)", "*.pdf"}, {"Encapsulated PostScript (*.eps)", "*.eps"}};
+  save.default_extension = "pdf";
+  EXPECT_FALSE(ws_->save_file_dialog(save));
+  EXPECT_EQ(std::pair(before, after), std::pair(QString("pdf"), QString("eps")));
 }
 
 }  // namespace

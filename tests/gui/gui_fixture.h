@@ -38,16 +38,23 @@ class GuiTest : public ::testing::Test {
     window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
   }
-  void TearDown() override {
-    host_.reset();
-    ws_.reset();
-  }
 
   MainWindow* window() const { return ws_->main_window(); }
   Canvas* canvas() const { return ws_->canvas(); }
   QWindow* handle() const { return window()->windowHandle(); }
+  QAction* action(Command command) const { return window()->action(command); }
   // A client pixel as a position in the window, where platform input lands.
   QPoint at(Point pixel) const { return canvas()->mapTo(window(), canvas()->to_logical(pixel)); }
+  // The window's pixel at a client pixel, without alpha.
+  QRgb shown_at(Point pixel) const { return canvas()->shown().pixel(pixel.x, pixel.y) & 0xFFFFFF; }
+
+  // Graphics mode with a red line along y = 0; its pixel at x = 0.
+  Point draw_red_line() {
+    host_->enter_graphics_mode(false);
+    host_->picture().set_colour(255, 0, 0);
+    host_->picture().draw_line(-1000, 0, 1000, 0);
+    return host_->picture().transform().to_pixel(0, 0);
+  }
 
   // Runs `during` once the wait has started, then waits; a watchdog ends a
   // wait that nothing answers with a close and fails the test.
@@ -67,16 +74,23 @@ class GuiTest : public ::testing::Test {
     EXPECT_FALSE(fired) << "no event within " << kWatchdogMs << " ms";
     return event;
   }
-  Event next_button(std::function<void()> during) { return next_event(std::move(during), true); }
-  // The next key, as GKKEY takes it: other events are passed over.
+  // The button event a press or release of `button` at a client pixel gives.
+  Event after_mouse(QTest::MouseAction what, Qt::MouseButton button, Point pixel) {
+    return next_event([=, this] { QTest::mouseEvent(what, handle(), button, {}, at(pixel)); }, true);
+  }
+  // The next key, as the editor waits for one: other events are passed over.
   Key next_key(std::function<void()> during = nullptr) {
     for (Event event = next_event(std::move(during));; event = next_event()) {
       if (event.type == EventType::kKey) return event.key;
       if (event.type == EventType::kClose) return Key::kClose;
     }
   }
+  Key key_after(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    return next_key([=, this] { QTest::keyClick(handle(), key, modifiers); });
+  }
 
   plv::testing::TempDir dir_;
+  // The host, declared last, goes before the window system it talks to.
   std::unique_ptr<QtWindowSystem> ws_;
   std::unique_ptr<Host> host_;
 };

@@ -5,31 +5,21 @@
 namespace plv::host {
 namespace {
 
-TEST_F(GuiTest, KeysArriveAsTheirCodes) {
-  const std::vector<std::pair<Qt::Key, int>> presses{
-      {Qt::Key_A, 'a'},          {Qt::Key_Z, 'z'},           {Qt::Key_5, '5'},
-      {Qt::Key_Return, 13},      {Qt::Key_Enter, 13},        {Qt::Key_Backspace, 8},
-      {Qt::Key_Tab, 9},          {Qt::Key_Escape, 27},       {Qt::Key_Space, 32},
-      {Qt::Key_Up, 141},         {Qt::Key_Down, 142},        {Qt::Key_Right, 143},
-      {Qt::Key_Left, 144},       {Qt::Key_Delete, 145},
-  };
-  for (const auto& [key, code] : presses) {
-    EXPECT_EQ(next_key([this, key] { QTest::keyClick(handle(), key); }).code(), code) << key;
-  }
-  for (int n = 1; n <= 12; ++n) {
-    const auto key = static_cast<Qt::Key>(Qt::Key_F1 + n - 1);
-    EXPECT_EQ(next_key([this, key] { QTest::keyClick(handle(), key); }), Key::function(n)) << "F" << n;
-  }
+TEST_F(GuiTest, KeysArriveAsTheirCodesOneEventEachAndNoneForModifiersOrTheMenuKey) {
+  const std::pair<Qt::Key, int> presses[] = {
+      {Qt::Key_A, 'a'},       {Qt::Key_Z, 'z'},     {Qt::Key_5, '5'},     {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},
+      {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},     {Qt::Key_Escape, 27}, {Qt::Key_Space, 32},  {Qt::Key_Up, 141},
+      {Qt::Key_Down, 142},    {Qt::Key_Right, 143}, {Qt::Key_Left, 144},  {Qt::Key_Delete, 145}};
+  for (const auto& [key, code] : presses) EXPECT_EQ(key_after(key).code(), code) << key;
+  for (int n = 1; n <= 12; ++n) EXPECT_EQ(key_after(Qt::Key(Qt::Key_F1 + n - 1)), Key::function(n)) << "F" << n;
   EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), 'A', Qt::ShiftModifier); }), Key::character('A'));
-  // Shift+Tab goes back a field, Delete clears to the end of one.
-  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Tab, Qt::ShiftModifier); }), Key::kBackTab);
-  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Z, Qt::ControlModifier); }), Key::kUndo);
-  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Y, Qt::ControlModifier); }), Key::kRedo);
-  // The window's Edit menu sends the same keys.
-  EXPECT_EQ(next_key([this] { window()->action(Command::kUndo)->trigger(); }), Key::kUndo);
-}
+  // Shift+Tab goes back a field; Control+Z and Control+Y undo and redo, as the Edit menu does.
+  EXPECT_EQ(key_after(Qt::Key_Tab, Qt::ShiftModifier), Key::kBackTab);
+  EXPECT_EQ(key_after(Qt::Key_Z, Qt::ControlModifier), Key::kUndo);
+  EXPECT_EQ(key_after(Qt::Key_Y, Qt::ControlModifier), Key::kRedo);
+  EXPECT_EQ(next_key([this] { action(Command::kUndo)->trigger(); }), Key::kUndo);
 
-TEST_F(GuiTest, OneEventPerKeyAndNoneForModifiersOrTheMenuKey) {
+  // One event a key, and none for modifiers or the menu key.
   const Key key = next_key([this] {
     QTest::keyClick(handle(), Qt::Key_Shift);
     QTest::keyClick(handle(), Qt::Key_Control);
@@ -45,31 +35,27 @@ TEST_F(GuiTest, OneEventPerKeyAndNoneForModifiersOrTheMenuKey) {
   EXPECT_FALSE(QApplication::activePopupWidget());
 }
 
-TEST_F(GuiTest, PointerEventsInTextModeAreClientPixels) {
-  EXPECT_EQ(fields(next_button([this] { QTest::mousePress(handle(), Qt::LeftButton, {}, at({100, 60})); })),
+TEST_F(GuiTest, PointerEventsAreClientPixelsInTextModeAndPlotPointsInGraphicsMode) {
+  EXPECT_EQ(fields(after_mouse(QTest::MousePress, Qt::LeftButton, {100, 60})),
             EventFields(EventType::kButtonPress, kLeftButton, 100, 60));
-
   // A drag's moves come as one, the latest, when the editor asks later.
-  QTest::mouseMove(handle(), at({110, 70}));
-  QTest::mouseMove(handle(), at({120, 80}));
-  QTest::mouseMove(handle(), at({130, 90}));
-  const Event move = next_event();
-  EXPECT_EQ(std::tuple(move.type, move.x, move.y), std::tuple(EventType::kPointerMove, 130, 90));
-  EXPECT_EQ(fields(next_button([this] { QTest::mouseRelease(handle(), Qt::LeftButton, {}, at({130, 90})); })),
+  for (const Point p : {Point{110, 70}, Point{120, 80}, Point{130, 90}}) QTest::mouseMove(handle(), at(p));
+  const Event dragged = next_event();
+  EXPECT_EQ(std::tuple(dragged.type, dragged.x, dragged.y), std::tuple(EventType::kPointerMove, 130, 90));
+  EXPECT_EQ(fields(after_mouse(QTest::MouseRelease, Qt::LeftButton, {130, 90})),
             EventFields(EventType::kButtonRelease, kLeftButton, 130, 90));
-  EXPECT_EQ(fields(next_button([this] { QTest::mousePress(handle(), Qt::RightButton, {}, at({5, 7})); })),
+  EXPECT_EQ(fields(after_mouse(QTest::MousePress, Qt::RightButton, {5, 7})),
             EventFields(EventType::kButtonPress, kRightButton, 5, 7));
-  EXPECT_EQ(fields(next_button([this] { QTest::mouseRelease(handle(), Qt::RightButton, {}, at({5, 7})); })),
+  EXPECT_EQ(fields(after_mouse(QTest::MouseRelease, Qt::RightButton, {5, 7})),
             EventFields(EventType::kButtonRelease, kRightButton, 5, 7));
-}
 
-TEST_F(GuiTest, PointerEventsInGraphicsModeArePlotCoordinates) {
+  // In graphics mode they are plot coordinates.
   host_->enter_graphics_mode(false);
   const WindowTransform transform = WindowTransform::for_client(700, 500);
   const Point centre = transform.to_pixel(0, 0);
   const Point corner = transform.to_pixel(1000, -800);
 
-  const Event press = next_button([&] { QTest::mousePress(handle(), Qt::LeftButton, {}, at(centre)); });
+  const Event press = after_mouse(QTest::MousePress, Qt::LeftButton, centre);
   EXPECT_EQ(std::pair(press.type, press.button), std::pair(EventType::kButtonPress, kLeftButton));
   EXPECT_EQ((Point{press.x, press.y}), transform.to_plot(centre.x, centre.y));
   EXPECT_TRUE(std::abs(press.x) <= 5 && std::abs(press.y) <= 5) << press.x << ", " << press.y;
@@ -79,32 +65,31 @@ TEST_F(GuiTest, PointerEventsInGraphicsModeArePlotCoordinates) {
   EXPECT_EQ((Point{move.x, move.y}), transform.to_plot(corner.x, corner.y));
   EXPECT_NEAR(move.x, 1000, 5);
   EXPECT_NEAR(move.y, -800, 5);
-
-  const Event release = next_button([&] { QTest::mouseRelease(handle(), Qt::LeftButton, {}, at(corner)); });
+  const Event release = after_mouse(QTest::MouseRelease, Qt::LeftButton, corner);
   EXPECT_EQ(std::pair(release.type, release.x), std::pair(EventType::kButtonRelease, move.x));
 
   // The pick a user makes with the right button.
-  const PickResult pick = [&] {
-    QTimer::singleShot(0, [&] { QTest::mouseClick(handle(), Qt::RightButton, {}, at(corner)); });
-    return host_->pick_point(0, 0);
-  }();
+  QTimer::singleShot(0, [&] { QTest::mouseClick(handle(), Qt::RightButton, {}, at(corner)); });
+  const PickResult pick = host_->pick_point(0, 0);
   EXPECT_EQ(pick.key, Key::pointer_press(kRightButton));
   EXPECT_NEAR(pick.x, 1000, 5);
   EXPECT_NEAR(pick.y, -800, 5);
-  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_F10); }), Key::function(10));
+  EXPECT_EQ(key_after(Qt::Key_F10), Key::function(10));
+  // The pointer warps to a plot point.
+  host_->set_pointer(0, 0);
+  EXPECT_EQ(QCursor::pos(), canvas()->mapToGlobal(canvas()->to_logical(centre)));
 }
 
-TEST_F(GuiTest, ClosingTheWindowIsTheCloseEventAndTheWindowStays) {
+TEST_F(GuiTest, ClosingTheWindowEndsAWaitButKeepsTheWindowAndAWaitInsideAWaitIsRefused) {
   EXPECT_EQ(next_key([this] { handle()->close(); }), Key::kClose);
   EXPECT_TRUE(window()->isVisible());
   host_->enter_graphics_mode(false);
   EXPECT_EQ(next_key([this] { handle()->close(); }), Key::kClose);
   EXPECT_TRUE(window()->isVisible());
   // Exit in the window's own menu closes it the same way.
-  EXPECT_EQ(next_key([this] { window()->action(Command::kExit)->trigger(); }), Key::kClose);
-}
+  EXPECT_EQ(next_key([this] { action(Command::kExit)->trigger(); }), Key::kClose);
 
-TEST_F(GuiTest, AWaitInsideAWaitIsRefused) {
+  // A wait started inside a wait is refused.
   bool refused = false;
   const Key key = next_key([&] {
     try {
@@ -118,37 +103,20 @@ TEST_F(GuiTest, AWaitInsideAWaitIsRefused) {
   EXPECT_EQ(key, Key::character('x'));
 }
 
-TEST_F(GuiTest, PointerWarpsToThePlotPoint) {
+TEST_F(GuiTest, ARubberBandLineFollowsTheMouseAndAPickShowsWhatWasDrawnBeforeIt) {
   host_->enter_graphics_mode(false);
-  host_->set_pointer(0, 0);
-  const Point centre = WindowTransform::for_client(700, 500).to_pixel(0, 0);
-  EXPECT_EQ(QCursor::pos(), canvas()->mapToGlobal(canvas()->to_logical(centre)));
-}
-
-}  // namespace
-}  // namespace plv::host
-
-namespace plv::host {
-namespace {
-
-TEST_F(GuiTest, ARubberBandLineFollowsTheMouse) {
-  host_->enter_graphics_mode(false);
-  const WindowTransform transform = WindowTransform::for_client(700, 500);
-  const Point end = transform.to_pixel(600, 400);
+  const Point end = WindowTransform::for_client(700, 500).to_pixel(600, 400);
   // The second end follows the pointer; the right button ends the band.
   QTimer::singleShot(0, [&] {
     QTest::mouseMove(handle(), at(end));
     QTimer::singleShot(0, [&] { QTest::mouseClick(handle(), Qt::RightButton, {}, at(end)); });
   });
   const LineResult line = host_->rubber_band_line(-100, -100, 100, 100, Limits{-1650, -1250, 1650, 1250}, LineBandMode{});
-  EXPECT_EQ(std::pair(line.x1, line.y1), std::pair(-100, -100));
+  EXPECT_EQ(std::tuple(line.x1, line.y1, line.key), std::tuple(-100, -100, Key::kEnter));
   EXPECT_NEAR(line.x2, 600, 5);
   EXPECT_NEAR(line.y2, 400, 5);
-  EXPECT_EQ(line.key, Key::kEnter);
-}
 
-TEST_F(GuiTest, APickShowsWhatWasDrawnBeforeIt) {
-  host_->enter_graphics_mode(false);
+  // A pick shows what was drawn just before it.
   ws_->repaint();
   Picture& picture = host_->picture();
   picture.set_colour(255, 0, 0);
@@ -156,11 +124,11 @@ TEST_F(GuiTest, APickShowsWhatWasDrawnBeforeIt) {
   const Point on_line = picture.transform().to_pixel(0, 0);
   QRgb seen = 0;
   QTimer::singleShot(100, [&] {  // the window's next frame
-    seen = canvas()->shown().pixel(on_line.x, on_line.y);
+    seen = shown_at(on_line);
     QTest::mouseClick(handle(), Qt::RightButton, {}, at(on_line));
   });
   const PickResult pick = host_->pick_point(0, 0);
-  EXPECT_EQ(seen & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(seen, 0xFF0000u);
   EXPECT_EQ(pick.key, Key::pointer_press(kRightButton));
 }
 

@@ -1,8 +1,14 @@
+// The real window: its menu, what it shows in either mode and at any size,
+// and what leaves it through the clipboard and the printer.
+
+#include <QClipboard>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "gui/gui_fixture.h"
+#include "support/outside_reader.h"
 
 namespace plv::host {
 namespace {
@@ -32,63 +38,31 @@ TEST_F(GuiTest, MenuHasEveryItemAndGraysPrintingWithTheMode) {
   ASSERT_TRUE(corner);
   ASSERT_EQ(corner->actions().size(), 1);
   EXPECT_EQ(corner->actions()[0]->text(), "Help");
-
   for (const MenuItem& item : kWindowMenu) {
-    QAction* action = window()->action(item.command);
-    ASSERT_TRUE(action) << item.label;
-    EXPECT_EQ(action->text().toStdString(), item.label);
+    ASSERT_TRUE(action(item.command)) << item.label;
+    EXPECT_EQ(action(item.command)->text().toStdString(), item.label);
   }
-  const std::vector<Command> picture_commands{Command::kPrintDialog, Command::kPrint, Command::kWriteTiff,
-                                          Command::kWriteMetafile};
-  for (const Command c : picture_commands) EXPECT_FALSE(window()->action(c)->isEnabled()) << static_cast<int>(c);
-  EXPECT_TRUE(window()->action(Command::kCopy)->isEnabled());
-  EXPECT_TRUE(window()->action(Command::kExportDrawing)->isEnabled()) << "the drawing, not the picture, is exported";
-  EXPECT_TRUE(window()->action(Command::kColour)->isChecked());
-  EXPECT_FALSE(window()->action(Command::kBlackBackground)->isChecked());
 
+  // The picture's commands: printing, TIFF and metafile.
+  const auto picture_commands = [this] {
+    return std::tuple(action(Command::kPrintDialog)->isEnabled(), action(Command::kPrint)->isEnabled(),
+                      action(Command::kWriteTiff)->isEnabled(), action(Command::kWriteMetafile)->isEnabled());
+  };
+  EXPECT_EQ(picture_commands(), std::tuple(false, false, false, false));
+  EXPECT_TRUE(action(Command::kCopy)->isEnabled());
+  EXPECT_TRUE(action(Command::kExportDrawing)->isEnabled()) << "the drawing, not the picture, is exported";
+  EXPECT_EQ(std::pair(action(Command::kColour)->isChecked(), action(Command::kBlackBackground)->isChecked()),
+            std::pair(true, false));
   host_->enter_graphics_mode(false);
-  for (const Command c : picture_commands) EXPECT_TRUE(window()->action(c)->isEnabled()) << static_cast<int>(c);
+  EXPECT_EQ(picture_commands(), std::tuple(true, true, true, true));
   host_->leave_graphics_mode(true);
-  for (const Command c : picture_commands) EXPECT_FALSE(window()->action(c)->isEnabled()) << static_cast<int>(c);
-  EXPECT_TRUE(window()->action(Command::kPageSetup)->isEnabled());
-}
-
-TEST_F(GuiTest, ColourAndBackgroundTogglesRepaintFromThePlotBuffer) {
-  host_->enter_graphics_mode(false);
-  Picture& picture = host_->picture();
-  picture.set_colour(255, 0, 0);
-  picture.draw_line(-1000, 0, 1000, 0);
-  ws_->repaint();
-  const Point on_line = picture.transform().to_pixel(0, 0);
-  const QImage first = canvas()->shown().copy();
-  EXPECT_EQ(first.pixel(on_line.x, on_line.y) & 0xFFFFFF, 0xFF0000u);
-  EXPECT_EQ(first.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu);
-  const std::size_t records = picture.buffer().count();
-
-  window()->action(Command::kColour)->trigger();
-  EXPECT_FALSE(window()->action(Command::kColour)->isChecked());
-  const QRgb mono = canvas()->shown().pixel(on_line.x, on_line.y);
-  EXPECT_NE(mono & 0xFFFFFF, 0xFF0000u);
-  EXPECT_EQ(qRed(mono), qGreen(mono));
-  EXPECT_EQ(qGreen(mono), qBlue(mono));
-
-  window()->action(Command::kBlackBackground)->trigger();
-  EXPECT_TRUE(window()->action(Command::kBlackBackground)->isChecked());
-  EXPECT_EQ(canvas()->shown().pixel(5, 5) & 0xFFFFFF, 0u);
-  EXPECT_NE(canvas()->shown().pixel(on_line.x, on_line.y) & 0xFFFFFF, 0u);
-
-  window()->action(Command::kColour)->trigger();
-  window()->action(Command::kBlackBackground)->trigger();
-  EXPECT_EQ(canvas()->shown(), first);
-  EXPECT_EQ(picture.buffer().count(), records);
-  EXPECT_EQ(host_->settings().colour_window, 1);
-  EXPECT_EQ(host_->settings().black_background, 0);
+  EXPECT_EQ(picture_commands(), std::tuple(false, false, false, false));
+  EXPECT_TRUE(action(Command::kPageSetup)->isEnabled());
 }
 
 TEST_F(GuiTest, TextScreenIsDrawnInAFixedPitchFontWithAttributesAndCaret) {
   const TextLayout layout = host_->text_layout();
-  EXPECT_EQ(layout.char_width, 8);
-  EXPECT_EQ(layout.line_height, 16);
+  EXPECT_EQ(std::pair(layout.char_width, layout.line_height), std::pair(8, 16));
   const QFontInfo font(canvas()->text_font());
   EXPECT_TRUE(font.fixedPitch()) << font.family().toStdString();
 
@@ -99,25 +73,22 @@ TEST_F(GuiTest, TextScreenIsDrawnInAFixedPitchFontWithAttributesAndCaret) {
   host_->set_text_cell(6, 1);
   host_->write_text("YELLOW OR BLUE", 15);
   host_->set_text_cell(10, 20);
-  EXPECT_EQ(next_key([this] { QTest::keyClick(handle(), Qt::Key_Q); }), Key::character('q'));  // the wait shows the caret
+  EXPECT_EQ(key_after(Qt::Key_Q), Key::character('q'));  // the wait shows the caret
   ws_->repaint();
   const QImage& shown = canvas()->shown();
   ASSERT_EQ(shown.size(), QSize(700, 500));
 
-  const QRect plain = cells(layout, 1, 0, 16);
-  EXPECT_GT(count(shown, plain, qRgb(0, 0, 0)), 40) << "no text pixels: is there a font?";
+  EXPECT_GT(count(shown, cells(layout, 1, 0, 16), qRgb(0, 0, 0)), 40) << "no text pixels: is there a font?";
   const QRect reverse = cells(layout, 3, 0, 15);
   EXPECT_GT(count(shown, reverse, qRgb(0, 0, 0)), reverse.width() * reverse.height() / 2);
   EXPECT_GT(count(shown, reverse, qRgb(255, 255, 255)), 40);
   EXPECT_GT(count(shown, cells(layout, 5, 0, 14), rgb_of({0, 0, 255})), 20);
 
-  const QRect empty = cells(layout, 12, 0, 80);
-  EXPECT_EQ(count(shown, empty, qRgb(255, 255, 255)), empty.width() * empty.height());
-  const QRect caret_cell = cells(layout, 9, 19, 1);
-  EXPECT_GT(count(shown, caret_cell, qRgb(0, 0, 0)), layout.char_width);  // the caret under an empty cell
+  EXPECT_EQ(count(shown, cells(layout, 12, 0, 80), qRgb(255, 255, 255)), 80 * 8 * 16);
+  EXPECT_GT(count(shown, cells(layout, 9, 19, 1), qRgb(0, 0, 0)), 8);  // the caret under an empty cell
 
   // On black, attribute 15 turns yellow and the reverse field white.
-  window()->action(Command::kBlackBackground)->trigger();
+  action(Command::kBlackBackground)->trigger();
   const QImage& dark = canvas()->shown();
   EXPECT_GT(count(dark, cells(layout, 5, 0, 14), rgb_of({255, 255, 0})), 20);
   EXPECT_GT(count(dark, reverse, qRgb(255, 255, 255)), reverse.width() * reverse.height() / 2);
@@ -127,12 +98,58 @@ TEST_F(GuiTest, ResizingChangesTheFontAndThePictureScale) {
   const QSize extra = window()->size() - canvas()->size();
   window()->resize(QSize(1300, 900) + extra);
   QTRY_COMPARE(canvas()->size(), QSize(1300, 900));
-  EXPECT_EQ(host_->client_size(), (Point{1300, 900}));
-  EXPECT_EQ(host_->text_layout().char_width, 16);
+  EXPECT_EQ(std::pair(host_->client_size(), host_->text_layout().char_width), std::pair(Point{1300, 900}, 16));
   EXPECT_EQ(host_->picture().transform().to_pixel(0, 0), WindowTransform::for_client(1300, 900).to_pixel(0, 0));
   ws_->repaint();
   EXPECT_EQ(canvas()->shown().size(), QSize(1300, 900));
   EXPECT_TRUE(QFontInfo(canvas()->text_font()).fixedPitch());
+}
+
+TEST_F(GuiTest, TheWindowShowsThePictureAsTheTogglesSayAndTheClipboardTakesWhatItShows) {
+  const auto copied = [this] {
+    ws_->repaint();
+    QCoreApplication::processEvents();
+    host_->menu_command(Command::kCopy);
+    return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+  };
+  const Point on_line = draw_red_line();
+  const QImage first = copied();
+  EXPECT_EQ(first, canvas()->shown().convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(std::pair(shown_at(on_line), shown_at({5, 5})), std::pair(0xFF0000u, 0xFFFFFFu));
+
+  // The toggles repaint the picture from the plot buffer at once.
+  action(Command::kColour)->trigger();
+  EXPECT_FALSE(action(Command::kColour)->isChecked());
+  const QRgb mono = shown_at(on_line);
+  EXPECT_NE(mono, 0xFF0000u);
+  EXPECT_TRUE(qRed(mono) == qGreen(mono) && qGreen(mono) == qBlue(mono)) << std::hex << mono;
+  action(Command::kBlackBackground)->trigger();
+  EXPECT_TRUE(action(Command::kBlackBackground)->isChecked());
+  EXPECT_EQ(shown_at({5, 5}), 0u);
+  EXPECT_NE(shown_at(on_line), 0u);
+  action(Command::kColour)->trigger();
+  action(Command::kBlackBackground)->trigger();
+  EXPECT_EQ(canvas()->shown().convertToFormat(QImage::Format_RGB32), first);
+  EXPECT_EQ(std::pair(host_->settings().colour_window, host_->settings().black_background), std::pair(1, 0));
+
+  // In text mode the text screen is what the window shows.
+  host_->leave_graphics_mode(false);
+  host_->write_text("COPIED", 7);
+  const QImage text = copied();
+  EXPECT_EQ(text, canvas()->shown().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(GuiTest, PrintingToAPdfFileGivesOnePageOfThePicture) {
+  if (!plv::testing::tool_available("pdfinfo")) GTEST_SKIP() << "poppler's pdfinfo is needed";
+  host_->enter_graphics_mode(false);
+  host_->picture().set_colour(0, 0, 255);
+  host_->picture().draw_filled_rectangle(-500, 500, 500, 200, 0, 0, 0, 0);
+  const std::string pdf = dir_.file("printed.pdf");
+  ws_->print_to_pdf_file(QString::fromStdString(pdf));
+  host_->menu_command(Command::kPrint);  // the chosen printer, without a dialog
+  const std::string info = plv::testing::tool_output("pdfinfo " + pdf);
+  EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
+  EXPECT_NE(info.find("Page size:"), std::string::npos) << info;
 }
 
 }  // namespace

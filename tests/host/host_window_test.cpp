@@ -1,4 +1,6 @@
-#include <fstream>
+// The window and the settings file it keeps.
+
+#include <map>
 #include <tuple>
 
 #include "host/program_exit.h"
@@ -7,19 +9,66 @@
 namespace plv::host {
 namespace {
 
-TEST_F(HostTest, CreatesTheWindowFromDefaultsAndExitWritesTheSettings) {
+namespace fs = std::filesystem;
+using plv::testing::read_file;
+
+TEST_F(HostTest, SettingsFileValuesAreReadAndBadOnesKeepTheDefaultsGiven) {
+  plv::testing::write_file(settings_path(),
+                           "; mine\r\n[window]\r\nblackbg = 1\r\nColorWindow=0\r\n[Printer]\nPageWidth=-700\n"
+                           "PageTopMargin=12x\n");
+  const HostSettings s = read_host_settings(settings_path(), {.page_top_margin = 1});
+  EXPECT_EQ(std::tuple(s.black_background, s.colour_window, s.page_width, s.page_top_margin),
+            std::tuple(1, 0, -700, 1));  // PageTopMargin is not a number: the default stays
+  // The window shows what the file says.
   Host& host = start("");
-  EXPECT_TRUE(ws_->window_exists());
-  EXPECT_EQ(ws_->caption(), "plivet");
-  EXPECT_EQ(host.settings(), HostSettings{});
-  EXPECT_TRUE(ws_->menu().colour_checked);
-  EXPECT_FALSE(ws_->menu().black_background_checked);
-  EXPECT_FALSE(ws_->menu().enabled(Command::kPrintDialog));
-  EXPECT_TRUE(ws_->menu().enabled(Command::kCopy));
-  EXPECT_EQ(host.client_size(), (Point{700, 500}));
-  EXPECT_EQ(host.text_layout().char_width, 8);
+  EXPECT_EQ(std::pair(ws_->menu().colour_checked, ws_->menu().black_background_checked), std::pair(false, true));
+  EXPECT_EQ(host.picture().window_surface().pixel(10, 10), kBlack);
+  EXPECT_EQ(host.frame().black_background, true);
+}
+
+TEST_F(HostTest, SettingsFileKeepsOtherContentWhenWritten) {
+  plv::testing::write_file(settings_path(), "; mine\n[Window]\nBlackBG=0\nOther=x\n\n[Extra]\nA=1\n");
+  const HostSettings s{.page_width = 700, .black_background = 1};
+  ASSERT_TRUE(write_host_settings(settings_path(), s).ok());
+  EXPECT_EQ(read_file(settings_path()),
+            "; mine\n[Window]\nBlackBG=1\nOther=x\nColorWindow=1\n\n[Extra]\nA=1\n"
+            "[Printer]\nPageLeftMargin=100\nPageTopMargin=100\nPageWidth=700\nPenWidthPrinter=2\n"
+            "LandscapePrinter=0\n[PostScript]\nPenWidthEPS=2\n[Metafile]\nPenWidthEMF=2\n");
+  EXPECT_EQ(read_host_settings(settings_path()), s);
+  EXPECT_FALSE(write_host_settings(settings_path() / "not-a-folder" / "x.ini", s).ok());
+  // A missing file gives the defaults, and writing makes its folder.
+  const fs::path elsewhere = dir_ / "sub" / "orvlab.ini";
+  EXPECT_EQ(read_host_settings(elsewhere), HostSettings{});
+  EXPECT_TRUE(write_host_settings(elsewhere, HostSettings{}).ok());
+  EXPECT_TRUE(fs::exists(elsewhere));
+}
+
+TEST(HostSettingsPath, EnvironmentThenXdgThenHome) {
+  std::map<std::string, std::string> env;
+  auto lookup = [&](const char* name) -> const char* {
+    const auto it = env.find(name);
+    return it == env.end() ? nullptr : it->second.c_str();
+  };
+  env["HOME"] = "/home/u";
+  EXPECT_EQ(host_settings_path(lookup), fs::path("/home/u/.config/plivet/orvlab.ini"));
+  env["XDG_CONFIG_HOME"] = "relative/dir";
+  EXPECT_EQ(host_settings_path(lookup), fs::path("/home/u/.config/plivet/orvlab.ini"));
+  env["XDG_CONFIG_HOME"] = "/cfg";
+  EXPECT_EQ(host_settings_path(lookup), fs::path("/cfg/plivet/orvlab.ini"));
+  env["PLIVET_HOST_SETTINGS"] = "/tmp/x.ini";
+  EXPECT_EQ(host_settings_path(lookup), fs::path("/tmp/x.ini"));
+}
+
+TEST_F(HostTest, CreatesTheWindowFromDefaultsAndExitWritesEverySettingInOrder) {
+  Host& host = start("");
+  EXPECT_EQ(std::tuple(ws_->window_exists(), ws_->caption(), host.settings(), host.client_size()),
+            std::tuple(true, "plivet", HostSettings{}, Point{700, 500}));
+  const MenuState& menu = ws_->menu();
+  EXPECT_EQ(std::tuple(menu.colour_checked, menu.black_background_checked, menu.enabled(Command::kPrintDialog),
+                       menu.enabled(Command::kCopy)),
+            std::tuple(true, false, false, true));
   EXPECT_EQ(host.picture().window_surface().pixel(0, 0), kWhite);
-  EXPECT_FALSE(std::filesystem::exists(settings_path()));
+  EXPECT_FALSE(fs::exists(settings_path()));
 
   try {
     host.end_program();
@@ -28,16 +77,10 @@ TEST_F(HostTest, CreatesTheWindowFromDefaultsAndExitWritesTheSettings) {
     EXPECT_EQ(e.code, 0);
   }
   EXPECT_FALSE(ws_->window_exists());
-  EXPECT_EQ(read_host_settings(settings_path(), {.page_width = 1}), HostSettings{});
-}
-
-TEST_F(HostTest, SettingsFromTheFileShapeTheWindow) {
-  std::ofstream(settings_path()) << "[Window]\nColorWindow=0\nBlackBG=1\n";
-  Host& host = start("");
-  EXPECT_FALSE(ws_->menu().colour_checked);
-  EXPECT_TRUE(ws_->menu().black_background_checked);
-  EXPECT_EQ(host.picture().window_surface().pixel(10, 10), kBlack);
-  EXPECT_EQ(host.frame().black_background, true);
+  EXPECT_EQ(read_file(settings_path()),
+            "[Printer]\nPageLeftMargin=100\nPageTopMargin=100\nPageWidth=650\nPenWidthPrinter=2\n"
+            "LandscapePrinter=0\n[PostScript]\nPenWidthEPS=2\n[Metafile]\nPenWidthEMF=2\n"
+            "[Window]\nColorWindow=1\nBlackBG=0\n");
 }
 
 TEST_F(HostTest, CaptionIsCutAndFailureIsReported) {
@@ -47,80 +90,63 @@ TEST_F(HostTest, CaptionIsCutAndFailureIsReported) {
   host.set_caption("a caption longer than twenty-three");
   EXPECT_EQ(host.caption(), "a caption longer than t");
   EXPECT_FALSE(host.create_window());
-  ASSERT_EQ(ws.messages().size(), 1u);
-  EXPECT_EQ(ws.messages()[0].text, "Failed to register window class");
-  EXPECT_EQ(ws.messages()[0].title, "a caption longer than t");
+  EXPECT_EQ(ws.messages(), (Messages{{"Failed to register window class", "a caption longer than t"}}));
 }
 
-TEST_F(HostTest, BlackBackgroundToggledTwiceRestoresColoursAndRepaintsFromTheBuffer) {
-  Host& host = start("");
-  host.enter_graphics_mode(false);
-  host.picture().set_colour(255, 0, 0);
-  host.picture().draw_line(0, 0, 100, 0);
-  host.picture().set_colour(255, 255, 255);
-  host.picture().draw_line(0, 100, 100, 100);  // white ink: shown black on white
-  const auto first = host.picture().window_surface().pixels();
-  EXPECT_EQ(host.picture().window_surface().pixel(355, 230), kBlack);
+TEST_F(HostTest, TogglesAndResizesRepaintFromTheBufferButMinimisingKeepsThePicture) {
+  Host& host = start_drawing();
+  ink(255, 255, 255).draw_line(0, 100, 100, 100);  // white ink: shown black on white
+  ink(100, 50, 0).draw_line(0, -100, 100, -100);
+  const Raster& window = host.picture().window_surface();
+  const auto first = window.pixels();
+  EXPECT_EQ(window.pixel(355, 230), kBlack);
 
   ws_->choose_menu_command(Command::kBlackBackground);
-  EXPECT_TRUE(ws_->menu().black_background_checked);
-  EXPECT_EQ(host.settings().black_background, 1);
-  EXPECT_EQ(host.picture().window_surface().pixel(0, 0), kBlack);
-  EXPECT_EQ(host.picture().window_surface().pixel(355, 230), kWhite);
-  EXPECT_EQ(host.picture().window_surface().pixel(355, 250), (Rgb{255, 0, 0}));
-  EXPECT_EQ(host.frame().black_background, true);
+  EXPECT_EQ(std::tuple(ws_->menu().black_background_checked, host.settings().black_background,
+                       host.frame().black_background),
+            std::tuple(true, 1, true));
+  EXPECT_EQ(std::tuple(window.pixel(0, 0), window.pixel(355, 230), window.pixel(355, 250)),
+            std::tuple(kBlack, kWhite, Rgb{255, 0, 0}));
 
   ws_->choose_menu_command(Command::kBlackBackground);
-  EXPECT_FALSE(ws_->menu().black_background_checked);
-  EXPECT_EQ(host.picture().window_surface().pixels(), first);
-  EXPECT_EQ(host.picture().buffer().count(), 4u + 9 + 4 + 9);
+  EXPECT_EQ(std::tuple(ws_->menu().black_background_checked, host.settings().black_background,
+                       host.picture().buffer().count()),
+            std::tuple(false, 0, 3 * (4u + 9)));
+  EXPECT_EQ(window.pixels(), first);
   // The repaint replayed under the hourglass and restored the cursor.
   const auto& cursors = ws_->cursor_history();
   ASSERT_GE(cursors.size(), 2u);
   EXPECT_EQ(cursors[cursors.size() - 2], CursorShape::kHourglass);
   EXPECT_EQ(ws_->cursor(), CursorShape::kArrow);
-}
 
-TEST_F(HostTest, ColourOptionTurnsTheWindowMonochrome) {
-  Host& host = start("");
-  host.enter_graphics_mode(false);
-  host.picture().set_colour(100, 50, 0);
-  host.picture().draw_line(0, 0, 100, 0);
   ws_->choose_menu_command(Command::kColour);
-  EXPECT_FALSE(ws_->menu().colour_checked);
-  EXPECT_EQ(host.settings().colour_window, 0);
-  EXPECT_EQ(host.picture().window_surface().pixel(355, 250), grey(200));
-}
+  EXPECT_EQ(std::tuple(ws_->menu().colour_checked, host.settings().colour_window, window.pixel(355, 270)),
+            std::tuple(false, 0, grey(200)));
+  ws_->choose_menu_command(Command::kColour);
+  EXPECT_EQ(host.settings().colour_window, 1);
+  EXPECT_EQ(window.pixels(), first);
 
-TEST_F(HostTest, MinimisingKeepsThePictureAndOnlyARealResizeReplays) {
-  Host& host = start("");
-  host.enter_graphics_mode(false);
-  host.picture().set_colour(255, 0, 0);
-  host.picture().draw_line(0, 0, 100, 0);
+  // Minimising keeps the picture, and only a real resize replays it.
   EXPECT_TRUE(host.picture().bitmap_valid());
   ws_->resize(0, 0, true);
   ws_->resize(700, 500);
-  EXPECT_EQ(host.client_size(), (Point{700, 500}));
-  EXPECT_TRUE(host.picture().bitmap_valid());
-  EXPECT_EQ(ws_->cursor(), CursorShape::kArrow);
-  EXPECT_EQ(host.picture().window_surface().pixel(355, 250), (Rgb{255, 0, 0}));
+  EXPECT_EQ(std::tuple(host.client_size(), host.picture().bitmap_valid(), ws_->cursor(),
+                       host.picture().window_surface().pixel(355, 250)),
+            std::tuple(Point{700, 500}, true, CursorShape::kArrow, Rgb{255, 0, 0}));
   const auto cursor_changes = ws_->cursor_history().size();
 
   ws_->resize(1400, 1000);
-  EXPECT_EQ(host.picture().window_surface().width(), 1400);
-  EXPECT_EQ(host.picture().bitmap().width(), 1400);
   EXPECT_GT(ws_->cursor_history().size(), cursor_changes);  // replayed under the hourglass
-  EXPECT_EQ(host.picture().window_surface().pixel(710, 500), (Rgb{255, 0, 0}));
-  EXPECT_EQ(host.text_layout().char_width, 16);
+  EXPECT_EQ(std::tuple(host.picture().window_surface().width(), host.picture().bitmap().width(),
+                       host.picture().window_surface().pixel(710, 500), host.text_layout().char_width),
+            std::tuple(1400, 1400, Rgb{255, 0, 0}, 16));
 }
 
 TEST_F(HostTest, MenuCommandsForDialogsAboutAndExit) {
   Host& host = start("key 65\n");
   host.set_about({"PLIVET VERSION 1", {"NOTICE"}});
   ws_->choose_menu_command(Command::kAbout);
-  ASSERT_EQ(ws_->messages().size(), 1u);
-  EXPECT_EQ(ws_->messages()[0].text, "PLIVET VERSION 1\nNOTICE");
-  EXPECT_EQ(ws_->messages()[0].title, "About plivet");
+  EXPECT_EQ(ws_->messages(), (Messages{{"PLIVET VERSION 1\nNOTICE", "About plivet"}}));
 
   // A cancelled page setup still keeps the orientation chosen in it.
   ws_->page_setup_answers.push_back(PageSetup{50, 60, 700, true});
@@ -133,15 +159,20 @@ TEST_F(HostTest, MenuCommandsForDialogsAboutAndExit) {
   ws_->choose_menu_command(Command::kPenWidth);
   EXPECT_EQ(std::tuple(host.picture().window_pen_width(), set.pen_width_printer, set.pen_width_emf), std::tuple(3, 4, 5));
 
-  // Print and export are grayed in text mode.
+  // Printing is grayed in text mode; a printer that cannot start says so and
+  // leaves the picture alone, and so does having no printer at all.
   ws_->printer_available = true;
   host.menu_command(Command::kPrint);
   EXPECT_EQ(ws_->messages().size(), 1u);
   host.enter_graphics_mode(false);
+  ink(255, 0, 0).draw_line(0, 0, 100, 0);
+  const auto before = host.picture().bitmap().pixels();
   host.menu_command(Command::kPrint);
-  ASSERT_EQ(ws_->messages().size(), 2u);
-  EXPECT_EQ(ws_->messages()[1].text, "Error accessing printer");
-  EXPECT_EQ(ws_->messages()[1].title, "Error");
+  ws_->printer_available = false;
+  host.menu_command(Command::kPrint);
+  EXPECT_EQ(std::vector(ws_->messages().begin() + 1, ws_->messages().end()),
+            (Messages{{"Error accessing printer", "Error"}, {"Error accessing printer", "Error"}}));
+  EXPECT_EQ(host.picture().bitmap().pixels(), before);
 
   ws_->choose_menu_command(Command::kCopy);
   EXPECT_EQ(ws_->clipboard_copies(), 1);
@@ -152,15 +183,25 @@ TEST_F(HostTest, MenuCommandsForDialogsAboutAndExit) {
   EXPECT_EQ(ws_->messages().back().text, "Application still active");
 }
 
-TEST_F(HostTest, PlotBufferFullIsReportedOnce) {
+TEST_F(HostTest, AFullPlotBufferIsReportedOnceAndStopsRecordingButNotDrawing) {
   Host& host = start("", PlotBuffer(65536));
   host.enter_graphics_mode(false);
-  for (int i = 0; i < 8000; ++i) host.picture().draw_line(0, 0, 5, 5);
-  ASSERT_EQ(ws_->messages().size(), 1u);
-  EXPECT_EQ(ws_->messages()[0].text, "Plot buffer is full");
+  Picture& picture = ink(255, 0, 0);
+  for (int i = 0; i < 8000; ++i) picture.draw_line(-1000, 0, -900, 0);
+  // It filled when the next record might not fit: 42 bytes short of the block.
+  EXPECT_EQ(std::pair(picture.buffer().full(), picture.buffer().count()), std::pair(true, 4ul + 7277 * 9));
+  picture.draw_line(0, 0, 100, 0);
+  EXPECT_EQ(picture.buffer().count(), 4u + 7277 * 9);
+  EXPECT_EQ(ws_->messages(), (Messages{{"Plot buffer is full", "plivet"}}));
+  EXPECT_EQ(picture.window_surface().pixel(355, 250), (Rgb{255, 0, 0}));
+  // The repaint shows the picture as it was when the buffer filled.
+  picture.invalidate_bitmap();
+  picture.paint_window();
+  EXPECT_EQ(picture.window_surface().pixel(355, 250), kWhite);
+  // A new picture records again.
   host.enter_graphics_mode(false);
-  host.picture().draw_line(0, 0, 5, 5);
-  EXPECT_EQ(host.picture().buffer().count(), 9u);
+  picture.draw_line(0, 0, 5, 5);
+  EXPECT_EQ(std::pair(picture.buffer().full(), picture.buffer().count()), std::pair(false, 9ul));
 }
 
 TEST_F(HostTest, PrintingReplaysOntoThePageAtThePrinterScale) {
@@ -169,13 +210,12 @@ TEST_F(HostTest, PrintingReplaysOntoThePageAtThePrinterScale) {
   ws_->printer_available = true;
   ws_->print_jobs = [&] { return std::make_unique<NotingPrintJob>(log); };
   host.enter_graphics_mode(false);
-  host.picture().set_colour(100, 50, 0);
-  host.picture().draw_line(-1750, 1250, 1750, -1250);
+  ink(100, 50, 0).draw_line(-1750, 1250, 1750, -1250);
   const auto window = host.picture().window_surface().pixels();
   ws_->choose_menu_command(Command::kPrintDialog);
   // 650 hundredths at 600 dpi: 3900 x 2785 dots, margins of 600 dots; the
   // corners fall 1392 dots (1392.5, truncated) either side of the middle.
-  EXPECT_EQ(log, (std::vector<std::string>{"600,600 4500,3384 w2 g200", "finished"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"600,600 4500,3384 w2 r200", "finished"}));
   EXPECT_EQ(host.picture().window_surface().pixels(), window);
   EXPECT_TRUE(ws_->messages().empty());
 }

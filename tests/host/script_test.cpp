@@ -1,9 +1,13 @@
+// Keys by the codes scripts name them with, and the scripts themselves.
+
 #include <gtest/gtest.h>
 
 #include <iterator>
 #include <tuple>
+#include <utility>
 
 #include "host/events.h"
+#include "host/key.h"
 #include "host/scripted/script.h"
 
 namespace plv::host {
@@ -11,24 +15,39 @@ namespace {
 
 using Kind = ScriptStep::Kind;
 
-TEST(Script, ParsesEveryKindOfLine) {
+// Scripts and saved sessions name keys by their codes: they never move.
+// (The named keys' codes are checked as the window delivers them.)
+TEST(Key, CodesStayWhereScriptsFindThem) {
+  const std::pair<Key, int> codes[] = {
+      {Key::function(1), 129}, {Key::function(10), 138}, {Key::function(12), 140},
+      {Key::pointer_press(kLeftButton), -1}, {Key::pointer_press(kRightButton), -2},
+      {Key::character('\xe9'), 233}};  // characters past 127 stay positive
+  for (const auto& [key, code] : codes) EXPECT_EQ(key.code(), code);
+}
+
+TEST(Key, FunctionKeysLettersAndTheEndsOfOtherWaitsAreToldApart) {
+  EXPECT_TRUE(Key::function(1).is_function() && Key::function(12).is_function());
+  EXPECT_FALSE(Key::from_code(128).is_function());
+  EXPECT_FALSE(Key::kUp.is_function());  // right after F12
+  EXPECT_EQ(Key::function(7).function_number(), 7);
+  EXPECT_EQ(Key::kEnter.function_number(), 0);
+  EXPECT_TRUE(Key::kClose.is_close() && !Key::kClose.is_pointer_press());
+  EXPECT_TRUE(Key::pointer_press(kRightButton).is_pointer_press());
+  EXPECT_FALSE(Key::pointer_press(kLeftButton).is_close() || Key::kNone.is_pointer_press());
+  EXPECT_TRUE(Key::character('f').is_letter('f') && Key::character('F').is_letter('f'));
+  EXPECT_FALSE(Key::character('g').is_letter('f') || Key::function(6).is_letter('f'));
+  // '@' and '[' stand just before A and just after Z.
+  for (const auto& [key, small] : {std::pair{Key::character('Q'), Key::character('q')},
+                                   {Key::character('q'), Key::character('q')}, {Key::character('@'), Key::character('@')},
+                                   {Key::character('['), Key::character('[')}, {Key::kUp, Key::kUp}})
+    EXPECT_EQ(key.small_letter(), small);
+}
+
+TEST(Script, ParsesEveryKindOfLineAndTakesOtherWhiteSpaceForBlank) {
   const Script s = parse_script(
-      "# a session\n"
-      "key F1\n"
-      "key f12   # trailing comment\n"
-      "\n"
-      "  key UP\r\n"
-      "key ENTER\n"
-      "key 97\n"
-      "type a #b\n"
-      "click 3 10\n"
-      "click 25 80 right\n"
-      "pick -100 250\n"
-      "pick 5 5 right\n"
-      "move 1 -2\n"
-      "drag 1 2 3 4\n"
-      "drag 1 2 3 4 right\n"
-      "close\n");
+      "# a session\nkey F1\nkey f12   # trailing comment\n\n  key UP\r\nkey ENTER\nkey 97\ntype a #b\n"
+      "click 3 10\nclick 25 80 right\npick -100 250\npick 5 5 right\nmove 1 -2\n"
+      "drag 1 2 3 4\ndrag 1 2 3 4 right\nclose\n");
   ASSERT_FALSE(s.error);
   ASSERT_EQ(s.steps.size(), 17u);
   // "type" types everything after its blank, '#' included.
@@ -46,14 +65,11 @@ TEST(Script, ParsesEveryKindOfLine) {
     const ScriptStep& t = s.steps[9 + i];
     EXPECT_EQ(Fields(t.kind, t.a, t.b, t.c, t.d, t.button), pointer[i]) << 9 + i;
   }
-}
-
-TEST(Script, LinesOfOtherWhiteSpaceAreBlank) {
-  const Script s = parse_script("\f\n\v\r\r\n\t \r\nkey F1\r\r\nclose # end\f\n");
-  ASSERT_FALSE(s.error) << s.error->message;
-  ASSERT_EQ(s.steps.size(), 2u);
-  EXPECT_EQ(s.steps[0].line, 4);
-  EXPECT_EQ(s.steps[1].kind, ScriptStep::Kind::kClose);
+  // Lines of other white space are blank.
+  const Script blanks = parse_script("\f\n\v\r\r\n\t \r\nkey F1\r\r\nclose # end\f\n");
+  ASSERT_FALSE(blanks.error) << blanks.error->message;
+  ASSERT_EQ(blanks.steps.size(), 2u);
+  EXPECT_EQ(std::pair(blanks.steps[0].line, blanks.steps[1].kind), std::pair(4, Kind::kClose));
 }
 
 TEST(Script, MalformedLinesAreRejectedWithTheirLineNumber) {
@@ -64,9 +80,8 @@ TEST(Script, MalformedLinesAreRejectedWithTheirLineNumber) {
   for (const char* line : bad) {
     const Script s = parse_script(std::string("key F1\n\n") + line + "\nkey F2\n");
     ASSERT_TRUE(s.error) << line;
-    EXPECT_EQ(s.error->line, 3) << line;
-    EXPECT_EQ(s.error->message.substr(0, 8), "line 3: ") << line;
-    EXPECT_TRUE(s.steps.empty()) << line;
+    EXPECT_EQ(std::tuple(s.error->line, s.error->message.substr(0, 8), s.steps.empty()),
+              std::tuple(3, "line 3: ", true)) << line;
   }
   EXPECT_NE(parse_script("jump 1\n").error->message.find("\"jump\""), std::string::npos);
 }
