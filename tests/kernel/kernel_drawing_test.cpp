@@ -163,12 +163,6 @@ TEST_F(KernelTest, PointerAnswersKeepTheCallersValuesWhenUnmoved) {
   EXPECT_EQ(b.y2, 400.75f);
 }
 
-}  // namespace
-}  // namespace plv::kernel
-
-namespace plv::kernel {
-namespace {
-
 TEST(KernelOpen, AWindowThatCannotBeMadeEndsTheProgram) {
   testing::TempDir dir;
   host::ScriptedWindowSystem ws({});
