@@ -15,15 +15,7 @@
 namespace plv {
 namespace {
 
-using testing::plvtool;
-using testing::read_file;
-using testing::run_shell;
-using testing::TempDir;
-using testing::ToolRun;
-using testing::write_file;
-
-const std::string kTool = PLVTOOL_PATH;
-const std::string kHeader = "p\nGLIMPT EP      17.36      1.000 D M P\nDATE:  8-DEC-26\n";
+using namespace testing;
 
 long lines_drawn(const std::string& primitives) {
   long n = 0;
