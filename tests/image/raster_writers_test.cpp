@@ -1,4 +1,5 @@
-#include "image/tiff_writer.h"
+// The raster picture files, TIFF, PNG and PCX, byte for byte and as
+// readers we did not write see them.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "host/raster.h"
+#include "image/pcx_writer.h"
+#include "image/png_writer.h"
+#include "image/tiff_writer.h"
 #include "support/outside_reader.h"
 #include "support/temp_dir.h"
 
@@ -71,10 +76,6 @@ std::vector<std::uint32_t> test_pattern(int width, int height) {
   return rgb;
 }
 
-std::vector<std::uint8_t> tail(const std::vector<std::uint8_t>& file, std::size_t from) {
-  return {file.begin() + static_cast<std::ptrdiff_t>(std::min(from, file.size())), file.end()};
-}
-
 // What a command prints, both streams.
 std::string run(const std::string& command) { return testing::tool_output(command + " 2>&1"); }
 
@@ -104,36 +105,33 @@ std::vector<std::uint8_t> expected_rgb(const std::vector<std::uint32_t>& pixels,
   return out;
 }
 
-// Equal decoded bytes, or where they first differ (not the whole picture).
-::testing::AssertionResult same_bytes(const std::vector<std::uint8_t>& decoded,
-                                      const std::vector<std::uint8_t>& expected) {
-  if (decoded.size() != expected.size()) {
-    return ::testing::AssertionFailure() << "decoded " << decoded.size() << " bytes, expected " << expected.size();
-  }
-  for (std::size_t i = 0; i < decoded.size(); ++i) {
-    if (decoded[i] != expected[i]) {
-      return ::testing::AssertionFailure()
-             << "byte " << i << " is " << int{decoded[i]} << ", expected " << int{expected[i]};
-    }
-  }
-  return ::testing::AssertionSuccess();
+// Where decoded bytes first differ from those expected ("none" when they
+// do not), rather than the whole picture.
+std::string first_difference(const std::vector<std::uint8_t>& decoded, const std::vector<std::uint8_t>& expected) {
+  const auto [d, e] = std::mismatch(decoded.begin(), decoded.end(), expected.begin(), expected.end());
+  if (d == decoded.end() && e == expected.end()) return "none";
+  return "byte " + std::to_string(d - decoded.begin()) + " of " + std::to_string(decoded.size()) + " decoded, " +
+         std::to_string(expected.size()) + " expected";
 }
 
-TEST(TiffWriter, ColourFileIsTheFixedHeaderThenRedGreenBlueRows) {
+TEST(TiffWriter, TheFixedHeaderThenRedGreenBlueRowsOrTheRedComponentOnly) {
   const std::vector<std::uint32_t> rgb = {0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0, 0x01FF7F};
-  const std::vector<std::uint8_t> file = encode_tiff({3, 2, rgb}, TiffSamples::kColour);
-  ASSERT_EQ(file.size(), 180u + 18u);
-  EXPECT_EQ(expected_header(3, 2, true), std::vector<std::uint8_t>(file.begin(), file.begin() + 180));
-  EXPECT_EQ(tail(file, 180), (std::vector<std::uint8_t>{0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x90, 0xA0,
-                                                        0xB0, 0xC0, 0xD0, 0xE0, 0xF0, 0x01, 0xFF, 0x7F}));
-}
-
-TEST(TiffWriter, GreyFileKeepsTheRedComponentOnly) {
-  const std::vector<std::uint32_t> rgb = {0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0, 0x01FF7F};
-  const std::vector<std::uint8_t> file = encode_tiff({2, 3, rgb}, TiffSamples::kGrey);
-  ASSERT_EQ(file.size(), 180u + 6u);
-  EXPECT_EQ(expected_header(2, 3, false), std::vector<std::uint8_t>(file.begin(), file.begin() + 180));
-  EXPECT_EQ(tail(file, 180), (std::vector<std::uint8_t>{0x10, 0x40, 0x70, 0xA0, 0xD0, 0x01}));
+  const struct {
+    int width, height;
+    TiffSamples samples;
+    std::vector<std::uint8_t> pixels;
+  } cases[] = {{3, 2, TiffSamples::kColour, {0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x90, 0xA0, 0xB0, 0xC0,
+                                             0xD0, 0xE0, 0xF0, 0x01, 0xFF, 0x7F}},
+               {2, 3, TiffSamples::kGrey, {0x10, 0x40, 0x70, 0xA0, 0xD0, 0x01}}};
+  for (const auto& c : cases) {
+    const bool colour = c.samples == TiffSamples::kColour;
+    SCOPED_TRACE(colour ? "colour" : "grey");
+    const std::vector<std::uint8_t> file = encode_tiff({c.width, c.height, rgb}, c.samples);
+    ASSERT_EQ(file.size(), 180u + c.pixels.size());
+    EXPECT_EQ(expected_header(static_cast<std::uint16_t>(c.width), static_cast<std::uint16_t>(c.height), colour),
+              std::vector<std::uint8_t>(file.begin(), file.begin() + 180));
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 180, file.end()), c.pixels);
+  }
 }
 
 TEST(TiffWriter, OutsideReadersSeeTheSizeSamplesAndPixels) {
@@ -158,7 +156,7 @@ TEST(TiffWriter, OutsideReadersSeeTheSizeSamplesAndPixels) {
     EXPECT_EQ(info.find("Error"), std::string::npos) << info;
     const std::string identified = run("identify -format '%w %h %[channels]\\n' '" + path + "'");
     EXPECT_EQ(identified, colour ? "7 5 srgb\n" : "7 5 gray\n");
-    EXPECT_TRUE(same_bytes(decoded_rgb(path), expected_rgb(rgb, colour)));
+    EXPECT_EQ(first_difference(decoded_rgb(path), expected_rgb(rgb, colour)), "none");
   }
 }
 
@@ -186,6 +184,61 @@ TEST(TiffWriter, SideTooWideForAShortIsStillReadBack) {
       run(python + " -c \"from PIL import Image; im = Image.open('" + path +
           "'); print(im.size, im.getpixel((0, 0)), im.getpixel((1, 0)), im.getpixel((69999, 0)))\"");
   EXPECT_EQ(pixels, "(70000, 1) (16, 32, 48) (255, 255, 255) (128, 128, 128)\n");
+}
+
+TEST(PngWriter, AnIndependentDecoderReadsThePixels) {
+  testing::TempDir dir;
+  host::Raster raster(7, 3, host::kWhite);
+  raster.select_pen(host::Pen{host::Rgb{10, 200, 30}, 1});
+  raster.line({0, 1}, {7, 1});
+  const std::string path = dir.file("p.png");
+  const FileResult written = write_png(raster.image(), path);
+  ASSERT_TRUE(written.ok()) << written.error;
+  EXPECT_EQ(run("/usr/bin/python3 -c \"from PIL import Image; im = Image.open('" + path +
+                "'); print(im.size, im.getpixel((6, 1)), im.getpixel((0, 0)))\""),
+            "(7, 3) (10, 200, 30) (255, 255, 255)\n");
+  const FileResult failed = write_png(raster.image(), dir.file("no/such/dir/p.png"));
+  EXPECT_FALSE(failed.ok());
+  EXPECT_NE(failed.error.find("p.png"), std::string::npos);
+}
+
+std::vector<uint8_t> encoded(std::vector<uint8_t> row) {
+  std::vector<uint8_t> out;
+  encode_pcx_row(row, out);
+  return out;
+}
+
+TEST(PcxRows, RunsAreCappedAt63AndHighBytesAlwaysCarryACount) {
+  std::vector<uint8_t> expected;
+  for (int i = 0; i < 10; ++i) expected.insert(expected.end(), {255, 0});
+  expected.insert(expected.end(), {202, 0});
+  EXPECT_EQ(encoded(std::vector<uint8_t>(640, 0)), expected);
+  EXPECT_EQ(encoded({200}), (std::vector<uint8_t>{193, 200}));
+  EXPECT_EQ(encoded({191, 192, 7, 7, 8}), (std::vector<uint8_t>{191, 193, 192, 194, 7, 8}));
+  EXPECT_EQ(encoded(std::vector<uint8_t>(64, 9)), (std::vector<uint8_t>{255, 9, 9}));
+}
+
+TEST(PcxFile, HeaderRowsAndPaletteTrailer) {
+  std::vector<uint8_t> image(kPcxWidth * kPcxHeight, 0);
+  image[0] = 5;
+  PcxPalette palette{};
+  palette[5] = {252, 0, 124};
+  const std::vector<uint8_t> bytes = encode_pcx(image, palette);
+  const std::vector<uint8_t> head(bytes.begin(), bytes.begin() + 16);
+  EXPECT_EQ(head, (std::vector<uint8_t>{10, 5, 1, 8, 0, 0, 0, 0, 0x7f, 2, 0xdf, 1, 44, 1, 44, 1}));
+  EXPECT_EQ(bytes[65], 1);
+  EXPECT_EQ(bytes[66] | bytes[67] << 8, 640);
+  EXPECT_EQ(bytes[68] | bytes[69] << 8, 1);
+  EXPECT_EQ(bytes[70] | bytes[71] << 8, 640);
+  EXPECT_EQ(bytes[72] | bytes[73] << 8, 480);
+  EXPECT_EQ(bytes[128], 5);     // first row starts with the single 5
+  EXPECT_EQ(bytes[129], 255);   // then 639 zeros in runs
+  const size_t trailer = bytes.size() - 769;
+  EXPECT_EQ(bytes[trailer], 12);
+  EXPECT_EQ(bytes[trailer + 1 + 15], 252);
+  EXPECT_EQ(bytes[trailer + 1 + 17], 124);
+  // 479 blank rows of 11 pairs, one row of 1 + 11 pairs.
+  EXPECT_EQ(bytes.size(), 128 + 479 * 22 + 23 + 769u);
 }
 
 }  // namespace
