@@ -59,7 +59,7 @@ TEST(SegmentDistance, PerpendicularOnTheSegmentNearerEndOffItPointWithoutLength)
   }
 }
 
-TEST(PickDistance, BoxesByTheirFourEdgesNotTheirInside) {
+TEST(PickDistance, BoxesAndQuadrilateralsByTheirEdgesNotTheirInside) {
   for (const ElementKind kind : {ElementKind::kBox, ElementKind::kRectangularBox, ElementKind::kFilledRectangle}) {
     const Record r = box(kind);
     SCOPED_TRACE(std::string(r.code()));
@@ -68,9 +68,8 @@ TEST(PickDistance, BoxesByTheirFourEdgesNotTheirInside) {
     EXPECT_DOUBLE_EQ(distance(r, {50, 52}), 2);
     EXPECT_DOUBLE_EQ(distance(r, {-3, -4}), 5);
   }
-}
 
-TEST(PickDistance, QuadrilateralByItsEdgesInRecordOrder) {
+  // A quadrilateral by its edges in record order.
   const Record square = quad_record({{{0, 0}, {100, 0}, {100, 100}, {0, 100}}});
   EXPECT_DOUBLE_EQ(distance(square, {50, -5}), 5);
   EXPECT_DOUBLE_EQ(distance(square, {-5, 50}), 5);  // the edge back to the first corner

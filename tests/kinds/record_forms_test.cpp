@@ -147,7 +147,7 @@ TEST(RecordConversion, UnreadableNumbersAreReportedNotZeroed) {
   EXPECT_FALSE(to_file_form(bad).ok());
 }
 
-TEST(DeletedRecords, MarkAndRestore) {
+TEST(DeletedRecords, MarkRestoreAndRemoveDeletedGraphics) {
   const Record li = stored("LI   100  -200   300   400 S");
   const Record de = mark_deleted(li);
   EXPECT_TRUE(de.has_code("DE"));
@@ -160,6 +160,17 @@ TEST(DeletedRecords, MarkAndRestore) {
   const Record back = restore_deleted(restore_deleted(twice));
   EXPECT_EQ(back.text({1, 118}), std::string(118, 'Q'));
   EXPECT_TRUE(back.blank_in({119, 4}));  // each mark loses two columns
+
+  // Removing deleted graphics from a drawing.
+  RecordStore store;
+  for (const char* line : {"SC BAR   3", "DELI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "SC BAR   3",
+                           "DEDESC BAR   3", "SC BAR   3"})
+    store.append(Record(line));
+  EXPECT_EQ(remove_deleted_graphics(store), 4);
+  const char* expected[] = {"SC BAR   3", "XXLI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "XX BAR   3",
+                            "XXDESC BAR   3", "XX BAR   3"};
+  ASSERT_EQ(store.count(), 10);
+  for (long n = 1; n <= 10; ++n) EXPECT_EQ(store.read(n).trimmed(), expected[n - 1]) << n;
 }
 
 TEST(LayerRecords, PointOrNoPointInTheScale) {
@@ -171,18 +182,6 @@ TEST(LayerRecords, PointOrNoPointInTheScale) {
   EXPECT_EQ(la2.get(L::stored::layer::kScale), 1.0);
   const Record no_point(padded("LA  1             1              0.             0."));
   EXPECT_DOUBLE_EQ(*no_point.get(L::stored::layer::kScale), 1e-7);
-}
-
-TEST(DeletedRecords, RemovingDeletedGraphics) {
-  RecordStore store;
-  for (const char* line : {"SC BAR   3", "DELI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "SC BAR   3",
-                           "DEDESC BAR   3", "SC BAR   3"})
-    store.append(Record(line));
-  EXPECT_EQ(remove_deleted_graphics(store), 4);
-  const char* expected[] = {"SC BAR   3", "XXLI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "XX BAR   3",
-                            "XXDESC BAR   3", "XX BAR   3"};
-  ASSERT_EQ(store.count(), 10);
-  for (long n = 1; n <= 10; ++n) EXPECT_EQ(store.read(n).trimmed(), expected[n - 1]) << n;
 }
 
 std::string columns(const Record& r, int first, int last) { return std::string(r.text({first, last - first + 1})); }
