@@ -11,7 +11,6 @@
 #include "kernel/palette_screen.h"
 #include "kernel/screen_dump.h"
 #include "kernel/version_screen.h"
-#include "support/outside_reader.h"
 
 namespace plv::kernel {
 namespace {
@@ -55,7 +54,7 @@ TEST_F(KernelTest, ColourPaletteScreenDrawsFifteenBoxesAndWaitsForAKey) {
   EXPECT_EQ(kernel_->colour_mode(), KernelMode::kIndex);
 }
 
-TEST(ScreenDump, BitmapPixelsBecomeNearestPaletteIndices) {
+TEST(ScreenDump, PixelsBecomeNearestPaletteIndicesAndNamesSkipExistingFiles) {
   host::Raster bitmap(320, 240, host::kWhite);
   bitmap.select_pen(host::Pen{host::Rgb{250, 0, 0}, 1});
   bitmap.line({0, 0}, {320, 0});
@@ -65,23 +64,8 @@ TEST(ScreenDump, BitmapPixelsBecomeNearestPaletteIndices) {
   EXPECT_EQ(indices[kPcxWidth], 1);
   EXPECT_EQ(indices[2 * kPcxWidth], 7);  // white
   EXPECT_EQ(indices.back(), 7);
-}
 
-TEST_F(KernelTest, ADumpReadsBackWithAnIndependentDecoder) {
-  Kernel& k = open("type f");
-  k.gkpage(kernel::PageStart::kErased);
-  k.gkcolor(1);
-  k.box_filled(-1750, -1250, 0, 1250, 0b1111);  // the left half red
-  k.tekflush(kernel::Flush::kShowAndWait);
-  const std::string path = (dir_.path() / "MDL001.PCX").string();
-  ASSERT_TRUE(std::filesystem::exists(path));
-  const std::string out = testing::tool_output("/usr/bin/python3 -c \"from PIL import Image; im = Image.open('" + path +
-                              "'); print(im.size, im.mode, im.getpixel((100, 240)), "
-                              "im.convert('RGB').getpixel((100, 240)), im.convert('RGB').getpixel((600, 240)))\"");
-  EXPECT_EQ(out, "(640, 480) P 1 (252, 0, 0) (252, 252, 252)\n");
-}
-
-TEST(PcxFile, DumpNamesSkipExistingFilesAndKeepCounting) {
+  // Dump names skip existing files and keep counting.
   testing::TempDir dir;
   testing::write_file(dir.file("MDL001.PCX"), "");
   testing::write_file(dir.file("MDL002.PCX"), "");
