@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 #include "drawing/settings_file.h"
 
 namespace plv {
@@ -8,6 +11,14 @@ namespace {
 Settings read(const std::string& text, Settings settings = {}) {
   read_settings_text(text, settings);
   return settings;
+}
+
+// Every value the settings hold, to compare them whole.
+auto values(const Settings& s) {
+  return std::tuple(s.view.scale, s.view.x_shift, s.view.y_shift, s.paste.shift_x, s.paste.shift_y, s.paste.scale_x,
+                    s.paste.scale_y, s.paste.rotation, s.paste.cos, s.paste.sin, s.work_layer, s.also_draw_layer,
+                    s.layer.layer, s.layer.scale, s.layer.x_shift, s.layer.y_shift, s.deleted_colour.text(),
+                    s.other_layer_colour.text(), s.create_colour, s.aspect, s.drawing_name, s.drawing_path);
 }
 
 Settings unusual_settings() {
@@ -26,8 +37,9 @@ Settings unusual_settings() {
   return s;
 }
 
-TEST(SettingsText, FourteenLinesInOrderAndForm) {
-  const std::string text = settings_text(unusual_settings());
+TEST(SettingsText, FourteenLinesInOrderAndFormReadBackWhole) {
+  const Settings written = unusual_settings();
+  const std::string text = settings_text(written);
   EXPECT_EQ(text,
             "/home/ann/plots/site.plv\n"
             "CM SETUP FILE FOR PROGRAM PLIVET\n"
@@ -43,99 +55,73 @@ TEST(SettingsText, FourteenLinesInOrderAndForm) {
             "C3     9\n"
             "AS   0.1250000E+01\n"
             "EN\n");
-}
-
-TEST(SettingsText, WritingThenReadingRestoresEverythingButNameAndPath) {
-  const Settings written = unusual_settings();
-  const Settings back = read(settings_text(written));
-  EXPECT_EQ(back.view.scale, written.view.scale);
-  EXPECT_EQ(back.view.x_shift, written.view.x_shift);
-  EXPECT_EQ(back.view.y_shift, written.view.y_shift);
-  EXPECT_EQ(back.paste.shift_x, 12);
-  EXPECT_EQ(back.paste.shift_y, -3.5);
-  EXPECT_EQ(back.paste.scale_x, 2);
-  EXPECT_EQ(back.paste.scale_y, 0.5);
-  EXPECT_EQ(back.paste.rotation, 30);
-  EXPECT_EQ(back.paste.cos, 0.8660254);
-  EXPECT_EQ(back.paste.sin, 0.5);
-  EXPECT_EQ(back.work_layer, 2);
-  EXPECT_EQ(back.also_draw_layer, 5);
-  EXPECT_EQ(back.layer.layer, 3);
-  EXPECT_EQ(back.layer.scale, 1.5);
-  EXPECT_EQ(back.layer.x_shift, -10);
-  EXPECT_EQ(back.layer.y_shift, 20);
-  EXPECT_EQ(back.deleted_colour, Record("SC BAR   4"));
-  EXPECT_EQ(back.other_layer_colour, Record("SC BAR  11"));
-  EXPECT_EQ(back.create_colour, 9);
-  EXPECT_EQ(back.aspect, 1.25);
   // The name and the path are written for people, never read.
-  EXPECT_EQ(back.drawing_name, "");
-  EXPECT_EQ(back.drawing_path, "");
+  Settings expected = written;
+  expected.drawing_name = expected.drawing_path = "";
+  EXPECT_EQ(values(read(text)), values(expected));
 }
 
-TEST(SettingsText, FirstLineIsSkippedWhateverItHolds) {
-  const std::string body = "SC   0.2000000E+01  0.1000000E+03  0.0000000E+00\nC3    11\nEN\n";
-  // Without its path line, a file that begins with the comment loses nothing ...
-  const Settings from_comment = read("CM SETUP FILE FOR PROGRAM PLIVET\n" + body);
-  EXPECT_EQ(from_comment.view.scale, 2);
-  EXPECT_EQ(from_comment.view.x_shift, 100);
-  EXPECT_EQ(from_comment.create_colour, 11);
-  // ... but one that begins with a value line loses that line.
-  const Settings from_value = read(body);
-  EXPECT_EQ(from_value.view.scale, 1);
-  EXPECT_EQ(from_value.view.x_shift, 0);
-  EXPECT_EQ(from_value.create_colour, 11);
-  // Nothing after "EN" is read; unknown keys and "FI" are passed over.
-  const Settings stopped = read("path\nFI other.plv\nZZ 1\nEN\nC3    12\n");
-  EXPECT_EQ(stopped.create_colour, 6);
-}
-
-TEST(SettingsText, LayerLineAndUnreadableFields) {
-  const Settings layers = read("\nL1     2    0    1\r\n");
-  EXPECT_EQ(layers.work_layer, 2);
-  EXPECT_EQ(layers.also_draw_layer, 0);
-  EXPECT_EQ(layers.layer.layer, 1);
-
+// Each text read over the same settings, and what it changes in them:
+// anything it cannot read, it leaves as it was.
+TEST(SettingsText, ReadingChangesOnlyWhatItCanRead) {
   Settings before;
   before.view = {3, 4, 5};
   before.work_layer = 7;
   before.also_draw_layer = 8;
   before.layer.layer = 9;
-  // An unreadable field keeps itself and the fields after it.
-  Settings s = read("\nSC   0.2000000E+01  xx             0.1000000E+01\nL1     1  ???    4\n", before);
-  EXPECT_EQ(s.view.scale, 2);
-  EXPECT_EQ(s.view.x_shift, 4);
-  EXPECT_EQ(s.view.y_shift, 5);
-  EXPECT_EQ(s.work_layer, 1);
-  EXPECT_EQ(s.also_draw_layer, 8);
-  EXPECT_EQ(s.layer.layer, 9);
-  // A line that ends early keeps the fields it lacks; a blank field reads 0.
-  s = read("\nSC   0.2000000E+01\nB1                  0.1000000E+01\n", before);
-  EXPECT_EQ(s.view.scale, 2);
-  EXPECT_EQ(s.view.x_shift, 4);
-  EXPECT_EQ(s.paste.shift_x, 0);
-  EXPECT_EQ(s.paste.shift_y, 1);
-  // Scales of 0 or less would divide by zero: refused like unreadable fields.
-  s = read("\nSC   0.0000000E+00  0.1000000E+01\nB2   0.2000000E+01 -0.1000000E+01\nAS  -0.1000000E+01\n", before);
-  EXPECT_EQ(s.view.scale, 3);
-  EXPECT_EQ(s.view.x_shift, 4);
-  EXPECT_EQ(s.paste.scale_x, 2);
-  EXPECT_EQ(s.paste.scale_y, 1);
-  EXPECT_EQ(s.aspect, 1);
-}
-
-TEST(SettingsText, ColourCommandsAreBlankedAndTakeTenColumns) {
-  Settings before;
   before.deleted_colour = Record("SC BAR   8 leftover text");
-  const Settings s = read("\nC1 SC BAR   3 and more\nC2 SC BAR\n", before);
-  EXPECT_EQ(s.deleted_colour, Record("SC BAR   3"));
-  EXPECT_EQ(s.other_layer_colour, Record("SC BAR"));
-
-  // Absurd numbers would overflow the picture: they count as unreadable.
-  const Settings kept = read("\nAS  0.1000000E+32\nSC   0.2000000E+01 -0.1000000E+99\n", before);
-  EXPECT_EQ(kept.aspect, before.aspect);
-  EXPECT_EQ(kept.view.scale, 2);
-  EXPECT_EQ(kept.view.x_shift, before.view.x_shift);
+  const std::string body = "SC   0.2000000E+01  0.1000000E+03  0.0000000E+00\nC3    11\nEN\n";
+  const struct {
+    std::string text;
+    std::function<void(Settings&)> change;
+  } cases[] = {
+      // Without its path line, a file that begins with the comment loses nothing ...
+      {"CM SETUP FILE FOR PROGRAM PLIVET\n" + body,
+       [](Settings& s) {
+         s.view = {2, 100, 0};
+         s.create_colour = 11;
+       }},
+      // ... but one that begins with a value line loses that line.
+      {body, [](Settings& s) { s.create_colour = 11; }},
+      // Nothing after "EN" is read; unknown keys and "FI" are passed over.
+      {"path\nFI other.plv\nZZ 1\nEN\nC3    12\n", [](Settings&) {}},
+      {"\nL1     2    0    1\r\n",
+       [](Settings& s) {
+         s.work_layer = 2;
+         s.also_draw_layer = 0;
+         s.layer.layer = 1;
+       }},
+      // An unreadable field keeps itself and the fields after it.
+      {"\nSC   0.2000000E+01  xx             0.1000000E+01\nL1     1  ???    4\n",
+       [](Settings& s) {
+         s.view.scale = 2;
+         s.work_layer = 1;
+       }},
+      // A line that ends early keeps the fields it lacks; a blank field reads 0.
+      {"\nSC   0.2000000E+01\nB1                  0.1000000E+01\n",
+       [](Settings& s) {
+         s.view.scale = 2;
+         s.paste.shift_x = 0;
+         s.paste.shift_y = 1;
+       }},
+      // Scales of 0 or less would divide by zero: refused like unreadable fields.
+      {"\nSC   0.0000000E+00  0.1000000E+01\nB2   0.2000000E+01 -0.1000000E+01\nAS  -0.1000000E+01\n",
+       [](Settings& s) { s.paste.scale_x = 2; }},
+      // Absurd numbers would overflow the picture: they count as unreadable.
+      {"\nAS  0.1000000E+32\nSC   0.2000000E+01 -0.1000000E+99\n", [](Settings& s) { s.view.scale = 2; }},
+      // Colour commands take ten columns, the rest blanked.
+      {"\nC1 SC BAR   3 and more\nC2 SC BAR\n",
+       [](Settings& s) {
+         s.deleted_colour = Record("SC BAR   3");
+         s.other_layer_colour = Record("SC BAR");
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    Settings expected = before;
+    c.change(expected);
+    EXPECT_EQ(values(read(c.text, before)), values(expected));
+  }
 }
 
 }  // namespace

@@ -5,8 +5,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
+#include <functional>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -28,38 +29,22 @@ constexpr VectorColour kYellow{255, 255, 0};
 // What a command prints, both streams.
 std::string run(const std::string& command) { return testing::tool_output(command + " 2>&1"); }
 
-std::string written(const testing::TempDir& dir, const std::string& name, const std::vector<std::uint8_t>& bytes) {
-  const std::string path = dir.file(name);
-  testing::write_file(path, std::string(bytes.begin(), bytes.end()));
-  return path;
-}
-
 using Picture = testing::Ppm;
 
 // An empty picture when the reader wrote none.
 Picture read_picture(const std::string& path) { return testing::read_ppm(path).value_or(Picture{}); }
 
-VectorColour colour_of(std::uint32_t rgb) {
-  return {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8), static_cast<std::uint8_t>(rgb)};
-}
-
-std::string name_of(VectorColour c) {
-  return "(" + std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue) + ")";
-}
-
 // Within a little of the colour, for the anti-aliased readers.
 ::testing::AssertionResult colour_at(const Picture& picture, int x, int y, VectorColour expected) {
-  if (x < 0 || y < 0 || x >= picture.width || y >= picture.height) {
-    return ::testing::AssertionFailure() << x << "," << y << " is off the " << picture.width << "x" << picture.height
-                                         << " picture";
-  }
-  const VectorColour c = colour_of(picture.at(x, y));
-  const auto near = [](int a, int b) { return std::abs(a - b) <= 8; };
-  if (near(c.red, expected.red) && near(c.green, expected.green) && near(c.blue, expected.blue)) {
+  if (x < 0 || y < 0 || x >= picture.width || y >= picture.height)
+    return ::testing::AssertionFailure() << x << "," << y << " is off the " << picture.width << "x" << picture.height;
+  const std::uint32_t c = picture.at(x, y);
+  const auto near = [](std::uint32_t component, int wanted) { return std::abs(int(component & 255) - wanted) <= 8; };
+  if (near(c >> 16, expected.red) && near(c >> 8, expected.green) && near(c, expected.blue))
     return ::testing::AssertionSuccess();
-  }
-  return ::testing::AssertionFailure() << "at " << x << "," << y << " " << name_of(c) << ", expected "
-                                       << name_of(expected);
+  return ::testing::AssertionFailure() << "at " << x << "," << y << " " << (c >> 16) << "," << (c >> 8 & 255) << ","
+                                       << (c & 255) << ", expected " << int{expected.red} << ","
+                                       << int{expected.green} << "," << int{expected.blue};
 }
 
 struct Probe {
@@ -104,26 +89,40 @@ void expect_test_picture(const Picture& p) {
                      {190, 90, kWhite}, {5, 95, kWhite}});
 }
 
+// Pages written to a folder of the test's own and read back from there.
+class VectorPageTest : public ::testing::Test {
+ protected:
+  std::string written(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+    testing::write_file(dir_.file(name), std::string(bytes.begin(), bytes.end()));
+    return dir_.file(name);
+  }
+  // The records emf2svg lists, without the colour escapes it writes even into a pipe.
+  std::string emf_records(const std::vector<std::uint8_t>& emf) const {
+    const std::string listing = run("emf2svg-conv -v -i '" + written("p.emf", emf) + "' -o '" + dir_.file("p.svg") + "'");
+    return std::regex_replace(listing, std::regex("\x1b[^m]*m"), "");
+  }
+  Picture pdf_pixels(const std::vector<std::uint8_t>& pdf, int dots_per_inch) const {
+    const std::string path = written("p.pdf", pdf);
+    run("pdftoppm -r " + std::to_string(dots_per_inch) + " -singlefile '" + path + "' '" + dir_.file("p") + "'");
+    return read_picture(dir_.file("p.ppm"));
+  }
+  // A page of 200 x 100 dots at 100 an inch, drawn by `draw`, as poppler shows it.
+  Picture pdf_of(const std::function<void(VectorPage&)>& draw) const {
+    const auto page = make_pdf_page("test", 200, 100, 100);
+    draw(*page);
+    return pdf_pixels(page->finish(), 100);
+  }
+  testing::TempDir dir_;
+};
+using EmfPage = VectorPageTest;
+using PdfPage = VectorPageTest;
+
 // --- Enhanced metafile -------------------------------------------------
 
 std::vector<std::uint8_t> emf_of_test_picture() {
   const auto page = make_emf_page("plivet test picture", 100);
   draw_test_picture(*page);
   return page->finish();
-}
-
-std::string emf_records(const std::string& emf, const std::string& svg) {
-  // Without the colour escapes emf2svg writes even into a pipe.
-  const std::string listing = run("emf2svg-conv -v -i '" + emf + "' -o '" + svg + "'");
-  std::string plain;
-  for (std::size_t i = 0; i < listing.size(); ++i) {
-    if (listing[i] == '\x1b') {
-      i = std::min(listing.find('m', i), listing.size());
-    } else {
-      plain += listing[i];
-    }
-  }
-  return plain;
 }
 
 // The rest of the first line that starts "name:", without the spaces round it.
@@ -138,22 +137,20 @@ std::string field(const std::string& text, const std::string& name) {
   return "(no " + name + ")";
 }
 
-// The kind of each record the reader lists, in order.
-std::vector<std::string> record_kinds(const std::string& records) {
-  std::vector<std::string> kinds;
+// The kind of each record the reader lists, in order, each followed by a blank.
+std::string record_kinds(const std::string& records) {
+  std::string kinds;
   std::istringstream lines(records);
-  for (std::string line; std::getline(lines, line);) {
-    if (line.rfind("U_EMR_", 0) != 0 || line.find(" record:") == std::string::npos) continue;
-    kinds.push_back(line.substr(6, line.find(' ') - 6));
-  }
+  for (std::string line; std::getline(lines, line);)
+    if (line.starts_with("U_EMR_") && line.find(" record:") != std::string::npos)
+      kinds += line.substr(6, line.find(' ') - 6) + " ";
   return kinds;
 }
 
-TEST(EmfPage, HeaderDescribesTheReferenceDeviceAndCoversTheDrawing) {
+TEST_F(EmfPage, HeaderDescribesTheReferenceDeviceAndCoversTheDrawing) {
   SKIP_WITHOUT("emf2svg-conv", "emf2svg");
-  testing::TempDir dir;
-  const std::string emf = written(dir, "p.emf", emf_of_test_picture());
-  const std::string records = emf_records(emf, dir.file("p.svg"));
+  const std::vector<std::uint8_t> emf = emf_of_test_picture();
+  const std::string records = emf_records(emf);
   // Units 0..199 by 0..99 (the invisible rectangle leaves out its right
   // and bottom edges), the frame their outer edges at 100 units an inch.
   EXPECT_EQ(field(records, "rclBounds"), "{0,0,199,99}") << records;
@@ -163,14 +160,13 @@ TEST(EmfPage, HeaderDescribesTheReferenceDeviceAndCoversTheDrawing) {
   EXPECT_EQ(field(records, "szlMillimeters"), "{254,254}");
   EXPECT_EQ(field(records, "szlMicrometers"), "{254000,254000}");
   EXPECT_EQ(field(records, "Desc. A"), "plivet test picture");
-  EXPECT_EQ(field(records, "nBytes"), std::to_string(std::filesystem::file_size(emf)));
-  EXPECT_EQ(field(records, "nRecords"), std::to_string(record_kinds(records).size()));
+  EXPECT_EQ(field(records, "nBytes"), std::to_string(emf.size()));
+  EXPECT_EQ(field(records, "nRecords"), std::to_string(std::ranges::count(record_kinds(records), ' ')));
   EXPECT_EQ(records.find("U_EMR_EOF"), records.rfind("U_EMR_"));
 }
 
-TEST(EmfPage, FrameFollowsWhatIsDrawnWherePensReachPastThePoints) {
+TEST_F(EmfPage, FrameFollowsWhatIsDrawnWherePensReachPastThePoints) {
   SKIP_WITHOUT("emf2svg-conv", "emf2svg");
-  testing::TempDir dir;
   const auto page = make_emf_page("", 500);
   page->select_pen(VectorPen{kBlack, 5});
   page->line({-100, 200}, {400, 200});
@@ -178,7 +174,7 @@ TEST(EmfPage, FrameFollowsWhatIsDrawnWherePensReachPastThePoints) {
   page->select_brush(kBlue);
   const VectorPoint quad[] = {{0, 0}, {250, 20}, {120, 600}, {10, 100}};
   page->polygon(quad);
-  const std::string records = emf_records(written(dir, "p.emf", page->finish()), dir.file("p.svg"));
+  const std::string records = emf_records(page->finish());
   // A five-unit pen reaches two units either side of its line.
   EXPECT_EQ(field(records, "rclBounds"), "{-102,0,402,600}") << records;
   // 0.01 mm edges at 500 units an inch: -102 * 5.08 rounded outwards, 403 * 5.08, 601 * 5.08.
@@ -188,9 +184,8 @@ TEST(EmfPage, FrameFollowsWhatIsDrawnWherePensReachPastThePoints) {
   EXPECT_EQ(field(records, "szlMillimeters"), "{254,254}");
 }
 
-TEST(EmfPage, PensBrushesAndMixesAreTheRecordsAReaderExpects) {
+TEST_F(EmfPage, PensBrushesAndMixesAreTheRecordsAReaderExpects) {
   SKIP_WITHOUT("emf2svg-conv", "emf2svg");
-  testing::TempDir dir;
   const auto page = make_emf_page("", 100);
   page->select_pen(VectorPen{kRed, 0});
   page->line({0, 0}, {10, 0});
@@ -203,10 +198,8 @@ TEST(EmfPage, PensBrushesAndMixesAreTheRecordsAReaderExpects) {
   page->select_pen(VectorPen{kGreen, 4});
   page->select_brush(std::nullopt);
   page->line({0, 0}, {5, 5});
-  const std::string records = emf_records(written(dir, "p.emf", page->finish()), dir.file("p.svg"));
-  std::string kinds;
-  for (const std::string& kind : record_kinds(records)) kinds += kind + " ";
-  EXPECT_EQ(kinds,
+  const std::string records = emf_records(page->finish());
+  EXPECT_EQ(record_kinds(records),
             "HEADER SELECTOBJECT SELECTOBJECT SETPOLYFILLMODE "  // no pen, no brush, alternate filling
             "CREATEPEN SELECTOBJECT MOVETOEX LINETO LINETO "
             "CREATEBRUSHINDIRECT SELECTOBJECT SETROP2 RECTANGLE SETROP2 "
@@ -228,13 +221,12 @@ TEST(EmfPage, PensBrushesAndMixesAreTheRecordsAReaderExpects) {
   EXPECT_GT(copy, records.find("rclBox:         {1,2,3,4}"));
 }
 
-TEST(EmfPage, RendersThroughSvgWithEveryShapeInPlace) {
+TEST_F(EmfPage, RendersThroughSvgWithEveryShapeInPlace) {
   SKIP_WITHOUT("emf2svg-conv", "emf2svg");
   SKIP_WITHOUT("rsvg-convert", "librsvg2-bin");
   SKIP_WITHOUT("convert", "imagemagick");
-  testing::TempDir dir;
-  const std::string emf = written(dir, "p.emf", emf_of_test_picture());
-  const std::string svg = dir.file("p.svg"), png = dir.file("p.png"), ppm = dir.file("p.ppm");
+  const std::string emf = written("p.emf", emf_of_test_picture());
+  const std::string svg = dir_.file("p.svg"), png = dir_.file("p.png"), ppm = dir_.file("p.ppm");
   run("emf2svg-conv -i '" + emf + "' -o '" + svg + "'");
   run("rsvg-convert -b white -o '" + png + "' '" + svg + "'");
   run("convert '" + png + "' -depth 8 '" + ppm + "'");
@@ -247,91 +239,73 @@ TEST(EmfPage, RendersThroughSvgWithEveryShapeInPlace) {
 
 // --- PDF page ----------------------------------------------------------
 
-Picture pdf_pixels(const testing::TempDir& dir, const std::vector<std::uint8_t>& pdf, int dots_per_inch) {
-  const std::string path = written(dir, "p.pdf", pdf);
-  run("pdftoppm -r " + std::to_string(dots_per_inch) + " -singlefile '" + path + "' '" + dir.file("p") + "'");
-  return read_picture(dir.file("p.ppm"));
-}
-
-TEST(PdfPage, PageSizeAndTitleAsPopplerReadsThem) {
+TEST_F(PdfPage, PageSizeAndTitleAsPopplerReadsThem) {
   SKIP_WITHOUT("pdfinfo", "poppler-utils");
-  testing::TempDir dir;
   for (const auto& [width, height, dpi, size] :
        {std::tuple{5100, 6600, 600, "612 x 792 pts (letter)"}, std::tuple{200, 100, 100, "144 x 72 pts"},
         std::tuple{300, 150, 96, "225 x 112.5 pts"}}) {
     SCOPED_TRACE(size);
     const auto page = make_pdf_page("Drawing \xC3\xA9t\xC3\xA9", width, height, dpi);
-    const std::string info = run("pdfinfo '" + written(dir, "p.pdf", page->finish()) + "'");
+    const std::string info = run("pdfinfo '" + written("p.pdf", page->finish()) + "'");
     EXPECT_EQ(field(info, "Page size"), size) << info;
     EXPECT_EQ(field(info, "Pages"), "1");
     EXPECT_EQ(field(info, "Title"), "Drawing \xC3\xA9t\xC3\xA9");
   }
   // A title in a single-byte encoding still makes a page, read as Latin-1.
   const auto page = make_pdf_page("caf\xE9", 100, 100, 100);
-  const std::string info = run("pdfinfo '" + written(dir, "p.pdf", page->finish()) + "'");
+  const std::string info = run("pdfinfo '" + written("p.pdf", page->finish()) + "'");
   EXPECT_EQ(field(info, "Title"), "caf\xC3\xA9") << info;
 }
 
-TEST(PdfPage, RendersWithEveryShapeInPlace) {
+// Rendered at the page's own resolution a dot is a pixel, so the host's
+// pixel rules can be checked to the pixel, whatever the resolution.
+TEST_F(PdfPage, RendersEveryShapeInPlaceKeepingTheHostsPixelRules) {
   SKIP_WITHOUT("pdftoppm", "poppler-utils");
-  testing::TempDir dir;
   for (const int dpi : {100, 300}) {
     SCOPED_TRACE(dpi);
     const auto page = make_pdf_page("shapes", 200, 100, dpi);
     draw_test_picture(*page);
-    const Picture picture = pdf_pixels(dir, page->finish(), dpi);
-    ASSERT_EQ(picture.width, 200);
-    ASSERT_EQ(picture.height, 100);
-    expect_test_picture(picture);
+    page->select_pen(VectorPen{kBlack, 1});
+    page->line({150, 90}, {150, 80});  // upwards, leaving out y = 80
+    page->select_pen(VectorPen{kBlack, 0});
+    page->line({160, 95}, {170, 95});
+    const Picture p = pdf_pixels(page->finish(), dpi);
+    ASSERT_EQ(p.width, 200);
+    ASSERT_EQ(p.height, 100);
+    expect_test_picture(p);
+    expect_colours(p, {// The three-dot line: rows 9..11, columns 10..89.
+                       {10, 9, kRed}, {89, 9, kRed}, {10, 10, kRed}, {89, 10, kRed}, {10, 11, kRed}, {89, 11, kRed},
+                       {9, 10, kWhite}, {90, 10, kWhite}, {50, 8, kWhite}, {50, 12, kWhite},
+                       // The fill: columns 20..59, rows 20..49.
+                       {20, 20, kBlue}, {59, 49, kBlue}, {19, 30, kWhite}, {60, 30, kWhite}, {30, 19, kWhite},
+                       {30, 50, kWhite},
+                       // The outline lies inside its rectangle, three dots deep.
+                       {20, 60, kBlack}, {22, 75, kBlack}, {23, 75, kWhite}, {99, 89, kBlack}, {97, 75, kBlack},
+                       {96, 75, kWhite}, {100, 75, kWhite}, {60, 90, kWhite},
+                       // One-dot lines, a width of 0 drawn as 1.
+                       {150, 90, kBlack}, {150, 81, kBlack}, {150, 80, kWhite}, {151, 85, kWhite},
+                       {160, 95, kBlack}, {169, 95, kBlack}, {170, 95, kWhite}});
   }
 }
 
-// Rendered at the page's own resolution a dot is a pixel, so the host's
-// pixel rules can be checked to the pixel.
-TEST(PdfPage, KeepsTheHostsPixelRulesAtEdges) {
+TEST_F(PdfPage, InvertingTurnsColoursToTheirOppositesAndBackAgain) {
   SKIP_WITHOUT("pdftoppm", "poppler-utils");
-  testing::TempDir dir;
-  const auto page = make_pdf_page("edges", 200, 100, 100);
-  draw_test_picture(*page);
-  page->select_pen(VectorPen{kBlack, 1});
-  page->line({150, 90}, {150, 80});  // upwards, leaving out y = 80
-  page->select_pen(VectorPen{kBlack, 0});
-  page->line({160, 95}, {170, 95});
-  const Picture p = pdf_pixels(dir, page->finish(), 100);
-  ASSERT_EQ(p.width, 200);
-  expect_colours(p, {// The three-dot line: rows 9..11, columns 10..89.
-                     {10, 9, kRed}, {89, 9, kRed}, {10, 10, kRed}, {89, 10, kRed}, {10, 11, kRed}, {89, 11, kRed},
-                     {9, 10, kWhite}, {90, 10, kWhite}, {50, 8, kWhite}, {50, 12, kWhite},
-                     // The fill: columns 20..59, rows 20..49.
-                     {20, 20, kBlue}, {59, 49, kBlue}, {19, 30, kWhite}, {60, 30, kWhite}, {30, 19, kWhite},
-                     {30, 50, kWhite},
-                     // The outline lies inside its rectangle, three dots deep.
-                     {20, 60, kBlack}, {22, 75, kBlack}, {23, 75, kWhite}, {99, 89, kBlack}, {97, 75, kBlack},
-                     {96, 75, kWhite}, {100, 75, kWhite}, {60, 90, kWhite},
-                     // One-dot lines, a width of 0 drawn as 1.
-                     {150, 90, kBlack}, {150, 81, kBlack}, {150, 80, kWhite}, {151, 85, kWhite}, {160, 95, kBlack},
-                     {169, 95, kBlack}, {170, 95, kWhite}});
-}
-
-TEST(PdfPage, InvertingTurnsColoursToTheirOppositesAndBackAgain) {
-  SKIP_WITHOUT("pdftoppm", "poppler-utils");
-  testing::TempDir dir;
-  const auto page = make_pdf_page("invert", 200, 100, 100);
-  page->select_brush(kBlue);
-  page->rectangle(0, 0, 100, 100);
-  page->set_invert(true);
-  page->rectangle(50, 20, 150, 40);  // over blue and over the paper
-  page->select_brush(std::nullopt);
-  page->select_pen(VectorPen{kRed, 4});
-  page->line({20, 70}, {180, 70});
-  page->line({120, 60}, {120, 90});  // crossing it: inverted twice where they meet
-  page->rectangle(10, 50, 190, 95);
-  page->rectangle(10, 50, 190, 95);  // twice over: gone again
-  page->set_invert(false);
-  page->select_brush(kGreen);
-  page->select_pen(std::nullopt);
-  page->rectangle(160, 0, 200, 10);  // painting once more
-  const Picture p = pdf_pixels(dir, page->finish(), 100);
+  const Picture p = pdf_of([](VectorPage& page) {
+    page.select_brush(kBlue);
+    page.rectangle(0, 0, 100, 100);
+    page.set_invert(true);
+    page.rectangle(50, 20, 150, 40);  // over blue and over the paper
+    page.select_brush(std::nullopt);
+    page.select_pen(VectorPen{kRed, 4});
+    page.line({20, 70}, {180, 70});
+    page.line({120, 60}, {120, 90});  // crossing it: inverted twice where they meet
+    page.rectangle(10, 50, 190, 95);
+    page.rectangle(10, 50, 190, 95);  // twice over: gone again
+    page.set_invert(false);
+    page.select_brush(kGreen);
+    page.select_pen(std::nullopt);
+    page.rectangle(160, 0, 200, 10);  // painting once more
+  });
   ASSERT_EQ(p.width, 200);
   expect_colours(p, {{75, 30, kYellow}, {125, 30, kBlack}, {75, 10, kBlue},
                      {30, 70, kYellow}, {150, 70, kBlack},  // a line inverts whatever its colour
@@ -342,9 +316,8 @@ TEST(PdfPage, InvertingTurnsColoursToTheirOppositesAndBackAgain) {
 
 // However much is drawn, the page holds back no more than a block of it:
 // the rest has gone to the sink before the page is finished.
-TEST(PdfPage, AStreamedPageGoesOutAsItIsDrawn) {
+TEST_F(PdfPage, AStreamedPageGoesOutAsItIsDrawn) {
   SKIP_WITHOUT("pdftoppm", "poppler-utils");
-  testing::TempDir dir;
   std::vector<std::uint8_t> out;
   const auto page = make_pdf_page([&out](std::string_view b) { out.insert(out.end(), b.begin(), b.end()); },
                                   "streamed", 200, 100, 100);
@@ -362,25 +335,24 @@ TEST(PdfPage, AStreamedPageGoesOutAsItIsDrawn) {
   EXPECT_GT(before_finish, 1'000'000u);
   EXPECT_LT(out.size() - before_finish, 300'000u);
 
-  const Picture p = pdf_pixels(dir, out, 100);
+  const Picture p = pdf_pixels(out, 100);
   ASSERT_EQ(p.width, 200);
   expect_test_picture(p);
   expect_colours(p, {{115, 84, kRed}, {115, 95, kBlue}, {125, 84, kWhite}});
 }
 
-TEST(PdfPage, FilledPolygonsAreEvenOddAndOutlinedClosed) {
+TEST_F(PdfPage, FilledPolygonsAreEvenOddAndOutlinedClosed) {
   SKIP_WITHOUT("pdftoppm", "poppler-utils");
-  testing::TempDir dir;
-  const auto page = make_pdf_page("star", 200, 100, 100);
-  page->select_brush(kBlue);
-  // A pentagram: its middle is crossed twice, so stays unfilled.
-  const VectorPoint star[] = {{50, 5}, {79, 95}, {2, 39}, {98, 39}, {21, 95}};
-  page->polygon(star);
-  page->select_pen(VectorPen{kRed, 2});
-  page->select_brush(std::nullopt);
-  const VectorPoint open[] = {{120, 10}, {190, 10}, {190, 90}};
-  page->polygon(open);
-  const Picture p = pdf_pixels(dir, page->finish(), 100);
+  const Picture p = pdf_of([](VectorPage& page) {
+    page.select_brush(kBlue);
+    // A pentagram: its middle is crossed twice, so stays unfilled.
+    const VectorPoint star[] = {{50, 5}, {79, 95}, {2, 39}, {98, 39}, {21, 95}};
+    page.polygon(star);
+    page.select_pen(VectorPen{kRed, 2});
+    page.select_brush(std::nullopt);
+    const VectorPoint open[] = {{120, 10}, {190, 10}, {190, 90}};
+    page.polygon(open);
+  });
   ASSERT_EQ(p.width, 200);
   expect_colours(p, {{50, 55, kWhite}, {50, 20, kBlue}, {10, 41, kBlue}, {155, 10, kRed},
                      {155, 50, kRed},  // the closing side, back to the start

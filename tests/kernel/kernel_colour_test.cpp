@@ -1,13 +1,80 @@
+// The palettes, and the colour each colour call gives the host.
+
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <stdexcept>
 #include <tuple>
 #include <utility>
 
 #include "kernel/colour_rules.h"
 #include "kernel/kernel_fixture.h"
+#include "kernel/palettes.h"
 
 namespace plv::kernel {
 namespace {
+
+using C = PaletteColour;
+
+int largest_step(std::span<const C> p, int from, int to) {
+  int largest = 0;
+  for (int i = from; i < to; ++i) {
+    largest = std::max({largest, std::abs(p[i + 1].red - p[i].red), std::abs(p[i + 1].green - p[i].green),
+                        std::abs(p[i + 1].blue - p[i].blue)});
+  }
+  return largest;
+}
+
+TEST(Palettes, SizesAndUnknownPalettes) {
+  EXPECT_EQ(stored_palette(1).size(), 236u);
+  EXPECT_EQ(stored_palette(2).size(), 224u);
+  EXPECT_EQ(stored_palette(3).size(), 225u);
+  EXPECT_THROW(stored_palette(0), std::out_of_range);
+  EXPECT_THROW(realised_palette(4), std::out_of_range);
+}
+
+TEST(Palettes, BasicColoursRealisedAlikeTheRestScaledByFour) {
+  for (int p = 1; p <= 3; ++p) {
+    const bool scaled = p != 3;
+    const auto colours = realised_palette(p);
+    EXPECT_EQ(colours[0], (C{0, 0, 0})) << p;
+    EXPECT_EQ(colours[7], scaled ? (C{252, 252, 252}) : (C{255, 255, 255})) << p;
+    EXPECT_EQ(colours[8], scaled ? (C{124, 124, 124}) : (C{127, 127, 127})) << p;
+    EXPECT_EQ(colours[9], scaled ? (C{252, 124, 0}) : (C{255, 127, 0})) << p;
+    EXPECT_EQ(colours[15], scaled ? (C{0, 124, 124}) : (C{0, 127, 127})) << p;
+  }
+  EXPECT_EQ(realised_palette(1)[231], (C{252, 252, 252}));
+  EXPECT_EQ(realised_palette(2)[193], (C{252, 252, 0}));
+  EXPECT_EQ(realised_palette(3)[96], stored_palette(3)[96]);
+}
+
+// Palette 1's colour cube and grey tail, the grey ramps of 2 and 3, the
+// hue circle of 2 and the iron scale of 3, as kept.
+TEST(Palettes, StoredEntries) {
+  const std::tuple<int, int, C> entries[] = {
+      {1, 16, {0, 0, 0}}, {1, 16 + 36 * 5, {63, 0, 0}}, {1, 16 + 36 * 1 + 6 * 4 + 5, {13, 50, 63}},
+      {1, 231, {63, 63, 63}}, {1, 232, {31, 31, 31}}, {1, 233, {31, 31, 31}}, {1, 234, {31, 31, 31}},
+      {1, 235, {31, 31, 31}}, {2, 16, {0, 0, 0}}, {2, 31, {63, 63, 63}}, {2, 32, {31, 31, 31}},
+      {3, 24, {138, 138, 138}}, {3, 31, {255, 255, 255}},
+      // The hue circle's corners. Inside segments, rising blue takes the
+      // step values, falling red runs them backwards.
+      {2, 43, {63, 0, 0}}, {2, 73, {63, 0, 63}}, {2, 103, {0, 0, 63}}, {2, 133, {0, 63, 63}}, {2, 163, {0, 63, 0}},
+      {2, 193, {63, 63, 0}}, {2, 223, {63, 0, 0}}, {2, 44, {63, 0, 2}}, {2, 58, {63, 0, 42}}, {2, 222, {63, 2, 0}},
+      // The iron scale's points.
+      {3, 32, {0, 0, 0}}, {3, 96, {85, 0, 85}}, {3, 160, {170, 0, 0}}, {3, 224, {255, 255, 0}}};
+  for (const auto& [palette, i, colour] : entries) EXPECT_EQ(stored_palette(palette)[i], colour) << palette << ": " << i;
+}
+
+TEST(Palettes, HueCircleAndIronScaleRunSmoothly) {
+  EXPECT_LE(largest_step(stored_palette(2), 43, 223), 4);
+  const auto p = stored_palette(3);
+  EXPECT_LE(largest_step(p, 32, 224), 4);
+  for (int i = 32; i < 224; ++i) {
+    EXPECT_LE(p[i].red, p[i + 1].red) << i;
+    EXPECT_LE(p[i].blue, 85) << i;
+    EXPECT_EQ(p[i].green == 0, i <= 160) << i;
+  }
+}
 
 TEST(ColourRules, ScalesTruncateAndClamp) {
   const std::tuple<int, double, int> entries[] = {{1, -1.0, 43}, {1, 1.0, 223},  {1, 5.0, 223},

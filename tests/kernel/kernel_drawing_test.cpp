@@ -9,7 +9,7 @@
 namespace plv::kernel {
 namespace {
 
-TEST(DeviceTransforms, WindowIsTheIdentityAndTheSecondDeviceFitsItsRaster) {
+TEST(DeviceTransforms, WindowIsTheIdentityTheSecondDeviceFitsItsRasterAndSegmentsAreClipped) {
   const auto window = DeviceTransform::for_chain(kUserWindow, kNormalisedViewport, kWindowRaster);
   EXPECT_EQ(window.to_device(-1750, 1250), (DevicePoint{-1750, 1250}));
   EXPECT_EQ(window.to_device(10.9f, -10.9f), (DevicePoint{10, -10}));  // truncation toward zero
@@ -18,9 +18,8 @@ TEST(DeviceTransforms, WindowIsTheIdentityAndTheSecondDeviceFitsItsRaster) {
   EXPECT_EQ(second.to_device(-1750, 1250).x, 0);
   EXPECT_LT(second.to_device(0, 1250).y, second.to_device(0, 0).y);  // y runs downwards
   EXPECT_EQ(clamp_to_plot(1e9), 32767);
-}
 
-TEST(Clipping, EdgesInOrderAndSegmentsThatMiss) {
+  // Clipping at the edges in order; segments that miss are dropped.
   const Rect w{-100, 100, -50, 50};
   EXPECT_FALSE(clip_segment({-300, 0, -200, 10}, w));
   EXPECT_EQ(clip_segment({-200, 0, 0, 0}, w), (UserSegment{-100, 0, 0, 0}));
@@ -65,27 +64,22 @@ TEST_F(KernelTest, PointsBeyondAllNumbersDrawNothingAndHarmNothing) {
   }
 }
 
-TEST_F(KernelTest, AspectFactorOnlyInTheTopLayer) {
-  Kernel& k = open();
-  k.set_aspect(0.5f);
-  const size_t before = records().size();
-  k.gkmove(0, 100);
-  k.gkdraw(100, 200);
-  k.move(0, 100);
-  k.draw(100, 200);
-  EXPECT_EQ(records_after(before), (Lines{"line 0 50 100 100", "line 0 100 100 200"}));
-  float x, y;
-  k.gkmove(10, 40);
-  k.gkwhere(x, y);
-  EXPECT_FLOAT_EQ(y, 40);
-}
-
-TEST_F(KernelTest, FilledShapesGoToTheHost) {
+TEST_F(KernelTest, FilledShapesGoToTheHostAndTheAspectFactorOnlyInTheTopLayer) {
   Kernel& k = open();
   const size_t before = records().size();
   k.box_filled(100, 200, -100, -200, 0b0101);  // left and top not inset
   k.quad_filled({0, 0, 100, 0, 100, 100, 0, 100});
-  EXPECT_EQ(records_after(before), (Lines{"fillrect -100 200 100 -200 5", "polygon 4 0 0 100 0 100 100 0 100"}));
+  k.set_aspect(0.5f);
+  k.gkmove(0, 100);
+  k.gkdraw(100, 200);
+  k.move(0, 100);
+  k.draw(100, 200);
+  EXPECT_EQ(records_after(before), (Lines{"fillrect -100 200 100 -200 5", "polygon 4 0 0 100 0 100 100 0 100",
+                                          "line 0 50 100 100", "line 0 100 100 200"}));
+  float x, y;
+  k.gkmove(10, 40);
+  k.gkwhere(x, y);
+  EXPECT_FLOAT_EQ(y, 40);
 }
 
 TEST_F(KernelTest, StringsAreDrawnInStrokesFromThePen) {
@@ -162,12 +156,6 @@ TEST_F(KernelTest, PointerAnswersKeepTheCallersValuesWhenUnmoved) {
   EXPECT_EQ(b.x2, 300.25f);
   EXPECT_EQ(b.y2, 400.75f);
 }
-
-}  // namespace
-}  // namespace plv::kernel
-
-namespace plv::kernel {
-namespace {
 
 TEST(KernelOpen, AWindowThatCannotBeMadeEndsTheProgram) {
   testing::TempDir dir;

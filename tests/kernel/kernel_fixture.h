@@ -21,7 +21,7 @@ class KernelTest : public ::testing::Test {
   // Opens the kernel with the script's input to come.
   Kernel& open(const std::string& script_text = "") {
     const host::Script script = host::parse_script(script_text);
-    EXPECT_FALSE(script.error);
+    EXPECT_FALSE(script.error) << script.error->message;
     ws_ = std::make_unique<host::ScriptedWindowSystem>(script.steps);
     host_ = std::make_unique<host::Host>(*ws_, dir_.file("orvlab.ini"));
     kernel_ = std::make_unique<Kernel>(*host_, dir_.path());

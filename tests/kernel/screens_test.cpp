@@ -1,8 +1,16 @@
+// The screens the kernel shows itself: the version, the palette, and the
+// dump of the picture to a file.
+
 #include <gtest/gtest.h>
 
-#include "kernel/palette_screen.h"
-#include "kernel/version_screen.h"
+#include <string>
+
+#include "host/picture_exports.h"
+#include "host/raster.h"
 #include "kernel/kernel_fixture.h"
+#include "kernel/palette_screen.h"
+#include "kernel/screen_dump.h"
+#include "kernel/version_screen.h"
 
 namespace plv::kernel {
 namespace {
@@ -44,6 +52,30 @@ TEST_F(KernelTest, ColourPaletteScreenDrawsFifteenBoxesAndWaitsForAKey) {
   EXPECT_EQ(ws_->steps_left(), 0u);
   EXPECT_FALSE(host_->graphics_mode());
   EXPECT_EQ(kernel_->colour_mode(), KernelMode::kIndex);
+}
+
+TEST(ScreenDump, PixelsBecomeNearestPaletteIndicesAndNamesSkipExistingFiles) {
+  host::Raster bitmap(320, 240, host::kWhite);
+  bitmap.select_pen(host::Pen{host::Rgb{250, 0, 0}, 1});
+  bitmap.line({0, 0}, {320, 0});
+  const PcxPalette palette = pcx_palette_of(realised_palette(1));
+  const auto indices = host::pcx_indices(bitmap, palette);
+  EXPECT_EQ(indices[0], 1);             // red, scaled up to rows 0 and 1
+  EXPECT_EQ(indices[kPcxWidth], 1);
+  EXPECT_EQ(indices[2 * kPcxWidth], 7);  // white
+  EXPECT_EQ(indices.back(), 7);
+
+  // Dump names skip existing files and keep counting.
+  testing::TempDir dir;
+  testing::write_file(dir.file("MDL001.PCX"), "");
+  testing::write_file(dir.file("MDL002.PCX"), "");
+  int counter = 0;
+  EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL003.PCX");
+  testing::write_file(dir.file("MDL001.PCX"), "");
+  EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL004.PCX");
+  counter = 998;
+  EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL999.PCX");
+  EXPECT_FALSE(next_dump_name(dir.path(), counter));
 }
 
 }  // namespace

@@ -1,31 +1,39 @@
+// The stroke font's glyphs, and strings laid out in them.
+
 #include "kernel/stroke_font.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
-#include <string>
 #include <stdexcept>
+#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
+
+#include "kernel/stroke_font_layout.h"
 
 namespace plv::kernel {
 namespace {
 
-struct Extent {
-  int min_x = 99, max_x = -99, min_y = 99, max_y = -99;
+// The bounds of a glyph's strokes or of a layout's lines.
+struct Box {
+  float min_x = 1e9f, max_x = -1e9f, min_y = 1e9f, max_y = -1e9f;
 };
 
-Extent extent_of(const Glyph& g) {
-  Extent e;
-  for (const auto& stroke : g.strokes)
-    for (const FontPoint& p : stroke) {
-      e.min_x = std::min(e.min_x, p.x);
-      e.max_x = std::max(e.max_x, p.x);
-      e.min_y = std::min(e.min_y, p.y);
-      e.max_y = std::max(e.max_y, p.y);
+template <typename Lines>
+Box box_of(const Lines& lines) {
+  Box b;
+  for (const auto& line : lines)
+    for (const auto& p : line) {
+      b.min_x = std::min(b.min_x, static_cast<float>(p.x));
+      b.max_x = std::max(b.max_x, static_cast<float>(p.x));
+      b.min_y = std::min(b.min_y, static_cast<float>(p.y));
+      b.max_y = std::max(b.max_y, static_cast<float>(p.y));
     }
-  return e;
+  return b;
 }
 
 Glyph glyph_for(char c) { return decode_glyph(glyph_number(static_cast<unsigned char>(c))); }
@@ -49,7 +57,7 @@ TEST(StrokeFontGlyphs, EveryGlyphIsDrawnInsideItsCell) {
     const Glyph glyph = decode_glyph(g);
     ASSERT_FALSE(glyph.strokes.empty()) << g;
     for (const auto& stroke : glyph.strokes) EXPECT_GE(stroke.size(), 2u) << "a lone move draws nothing, glyph " << g;
-    const Extent e = extent_of(glyph);
+    const Box e = box_of(glyph.strokes);
     const bool digit = g >= 23 && g <= 32;
     EXPECT_EQ(e.min_x == 0, !digit || e.max_x == kCellWidth) << g;
     EXPECT_GE(e.min_x, 0) << g;
@@ -65,21 +73,16 @@ TEST(StrokeFontGlyphs, EveryGlyphIsDrawnInsideItsCell) {
 }
 
 TEST(StrokeFontGlyphs, CapitalsDigitsAscendersAndDescenders) {
-  for (char c = 'A'; c <= 'Z'; ++c) {
-    const Extent e = extent_of(glyph_for(c));
-    EXPECT_EQ(e.min_y, 0) << c;
-    EXPECT_EQ(e.max_y, kCellHeight) << c;
-  }
-  for (char c = '0'; c <= '9'; ++c) {
-    EXPECT_EQ(extent_of(glyph_for(c)).max_y, kCellHeight) << c;
-    EXPECT_EQ(glyph_for(c).trim, 0) << c;
-  }
-  for (char c : std::string("gjpqy")) EXPECT_EQ(extent_of(glyph_for(c)).min_y, -kDescent) << c;
-  for (char c : std::string("bdhkl")) EXPECT_EQ(extent_of(glyph_for(c)).max_y, kCellHeight) << c;
-  for (char c : std::string("acemnorsuvwxz")) {
-    const Extent e = extent_of(glyph_for(c));
-    EXPECT_EQ(e.min_y, 0) << c;
-    EXPECT_EQ(e.max_y, 6) << c;
+  // Characters with the lowest and highest points of their strokes, where they matter.
+  const std::tuple<std::string, std::optional<int>, std::optional<int>> cases[] = {
+      {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 0, kCellHeight}, {"0123456789", std::nullopt, kCellHeight},
+      {"gjpqy", -kDescent, std::nullopt}, {"bdhkl", std::nullopt, kCellHeight}, {"acemnorsuvwxz", 0, 6}};
+  for (const auto& [characters, lowest, highest] : cases) {
+    for (const char c : characters) {
+      const Box e = box_of(glyph_for(c).strokes);
+      EXPECT_EQ(e.min_y, lowest.value_or(e.min_y)) << c;
+      EXPECT_EQ(e.max_y, highest.value_or(e.max_y)) << c;
+    }
   }
 }
 
@@ -92,6 +95,87 @@ TEST(StrokeFontGlyphs, PenLiftsSplitStrokes) {
   const Glyph p = glyph_for('p');
   ASSERT_EQ(p.strokes.size(), 2u);
   EXPECT_EQ(p.strokes[0], (GlyphStroke{{0, 6}, {0, -3}}));
+}
+
+// Font units of `unit` by `unit`, advancing 9 units along the direction.
+StringSettings settings(float unit, int direction, bool proportional = true) {
+  const Rotation r = direction_rotation(direction);
+  StringSettings s;
+  s.char_width = 6 * unit;
+  s.char_height = 9 * unit;
+  s.rotation_s = r.s;
+  s.rotation_c = r.c;
+  s.advance_x = r.c * 9 * unit;
+  s.advance_y = -r.s * 9 * unit;
+  s.proportional = proportional;
+  return s;
+}
+
+void expect_box(const Box& b, const Box& expected) {
+  EXPECT_NEAR(b.min_x, expected.min_x, 1e-4);
+  EXPECT_NEAR(b.max_x, expected.max_x, 1e-4);
+  EXPECT_NEAR(b.min_y, expected.min_y, 1e-4);
+  EXPECT_NEAR(b.max_y, expected.max_y, 1e-4);
+}
+
+TEST(StrokeFontLayout, SizeScalesEachAxisOnItsOwn) {
+  StringSettings s = settings(1, 0);
+  s.char_width = 12;   // 2 per unit across
+  s.char_height = 27;  // 3 per unit up
+  const TextLayout h = lay_out_text(s, {10, 20}, "H");
+  EXPECT_EQ(h.polylines.size(), 3u);
+  expect_box(box_of(h.polylines), {10, 22, 20, 47});
+  const TextLayout p = lay_out_text(s, {0, 0}, "p");
+  EXPECT_NEAR(box_of(p.polylines).min_y, -9, 1e-4);
+}
+
+TEST(StrokeFontLayout, EachDirectionTurnsTheGlyphsAndTheAdvance) {
+  // Two H's, each 12 across and 18 up, the second 18 further on.
+  const struct {
+    int direction;
+    Box box;
+    UserPoint next;
+  } cases[] = {{0, {100, 130, 50, 68}, {136, 50}},
+               {1, {82, 100, 50, 80}, {100, 86}},
+               {2, {70, 100, 32, 50}, {64, 50}},
+               {3, {100, 118, 20, 50}, {100, 14}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.direction);
+    const TextLayout t = lay_out_text(settings(2, c.direction), {100, 50}, "HH");
+    expect_box(box_of(t.polylines), c.box);
+    EXPECT_NEAR(t.next_origin.x, c.next.x, 1e-4);
+    EXPECT_NEAR(t.next_origin.y, c.next.y, 1e-4);
+  }
+  EXPECT_EQ(direction_rotation(5).s, direction_rotation(1).s);
+}
+
+TEST(StrokeFontLayout, ProportionalModeTrimsNarrowGlyphs) {
+  // "i" leaves its whole cell but the stroke empty: 6 units trimmed of 9.
+  const TextLayout narrow = lay_out_text(settings(1, 0), {0, 0}, "iH");
+  const TextLayout fixed = lay_out_text(settings(1, 0, false), {0, 0}, "iH");
+  EXPECT_NEAR(narrow.next_origin.x, 3 + 9, 1e-4);
+  EXPECT_NEAR(fixed.next_origin.x, 18, 1e-4);
+  EXPECT_NEAR(box_of(narrow.polylines).max_x, 3 + 6, 1e-4);
+  // Along +y the trim shortens the advance the same way.
+  EXPECT_NEAR(lay_out_text(settings(1, 1), {0, 0}, "i").next_origin.y, 3, 1e-4);
+  // Figures keep their whole advance.
+  EXPECT_NEAR(lay_out_text(settings(1, 0), {0, 0}, "1").next_origin.x, 9, 1e-4);
+  StringSettings still = settings(1, 0);
+  still.advance_x = 0;
+  EXPECT_NEAR(lay_out_text(still, {5, 5}, "iii").next_origin.x, 5, 1e-4);
+}
+
+TEST(StrokeFontLayout, BlanksUnknownCodesAndTheEndCode) {
+  const TextLayout blank = lay_out_text(settings(1, 0), {0, 0}, " ");
+  EXPECT_TRUE(blank.polylines.empty());
+  EXPECT_NEAR(blank.next_origin.x, 9, 1e-4);
+  const TextLayout unknown = lay_out_text(settings(1, 0), {0, 0}, "~");
+  EXPECT_FALSE(unknown.polylines.empty());
+  EXPECT_NEAR(unknown.next_origin.x, 9, 1e-4);
+  const TextLayout stopped = lay_out_text(settings(1, 0, false), {0, 0}, std::string("AB\0CD", 5));
+  EXPECT_NEAR(stopped.next_origin.x, 18, 1e-4);
+  EXPECT_EQ(stopped.polylines.size(), lay_out_text(settings(1, 0), {0, 0}, "AB").polylines.size());
+  EXPECT_TRUE(lay_out_text(settings(1, 0), {0, 0}, "").polylines.empty());
 }
 
 }  // namespace

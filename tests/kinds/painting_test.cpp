@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "kinds/box_form.h"
@@ -28,42 +30,38 @@ class RecordingPainter final : public Painter {
   std::vector<std::string> calls;
   bool everything_visible = true;
 
-  void move(DrawingPoint p) override { note("move", p); }
-  void draw(DrawingPoint p) override { note("draw", p); }
-  void direct_move(DrawingPoint p) override { note("direct_move", p); }
-  void direct_draw(DrawingPoint p) override { note("direct_draw", p); }
+  void move(DrawingPoint p) override { note("move", {p.x, p.y}); }
+  void draw(DrawingPoint p) override { note("draw", {p.x, p.y}); }
+  void direct_move(DrawingPoint p) override { note("direct_move", {p.x, p.y}); }
+  void direct_draw(DrawingPoint p) override { note("direct_draw", {p.x, p.y}); }
   void filled_box(DrawingPoint a, DrawingPoint b, int edge_flags) override {
-    std::ostringstream s;
-    s << "box " << a.x << ' ' << a.y << ' ' << b.x << ' ' << b.y << " flags " << edge_flags;
-    calls.push_back(s.str());
+    note("box", {a.x, a.y, b.x, b.y}, " flags " + std::to_string(edge_flags));
   }
-  void filled_quad(const DrawingPoint (&corners)[4]) override {
-    std::ostringstream s;
-    s << "quad";
-    for (const DrawingPoint& c : corners) s << ' ' << c.x << ' ' << c.y;
-    calls.push_back(s.str());
+  void filled_quad(const DrawingPoint (&c)[4]) override {
+    note("quad", {c[0].x, c[0].y, c[1].x, c[1].y, c[2].x, c[2].y, c[3].x, c[3].y});
   }
   void text(DrawingPoint start, Vec, const TextStyle&, std::string_view text, int length) override {
-    std::ostringstream s;
-    s << "text " << start.x << ' ' << start.y << ' ' << text.substr(0, static_cast<size_t>(length));
-    calls.push_back(s.str());
+    note("text", {start.x, start.y}, " " + std::string(text.substr(0, static_cast<size_t>(length))));
   }
   std::optional<Span> visible_part(DrawingPoint, DrawingPoint) const override {
     return everything_visible ? std::optional<Span>(Span{}) : std::nullopt;
   }
   double view_scale() const override { return 1.0; }
-  void colour_mode(ColourMode mode) override { calls.push_back("mode " + std::to_string(static_cast<int>(mode))); }
-  void colour(int index) override { calls.push_back("colour " + std::to_string(index)); }
-  void colour_rgb(float, float, float) override { calls.push_back("rgb"); }
-  void colour_grey(int level) override { calls.push_back("grey " + std::to_string(level)); }
-  void colour_scale(int, float) override { calls.push_back("scale"); }
-  void leave_picture() override { calls.push_back("leave"); }
-  void resume_picture() override { calls.push_back("resume"); }
+  void colour_mode(ColourMode mode) override { note("mode", {static_cast<double>(mode)}); }
+  void colour(int index) override { note("colour", {static_cast<double>(index)}); }
+  void colour_rgb(float, float, float) override { note("rgb"); }
+  void colour_grey(int level) override { note("grey", {static_cast<double>(level)}); }
+  void colour_scale(int, float) override { note("scale"); }
+  void leave_picture() override { note("leave"); }
+  void resume_picture() override { note("resume"); }
 
  private:
-  void note(const char* what, DrawingPoint p) {
+  // The call's name and its numbers, as "draw 210 10", then the rest.
+  void note(std::string_view what, std::initializer_list<double> numbers = {}, std::string_view rest = "") {
     std::ostringstream s;
-    s << what << ' ' << p.x << ' ' << p.y;
+    s << what;
+    for (const double n : numbers) s << ' ' << n;
+    s << rest;
     calls.push_back(s.str());
   }
 };
@@ -76,26 +74,15 @@ std::vector<std::string> painted(const Record& r, const RenderState& state, Reco
 TEST(Painting, KindsDrawTheirPointsThroughTheLayer) {
   RenderState doubled;
   doubled.layer = {1, 2.0, 10.0, 0.0};
-  {
+  const std::pair<Record, std::vector<std::string>> cases[] = {
+      {line_record({0, 0}, {100, 5}, 'S'), {"move 10 0", "draw 210 10"}},
+      {box_record(ElementKind::kFilledRectangle, {0, 0}, {50, 20}), {"box 10 0 110 40 flags 0"}},
+      {quad_record({{{0, 0}, {10, 0}, {10, 10}, {0, 10}}}), {"quad 10 0 30 0 30 20 10 20"}},
+      {string_record({{5, 5}, 12, 'S', 0, "HELLO"}), {"text 20 10 HELLO"}},
+  };
+  for (const auto& [record, calls] : cases) {
     RecordingPainter p;
-    EXPECT_EQ(painted(line_record({0, 0}, {100, 5}, 'S'), doubled, p),
-              (std::vector<std::string>{"move 10 0", "draw 210 10"}));
-  }
-  {
-    RecordingPainter p;
-    EXPECT_EQ(painted(box_record(ElementKind::kFilledRectangle, {0, 0}, {50, 20}), doubled, p),
-              (std::vector<std::string>{"box 10 0 110 40 flags 0"}));
-  }
-  {
-    RecordingPainter p;
-    EXPECT_EQ(painted(quad_record({{{0, 0}, {10, 0}, {10, 10}, {0, 10}}}), doubled, p),
-              (std::vector<std::string>{"quad 10 0 30 0 30 20 10 20"}));
-  }
-  {
-    RecordingPainter p;
-    const auto calls = painted(string_record({{5, 5}, 12, 'S', 0, "HELLO"}), doubled, p);
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0], "text 20 10 HELLO");
+    EXPECT_EQ(painted(record, doubled, p), calls) << record.trimmed();
   }
 }
 

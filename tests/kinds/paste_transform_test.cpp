@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "drawing/record_layout.h"
 #include "kinds/arrow.h"
@@ -102,11 +103,6 @@ TEST(PasteTransform, WideLineWidthFollowsTheScaleAcrossTheLine) {
   EXPECT_FALSE(kinds().to_file(moved(wide_line_record({0, 5}, {10, 5}, 10), at(paste(0, 0, 1, 1e6)))).ok());
 }
 
-TEST(PasteTransform, EllipseSemiAxesTakeOnlyThePasteScales) {
-  const PastePlacement p = at(paste(1, 1, 1.5, 0.5), {1, 2, 0, 0});
-  EXPECT_EQ(moved(ellipse_record({10, 20}, 40, 60), p), ellipse_record({31, 21}, 60, 30));
-}
-
 TEST(PasteTransform, StringSizeAndDirection) {
   const auto size = [](const Record& r) { return string_values(r)->size; };
   const Record ch = string_record({{0, 0}, 10, 'M', 0, "TEXT"});
@@ -130,15 +126,17 @@ TEST(PasteTransform, StringSizeAndDirection) {
   EXPECT_EQ(string_values(moved(left, at(paste(0, 0, 1, 1, 180))))->direction, 2);
 }
 
-TEST(PasteTransform, CircleWhoseEndsMeetKeepsItsEndOneUnitDown) {
-  const PastePlacement p = at(paste(10, 10, 1, 1));
-  EXPECT_EQ(moved(circle_record({0, 0}, {100, 0}, {100, 0}), p), circle_record({10, 10}, {110, 10}, {110, 9}));
-  EXPECT_EQ(moved(circle_record({0, 0}, {100, 0}, {0, 100}), p), circle_record({10, 10}, {110, 10}, {10, 110}));
-}
-
-TEST(PasteTransform, QuadrilateralCornersStayInWholeUnits) {
-  const Record qf = moved(quad_record({{{0, 0}, {10, 0}, {10, 10}, {1, 10}}}), at(paste(0, 0, 1.26, 1.24)));
-  EXPECT_EQ(quad_corners(qf), (QuadCorners{{{0, 0}, {13, 0}, {13, 12}, {1, 12}}}));
+// Ellipse semi-axes take only the paste's scales; a circle whose ends meet
+// keeps its end one unit down; quadrilateral corners stay in whole units.
+TEST(PasteTransform, EllipsesCirclesAndQuadrilaterals) {
+  const PastePlacement shifted = at(paste(10, 10, 1, 1));
+  const std::tuple<Record, PastePlacement, Record> cases[] = {
+      {ellipse_record({10, 20}, 40, 60), at(paste(1, 1, 1.5, 0.5), {1, 2, 0, 0}), ellipse_record({31, 21}, 60, 30)},
+      {circle_record({0, 0}, {100, 0}, {100, 0}), shifted, circle_record({10, 10}, {110, 10}, {110, 9})},
+      {circle_record({0, 0}, {100, 0}, {0, 100}), shifted, circle_record({10, 10}, {110, 10}, {10, 110})},
+      {quad_record({{{0, 0}, {10, 0}, {10, 10}, {1, 10}}}), at(paste(0, 0, 1.26, 1.24)),
+       quad_record({{{0, 0}, {13, 0}, {13, 12}, {1, 12}}})}};
+  for (const auto& [record, placement, expected] : cases) EXPECT_EQ(moved(record, placement), expected) << record.trimmed();
 }
 
 TEST(PasteTransform, RecordsWithoutPointsOrUnreadableOnesStayAsTheyWere) {

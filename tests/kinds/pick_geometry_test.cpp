@@ -1,5 +1,6 @@
 // How far the pointer is from each kind of graphic, which points a selecting
-// box must hold, and the colour and layer records a graphic stands under.
+// box must hold, and the colour and layer records a graphic stands under
+// (and those graphics appended at the end are drawn with).
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "kinds/box_form.h"
 #include "kinds/bracket.h"
 #include "kinds/circle.h"
+#include "kinds/colour_in_force.h"
 #include "kinds/colour_mode.h"
 #include "kinds/comment.h"
 #include "kinds/deleted.h"
@@ -57,7 +59,7 @@ TEST(SegmentDistance, PerpendicularOnTheSegmentNearerEndOffItPointWithoutLength)
   }
 }
 
-TEST(PickDistance, BoxesByTheirFourEdgesNotTheirInside) {
+TEST(PickDistance, BoxesAndQuadrilateralsByTheirEdgesNotTheirInside) {
   for (const ElementKind kind : {ElementKind::kBox, ElementKind::kRectangularBox, ElementKind::kFilledRectangle}) {
     const Record r = box(kind);
     SCOPED_TRACE(std::string(r.code()));
@@ -66,9 +68,8 @@ TEST(PickDistance, BoxesByTheirFourEdgesNotTheirInside) {
     EXPECT_DOUBLE_EQ(distance(r, {50, 52}), 2);
     EXPECT_DOUBLE_EQ(distance(r, {-3, -4}), 5);
   }
-}
 
-TEST(PickDistance, QuadrilateralByItsEdgesInRecordOrder) {
+  // A quadrilateral by its edges in record order.
   const Record square = quad_record({{{0, 0}, {100, 0}, {100, 100}, {0, 100}}});
   EXPECT_DOUBLE_EQ(distance(square, {50, -5}), 5);
   EXPECT_DOUBLE_EQ(distance(square, {-5, 50}), 5);  // the edge back to the first corner
@@ -201,6 +202,21 @@ TEST(RecordContext, TheLastLayerRecordBeforeAGraphicOrLayerOne) {
   EXPECT_EQ(layer_record_before(store, 50), three);
   EXPECT_EQ(colour_record_before(store, 1), palette_colour_record(7));
   EXPECT_EQ(colour_record_before(store, 7), palette_colour_record(4));
+}
+
+TEST(ColourInForce, TheLastColourSettingBeforeThePlaceAndColourSevenWithoutOne) {
+  RecordStore store;
+  EXPECT_EQ(colour_setting_in_force(store, store.count()), palette_colour_record(7));
+  store.append(bar_mode_record());
+  store.append(Record("LI  0.000000E+00"));
+  EXPECT_EQ(colour_setting_in_force(store, store.count()), palette_colour_record(7));  // a mode is no colour
+  store.append(palette_colour_record(12));
+  store.append(Record("SC RGB   1.0 0.0 0.0"));
+  store.append(Record("LA  0"));
+  store.append(bar_mode_record());
+  EXPECT_EQ(colour_setting_in_force(store, store.count()), Record("SC RGB   1.0 0.0 0.0"));
+  EXPECT_EQ(colour_setting_in_force(store, 3), palette_colour_record(12));
+  EXPECT_EQ(colour_setting_in_force(store, 2), palette_colour_record(7));
 }
 
 }  // namespace

@@ -1,12 +1,20 @@
-#include "kinds/deleted.h"
-#include "kinds/layer.h"
-#include "kinds/registry.h"
+// Records in their three forms: as the element menus make them, as stored,
+// and as written to a file; and converted from one to another.
 
 #include <gtest/gtest.h>
 
 #include "drawing/record_layout.h"
+#include "kinds/arrow.h"
 #include "kinds/box_form.h"
+#include "kinds/bracket.h"
 #include "kinds/circle.h"
+#include "kinds/comment.h"
+#include "kinds/deleted.h"
+#include "kinds/ellipse.h"
+#include "kinds/filled_quadrilateral.h"
+#include "kinds/layer.h"
+#include "kinds/line.h"
+#include "kinds/registry.h"
 #include "kinds/string.h"
 #include "kinds/two_point.h"
 
@@ -116,21 +124,16 @@ TEST(RecordConversion, OldStringsBecomeNewStrings) {
   EXPECT_EQ(out.substr(46, 12), text.substr(48, 12));
 }
 
-TEST(RecordConversion, LinesThatAreNotWritten) {
-  Record blank_string = stored("CH   100   200");
-  EXPECT_TRUE(to_file_form(blank_string).line.is_blank());
-  EXPECT_TRUE(to_file_form(Record(padded("XXLI   100"))).line.is_blank());
-  EXPECT_TRUE(to_file_form(Record()).line.is_blank());
-  EXPECT_TRUE(to_file_form(Record("ZZ whatever")).line.is_blank());
+TEST(RecordConversion, UnknownCodesReadAsBlankAndBlankRecordsAreNotWritten) {
+  for (const char* line : {"ZZ 1 2 3", "li   100   200   300   400", "XXLI   100", ""})
+    EXPECT_TRUE(stored(line).is_blank()) << line;
+  for (const Record& r : {stored("CH   100   200"), Record(padded("XXLI   100")), Record(), Record("ZZ whatever")})
+    EXPECT_TRUE(to_file_form(r).line.is_blank()) << r.trimmed();
   // A string whose text is blank but whose size is not still goes out.
   EXPECT_EQ(file_line(stored("CH   100   200 10")), "CH   100   200 10");
-}
-
-TEST(RecordConversion, UnknownCodesAndLowerCaseReadAsBlank) {
-  EXPECT_TRUE(stored("ZZ 1 2 3").is_blank());
-  EXPECT_TRUE(stored("li   100   200   300   400").is_blank());
-  EXPECT_TRUE(stored("XXLI   100").is_blank());
-  EXPECT_TRUE(stored("").is_blank());
+  // Long lines are cut at 122 columns.
+  const std::string line = "CM" + std::string(130, 'x');
+  EXPECT_EQ(stored(line).text(), line.substr(0, kRecordLength));
 }
 
 TEST(RecordConversion, UnreadableNumbersAreReportedNotZeroed) {
@@ -144,13 +147,7 @@ TEST(RecordConversion, UnreadableNumbersAreReportedNotZeroed) {
   EXPECT_FALSE(to_file_form(bad).ok());
 }
 
-TEST(RecordConversion, LongLinesAreCutAt122Columns) {
-  const std::string line = "CM" + std::string(130, 'x');
-  const Record r = stored(line);
-  EXPECT_EQ(r.text(), line.substr(0, kRecordLength));
-}
-
-TEST(DeletedRecords, MarkAndRestore) {
+TEST(DeletedRecords, MarkRestoreAndRemoveDeletedGraphics) {
   const Record li = stored("LI   100  -200   300   400 S");
   const Record de = mark_deleted(li);
   EXPECT_TRUE(de.has_code("DE"));
@@ -163,6 +160,17 @@ TEST(DeletedRecords, MarkAndRestore) {
   const Record back = restore_deleted(restore_deleted(twice));
   EXPECT_EQ(back.text({1, 118}), std::string(118, 'Q'));
   EXPECT_TRUE(back.blank_in({119, 4}));  // each mark loses two columns
+
+  // Removing deleted graphics from a drawing.
+  RecordStore store;
+  for (const char* line : {"SC BAR   3", "DELI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "SC BAR   3",
+                           "DEDESC BAR   3", "SC BAR   3"})
+    store.append(Record(line));
+  EXPECT_EQ(remove_deleted_graphics(store), 4);
+  const char* expected[] = {"SC BAR   3", "XXLI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "XX BAR   3",
+                            "XXDESC BAR   3", "XX BAR   3"};
+  ASSERT_EQ(store.count(), 10);
+  for (long n = 1; n <= 10; ++n) EXPECT_EQ(store.read(n).trimmed(), expected[n - 1]) << n;
 }
 
 TEST(LayerRecords, PointOrNoPointInTheScale) {
@@ -176,16 +184,58 @@ TEST(LayerRecords, PointOrNoPointInTheScale) {
   EXPECT_DOUBLE_EQ(*no_point.get(L::stored::layer::kScale), 1e-7);
 }
 
-TEST(DeletedRecords, RemovingDeletedGraphics) {
-  RecordStore store;
-  for (const char* line : {"SC BAR   3", "DELI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "SC BAR   3",
-                           "DEDESC BAR   3", "SC BAR   3"})
-    store.append(Record(line));
-  EXPECT_EQ(remove_deleted_graphics(store), 4);
-  const char* expected[] = {"SC BAR   3", "XXLI   100", "LI", "", "SC BAR   5", "SC BAR   3", "LI", "XX BAR   3",
-                            "XXDESC BAR   3", "XX BAR   3"};
-  ASSERT_EQ(store.count(), 10);
-  for (long n = 1; n <= 10; ++n) EXPECT_EQ(store.read(n).trimmed(), expected[n - 1]) << n;
+std::string columns(const Record& r, int first, int last) { return std::string(r.text({first, last - first + 1})); }
+
+TEST(ElementRecords, LinesArrowsBracketsAndBoxes) {
+  const Record li = line_record({-100, -100}, {100, 100}, 'D');
+  EXPECT_EQ(li.trimmed(), "LI-.100000E+03-.100000E+030.100000E+030.100000E+03 D");
+  const Record lw = wide_line_record({0, 0}, {10, 0}, 3);
+  EXPECT_EQ(columns(lw, 51, 56), "     3");
+  EXPECT_EQ(line_values(lw)->width, 3);
+  EXPECT_EQ(line_values(li)->type, 'D');
+
+  const Record ar = arrow_record({0, 0}, {100, 0}, {'N', 'N', 'Y', 'N', 'N'});
+  EXPECT_EQ(columns(ar, 51, 66), " N N Y N N 0.500");
+  EXPECT_EQ(arrow_values(ar)->flags, (ArrowFlags{'N', 'N', 'Y', 'N', 'N'}));
+
+  EXPECT_EQ(bracket_record({100, 0}, {0, 0}).trimmed(), "BR0.100000E+030.000000E+000.000000E+000.000000E+00");
+
+  EXPECT_EQ(box_record(ElementKind::kBox, {0, 0}, {100, 50}).code(), "BX");
+  EXPECT_EQ(box_record(ElementKind::kRectangularBox, {0, 0}, {100, 50}).trimmed().size(), 50u);
+  EXPECT_EQ(columns(box_record(ElementKind::kFilledRectangle, {0, 0}, {100, 50}), 51, 53), "  0");
+  // A rectangle without height is a plain line, unless it is reopened.
+  const Record flat = box_record(ElementKind::kFilledRectangle, {0, 0}, {100, 0});
+  EXPECT_EQ(flat.code(), "LI");
+  EXPECT_TRUE(flat.blank_in({51, 72}));
+  EXPECT_EQ(box_record_as_is(ElementKind::kRectangularBox, {0, 0}, {100, 0}).code(), "RB");
+}
+
+TEST(ElementRecords, CurvesQuadrilateralsStringsAndComments) {
+  const Record ci = circle_record({0, 0}, {100, 0}, {0, 100});
+  EXPECT_EQ(ci.trimmed().size(), 74u);
+  EXPECT_EQ(circle_points(ci)->at(2).y, 100);
+
+  const Record el = ellipse_record({10, 10}, 40, 60);
+  EXPECT_EQ(el.trimmed(), "EL     0.10000E+02    0.10000E+02    0.40000E+02    0.60000E+02");
+  EXPECT_EQ(ellipse_values(el)->semi_axis_y, 60);
+
+  const Record qf = quad_record({{{12.7, -100}, {100, 100}, {0, 0}, {0, 0}}});
+  EXPECT_EQ(columns(qf, 3, 14), "   13. -100.");
+  EXPECT_EQ(quad_corners(qf)->at(0).x, 13);
+
+  const Record ch = string_record({{1, 2}, 4, 'M', 3, "ABC"});
+  EXPECT_EQ(columns(ch, 27, 37), "  4 M 3 ABC");
+  EXPECT_EQ(string_values(ch)->text.substr(0, 4), "ABC ");
+  EXPECT_EQ(string_values(ch)->direction, 3);
+
+  EXPECT_EQ(comment_record("A NOTE").trimmed(), "CM A NOTE");
+  EXPECT_EQ(comment_record("").trimmed(), "CM");
+
+  // Snapping finds these points, as stored.
+  EXPECT_EQ(kinds().kind_of(ci).defining_points(ci).size(), 3u);
+  EXPECT_EQ(kinds().kind_of(el).defining_points(el).size(), 1u);
+  EXPECT_EQ(kinds().kind_of(qf).defining_points(qf).size(), 4u);
+  EXPECT_TRUE(kinds().kind_of(ch).defining_points(ch).empty());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
+// plvtool render: its primitives, its pictures and its colour problems.
 
-#include <cstdio>
+#include <gtest/gtest.h>
 
 #include "support/outside_reader.h"
 #include "tools/tool_run.h"
@@ -8,36 +8,30 @@
 namespace plv {
 namespace {
 
-using testing::read_file;
-using testing::TempDir;
-using testing::write_file;
-using Result = testing::ToolRun;
-
-Result run(const TempDir& dir, const std::string& command) { return testing::run_shell(dir, command); }
-
-const std::string kTool = PLVTOOL_PATH;
-const std::string kHeader = "p\nGLIMPT EP      17.36      1.000 D M P\nDATE:  8-DEC-26\n";
+using namespace testing;
 
 TEST(PlvtoolRender, PrimitivesWithAndWithoutFitting) {
   TempDir dir;
   write_file(dir.file("d.plv"), kHeader + "SC MODE BAR\nSC BAR   3\nLI     0     0   100     0 S\n");
-  const Result plain = run(dir, kTool + " render " + dir.file("d.plv") + " --primitives --no-fit");
+  const ToolRun plain = run_shell(dir, kTool + " render " + dir.file("d.plv") + " --primitives --no-fit");
   EXPECT_EQ(plain.status, 0) << plain.err;
   EXPECT_NE(plain.out.find("colourgrey 252 0 252 255\nline 0 0 100 0\n"), std::string::npos) << plain.out;
-  const Result fitted = run(dir, kTool + " render " + dir.file("d.plv") + " --primitives");
+  const ToolRun fitted = run_shell(dir, kTool + " render " + dir.file("d.plv") + " --primitives");
   // The line's extent is 100 wide and flat: it fills 99 % of the 3300-unit width.
   EXPECT_NE(fitted.out.find("line -1633 0 1633 0\n"), std::string::npos) << fitted.out;
 }
 
-TEST(PlvtoolRender, PicturesAsPngAndPcx) {
+// Every picture format, read back by programs we did not write.
+TEST(PlvtoolRender, EveryPictureFormatAsTheWindowWritesIt) {
+  for (const char* tool : {"tiffinfo", "pdfinfo", "emf2svg-conv", "convert"})
+    if (!tool_available(tool)) GTEST_SKIP() << tool << " is needed";
   TempDir dir;
-  const std::string example = std::string(PLIVET_SOURCE_DIR) + "/examples/example.plv";
-  ASSERT_EQ(run(dir, kTool + " render " + example + " -o " + dir.file("a.png") + " --size 350x250").status, 0);
-  ASSERT_EQ(run(dir, kTool + " render " + example + " -o " + dir.file("a.pcx")).status, 0);
-  // Every colour of the picture and how many pixels it takes, as a reader
-  // we did not write sees them.
-  const Result decoded = run(dir, "/usr/bin/python3 -c \"from PIL import Image; from collections import Counter; "
-                                  "a = Image.open('" + dir.file("a.png") + "'); b = Image.open('" + dir.file("a.pcx") +
+  ASSERT_EQ(run_shell(dir, kTool + " render " + kExample + " -o " + dir.file("small.png") + " --size 350x250").status, 0);
+  for (const char* name : {"a.png", "a.pcx", "a.tif", "a.emf", "a.pdf"})
+    ASSERT_EQ(run_shell(dir, kTool + " render " + kExample + " -o " + dir.file(name)).status, 0) << name;
+  // Every colour of the picture and how many pixels it takes.
+  const ToolRun decoded = run_shell(dir, "/usr/bin/python3 -c \"from PIL import Image; from collections import Counter; "
+                                  "a = Image.open('" + dir.file("small.png") + "'); b = Image.open('" + dir.file("a.pcx") +
                                   "').convert('RGB'); count = lambda i: sorted(Counter(i.getdata()).items()); "
                                   "print(a.size, count(a)); print(b.size, count(b))\"");
   EXPECT_EQ(decoded.out,
@@ -46,60 +40,30 @@ TEST(PlvtoolRender, PicturesAsPngAndPcx) {
             "(640, 480) [((0, 0, 0), 3417), ((0, 0, 252), 944), ((0, 252, 0), 1134), ((124, 0, 0), 547), "
             "((252, 0, 0), 499), ((252, 0, 252), 155), ((252, 252, 0), 175), ((252, 252, 252), 300329)]\n")
       << decoded.err;
-  const Result bad = run(dir, kTool + " render " + example + " -o " + dir.file("a.bmp"));
-  EXPECT_EQ(bad.status, 1);
-  EXPECT_NE(bad.err.find(".png, .pcx, .tif, .emf or .pdf"), std::string::npos) << bad.err;
-}
-
-TEST(PlvtoolRender, TiffMetafileAndPdfAsTheWindowWritesThem) {
-  for (const char* tool : {"tiffinfo", "pdfinfo", "emf2svg-conv", "convert"})
-    if (!plv::testing::tool_available(tool)) GTEST_SKIP() << tool << " is needed";
-  TempDir dir;
-  const std::string example = std::string(PLIVET_SOURCE_DIR) + "/examples/example.plv";
-  for (const char* name : {"a.png", "a.tif", "a.emf", "a.pdf"})
-    ASSERT_EQ(run(dir, kTool + " render " + example + " -o " + dir.file(name)).status, 0) << name;
   // The TIFF holds the picture's pixels, as the PNG does.
-  ASSERT_EQ(run(dir, "convert " + dir.file("a.tif") + " " + dir.file("t.ppm") + " && convert " + dir.file("a.png") + " " +
+  ASSERT_EQ(run_shell(dir, "convert " + dir.file("a.tif") + " " + dir.file("t.ppm") + " && convert " + dir.file("a.png") + " " +
                          dir.file("p.ppm")).status,
             0);
-  const auto tif = plv::testing::read_ppm(dir.file("t.ppm")), png = plv::testing::read_ppm(dir.file("p.ppm"));
+  const auto tif = read_ppm(dir.file("t.ppm")), png = read_ppm(dir.file("p.ppm"));
   ASSERT_TRUE(tif && png);
   EXPECT_EQ(tif->width, 700);
   EXPECT_EQ(tif->rgb, png->rgb);
-  EXPECT_NE(plv::testing::tool_output("pdfinfo " + dir.file("a.pdf")).find("Page size:       612 x 792 pts"), std::string::npos);
-  ASSERT_EQ(run(dir, "emf2svg-conv -i " + dir.file("a.emf") + " -o " + dir.file("a.svg")).status, 0);
+  EXPECT_NE(tool_output("pdfinfo " + dir.file("a.pdf")).find("Page size:       612 x 792 pts"), std::string::npos);
+  ASSERT_EQ(run_shell(dir, "emf2svg-conv -i " + dir.file("a.emf") + " -o " + dir.file("a.svg")).status, 0);
   EXPECT_NE(read_file(dir.file("a.svg")).find("<svg"), std::string::npos);
-}
-
-// The page goes to its file as the drawing is drawn: 20,000 records, half
-// of them strings, render in an address space they once needed many times.
-TEST(PlvtoolRender, APdfPageIsDrawnInBoundedMemory) {
-  if (PLIVET_SANITIZED) GTEST_SKIP() << "the sanitizers cannot run under an address-space limit";
-  if (!plv::testing::tool_available("pdfinfo")) GTEST_SKIP() << "pdfinfo is needed";
-  TempDir dir;
-  std::string drawing = kHeader;
-  for (int n = 0; n < 20'000; ++n) {
-    char line[64];
-    const int x = n * 37 % 3000 - 1500, y = n * 91 % 2400 - 1200;
-    if (n % 2 != 0) std::snprintf(line, sizeof line, "LI%6d%6d%6d%6d S\n", x, y, x + 17, y - 23);
-    else std::snprintf(line, sizeof line, "CH%6d%6d 12 S 0 LABEL %d\n", x, y, n);
-    drawing += line;
-  }
-  write_file(dir.file("big.plv"), drawing);
-  const Result r =
-      run(dir, "prlimit --as=200000000 " + kTool + " render " + dir.file("big.plv") + " -o " + dir.file("big.pdf"));
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(plv::testing::tool_output("pdfinfo " + dir.file("big.pdf")).find("Pages:           1"), std::string::npos);
+  const ToolRun bad = run_shell(dir, kTool + " render " + kExample + " -o " + dir.file("a.bmp"));
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_NE(bad.err.find(".png, .pcx, .tif, .emf or .pdf"), std::string::npos) << bad.err;
 }
 
 TEST(PlvtoolRender, ColourProblemsGoToStandardError) {
   TempDir dir;
   write_file(dir.file("two.plv"), kHeader + "SC MODE BAR\nSC BAR  99\nSC MODE GREY\nLI     0     0   100     0 S\n");
-  const Result r = run(dir, kTool + " render " + dir.file("two.plv") + " --primitives");
+  const ToolRun r = run_shell(dir, kTool + " render " + dir.file("two.plv") + " --primitives");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("FATAL ERROR>>  INPUT FILE CONTAINS MORE"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("THAN ONE \"SC MODE\" COMMAND"), std::string::npos);
-  EXPECT_EQ(run(dir, kTool + " render " + dir.file("two.plv")).status, 2);  // neither -o nor --primitives
+  EXPECT_EQ(run_shell(dir, kTool + " render " + dir.file("two.plv")).status, 2);  // neither -o nor --primitives
 }
 
 }  // namespace

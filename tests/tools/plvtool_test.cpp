@@ -1,3 +1,5 @@
+// plvtool's commands on drawings, and both programs' command lines.
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,13 +9,7 @@
 namespace plv {
 namespace {
 
-using testing::plvtool;
-using testing::read_file;
-using testing::TempDir;
-using testing::ToolRun;
-using testing::write_file;
-
-const std::string kExample = std::string(PLIVET_SOURCE_DIR) + "/examples/example.plv";
+using namespace testing;
 
 TEST(Plvtool, SaveIsAFixedPointAndPurgeDropsDeletedGraphics) {
   TempDir dir;
@@ -65,9 +61,32 @@ TEST(Plvtool, ErrorsNameTheFileAndLine) {
   const ToolRun unwritable = plvtool(dir, "save " + in + " " + dir.path().string());
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("directory"), std::string::npos) << unwritable.err;
+}
 
-  EXPECT_EQ(plvtool(dir, "frobnicate").status, 2);
-  EXPECT_EQ(plvtool(dir, "save onlyone").status, 2);
+// Both programs' command lines: --help and --version on standard output
+// with status 0, usage errors with status 2 and the usage on standard error.
+TEST(CommandLine, HelpAndVersionForBothProgramsAndUsageErrorsEndWithTwo) {
+  TempDir dir;
+  for (const std::string program : {PLIVET_PATH, PLVTOOL_PATH}) {
+    const std::string name = program.substr(program.rfind('/') + 1);
+    const ToolRun version = run_shell(dir, program + " --version");
+    EXPECT_EQ(version.status, 0) << name;
+    EXPECT_EQ(version.out, name + " " + PLIVET_VERSION_TEXT + "\n");
+    const ToolRun help = run_shell(dir, program + " --help");
+    EXPECT_EQ(help.status, 0) << name;
+    EXPECT_NE(help.out.find("usage: " + name), std::string::npos) << help.out;
+    EXPECT_TRUE(help.err.empty()) << help.err;
+    const ToolRun wrong = run_shell(dir, program + " --no-such-option");
+    EXPECT_EQ(wrong.status, 2) << name;
+    EXPECT_NE(wrong.err.find("usage: " + name), std::string::npos) << wrong.err;
+    EXPECT_TRUE(wrong.out.empty());
+  }
+  EXPECT_NE(run_shell(dir, std::string(PLIVET_PATH) + " --help").out.find("PLIVET_STATE_DIR"), std::string::npos);
+  for (const std::string args : {"", "frobnicate", "save onlyone"}) {
+    const ToolRun wrong = plvtool(dir, args);
+    EXPECT_EQ(wrong.status, 2) << args;
+    EXPECT_NE(wrong.err.find("usage: plvtool"), std::string::npos) << wrong.err;
+  }
 }
 
 }  // namespace

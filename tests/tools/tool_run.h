@@ -10,6 +10,11 @@
 
 namespace plv::testing {
 
+inline const std::string kTool = PLVTOOL_PATH;
+inline const std::string kExample = std::string(PLIVET_SOURCE_DIR) + "/examples/example.plv";
+// The three lines a drawing file starts with.
+inline const std::string kHeader = "p\nGLIMPT EP      17.36      1.000 D M P\nDATE:  8-DEC-26\n";
+
 struct ToolRun {
   int status;
   std::string out, err;
@@ -23,7 +28,7 @@ inline ToolRun run_shell(const TempDir& dir, const std::string& command) {
 }
 
 inline ToolRun plvtool(const TempDir& dir, const std::string& args) {
-  return run_shell(dir, std::string(PLVTOOL_PATH) + " " + args);
+  return run_shell(dir, kTool + " " + args);
 }
 
 }  // namespace plv::testing

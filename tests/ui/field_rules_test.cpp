@@ -39,7 +39,7 @@ TEST(FieldDisplay, EachKindShowsItsForm) {
   EXPECT_EQ(display_text(Field{.width = 3, .type = FieldType::integer(), .integer = 12345}), "345");
 }
 
-TEST(FieldParse, IntegerAndRealEntries) {
+TEST(FieldParse, EntriesReadAndTakenShowTheValueInTheKindsForm) {
   const std::pair<const char*, int> integers[] = {{"  42 ", 42}, {"   ", 0}, {"-32768", -32768}, {"32767", 32767},
                                                   {"007", 7}};
   for (const auto& [entry, value] : integers) EXPECT_EQ(parse_integer_entry(entry), value) << entry;
@@ -55,9 +55,8 @@ TEST(FieldParse, IntegerAndRealEntries) {
   // Suffixes in capitals only; no float holds 1e400.
   for (const char* entry : {"+5", "1 2", "1k", "1E3K", "1E", "E3", ".", "1.2.3", "--1", "1+2", "1e400"})
     EXPECT_FALSE(parse_real_entry(entry)) << entry;
-}
 
-TEST(FieldParse, TakingAnEntryShowsTheValueInTheKindsForm) {
+  // Taking an entry shows the value in its kind's form.
   Field f{.width = 7, .type = FieldType::fixed(0), .real = 5};
   EXPECT_TRUE(take_entry(f, "     1K"));
   EXPECT_EQ(f.real, 1000.0f);

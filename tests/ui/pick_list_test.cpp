@@ -19,9 +19,7 @@ TEST_F(PickListTest, DrawingShowsEveryEntryAndPutsTheCaretOnTheCurrentOne) {
   pick_list(t.screen(), kPickDraw, five(2), current, key);
   EXPECT_EQ(current, 3);                       // made non-negative
   EXPECT_EQ(key, host::Key::character('M'));  // drawing alone leaves the key
-  EXPECT_EQ(row(4), "         ALPHA");
-  EXPECT_EQ(row(6), "         CHARLI");
-  EXPECT_EQ(row(8), "         ECHO");
+  EXPECT_EQ(rows(4, 8), (Rows{"         ALPHA", "         BRAVO", "         CHARLI", "         DELTA", "         ECHO"}));
   EXPECT_EQ(attribute(5, 10), attr::kHighlighted);
   EXPECT_EQ(attribute(5, 15), attr::kHighlighted);
   EXPECT_EQ(attribute(4, 10), attr::kNormal);

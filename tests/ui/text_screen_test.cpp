@@ -1,6 +1,11 @@
-#include <string>
+// The text screen: writes, the caret, and the messages and waits shown on it.
 
+#include <string>
+#include <tuple>
+
+#include "ui/close_requested.h"
 #include "ui/left_justify.h"
+#include "ui/messages.h"
 #include "ui/screen_layout.h"
 #include "ui/ui_fixture.h"
 
@@ -72,19 +77,77 @@ TEST_F(TextScreenTest, CaretStepsStopAtTheEdges) {
 }
 
 TEST(LeftJustify, MovesTheTextLeftAndReportsItsLastCharacter) {
-  std::string text = "   AB  ";
-  EXPECT_EQ(left_justify(text), 2);
-  EXPECT_EQ(text, "AB     ");
-  std::string blank(7, ' ');
-  EXPECT_EQ(left_justify(blank), 0);
-  EXPECT_EQ(blank, std::string(7, ' '));
-  std::string inner = " A B ";
-  EXPECT_EQ(left_justify(inner), 3);
-  EXPECT_EQ(inner, "A B  ");
+  const std::tuple<std::string, int, std::string> cases[] = {
+      {"   AB  ", 2, "AB     "}, {"       ", 0, "       "}, {" A B ", 3, "A B  "}};
+  for (auto [text, last, justified] : cases) {
+    EXPECT_EQ(left_justify(text), last) << justified;
+    EXPECT_EQ(text, justified);
+  }
   // Only the slice given is touched.
   std::string line = "XX  CD|";
   EXPECT_EQ(left_justify(std::span(line).subspan(2, 4)), 2);
   EXPECT_EQ(line, "XXCD  |");
+}
+
+using MessagesTest = UiTest;
+
+const std::string kTitle = "PLIVET 4O(C)      ANNOTATION EDITOR FOR PLOTTED PICTURES          " "8-DEC-26  !";
+
+TEST_F(MessagesTest, MessagesOneUnderAnotherAndTheWaitsRows) {
+  Toolkit& t = open("type a\nkey ENTER\n");
+  t.lines().set_title(kTitle);
+  t.lines().set_message("READING THE DRAWING");
+  t.screen().write_at(20, 1, "OLD", 3);
+  begin_messages(t);
+  EXPECT_EQ(rows(1, 3), (Rows{kTitle, "", "READING THE DRAWING"}));
+  EXPECT_EQ(row(20), "");
+  t.lines().set_message("SECOND");
+  next_message(t);
+  EXPECT_EQ(row(5), "SECOND");
+  EXPECT_EQ(t.lines().message_row, 5);
+
+  begin_messages(t);
+  t.lines().set_message("FIRST WAIT");
+  message_and_wait(t);
+  EXPECT_EQ(t.lines().message, padded("TYPE ANY KEY TO CONTINUE..."));
+  t.lines().set_message("SECOND WAIT");
+  message_and_wait(t);
+  // Not filled again: the prompt text is shown.
+  next_message(t);
+  EXPECT_EQ(rows(5, 13), (Rows{"FIRST WAIT", "", "TYPE ANY KEY TO CONTINUE...", "", "SECOND WAIT", "",
+                               "TYPE ANY KEY TO CONTINUE...", "", "TYPE ANY KEY TO CONTINUE..."}));
+  EXPECT_EQ(ws_->steps_left(), 0u);
+}
+
+TEST_F(MessagesTest, WorkingErrorAndNoteScreens) {
+  Toolkit& t = open("type xy\n");
+  t.lines().set_title(kTitle);
+  t.lines().set_message("STILL HERE");
+  working(t);
+  EXPECT_EQ(rows(1, 5), (Rows{kTitle, "", "", "", "         ...WORKING..."}));
+  EXPECT_EQ(t.lines().message, padded("STILL HERE"));
+
+  t.lines().set_message("ERROR: CANNOT OPEN THE FILE.");
+  error_and_wait(t);
+  EXPECT_EQ(rows(1, 9), (Rows{kTitle.substr(0, 55), "", ">>>ERROR:", "", "ERROR: CANNOT OPEN THE FILE.", "",
+                              "TYPE ANY KEY TO CONTINUE...", "", ""}));
+
+  t.lines().set_message("THE DRAWING IS EMPTY.");
+  note_and_wait(t);
+  EXPECT_EQ(rows(1, 9), (Rows{kTitle.substr(0, 55), "", "", "", "THE DRAWING IS EMPTY.", "", "", "",
+                              "TYPE ANY KEY TO CONTINUE..."}));
+  EXPECT_EQ(t.lines().message, padded("TYPE ANY KEY TO CONTINUE..."));
+}
+
+TEST_F(MessagesTest, ClosingTheWindowDuringAWaitAsksForTheEnd) {
+  Toolkit& t = open("click 3 3\nclose\nkey F2\nclose\n");
+  t.lines().set_message("ERROR: CANNOT WRITE THE FILE.");
+  EXPECT_THROW(error_and_wait(t), CloseRequested);  // the press is passed over, the close is not
+  // Ending is left to whoever catches it: nothing is written or closed yet.
+  EXPECT_TRUE(ws_->window_exists());
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("orvlab.ini")));
+  EXPECT_EQ(t.wait_key(), host::Key::function(2));
+  EXPECT_THROW(note_and_wait(t), CloseRequested);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-#include "image/tiff_writer.h"
+// The raster picture files, TIFF and PCX, byte for byte and as readers we
+// did not write see them. (PNG files are read back from plvtool render.)
 
 #include <gtest/gtest.h>
 
@@ -8,53 +9,42 @@
 #include <string>
 #include <vector>
 
+#include "image/pcx_writer.h"
+#include "image/tiff_writer.h"
 #include "support/outside_reader.h"
 #include "support/temp_dir.h"
 
 namespace plv::image {
 namespace {
 
-// The fixed header, built from its listed fields so a wrong byte shows
-// which field it belongs to.
-class Header {
- public:
-  Header& u16(std::uint16_t v) {
+// Little-endian fields, one after another.
+struct Bytes {
+  Bytes& u16(std::uint32_t v) {
     bytes.push_back(static_cast<std::uint8_t>(v));
     bytes.push_back(static_cast<std::uint8_t>(v >> 8));
     return *this;
   }
-  Header& u32(std::uint32_t v) { return u16(static_cast<std::uint16_t>(v)).u16(static_cast<std::uint16_t>(v >> 16)); }
-  Header& entry(std::uint16_t tag, std::uint16_t type, std::uint32_t count, std::uint32_t value) {
-    return u16(tag).u16(type).u32(count).u32(value);
-  }
+  Bytes& u32(std::uint32_t v) { return u16(v & 0xFFFF).u16(v >> 16); }
   std::vector<std::uint8_t> bytes;
 };
 
-std::vector<std::uint8_t> expected_header(std::uint16_t width, std::uint16_t height, bool colour) {
-  const std::uint16_t kShort = 3, kLong = 4, kRational = 5;
-  Header h;
-  h.bytes = {'I', 'I'};
+// The fixed header, built from its listed fields so a wrong byte shows
+// which field it belongs to.
+std::vector<std::uint8_t> expected_header(std::uint32_t width, std::uint32_t height, bool colour) {
+  constexpr std::uint32_t kShort = 3, kLong = 4, kRational = 5;
+  const std::uint32_t samples = colour ? 3 : 1;
+  // Each directory entry's tag, type, count and value.
+  const std::uint32_t entries[][4] = {
+      {256, kShort, 1, width}, {257, kShort, 1, height}, {258, kShort, samples, colour ? 174u : 8u},
+      {259, kShort, 1, 1}, {262, kShort, 1, colour ? 2u : 1u}, {273, kShort, 1, 180}, {277, kShort, 1, samples},
+      {278, kShort, 1, height}, {279, kLong, 1, width * height * samples}, {282, kRational, 1, 158},
+      {283, kRational, 1, 166}, {296, kShort, 1, 2}};
+  Bytes h{{'I', 'I'}};
   h.u16(42).u32(8).u16(12);
-  h.entry(256, kShort, 1, width);
-  h.entry(257, kShort, 1, height);
-  if (colour) {
-    h.entry(258, kShort, 3, 174);
-  } else {
-    h.entry(258, kShort, 1, 8);
-  }
-  h.entry(259, kShort, 1, 1);
-  h.entry(262, kShort, 1, colour ? 2 : 1);
-  h.entry(273, kShort, 1, 180);
-  h.entry(277, kShort, 1, colour ? 3 : 1);
-  h.entry(278, kShort, 1, height);
-  h.entry(279, kLong, 1, std::uint32_t{width} * height * (colour ? 3u : 1u));
-  h.entry(282, kRational, 1, 158);
-  h.entry(283, kRational, 1, 166);
-  h.entry(296, kShort, 1, 2);
-  h.u32(0);
-  h.u32(72).u32(1).u32(72).u32(1);
-  h.u16(8).u16(8).u16(8);
-  return h.bytes;
+  for (const auto& e : entries) h.u16(e[0]).u16(e[1]).u32(e[2]).u32(e[3]);
+  h.u32(0);  // no next directory
+  h.u32(72).u32(1).u32(72).u32(1);  // 72 dots an inch either way
+  return h.u16(8).u16(8).u16(8).bytes;  // eight bits a sample
 }
 
 // A picture whose every pixel differs from its neighbours in all three
@@ -69,10 +59,6 @@ std::vector<std::uint32_t> test_pattern(int width, int height) {
     }
   }
   return rgb;
-}
-
-std::vector<std::uint8_t> tail(const std::vector<std::uint8_t>& file, std::size_t from) {
-  return {file.begin() + static_cast<std::ptrdiff_t>(std::min(from, file.size())), file.end()};
 }
 
 // What a command prints, both streams.
@@ -104,36 +90,33 @@ std::vector<std::uint8_t> expected_rgb(const std::vector<std::uint32_t>& pixels,
   return out;
 }
 
-// Equal decoded bytes, or where they first differ (not the whole picture).
-::testing::AssertionResult same_bytes(const std::vector<std::uint8_t>& decoded,
-                                      const std::vector<std::uint8_t>& expected) {
-  if (decoded.size() != expected.size()) {
-    return ::testing::AssertionFailure() << "decoded " << decoded.size() << " bytes, expected " << expected.size();
-  }
-  for (std::size_t i = 0; i < decoded.size(); ++i) {
-    if (decoded[i] != expected[i]) {
-      return ::testing::AssertionFailure()
-             << "byte " << i << " is " << int{decoded[i]} << ", expected " << int{expected[i]};
-    }
-  }
-  return ::testing::AssertionSuccess();
+// Where decoded bytes first differ from those expected ("none" when they
+// do not), rather than the whole picture.
+std::string first_difference(const std::vector<std::uint8_t>& decoded, const std::vector<std::uint8_t>& expected) {
+  const auto [d, e] = std::mismatch(decoded.begin(), decoded.end(), expected.begin(), expected.end());
+  if (d == decoded.end() && e == expected.end()) return "none";
+  return "byte " + std::to_string(d - decoded.begin()) + " of " + std::to_string(decoded.size()) + " decoded, " +
+         std::to_string(expected.size()) + " expected";
 }
 
-TEST(TiffWriter, ColourFileIsTheFixedHeaderThenRedGreenBlueRows) {
+TEST(TiffWriter, TheFixedHeaderThenRedGreenBlueRowsOrTheRedComponentOnly) {
   const std::vector<std::uint32_t> rgb = {0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0, 0x01FF7F};
-  const std::vector<std::uint8_t> file = encode_tiff({3, 2, rgb}, TiffSamples::kColour);
-  ASSERT_EQ(file.size(), 180u + 18u);
-  EXPECT_EQ(expected_header(3, 2, true), std::vector<std::uint8_t>(file.begin(), file.begin() + 180));
-  EXPECT_EQ(tail(file, 180), (std::vector<std::uint8_t>{0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x90, 0xA0,
-                                                        0xB0, 0xC0, 0xD0, 0xE0, 0xF0, 0x01, 0xFF, 0x7F}));
-}
-
-TEST(TiffWriter, GreyFileKeepsTheRedComponentOnly) {
-  const std::vector<std::uint32_t> rgb = {0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0, 0x01FF7F};
-  const std::vector<std::uint8_t> file = encode_tiff({2, 3, rgb}, TiffSamples::kGrey);
-  ASSERT_EQ(file.size(), 180u + 6u);
-  EXPECT_EQ(expected_header(2, 3, false), std::vector<std::uint8_t>(file.begin(), file.begin() + 180));
-  EXPECT_EQ(tail(file, 180), (std::vector<std::uint8_t>{0x10, 0x40, 0x70, 0xA0, 0xD0, 0x01}));
+  const struct {
+    int width, height;
+    TiffSamples samples;
+    std::vector<std::uint8_t> pixels;
+  } cases[] = {{3, 2, TiffSamples::kColour, {0x10, 0x20, 0x30, 0x40, 0x50, 0x60, 0x70, 0x80, 0x90, 0xA0, 0xB0, 0xC0,
+                                             0xD0, 0xE0, 0xF0, 0x01, 0xFF, 0x7F}},
+               {2, 3, TiffSamples::kGrey, {0x10, 0x40, 0x70, 0xA0, 0xD0, 0x01}}};
+  for (const auto& c : cases) {
+    const bool colour = c.samples == TiffSamples::kColour;
+    SCOPED_TRACE(colour ? "colour" : "grey");
+    const std::vector<std::uint8_t> file = encode_tiff({c.width, c.height, rgb}, c.samples);
+    ASSERT_EQ(file.size(), 180u + c.pixels.size());
+    EXPECT_EQ(expected_header(c.width, c.height, colour),
+              std::vector<std::uint8_t>(file.begin(), file.begin() + 180));
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 180, file.end()), c.pixels);
+  }
 }
 
 TEST(TiffWriter, OutsideReadersSeeTheSizeSamplesAndPixels) {
@@ -158,7 +141,7 @@ TEST(TiffWriter, OutsideReadersSeeTheSizeSamplesAndPixels) {
     EXPECT_EQ(info.find("Error"), std::string::npos) << info;
     const std::string identified = run("identify -format '%w %h %[channels]\\n' '" + path + "'");
     EXPECT_EQ(identified, colour ? "7 5 srgb\n" : "7 5 gray\n");
-    EXPECT_TRUE(same_bytes(decoded_rgb(path), expected_rgb(rgb, colour)));
+    EXPECT_EQ(first_difference(decoded_rgb(path), expected_rgb(rgb, colour)), "none");
   }
 }
 
@@ -186,6 +169,45 @@ TEST(TiffWriter, SideTooWideForAShortIsStillReadBack) {
       run(python + " -c \"from PIL import Image; im = Image.open('" + path +
           "'); print(im.size, im.getpixel((0, 0)), im.getpixel((1, 0)), im.getpixel((69999, 0)))\"");
   EXPECT_EQ(pixels, "(70000, 1) (16, 32, 48) (255, 255, 255) (128, 128, 128)\n");
+}
+
+std::vector<uint8_t> encoded(std::vector<uint8_t> row) {
+  std::vector<uint8_t> out;
+  encode_pcx_row(row, out);
+  return out;
+}
+
+TEST(PcxRows, RunsAreCappedAt63AndHighBytesAlwaysCarryACount) {
+  std::vector<uint8_t> expected;
+  for (int i = 0; i < 10; ++i) expected.insert(expected.end(), {255, 0});
+  expected.insert(expected.end(), {202, 0});
+  EXPECT_EQ(encoded(std::vector<uint8_t>(640, 0)), expected);
+  EXPECT_EQ(encoded({200}), (std::vector<uint8_t>{193, 200}));
+  EXPECT_EQ(encoded({191, 192, 7, 7, 8}), (std::vector<uint8_t>{191, 193, 192, 194, 7, 8}));
+  EXPECT_EQ(encoded(std::vector<uint8_t>(64, 9)), (std::vector<uint8_t>{255, 9, 9}));
+}
+
+TEST(PcxFile, HeaderRowsAndPaletteTrailer) {
+  std::vector<uint8_t> image(kPcxWidth * kPcxHeight, 0);
+  image[0] = 5;
+  PcxPalette palette{};
+  palette[5] = {252, 0, 124};
+  const std::vector<uint8_t> bytes = encode_pcx(image, palette);
+  const std::vector<uint8_t> head(bytes.begin(), bytes.begin() + 16);
+  EXPECT_EQ(head, (std::vector<uint8_t>{10, 5, 1, 8, 0, 0, 0, 0, 0x7f, 2, 0xdf, 1, 44, 1, 44, 1}));
+  EXPECT_EQ(bytes[65], 1);
+  EXPECT_EQ(bytes[66] | bytes[67] << 8, 640);
+  EXPECT_EQ(bytes[68] | bytes[69] << 8, 1);
+  EXPECT_EQ(bytes[70] | bytes[71] << 8, 640);
+  EXPECT_EQ(bytes[72] | bytes[73] << 8, 480);
+  EXPECT_EQ(bytes[128], 5);     // first row starts with the single 5
+  EXPECT_EQ(bytes[129], 255);   // then 639 zeros in runs
+  const size_t trailer = bytes.size() - 769;
+  EXPECT_EQ(bytes[trailer], 12);
+  EXPECT_EQ(bytes[trailer + 1 + 15], 252);
+  EXPECT_EQ(bytes[trailer + 1 + 17], 124);
+  // 479 blank rows of 11 pairs, one row of 1 + 11 pairs.
+  EXPECT_EQ(bytes.size(), 128 + 479 * 22 + 23 + 769u);
 }
 
 }  // namespace
