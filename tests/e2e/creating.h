@@ -1,8 +1,10 @@
 #pragma once
-// Sessions that make elements through the create menus, and the records
-// that come with the first element of a new drawing.
+// Sessions that make elements through the create menus, kept as rows: the
+// keys, the records written and the menus' screens on the way.
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "e2e/golden.h"
 #include "e2e/session.h"
@@ -10,22 +12,56 @@
 
 namespace plv::e2e {
 
-// `steps` from the create menu of a new drawing a.plv, which is then
-// written: the records it holds.
-inline Lines made(Session& s, const Script& steps) {
-  EXPECT_TRUE(s.ends(walk::new_drawing("a").then(walk::create()).then(steps).then(walk::leave_and_write())));
-  return s.records("a.plv");
-}
-// The same from the create menu of the drawing d.plv of `body`.
-inline Lines made_in(Session& s, const std::string& body, const Script& steps) {
-  s.put("d.plv", drawing(body));
-  EXPECT_TRUE(s.ends(Script().f(10).then(walk::create()).then(steps).then(walk::leave_and_write()), "d.plv"));
-  return s.records();
-}
-
 // A new drawing is in colour 7 and the create menu starts with colour 6,
 // so the first element comes after the colour it was shown in.
 inline const std::string kShownColour = "SC BAR   6";
 inline const std::string kIdentityLayer = "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00";
+// The records of the first elements made in a new drawing, after those
+// that come with the first.
+inline Lines first_made(const Lines& records) {
+  Lines out{"SC BAR   7", kIdentityLayer, kShownColour};
+  out.insert(out.end(), records.begin(), records.end());
+  return out;
+}
+
+struct Made {
+  const char* what;
+  Script steps;  // in the create menu
+  // The records written after the drawing's own: a new drawing's name,
+  // blank comment and colour mode, or the records of `body`.
+  Lines records;
+  std::vector<Shown> shown = {};
+  std::string body = "";          // of the drawing d.plv made in; a new drawing a.plv when empty
+  Script main_menu = {};          // keys before the create menu
+  std::string view_scale = "";    // of the settings, when the view is magnified
+};
+
+// `written` after `own`, or all of it when it does not start so.
+inline Lines after(const Lines& written, const Lines& own) {
+  if (written.size() < own.size() || !std::equal(own.begin(), own.end(), written.begin())) return written;
+  return {written.begin() + static_cast<long>(own.size()), written.end()};
+}
+
+// The session of `made` run and checked in `s`.
+inline void expect_made(Session& s, const Made& made) {
+  SCOPED_TRACE(made.what);
+  if (!made.view_scale.empty()) s.put("plivet.set", settings_with_view_scale(made.view_scale));
+  const Script steps = Script(made.main_menu).then(walk::create()).then(made.steps).then(walk::leave_and_write());
+  if (made.body.empty()) {
+    EXPECT_TRUE(s.ends(walk::new_drawing("a").then(steps)));
+    const Lines written = s.records("a.plv");
+    EXPECT_TRUE(written.front().starts_with("CM a.plv "));
+    EXPECT_EQ(after(Lines(written.begin() + 1, written.end()), {"CM", "SC MODE BAR"}), made.records);
+  } else {
+    s.put("d.plv", drawing(made.body));
+    EXPECT_TRUE(s.ends(Script().f(10).then(steps), "d.plv"));
+    EXPECT_EQ(after(s.records(), lines_of(made.body)), made.records);
+  }
+  expect_shown(s, made.shown);
+}
+inline void expect_made(const Made& made) {
+  Session s;
+  expect_made(s, made);
+}
 
 }  // namespace plv::e2e

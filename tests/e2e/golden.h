@@ -68,4 +68,20 @@ inline ::testing::AssertionResult shows_golden(const Session& s, std::string_vie
   return matches_golden(shown[static_cast<size_t>(at)], name);
 }
 
+// A golden screen shown in a session: the `nth` headed as it (as in
+// shows_golden), and how many are headed so when `of` is not 0.
+struct Shown {
+  const char* golden;
+  int nth = 0;
+  size_t of = 0;
+};
+inline void expect_shown(const Session& s, const std::vector<Shown>& shown) {
+  for (const Shown& each : shown) {
+    if (each.of != 0) {
+      EXPECT_EQ(screens_of(s, each.golden).size(), each.of) << each.golden;
+    }
+    EXPECT_TRUE(shows_golden(s, each.golden, each.nth));
+  }
+}
+
 }  // namespace plv::e2e
