@@ -38,13 +38,6 @@ inline Lines lines_of(const std::string& text) {
 // The last `n` of `lines` (all of them when there are fewer).
 inline Lines last(const Lines& lines, size_t n) { return {lines.end() - static_cast<long>(std::min(n, lines.size())), lines.end()}; }
 
-inline Lines with_code(const Lines& lines, std::string_view code) {
-  Lines out;
-  for (const auto& line : lines)
-    if (line.starts_with(code)) out.push_back(line);
-  return out;
-}
-
 // Row `row` (1-based) of a screen, trailing blanks removed.
 inline std::string row(const std::string& screen, int row) {
   size_t start = 0;
@@ -82,16 +75,17 @@ class Session {
   }
 
   // Runs the editor as an ordinary user when the tests run as root, so that
-  // file permissions bind it as they bind a user. Files the test puts in
-  // the folder stay root's unless handed over with give_away().
+  // file permissions bind it as they bind a user. What the test puts or
+  // makes a folder of from then on is the user's; what else it makes, root's.
   void as_ordinary_user() {
     if (::geteuid() != 0) return;
-    give_away(".");
     user_prefix_ = "setpriv --reuid=" + std::to_string(kOrdinaryUser) + " --regid=" + std::to_string(kOrdinaryUser) +
                    " --clear-groups ";
+    give_away(".");
   }
-  void give_away(const std::string& name) const {
-    if (::geteuid() == 0 && ::chown(dir_.file(name).c_str(), kOrdinaryUser, kOrdinaryUser) != 0) std::abort();
+  void folder(const std::string& name) const {
+    std::filesystem::create_directory(dir_.file(name));
+    give_away(name);
   }
   // Shell commands run before the editor, such as a file size limit.
   void before_running(const std::string& shell_commands) { shell_prefix_ = shell_commands + "; "; }
@@ -100,7 +94,10 @@ class Session {
   std::string file(const std::string& name) const { return testing::read_file(dir_.file(name)); }
   bool exists(const std::string& name) const { return std::filesystem::exists(dir_.path() / name); }
   std::string path(const std::string& name) const { return dir_.file(name); }
-  void put(const std::string& name, const std::string& bytes) const { testing::write_file(dir_.file(name), bytes); }
+  void put(const std::string& name, const std::string& bytes) const {
+    testing::write_file(dir_.file(name), bytes);
+    give_away(name);
+  }
 
   // The records of a written drawing, after its path, setup and date lines.
   Lines records(const std::string& name = "d.plv") const {
@@ -150,6 +147,9 @@ class Session {
 
  private:
   static constexpr unsigned kOrdinaryUser = 65534;
+  void give_away(const std::string& name) const {
+    if (!user_prefix_.empty() && ::chown(dir_.file(name).c_str(), kOrdinaryUser, kOrdinaryUser) != 0) std::abort();
+  }
   testing::TempDir dir_;
   std::string host_settings_ = dir_.file("orvlab.ini");
   std::string shell_prefix_, user_prefix_;
