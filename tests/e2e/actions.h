@@ -1,6 +1,7 @@
 #pragma once
 // A small drawing and the actions the undo and recovery sessions take on
-// it, each from the main menu and back there.
+// it, each from the main menu and back there; and the drawing as written
+// after them.
 
 #include <string>
 
@@ -9,7 +10,8 @@
 
 namespace plv::e2e::actions {
 
-inline const std::string kDrawing = drawing("SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\nBX   200   200   300   300\n");
+inline const std::string kBody = "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\nBX   200   200   300   300\n";
+inline const std::string kDrawing = drawing(kBody);
 
 // A line with the create menu's values.
 inline const Script kMake = Script().f(9).then(walk::line()).f(10);
@@ -22,8 +24,18 @@ inline const Script kPasteInMenu = walk::copy_box(-10, -10, 110, 110).f(8).field
 inline const Script kPaste = Script(kPasteInMenu).f(10);
 // The line recoloured 3 where it stands.
 inline const Script kRecolour = Script().f(5).f(7).field("3").f(5).pick(50, 0).enter().f(10).f(10);
+// The deleted graphics removed for good through the file menu.
+inline const Script kRemoveDeleted = Script().f(1).f(4).f(10);
 // Ctrl+Z and Ctrl+Y draw the picture anew and wait for a key.
 inline const Script kUndo = Script().undo().enter();
 inline const Script kRedo = Script().redo().enter();
+
+// The records written by a session that takes `actions` on the drawn
+// picture and ends writing the drawing.
+inline Lines written_after(const Script& actions) {
+  Session s;
+  EXPECT_TRUE(s.ends_in(kBody, walk::drawn().then(actions).then(walk::write_and_end())));
+  return s.records();
+}
 
 }  // namespace plv::e2e::actions

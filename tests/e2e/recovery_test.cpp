@@ -26,16 +26,8 @@ using namespace actions;
 const Script kRecover = Script().f(10).f(1);
 const std::string kRecovering = "CHANGES TO THIS DRAWING WERE NOT WRITTEN WHEN IT WAS LAST OPEN.";
 const Script kWrite = Script().f(1).f(3);
-const Script kRemoveDeleted = Script().f(1).f(4).f(10);
 // A line made in a new drawing's create menu.
 const Script kMadeInNew = walk::create().then(walk::line()).f(10);
-
-Lines uninterrupted(const Script& script) {
-  Session s;
-  s.put("d.plv", kDrawing);
-  EXPECT_TRUE(s.ends(walk::drawn().then(script).then(walk::write_and_end()), "d.plv"));
-  return s.records();
-}
 
 std::vector<fs::path> copies_in(const Session& s) {
   std::vector<fs::path> found;
@@ -54,23 +46,38 @@ fs::path killed_after(Session& s, const Script& actions = kDelete) {
   return copies.empty() ? fs::path() : copies[0];
 }
 
+// Started again on the drawing `name`, recovered, `then` taken and the
+// drawing written: its records.
+Lines recovered(Session& s, const Script& then = Script(), const std::string& name = "d.plv") {
+  EXPECT_TRUE(s.ends(kRecover + then + walk::write_and_end(), name));
+  return s.records(name);
+}
+
+// The records of a new drawing named `name` with a line made in it, written.
+Lines made_in_new(const std::string& name) {
+  Session s;
+  EXPECT_TRUE(s.ends(walk::new_drawing(name).then(kMadeInNew).then(walk::write_and_end())));
+  return s.records(name + ".plv");
+}
+
 TEST(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
   const struct {
-    Script done, same_as;
+    Script done, same_as, then = {};  // `then` after recovering
   } runs[] = {{kMake, kMake},
               {kMake + kDelete, kMake + kDelete},
               {kMake + kDelete + kEdit + kPaste, kMake + kDelete + kEdit + kPaste},
               {kMake + kDelete + kUndo, kMake + kDelete + kUndo},
               {kMake + kRecolour, kMake + kRecolour},
               {kRecolour + kUndo + kRedo, kRecolour},
-              {Script(kDelete).f(1).f(4), kDelete + kRemoveDeleted}};  // killed while the file menu waits
+              {Script(kDelete).f(1).f(4), kDelete + kRemoveDeleted},  // killed while the file menu waits
+              {kMake + kDelete, kMake, kUndo}};                       // what was done is still taken back
   for (const auto& run : runs) {
+    SCOPED_TRACE(run.done.text());
     Session s;
     killed_after(s, run.done);
     EXPECT_EQ(s.file("d.plv"), kDrawing) << "the killed session wrote nothing";
-    ASSERT_TRUE(s.ends(kRecover + walk::write_and_end(), "d.plv"));
+    EXPECT_EQ(recovered(s, run.then), written_after(run.same_as));
     EXPECT_FALSE(s.screens_with(3, kRecovering).empty());
-    EXPECT_EQ(s.records(), uninterrupted(run.same_as)) << run.done.text();
     EXPECT_TRUE(copies_in(s).empty()) << "written, the drawing needs no copy";
   }
 }
@@ -83,24 +90,21 @@ void expect_recovered(const Script& before, const Script& after, const Script& e
   s.put("d.plv", kDrawing);
   s.run(walk::drawn().then(before).then(end), "d.plv");
   fs::remove_all(s.path("snaps"));
-  ASSERT_TRUE(s.ends(kRecover + after + walk::write_and_end(), "d.plv"));
+  recovered(s, after);
   EXPECT_FALSE(s.screens_with(3, kRecovering).empty());
   EXPECT_TRUE(told.empty() || !s.screens_with(5, told).empty()) << told;
   Session whole;
-  whole.put("d.plv", kDrawing);
-  ASSERT_TRUE(whole.ends(walk::drawn().then(before).then(after).then(walk::write_and_end()), "d.plv"));
+  ASSERT_TRUE(whole.ends_in(kBody, walk::drawn().then(before).then(after).then(walk::write_and_end())));
   EXPECT_EQ(s.file("d.plv"), whole.file("d.plv")) << before.text() << "-- recovered --\n" << after.text();
   EXPECT_TRUE(copies_in(s).empty());
 }
 
-TEST(Recovery, AfterAWriteTheDrawingAndItsHistoryAreThoseTheSessionHad) {
+TEST(Recovery, TheDrawingAndItsHistoryAreThoseTheSessionHad) {
+  // After a write.
   expect_recovered(kMake + kMake + kWrite + kUndo + kUndo, Script());
   expect_recovered(kDelete + kRemoveDeleted + kWrite + Script().f(5).f(1).pick_right(50, 0).pick(0, 0).f(10), Script());
   expect_recovered(kRecolour + kWrite + kMake, kUndo + kUndo);  // undo reaches past the write
   expect_recovered(kMake + kWrite + kUndo + kWrite + kRedo, kUndo);
-}
-
-TEST(Recovery, ActionsTakenBackStayTakenBackAndCanBeMadeAgain) {
   // Closed with the line made and taken back: one action, one taken back,
   // and nothing to take back but that to make again.
   expect_recovered(kMake + kUndo, kUndo + kRedo, Script().close(),
@@ -114,25 +118,16 @@ TEST(Recovery, ANewDrawingNeverWrittenIsRecoveredToo) {
   EXPECT_NE(s.run(walk::new_drawing("n").then(kMadeInNew).kill()), 0);
   ASSERT_TRUE(s.exists("n.plv"));
   EXPECT_TRUE(s.file("n.plv").empty());
-  ASSERT_TRUE(s.ends(kRecover + walk::write_and_end(), "n.plv"));
-  Session whole;
-  ASSERT_TRUE(whole.ends(walk::new_drawing("n").then(kMadeInNew).then(walk::write_and_end())));
-  EXPECT_EQ(s.records("n.plv"), whole.records("n.plv"));
-  EXPECT_GT(s.records("n.plv").size(), 4u);
-}
-
-TEST(Recovery, WhatWasDoneIsStillTakenBackAfterRecovering) {
-  Session s;
-  killed_after(s, kMake + kDelete);
-  ASSERT_TRUE(s.ends(kRecover + kUndo + walk::write_and_end(), "d.plv"));
-  EXPECT_EQ(s.records(), uninterrupted(kMake));
+  const Lines written = recovered(s, Script(), "n.plv");
+  EXPECT_EQ(written, made_in_new("n"));
+  EXPECT_GT(written.size(), 4u);
 }
 
 TEST(Recovery, DiscardedOrStaleCopiesAreNeverApplied) {
   Session discarded;
   killed_after(discarded);
   ASSERT_TRUE(discarded.ends(Script().f(10).f(2).then(walk::write_and_end()), "d.plv"));
-  EXPECT_EQ(discarded.records(), uninterrupted(Script()));
+  EXPECT_EQ(discarded.records(), written_after(Script()));
   EXPECT_TRUE(copies_in(discarded).empty());
 
   Session stale;
@@ -151,29 +146,26 @@ TEST(Recovery, DiscardedOrStaleCopiesAreNeverApplied) {
 
 TEST(Recovery, ACleanEndOrQuittingLeavesNoCopy) {
   Session written;
-  written.put("d.plv", kDrawing);
-  ASSERT_TRUE(written.ends(walk::drawn().then(kDelete).then(walk::write_and_end()), "d.plv"));
+  ASSERT_TRUE(written.ends_in(kBody, walk::drawn().then(kDelete).then(walk::write_and_end())));
   EXPECT_TRUE(copies_in(written).empty());
 
   Session quit;
-  quit.put("d.plv", kDrawing);
   // F6 on the file menu quits the drawing without saving it.
-  ASSERT_TRUE(quit.ends(walk::drawn().then(kDelete).f(1).f(6).f(3), "d.plv"));
+  ASSERT_TRUE(quit.ends_in(kBody, walk::drawn().then(kDelete).f(1).f(6).f(3)));
   EXPECT_TRUE(copies_in(quit).empty());
   EXPECT_EQ(quit.file("d.plv"), kDrawing);
 }
 
 TEST(Recovery, ACopyThatCannotBeWrittenIsToldAndTheWorkGoesOn) {
   Session s;
-  s.put("d.plv", kDrawing);
   s.put("state", "a file where the folder of copies would be");
   // The edit/delete menu, back after the pick, tells it before it waits.
-  ASSERT_TRUE(s.ends(walk::drawn().f(5).f(1).pick_right(250, 305).pick(0, 0).enter().f(10).then(kMake)
-                         .then(walk::write_and_end()), "d.plv"));
+  ASSERT_TRUE(s.ends_in(kBody, walk::drawn().f(5).f(1).pick_right(250, 305).pick(0, 0).enter().f(10).then(kMake)
+                                   .then(walk::write_and_end())));
   const auto told = s.screens_with(3, "NO RECOVERY COPY OF THE CHANGES CAN BE KEPT:");
   ASSERT_FALSE(told.empty());
   EXPECT_NE(row(told[0], 5).find(s.path("state")), std::string::npos) << told[0];
-  EXPECT_EQ(s.records(), uninterrupted(kDelete + kMake));
+  EXPECT_EQ(s.records(), written_after(kDelete + kMake));
 }
 
 TEST(Recovery, ASecondPlivetNeitherReplacesNorRemovesTheFirstOnesCopy) {
@@ -204,24 +196,21 @@ TEST(Recovery, DamagedCopiesAreToldAndKeptAsideAndTheNextCopyStartsAfresh) {
     EXPECT_NE(s.run(Script().f(10).enter().f(3).enter().then(kMake).kill(), "d.plv"), 0);
     EXPECT_TRUE(s.told("THE RECOVERY COPY OF THIS DRAWING IS DAMAGED AND CANNOT BE READ."));
     ASSERT_TRUE(fs::exists(copy.string() + ".damaged"));
-    ASSERT_TRUE(s.ends(kRecover + walk::write_and_end(), "d.plv"));
-    EXPECT_EQ(s.records(), uninterrupted(kMake));
+    EXPECT_EQ(recovered(s), written_after(kMake));
   }
   {  // Torn inside its last line, as a full disc leaves it: the actions after it are kept and read back.
     Session s;
     const fs::path copy = killed_after(s, kMake + kDelete);
     damage(copy, [](std::string& t) { t.resize(t.size() - 30); });
     EXPECT_NE(s.run(Script(kRecover).f(3).enter().then(kMake).kill(), "d.plv"), 0);
-    ASSERT_TRUE(s.ends(kRecover + walk::write_and_end(), "d.plv"));
-    EXPECT_EQ(s.records(), uninterrupted(kMake + kMake)) << "the torn action is lost, nothing else";
+    EXPECT_EQ(recovered(s), written_after(kMake + kMake)) << "the torn action is lost, nothing else";
   }
   {  // The first step damaged: told where, and the copy kept, never deleted.
     Session s;
     const fs::path copy = killed_after(s);
     damage(copy, [](std::string& t) { t.replace(t.find("S\t", t.find("START")), 2, "S?"); });
-    ASSERT_TRUE(s.ends(kRecover + walk::write_and_end(), "d.plv"));
+    EXPECT_EQ(recovered(s), written_after(Script()));
     EXPECT_TRUE(s.told("THE COPY IS DAMAGED AT ITS LINE"));
-    EXPECT_EQ(s.records(), uninterrupted(Script()));
     EXPECT_TRUE(fs::exists(copy.string() + ".damaged"));
   }
 }
@@ -231,8 +220,7 @@ TEST(Recovery, ACopyIsMadeForTheFileAsItIsNotForItsNameOrItsTime) {
     Session s;
     killed_after(s);
     fs::last_write_time(s.path("d.plv"), fs::file_time_type::clock::now() + std::chrono::hours(1));
-    ASSERT_TRUE(s.ends(kRecover + walk::write_and_end(), "d.plv"));
-    EXPECT_EQ(s.records(), uninterrupted(kDelete));
+    EXPECT_EQ(recovered(s), written_after(kDelete));
   }
   // Deleted and made again as a new drawing: a new copy; the old one is told and kept.
   Session s;
@@ -241,10 +229,7 @@ TEST(Recovery, ACopyIsMadeForTheFileAsItIsNotForItsNameOrItsTime) {
   EXPECT_NE(s.run(walk::new_drawing("d").enter().then(kMadeInNew).kill()), 0);
   EXPECT_TRUE(s.told("AN OLD RECOVERY COPY UNDER THIS DRAWING'S NAME IS NOT APPLIED."));
   EXPECT_TRUE(fs::exists(old_copy.string() + ".stale"));
-  ASSERT_TRUE(s.ends(kRecover + walk::write_and_end(), "d.plv"));
-  Session whole;
-  ASSERT_TRUE(whole.ends(walk::new_drawing("d").then(kMadeInNew).then(walk::write_and_end())));
-  EXPECT_EQ(s.records(), whole.records());
+  EXPECT_EQ(recovered(s), made_in_new("d"));
 }
 
 }  // namespace

@@ -74,6 +74,13 @@ class Session {
     return ::testing::AssertionFailure() << "exit status " << status << ": " << file("stderr.txt");
   }
 
+  // The drawing d.plv of `body` (under the tests' header lines) opened, and
+  // the script run from its file name menu on.
+  ::testing::AssertionResult ends_in(const std::string& body, const Script& script) {
+    put("d.plv", drawing(body));
+    return ends(script, "d.plv");
+  }
+
   // Runs the editor as an ordinary user when the tests run as root, so that
   // file permissions bind it as they bind a user. What the test puts or
   // makes a folder of from then on is the user's; what else it makes, root's.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/actions.h"
+#include "e2e/creating.h"
 
 namespace plv::e2e {
 namespace {
@@ -12,81 +13,72 @@ namespace {
 using namespace actions;
 
 const std::string kScaledLayer = "LA  1  0.2000000E+01  0.5000000E+03  0.0000000E+00";
-const std::string kIdentityLayer = "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00";
 // The drawing ends in a scaled layer.
 const std::string kScaledEnd = "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\n" + kScaledLayer + "\n";
 
-struct Outcome {
-  Lines records;
-  bool says_illegal, told_20, told_0;
-};
-
-// `script` from the main menu with the picture drawn, or (`drawn` false)
-// before it ever was, on the drawing of `body`; the drawing is then written.
-Outcome run(const std::string& body, const Script& script, bool drawn = true) {
+// `keys` from the main menu with the picture drawn, on the drawing of
+// `body`, which is then written: its records.
+Lines run(Session& s, const std::string& body, const Script& keys) {
+  EXPECT_TRUE(s.ends_in(body, walk::drawn().then(keys).then(walk::write_and_end()))) << keys.text();
+  return s.records();
+}
+Lines run(const std::string& body, const Script& keys) {
   Session s;
-  s.put("d.plv", drawing(body));
-  EXPECT_TRUE(s.ends((drawn ? walk::drawn() : Script().f(10)).then(script).then(walk::write_and_end()), "d.plv"));
-  return {s.records(), s.told("ILLEGAL"), s.told("COLOR 20 IS NOT IN THE PALETTE (1 TO 15): NOTHING WAS RECOLORED."),
-          s.told("COLOR 0 IS NOT IN THE PALETTE (1 TO 15): NOTHING WAS RECOLORED.")};
+  return run(s, body, keys);
 }
 
 const Script kEllipse = Script().f(7).f(1).f(9).enter();  // in the create menu, with the menu's values
 const Script kComment = Script().f(7).f(3).type("NOTE").f(1);
+const std::string kMadeEllipse = "EL     0.00000E+00    0.00000E+00    0.10000E+03    0.10000E+03";
 
 TEST(WhereFeaturesMeet, AnElementMadeAfterAnUndoStandsUnderTheLayerItWasShownIn) {
-  const Lines made_unscaled{kIdentityLayer, "SC BAR   6", "LI  -100  -100   100   100 S"};
-  // Made, taken back, made again: the second stands where it was shown.
-  EXPECT_EQ(last(run(kScaledEnd, Script().f(9).then(walk::line()).then(kUndo).then(walk::line()).f(10)).records, 3),
-            made_unscaled);
-  EXPECT_EQ(last(run(kScaledEnd, Script().f(9).then(walk::line()).f(10).then(kUndo).f(9).then(walk::line()).f(10))
-                     .records, 3),
-            made_unscaled);
-  // Taken back and made again with Ctrl+Y: the records come back as they were.
-  EXPECT_EQ(last(run(kScaledEnd, Script().f(9).then(walk::line()).then(kUndo).then(kRedo).f(10)).records, 3),
-            made_unscaled);
-  // The same in the more-create menu.
-  EXPECT_EQ(last(run(kScaledEnd, Script().f(9).then(kEllipse).then(kUndo).then(kEllipse).f(10)).records, 3),
-            (Lines{kIdentityLayer, "SC BAR   6", "EL     0.00000E+00    0.00000E+00    0.10000E+03    0.10000E+03"}));
+  const Lines line = {kIdentityLayer, kShownColour, "LI  -100  -100   100   100 S"};
+  const std::pair<Script, Lines> runs[] = {
+      // Made, taken back, made again: the second stands where it was shown.
+      {Script().f(9).then(walk::line()).then(kUndo).then(walk::line()).f(10), line},
+      {Script().f(9).then(walk::line()).f(10).then(kUndo).f(9).then(walk::line()).f(10), line},
+      // Taken back and made again with Ctrl+Y: the records come back as they were.
+      {Script().f(9).then(walk::line()).then(kUndo).then(kRedo).f(10), line},
+      // The same in the more-create menu.
+      {Script().f(9).then(kEllipse).then(kUndo).then(kEllipse).f(10), {kIdentityLayer, kShownColour, kMadeEllipse}},
+  };
+  for (const auto& [keys, made] : runs) EXPECT_EQ(last(run(kScaledEnd, keys), 3), made) << keys.text();
 }
 
 TEST(WhereFeaturesMeet, AnElementAndTheRecordsMadeWithItAreOneAction) {
-  const auto opened = run(kScaledEnd, Script()).records;
+  const auto opened = run(kScaledEnd, Script());
   // A line, then in a new visit another element: two undos take back both.
   for (const Script& element : {walk::line(), kEllipse, kComment, Script().f(7).f(4).f(9).enter(),
                                 Script().field("12").then(walk::line()), Script().field("12").then(kEllipse)})
-    EXPECT_EQ(run(kScaledEnd, Script().f(9).then(walk::line()).f(10).f(9).then(element).then(kUndo).then(kUndo).f(10))
-                  .records,
+    EXPECT_EQ(run(kScaledEnd, Script().f(9).then(walk::line()).f(10).f(9).then(element).then(kUndo).then(kUndo).f(10)),
               opened)
         << element.text();
   // A colour typed goes in with the element it colours.
-  EXPECT_EQ(last(run(kScaledEnd, Script().f(9).field("12").then(walk::line()).f(10)).records, 3),
+  EXPECT_EQ(last(run(kScaledEnd, Script().f(9).field("12").then(walk::line()).f(10)), 3),
             (Lines{"SC BAR  12", kIdentityLayer, "LI  -100  -100   100   100 S"}));
 }
 
 TEST(WhereFeaturesMeet, ElementsInADrawingOfAnotherColourModeTakeItsColourInForce) {
   // Before the picture was ever drawn: a colour typed, elements made, the
   // last undrawn and edited, all drawn again.
-  const Outcome made = run("SC MODE GREY\nSC GREY 50\nLI     0     0   100     0 S\n",
-                           walk::create().field("12").then(walk::line()).then(kEllipse).f(9).enter().f(9).enter().f(10)
-                               .f(4).enter(),
-                           false);
-  EXPECT_EQ(made.records, (Lines{"SC MODE GREY", "SC GREY 50", "LI     0     0   100     0 S", kIdentityLayer,
-                                   "LI  -100  -100   100   100 S",
-                                   "EL     0.00000E+00    0.00000E+00    0.10000E+03    0.10000E+03"}));
-  EXPECT_FALSE(made.says_illegal) << "no colour record the mode rejects";
+  Session s;
+  ASSERT_TRUE(s.ends_in("SC MODE GREY\nSC GREY 50\nLI     0     0   100     0 S\n",
+                        Script().f(10).then(walk::create()).field("12").then(walk::line()).then(kEllipse).f(9).enter()
+                            .f(9).enter().f(10).f(4).enter().then(walk::write_and_end())));
+  EXPECT_EQ(s.records(), (Lines{"SC MODE GREY", "SC GREY 50", "LI     0     0   100     0 S", kIdentityLayer,
+                                "LI  -100  -100   100   100 S", kMadeEllipse}));
+  EXPECT_FALSE(s.told("ILLEGAL")) << "no colour record the mode rejects";
 }
 
 TEST(WhereFeaturesMeet, APasteLandsWhereItsPreviewDrewAndKeepsTheDrawingsColourMode) {
   Session s;
-  s.put("d.plv", drawing(kScaledEnd));
   // A buffer file from a grey drawing, with no layer record of its own.
   s.put("b.buf", std::string(80, ' ') + "\nSC MODE GREY\nSC GREY 30\nLI  -100     0   100     0 S\n");
-  ASSERT_TRUE(s.ends(walk::drawn().f(7).f(1).then(walk::buffer_name("b.buf")).enter().f(8).tab(4).field("90").tab()
-                         .f(3).enter().f(9).f(10).f(4).enter().then(walk::write_and_end()), "d.plv"));
+  const Lines written = run(s, kScaledEnd, Script().f(7).f(1).then(walk::buffer_name("b.buf")).enter().f(8).tab(4)
+                                               .field("90").tab().f(3).enter().f(9).f(10).f(4).enter());
   // Turned about its centre under the identity layer, as the preview drew
   // it; the grey level is no colour of this drawing, the mode record none.
-  EXPECT_EQ(last(s.records(), 2), (Lines{kIdentityLayer, "LI     0  -100     0   100 S"}));
+  EXPECT_EQ(last(written, 2), (Lines{kIdentityLayer, "LI     0  -100     0   100 S"}));
   EXPECT_TRUE(s.told("CHOSE A COLOR MODE"));
   EXPECT_FALSE(s.told("FATAL"));
   EXPECT_FALSE(s.told("ILLEGAL"));
@@ -94,12 +86,10 @@ TEST(WhereFeaturesMeet, APasteLandsWhereItsPreviewDrewAndKeepsTheDrawingsColourM
 
 TEST(WhereFeaturesMeet, EachCopyIntoTheBufferCarriesTheColourAndLayerItWasDrawnIn) {
   Session s;
-  s.put("d.plv", drawing("SC MODE BAR\nLI  -100  -300   100  -300 S\nSC BAR   3\n" + kScaledLayer +
-                         "\nLI     0     0    50     0 S\n"));
   const Script copy_scaled = walk::copy_box(450, -50, 650, 50);
   const Script copy_first = Script().f(7).f(3).drag(450, -50, -150, -350).drag(650, 50, 150, -250).enter();
-  ASSERT_TRUE(s.ends(walk::drawn().then(copy_scaled).then(copy_first).f(7).f(4).then(walk::buffer_name("b.buf"))
-                         .then(walk::write_and_end()), "d.plv"));
+  run(s, "SC MODE BAR\nLI  -100  -300   100  -300 S\nSC BAR   3\n" + kScaledLayer + "\nLI     0     0    50     0 S\n",
+      Script(copy_scaled).then(copy_first).f(7).f(4).then(walk::buffer_name("b.buf")));
   const Lines buffer = lines_of(s.file("b.buf"));
   EXPECT_EQ(Lines(buffer.begin() + 1, buffer.end()),
             (Lines{"SC BAR   3", kScaledLayer, "LI     0     0    50     0 S", "SC BAR   7", kIdentityLayer,
@@ -108,27 +98,26 @@ TEST(WhereFeaturesMeet, EachCopyIntoTheBufferCarriesTheColourAndLayerItWasDrawnI
 
 TEST(WhereFeaturesMeet, ARecolouringChangesColoursOnlyAndARefusedColourChangesNothing) {
   const std::string body = "SC MODE BAR\nSC BAR   5\nRF    0.    0.  100.  100.  0\nLI   -50    50   150    50 S\n";
-  const Script to_colours = Script().f(5).f(7).clear();
+  const Script recoloured = Script().f(5).f(7).clear().type("3").f(5).pick(100, 10).enter().f(10);
   // The filled rectangle, recoloured, still lies under the line.
-  EXPECT_EQ(run(body, Script(to_colours).type("3").f(5).pick(100, 10).enter().f(10).f(10)).records,
+  EXPECT_EQ(run(body, Script(recoloured).f(10)),
             (Lines{"SC MODE BAR", "SC BAR   3", "RF    0.    0.  100.  100.  0", "SC BAR   5", "LI   -50    50   150    50 S"}));
-  const auto opened = run(body, Script()).records;
-  EXPECT_EQ(run(body, Script(to_colours).type("3").f(5).pick(100, 10).enter().f(10).then(kUndo).f(10)).records, opened);
+  const auto opened = run(body, Script());
+  EXPECT_EQ(run(body, Script(recoloured).then(kUndo).f(10)), opened);
   // Colour 20 is refused, with the reason, in a region or for one graphic.
-  const Outcome refused = run(body, Script(to_colours).type("20").f(1).enter().field("0").f(5).enter().f(10).f(10));
-  EXPECT_EQ(refused.records, opened);
-  EXPECT_TRUE(refused.told_20);
-  EXPECT_TRUE(refused.told_0);
+  Session s;
+  EXPECT_EQ(run(s, body, Script().f(5).f(7).clear().type("20").f(1).enter().field("0").f(5).enter().f(10).f(10)), opened);
+  EXPECT_TRUE(s.told("COLOR 20 IS NOT IN THE PALETTE (1 TO 15): NOTHING WAS RECOLORED."));
+  EXPECT_TRUE(s.told("COLOR 0 IS NOT IN THE PALETTE (1 TO 15): NOTHING WAS RECOLORED."));
 }
 
 TEST(WhereFeaturesMeet, EscapeWhilePointingChangesNothing) {
-  const std::string body = "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\nBX   200   200   300   300\n";
-  const auto opened = run(body, Script()).records;
+  const auto opened = run(kBody, Script());
   for (const Script& script : {Script().f(5).f(1).esc().f(2).esc().f(5).esc().f(10),  // delete, box, edit
                                Script().f(5).f(7).field("3").f(1).esc().f(5).esc().f(10).f(10),
                                Script().f(7).f(2).esc(),                            // a cut
                                Script().f(8).f(1).esc().f(9).f(10)})                // a fit, then an empty paste
-    EXPECT_EQ(run(body, script).records, opened) << script.text();
+    EXPECT_EQ(run(kBody, script), opened) << script.text();
 }
 
 }  // namespace
