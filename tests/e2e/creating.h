@@ -2,7 +2,6 @@
 // Sessions that make elements through the create menus, kept as rows: the
 // keys, the records written and the menus' screens on the way.
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -35,12 +34,6 @@ struct Made {
   Script main_menu = {};          // keys before the create menu
   std::string view_scale = "";    // of the settings, when the view is magnified
 };
-
-// `written` after `own`, or all of it when it does not start so.
-inline Lines after(const Lines& written, const Lines& own) {
-  if (written.size() < own.size() || !std::equal(own.begin(), own.end(), written.begin())) return written;
-  return {written.begin() + static_cast<long>(own.size()), written.end()};
-}
 
 // The session of `made` run and checked in `s`.
 inline void expect_made(Session& s, const Made& made) {

@@ -38,6 +38,12 @@ inline Lines lines_of(const std::string& text) {
 // The last `n` of `lines` (all of them when there are fewer).
 inline Lines last(const Lines& lines, size_t n) { return {lines.end() - static_cast<long>(std::min(n, lines.size())), lines.end()}; }
 
+// `written` after `own`, or all of it when it does not start so.
+inline Lines after(const Lines& written, const Lines& own) {
+  if (written.size() < own.size() || !std::equal(own.begin(), own.end(), written.begin())) return written;
+  return {written.begin() + static_cast<long>(own.size()), written.end()};
+}
+
 // Row `row` (1-based) of a screen, trailing blanks removed.
 inline std::string row(const std::string& screen, int row) {
   size_t start = 0;
@@ -54,6 +60,12 @@ inline std::string settings_with_view_scale(const std::string& scale) {
          "L2   0.1000000E+01  0.0000000E+00  0.0000000E+00\nC1 SC BAR   8\nC2 SC BAR  12\nC3     6\n"
          "AS   0.1000000E+01\nEN\n";
 }
+
+// What was shown at a wait: a text screen, or the picture.
+struct Snapshot {
+  bool picture = false;
+  std::string bytes;
+};
 
 class Session {
  public:
@@ -113,14 +125,23 @@ class Session {
     return {lines.begin() + 3, lines.end()};
   }
 
-  // The text screens shown at each wait, in order (pictures are skipped).
+  // What was shown at each wait, in order.
+  std::vector<Snapshot> snapshots() const {
+    std::vector<Snapshot> out;
+    for (int n = 1;; ++n) {
+      char name[32];
+      std::snprintf(name, sizeof name, "snaps/%04d", n);
+      if (exists(name + std::string(".txt"))) out.push_back({false, file(name + std::string(".txt"))});
+      else if (exists(name + std::string(".png"))) out.push_back({true, file(name + std::string(".png"))});
+      else return out;
+    }
+  }
+  // The text screens, in order.
   std::vector<std::string> screens() const {
     std::vector<std::string> out;
-    for (int n = 1;; ++n) {
-      const std::string name = snapshot_name(n);
-      if (exists(name + ".txt")) out.push_back(file(name + ".txt"));
-      else if (!exists(name + ".png")) return out;
-    }
+    for (const Snapshot& shot : snapshots())
+      if (!shot.picture) out.push_back(shot.bytes);
+    return out;
   }
   // The text screens whose row `at` reads `text`, in the order shown.
   std::vector<std::string> screens_with(int at, std::string_view text) const {
@@ -139,17 +160,6 @@ class Session {
   bool told(std::string_view text) const {
     const auto all = screens();
     return std::any_of(all.begin(), all.end(), [&](const std::string& s) { return s.find(text) != std::string::npos; });
-  }
-  int pictures() const {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_.path() / "snaps"))
-      count += entry.path().extension() == ".png";
-    return count;
-  }
-  static std::string snapshot_name(int n) {
-    char name[32];
-    std::snprintf(name, sizeof name, "snaps/%04d", n);
-    return name;
   }
 
  private:
