@@ -58,8 +58,9 @@ Lines visits(const Session& s) {
   return out.empty() ? out : Lines(out.begin() + 1, out.end());
 }
 
-TEST(BufferMenu, CopiesAppendWithTheirColoursAndWritingEmptiesTheBuffer) {
-  Session s;
+using BufferMenu = SessionTest;
+
+TEST_F(BufferMenu, CopiesAppendWithTheirColoursAndWritingEmptiesTheBuffer) {
   // The second copy drags nothing: the box is the last one again.
   ASSERT_TRUE(run(s, walk::drawn().then(kCopyBox).f(7).f(3).enter().then(write_to("b.buf")).then(write_to("c.buf"))
                          .then(walk::write_and_end())));
@@ -73,8 +74,7 @@ TEST(BufferMenu, CopiesAppendWithTheirColoursAndWritingEmptiesTheBuffer) {
                               "name", "main", "exit"}));
 }
 
-TEST(BufferMenu, ACutWrittenAndReadBackAndACommandFileReadIn) {
-  Session s;
+TEST_F(BufferMenu, ACutWrittenAndReadBackAndACommandFileReadIn) {
   // A graphics command file, chosen from the list of drawings, with a line
   // whose numbers do not read: its setup and date lines come in as records
   // that write nothing. Its colour mode is left out, and the user told: a
@@ -92,8 +92,7 @@ TEST(BufferMenu, ACutWrittenAndReadBackAndACommandFileReadIn) {
                                 "CI   600     0   700     0   600   100"}));
 }
 
-TEST(BufferMenu, KeysWaitForAPictureOrADrawingAndPasteGoesToThePasteMenu) {
-  Session s;
+TEST_F(BufferMenu, KeysWaitForAPictureOrADrawingAndPasteGoesToThePasteMenu) {
   // F2 and F3 before the picture, and F5, leave the buffer menu on the screen.
   ASSERT_TRUE(run(s, Script().f(10).f(7).f(2).f(3).f(10).f(3).enter().then(kCopyBox).f(7).f(5).f(4)
                          .then(walk::buffer_name("b.buf")).then(walk::write_and_end())));
@@ -111,8 +110,7 @@ TEST(BufferMenu, KeysWaitForAPictureOrADrawingAndPasteGoesToThePasteMenu) {
   EXPECT_EQ(quit.file("d.plv"), drawing(kDrawing));
 }
 
-TEST(BufferMenu, AFileThatDoesNotOpenIsAskedForAgainUntilF9) {
-  Session s;
+TEST_F(BufferMenu, AFileThatDoesNotOpenIsAskedForAgainUntilF9) {
   ASSERT_TRUE(run(s, walk::drawn().then(kCopyBox).then(read_from("none.buf")).enter().f(9).then(write_to("b.buf"))
                          .then(walk::write_and_end())));
   EXPECT_EQ(buffer_file(s, "b.buf"), kCopied);  // nothing was read in its place
@@ -121,8 +119,7 @@ TEST(BufferMenu, AFileThatDoesNotOpenIsAskedForAgainUntilF9) {
   EXPECT_TRUE(shows_golden(s, "buffer_file_cannot_open"));
 }
 
-TEST(BufferMenu, AWriteThatFailsSaysSoAndKeepsTheBuffer) {
-  Session s;
+TEST_F(BufferMenu, AWriteThatFailsSaysSoAndKeepsTheBuffer) {
   s.as_ordinary_user();
   s.folder("locked");
   fs::permissions(s.path("locked"), fs::perms::owner_read | fs::perms::owner_exec);

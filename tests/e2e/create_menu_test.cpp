@@ -11,7 +11,9 @@ namespace {
 
 const std::string kBar = "SC MODE BAR\n";
 
-TEST(CreateMenu, ElementsHandTheirPointsOn) {
+using CreateMenu = SessionTest;
+
+TEST_F(CreateMenu, ElementsHandTheirPointsOn) {
   const Made sessions[] = {
       {"a box after a line starts from the line's ends",
        Script().f(1).tab(2).field("5").tab().field("7").f(9).enter().f(4).f(9).enter(),
@@ -52,8 +54,7 @@ TEST(CreateMenu, ElementsHandTheirPointsOn) {
 // Escape during a snap's pick, a rubber-band line, a box and the third
 // pick of a circle: nothing is made, the menu comes back as it was before
 // F1, and the shared points are untouched for the next element.
-TEST(CreateMenu, EscapeWhilePointingMakesNothing) {
-  Session s;
+TEST_F(CreateMenu, EscapeWhilePointingMakesNothing) {
   // One line menu a wait: F1, D, F1, F10 and the last line's F9.
   expect_made(s, {"escaped",
                   Script().f(1).f(4).esc().type("D").f(1).move(200, -50).esc().f(10)
@@ -68,13 +69,12 @@ TEST(CreateMenu, EscapeWhilePointingMakesNothing) {
   EXPECT_FALSE(s.told("NO ELEMENT TO SNAP TO"));
 }
 
-TEST(CreateMenu, APickBeyondWhatTheFileHoldsMakesNothing) {
+TEST_F(CreateMenu, APickBeyondWhatTheFileHoldsMakesNothing) {
   // The view zoomed out a thousand times: a pick near the edge of the
   // picture lands a million units out. Each refused element is shown, then
   // refused (a key each), and forgotten: the F9 after it must not take the
   // typed line away as if it were the element just made.
   const Script refused = Script().enter().enter().f(9);
-  Session s;
   expect_made(s, {"refused",
                   walk::line()
                       .f(7).f(4).f(1).drag(0, 0, 1000, 1000).enter().then(refused)        // filled rectangle
@@ -129,8 +129,7 @@ TEST(Snap, DeletedGraphicsAreTargetsOnlyWhileShown) {
   }
 }
 
-TEST(CreateMenu, WithoutADrawingTheElementKeysAreGuarded) {
-  Session s;
+TEST_F(CreateMenu, WithoutADrawingTheElementKeysAreGuarded) {
   // F6 on the file menu quits the drawing; the create menu still opens.
   ASSERT_TRUE(s.ends(walk::new_drawing("a").f(1).f(6).f(10).then(walk::create()).f(1).enter().f(10)));
   EXPECT_TRUE(shows_golden(s, "e2e_no_drawing_to_draw_in"));

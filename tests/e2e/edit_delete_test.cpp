@@ -28,7 +28,9 @@ struct Edit {
   Script to_menu = walk::drawn().f(5);
 };
 
-TEST(EditDelete, EveryEditWrittenRecordByRecord) {
+using EditDelete = SessionTest;
+
+TEST_F(EditDelete, EveryEditWrittenRecordByRecord) {
   const Edit edits[] = {
       {"a pick deletes the nearest graphic of any kind, the left button ends",
        "SC MODE BAR\n" + kLine + kBox + kCircle, Script().f(1).pick_right(250, 305).pick_right(50, 3).pick(0, 0),
@@ -109,23 +111,21 @@ TEST(EditDelete, EveryEditWrittenRecordByRecord) {
         "THIS GRAPHIC CANNOT BE EDITED: ITS LAYER HAS SCALE 0.", "NOTHING TO UNDO."}},
   };
   for (const Edit& edit : edits) {
-    Session s;
-    s.put("d.plv", drawing(edit.body));
-    EXPECT_TRUE(s.ends(Script(edit.to_menu).then(edit.keys).then(walk::leave_and_write()), "d.plv")) << edit.what;
-    EXPECT_EQ(s.records(), edit.written) << edit.what;
-    for (const std::string& text : edit.told) EXPECT_TRUE(s.told(text)) << edit.what << ": " << text;
+    Session edited;
+    edited.put("d.plv", drawing(edit.body));
+    EXPECT_TRUE(edited.ends(Script(edit.to_menu).then(edit.keys).then(walk::leave_and_write()), "d.plv")) << edit.what;
+    EXPECT_EQ(edited.records(), edit.written) << edit.what;
+    for (const std::string& text : edit.told) EXPECT_TRUE(edited.told(text)) << edit.what << ": " << text;
   }
 }
 
-TEST(EditDelete, OnlyOnceThePictureIsDrawn) {
-  Session s;
+TEST_F(EditDelete, OnlyOnceThePictureIsDrawn) {
   s.put("d.plv", drawing(kLine));
   ASSERT_TRUE(s.ends(Script().f(10).f(5).then(walk::write_and_end()), "d.plv"));
   EXPECT_TRUE(screens_of(s, "edit_delete_menu").empty());
 }
 
-TEST(EditDelete, EditAPickedGraphicUnderAScaledLayerThenEditItAgain) {
-  Session s;
+TEST_F(EditDelete, EditAPickedGraphicUnderAScaledLayerThenEditItAgain) {
   s.put("d.plv", drawing("SC BAR   4\nLA  3  0.2000000E+01  0.0000000E+00  0.0000000E+00\n" + kLine));
   // F5 picks the line (shown doubled), its end moved to 300 shown, i.e. 150
   // stored; F6 takes that back and makes it again with the start at 20 shown.

@@ -11,8 +11,9 @@
 namespace plv::e2e {
 namespace {
 
-TEST(EditorSession, NewDrawingWrittenOnExit) {
-  Session s;
+using EditorSession = SessionTest;
+
+TEST_F(EditorSession, NewDrawingWrittenOnExit) {
   ASSERT_TRUE(s.ends(walk::new_drawing("fig").then(walk::write_and_end())));
   // The new drawing's records; its trailing colour record is not written.
   EXPECT_EQ(s.file("fig.plv"), "fig.plv" + std::string(73, ' ') + "\nGLIMPT EP      17.36      1.000 D M P   \nDATE: " +
@@ -22,8 +23,7 @@ TEST(EditorSession, NewDrawingWrittenOnExit) {
   EXPECT_EQ(row(settings, 14), "EN");
 }
 
-TEST(EditorSession, OpenDrawAllZoomDragAndTheViewIsKept) {
-  Session s;
+TEST_F(EditorSession, OpenDrawAllZoomDragAndTheViewIsKept) {
   s.put("plot.plv", drawing("SC MODE BAR\nLI  -500     0   500     0 S\nLI     0  -200     0   200 S\n"));
   // The drawing named on the command line taken; draw all, looked at; the
   // zoom box's right edge pulled to the middle; dragged 100 to the right.
@@ -38,8 +38,7 @@ TEST(EditorSession, OpenDrawAllZoomDragAndTheViewIsKept) {
   EXPECT_EQ(s.file("plot.plv").substr(0, 8), "plot.plv");  // written back on exit
 }
 
-TEST(EditorSession, FileMenuWritesRemovesDeletedAndCloses) {
-  Session s;
+TEST_F(EditorSession, FileMenuWritesRemovesDeletedAndCloses) {
   // F1 file menu, F4 remove deleted graphics, F3 write; then F1, F2 close;
   // F10 back, and F3 with no drawing open explains itself.
   ASSERT_TRUE(s.ends_in("SC MODE BAR\nLI     0     0   100   100 S\nDELI0.100000E+010.200000E+010.300000E+010.400000E+01 S\n",
@@ -49,7 +48,7 @@ TEST(EditorSession, FileMenuWritesRemovesDeletedAndCloses) {
   EXPECT_NE(row(s.screens().back(), 5).find("NO DRAWING FILE IS OPEN"), std::string::npos);
 }
 
-TEST(EditorSession, AWindowClosedAtAnyWaitEndsInOrder) {
+TEST_F(EditorSession, AWindowClosedAtAnyWaitEndsInOrder) {
   const std::string line = "SC MODE BAR\nSC BAR   3\nLI     0     0   100     0 S\n";
   const Script copied = walk::drawn().then(walk::copy_box(-10, -10, 110, 110));
   const struct {
@@ -83,18 +82,18 @@ TEST(EditorSession, AWindowClosedAtAnyWaitEndsInOrder) {
       {"a box to paste into", Script(copied).f(8).f(1).close(), line},
   };
   for (const auto& [where, script, body] : waits) {
-    Session s;
-    if (!body.empty()) s.put("d.plv", drawing(body));
-    EXPECT_TRUE(s.ends(script, body.empty() ? "" : "d.plv")) << where;
+    Session closed;
+    if (!body.empty()) closed.put("d.plv", drawing(body));
+    EXPECT_TRUE(closed.ends(script, body.empty() ? "" : "d.plv")) << where;
     // Settings are written only once they have been read.
-    EXPECT_EQ(s.exists("plivet.set"), where != std::string("the start-up fields")) << where;
-    if (s.exists("plivet.set")) {
-      EXPECT_EQ(last(lines_of(s.file("plivet.set")), 1), Lines{"EN"}) << where;
+    EXPECT_EQ(closed.exists("plivet.set"), where != std::string("the start-up fields")) << where;
+    if (closed.exists("plivet.set")) {
+      EXPECT_EQ(last(lines_of(closed.file("plivet.set")), 1), Lines{"EN"}) << where;
     }
-    EXPECT_TRUE(s.exists("orvlab.ini")) << where;
+    EXPECT_TRUE(closed.exists("orvlab.ini")) << where;
     // A closed window writes no drawing.
     if (!body.empty()) {
-      EXPECT_EQ(s.file("d.plv"), drawing(body)) << where;
+      EXPECT_EQ(closed.file("d.plv"), drawing(body)) << where;
     }
   }
 }

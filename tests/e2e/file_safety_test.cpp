@@ -27,8 +27,9 @@ std::string after_path_line(const std::string& text) { return text.substr(text.f
 
 const Script kOpenAndExit = Script().f(10).then(walk::write_and_end());  // accept the name, exit menu, F1
 
-TEST(FileSafety, WhatOpeningCannotReadOrKeepIsToldAndUnreadLinesAreWrittenBack) {
-  Session s;
+using FileSafety = SessionTest;
+
+TEST_F(FileSafety, WhatOpeningCannotReadOrKeepIsToldAndUnreadLinesAreWrittenBack) {
   const std::string body = "SC MODE BAR\nLI   1x0   200   300   400 S   \n" + kBody;
   s.put("d.plv", drawing_file(body));
   ASSERT_TRUE(s.ends(Script().f(10).enter().then(walk::write_and_end()), "d.plv"));
@@ -42,8 +43,7 @@ TEST(FileSafety, WhatOpeningCannotReadOrKeepIsToldAndUnreadLinesAreWrittenBack) 
   EXPECT_TRUE(shows_golden(dropping, "e2e_lines_writing_drops"));
 }
 
-TEST(FileSafety, ADrawingThatCannotBeMadeOrReadWholeSaysWhyAndIsLeftAlone) {
-  Session s;
+TEST_F(FileSafety, ADrawingThatCannotBeMadeOrReadWholeSaysWhyAndIsLeftAlone) {
   EXPECT_TRUE(s.ends(Script().f(10).enter(), "missing/new.plv"));
   EXPECT_TRUE(shows_golden(s, "e2e_new_drawing_cannot_be_made"));
   EXPECT_FALSE(s.exists("missing"));
@@ -55,8 +55,7 @@ TEST(FileSafety, ADrawingThatCannotBeMadeOrReadWholeSaysWhyAndIsLeftAlone) {
   EXPECT_EQ(fs::read_symlink(unread.path("mem.plv")), "/proc/self/mem");
 }
 
-TEST(FileSafety, ReadOnlyDrawingsAndFullDiscsAreToldAndTheDrawingOnDiscStays) {
-  Session s;
+TEST_F(FileSafety, ReadOnlyDrawingsAndFullDiscsAreToldAndTheDrawingOnDiscStays) {
   s.as_ordinary_user();
   s.put("ro.plv", drawing_file(kBody));
   fs::permissions(s.path("ro.plv"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -76,8 +75,7 @@ TEST(FileSafety, ReadOnlyDrawingsAndFullDiscsAreToldAndTheDrawingOnDiscStays) {
   EXPECT_EQ(full.file("big.plv"), drawing_file(body));
 }
 
-TEST(FileSafety, ADrawingInALockedFolderIsSavedInPlaceAndOneBehindALinkThroughIt) {
-  Session s;
+TEST_F(FileSafety, ADrawingInALockedFolderIsSavedInPlaceAndOneBehindALinkThroughIt) {
   s.as_ordinary_user();
   fs::create_directory(s.path("locked"));  // stays root's
   s.put("locked/d.plv", drawing_file(kBody));
@@ -97,17 +95,17 @@ TEST(FileSafety, ADrawingInALockedFolderIsSavedInPlaceAndOneBehindALinkThroughIt
   EXPECT_EQ(after_path_line(linked.file("real/target.plv")), written_today(kBody));
 }
 
-TEST(FileSafety, SettingsAreNeverWrittenOverBeforeTheyWereRead) {
+TEST_F(FileSafety, SettingsAreNeverWrittenOverBeforeTheyWereRead) {
   const std::string mine = "/my/last.plv\nCM SETUP FILE FOR PROGRAM PLIVET\nSC   0.2000000E+01  0.0000000E+00  0.0000000E+00\nEN\n";
   for (const Script& script : {Script().f(3), Script().close()}) {
-    Session s;
-    s.put("plivet.set", mine);
-    EXPECT_TRUE(s.ends(script)) << script.text();
-    EXPECT_EQ(s.file("plivet.set"), mine) << script.text();
+    Session kept;
+    kept.put("plivet.set", mine);
+    EXPECT_TRUE(kept.ends(script)) << script.text();
+    EXPECT_EQ(kept.file("plivet.set"), mine) << script.text();
   }
 }
 
-TEST(FileSafety, SettingsThatAreNotFilesAreBorneButASnapshotFolderThatIsOneIsAnError) {
+TEST_F(FileSafety, SettingsThatAreNotFilesAreBorneButASnapshotFolderThatIsOneIsAnError) {
   Session fifos;
   ASSERT_EQ(::mkfifo(fifos.path("plivet.set").c_str(), 0600), 0);
   ASSERT_EQ(::mkfifo(fifos.path("host.ini").c_str(), 0600), 0);

@@ -11,11 +11,12 @@
 namespace plv::e2e {
 namespace {
 
-TEST(MenuScreens, MainFileExitCreateAndEveryElementMenu) {
+using MenuScreens = SessionTest;
+
+TEST_F(MenuScreens, MainFileExitCreateAndEveryElementMenu) {
   Script visits = walk::new_drawing("a").f(1).f(10).then(walk::create()).f(7).f(10);
   for (const int key : {1, 2, 3, 4, 5}) visits.f(key).f(10);       // the create menu's elements
   for (const int key : {1, 2, 3, 4, 5}) visits.f(7).f(key).f(10).f(10);  // the more-create menu's
-  Session s;
   ASSERT_TRUE(s.ends(visits.then(walk::leave_and_write())));
   for (const char* name : {"main_menu", "file_menu", "exit_menu", "create_menu", "more_create_menu", "line_menu",
                            "arrow_menu", "string_menu", "box_menu", "circle_menu", "ellipse_menu", "bracket_menu",
@@ -32,8 +33,7 @@ TEST(MenuScreens, MainFileExitCreateAndEveryElementMenu) {
   EXPECT_EQ(s.records("a.plv"), plain.records("a.plv"));
 }
 
-TEST(MenuScreens, EditingBufferAndPasteMenusThenTheMenusWithoutADrawing) {
-  Session s;
+TEST_F(MenuScreens, EditingBufferAndPasteMenusThenTheMenusWithoutADrawing) {
   s.put("d.plv", drawing("LI     0     0   100     0 S\n"));
   // The edit/delete menu opens only on a drawn picture; its F8 shows the
   // deleted graphics. F9 leaves either buffer file name menu. Then the

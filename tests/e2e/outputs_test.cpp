@@ -24,10 +24,11 @@ bool holds(const std::string& text, const std::string& part) { return text.find(
 
 const std::string kPicture = "SC BAR   2\nLW  -800     0   800     0    20\nSC BAR   4\nBX  -500   200   500   600\n";
 
-TEST(Export, EveryOutputOfTheShownPictureOpensElsewhere) {
+using Export = SessionTest;
+
+TEST_F(Export, EveryOutputOfTheShownPictureOpensElsewhere) {
   for (const char* tool : {"tiffinfo", "pdfinfo", "emf2svg-conv", "convert"})
     if (!tool_available(tool)) GTEST_SKIP() << tool << " is needed";
-  Session s;
   // In text mode the picture's commands are not offered: nothing is written.
   ASSERT_TRUE(s.ends_in(kPicture, Script().f(10).enter().command("tiff " + s.path("early.tif")).f(4)
                                       .command("pagesetup 0.5 0.5 7").command("penwidth 1 3 4")
@@ -52,8 +53,7 @@ TEST(Export, EveryOutputOfTheShownPictureOpensElsewhere) {
     EXPECT_TRUE(holds(settings, value)) << settings;
 }
 
-TEST(Export, AFileThatCannotBeWrittenIsToldAndNothingIsLeft) {
-  Session s;
+TEST_F(Export, AFileThatCannotBeWrittenIsToldAndNothingIsLeft) {
   ASSERT_TRUE(s.ends_in(kPicture, Script().f(10).enter().f(4).command("emf " + s.path("missing/p.emf")).enter()));
   EXPECT_FALSE(s.exists("missing"));
   EXPECT_TRUE(holds(s.file("stderr.txt"), "Unable to create enhanced metafile")) << s.file("stderr.txt");
@@ -73,7 +73,9 @@ double pdf_width_cm(const std::string& path) {
   return std::regex_search(info, m, std::regex("Page size: +([0-9.]+) x")) ? std::stod(m[1]) / 72 * 2.54 : 0;
 }
 
-TEST(Translate, TheSetupMenuTranslatesBesideTheDrawingAsItsModeAsks) {
+using Translate = SessionTest;
+
+TEST_F(Translate, TheSetupMenuTranslatesBesideTheDrawingAsItsModeAsks) {
   const struct {
     const char* mode;
     const char* file;
@@ -81,27 +83,26 @@ TEST(Translate, TheSetupMenuTranslatesBesideTheDrawingAsItsModeAsks) {
   } cases[] = {{"EP", "d.eps", "%!PS-Adobe-3.0 EPSF-3.0"}, {"WP", "d.svg", "<?xml"}, {"MS", "d.pdf", "%PDF-"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.mode);
-    Session s;
-    s.put("d.plv", kDrawing);
-    ASSERT_TRUE(s.ends(translate_in_mode(c.mode), "d.plv"));
-    EXPECT_TRUE(s.file(c.file).starts_with(c.begins));
+    Session translated;
+    translated.put("d.plv", kDrawing);
+    ASSERT_TRUE(translated.ends(translate_in_mode(c.mode), "d.plv"));
+    EXPECT_TRUE(translated.file(c.file).starts_with(c.begins));
     // The screen says where the file went, as a full path, and how large it is.
-    const auto told = s.screens_with(3, "THE DRAWING WAS TRANSLATED TO:");
+    const auto told = translated.screens_with(3, "THE DRAWING WAS TRANSLATED TO:");
     ASSERT_EQ(told.size(), 1u);
-    EXPECT_EQ(row(told[0], 5), s.path(c.file));
+    EXPECT_EQ(row(told[0], 5), translated.path(c.file));
     EXPECT_TRUE(holds(row(told[0], 7), "12.00 CM X")) << told[0];
     // The mode typed stays in the setup line the drawing is written with.
-    EXPECT_EQ(s.file("d.plv"), kDrawing) << "the menu changes nothing but the setup line, kept until written";
+    EXPECT_EQ(translated.file("d.plv"), kDrawing) << "the menu changes nothing but the setup line, kept until written";
   }
 }
 
-TEST(Translate, PrintModeSendsThePageToTheChosenPrinterOrSaysNothingWasPrinted) {
+TEST_F(Translate, PrintModeSendsThePageToTheChosenPrinterOrSaysNothingWasPrinted) {
   Session without;
   without.put("d.plv", kDrawing);
   ASSERT_EQ(without.run(translate_in_mode("PR"), "d.plv"), 0);
   EXPECT_EQ(without.screens_with(5, "NOTHING WAS PRINTED.").size(), 1u);
 
-  Session s;
   s.put("d.plv", kDrawing);
   // A PDF file stands for the printer the user chooses.
   ASSERT_TRUE(s.ends(Script().command("print " + s.path("printed.pdf")).then(translate_in_mode("PR")), "d.plv"));
@@ -115,9 +116,8 @@ TEST(Translate, PrintModeSendsThePageToTheChosenPrinterOrSaysNothingWasPrinted) 
   EXPECT_NEAR(std::stod(m[1]), 12 / 2.54 * 600, 2);
 }
 
-TEST(Translate, TheWindowsExportWritesTheChosenFileAndSaysWhereItWent) {
+TEST_F(Translate, TheWindowsExportWritesTheChosenFileAndSaysWhereItWent) {
   if (!tool_available("pdfinfo")) GTEST_SKIP() << "pdfinfo is needed";
-  Session s;
   s.put("d.plv", kDrawing);
   ASSERT_TRUE(s.ends(Script().f(10).enter().command("export " + s.path("figure.pdf"))
                          .command("export " + s.path("figure.svg")).command("export " + s.path("plain"))

@@ -32,7 +32,9 @@ Script typed(std::initializer_list<std::string_view> values) {
   return s;
 }
 
-TEST(Paste, WhatEachPasteAppends) {
+using Paste = SessionTest;
+
+TEST_F(Paste, WhatEachPasteAppends) {
   const struct {
     const char* what;
     std::string records;  // the drawing's own
@@ -70,11 +72,11 @@ TEST(Paste, WhatEachPasteAppends) {
   };
   for (const auto& paste : pastes) {
     SCOPED_TRACE(paste.what);
-    Session s;
-    EXPECT_TRUE(s.ends_in(paste.records, Script(kCopyAllAndPaste).then(paste.keys).then(walk::leave_and_write())));
-    EXPECT_EQ(after(s.records(), lines_of(paste.records)), paste.pasted);
-    EXPECT_NE(s.file("plivet.set").find(paste.setting + "\n"), std::string::npos);
-    EXPECT_TRUE(paste.told.empty() || s.told(paste.told));
+    Session pasted;
+    EXPECT_TRUE(pasted.ends_in(paste.records, Script(kCopyAllAndPaste).then(paste.keys).then(walk::leave_and_write())));
+    EXPECT_EQ(after(pasted.records(), lines_of(paste.records)), paste.pasted);
+    EXPECT_NE(pasted.file("plivet.set").find(paste.setting + "\n"), std::string::npos);
+    EXPECT_TRUE(paste.told.empty() || pasted.told(paste.told));
   }
 }
 
@@ -89,8 +91,7 @@ std::vector<std::string> pictures_after_the_paste_menu(const Session& s) {
   return out;
 }
 
-TEST(Paste, ViewDrawUndrawAndClearThePicture) {
-  Session s;
+TEST_F(Paste, ViewDrawUndrawAndClearThePicture) {
   // Shifted 300 to the right, the buffer is drawn clear of the line it
   // was copied from; each picture waits for a key.
   ASSERT_TRUE(s.ends_in(kLine, Script(kCopyAllAndPaste).field("300").f(2).enter().f(3).enter().f(4).enter().f(5).enter()
@@ -109,8 +110,7 @@ TEST(Paste, ViewDrawUndrawAndClearThePicture) {
   EXPECT_EQ(s.records(), lines_of(kLine));
 }
 
-TEST(Paste, ScalesOfZeroOrLessAreRefusedAndTheTransformIsKept) {
-  Session s;
+TEST_F(Paste, ScalesOfZeroOrLessAreRefusedAndTheTransformIsKept) {
   // Scales 2 and 3 and a turn of 30 degrees are taken; then 0 and -1.5
   // are typed over the scales. F2 ends each entry.
   ASSERT_TRUE(s.ends_in(kLine, walk::drawn().f(8).tab(2).field("2").tab().field("3").tab().field("30").f(2).enter()
@@ -123,8 +123,7 @@ TEST(Paste, ScalesOfZeroOrLessAreRefusedAndTheTransformIsKept) {
   EXPECT_TRUE(shows_golden(s, "paste_menu_scales_kept", -1));
 }
 
-TEST(Paste, TheBufferOutlivesTheDrawingItCameFrom) {
-  Session s;
+TEST_F(Paste, TheBufferOutlivesTheDrawingItCameFrom) {
   s.put("e.plv", drawing("SC MODE BAR\nBX   500   500   600   600\n", "e.plv"));
   // Copied in d.plv, which the file menu then closes; e.plv is chosen
   // from the list of drawings (the second name) and the buffer pasted
@@ -137,8 +136,7 @@ TEST(Paste, TheBufferOutlivesTheDrawingItCameFrom) {
   EXPECT_EQ(s.records(), lines_of(kLine));
 }
 
-TEST(Paste, NoBoxIsOfferedForAnEmptyBufferOrOneOfASinglePoint) {
-  Session s;
+TEST_F(Paste, NoBoxIsOfferedForAnEmptyBufferOrOneOfASinglePoint) {
   // F1 with the buffer still empty, then again once it holds the line of no length.
   ASSERT_TRUE(s.ends_in("SC BAR   3\nLI    50    50    50    50 S\n",
                         walk::drawn().f(8).f(1).enter().f(10).then(walk::copy_box(-10, -10, 110, 110)).f(8).f(1)

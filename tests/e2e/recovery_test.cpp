@@ -60,7 +60,9 @@ Lines made_in_new(const std::string& name) {
   return s.records(name + ".plv");
 }
 
-TEST(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
+using Recovery = SessionTest;
+
+TEST_F(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
   const struct {
     Script done, same_as, then = {};  // `then` after recovering
   } runs[] = {{kMake, kMake},
@@ -73,12 +75,12 @@ TEST(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
               {kMake + kDelete, kMake, kUndo}};                       // what was done is still taken back
   for (const auto& run : runs) {
     SCOPED_TRACE(run.done.text());
-    Session s;
-    killed_after(s, run.done);
-    EXPECT_EQ(s.file("d.plv"), kDrawing) << "the killed session wrote nothing";
-    EXPECT_EQ(recovered(s, run.then), written_after(run.same_as));
-    EXPECT_FALSE(s.screens_with(3, kRecovering).empty());
-    EXPECT_TRUE(copies_in(s).empty()) << "written, the drawing needs no copy";
+    Session killed;
+    killed_after(killed, run.done);
+    EXPECT_EQ(killed.file("d.plv"), kDrawing) << "the killed session wrote nothing";
+    EXPECT_EQ(recovered(killed, run.then), written_after(run.same_as));
+    EXPECT_FALSE(killed.screens_with(3, kRecovering).empty());
+    EXPECT_TRUE(copies_in(killed).empty()) << "written, the drawing needs no copy";
   }
 }
 
@@ -99,7 +101,7 @@ void expect_recovered(const Script& before, const Script& after, const Script& e
   EXPECT_TRUE(copies_in(s).empty());
 }
 
-TEST(Recovery, TheDrawingAndItsHistoryAreThoseTheSessionHad) {
+TEST_F(Recovery, TheDrawingAndItsHistoryAreThoseTheSessionHad) {
   // After a write.
   expect_recovered(kMake + kMake + kWrite + kUndo + kUndo, Script());
   expect_recovered(kDelete + kRemoveDeleted + kWrite + Script().f(5).f(1).pick_right(50, 0).pick(0, 0).f(10), Script());
@@ -111,10 +113,9 @@ TEST(Recovery, TheDrawingAndItsHistoryAreThoseTheSessionHad) {
                    "A RECOVERY COPY OF 1 ACTION (AND 1 TAKEN BACK) WAS KEPT IN:");
 }
 
-TEST(Recovery, ANewDrawingNeverWrittenIsRecoveredToo) {
+TEST_F(Recovery, ANewDrawingNeverWrittenIsRecoveredToo) {
   // A new drawing, a line made in it, and the program killed: its file is
   // still empty.
-  Session s;
   EXPECT_NE(s.run(walk::new_drawing("n").then(kMadeInNew).kill()), 0);
   ASSERT_TRUE(s.exists("n.plv"));
   EXPECT_TRUE(s.file("n.plv").empty());
@@ -123,7 +124,7 @@ TEST(Recovery, ANewDrawingNeverWrittenIsRecoveredToo) {
   EXPECT_GT(written.size(), 4u);
 }
 
-TEST(Recovery, DiscardedOrStaleCopiesAreNeverApplied) {
+TEST_F(Recovery, DiscardedOrStaleCopiesAreNeverApplied) {
   Session discarded;
   killed_after(discarded);
   ASSERT_TRUE(discarded.ends(Script().f(10).f(2).then(walk::write_and_end()), "d.plv"));
@@ -144,7 +145,7 @@ TEST(Recovery, DiscardedOrStaleCopiesAreNeverApplied) {
   EXPECT_EQ(kept[0].extension(), ".stale");
 }
 
-TEST(Recovery, ACleanEndOrQuittingLeavesNoCopy) {
+TEST_F(Recovery, ACleanEndOrQuittingLeavesNoCopy) {
   Session written;
   ASSERT_TRUE(written.ends_in(kBody, walk::drawn().then(kDelete).then(walk::write_and_end())));
   EXPECT_TRUE(copies_in(written).empty());
@@ -156,8 +157,7 @@ TEST(Recovery, ACleanEndOrQuittingLeavesNoCopy) {
   EXPECT_EQ(quit.file("d.plv"), kDrawing);
 }
 
-TEST(Recovery, ACopyThatCannotBeWrittenIsToldAndTheWorkGoesOn) {
-  Session s;
+TEST_F(Recovery, ACopyThatCannotBeWrittenIsToldAndTheWorkGoesOn) {
   s.put("state", "a file where the folder of copies would be");
   // The edit/delete menu, back after the pick, tells it before it waits.
   ASSERT_TRUE(s.ends_in(kBody, walk::drawn().f(5).f(1).pick_right(250, 305).pick(0, 0).enter().f(10).then(kMake)
@@ -168,62 +168,60 @@ TEST(Recovery, ACopyThatCannotBeWrittenIsToldAndTheWorkGoesOn) {
   EXPECT_EQ(s.records(), written_after(kDelete + kMake));
 }
 
-TEST(Recovery, ASecondPlivetNeitherReplacesNorRemovesTheFirstOnesCopy) {
+TEST_F(Recovery, ASecondPlivetNeitherReplacesNorRemovesTheFirstOnesCopy) {
   for (const Script& second : {Script().f(1).f(6).f(3), kMake + walk::write_and_end(), Script(kMake).kill()}) {
-    Session s;
-    const fs::path copy = killed_after(s);
+    Session second_run;
+    const fs::path copy = killed_after(second_run);
     const std::string kept = testing::read_file(copy);
     const int first = ::open(copy.c_str(), O_RDONLY);  // the first plivet, still running
     ASSERT_EQ(::flock(first, LOCK_EX), 0);
-    s.run(Script().f(10).enter().then(second), "d.plv");
-    EXPECT_TRUE(s.told("THIS DRAWING IS OPEN IN ANOTHER PLIVET, WHICH KEEPS ITS RECOVERY COPY."));
+    second_run.run(Script().f(10).enter().then(second), "d.plv");
+    EXPECT_TRUE(second_run.told("THIS DRAWING IS OPEN IN ANOTHER PLIVET, WHICH KEEPS ITS RECOVERY COPY."));
     EXPECT_EQ(testing::read_file(copy), kept) << second.text();
-    EXPECT_EQ(copies_in(s).size(), 1u) << second.text();
+    EXPECT_EQ(copies_in(second_run).size(), 1u) << second.text();
     ::close(first);
   }
 }
 
-TEST(Recovery, DamagedCopiesAreToldAndKeptAsideAndTheNextCopyStartsAfresh) {
+TEST_F(Recovery, DamagedCopiesAreToldAndKeptAsideAndTheNextCopyStartsAfresh) {
   const auto damage = [](const fs::path& copy, const std::function<void(std::string&)>& how) {
     std::string text = testing::read_file(copy);
     how(text);
     testing::write_file(copy, text);
   };
   {  // The head damaged: told, kept aside, and a fresh copy keeps what follows.
-    Session s;
-    const fs::path copy = killed_after(s);
+    Session head;
+    const fs::path copy = killed_after(head);
     damage(copy, [](std::string& t) { t.replace(t.find("DRAWING"), 7, "DRAWONG"); });
-    EXPECT_NE(s.run(Script().f(10).enter().f(3).enter().then(kMake).kill(), "d.plv"), 0);
-    EXPECT_TRUE(s.told("THE RECOVERY COPY OF THIS DRAWING IS DAMAGED AND CANNOT BE READ."));
+    EXPECT_NE(head.run(Script().f(10).enter().f(3).enter().then(kMake).kill(), "d.plv"), 0);
+    EXPECT_TRUE(head.told("THE RECOVERY COPY OF THIS DRAWING IS DAMAGED AND CANNOT BE READ."));
     ASSERT_TRUE(fs::exists(copy.string() + ".damaged"));
-    EXPECT_EQ(recovered(s), written_after(kMake));
+    EXPECT_EQ(recovered(head), written_after(kMake));
   }
   {  // Torn inside its last line, as a full disc leaves it: the actions after it are kept and read back.
-    Session s;
-    const fs::path copy = killed_after(s, kMake + kDelete);
+    Session torn;
+    const fs::path copy = killed_after(torn, kMake + kDelete);
     damage(copy, [](std::string& t) { t.resize(t.size() - 30); });
-    EXPECT_NE(s.run(Script(kRecover).f(3).enter().then(kMake).kill(), "d.plv"), 0);
-    EXPECT_EQ(recovered(s), written_after(kMake + kMake)) << "the torn action is lost, nothing else";
+    EXPECT_NE(torn.run(Script(kRecover).f(3).enter().then(kMake).kill(), "d.plv"), 0);
+    EXPECT_EQ(recovered(torn), written_after(kMake + kMake)) << "the torn action is lost, nothing else";
   }
   {  // The first step damaged: told where, and the copy kept, never deleted.
-    Session s;
-    const fs::path copy = killed_after(s);
+    Session first_step;
+    const fs::path copy = killed_after(first_step);
     damage(copy, [](std::string& t) { t.replace(t.find("S\t", t.find("START")), 2, "S?"); });
-    EXPECT_EQ(recovered(s), written_after(Script()));
-    EXPECT_TRUE(s.told("THE COPY IS DAMAGED AT ITS LINE"));
+    EXPECT_EQ(recovered(first_step), written_after(Script()));
+    EXPECT_TRUE(first_step.told("THE COPY IS DAMAGED AT ITS LINE"));
     EXPECT_TRUE(fs::exists(copy.string() + ".damaged"));
   }
 }
 
-TEST(Recovery, ACopyIsMadeForTheFileAsItIsNotForItsNameOrItsTime) {
-  {  // Touched but not changed: the same file.
-    Session s;
-    killed_after(s);
-    fs::last_write_time(s.path("d.plv"), fs::file_time_type::clock::now() + std::chrono::hours(1));
-    EXPECT_EQ(recovered(s), written_after(kDelete));
-  }
+TEST_F(Recovery, ACopyIsMadeForTheFileAsItIsNotForItsNameOrItsTime) {
+  // Touched but not changed: the same file.
+  Session touched;
+  killed_after(touched);
+  fs::last_write_time(touched.path("d.plv"), fs::file_time_type::clock::now() + std::chrono::hours(1));
+  EXPECT_EQ(recovered(touched), written_after(kDelete));
   // Deleted and made again as a new drawing: a new copy; the old one is told and kept.
-  Session s;
   const fs::path old_copy = killed_after(s);
   fs::remove(s.path("d.plv"));
   EXPECT_NE(s.run(walk::new_drawing("d").enter().then(kMadeInNew).kill()), 0);

@@ -172,4 +172,10 @@ class Session {
   std::string shell_prefix_, user_prefix_;
 };
 
+// A test with a session of its own.
+class SessionTest : public ::testing::Test {
+ protected:
+  Session s;
+};
+
 }  // namespace plv::e2e

@@ -11,7 +11,9 @@ namespace {
 
 using namespace actions;
 
-TEST(Undo, EveryActionTakenBackToTheOpenedDrawingAndMadeAgain) {
+using Undo = SessionTest;
+
+TEST_F(Undo, EveryActionTakenBackToTheOpenedDrawingAndMadeAgain) {
   const auto opened = written_after(Script());
   const Script all = kMake + kDelete + kEdit + kPaste;
   const auto changed = written_after(all);
@@ -32,7 +34,7 @@ TEST(Undo, EveryActionTakenBackToTheOpenedDrawingAndMadeAgain) {
   EXPECT_EQ(written_after(kDelete + kRemoveDeleted + kUndo + kRedo), removed);
 }
 
-TEST(Undo, TheKeysActInEveryMenuThatChangesTheDrawingAndFromTheWindowsMenu) {
+TEST_F(Undo, TheKeysActInEveryMenuThatChangesTheDrawingAndFromTheWindowsMenu) {
   const auto deleted = written_after(kDelete);
   const auto opened = written_after(Script());
   // In the edit/delete menu, after an undelete (shown until a key): the
@@ -52,8 +54,7 @@ TEST(Undo, TheKeysActInEveryMenuThatChangesTheDrawingAndFromTheWindowsMenu) {
   EXPECT_EQ(written_after(Script(both).undo().undo().redo().enter()), written_after(kMake));
 }
 
-TEST(Undo, NothingToTakeBackIsSaidAndOpeningAnotherDrawingForgetsTheChanges) {
-  Session s;
+TEST_F(Undo, NothingToTakeBackIsSaidAndOpeningAnotherDrawingForgetsTheChanges) {
   s.put("e.plv", kDrawing);
   // Close d (written), open e (the second name on the list of drawings),
   // then Ctrl+Z finds nothing of d's to take back.

@@ -31,7 +31,9 @@ const Script kEllipse = Script().f(7).f(1).f(9).enter();  // in the create menu,
 const Script kComment = Script().f(7).f(3).type("NOTE").f(1);
 const std::string kMadeEllipse = "EL     0.00000E+00    0.00000E+00    0.10000E+03    0.10000E+03";
 
-TEST(WhereFeaturesMeet, AnElementMadeAfterAnUndoStandsUnderTheLayerItWasShownIn) {
+using WhereFeaturesMeet = SessionTest;
+
+TEST_F(WhereFeaturesMeet, AnElementMadeAfterAnUndoStandsUnderTheLayerItWasShownIn) {
   const Lines line = {kIdentityLayer, kShownColour, "LI  -100  -100   100   100 S"};
   const std::pair<Script, Lines> runs[] = {
       // Made, taken back, made again: the second stands where it was shown.
@@ -45,7 +47,7 @@ TEST(WhereFeaturesMeet, AnElementMadeAfterAnUndoStandsUnderTheLayerItWasShownIn)
   for (const auto& [keys, made] : runs) EXPECT_EQ(last(run(kScaledEnd, keys), 3), made) << keys.text();
 }
 
-TEST(WhereFeaturesMeet, AnElementAndTheRecordsMadeWithItAreOneAction) {
+TEST_F(WhereFeaturesMeet, AnElementAndTheRecordsMadeWithItAreOneAction) {
   const auto opened = run(kScaledEnd, Script());
   // A line, then in a new visit another element: two undos take back both.
   for (const Script& element : {walk::line(), kEllipse, kComment, Script().f(7).f(4).f(9).enter(),
@@ -58,10 +60,9 @@ TEST(WhereFeaturesMeet, AnElementAndTheRecordsMadeWithItAreOneAction) {
             (Lines{"SC BAR  12", kIdentityLayer, "LI  -100  -100   100   100 S"}));
 }
 
-TEST(WhereFeaturesMeet, ElementsInADrawingOfAnotherColourModeTakeItsColourInForce) {
+TEST_F(WhereFeaturesMeet, ElementsInADrawingOfAnotherColourModeTakeItsColourInForce) {
   // Before the picture was ever drawn: a colour typed, elements made, the
   // last undrawn and edited, all drawn again.
-  Session s;
   ASSERT_TRUE(s.ends_in("SC MODE GREY\nSC GREY 50\nLI     0     0   100     0 S\n",
                         Script().f(10).then(walk::create()).field("12").then(walk::line()).then(kEllipse).f(9).enter()
                             .f(9).enter().f(10).f(4).enter().then(walk::write_and_end())));
@@ -70,8 +71,7 @@ TEST(WhereFeaturesMeet, ElementsInADrawingOfAnotherColourModeTakeItsColourInForc
   EXPECT_FALSE(s.told("ILLEGAL")) << "no colour record the mode rejects";
 }
 
-TEST(WhereFeaturesMeet, APasteLandsWhereItsPreviewDrewAndKeepsTheDrawingsColourMode) {
-  Session s;
+TEST_F(WhereFeaturesMeet, APasteLandsWhereItsPreviewDrewAndKeepsTheDrawingsColourMode) {
   // A buffer file from a grey drawing, with no layer record of its own.
   s.put("b.buf", std::string(80, ' ') + "\nSC MODE GREY\nSC GREY 30\nLI  -100     0   100     0 S\n");
   const Lines written = run(s, kScaledEnd, Script().f(7).f(1).then(walk::buffer_name("b.buf")).enter().f(8).tab(4)
@@ -84,8 +84,7 @@ TEST(WhereFeaturesMeet, APasteLandsWhereItsPreviewDrewAndKeepsTheDrawingsColourM
   EXPECT_FALSE(s.told("ILLEGAL"));
 }
 
-TEST(WhereFeaturesMeet, EachCopyIntoTheBufferCarriesTheColourAndLayerItWasDrawnIn) {
-  Session s;
+TEST_F(WhereFeaturesMeet, EachCopyIntoTheBufferCarriesTheColourAndLayerItWasDrawnIn) {
   const Script copy_scaled = walk::copy_box(450, -50, 650, 50);
   const Script copy_first = Script().f(7).f(3).drag(450, -50, -150, -350).drag(650, 50, 150, -250).enter();
   run(s, "SC MODE BAR\nLI  -100  -300   100  -300 S\nSC BAR   3\n" + kScaledLayer + "\nLI     0     0    50     0 S\n",
@@ -96,7 +95,7 @@ TEST(WhereFeaturesMeet, EachCopyIntoTheBufferCarriesTheColourAndLayerItWasDrawnI
                    "LI  -100  -300   100  -300 S"}));
 }
 
-TEST(WhereFeaturesMeet, ARecolouringChangesColoursOnlyAndARefusedColourChangesNothing) {
+TEST_F(WhereFeaturesMeet, ARecolouringChangesColoursOnlyAndARefusedColourChangesNothing) {
   const std::string body = "SC MODE BAR\nSC BAR   5\nRF    0.    0.  100.  100.  0\nLI   -50    50   150    50 S\n";
   const Script recoloured = Script().f(5).f(7).clear().type("3").f(5).pick(100, 10).enter().f(10);
   // The filled rectangle, recoloured, still lies under the line.
@@ -105,13 +104,12 @@ TEST(WhereFeaturesMeet, ARecolouringChangesColoursOnlyAndARefusedColourChangesNo
   const auto opened = run(body, Script());
   EXPECT_EQ(run(body, Script(recoloured).then(kUndo).f(10)), opened);
   // Colour 20 is refused, with the reason, in a region or for one graphic.
-  Session s;
   EXPECT_EQ(run(s, body, Script().f(5).f(7).clear().type("20").f(1).enter().field("0").f(5).enter().f(10).f(10)), opened);
   EXPECT_TRUE(s.told("COLOR 20 IS NOT IN THE PALETTE (1 TO 15): NOTHING WAS RECOLORED."));
   EXPECT_TRUE(s.told("COLOR 0 IS NOT IN THE PALETTE (1 TO 15): NOTHING WAS RECOLORED."));
 }
 
-TEST(WhereFeaturesMeet, EscapeWhilePointingChangesNothing) {
+TEST_F(WhereFeaturesMeet, EscapeWhilePointingChangesNothing) {
   const auto opened = run(kBody, Script());
   for (const Script& script : {Script().f(5).f(1).esc().f(2).esc().f(5).esc().f(10),  // delete, box, edit
                                Script().f(5).f(7).field("3").f(1).esc().f(5).esc().f(10).f(10),
