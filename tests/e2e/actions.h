@@ -30,12 +30,15 @@ inline const Script kRemoveDeleted = Script().f(1).f(4).f(10);
 inline const Script kUndo = Script().undo().enter();
 inline const Script kRedo = Script().redo().enter();
 
-// The records written by a session that takes `actions` on the drawn
-// picture and ends writing the drawing.
-inline Lines written_after(const Script& actions) {
-  Session s;
-  EXPECT_TRUE(s.ends_in(kBody, walk::drawn().then(actions).then(walk::write_and_end())));
+// The records written by a session on the drawing of `body` that takes
+// `actions` on the drawn picture and ends writing the drawing.
+inline Lines written_after(Session& s, const Script& actions, const std::string& body = kBody) {
+  EXPECT_TRUE(s.ends_in(body, walk::drawn().then(actions).then(walk::write_and_end()))) << actions.text();
   return s.records();
+}
+inline Lines written_after(const Script& actions, const std::string& body = kBody) {
+  Session s;
+  return written_after(s, actions, body);
 }
 
 }  // namespace plv::e2e::actions
