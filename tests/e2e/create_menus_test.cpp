@@ -14,7 +14,7 @@ namespace {
 
 const std::string kMagnified = "0.1000000E+02";  // ten times: a pick at 127 lands at 12.7
 
-TEST(Elements, LinesArrowsAndStrings) {
+TEST(Elements, EachKindTypedPulledRefusedAndReopened) {
   const Made sessions[] = {
       {"a dashed line, one quit, then colour 12 and width 3; 16 is no colour and F8 views",
        Script().f(1).type("D").f(9).enter().f(1).f(10).field("12").f(1).tab().field("3").f(9).enter().field("16").f(8)
@@ -57,12 +57,6 @@ TEST(Elements, LinesArrowsAndStrings) {
       // The file leaves out a layer record equal to the one written before it.
       {"a string undrawn and put back unchanged", Script().f(3).type("SAME").f(9).enter().f(9).enter().f(9).enter(),
        first_made({"CH     0     0 10 S 0 SAME"})},
-  };
-  for (const Made& made : sessions) expect_made(made);
-}
-
-TEST(Elements, BoxesAndFilledAreas) {
-  const Made sessions[] = {
       // Typed corners keep their order, the pointer's come lower-left first,
       // a flat box is a solid line, and a filled rectangle has no edges kept.
       // The filled box starts from the corners typed for the flat one.
@@ -95,20 +89,14 @@ TEST(Elements, BoxesAndFilledAreas) {
            .enter().f(7).f(5).f(10).f(10),
        first_made({"QF -100. -100.  100.  100.    0.    0.    0.    0.",
                    "QF   13. -100.  100.  100.    0.    0.    0.    0."}),
-       {{"e2e_quadrilateral_menu_after_picks", -1}}, "", {}, kMagnified},
-  };
-  for (const Made& made : sessions) expect_made(made);
-}
-
-TEST(Elements, ArcsBracketsAndComments) {
-  const Made sessions[] = {
+       {{"e2e_quadrilateral_menu_after_picks", -1}}, "", kMagnified},
       // The second starts on its centre; the ellipse menu after it shares the points.
       {"a circle from the start values, and none without a radius",
        Script().f(5).f(9).enter().f(5).then(walk::fields({"7", "7", "7", "7"})).f(9).f(7).f(1).f(10).f(10),
        first_made({"CI     0     0   100     0     0   100"}), {{"ellipse_menu_from_circle_points"}}},
       // Magnified, the start picked lands 0.6 from the centre.
       {"no circle when its start is picked within a unit of its centre",
-       Script().f(5).f(1).point(0, 0).point(6, 0).point(0, 500), {}, {}, "", {}, kMagnified},
+       Script().f(5).f(1).point(0, 0).point(6, 0).point(0, 500), {}, {}, "", kMagnified},
       // Then the horizontal end above the centre: F9 leaves the menu open, F10 quits it.
       {"an ellipse from its axes, and none without width",
        Script().f(7).f(1).then(walk::fields({"10", "10", "-30", "99", "55", "70"})).f(9).enter().f(7).f(1).enter()
@@ -134,10 +122,13 @@ TEST(Elements, ArcsBracketsAndComments) {
 }
 
 const std::string kBar = "SC MODE BAR\n";
+const std::string kDeletedLine =
+    "SC MODE BAR\nDELI0.000000E+000.000000E+000.100000E+030.000000E+00 S\nLI     0   200   100   200 S\n";
+const Script kSnapBoth = Script().f(1).f(4).point(95, 5).f(6).point(5, -5).f(9).enter();
 
 using CreateMenu = SessionTest;
 
-TEST_F(CreateMenu, ElementsHandTheirPointsOn) {
+TEST_F(CreateMenu, PointsHandedOnAndSnapped) {
   const Made sessions[] = {
       {"a box after a line starts from the line's ends",
        Script().f(1).tab(2).field("5").tab().field("7").f(9).enter().f(4).f(9).enter(),
@@ -171,6 +162,33 @@ TEST_F(CreateMenu, ElementsHandTheirPointsOn) {
        Script().f(1).tab(2).backtab().field("3").f(9).enter().f(4).backtab().field("77").backtab().field("55").f(9)
            .enter(),
        first_made({"LW  -100  -100   100   100     3", "BX  -100  -100    55    77"})},
+      // Working on layer 2, a pick at the layer-1 line snaps to the layer-2 one.
+      {"the work layer honoured", Script().f(1).f(4).point(5, 5).f(9).enter(),
+       {kShownColour, "LI   500   500   100   100 S"}, {},
+       "SC MODE BAR\nLA  1  0.1000000E+01  0.0000000E+00  0.0000000E+00\nLI     0     0    10    10 S\n"
+           "LA  2  0.1000000E+01  0.0000000E+00  0.0000000E+00\nLI   500   500   600   600 S\n",
+       "", Script().field("2").then(walk::create())},
+      // The start stays where it was.
+      {"an empty drawing has nothing to snap to", Script().f(1).f(4).point(5, 5).f(9).enter(),
+       first_made({"LI  -100  -100   100   100 S"}), {{"e2e_nothing_to_snap_to"}}},
+      // The first line is shown doubled and moved 50 to the right: its ends
+      // at (50, 0) and (250, 0). Two lines end 10 either side of (0, 300); the
+      // last line's two ends lie 30 either side of (500, 0). Between two
+      // records the earlier wins, within a record the earlier point.
+      {"points go through their layer and ties go to the earlier one",
+       Script().f(2).f(4).point(0, 300).f(6).point(240, 10).f(9).enter().f(1).f(4).point(500, 0).f(6).point(20, -10)
+           .f(9).enter(),
+       {kShownColour, "AR   -10   300   250     0 N N Y N N 0.500", "LI   500    30    50     0 S"}, {},
+       kBar + "LA  1  0.2000000E+01  0.5000000E+02  0.0000000E+00\nLI     0     0   100     0 S\n" + kIdentityLayer +
+           "\nLI   -10   300  -200   300 S\nLI    10   300   200   300 S\nLI   500    30   500   -30 S\n"},
+      // Through the edit/delete menu (F8 there shows the deleted graphics) to
+      // a line whose two ends snap next to the deleted line's ends.
+      {"a deleted graphic is no target while hidden", kSnapBoth,
+       {kIdentityLayer, kShownColour, "LI   100   200     0   200 S"}, {}, kDeletedLine, "",
+       Script().f(3).enter().f(5).f(10).f(9)},
+      {"a deleted graphic is a target while shown", kSnapBoth,
+       {kIdentityLayer, kShownColour, "LI   100     0     0     0 S"}, {}, kDeletedLine, "",
+       Script().f(3).enter().f(5).f(8).f(10).f(9)},
   };
   for (const Made& made : sessions) expect_made(made);
 }
@@ -206,51 +224,12 @@ TEST_F(CreateMenu, APickBeyondWhatTheFileHoldsMakesNothing) {
                       .f(3).type("FAR").f(1).pick(1000, 0).then(refused)                  // string
                       .f(5).f(1).point(0, 0).point(1000, 0).point(0, 1000).then(refused)  // circle
                       .f(7).f(5).f(1).point(0, 0).point(1000, 0).point(1000, 1000).point(0, 1000).then(refused),
-                  {kIdentityLayer, kShownColour, "LI  -100  -100   100   100 S"}, {}, kBar, {}, "0.1000000E-02"});
+                  {kIdentityLayer, kShownColour, "LI  -100  -100   100   100 S"}, {}, kBar, "0.1000000E-02"});
   const auto told = screens_of(s, "element_too_large");
   EXPECT_EQ(told.size(), 5u);
   for (const std::string& screen : told) EXPECT_TRUE(matches_golden(screen, "element_too_large"));
   // The session ended on the exit menu, so no key went astray.
   EXPECT_EQ(row(s.screens().back(), 3), heading_of("exit_menu").text);
-}
-
-TEST(Snap, ToTheNearestPointOnTheWorkLayerOrNowhere) {
-  const Made sessions[] = {
-      // Working on layer 2, a pick at the layer-1 line snaps to the layer-2 one.
-      {"the work layer honoured", Script().f(1).f(4).point(5, 5).f(9).enter(),
-       {kShownColour, "LI   500   500   100   100 S"}, {},
-       "SC MODE BAR\nLA  1  0.1000000E+01  0.0000000E+00  0.0000000E+00\nLI     0     0    10    10 S\n"
-           "LA  2  0.1000000E+01  0.0000000E+00  0.0000000E+00\nLI   500   500   600   600 S\n",
-       Script().field("2")},
-      // The start stays where it was.
-      {"an empty drawing has nothing to snap to", Script().f(1).f(4).point(5, 5).f(9).enter(),
-       first_made({"LI  -100  -100   100   100 S"}), {{"e2e_nothing_to_snap_to"}}},
-      // The first line is shown doubled and moved 50 to the right: its ends
-      // at (50, 0) and (250, 0). Two lines end 10 either side of (0, 300); the
-      // last line's two ends lie 30 either side of (500, 0). Between two
-      // records the earlier wins, within a record the earlier point.
-      {"points go through their layer and ties go to the earlier one",
-       Script().f(2).f(4).point(0, 300).f(6).point(240, 10).f(9).enter().f(1).f(4).point(500, 0).f(6).point(20, -10)
-           .f(9).enter(),
-       {kShownColour, "AR   -10   300   250     0 N N Y N N 0.500", "LI   500    30    50     0 S"}, {},
-       kBar + "LA  1  0.2000000E+01  0.5000000E+02  0.0000000E+00\nLI     0     0   100     0 S\n" + kIdentityLayer +
-           "\nLI   -10   300  -200   300 S\nLI    10   300   200   300 S\nLI   500    30   500   -30 S\n"},
-  };
-  for (const Made& made : sessions) expect_made(made);
-}
-
-TEST(Snap, DeletedGraphicsAreTargetsOnlyWhileShown) {
-  // Through the edit/delete menu (F8 there shows the deleted graphics) to a
-  // line whose two ends snap next to the deleted line's ends.
-  for (const auto& [edit_keys, made_line] : {std::pair{Script(), "LI   100   200     0   200 S"},
-                                             std::pair{Script().f(8), "LI   100     0     0     0 S"}}) {
-    Session s;
-    s.put("d.plv", drawing("SC MODE BAR\nDELI0.000000E+000.000000E+000.100000E+030.000000E+00 S\n"
-                           "LI     0   200   100   200 S\n"));
-    ASSERT_TRUE(s.ends(walk::drawn().f(5).then(edit_keys).f(10).f(9).f(1).f(4).point(95, 5).f(6).point(5, -5).f(9)
-                           .enter().then(walk::leave_and_write()), "d.plv"));
-    EXPECT_EQ(last(s.records(), 1), Lines{made_line});
-  }
 }
 
 TEST_F(CreateMenu, WithoutADrawingTheElementKeysAreGuarded) {

@@ -31,15 +31,15 @@ struct Made {
   Lines records;
   std::vector<Shown> shown = {};
   std::string body = "";          // of the drawing d.plv made in; a new drawing a.plv when empty
-  Script main_menu = {};          // keys before the create menu
-  std::string view_scale = "";    // of the settings, when the view is magnified
+  std::string view_scale = "";      // of the settings, when the view is magnified
+  Script to_menu = walk::create();  // from the main menu into the create menu
 };
 
 // The session of `made` run and checked in `s`.
 inline void expect_made(Session& s, const Made& made) {
   SCOPED_TRACE(made.what);
   if (!made.view_scale.empty()) s.put("plivet.set", settings_with_view_scale(made.view_scale));
-  const Script steps = Script(made.main_menu).then(walk::create()).then(made.steps).then(walk::leave_and_write());
+  const Script steps = Script(made.to_menu).then(made.steps).then(walk::leave_and_write());
   if (made.body.empty()) {
     EXPECT_TRUE(s.ends(walk::new_drawing("a").then(steps)));
     const Lines written = s.records("a.plv");
