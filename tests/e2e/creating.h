@@ -15,20 +15,9 @@ namespace plv::e2e {
 // so the first element comes after the colour it was shown in.
 inline const std::string kShownColour = "SC BAR   6";
 inline const std::string kIdentityLayer = "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00";
-// The records of the first elements made in a new drawing, after those
-// that come with the first.
-inline Lines first_made(const Lines& records) {
-  Lines out{"SC BAR   7", kIdentityLayer, kShownColour};
-  out.insert(out.end(), records.begin(), records.end());
-  return out;
-}
-
 struct Made {
   const char* what;
   Script steps;  // in the create menu
-  // The records written after the drawing's own: a new drawing's name,
-  // blank comment and colour mode, or the records of `body`.
-  Lines records;
   std::vector<Shown> shown = {};
   std::string body = "";          // of the drawing d.plv made in; a new drawing a.plv when empty
   std::string view_scale = "";      // of the settings, when the view is magnified
@@ -44,11 +33,13 @@ inline void expect_made(Session& s, const Made& made) {
     EXPECT_TRUE(s.ends(walk::new_drawing("a").then(steps)));
     const Lines written = s.records("a.plv");
     EXPECT_TRUE(written.front().starts_with("CM a.plv "));
-    EXPECT_EQ(after(Lines(written.begin() + 1, written.end()), {"CM", "SC MODE BAR"}), made.records);
+    const Lines made_records = after(Lines(written.begin() + 1, written.end()), {"CM", "SC MODE BAR"});
+    EXPECT_EQ(made_records, kept_records("e2e_made_records", made.what, made_records));
   } else {
     s.put("d.plv", drawing(made.body));
     EXPECT_TRUE(s.ends(Script().f(10).then(steps), "d.plv"));
-    EXPECT_EQ(after(s.records(), lines_of(made.body)), made.records);
+    const Lines made_records = after(s.records(), lines_of(made.body));
+    EXPECT_EQ(made_records, kept_records("e2e_made_records", made.what, made_records));
   }
   expect_shown(s, made.shown);
 }

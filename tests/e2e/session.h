@@ -36,7 +36,9 @@ inline Lines lines_of(const std::string& text) {
 }
 
 // The last `n` of `lines` (all of them when there are fewer).
-inline Lines last(const Lines& lines, size_t n) { return {lines.end() - static_cast<long>(std::min(n, lines.size())), lines.end()}; }
+inline Lines last(const Lines& lines, size_t n) {
+  return {lines.end() - static_cast<long>(std::min(n, lines.size())), lines.end()};
+}
 
 // `written` after `own`, or all of it when it does not start so.
 inline Lines after(const Lines& written, const Lines& own) {
