@@ -7,10 +7,46 @@
 
 #include <gtest/gtest.h>
 
-#include "e2e/creating.h"
+#include "e2e/golden.h"
+#include "e2e/walks.h"
 
 namespace plv::e2e {
 namespace {
+
+// A session through the create menus, and what it must show and write.
+struct Made {
+  const char* what;
+  Script steps;  // in the create menu
+  std::vector<Shown> shown = {};
+  std::string body = "";            // of the drawing d.plv made in; a new drawing a.plv when empty
+  std::string view_scale = "";      // of the settings, when the view is magnified
+  Script to_menu = walk::create();  // from the main menu into the create menu
+};
+
+// The session of `made` run in `s`: the records it adds to the drawing's
+// own are those kept for it.
+void expect_made(Session& s, const Made& made) {
+  SCOPED_TRACE(made.what);
+  if (!made.view_scale.empty()) s.put("plivet.set", settings_with_view_scale(made.view_scale));
+  const Script steps = Script(made.to_menu).then(made.steps).then(walk::leave_and_write());
+  Lines added;
+  if (made.body.empty()) {
+    // A new drawing's own: its name, a blank comment and the colour mode.
+    EXPECT_TRUE(s.ends(walk::new_drawing("a").then(steps)));
+    const Lines written = s.records("a.plv");
+    EXPECT_TRUE(written.front().starts_with("CM a.plv "));
+    added = after(Lines(written.begin() + 1, written.end()), {"CM", "SC MODE BAR"});
+  } else {
+    EXPECT_TRUE(s.ends_in(made.body, Script().f(10).then(steps)));
+    added = after(s.records(), lines_of(made.body));
+  }
+  EXPECT_EQ(added, kept_records("e2e_made_records", made.what, added));
+  expect_shown(s, made.shown);
+}
+void expect_made(const Made& made) {
+  Session s;
+  expect_made(s, made);
+}
 
 const std::string kMagnified = "0.1000000E+02";  // ten times: a pick at 127 lands at 12.7
 

@@ -28,6 +28,11 @@ inline std::string drawing(const std::string& body, const std::string& path_line
   return path_line + "\nGLIMPT EP      17.36      1.000 D M P\nDATE:  1-JAN-26\n" + body;
 }
 
+// A new drawing is in colour 7 and the create menu starts with colour 6,
+// so the first element comes after the colour it was shown in.
+inline const std::string kShownColour = "SC BAR   6";
+inline const std::string kIdentityLayer = "LA  0  0.1000000E+01  0.0000000E+00  0.0000000E+00";
+
 inline Lines lines_of(const std::string& text) {
   Lines lines;
   std::istringstream in(text);
