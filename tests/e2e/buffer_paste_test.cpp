@@ -1,16 +1,12 @@
-// The buffer and paste menus in whole sessions: copying and cutting by box,
-// buffer files written and read back, the keys that wait for a picture or a
-// drawing, paths that do not open and writes that fail; pastes carried by
-// one layer record, fitted into a box, turned or stretched point by point
-// or refused whole, the picture keys, the transform kept in the settings,
-// and the buffer outliving the drawing it came from.
+// The buffer and paste menus in whole sessions: copies, cuts and buffer
+// files, the keys that wait for a picture or a drawing, and pastes of every
+// kind with their pictures and the transform kept.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "e2e/golden.h"
-#include "e2e/walks.h"
 #include "image/png_writer.h"
 
 namespace plv::e2e {

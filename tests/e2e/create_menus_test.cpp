@@ -1,14 +1,10 @@
 // The create menus in whole sessions, as rows of tables where they can be:
-// each element kind typed, pulled with the pointer and snapped, remembered
-// between visits, refused with its range and reopened by undraw and edit;
-// and what the element menus share: points handed on, Escape while
-// pointing, picks beyond what the file holds, snapping, Shift+Tab, and the
-// guard without a drawing.
+// each kind of element made, remembered, refused and reopened, and what
+// the element menus share, from points handed on to snapping.
 
 #include <gtest/gtest.h>
 
 #include "e2e/golden.h"
-#include "e2e/walks.h"
 
 namespace plv::e2e {
 namespace {

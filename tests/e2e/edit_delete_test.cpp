@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "e2e/golden.h"
-#include "e2e/walks.h"
 
 namespace plv::e2e {
 namespace {

@@ -1,7 +1,6 @@
-// Whole sessions through the main and file menus: a new drawing written,
-// the view zoomed, dragged and kept, the file menu's keys, a window closed
-// at every kind of wait; and every menu as shown, all 25 rows, against its
-// golden screen, so that a caption moved by a column or a row is caught.
+// Whole sessions through the main and file menus, a window closed at every
+// kind of wait, and every menu as shown against its golden screen, so that
+// a caption moved by a column or a row is caught.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +8,6 @@
 
 #include "drawing/today.h"
 #include "e2e/golden.h"
-#include "e2e/walks.h"
 
 namespace plv::e2e {
 namespace {

@@ -10,7 +10,6 @@
 
 #include "drawing/today.h"
 #include "e2e/golden.h"
-#include "e2e/walks.h"
 
 namespace plv::e2e {
 namespace {

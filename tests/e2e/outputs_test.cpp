@@ -1,9 +1,6 @@
-// What a whole editor session writes for use elsewhere, each file opened by
-// a program we did not write: the shown picture printed, written as TIFF
-// and metafile and copied, with the page setup and pen widths kept in the
-// host's settings; the drawing translated beside its file from the
-// translation setup menu as its mode asks, printed, or exported from the
-// window's File menu.
+// What a whole session writes for use elsewhere, each file opened by a
+// program we did not write: the shown picture exported and printed, and
+// the drawing translated as its mode asks.
 
 #include <gtest/gtest.h>
 

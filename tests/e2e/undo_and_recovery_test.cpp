@@ -1,10 +1,6 @@
 // The drawing's history in whole sessions: changes taken back and made
-// again, record by record; where two features meet (elements made after an
-// undo, under a scaled layer or in another colour mode, copies and pastes),
-// the written file drawing what was shown; and the recovery copy: a session
-// killed after any of several actions gives, once recovered, the drawing an
-// uninterrupted session writes, while a copy made on another state of the
-// file is never applied and a clean end leaves none behind.
+// again, where that meets other features, and the recovery copy a killed
+// session leaves, which must give what an uninterrupted session writes.
 
 #include <gtest/gtest.h>
 
@@ -17,7 +13,6 @@
 #include <functional>
 
 #include "e2e/session.h"
-#include "e2e/walks.h"
 
 namespace plv::e2e {
 namespace {
@@ -247,55 +242,51 @@ Lines made_in_new(const std::string& name) {
 
 using Recovery = SessionTest;
 
-TEST_F(Recovery, AKilledSessionIsRecoveredToWhatItHadDone) {
+TEST_F(Recovery, AKilledSessionIsRecoveredToWhatItHadDoneWithItsHistory) {
   const struct {
-    Script done, same_as, then = {};  // `then` after recovering
-  } runs[] = {{kMake, kMake},
-              {kMake + kDelete, kMake + kDelete},
-              {kMake + kDelete + kEdit + kPaste, kMake + kDelete + kEdit + kPaste},
-              {kMake + kDelete + kUndo, kMake + kDelete + kUndo},
-              {kMake + kRecolour, kMake + kRecolour},
-              {kRecolour + kUndo + kRedo, kRecolour},
-              {Script(kDelete).f(1).f(4), kDelete + kRemoveDeleted},  // killed while the file menu waits
-              {kMake + kDelete, kMake, kUndo}};                       // what was done is still taken back
+    Script before;          // on the drawn picture, before the kill (or `end`)
+    Script after = {};      // once recovered, before writing
+    Script same_as = {};    // what an uninterrupted session does to write the same; `before` and `after` when none
+    bool wrote = false;     // whether `before` wrote the drawing
+    Script end = Script().kill();
+    std::string told = "";  // on the recovery screen
+  } runs[] = {
+      {kMake},
+      {kMake + kDelete},
+      {kMake + kDelete + kEdit + kPaste},
+      {kMake + kDelete + kUndo},
+      {kMake + kRecolour},
+      {kRecolour + kUndo + kRedo, {}, kRecolour},
+      {Script(kDelete).f(1).f(4), {}, kDelete + kRemoveDeleted},  // killed while the file menu waits
+      {kMake + kDelete, kUndo, kMake},                            // what was done is still taken back
+      // After a write, the history is the one the session had.
+      {kMake + kMake + kWrite + kUndo + kUndo, {}, {}, true},
+      {kDelete + kRemoveDeleted + kWrite + Script().f(5).f(1).pick_right(50, 0).pick(0, 0).f(10), {}, {}, true},
+      {kRecolour + kWrite + kMake, kUndo + kUndo, {}, true},  // undo reaches past the write
+      {kMake + kWrite + kUndo + kWrite + kRedo, kUndo, {}, true},
+      // Closed with the line made and taken back: one action, one taken
+      // back, and nothing to take back but that to make again.
+      {kMake + kUndo, kUndo + kRedo, {}, false, Script().close(),
+       "A RECOVERY COPY OF 1 ACTION (AND 1 TAKEN BACK) WAS KEPT IN:"},
+  };
   for (const auto& run : runs) {
-    SCOPED_TRACE(run.done.text());
+    SCOPED_TRACE(run.before.text() + "-- recovered --\n" + run.after.text());
     Session killed;
-    killed_after(killed, run.done);
-    EXPECT_EQ(killed.file("d.plv"), kDrawing) << "the killed session wrote nothing";
-    EXPECT_EQ(recovered(killed, run.then), written_after(run.same_as));
+    killed.put("d.plv", kDrawing);
+    const int status = killed.run(walk::drawn().then(run.before).then(run.end), "d.plv");
+    EXPECT_EQ(status != 0, run.end == Script().kill());
+    EXPECT_EQ(killed.file("d.plv") != kDrawing, run.wrote) << "what the session wrote is on disc, and only that";
+    EXPECT_EQ(copies_in(killed).size(), 1u);
+    fs::remove_all(killed.path("snaps"));
+    recovered(killed, run.after);
     EXPECT_FALSE(killed.screens_with(3, kRecovering).empty());
+    EXPECT_TRUE(run.told.empty() || !killed.screens_with(5, run.told).empty());
+    Session whole;
+    const Script same_as = run.same_as.text().empty() ? run.before + run.after : run.same_as;
+    ASSERT_TRUE(whole.ends_in(kBody, walk::drawn().then(same_as).then(walk::write_and_end())));
+    EXPECT_EQ(killed.file("d.plv"), whole.file("d.plv"));
     EXPECT_TRUE(copies_in(killed).empty()) << "written, the drawing needs no copy";
   }
-}
-
-// Killed after `before` (or the window closed), recovered, then `after` and
-// written: the drawing an uninterrupted session of both writes.
-void expect_recovered(const Script& before, const Script& after, const Script& end = Script().kill(),
-                      const std::string& told = "") {
-  Session s;
-  s.put("d.plv", kDrawing);
-  s.run(walk::drawn().then(before).then(end), "d.plv");
-  fs::remove_all(s.path("snaps"));
-  recovered(s, after);
-  EXPECT_FALSE(s.screens_with(3, kRecovering).empty());
-  EXPECT_TRUE(told.empty() || !s.screens_with(5, told).empty()) << told;
-  Session whole;
-  ASSERT_TRUE(whole.ends_in(kBody, walk::drawn().then(before).then(after).then(walk::write_and_end())));
-  EXPECT_EQ(s.file("d.plv"), whole.file("d.plv")) << before.text() << "-- recovered --\n" << after.text();
-  EXPECT_TRUE(copies_in(s).empty());
-}
-
-TEST_F(Recovery, TheDrawingAndItsHistoryAreThoseTheSessionHad) {
-  // After a write.
-  expect_recovered(kMake + kMake + kWrite + kUndo + kUndo, Script());
-  expect_recovered(kDelete + kRemoveDeleted + kWrite + Script().f(5).f(1).pick_right(50, 0).pick(0, 0).f(10), Script());
-  expect_recovered(kRecolour + kWrite + kMake, kUndo + kUndo);  // undo reaches past the write
-  expect_recovered(kMake + kWrite + kUndo + kWrite + kRedo, kUndo);
-  // Closed with the line made and taken back: one action, one taken back,
-  // and nothing to take back but that to make again.
-  expect_recovered(kMake + kUndo, kUndo + kRedo, Script().close(),
-                   "A RECOVERY COPY OF 1 ACTION (AND 1 TAKEN BACK) WAS KEPT IN:");
 }
 
 TEST_F(Recovery, ANewDrawingNeverWrittenIsRecoveredToo) {
