@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -74,7 +75,7 @@ TEST_F(FileSafety, ReadOnlyDrawingsAndFullDiscsAreToldAndTheDrawingOnDiscStays) 
   EXPECT_EQ(full.file("big.plv"), drawing_file(body));
 }
 
-TEST_F(FileSafety, ADrawingInALockedFolderIsSavedInPlaceAndOneBehindALinkThroughIt) {
+TEST_F(FileSafety, ADrawingInALockedFolderBehindALinkOrOfAnotherOwnerIsSavedAsItStands) {
   s.as_ordinary_user();
   fs::create_directory(s.path("locked"));  // stays root's
   s.put("locked/d.plv", drawing_file(kBody));
@@ -92,6 +93,17 @@ TEST_F(FileSafety, ADrawingInALockedFolderIsSavedInPlaceAndOneBehindALinkThrough
   EXPECT_TRUE(linked.ends(kOpenAndExit, "link.plv"));
   EXPECT_TRUE(fs::is_symlink(linked.path("link.plv")));
   EXPECT_EQ(after_path_line(linked.file("real/target.plv")), written_today(kBody));
+
+  // Written by root, a drawing another user owns stays theirs.
+  if (::geteuid() != 0) return;
+  Session owned;
+  owned.put("d.plv", drawing_file(kBody));
+  ASSERT_EQ(::chown(owned.path("d.plv").c_str(), 65534, 65534), 0);
+  EXPECT_TRUE(owned.ends(kOpenAndExit, "d.plv"));
+  struct stat written {};
+  ASSERT_EQ(::stat(owned.path("d.plv").c_str(), &written), 0);
+  EXPECT_EQ(written.st_uid, 65534u);
+  EXPECT_EQ(after_path_line(owned.file("d.plv")), written_today(kBody));
 }
 
 TEST_F(FileSafety, SettingsAreNeverWrittenOverBeforeTheyWereRead) {

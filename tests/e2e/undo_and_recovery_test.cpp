@@ -17,6 +17,8 @@
 namespace plv::e2e {
 namespace {
 
+namespace fs = std::filesystem;
+
 // A small drawing and the actions the sessions take on it, each from the
 // main menu and back there.
 const std::string kBody = "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S\nBX   200   200   300   300\n";
@@ -199,9 +201,6 @@ TEST_F(WhereFeaturesMeet, EscapeWhilePointingChangesNothing) {
     EXPECT_EQ(written_after(script), opened) << script.text();
 }
 
-namespace fs = std::filesystem;
-
-
 // Started again: past the file name menu, F1 on the recovery screen.
 const Script kRecover = Script().f(10).f(1);
 const std::string kRecovering = "CHANGES TO THIS DRAWING WERE NOT WRITTEN WHEN IT WAS LAST OPEN.";
@@ -216,10 +215,11 @@ std::vector<fs::path> copies_in(const Session& s) {
   return found;
 }
 
-// Killed after deleting the box (or `actions`): the one copy it left.
-fs::path killed_after(Session& s, const Script& actions = kDelete) {
+// Killed (or ended by `end`) after deleting the box (or `actions`): the
+// one copy it left.
+fs::path killed_after(Session& s, const Script& actions = kDelete, const Script& end = Script().kill()) {
   s.put("d.plv", kDrawing);
-  EXPECT_NE(s.run(walk::drawn().then(actions).kill(), "d.plv"), 0);
+  EXPECT_EQ(s.run(walk::drawn().then(actions).then(end), "d.plv") != 0, end == Script().kill());
   const auto copies = copies_in(s);
   EXPECT_EQ(copies.size(), 1u);
   fs::remove_all(s.path("snaps"));
@@ -272,12 +272,8 @@ TEST_F(Recovery, AKilledSessionIsRecoveredToWhatItHadDoneWithItsHistory) {
   for (const auto& run : runs) {
     SCOPED_TRACE(run.before.text() + "-- recovered --\n" + run.after.text());
     Session killed;
-    killed.put("d.plv", kDrawing);
-    const int status = killed.run(walk::drawn().then(run.before).then(run.end), "d.plv");
-    EXPECT_EQ(status != 0, run.end == Script().kill());
+    killed_after(killed, run.before, run.end);
     EXPECT_EQ(killed.file("d.plv") != kDrawing, run.wrote) << "what the session wrote is on disc, and only that";
-    EXPECT_EQ(copies_in(killed).size(), 1u);
-    fs::remove_all(killed.path("snaps"));
     recovered(killed, run.after);
     EXPECT_FALSE(killed.screens_with(3, kRecovering).empty());
     EXPECT_TRUE(run.told.empty() || !killed.screens_with(5, run.told).empty());
@@ -300,7 +296,7 @@ TEST_F(Recovery, ANewDrawingNeverWrittenIsRecoveredToo) {
   EXPECT_GT(written.size(), 4u);
 }
 
-TEST_F(Recovery, DiscardedOrStaleCopiesAreNeverApplied) {
+TEST_F(Recovery, CopiesDiscardedOrStaleAreNeverAppliedAndACleanEndOrAQuitLeavesNone) {
   Session discarded;
   killed_after(discarded);
   ASSERT_TRUE(discarded.ends(Script().f(10).f(2).then(walk::write_and_end()), "d.plv"));
@@ -319,9 +315,8 @@ TEST_F(Recovery, DiscardedOrStaleCopiesAreNeverApplied) {
   const auto kept = copies_in(stale);
   ASSERT_EQ(kept.size(), 1u);
   EXPECT_EQ(kept[0].extension(), ".stale");
-}
 
-TEST_F(Recovery, ACleanEndOrQuittingLeavesNoCopy) {
+  // A clean end, or quitting the drawing, leaves no copy behind.
   Session written;
   ASSERT_TRUE(written.ends_in(kBody, walk::drawn().then(kDelete).then(walk::write_and_end())));
   EXPECT_TRUE(copies_in(written).empty());
