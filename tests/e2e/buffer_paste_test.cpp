@@ -159,8 +159,9 @@ TEST_F(Paste, WhatEachPasteAppends) {
     const char* what;
     std::string records;  // the drawing's own
     Script keys;          // in the paste menu
-    std::string setting = "";
+    std::string setting = "";  // the settings hold
     std::string told = "";
+    std::vector<Shown> shown = {};
   } pastes[] = {
       // The colour and the second layer record equal the ones written before them.
       {"a simple paste leads with one layer record, and two append twice", kLine, typed({"200"}).f(9).f(9),
@@ -181,6 +182,15 @@ TEST_F(Paste, WhatEachPasteAppends) {
       // Turned by a degree, the paste goes point by point: the shifted x cannot be written.
       {"a paste that would not fit the file is refused whole", kLine + "LI     0    50   100    50 S\n",
        typed({"9999999", "0", "1", "1", "1"}).f(9).enter(), "", "NOTHING WAS PASTED"},
+      // Scales 2 and 3 and a turn of 30 degrees are taken; then 0 and -1.5
+      // are typed over the scales. F2 ends each entry. The menu shows the
+      // scales it kept, not the ones refused.
+      {"scales of zero or less are refused and the transform is kept", kLine,
+       Script().tab(2).field("2").tab().field("3").tab().field("30").f(2).enter().tab(2).field("0").tab().field("-1.5")
+           .f(2).enter(),
+       "B1   0.0000000E+00  0.0000000E+00\nB2   0.2000000E+01  0.3000000E+01\n"
+       "B3   0.3000000E+02  0.8660254E+00  0.4999999E+00",
+       "", {{"paste_menu_scales_kept", -1}}},
   };
   for (const auto& paste : pastes) {
     SCOPED_TRACE(paste.what);
@@ -190,6 +200,7 @@ TEST_F(Paste, WhatEachPasteAppends) {
     EXPECT_EQ(appended, kept_records("e2e_paste_records", paste.what, appended));
     EXPECT_NE(pasted.file("plivet.set").find(paste.setting + "\n"), std::string::npos);
     EXPECT_TRUE(paste.told.empty() || pasted.told(paste.told));
+    expect_shown(pasted, paste.shown);
   }
 }
 
@@ -221,19 +232,6 @@ TEST_F(Paste, ViewDrawUndrawAndClearThePicture) {
   EXPECT_EQ(viewed_again, cleared);
   // Only pictures changed: the drawing holds what it held.
   EXPECT_EQ(s.records(), lines_of(kLine));
-}
-
-TEST_F(Paste, ScalesOfZeroOrLessAreRefusedAndTheTransformIsKept) {
-  // Scales 2 and 3 and a turn of 30 degrees are taken; then 0 and -1.5
-  // are typed over the scales. F2 ends each entry.
-  ASSERT_TRUE(s.ends_in(kLine, walk::drawn().f(8).tab(2).field("2").tab().field("3").tab().field("30").f(2).enter()
-                                   .tab(2).field("0").tab().field("-1.5").f(2).enter().then(walk::leave_and_write())));
-  const std::string settings = s.file("plivet.set");
-  EXPECT_EQ(row(settings, 5), "B1   0.0000000E+00  0.0000000E+00");
-  EXPECT_EQ(row(settings, 6), "B2   0.2000000E+01  0.3000000E+01");
-  EXPECT_EQ(row(settings, 7), "B3   0.3000000E+02  0.8660254E+00  0.4999999E+00");
-  // The menu shows the scales it kept, not the ones refused.
-  EXPECT_TRUE(shows_golden(s, "paste_menu_scales_kept", -1));
 }
 
 TEST_F(Paste, TheBufferOutlivesTheDrawingItCameFrom) {
