@@ -108,29 +108,28 @@ TEST_F(BufferMenu, KeysWaitForAPictureOrADrawingAndPasteGoesToThePasteMenu) {
   EXPECT_EQ(quit.file("d.plv"), drawing(kDrawing)) << "quitting leaves the file alone";
 }
 
-TEST_F(BufferMenu, AFileThatDoesNotOpenIsAskedForAgainUntilF9) {
+TEST_F(BufferMenu, AFileThatDoesNotOpenIsAskedForAgainAndTheBufferKept) {
   ASSERT_TRUE(s.ends_in(kDrawing, walk::drawn().then(kCopyBox).then(read_from("none.buf")).enter().f(9)
                                       .then(write_to("b.buf")).then(walk::write_and_end())));
   EXPECT_EQ(buffer_file(s, "b.buf"), kCopied);  // nothing was read in its place
   EXPECT_EQ(visits(s), (Lines{"main", "picture", "main", "buffer", "picture", "main", "buffer", "name", "cannot open",
                               "name", "main", "buffer", "name", "main", "exit"}));
   EXPECT_TRUE(shows_golden(s, "buffer_file_cannot_open"));
-}
 
-TEST_F(BufferMenu, AWriteThatFailsSaysSoAndKeepsTheBuffer) {
-  s.as_ordinary_user();
-  s.folder("locked");
-  fs::permissions(s.path("locked"), fs::perms::owner_read | fs::perms::owner_exec);
-  s.put("ro.buf", "kept\n");
-  fs::permissions(s.path("ro.buf"), fs::perms::owner_read);
+  Session unwritable;
+  unwritable.as_ordinary_user();
+  unwritable.folder("locked");
+  fs::permissions(unwritable.path("locked"), fs::perms::owner_read | fs::perms::owner_exec);
+  unwritable.put("ro.buf", "kept\n");
+  fs::permissions(unwritable.path("ro.buf"), fs::perms::owner_read);
   // Into the folder, given up; into the read-only file, then another name.
-  ASSERT_TRUE(s.ends_in(kDrawing, walk::drawn().then(kCopyBox).f(7).f(4).type("locked").tab().type("b.buf").f(10)
-                                      .enter().f(9).f(7).f(4).clear().then(walk::buffer_name("ro.buf")).enter()
-                                      .field("good.buf").f(10).then(walk::write_and_end())));
-  EXPECT_EQ(buffer_file(s, "good.buf"), kCopied);
-  EXPECT_EQ(s.file("ro.buf"), "kept\n");
-  EXPECT_TRUE(fs::is_empty(s.path("locked")));
-  EXPECT_EQ(screens_of(s, "buffer_file_cannot_open").size(), 2u);
+  ASSERT_TRUE(unwritable.ends_in(kDrawing, walk::drawn().then(kCopyBox).f(7).f(4).type("locked").tab().type("b.buf")
+                                               .f(10).enter().f(9).f(7).f(4).clear().then(walk::buffer_name("ro.buf"))
+                                               .enter().field("good.buf").f(10).then(walk::write_and_end())));
+  EXPECT_EQ(buffer_file(unwritable, "good.buf"), kCopied);
+  EXPECT_EQ(unwritable.file("ro.buf"), "kept\n");
+  EXPECT_TRUE(fs::is_empty(unwritable.path("locked")));
+  EXPECT_EQ(screens_of(unwritable, "buffer_file_cannot_open").size(), 2u);
 }
 
 const std::string kLine = "SC BAR   3\nLI     0     0   100     0 S\n";
@@ -145,13 +144,6 @@ std::string blank_picture() {
   return {bytes.begin(), bytes.end()};
 }
 
-// Each field of the paste menu in turn: shift x, shift y, scale x, scale y, rotation.
-Script typed(std::initializer_list<std::string_view> values) {
-  Script s;
-  for (const std::string_view v : values) s.field(v).tab();
-  return s;
-}
-
 using Paste = SessionTest;
 
 TEST_F(Paste, WhatEachPasteAppends) {
@@ -163,8 +155,10 @@ TEST_F(Paste, WhatEachPasteAppends) {
     std::string told = "";
     std::vector<Shown> shown = {};
   } pastes[] = {
+      // walk::fields fills the paste menu's fields in turn: shift x, shift y,
+      // scale x, scale y and rotation.
       // The colour and the second layer record equal the ones written before them.
-      {"a simple paste leads with one layer record, and two append twice", kLine, typed({"200"}).f(9).f(9),
+      {"a simple paste leads with one layer record, and two append twice", kLine, walk::fields({"200"}).f(9).f(9),
        "B1   0.2000000E+03  0.0000000E+00"},
       {"the box 0,0 200,100 fits the line of 100 by its width", kLine,
        Script().f(1).then(walk::box(0, 0, 200, 100)).enter().f(9)},
@@ -175,13 +169,13 @@ TEST_F(Paste, WhatEachPasteAppends) {
        "B2   0.7000000E+01  0.7000000E+01"},
       // The copy carries the colour and layer the string was drawn in, with
       // no records of its own before it; its size kept, turned to +y.
-      {"a turned string goes point by point", "CH     0     0 12 S 0 HELLO\n", typed({"0", "0", "1", "1", "90"}).f(9)},
+      {"a turned string goes point by point", "CH     0     0 12 S 0 HELLO\n", walk::fields({"0", "0", "1", "1", "90"}).f(9)},
       {"a stretched wide line and ellipse go point by point",
        "LW     0     0     0   100     3\nEL     0.50000E+02    0.50000E+02    0.20000E+02    0.10000E+02\n",
-       typed({"0", "0", "2", "1"}).f(9)},
+       walk::fields({"0", "0", "2", "1"}).f(9)},
       // Turned by a degree, the paste goes point by point: the shifted x cannot be written.
       {"a paste that would not fit the file is refused whole", kLine + "LI     0    50   100    50 S\n",
-       typed({"9999999", "0", "1", "1", "1"}).f(9).enter(), "", "NOTHING WAS PASTED"},
+       walk::fields({"9999999", "0", "1", "1", "1"}).f(9).enter(), "", "NOTHING WAS PASTED"},
       // Scales 2 and 3 and a turn of 30 degrees are taken; then 0 and -1.5
       // are typed over the scales. F2 ends each entry. The menu shows the
       // scales it kept, not the ones refused.

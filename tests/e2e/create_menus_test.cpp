@@ -39,6 +39,7 @@ void expect_made(Session& s, const Made& made) {
   EXPECT_EQ(added, kept_records("e2e_made_records", made.what, added));
   expect_shown(s, made.shown);
 }
+
 void expect_made(const Made& made) {
   Session s;
   expect_made(s, made);

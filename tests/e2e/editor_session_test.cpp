@@ -14,7 +14,7 @@ namespace {
 
 using EditorSession = SessionTest;
 
-TEST_F(EditorSession, NewDrawingWrittenOnExit) {
+TEST_F(EditorSession, NewDrawingsAreWrittenOnExitAndTheFileMenuWritesRemovesDeletedAndCloses) {
   ASSERT_TRUE(s.ends(walk::new_drawing("fig").then(walk::write_and_end())));
   // The new drawing's records; its trailing colour record is not written.
   EXPECT_EQ(s.file("fig.plv"), "fig.plv" + std::string(73, ' ') + "\nGLIMPT EP      17.36      1.000 D M P   \nDATE: " +
@@ -22,6 +22,16 @@ TEST_F(EditorSession, NewDrawingWrittenOnExit) {
   const std::string settings = s.file("plivet.set");
   EXPECT_EQ(row(settings, 2), "CM SETUP FILE FOR PROGRAM PLIVET");
   EXPECT_EQ(row(settings, 14), "EN");
+
+  Session opened;
+  // F1 file menu, F4 remove deleted graphics, F3 write; then F1, F2 close;
+  // F10 back, and F3 with no drawing open explains itself.
+  ASSERT_TRUE(opened.ends_in("SC MODE BAR\nLI     0     0   100   100 S\n"
+                        "DELI0.100000E+010.200000E+010.300000E+010.400000E+01 S\n",
+                        Script().f(10).f(1).f(4).f(3).f(1).f(2).f(10).f(3).enter().then(walk::write_and_end())));
+  EXPECT_EQ(opened.records(), (Lines{"SC MODE BAR", "LI     0     0   100   100 S"}));
+  EXPECT_TRUE(shows_golden(opened, "e2e_no_drawing_to_draw_in"));
+  EXPECT_NE(row(opened.screens().back(), 5).find("NO DRAWING FILE IS OPEN"), std::string::npos);
 }
 
 TEST_F(EditorSession, OpenDrawAllZoomDragAndTheViewIsKept) {
@@ -37,17 +47,6 @@ TEST_F(EditorSession, OpenDrawAllZoomDragAndTheViewIsKept) {
   EXPECT_EQ(row(s.file("plivet.set"), 4), "SC   0.5833929E+01  0.9928571E+03  0.0000000E+00");
   EXPECT_EQ(row(s.screens().back(), 3), heading_of("exit_menu").text);
   EXPECT_EQ(s.file("plot.plv").substr(0, 8), "plot.plv");  // written back on exit
-}
-
-TEST_F(EditorSession, FileMenuWritesRemovesDeletedAndCloses) {
-  // F1 file menu, F4 remove deleted graphics, F3 write; then F1, F2 close;
-  // F10 back, and F3 with no drawing open explains itself.
-  ASSERT_TRUE(s.ends_in("SC MODE BAR\nLI     0     0   100   100 S\n"
-                        "DELI0.100000E+010.200000E+010.300000E+010.400000E+01 S\n",
-                        Script().f(10).f(1).f(4).f(3).f(1).f(2).f(10).f(3).enter().then(walk::write_and_end())));
-  EXPECT_EQ(s.records(), (Lines{"SC MODE BAR", "LI     0     0   100   100 S"}));
-  EXPECT_TRUE(shows_golden(s, "e2e_no_drawing_to_draw_in"));
-  EXPECT_NE(row(s.screens().back(), 5).find("NO DRAWING FILE IS OPEN"), std::string::npos);
 }
 
 TEST_F(EditorSession, AWindowClosedAtAnyWaitEndsInOrder) {

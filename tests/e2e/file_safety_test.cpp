@@ -29,7 +29,7 @@ const Script kOpenAndExit = Script().f(10).then(walk::write_and_end());  // acce
 
 using FileSafety = SessionTest;
 
-TEST_F(FileSafety, WhatOpeningCannotReadOrKeepIsToldAndUnreadLinesAreWrittenBack) {
+TEST_F(FileSafety, WhatCannotBeMadeReadOrKeptIsToldAndTheFileLeftAsItWas) {
   const std::string body = "SC MODE BAR\nLI   1x0   200   300   400 S   \n" + kBody;
   s.put("d.plv", drawing_file(body));
   ASSERT_TRUE(s.ends(Script().f(10).enter().then(walk::write_and_end()), "d.plv"));
@@ -41,12 +41,11 @@ TEST_F(FileSafety, WhatOpeningCannotReadOrKeepIsToldAndUnreadLinesAreWrittenBack
   dropping.put("d.plv", drawing_file("ZZ ANOTHER PROGRAM\nli   1   2   3   4\n" + comment + "TAIL\n"));
   ASSERT_TRUE(dropping.ends(Script().f(10).enter().f(10).f(10), "d.plv"));
   EXPECT_TRUE(shows_golden(dropping, "e2e_lines_writing_drops"));
-}
 
-TEST_F(FileSafety, ADrawingThatCannotBeMadeOrReadWholeSaysWhyAndIsLeftAlone) {
-  EXPECT_TRUE(s.ends(Script().f(10).enter(), "missing/new.plv"));
-  EXPECT_TRUE(shows_golden(s, "e2e_new_drawing_cannot_be_made"));
-  EXPECT_FALSE(s.exists("missing"));
+  Session missing;
+  EXPECT_TRUE(missing.ends(Script().f(10).enter(), "missing/new.plv"));
+  EXPECT_TRUE(shows_golden(missing, "e2e_new_drawing_cannot_be_made"));
+  EXPECT_FALSE(missing.exists("missing"));
 
   Session unread;
   fs::create_symlink("/proc/self/mem", unread.path("mem.plv"));  // opens, then fails on the first read
@@ -106,17 +105,7 @@ TEST_F(FileSafety, ADrawingInALockedFolderBehindALinkOrOfAnotherOwnerIsSavedAsIt
   EXPECT_EQ(after_path_line(owned.file("d.plv")), written_today(kBody));
 }
 
-TEST_F(FileSafety, SettingsAreNeverWrittenOverBeforeTheyWereRead) {
-  const std::string mine = "/my/last.plv\nCM SETUP FILE FOR PROGRAM PLIVET\nSC   0.2000000E+01  0.0000000E+00  0.0000000E+00\nEN\n";
-  for (const Script& script : {Script().f(3), Script().close()}) {
-    Session kept;
-    kept.put("plivet.set", mine);
-    EXPECT_TRUE(kept.ends(script)) << script.text();
-    EXPECT_EQ(kept.file("plivet.set"), mine) << script.text();
-  }
-}
-
-TEST_F(FileSafety, SettingsThatAreNotFilesAreBorneButASnapshotFolderThatIsOneIsAnError) {
+TEST_F(FileSafety, SettingsNeverReadOrNotFilesAreLeftAloneButASnapshotFolderThatIsAFileIsAnError) {
   Session fifos;
   ASSERT_EQ(::mkfifo(fifos.path("plivet.set").c_str(), 0600), 0);
   ASSERT_EQ(::mkfifo(fifos.path("host.ini").c_str(), 0600), 0);
@@ -135,6 +124,15 @@ TEST_F(FileSafety, SettingsThatAreNotFilesAreBorneButASnapshotFolderThatIsOneIsA
   blocked.put("snaps", "a file in the way");
   EXPECT_EQ(blocked.run(Script().close()), 2);
   EXPECT_NE(blocked.file("stderr.txt").find("cannot make the snapshot folder snaps"), std::string::npos);
+
+  // Settings never read are never written over.
+  const std::string mine = "/my/last.plv\nCM SETUP FILE FOR PROGRAM PLIVET\nSC   0.2000000E+01  0.0000000E+00  0.0000000E+00\nEN\n";
+  for (const Script& script : {Script().f(3), Script().close()}) {
+    Session kept;
+    kept.put("plivet.set", mine);
+    EXPECT_TRUE(kept.ends(script)) << script.text();
+    EXPECT_EQ(kept.file("plivet.set"), mine) << script.text();
+  }
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ Lines written_after(Session& s, const Script& actions, const std::string& body =
   EXPECT_TRUE(s.ends_in(body, walk::drawn().then(actions).then(walk::write_and_end()))) << actions.text();
   return s.records();
 }
+
 Lines written_after(const Script& actions, const std::string& body = kBody) {
   Session s;
   return written_after(s, actions, body);
@@ -75,7 +76,7 @@ TEST_F(Undo, EveryActionTakenBackToTheOpenedDrawingAndMadeAgain) {
   EXPECT_EQ(written_after(kDelete + kRemoveDeleted + kUndo + kRedo), removed);
 }
 
-TEST_F(Undo, TheKeysActInEveryMenuThatChangesTheDrawingAndFromTheWindowsMenu) {
+TEST_F(Undo, TheKeysActInEveryMenuAndFromTheWindowsMenuOnWhatThisDrawingDid) {
   const auto deleted = written_after(kDelete);
   const auto opened = written_after(Script());
   // In the edit/delete menu, after an undelete (shown until a key): the
@@ -93,9 +94,7 @@ TEST_F(Undo, TheKeysActInEveryMenuThatChangesTheDrawingAndFromTheWindowsMenu) {
   EXPECT_EQ(written_after(Script(both).undo().undo().enter()), opened);
   EXPECT_EQ(written_after(Script(both).undo().redo().enter()), written_after(both));
   EXPECT_EQ(written_after(Script(both).undo().undo().redo().enter()), written_after(kMake));
-}
 
-TEST_F(Undo, NothingToTakeBackIsSaidAndOpeningAnotherDrawingForgetsTheChanges) {
   s.put("e.plv", kDrawing);
   // Close d (written), open e (the second name on the list of drawings),
   // then Ctrl+Z finds nothing of d's to take back.
@@ -114,7 +113,7 @@ const std::string kMadeEllipse = "EL     0.00000E+00    0.00000E+00    0.10000E+
 
 using WhereFeaturesMeet = SessionTest;
 
-TEST_F(WhereFeaturesMeet, AnElementMadeAfterAnUndoStandsUnderTheLayerItWasShownIn) {
+TEST_F(WhereFeaturesMeet, AnElementAndItsRecordsAreOneActionAndMadeAgainStandUnderTheLayerShown) {
   const Lines line = {kIdentityLayer, kShownColour, "LI  -100  -100   100   100 S"};
   const std::pair<Script, Lines> runs[] = {
       // Made, taken back, made again: the second stands where it was shown.
@@ -126,9 +125,7 @@ TEST_F(WhereFeaturesMeet, AnElementMadeAfterAnUndoStandsUnderTheLayerItWasShownI
       {Script().f(9).then(kEllipse).then(kUndo).then(kEllipse).f(10), {kIdentityLayer, kShownColour, kMadeEllipse}},
   };
   for (const auto& [keys, made] : runs) EXPECT_EQ(last(written_after(keys, kScaledEnd), 3), made) << keys.text();
-}
 
-TEST_F(WhereFeaturesMeet, AnElementAndTheRecordsMadeWithItAreOneAction) {
   const auto opened = written_after(Script(), kScaledEnd);
   // A line, then in a new visit another element: two undos take back both.
   for (const Script& element : {walk::line(), kEllipse, kComment, Script().f(7).f(4).f(9).enter(),
@@ -152,7 +149,7 @@ TEST_F(WhereFeaturesMeet, ElementsInADrawingOfAnotherColourModeTakeItsColourInFo
   EXPECT_FALSE(s.told("ILLEGAL")) << "no colour record the mode rejects";
 }
 
-TEST_F(WhereFeaturesMeet, APasteLandsWhereItsPreviewDrewAndKeepsTheDrawingsColourMode) {
+TEST_F(WhereFeaturesMeet, CopiesCarryTheirColourAndLayerAndAPasteLandsWhereItsPreviewDrew) {
   // A buffer file from a grey drawing, with no layer record of its own.
   s.put("b.buf", std::string(80, ' ') + "\nSC MODE GREY\nSC GREY 30\nLI  -100     0   100     0 S\n");
   const Script turned = Script().f(8).tab(4).field("90").tab().f(3).enter().f(9).f(10).f(4).enter();
@@ -163,15 +160,14 @@ TEST_F(WhereFeaturesMeet, APasteLandsWhereItsPreviewDrewAndKeepsTheDrawingsColou
   EXPECT_TRUE(s.told("CHOSE A COLOR MODE"));
   EXPECT_FALSE(s.told("FATAL"));
   EXPECT_FALSE(s.told("ILLEGAL"));
-}
 
-TEST_F(WhereFeaturesMeet, EachCopyIntoTheBufferCarriesTheColourAndLayerItWasDrawnIn) {
+  Session copied;
   const Script copy_scaled = walk::copy_box(450, -50, 650, 50);
   const Script copy_first = Script().f(7).f(3).drag(450, -50, -150, -350).drag(650, 50, 150, -250).enter();
   const std::string body =
       "SC MODE BAR\nLI  -100  -300   100  -300 S\nSC BAR   3\n" + kScaledLayer + "\nLI     0     0    50     0 S\n";
-  written_after(s, Script(copy_scaled).then(copy_first).f(7).f(4).then(walk::buffer_name("b.buf")), body);
-  const Lines buffer = lines_of(s.file("b.buf"));
+  written_after(copied, Script(copy_scaled).then(copy_first).f(7).f(4).then(walk::buffer_name("b.buf")), body);
+  const Lines buffer = lines_of(copied.file("b.buf"));
   EXPECT_EQ(Lines(buffer.begin() + 1, buffer.end()),
             (Lines{"SC BAR   3", kScaledLayer, "LI     0     0    50     0 S", "SC BAR   7", kIdentityLayer,
                    "LI  -100  -300   100  -300 S"}));
@@ -285,17 +281,6 @@ TEST_F(Recovery, AKilledSessionIsRecoveredToWhatItHadDoneWithItsHistory) {
   }
 }
 
-TEST_F(Recovery, ANewDrawingNeverWrittenIsRecoveredToo) {
-  // A new drawing, a line made in it, and the program killed: its file is
-  // still empty.
-  EXPECT_NE(s.run(walk::new_drawing("n").then(kMadeInNew).kill()), 0);
-  ASSERT_TRUE(s.exists("n.plv"));
-  EXPECT_TRUE(s.file("n.plv").empty());
-  const Lines written = recovered(s, Script(), "n.plv");
-  EXPECT_EQ(written, made_in_new("n"));
-  EXPECT_GT(written.size(), 4u);
-}
-
 TEST_F(Recovery, CopiesDiscardedOrStaleAreNeverAppliedAndACleanEndOrAQuitLeavesNone) {
   Session discarded;
   killed_after(discarded);
@@ -328,7 +313,7 @@ TEST_F(Recovery, CopiesDiscardedOrStaleAreNeverAppliedAndACleanEndOrAQuitLeavesN
   EXPECT_EQ(quit.file("d.plv"), kDrawing);
 }
 
-TEST_F(Recovery, ACopyThatCannotBeWrittenIsToldAndTheWorkGoesOn) {
+TEST_F(Recovery, ACopyThatCannotBeWrittenOrIsAnotherPlivetsIsToldAndLeftAlone) {
   s.put("state", "a file where the folder of copies would be");
   // The edit/delete menu, back after the pick, tells it before it waits.
   ASSERT_TRUE(s.ends_in(kBody, walk::drawn().f(5).f(1).pick_right(250, 305).pick(0, 0).enter().f(10).then(kMake)
@@ -337,9 +322,7 @@ TEST_F(Recovery, ACopyThatCannotBeWrittenIsToldAndTheWorkGoesOn) {
   ASSERT_FALSE(told.empty());
   EXPECT_NE(row(told[0], 5).find(s.path("state")), std::string::npos) << told[0];
   EXPECT_EQ(s.records(), written_after(kDelete + kMake));
-}
 
-TEST_F(Recovery, ASecondPlivetNeitherReplacesNorRemovesTheFirstOnesCopy) {
   for (const Script& second : {Script().f(1).f(6).f(3), kMake + walk::write_and_end(), Script(kMake).kill()}) {
     Session second_run;
     const fs::path copy = killed_after(second_run);
@@ -386,7 +369,7 @@ TEST_F(Recovery, DamagedCopiesAreToldAndKeptAsideAndTheNextCopyStartsAfresh) {
   }
 }
 
-TEST_F(Recovery, ACopyIsMadeForTheFileAsItIsNotForItsNameOrItsTime) {
+TEST_F(Recovery, ACopyIsForTheFileAsItIsAndANewDrawingNeverWrittenIsRecoveredToo) {
   // Touched but not changed: the same file.
   Session touched;
   killed_after(touched);
@@ -399,6 +382,16 @@ TEST_F(Recovery, ACopyIsMadeForTheFileAsItIsNotForItsNameOrItsTime) {
   EXPECT_TRUE(s.told("AN OLD RECOVERY COPY UNDER THIS DRAWING'S NAME IS NOT APPLIED."));
   EXPECT_TRUE(fs::exists(old_copy.string() + ".stale"));
   EXPECT_EQ(recovered(s), made_in_new("d"));
+
+  // A new drawing, a line made in it, and the program killed: its file is
+  // still empty.
+  Session never_written;
+  EXPECT_NE(never_written.run(walk::new_drawing("n").then(kMadeInNew).kill()), 0);
+  ASSERT_TRUE(never_written.exists("n.plv"));
+  EXPECT_TRUE(never_written.file("n.plv").empty());
+  const Lines written = recovered(never_written, Script(), "n.plv");
+  EXPECT_EQ(written, made_in_new("n"));
+  EXPECT_GT(written.size(), 4u);
 }
 
 }  // namespace
