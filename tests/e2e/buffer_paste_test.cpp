@@ -169,7 +169,8 @@ TEST_F(Paste, WhatEachPasteAppends) {
        "B2   0.7000000E+01  0.7000000E+01"},
       // The copy carries the colour and layer the string was drawn in, with
       // no records of its own before it; its size kept, turned to +y.
-      {"a turned string goes point by point", "CH     0     0 12 S 0 HELLO\n", walk::fields({"0", "0", "1", "1", "90"}).f(9)},
+      {"a turned string goes point by point", "CH     0     0 12 S 0 HELLO\n",
+       walk::fields({"0", "0", "1", "1", "90"}).f(9)},
       {"a stretched wide line and ellipse go point by point",
        "LW     0     0     0   100     3\nEL     0.50000E+02    0.50000E+02    0.20000E+02    0.10000E+02\n",
        walk::fields({"0", "0", "2", "1"}).f(9)},

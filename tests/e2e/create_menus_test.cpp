@@ -131,7 +131,8 @@ TEST(Elements, EachKindTypedPulledRefusedAndReopened) {
        Script().f(7).f(3).type("   NOTE ONE").f(1).f(7).f(3).f(1).f(7).f(3).type("LOST").f(9).type("OK").f(1)
            .f(7).f(3).type("QUIT").f(10).f(10),
        {{"e2e_comment_menu_typed", 17}, {"e2e_comment_menu_cleared", 18}}},
-      {"a comment undrawn is gone, and a second F9 has nothing to undraw", Script().f(7).f(3).type("NOTE").f(1).f(9).f(9)},
+      {"a comment undrawn is gone, and a second F9 has nothing to undraw",
+       Script().f(7).f(3).type("NOTE").f(1).f(9).f(9)},
   };
   for (const Made& made : sessions) expect_made(made);
 }
@@ -185,7 +186,8 @@ TEST_F(CreateMenu, PointsHandedOnAndSnapped) {
       {"points go through their layer and ties go to the earlier one",
        Script().f(2).f(4).point(0, 300).f(6).point(240, 10).f(9).enter().f(1).f(4).point(500, 0).f(6).point(20, -10)
            .f(9).enter(),
-       {}, kBar + "LA  1  0.2000000E+01  0.5000000E+02  0.0000000E+00\nLI     0     0   100     0 S\n" + kIdentityLayer +
+       {},
+       kBar + "LA  1  0.2000000E+01  0.5000000E+02  0.0000000E+00\nLI     0     0   100     0 S\n" + kIdentityLayer +
            "\nLI   -10   300  -200   300 S\nLI    10   300   200   300 S\nLI   500    30   500   -30 S\n"},
       // Through the edit/delete menu (F8 there shows the deleted graphics) to
       // a line whose two ends snap next to the deleted line's ends.

@@ -18,7 +18,8 @@ TEST_F(EditorSession, NewDrawingsAreWrittenOnExitAndTheFileMenuWritesRemovesDele
   ASSERT_TRUE(s.ends(walk::new_drawing("fig").then(walk::write_and_end())));
   // The new drawing's records; its trailing colour record is not written.
   EXPECT_EQ(s.file("fig.plv"), "fig.plv" + std::string(73, ' ') + "\nGLIMPT EP      17.36      1.000 D M P   \nDATE: " +
-                                   today_date_text() + "\nCM fig.plv         " + today_date_text() + "\nCM\nSC MODE BAR\n");
+                                   today_date_text() + "\nCM fig.plv         " + today_date_text() +
+                                   "\nCM\nSC MODE BAR\n");
   const std::string settings = s.file("plivet.set");
   EXPECT_EQ(row(settings, 2), "CM SETUP FILE FOR PROGRAM PLIVET");
   EXPECT_EQ(row(settings, 14), "EN");
@@ -96,7 +97,7 @@ TEST_F(EditorSession, AWindowClosedAtAnyWaitEndsInOrder) {
 
 using MenuScreens = SessionTest;
 
-TEST_F(MenuScreens, MainFileExitCreateAndEveryElementMenu) {
+TEST_F(MenuScreens, EveryMenuWithAndWithoutADrawing) {
   Script visits = walk::new_drawing("a").f(1).f(10).then(walk::create()).f(7).f(10);
   for (const int key : {1, 2, 3, 4, 5}) visits.f(key).f(10);       // the create menu's elements
   for (const int key : {1, 2, 3, 4, 5}) visits.f(7).f(key).f(10).f(10);  // the more-create menu's
@@ -112,18 +113,19 @@ TEST_F(MenuScreens, MainFileExitCreateAndEveryElementMenu) {
   EXPECT_EQ(more[1], row(golden("create_menu"), 3));
   // Quitting every element menu made nothing.
   EXPECT_EQ(s.records("a.plv"), (Lines{"CM a.plv           " + today_date_text(), "CM", "SC MODE BAR"}));
-}
 
-TEST_F(MenuScreens, EditingBufferAndPasteMenusThenTheMenusWithoutADrawing) {
-  // The edit/delete menu opens only on a drawn picture; its F8 shows the
+  // With a drawing: the edit/delete menu opens only on a drawn picture; its F8 shows the
   // deleted graphics. F9 leaves either buffer file name menu. Then the
   // file menu's F6 quits the drawing.
-  ASSERT_TRUE(s.ends_in("LI     0     0   100     0 S\n",
-                        walk::drawn().f(5).f(8).f(7).f(10).f(10).f(7).f(4).f(9).f(7).f(1).f(9).f(8).f(10).f(1).f(6)
-                            .f(10).f(7).f(10).then(walk::create()).f(7).f(10).f(10).then(walk::write_and_end())));
-  expect_shown(s, {{"edit_delete_menu"}, {"edit_delete_menu_showing", 1}, {"colour_edit_menu"}, {"buffer_menu"},
-                   {"buffer_write_name_menu"}, {"buffer_read_name_menu", 1}, {"paste_menu"}, {"file_menu_no_drawing"},
-                   {"buffer_menu_no_drawing", 2}, {"create_menu_no_drawing"}, {"more_create_menu_no_drawing"}});
+  Session with_drawing;
+  ASSERT_TRUE(with_drawing.ends_in("LI     0     0   100     0 S\n",
+                                   walk::drawn().f(5).f(8).f(7).f(10).f(10).f(7).f(4).f(9).f(7).f(1).f(9).f(8).f(10)
+                                       .f(1).f(6).f(10).f(7).f(10).then(walk::create()).f(7).f(10).f(10)
+                                       .then(walk::write_and_end())));
+  expect_shown(with_drawing, {{"edit_delete_menu"}, {"edit_delete_menu_showing", 1}, {"colour_edit_menu"},
+                              {"buffer_menu"}, {"buffer_write_name_menu"}, {"buffer_read_name_menu", 1}, {"paste_menu"},
+                              {"file_menu_no_drawing"}, {"buffer_menu_no_drawing", 2}, {"create_menu_no_drawing"},
+                              {"more_create_menu_no_drawing"}});
 }
 
 }  // namespace

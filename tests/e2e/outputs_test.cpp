@@ -72,7 +72,7 @@ double pdf_width_cm(const std::string& path) {
 
 using Translate = SessionTest;
 
-TEST_F(Translate, TheSetupMenuTranslatesBesideTheDrawingAsItsModeAsks) {
+TEST_F(Translate, TheSetupMenuTranslatesBesideTheDrawingOrPrintsAsItsModeAsks) {
   const struct {
     const char* mode;
     const char* file;
@@ -92,9 +92,8 @@ TEST_F(Translate, TheSetupMenuTranslatesBesideTheDrawingAsItsModeAsks) {
     // The mode typed stays in the setup line the drawing is written with.
     EXPECT_EQ(translated.file("d.plv"), kDrawing) << "the menu changes nothing but the setup line, kept until written";
   }
-}
 
-TEST_F(Translate, PrintModeSendsThePageToTheChosenPrinterOrSaysNothingWasPrinted) {
+  // Print mode, with no printer chosen and with one.
   Session without;
   without.put("d.plv", kDrawing);
   ASSERT_EQ(without.run(translate_in_mode("PR"), "d.plv"), 0);
@@ -102,12 +101,12 @@ TEST_F(Translate, PrintModeSendsThePageToTheChosenPrinterOrSaysNothingWasPrinted
 
   s.put("d.plv", kDrawing);
   // A PDF file stands for the printer the user chooses.
-  ASSERT_TRUE(s.ends(Script().command("print " + s.path("printed.pdf")).then(translate_in_mode("PR")), "d.plv"));
+  ASSERT_TRUE(s.ends(Script().command("print " + s.path("s.pdf")).then(translate_in_mode("PR")), "d.plv"));
   EXPECT_EQ(s.screens_with(5, "THE DRAWING WAS SENT TO THE PRINTER.").size(), 1u);
-  ASSERT_TRUE(s.exists("printed.pdf"));
+  ASSERT_TRUE(s.exists("s.pdf"));
   if (!tool_available("pdfimages")) GTEST_SKIP() << "pdfimages is needed";
   // One picture on the page, at the printer's 600 dots per inch: 12 cm wide.
-  const std::string images = tool_output("pdfimages -list " + s.path("printed.pdf"));
+  const std::string images = tool_output("pdfimages -list " + s.path("s.pdf"));
   std::smatch m;
   ASSERT_TRUE(std::regex_search(images, m, std::regex("\\n +1 +0 +image +([0-9]+) +([0-9]+)"))) << images;
   EXPECT_NEAR(std::stod(m[1]), 12 / 2.54 * 600, 2);

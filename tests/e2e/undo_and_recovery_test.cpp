@@ -153,7 +153,8 @@ TEST_F(WhereFeaturesMeet, CopiesCarryTheirColourAndLayerAndAPasteLandsWhereItsPr
   // A buffer file from a grey drawing, with no layer record of its own.
   s.put("b.buf", std::string(80, ' ') + "\nSC MODE GREY\nSC GREY 30\nLI  -100     0   100     0 S\n");
   const Script turned = Script().f(8).tab(4).field("90").tab().f(3).enter().f(9).f(10).f(4).enter();
-  const Lines written = written_after(s, Script().f(7).f(1).then(walk::buffer_name("b.buf")).enter().then(turned), kScaledEnd);
+  const Script read = Script().f(7).f(1).then(walk::buffer_name("b.buf")).enter();
+  const Lines written = written_after(s, Script(read).then(turned), kScaledEnd);
   // Turned about its centre under the identity layer, as the preview drew
   // it; the grey level is no colour of this drawing, the mode record none.
   EXPECT_EQ(last(written, 2), (Lines{kIdentityLayer, "LI     0  -100     0   100 S"}));
