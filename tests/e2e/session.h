@@ -159,12 +159,6 @@ class Session {
       if (row(screen, at) == text) found.push_back(screen);
     return found;
   }
-  // Row 3 of every screen, where most screens have their heading.
-  Lines headings() const {
-    Lines out;
-    for (const std::string& screen : screens()) out.push_back(row(screen, 3));
-    return out;
-  }
   // Whether any screen shown holds `text`.
   bool told(std::string_view text) const {
     const auto all = screens();
