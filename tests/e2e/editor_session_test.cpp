@@ -1,38 +1,48 @@
-// Whole sessions through the main and file menus: a new drawing written,
-// the view zoomed, dragged and kept, the file menu's keys, and a window
-// closed at every kind of wait.
+// Whole sessions through the main and file menus, a window closed at every
+// kind of wait, and every menu as shown against its golden screen, so that
+// a caption moved by a column or a row is caught.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "drawing/today.h"
 #include "e2e/golden.h"
-#include "e2e/walks.h"
 
 namespace plv::e2e {
 namespace {
 
-TEST(EditorSession, NewDrawingWrittenOnExit) {
-  Session s;
+using EditorSession = SessionTest;
+
+TEST_F(EditorSession, NewDrawingsAreWrittenOnExitAndTheFileMenuWritesRemovesDeletedAndCloses) {
   ASSERT_TRUE(s.ends(walk::new_drawing("fig").then(walk::write_and_end())));
-  const std::string written = s.file("fig.plv");
-  EXPECT_EQ(written.substr(0, 81), "fig.plv" + std::string(73, ' ') + "\n");
-  EXPECT_NE(written.find("\nGLIMPT EP      17.36      1.000 D M P   \nDATE: "), std::string::npos);
   // The new drawing's records; its trailing colour record is not written.
-  EXPECT_NE(written.find("\nCM fig.plv     "), std::string::npos);
-  EXPECT_NE(written.find("\nCM\nSC MODE BAR\n"), std::string::npos);
-  EXPECT_EQ(written.find("SC BAR   7"), std::string::npos);
+  EXPECT_EQ(s.file("fig.plv"), "fig.plv" + std::string(73, ' ') + "\nGLIMPT EP      17.36      1.000 D M P   \nDATE: " +
+                                   today_date_text() + "\nCM fig.plv         " + today_date_text() +
+                                   "\nCM\nSC MODE BAR\n");
   const std::string settings = s.file("plivet.set");
   EXPECT_EQ(row(settings, 2), "CM SETUP FILE FOR PROGRAM PLIVET");
   EXPECT_EQ(row(settings, 14), "EN");
+
+  Session opened;
+  // F1 file menu, F4 remove deleted graphics, F3 write; then F1, F2 close;
+  // F10 back, and F3 with no drawing open explains itself.
+  ASSERT_TRUE(opened.ends_in("SC MODE BAR\nLI     0     0   100   100 S\n"
+                        "DELI0.100000E+010.200000E+010.300000E+010.400000E+01 S\n",
+                        Script().f(10).f(1).f(4).f(3).f(1).f(2).f(10).f(3).enter().then(walk::write_and_end())));
+  EXPECT_EQ(opened.records(), (Lines{"SC MODE BAR", "LI     0     0   100   100 S"}));
+  EXPECT_TRUE(shows_golden(opened, "e2e_no_drawing_to_draw_in"));
+  EXPECT_NE(row(opened.screens().back(), 5).find("NO DRAWING FILE IS OPEN"), std::string::npos);
 }
 
-TEST(EditorSession, OpenDrawAllZoomDragAndTheViewIsKept) {
-  Session s;
+TEST_F(EditorSession, OpenDrawAllZoomDragAndTheViewIsKept) {
   s.put("plot.plv", drawing("SC MODE BAR\nLI  -500     0   500     0 S\nLI     0  -200     0   200 S\n"));
   // The drawing named on the command line taken; draw all, looked at; the
   // zoom box's right edge pulled to the middle; dragged 100 to the right.
   ASSERT_TRUE(s.ends(Script().f(10).f(4).enter().f(2).drag(1000, 0, 0, 0).enter().enter().f(6).f(4).pick(0, 0)
                          .pick(100, 0).enter().then(walk::write_and_end()), "plot.plv"));
-  EXPECT_GE(s.pictures(), 3);
+  const auto shots = s.snapshots();
+  EXPECT_GE(std::count_if(shots.begin(), shots.end(), [](const Snapshot& shot) { return shot.picture; }), 3);
   // Draw all fits 1000 x 400 into 3300 x 2500 (scale 3.267); the zoom and
   // the drag then leave exactly this view, which the settings keep.
   EXPECT_EQ(row(s.file("plivet.set"), 4), "SC   0.5833929E+01  0.9928571E+03  0.0000000E+00");
@@ -40,28 +50,7 @@ TEST(EditorSession, OpenDrawAllZoomDragAndTheViewIsKept) {
   EXPECT_EQ(s.file("plot.plv").substr(0, 8), "plot.plv");  // written back on exit
 }
 
-TEST(EditorSession, QuittingTheDrawingLeavesItsFileAlone) {
-  Session s;
-  const std::string original = drawing("SC MODE BAR\nLI     0     0   100   100 S\n");
-  s.put("keep.plv", original);
-  ASSERT_TRUE(s.ends(Script().f(10).f(1).f(6).f(10).then(walk::write_and_end()), "keep.plv"));
-  EXPECT_EQ(s.file("keep.plv"), original);
-}
-
-TEST(EditorSession, FileMenuWritesRemovesDeletedAndCloses) {
-  Session s;
-  s.put("d.plv", drawing("SC MODE BAR\nLI     0     0   100   100 S\nDELI0.100000E+010.200000E+010.300000E+010.400000E+01 S\n"));
-  // F1 file menu, F4 remove deleted graphics, F3 write; then F1, F2 close;
-  // F10 back, and F3 with no drawing open explains itself.
-  ASSERT_TRUE(s.ends(Script().f(10).f(1).f(4).f(3).f(1).f(2).f(10).f(3).enter().then(walk::write_and_end()), "d.plv"));
-  EXPECT_EQ(s.records(), (Lines{"SC MODE BAR", "LI     0     0   100   100 S"}));
-  const auto told = s.screens_with(3, "ERROR: TO DRAW YOU MUST OPEN A DRAWING FILE.");
-  ASSERT_FALSE(told.empty());
-  EXPECT_EQ(row(told[0], 5), "USE F1 TO GET THE FILE MENU.");
-  EXPECT_NE(row(s.screens().back(), 5).find("NO DRAWING FILE IS OPEN"), std::string::npos);
-}
-
-TEST(EditorSession, AWindowClosedAtAnyWaitEndsInOrder) {
+TEST_F(EditorSession, AWindowClosedAtAnyWaitEndsInOrder) {
   const std::string line = "SC MODE BAR\nSC BAR   3\nLI     0     0   100     0 S\n";
   const Script copied = walk::drawn().then(walk::copy_box(-10, -10, 110, 110));
   const struct {
@@ -95,20 +84,49 @@ TEST(EditorSession, AWindowClosedAtAnyWaitEndsInOrder) {
       {"a box to paste into", Script(copied).f(8).f(1).close(), line},
   };
   for (const auto& [where, script, body] : waits) {
-    Session s;
-    if (!body.empty()) s.put("d.plv", drawing(body));
-    EXPECT_TRUE(s.ends(script, body.empty() ? "" : "d.plv")) << where;
-    // Settings are written only once they have been read.
-    EXPECT_EQ(s.exists("plivet.set"), where != std::string("the start-up fields")) << where;
-    if (s.exists("plivet.set")) {
-      EXPECT_EQ(last(lines_of(s.file("plivet.set")), 1), Lines{"EN"}) << where;
-    }
-    EXPECT_TRUE(s.exists("orvlab.ini")) << where;
-    // A closed window writes no drawing.
-    if (!body.empty()) {
-      EXPECT_EQ(s.file("d.plv"), drawing(body)) << where;
-    }
+    SCOPED_TRACE(where);
+    Session closed;
+    EXPECT_TRUE(body.empty() ? closed.ends(script) : closed.ends_in(body, script));
+    // Settings are written, whole, only once they have been read.
+    EXPECT_EQ(closed.exists("plivet.set"), where != std::string("the start-up fields"));
+    EXPECT_TRUE(!closed.exists("plivet.set") || closed.file("plivet.set").ends_with("\nEN\n"));
+    EXPECT_TRUE(closed.exists("orvlab.ini"));
+    EXPECT_TRUE(body.empty() || closed.file("d.plv") == drawing(body)) << "a closed window writes no drawing";
   }
+}
+
+using MenuScreens = SessionTest;
+
+TEST_F(MenuScreens, EveryMenuWithAndWithoutADrawing) {
+  Script visits = walk::new_drawing("a").f(1).f(10).then(walk::create()).f(7).f(10);
+  for (const int key : {1, 2, 3, 4, 5}) visits.f(key).f(10);       // the create menu's elements
+  for (const int key : {1, 2, 3, 4, 5}) visits.f(7).f(key).f(10).f(10);  // the more-create menu's
+  ASSERT_TRUE(s.ends(visits.then(walk::leave_and_write())));
+  for (const char* name : {"main_menu", "file_menu", "exit_menu", "create_menu", "more_create_menu", "line_menu",
+                           "arrow_menu", "string_menu", "box_menu", "circle_menu", "ellipse_menu", "bracket_menu",
+                           "comment_menu", "filled_rectangle_menu", "quadrilateral_menu"})
+    EXPECT_TRUE(shows_golden(s, name));
+  // F10 of the more-create menu leads back to the create menu.
+  const auto shown = s.screens();
+  const std::string more_create = heading_of("more_create_menu").text;
+  const auto more = std::find_if(shown.begin(), shown.end(), [&](const auto& at) { return row(at, 3) == more_create; });
+  ASSERT_LT(more + 1, shown.end());
+  EXPECT_TRUE(matches_golden(more[1], "create_menu"));
+  // Quitting every element menu made nothing.
+  EXPECT_EQ(s.records("a.plv"), (Lines{"CM a.plv           " + today_date_text(), "CM", "SC MODE BAR"}));
+
+  // With a drawing: the edit/delete menu opens only on a drawn picture; its F8 shows the
+  // deleted graphics. F9 leaves either buffer file name menu. Then the
+  // file menu's F6 quits the drawing.
+  Session with_drawing;
+  ASSERT_TRUE(with_drawing.ends_in("LI     0     0   100     0 S\n",
+                                   walk::drawn().f(5).f(8).f(7).f(10).f(10).f(7).f(4).f(9).f(7).f(1).f(9).f(8).f(10)
+                                       .f(1).f(6).f(10).f(7).f(10).then(walk::create()).f(7).f(10).f(10)
+                                       .then(walk::write_and_end())));
+  expect_shown(with_drawing, {{"edit_delete_menu"}, {"edit_delete_menu_showing", 1}, {"colour_edit_menu"},
+                              {"buffer_menu"}, {"buffer_write_name_menu"}, {"buffer_read_name_menu", 1}, {"paste_menu"},
+                              {"file_menu_no_drawing"}, {"buffer_menu_no_drawing", 2}, {"create_menu_no_drawing"},
+                              {"more_create_menu_no_drawing"}});
 }
 
 }  // namespace

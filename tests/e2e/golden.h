@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -66,6 +67,42 @@ inline ::testing::AssertionResult shows_golden(const Session& s, std::string_vie
     return ::testing::AssertionFailure() << name << ": " << shown.size() << " screens headed \""
                                          << heading_of(name).text << "\"";
   return matches_golden(shown[static_cast<size_t>(at)], name);
+}
+
+// The records a row of a table of sessions wrote, as kept under a line
+// "== WHAT" in tests/golden/NAME.txt; with PLIVET_REWRITE_GOLDEN=1 the
+// row's records are kept there from `written` instead.
+inline Lines kept_records(std::string_view name, const std::string& what, const Lines& written) {
+  const Lines kept = lines_of(golden(name));
+  const std::string head = "== " + what;
+  const auto at = std::find(kept.begin(), kept.end(), head);
+  const auto end = std::find_if(at == kept.end() ? at : at + 1, kept.end(),
+                                [](const std::string& line) { return line.starts_with("== "); });
+  if (!std::getenv("PLIVET_REWRITE_GOLDEN")) return at == kept.end() ? Lines{"(none kept)"} : Lines(at + 1, end);
+  Lines out(kept.begin(), at);
+  out.push_back(head);
+  out.insert(out.end(), written.begin(), written.end());
+  out.insert(out.end(), end, kept.end());
+  std::string text;
+  for (const std::string& line : out) text += line + "\n";
+  testing::write_file(golden_path(name), text);
+  return written;
+}
+
+// A golden screen shown in a session: the `nth` headed as it (as in
+// shows_golden), and how many are headed so when `of` is not 0.
+struct Shown {
+  const char* golden;
+  int nth = 0;
+  size_t of = 0;
+};
+inline void expect_shown(const Session& s, const std::vector<Shown>& shown) {
+  for (const Shown& each : shown) {
+    if (each.of != 0) {
+      EXPECT_EQ(screens_of(s, each.golden).size(), each.of) << each.golden;
+    }
+    EXPECT_TRUE(shows_golden(s, each.golden, each.nth));
+  }
 }
 
 }  // namespace plv::e2e
