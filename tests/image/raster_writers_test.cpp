@@ -1,5 +1,5 @@
-// The raster picture files, TIFF and PCX, byte for byte and as readers we
-// did not write see them. (PNG files are read back from plvtool render.)
+// The raster picture files, TIFF, PNG and PCX, byte for byte and as
+// readers we did not write see them.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "host/raster.h"
 #include "image/pcx_writer.h"
+#include "image/png_writer.h"
 #include "image/tiff_writer.h"
 #include "support/outside_reader.h"
 #include "support/temp_dir.h"
@@ -169,6 +171,22 @@ TEST(TiffWriter, SideTooWideForAShortIsStillReadBack) {
       run(python + " -c \"from PIL import Image; im = Image.open('" + path +
           "'); print(im.size, im.getpixel((0, 0)), im.getpixel((1, 0)), im.getpixel((69999, 0)))\"");
   EXPECT_EQ(pixels, "(70000, 1) (16, 32, 48) (255, 255, 255) (128, 128, 128)\n");
+}
+
+TEST(PngWriter, AnIndependentDecoderReadsThePixels) {
+  testing::TempDir dir;
+  host::Raster raster(7, 3, host::kWhite);
+  raster.select_pen(host::Pen{host::Rgb{10, 200, 30}, 1});
+  raster.line({0, 1}, {7, 1});
+  const std::string path = dir.file("p.png");
+  const FileResult written = write_png(raster.image(), path);
+  ASSERT_TRUE(written.ok()) << written.error;
+  EXPECT_EQ(run("/usr/bin/python3 -c \"from PIL import Image; im = Image.open('" + path +
+                "'); print(im.size, im.getpixel((6, 1)), im.getpixel((0, 0)))\""),
+            "(7, 3) (10, 200, 30) (255, 255, 255)\n");
+  const FileResult failed = write_png(raster.image(), dir.file("no/such/dir/p.png"));
+  EXPECT_FALSE(failed.ok());
+  EXPECT_NE(failed.error.find("p.png"), std::string::npos);
 }
 
 std::vector<uint8_t> encoded(std::vector<uint8_t> row) {

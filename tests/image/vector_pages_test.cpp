@@ -147,7 +147,7 @@ std::string record_kinds(const std::string& records) {
   return kinds;
 }
 
-TEST_F(EmfPage, HeaderDescribesTheReferenceDeviceAndCoversTheDrawing) {
+TEST_F(EmfPage, HeaderDescribesTheReferenceDeviceAndTheFrameWhatIsDrawn) {
   SKIP_WITHOUT("emf2svg-conv", "emf2svg");
   const std::vector<std::uint8_t> emf = emf_of_test_picture();
   const std::string records = emf_records(emf);
@@ -163,10 +163,8 @@ TEST_F(EmfPage, HeaderDescribesTheReferenceDeviceAndCoversTheDrawing) {
   EXPECT_EQ(field(records, "nBytes"), std::to_string(emf.size()));
   EXPECT_EQ(field(records, "nRecords"), std::to_string(std::ranges::count(record_kinds(records), ' ')));
   EXPECT_EQ(records.find("U_EMR_EOF"), records.rfind("U_EMR_"));
-}
 
-TEST_F(EmfPage, FrameFollowsWhatIsDrawnWherePensReachPastThePoints) {
-  SKIP_WITHOUT("emf2svg-conv", "emf2svg");
+  // Where pens reach past the points, the frame follows what is drawn.
   const auto page = make_emf_page("", 500);
   page->select_pen(VectorPen{kBlack, 5});
   page->line({-100, 200}, {400, 200});
@@ -174,14 +172,14 @@ TEST_F(EmfPage, FrameFollowsWhatIsDrawnWherePensReachPastThePoints) {
   page->select_brush(kBlue);
   const VectorPoint quad[] = {{0, 0}, {250, 20}, {120, 600}, {10, 100}};
   page->polygon(quad);
-  const std::string records = emf_records(page->finish());
+  const std::string framed = emf_records(page->finish());
   // A five-unit pen reaches two units either side of its line.
-  EXPECT_EQ(field(records, "rclBounds"), "{-102,0,402,600}") << records;
+  EXPECT_EQ(field(framed, "rclBounds"), "{-102,0,402,600}") << framed;
   // 0.01 mm edges at 500 units an inch: -102 * 5.08 rounded outwards, 403 * 5.08, 601 * 5.08.
-  EXPECT_EQ(field(records, "rclFrame"), "{-519,0,2048,3054}");
+  EXPECT_EQ(field(framed, "rclFrame"), "{-519,0,2048,3054}");
   // The device holds the picture in whole ten-inch steps.
-  EXPECT_EQ(field(records, "szlDevice"), "{5000,5000}");
-  EXPECT_EQ(field(records, "szlMillimeters"), "{254,254}");
+  EXPECT_EQ(field(framed, "szlDevice"), "{5000,5000}");
+  EXPECT_EQ(field(framed, "szlMillimeters"), "{254,254}");
 }
 
 TEST_F(EmfPage, PensBrushesAndMixesAreTheRecordsAReaderExpects) {

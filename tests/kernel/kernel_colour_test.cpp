@@ -25,15 +25,13 @@ int largest_step(std::span<const C> p, int from, int to) {
   return largest;
 }
 
-TEST(Palettes, SizesAndUnknownPalettes) {
+TEST(Palettes, SizesAndBasicColoursRealisedAlikeTheRestScaledByFour) {
   EXPECT_EQ(stored_palette(1).size(), 236u);
   EXPECT_EQ(stored_palette(2).size(), 224u);
   EXPECT_EQ(stored_palette(3).size(), 225u);
   EXPECT_THROW(stored_palette(0), std::out_of_range);
   EXPECT_THROW(realised_palette(4), std::out_of_range);
-}
 
-TEST(Palettes, BasicColoursRealisedAlikeTheRestScaledByFour) {
   for (int p = 1; p <= 3; ++p) {
     const bool scaled = p != 3;
     const auto colours = realised_palette(p);

@@ -72,7 +72,7 @@ TEST(StrokeFontGlyphs, EveryGlyphIsDrawnInsideItsCell) {
   EXPECT_THROW(decode_glyph(kGlyphCount + 1), std::out_of_range);
 }
 
-TEST(StrokeFontGlyphs, CapitalsDigitsAscendersAndDescenders) {
+TEST(StrokeFontGlyphs, HeightsOfCapitalsDigitsAscendersAndDescendersAndPenLifts) {
   // Characters with the lowest and highest points of their strokes, where they matter.
   const std::tuple<std::string, std::optional<int>, std::optional<int>> cases[] = {
       {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", 0, kCellHeight}, {"0123456789", std::nullopt, kCellHeight},
@@ -84,9 +84,8 @@ TEST(StrokeFontGlyphs, CapitalsDigitsAscendersAndDescenders) {
       EXPECT_EQ(e.max_y, highest.value_or(e.max_y)) << c;
     }
   }
-}
 
-TEST(StrokeFontGlyphs, PenLiftsSplitStrokes) {
+  // Pen lifts split strokes.
   EXPECT_EQ(glyph_for('H').strokes.size(), 3u);
   EXPECT_EQ(glyph_for('i').strokes.size(), 2u);
   const Glyph o = glyph_for('O');
@@ -118,7 +117,7 @@ void expect_box(const Box& b, const Box& expected) {
   EXPECT_NEAR(b.max_y, expected.max_y, 1e-4);
 }
 
-TEST(StrokeFontLayout, SizeScalesEachAxisOnItsOwn) {
+TEST(StrokeFontLayout, SizeScalesEachAxisAndEachDirectionTurnsTheGlyphsAndTheAdvance) {
   StringSettings s = settings(1, 0);
   s.char_width = 12;   // 2 per unit across
   s.char_height = 27;  // 3 per unit up
@@ -127,9 +126,7 @@ TEST(StrokeFontLayout, SizeScalesEachAxisOnItsOwn) {
   expect_box(box_of(h.polylines), {10, 22, 20, 47});
   const TextLayout p = lay_out_text(s, {0, 0}, "p");
   EXPECT_NEAR(box_of(p.polylines).min_y, -9, 1e-4);
-}
 
-TEST(StrokeFontLayout, EachDirectionTurnsTheGlyphsAndTheAdvance) {
   // Two H's, each 12 across and 18 up, the second 18 further on.
   const struct {
     int direction;

@@ -86,7 +86,7 @@ TEST(Painting, KindsDrawTheirPointsThroughTheLayer) {
   }
 }
 
-TEST(Painting, ADashedLineOutOfSightDrawsNothingAndASolidOneOfNoLengthNothingEither) {
+TEST(Painting, DashesOnlyInSightNothingForAPointAndColourRecordsSetTheModeFirst) {
   RenderState state;
   RecordingPainter hidden;
   hidden.everything_visible = false;
@@ -99,10 +99,8 @@ TEST(Painting, ADashedLineOutOfSightDrawsNothingAndASolidOneOfNoLengthNothingEit
 
   RecordingPainter point;
   EXPECT_TRUE(painted(line_record({7, 7}, {7, 7}, 'S'), state, point).empty());
-}
 
-TEST(Painting, ColourRecordsSetTheModeThenTheColour) {
-  RenderState state;
+  // A colour record sets the drawing's mode, then the colour.
   RecordingPainter p;
   struct Quiet final : ColourProblems {
     void met(const ColourProblem&) override {}

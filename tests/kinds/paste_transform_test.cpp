@@ -136,7 +136,8 @@ TEST(PasteTransform, EllipsesCirclesAndQuadrilaterals) {
       {circle_record({0, 0}, {100, 0}, {0, 100}), shifted, circle_record({10, 10}, {110, 10}, {10, 110})},
       {quad_record({{{0, 0}, {10, 0}, {10, 10}, {1, 10}}}), at(paste(0, 0, 1.26, 1.24)),
        quad_record({{{0, 0}, {13, 0}, {13, 12}, {1, 12}}})}};
-  for (const auto& [record, placement, expected] : cases) EXPECT_EQ(moved(record, placement), expected) << record.trimmed();
+  for (const auto& [record, placement, expected] : cases)
+    EXPECT_EQ(moved(record, placement), expected) << record.trimmed();
 }
 
 TEST(PasteTransform, RecordsWithoutPointsOrUnreadableOnesStayAsTheyWere) {

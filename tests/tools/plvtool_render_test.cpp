@@ -26,14 +26,16 @@ TEST(PlvtoolRender, EveryPictureFormatAsTheWindowWritesIt) {
   for (const char* tool : {"tiffinfo", "pdfinfo", "emf2svg-conv", "convert"})
     if (!tool_available(tool)) GTEST_SKIP() << tool << " is needed";
   TempDir dir;
-  ASSERT_EQ(run_shell(dir, kTool + " render " + kExample + " -o " + dir.file("small.png") + " --size 350x250").status, 0);
+  const std::string render = kTool + " render " + kExample + " -o ";
+  ASSERT_EQ(run_shell(dir, render + dir.file("small.png") + " --size 350x250").status, 0);
   for (const char* name : {"a.png", "a.pcx", "a.tif", "a.emf", "a.pdf"})
-    ASSERT_EQ(run_shell(dir, kTool + " render " + kExample + " -o " + dir.file(name)).status, 0) << name;
+    ASSERT_EQ(run_shell(dir, render + dir.file(name)).status, 0) << name;
   // Every colour of the picture and how many pixels it takes.
-  const ToolRun decoded = run_shell(dir, "/usr/bin/python3 -c \"from PIL import Image; from collections import Counter; "
-                                  "a = Image.open('" + dir.file("small.png") + "'); b = Image.open('" + dir.file("a.pcx") +
-                                  "').convert('RGB'); count = lambda i: sorted(Counter(i.getdata()).items()); "
-                                  "print(a.size, count(a)); print(b.size, count(b))\"");
+  const ToolRun decoded =
+      run_shell(dir, "/usr/bin/python3 -c \"from PIL import Image; from collections import Counter; a = Image.open('" +
+                         dir.file("small.png") + "'); b = Image.open('" + dir.file("a.pcx") +
+                         "').convert('RGB'); count = lambda i: sorted(Counter(i.getdata()).items()); "
+                         "print(a.size, count(a)); print(b.size, count(b))\"");
   EXPECT_EQ(decoded.out,
             "(350, 250) [((0, 0, 0), 2103), ((0, 0, 252), 484), ((0, 252, 0), 326), ((124, 0, 0), 165), "
             "((252, 0, 0), 274), ((252, 0, 252), 92), ((252, 252, 0), 112), ((255, 255, 255), 83944)]\n"
@@ -41,8 +43,8 @@ TEST(PlvtoolRender, EveryPictureFormatAsTheWindowWritesIt) {
             "((252, 0, 0), 499), ((252, 0, 252), 155), ((252, 252, 0), 175), ((252, 252, 252), 300329)]\n")
       << decoded.err;
   // The TIFF holds the picture's pixels, as the PNG does.
-  ASSERT_EQ(run_shell(dir, "convert " + dir.file("a.tif") + " " + dir.file("t.ppm") + " && convert " + dir.file("a.png") + " " +
-                         dir.file("p.ppm")).status,
+  ASSERT_EQ(run_shell(dir, "convert " + dir.file("a.tif") + " " + dir.file("t.ppm") + " && convert " +
+                               dir.file("a.png") + " " + dir.file("p.ppm")).status,
             0);
   const auto tif = read_ppm(dir.file("t.ppm")), png = read_ppm(dir.file("p.ppm"));
   ASSERT_TRUE(tif && png);
@@ -51,7 +53,7 @@ TEST(PlvtoolRender, EveryPictureFormatAsTheWindowWritesIt) {
   EXPECT_NE(tool_output("pdfinfo " + dir.file("a.pdf")).find("Page size:       612 x 792 pts"), std::string::npos);
   ASSERT_EQ(run_shell(dir, "emf2svg-conv -i " + dir.file("a.emf") + " -o " + dir.file("a.svg")).status, 0);
   EXPECT_NE(read_file(dir.file("a.svg")).find("<svg"), std::string::npos);
-  const ToolRun bad = run_shell(dir, kTool + " render " + kExample + " -o " + dir.file("a.bmp"));
+  const ToolRun bad = run_shell(dir, render + dir.file("a.bmp"));
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.err.find(".png, .pcx, .tif, .emf or .pdf"), std::string::npos) << bad.err;
 }

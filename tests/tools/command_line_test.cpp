@@ -1,4 +1,6 @@
-// plvtool's commands on drawings, and both programs' command lines.
+// plvtool's commands on drawings, and both programs' command lines. This
+// file runs first in test_tools: in a coverage build, a program stopped by a
+// memory limit leaves counters that later programs complain of on stderr.
 
 #include <gtest/gtest.h>
 
