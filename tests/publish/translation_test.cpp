@@ -173,6 +173,15 @@ TEST(Translation, OnlyTheLayersShownAreTranslatedAndTheyFrameThePage) {
   EXPECT_EQ(count(first.bytes, "<path"), 1u);
   EXPECT_EQ(count(both.bytes, "<path"), 1u);  // one stroke of two segments
   EXPECT_LT(first.frame.frame.xmax, 200);
+  // A long run of segments is stroked in pieces.
+  std::string zigzag;
+  for (int k = 0; k < 5000; ++k) {
+    char line[64];
+    std::snprintf(line, sizeof line, "LI %5d %5d %5d %5d S\n", k, (k % 2) * 50, k + 1, ((k + 1) % 2) * 50);
+    zigzag += line;
+  }
+  const std::string pieces = translate(drawing_of(dir, zigzag), RenderState{}, svg_request()).bytes;
+  EXPECT_EQ(count(pieces, "<path"), 2u);
   EXPECT_GT(both.frame.frame.xmax, 3000);
 }
 
