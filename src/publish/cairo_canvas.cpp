@@ -6,10 +6,9 @@ namespace plv::publish {
 namespace {
 
 cairo_matrix_t page_matrix(const PageFrame& f) {
+  const auto [xx, yx, xy, yy, x0, y0] = f.page_map();
   cairo_matrix_t m;
-  const double s = f.scale;
-  if (f.orientation == Orientation::kPortrait) cairo_matrix_init(&m, s, 0, 0, -s, -f.frame.xmin * s, f.frame.ymax * s);
-  else cairo_matrix_init(&m, 0, -s, -s, 0, f.frame.ymax * s, f.frame.xmax * s);
+  cairo_matrix_init(&m, xx, yx, xy, yy, x0, y0);
   return m;
 }
 

@@ -34,6 +34,12 @@ DrawingPoint PageFrame::to_page(DrawingPoint p) const {
   return {(frame.ymax - p.y) * scale, (frame.xmax - p.x) * scale};
 }
 
+std::array<double, 6> PageFrame::page_map() const {
+  const double s = scale;
+  if (orientation == Orientation::kPortrait) return {s, 0, 0, -s, -frame.xmin * s, frame.ymax * s};
+  return {0, -s, -s, 0, frame.ymax * s, frame.xmax * s};
+}
+
 PageFrame frame_page(const Extent& extent, const std::optional<Extent>& ink, double width_cm, Orientation orientation) {
   const double larger = std::max(extent.xmax - extent.xmin, extent.ymax - extent.ymin);
   Extent f = grown(extent, kMarginFraction * larger);

@@ -4,6 +4,7 @@
 // and the map from drawing units to page points (y downwards, as the page
 // libraries take it).
 
+#include <array>
 #include <optional>
 
 #include "drawing/drawing_transforms.h"
@@ -25,6 +26,9 @@ struct PageFrame {
 
   // The page point of a drawing point.
   DrawingPoint to_page(DrawingPoint p) const;
+  // The same map as the six numbers of an affine matrix {xx, yx, xy, yy,
+  // x0, y0}, as page libraries take it.
+  std::array<double, 6> page_map() const;
 };
 
 // The box draw-all fits the view to, with the margin it leaves round it,

@@ -37,10 +37,7 @@ PdfCanvas::PdfCanvas(image::PdfFile& file, const PageFrame& frame, double line_w
   // Page points with y running down, then the page's map from drawing units.
   image::append_numbers(ops_, {1, 0, 0, -1, 0, frame.height});
   ops_ += "cm\n";
-  if (frame.orientation == Orientation::kPortrait)
-    image::append_numbers(ops_, {s, 0, 0, -s, -frame.frame.xmin * s, frame.frame.ymax * s});
-  else
-    image::append_numbers(ops_, {0, -s, -s, 0, frame.frame.ymax * s, frame.frame.xmax * s});
+  for (const double v : frame.page_map()) image::append_numbers(ops_, {v});
   ops_ += "cm\n";
   image::append_number(ops_, line_width / s);
   ops_ += " w 1 J 1 j\n";
