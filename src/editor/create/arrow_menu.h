@@ -16,6 +16,8 @@ struct ArrowSettings {
 // The arrow made, or a blank record when the user quits.
 Record arrow_menu(const Desk& desk);
 
+inline constexpr ElementKind kArrowMenuReopens[] = {ElementKind::kArrow};
+
 struct Reopened;
 struct Mapping;
 // The element reopened in this menu, on its values.

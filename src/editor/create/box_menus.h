@@ -13,6 +13,11 @@ namespace plv::create {
 // line. A blank record when the user quits.
 Record box_menu(Screen& screen, SharedPoints& shared, ElementKind kind);
 
+// The kinds it reopens: boxes from the create menu, filled rectangles from
+// the more-create menu.
+inline constexpr ElementKind kBoxMenuReopens[] = {ElementKind::kBox, ElementKind::kRectangularBox};
+inline constexpr ElementKind kFilledRectangleMenuReopens[] = {ElementKind::kFilledRectangle};
+
 struct Reopened;
 struct Mapping;
 struct Desk;

@@ -16,6 +16,8 @@ struct BracketSettings {
 // The bracket made, or a blank record when the user quits.
 Record bracket_menu(Screen& screen, CreateState& state);
 
+inline constexpr ElementKind kBracketMenuReopens[] = {ElementKind::kBracket};
+
 struct Reopened;
 struct Mapping;
 struct Desk;

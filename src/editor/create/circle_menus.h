@@ -19,6 +19,9 @@ Record circle_menu(Screen& screen, CreateState& state);
 // The ellipse made from its centre and the ends of its axes, or a blank record.
 Record ellipse_menu(Screen& screen, CreateState& state);
 
+inline constexpr ElementKind kCircleMenuReopens[] = {ElementKind::kCircle};
+inline constexpr ElementKind kEllipseMenuReopens[] = {ElementKind::kEllipse};
+
 struct Reopened;
 struct Mapping;
 struct Desk;

@@ -3,6 +3,7 @@
 #include "editor/create/arrow_menu.h"
 #include "editor/create/box_menus.h"
 #include "editor/create/circle_menus.h"
+#include "editor/create/create_row.h"
 #include "editor/create/create_session.h"
 #include "editor/create/element_menu.h"
 #include "editor/create/line_menu.h"
@@ -62,13 +63,14 @@ AfterKey undraw_last(const Desk& d, CreateSession& session, ColourProblems& mess
   return AfterKey::kStay;
 }
 
-using Row = MenuRow<AfterKey, const Desk&, CreateSession&, ColourProblems&>;
+using Row = CreateRow<AfterKey>;
 constexpr Row kRows[] = {
-    {ui::FKey::kF1, 13, "         F1 = DRAW A STRAIGHT LINE (SOLID, DASHED OR SOLID AND WIDE)", make<line_menu>},
-    {ui::FKey::kF2, 14, "         F2 = DRAW AN ARROW", make<arrow_menu>},
-    {ui::FKey::kF3, 15, "         F3 = DRAW A CHARACTER STRING", make<string_on>},
-    {ui::FKey::kF4, 16, "         F4 = DRAW A BOX", make<box_on>},
-    {ui::FKey::kF5, 17, "         F5 = DRAW A CIRCLE", make<circle_on>},
+    {ui::FKey::kF1, 13, "         F1 = DRAW A STRAIGHT LINE (SOLID, DASHED OR SOLID AND WIDE)", make<line_menu>,
+     kLineMenuReopens, reopen_in_line_menu},
+    {ui::FKey::kF2, 14, "         F2 = DRAW AN ARROW", make<arrow_menu>, kArrowMenuReopens, reopen_in_arrow_menu},
+    {ui::FKey::kF3, 15, "         F3 = DRAW A CHARACTER STRING", make<string_on>, kStringMenuReopens, reopen_in_string_menu},
+    {ui::FKey::kF4, 16, "         F4 = DRAW A BOX", make<box_on>, kBoxMenuReopens, reopen_in_box_menu},
+    {ui::FKey::kF5, 17, "         F5 = DRAW A CIRCLE", make<circle_on>, kCircleMenuReopens, reopen_in_circle_menu},
     {ui::FKey::kF6, 18, "         F6 = SHOW THE COLOR PALETTE",
      [](const Desk& d, CreateSession&, ColourProblems& m) {
        return edit::show_palette(d.document, d.screen, m), AfterKey::kStay;
@@ -97,6 +99,11 @@ ColourEntry colour_entry(Screen& screen, int colour) {
   set.fields = {integer_field(7, 39, 2, colour, kColourFieldRange)};
   const ui::FieldKey key = enter(screen, set);
   return {key, set.field(1).integer};
+}
+
+Reopen reopening_menu(ElementKind kind) {
+  const Reopen here = reopen_in(kRows, kind);
+  return here ? here : more_create_reopening_menu(kind);
 }
 
 void create_menu(const Desk& d, ColourProblems& messages) {

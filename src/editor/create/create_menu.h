@@ -4,8 +4,10 @@
 // with the colour and identity layer records it needs.
 
 #include "editor/create/desk.h"
+#include "editor/create/reopen.h"
 #include "editor/screen.h"
 #include "kinds/colour_problem.h"
+#include "kinds/kind.h"
 #include "ui/field_key.h"
 
 namespace plv::create {
@@ -20,5 +22,10 @@ struct ColourEntry {
   int typed;
 };
 ColourEntry colour_entry(Screen& screen, int colour);
+
+// The reopening of the element menu that makes elements of `kind`, the
+// one a key of this menu or the more-create menu opens; none for kinds no
+// menu makes (comments and the rest).
+Reopen reopening_menu(ElementKind kind);
 
 }  // namespace plv::create

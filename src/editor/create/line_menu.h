@@ -4,6 +4,7 @@
 
 #include "drawing/record.h"
 #include "editor/create/desk.h"
+#include "kinds/kind.h"
 
 namespace plv::create {
 
@@ -15,6 +16,9 @@ struct LineSettings {
 
 // The line made, or a blank record when the user quits.
 Record line_menu(const Desk& desk);
+
+// The kinds it reopens.
+inline constexpr ElementKind kLineMenuReopens[] = {ElementKind::kLine, ElementKind::kWideLine};
 
 struct Reopened;
 struct Mapping;

@@ -4,6 +4,7 @@
 #include "editor/create/bracket_menu.h"
 #include "editor/create/circle_menus.h"
 #include "editor/create/comment_menu.h"
+#include "editor/create/create_row.h"
 #include "editor/create/element_menu.h"
 #include "editor/create/quad_menu.h"
 #include "editor/menu_table.h"
@@ -41,13 +42,14 @@ Step make(const Desk& d, CreateSession& session, ColourProblems& messages) {
   return Step::kBack;
 }
 
-using Row = MenuRow<Step, const Desk&, CreateSession&, ColourProblems&>;
+using Row = CreateRow<Step>;
 constexpr Row kRows[] = {
-    {ui::FKey::kF1, 7, "         F1 = DRAW AN ELLIPSE", make<ellipse_on>},
-    {ui::FKey::kF2, 9, "         F2 = DRAW A BRACKET", make<bracket_on>},
+    {ui::FKey::kF1, 7, "         F1 = DRAW AN ELLIPSE", make<ellipse_on>, kEllipseMenuReopens, reopen_in_ellipse_menu},
+    {ui::FKey::kF2, 9, "         F2 = DRAW A BRACKET", make<bracket_on>, kBracketMenuReopens, reopen_in_bracket_menu},
     {ui::FKey::kF3, 11, "         F3 = ENTER A COMMENT INTO THE DRAWING FILE", make<comment_on, false>},
-    {ui::FKey::kF4, 13, "         F4 = DRAW A FILLED RECTANGLE", make<filled_rectangle_on>},
-    {ui::FKey::kF5, 15, "         F5 = DRAW A FILLED QUADRILATERAL", make<quad_on>},
+    {ui::FKey::kF4, 13, "         F4 = DRAW A FILLED RECTANGLE", make<filled_rectangle_on>,
+     kFilledRectangleMenuReopens, reopen_in_box_menu},
+    {ui::FKey::kF5, 15, "         F5 = DRAW A FILLED QUADRILATERAL", make<quad_on>, kQuadMenuReopens, reopen_in_quad_menu},
     {ui::FKey::kF9, 17, "         F9 = UNDRAW AND EDIT THE LAST GRAPHIC",
      [](const Desk&, CreateSession&, ColourProblems&) { return Step::kUndraw; }},
     {ui::FKey::kF10, 19, "         F10= GET BACK TO THE CREATE MENU",
@@ -60,6 +62,8 @@ void show_screen(const Document& document, Screen& screen) {
 }
 
 }  // namespace
+
+Reopen more_create_reopening_menu(ElementKind kind) { return reopen_in(kRows, kind); }
 
 MoreCreateEnd more_create_menu(const Desk& d, CreateSession& session, ColourProblems& messages) {
   for (;;) {

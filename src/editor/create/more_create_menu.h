@@ -3,6 +3,8 @@
 // and filled quadrilaterals, each shown (comments are not) and appended.
 
 #include "editor/create/create_session.h"
+#include "editor/create/reopen.h"
+#include "kinds/kind.h"
 
 namespace plv::create {
 
@@ -12,5 +14,9 @@ enum class MoreCreateEnd {
 };
 
 MoreCreateEnd more_create_menu(const Desk& desk, CreateSession& session, ColourProblems& messages);
+
+// The reopening of the menu one of its keys opens for `kind`; none when no
+// key's menu makes such elements.
+Reopen more_create_reopening_menu(ElementKind kind);
 
 }  // namespace plv::create

@@ -16,6 +16,8 @@ struct QuadSettings {
 // The filled quadrilateral made, or a blank record when the user quits.
 Record quad_menu(Screen& screen, CreateState& state);
 
+inline constexpr ElementKind kQuadMenuReopens[] = {ElementKind::kFilledQuadrilateral};
+
 struct Reopened;
 struct Mapping;
 struct Desk;

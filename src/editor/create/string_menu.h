@@ -29,6 +29,8 @@ Record string_menu(Screen& screen, CreateState& state);
 // back as shown: the part it shows starts at its first non-blank.
 std::string text_as_kept(std::string_view text);
 
+inline constexpr ElementKind kStringMenuReopens[] = {ElementKind::kString};
+
 struct Reopened;
 struct Mapping;
 struct Desk;

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "editor/create/create_menu.h"
 #include "editor/create/element_menu.h"
-#include "editor/create/element_menus.h"
 #include "kernel/kernel.h"
 #include "kinds/deleted.h"
 #include "kinds/layer.h"
@@ -65,7 +65,7 @@ Undrawn undraw_and_edit(const Desk& d, const Record& stored, long place, const R
   // Every point of such a layer stands at one place: nothing shown could
   // be carried back.
   if (transform.scale == 0) return put_back(d.document, screen, was, colour, transform, kFlatLayer, messages);
-  const Reopen reopen = reopen_of(kinds().kind_of(element).element());
+  const Reopen reopen = reopening_menu(kinds().kind_of(element).element());
   if (!reopen) return {};  // comments and the rest have no menu to reopen in
   const Reopened made = reopen(d, element, Mapping{transform});
   if (made.record.blank_in({1, 2})) return {};
