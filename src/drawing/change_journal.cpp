@@ -4,6 +4,7 @@ namespace plv {
 
 void ChangeJournal::add(StoreStep step) {
   if (replaying_) return;
+  ++changes_;
   told(step);
   // A step that takes back the one before it (a record put back as it
   // was) leaves the action as if neither had been made.
@@ -158,6 +159,7 @@ bool ChangeJournal::move_action(std::vector<Action>& from, std::vector<Action>& 
   const bool made = apply_steps_checked(store, steps);
   replaying_ = false;
   if (!made) return false;
+  ++changes_;
   to.push_back(std::move(from.back()));
   from.pop_back();
   const auto& told = back ? listener_.undone : listener_.redone;
@@ -173,6 +175,7 @@ const JournalHistory& ChangeJournal::history() {
 void ChangeJournal::restore(JournalHistory history) {
   current_.clear();
   history_ = std::move(history);
+  ++changes_;
 }
 
 bool ChangeJournal::undo(RecordStore& store) { return move_action(history_.done, history_.undone, store, true); }

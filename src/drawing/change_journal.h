@@ -72,6 +72,11 @@ class ChangeJournal final : public StoreWatcher {
   };
   void listen(Listener listener) { listener_ = std::move(listener); }
 
+  // Counts every change to the store, every action taken back or made
+  // again and every history put in place, and is never set back: the same
+  // count twice means the store has not changed in between.
+  long changes() const { return changes_; }
+
  private:
   void add(StoreStep step);
   using Action = JournalAction;
@@ -85,6 +90,7 @@ class ChangeJournal final : public StoreWatcher {
   Action current_;
   bool replaying_ = false;
   Listener listener_;
+  long changes_ = 0;
 };
 
 }  // namespace plv

@@ -65,6 +65,12 @@ class Document {
   Record layer_at_end() const;
   Record colour_at_end() const;
 
+  // The records are as the drawing's file holds them: just read, started
+  // or written.
+  void mark_written() { written_at_ = journal.changes(); }
+  // The open drawing changed since it was read or last written.
+  bool unwritten_changes() const { return file_open && journal.changes() != written_at_; }
+
   // Takes the last action back, or makes it again: false when there is
   // none or the drawing no longer holds what it left (nothing changed).
   bool undo();
@@ -81,6 +87,7 @@ class Document {
 
  private:
   std::vector<RecordsListener*> listeners_;
+  long written_at_ = 0;
 };
 
 // Listens to a document for as long as it lives.

@@ -23,6 +23,7 @@
 #include "editor/files/path_rules.h"
 #include "editor/files/start_up.h"
 #include "editor/files/translate_drawing.h"
+#include "editor/files/window_drawing.h"
 #include "drawing/today.h"
 #include "kernel/kernel.h"
 #include "ui/close_requested.h"
@@ -143,12 +144,19 @@ void run_editor(Editor& editor, MenuStates& states, const std::optional<std::str
   // to the records for the whole run.
   const Listening listening(editor.document(), states.editing);
   // The window's Export writes the open drawing for as long as the editor runs.
+  // The window's title names it, and closing the window asks before its
+  // changes are left unwritten.
   EditorDrawingExporter exporter(editor.document(), editor.screen());
+  WindowDrawing kept(editor.document());
   struct Installed {
     host::Host& host;
-    ~Installed() { host.set_drawing_exporter(nullptr); }
+    ~Installed() {
+      host.set_drawing_exporter(nullptr);
+      host.set_drawing_keeper(nullptr);
+    }
   } installed{editor.kernel.host()};
   installed.host.set_drawing_exporter(&exporter);
+  installed.host.set_drawing_keeper(&kept);
   // Every way the user asks for the end arrives here, so that the end is
   // always the same: the settings saved, then the program ended.
   try {

@@ -13,10 +13,31 @@ Host::Host(WindowSystem& window_system, std::filesystem::path settings_path, Plo
 
 void Host::set_caption(std::string_view caption) {
   caption_ = std::string(caption.substr(0, kMaxCaptionLength));
+  shown_title_ = caption_;
   if (window_created_) window_system_.set_caption(caption_);
 }
 
 void Host::message(std::string_view text) { window_system_.message_box(text, caption_); }
+
+void Host::update_title() {
+  const std::string title = keeper_ ? window_title(caption_, keeper_->name(), keeper_->unwritten_changes()) : caption_;
+  if (title == shown_title_) return;
+  shown_title_ = title;
+  if (window_created_) window_system_.set_caption(title);
+}
+
+bool Host::close_confirmed() {
+  if (!keeper_ || !keeper_->unwritten_changes()) return true;
+  switch (window_system_.ask_unwritten_changes(keeper_->name(), caption_)) {
+    case CloseAnswer::kLeave: return true;  // the recovery copy keeps the changes
+    case CloseAnswer::kCancel: return false;
+    case CloseAnswer::kWrite: break;
+  }
+  const std::string failure = keeper_->write();
+  if (failure.empty()) return true;
+  message(failure);
+  return false;
+}
 
 bool Host::create_window() {
   if (!settings_path_.empty()) settings_ = read_host_settings(settings_path_, settings_);

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "host/drawing_export.h"
+#include "host/drawing_keeper.h"
 #include "image/pixels.h"
 #include "host/events.h"
 #include "host/file_open_fields.h"
@@ -84,6 +85,9 @@ class Host final : public WindowClient {
   // Who writes the drawing when the File menu's Export is chosen; none:
   // the user is told there is nothing to export.
   void set_drawing_exporter(DrawingExporter* exporter) { exporter_ = exporter; }
+  // Who names the drawing in the title and writes it when the user asks on
+  // closing; none: the title is the caption and closing asks nothing.
+  void set_drawing_keeper(DrawingKeeper* keeper) { keeper_ = keeper; }
   // A picture printed on a printer the user chooses, at the page's margins:
   // `draw` makes it for the printer's resolution and says how large it is
   // (in dots of that resolution); nothing from it prints nothing.
@@ -163,6 +167,7 @@ class Host final : public WindowClient {
   void focus_changed(bool focused) override;
   CursorShape cursor_shape() const override;
   bool may_end_session() override;
+  bool close_confirmed() override;
 
  private:
   void apply_background();
@@ -184,6 +189,8 @@ class Host final : public WindowClient {
                                              std::string_view extension, std::string default_name);
   // Draws the shown overlay again after a replay.
   void redraw_overlay();
+  // Shows the drawing's name and state in the title when they changed.
+  void update_title();
 
   WindowSystem& window_system_;
   std::filesystem::path settings_path_;
@@ -209,6 +216,8 @@ class Host final : public WindowClient {
   // While an overlay is on screen: how to draw it again.
   std::function<void()> overlay_;
   DrawingExporter* exporter_ = nullptr;
+  DrawingKeeper* keeper_ = nullptr;
+  std::string shown_title_{kDefaultCaption};
 };
 
 }  // namespace plv::host

@@ -6,6 +6,7 @@ namespace plv::host {
 
 Event Host::wait_event() {
   if (!graphics_mode_ && !caret_visible_) show_caret(true);
+  update_title();
   Event event = window_system_.wait_event();
   const bool positioned = event.type == EventType::kButtonPress || event.type == EventType::kButtonRelease ||
                           event.type == EventType::kPointerMove;

@@ -13,7 +13,9 @@ void Host::menu_command(Command command) {
     case Command::kPrintDialog:
       if (menu_.picture_commands_enabled && window_system_.choose_printer(true)) print();
       break;
-    case Command::kExit: window_system_.request_close(); break;
+    case Command::kExit:
+      if (close_confirmed()) window_system_.request_close();
+      break;
     case Command::kCopy: window_system_.copy_to_clipboard(frame()); break;
     case Command::kPrint:
       if (!menu_.picture_commands_enabled) break;

@@ -38,6 +38,9 @@ struct Frame {
   int caret_column = 0;
 };
 
+// The answer to closing with changes the drawing's file lacks.
+enum class CloseAnswer { kWrite, kLeave, kCancel };
+
 struct WindowSpec {
   std::string caption;
   MenuState menu;
@@ -114,6 +117,9 @@ class WindowClient {
   virtual CursorShape cursor_shape() const = 0;
   // The session is ending; false refuses (the user is told why).
   virtual bool may_end_session() = 0;
+  // The user asked to close the window: false keeps it open (the user was
+  // asked about unwritten changes and cancelled, or they could not be written).
+  virtual bool close_confirmed() = 0;
 };
 
 class WindowSystem {
@@ -150,6 +156,8 @@ class WindowSystem {
   // An OK box titled `title`.
   virtual void message_box(std::string_view text, std::string_view title) = 0;
   virtual void about_box(const AboutText& about, std::string_view title) = 0;
+  // Asks whether to write the drawing `name` before closing, titled `title`.
+  virtual CloseAnswer ask_unwritten_changes(std::string_view name, std::string_view title) = 0;
   virtual std::optional<std::string> open_file_dialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> save_file_dialog(const FileDialogRequest& request) = 0;
   // The dialogs edit the values in place and return true on OK.

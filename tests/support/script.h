@@ -35,6 +35,8 @@ class Script {
   Script& move(int x, int y) { return line("move ", numbers({x, y})); }
   Script& drag(int x1, int y1, int x2, int y2) { return line("drag ", numbers({x1, y1, x2, y2})); }
   Script& close() { return line("close", ""); }
+  // The close asking about unwritten changes answered: "write", "leave" or "cancel".
+  Script& close(std::string_view answer) { return line("close ", answer); }
   Script& kill() { return line("kill", ""); }
   Script& command(std::string_view name_and_arguments) { return line("command ", name_and_arguments); }
 

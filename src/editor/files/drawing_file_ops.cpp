@@ -145,6 +145,7 @@ bool read_existing(const files::DrawingFiles& files, const std::string& path) {
     return false;
   }
   if (read.setup_line) document.setup_line = *read.setup_line;
+  document.mark_written();  // before a recovery copy puts its changes back
   report_lines_not_read(files.screen, read);
   begin_recovery_copy(document, files.screen, path, true);
   return true;
@@ -185,6 +186,7 @@ void start_new_drawing(Document& document) {
   document.drawing.clear();
   for (const Record& r : new_drawing_records(document.drawing_name, document.date)) document.drawing.append(r);
   document.journal.forget();  // a new drawing starts with nothing to take back
+  document.mark_written();     // nothing of the user's to lose yet
 }
 
 void open_drawing(const files::DrawingFiles& files) {
@@ -216,18 +218,28 @@ void open_drawing(const files::DrawingFiles& files) {
   }
 }
 
+CommandFileWrite write_to_its_file(Document& document) {
+  const std::string path(text::trimmed_right(document.drawing_path));
+  const CommandFileHeader header{document.drawing_path, document.setup_line, document.date};
+  FilePlaces places;
+  CommandFileWrite written = write_command_file(path, header, document.drawing, kinds(), &places);
+  document.last_write_failed = !written.ok();
+  if (written.outcome != WriteOutcome::kWritten) return written;
+  restart_recovery_copy(document, path, places);
+  // Records left out of the file are still changes the file lacks.
+  if (written.problems.skipped.empty()) document.mark_written();
+  return written;
+}
+
 bool write_drawing(const files::DrawingFiles& files) {
   Document& document = files.document;
   for (;;) {
     show_lines(files.screen, {with_value_at("WRITING THE DRAWING FILE:", 27, document.drawing_name)}, Ending::kNoWait);
     const std::string path(text::trimmed_right(document.drawing_path));
-    const CommandFileHeader header{document.drawing_path, document.setup_line, document.date};
-    FilePlaces places;
-    const CommandFileWrite written = write_command_file(path, header, document.drawing, kinds(), &places);
+    const CommandFileWrite written = write_to_its_file(document);
     report_records_left_out(files.screen, written.problems.skipped);
-    document.last_write_failed = !written.ok();
     switch (written.outcome) {
-      case WriteOutcome::kWritten: restart_recovery_copy(document, path, places); return true;
+      case WriteOutcome::kWritten: return true;
       case WriteOutcome::kValuesTooLarge: report_values_too_large(files.screen, written.problems.too_large); return false;
       case WriteOutcome::kCannotWrite: ask_for_another_path(files, "ERROR: CANNOT WRITE THE FILE", cause(written.error, path)); break;
       case WriteOutcome::kCannotOpen: ask_for_another_path(files, "ERROR: CANNOT OPEN THE FILE", cause(written.error, path)); break;

@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSessionManager>
 #include <cstdio>
 #include <stdexcept>
@@ -44,7 +45,7 @@ bool QtWindowSystem::create_window(const WindowSpec& window_spec, WindowClient& 
   canvas_ = new Canvas([this](const Event& e) { enqueue(e); }, QSize(options_.client_width, options_.client_height));
   MainWindow::Callbacks callbacks{
       .command = [this](Command command) { if (client_) client_->menu_command(command); },
-      .close_requested = [this] { enqueue({.type = EventType::kClose}); },
+      .close_requested = [this] { if (!client_ || client_->close_confirmed()) enqueue({.type = EventType::kClose}); },
       .minimised = [this] { if (client_) client_->client_resized(0, 0, true); },
   };
   window_ = std::make_unique<MainWindow>(window_spec, canvas_, std::move(callbacks));
@@ -169,6 +170,22 @@ void QtWindowSystem::about_box(const AboutText& about, std::string_view title) {
   for (const std::string& line : about.notice) text += text_of(line).toHtmlEscaped() + "<br>";
   text += "<p>Qt " + QString(qVersion()) + " (built with Qt " + QT_VERSION_STR + ")";
   QMessageBox::about(window_.get(), "About " + text_of(title), text);
+}
+
+CloseAnswer QtWindowSystem::ask_unwritten_changes(std::string_view name, std::string_view title) {
+  QMessageBox box(QMessageBox::Warning, text_of(title),
+                  "The drawing " + text_of(name).toHtmlEscaped() + " has changes its file does not hold yet.",
+                  QMessageBox::NoButton, window_.get());
+  box.setInformativeText("Write them before closing? Leaving without writing keeps them in the recovery copy, "
+                         "which is offered when the drawing is opened again.");
+  QPushButton* write = box.addButton("&Write", QMessageBox::AcceptRole);
+  QPushButton* leave = box.addButton("&Leave without writing", QMessageBox::DestructiveRole);
+  box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(write);
+  box.exec();
+  if (box.clickedButton() == write) return CloseAnswer::kWrite;
+  if (box.clickedButton() == leave) return CloseAnswer::kLeave;
+  return CloseAnswer::kCancel;
 }
 
 bool QtWindowSystem::choose_printer(bool ask_user) {

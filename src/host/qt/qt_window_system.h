@@ -53,6 +53,7 @@ class QtWindowSystem final : public WindowSystem {
   void repaint() override;
   void present() override;
   void set_caption(std::string_view caption) override;
+  CloseAnswer ask_unwritten_changes(std::string_view name, std::string_view title) override;
   void update_menu(const MenuState& menu) override;
   void set_cursor(CursorShape shape) override;
   void warp_pointer(Point client_pixel) override;

@@ -135,8 +135,10 @@ std::string parse_line(std::string_view raw, int line, std::vector<ScriptStep>& 
     step.command = *number;
     for (std::size_t i = 2; i < w.size(); ++i) step.arguments.emplace_back(w[i]);
   } else if (command == "close") {
-    if (args != 0) return "expected \"close\" alone";
+    const bool answered = args == 1 && (w[1] == "write" || w[1] == "leave" || w[1] == "cancel");
+    if (args != 0 && !answered) return "expected \"close\" alone or \"close write|leave|cancel\"";
     step.kind = ScriptStep::Kind::kClose;
+    if (answered) step.arguments.emplace_back(w[1]);
   } else if (command == "kill") {
     if (args != 0) return "expected \"kill\" alone";
     step.kind = ScriptStep::Kind::kKill;

@@ -10,7 +10,9 @@
 //   pick X Y [right]              press and release at plot coordinates
 //   move X Y                      pointer move to plot coordinates
 //   drag X1 Y1 X2 Y2 [right]      press at the first point, move to the second, release
-//   close                         the window's close request
+//   close                         the window's close request, asking nothing
+//   close write|leave|cancel      the same, the question about unwritten
+//                                 changes answered (asked only when there are)
 //   command NAME [ARGUMENTS]      a command of the window's menu, its dialog
 //                                 answered by the arguments:
 //     print FILE.pdf | quickprint FILE.pdf   print (a PDF file stands for the printer)
@@ -41,7 +43,7 @@ struct ScriptStep {
   int c = 0, d = 0;          // drag: the second point
   int button = 1;            // click, pick, drag: 1 left, 2 right
   Command command{};         // kCommand: the window's command
-  std::vector<std::string> arguments{};  // kCommand: what answers its dialog
+  std::vector<std::string> arguments{};  // kCommand, kClose: what answers its dialog
   int line = 0;              // where it came from
 };
 

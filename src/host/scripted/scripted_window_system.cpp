@@ -95,7 +95,7 @@ void ScriptedWindowSystem::expand_next_step() {
       pending_.push_back(pointer_event(EventType::kButtonRelease, to, s.button));
       break;
     }
-    case ScriptStep::Kind::kClose: pending_.push_back({.type = EventType::kClose}); break;
+    case ScriptStep::Kind::kClose: close_step(s); break;
     case ScriptStep::Kind::kCommand: run_command(s); break;
     // The program ends as a crash or a power cut would end it: at once,
     // with nothing written and nothing cleaned up.
@@ -136,6 +136,23 @@ Event ScriptedWindowSystem::wait_event() {
 bool ScriptedWindowSystem::key_waiting() {
   if (pending_.empty() && next_step_ < steps_.size()) expand_next_step();
   return !pending_.empty() && pending_.front().type == EventType::kKey;
+}
+
+void ScriptedWindowSystem::close_step(const ScriptStep& s) {
+  if (!s.arguments.empty()) {
+    const std::string& a = s.arguments.front();
+    close_answers.push_back(a == "write" ? CloseAnswer::kWrite : a == "leave" ? CloseAnswer::kLeave : CloseAnswer::kCancel);
+    if (client_ && !client_->close_confirmed()) return;
+  }
+  pending_.push_back({.type = EventType::kClose});
+}
+
+CloseAnswer ScriptedWindowSystem::ask_unwritten_changes(std::string_view name, std::string_view title) {
+  close_questions_.push_back({std::string(name), std::string(title)});
+  if (close_answers.empty()) return CloseAnswer::kLeave;  // as closing did before it asked
+  const CloseAnswer answer = close_answers.front();
+  close_answers.pop_front();
+  return answer;
 }
 
 void ScriptedWindowSystem::request_close() { pending_.push_front({.type = EventType::kClose}); }

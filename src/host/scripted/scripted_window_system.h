@@ -46,6 +46,8 @@ class ScriptedWindowSystem final : public WindowSystem {
   std::deque<std::optional<std::string>> save_file_answers;
   std::deque<std::optional<PageSetup>> page_setup_answers;
   std::deque<std::optional<PenWidths>> pen_width_answers;
+  // Without one, closing with unwritten changes leaves without writing.
+  std::deque<CloseAnswer> close_answers;
   // Makes the print jobs; none by default, so printing fails.
   std::function<std::unique_ptr<PrintJob>()> print_jobs;
   bool printer_available = false;
@@ -67,6 +69,8 @@ class ScriptedWindowSystem final : public WindowSystem {
   bool window_exists() const { return client_ != nullptr; }
   int repaints() const { return repaints_; }
   int clipboard_copies() const { return clipboard_copies_; }
+  // Each question about unwritten changes asked: the drawing's name and the title.
+  const std::vector<MessageBox>& close_questions() const { return close_questions_; }
   std::size_t steps_left() const { return steps_.size() - next_step_; }
 
   // --- WindowSystem ---
@@ -84,6 +88,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   void message_box(std::string_view text, std::string_view title) override;
   // Kept as a message box titled "About" and the window's title.
   void about_box(const AboutText& about, std::string_view title) override;
+  CloseAnswer ask_unwritten_changes(std::string_view name, std::string_view title) override;
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) override;
   std::optional<std::string> save_file_dialog(const FileDialogRequest& request) override;
   bool page_setup_dialog(PageSetup& values) override;
@@ -97,6 +102,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   void expand_next_step();
   // A menu command with its dialog answered by the step's arguments.
   void run_command(const ScriptStep& step);
+  void close_step(const ScriptStep& step);
   Event pointer_event(EventType type, Point pixel, int button);
 
   std::vector<ScriptStep> steps_;
@@ -119,6 +125,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   std::string caption_;
   int repaints_ = 0;
   int clipboard_copies_ = 0;
+  std::vector<MessageBox> close_questions_;
   // What a scripted command's dialog answers.
   std::string clipboard_path_;
   std::vector<std::string> page_setup_arguments_;

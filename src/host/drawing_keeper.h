@@ -1,0 +1,28 @@
+#pragma once
+// The drawing the window shows, as its title and its close question see
+// it: the program that owns the drawing names it, says whether it holds
+// changes its file lacks, and writes it when the user asks on closing.
+
+#include <string>
+
+namespace plv::host {
+
+class DrawingKeeper {
+ public:
+  virtual ~DrawingKeeper() = default;
+  // The drawing's file name, such as "figure.plv"; empty when none is open.
+  virtual std::string name() const = 0;
+  virtual bool unwritten_changes() const = 0;
+  // Writes the drawing to its file: empty when it was written whole,
+  // otherwise what the user is told.
+  virtual std::string write() = 0;
+};
+
+// The window's title: the drawing's name, marked while its file lacks
+// changes, before the program's caption.
+inline std::string window_title(const std::string& caption, const std::string& name, bool unwritten) {
+  if (name.empty()) return caption;
+  return (unwritten ? "*" : "") + name + " - " + caption;
+}
+
+}  // namespace plv::host
