@@ -58,13 +58,10 @@ TEST_F(GuiTest, PointerEventsAreClientPixelsInTextModeAndPlotPointsInGraphicsMod
   const Event press = after_mouse(QTest::MousePress, Qt::LeftButton, centre);
   EXPECT_EQ(std::pair(press.type, press.button), std::pair(EventType::kButtonPress, kLeftButton));
   EXPECT_EQ((Point{press.x, press.y}), transform.to_plot(centre.x, centre.y));
-  EXPECT_TRUE(std::abs(press.x) <= 5 && std::abs(press.y) <= 5) << press.x << ", " << press.y;
 
   const Event move = next_event([&] { QTest::mouseMove(handle(), at(corner)); });
   EXPECT_EQ(move.type, EventType::kPointerMove);
   EXPECT_EQ((Point{move.x, move.y}), transform.to_plot(corner.x, corner.y));
-  EXPECT_NEAR(move.x, 1000, 5);
-  EXPECT_NEAR(move.y, -800, 5);
   const Event release = after_mouse(QTest::MouseRelease, Qt::LeftButton, corner);
   EXPECT_EQ(std::pair(release.type, release.x), std::pair(EventType::kButtonRelease, move.x));
 
@@ -116,12 +113,9 @@ TEST_F(GuiTest, ARubberBandLineFollowsTheMouseAndAPickShowsWhatWasDrawnBeforeIt)
   EXPECT_NEAR(line.x2, 600, 5);
   EXPECT_NEAR(line.y2, 400, 5);
 
-  // A pick shows what was drawn just before it.
+  // A pick shows a graphic erased or drawn just before it.
   ws_->repaint();
-  Picture& picture = host_->picture();
-  picture.set_colour(255, 0, 0);
-  picture.draw_line(-1000, 0, 1000, 0);  // a graphic erased or drawn just before the pick
-  const Point on_line = picture.transform().to_pixel(0, 0);
+  const Point on_line = draw_red_line();
   QRgb seen = 0;
   QTimer::singleShot(100, [&] {  // the window's next frame
     seen = shown_at(on_line);

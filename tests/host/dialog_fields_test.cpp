@@ -1,13 +1,7 @@
 // What the dialogs' fields are turned into and back: page setup and pen
 // widths in their own dialogs, and the file selection's fields.
 
-#include <gtest/gtest.h>
-
-#include <optional>
-#include <tuple>
-#include <utility>
-
-#include "host/file_open_fields.h"
+#include "host/host_fixture.h"
 #include "host/page_setup_fields.h"
 
 namespace plv::host {

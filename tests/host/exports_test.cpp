@@ -2,14 +2,9 @@
 // each file read back by programs we did not write and compared with the
 // window's own picture.
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <vector>
-
+#include "host/host_fixture.h"
 #include "host/pdf_print_job.h"
 #include "host/picture_area.h"
-#include "host_fixture.h"
 #include "support/outside_reader.h"
 
 namespace plv::host {

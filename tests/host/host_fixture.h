@@ -1,6 +1,6 @@
 #pragma once
 // A host on the scripted window system, with its settings file in a fresh
-// folder of its own.
+// folder of its own; and what every test of the host includes.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "host/host.h"

@@ -1,10 +1,9 @@
 // The window and the settings file it keeps.
 
 #include <map>
-#include <tuple>
 
-#include "host/program_exit.h"
 #include "host/host_fixture.h"
+#include "host/program_exit.h"
 
 namespace plv::host {
 namespace {
@@ -49,26 +48,23 @@ TEST(HostSettingsPath, EnvironmentThenXdgThenHome) {
     const auto it = env.find(name);
     return it == env.end() ? nullptr : it->second.c_str();
   };
-  env["HOME"] = "/home/u";
-  EXPECT_EQ(host_settings_path(lookup), fs::path("/home/u/.config/plivet/orvlab.ini"));
-  env["XDG_CONFIG_HOME"] = "relative/dir";
-  EXPECT_EQ(host_settings_path(lookup), fs::path("/home/u/.config/plivet/orvlab.ini"));
-  env["XDG_CONFIG_HOME"] = "/cfg";
-  EXPECT_EQ(host_settings_path(lookup), fs::path("/cfg/plivet/orvlab.ini"));
-  env["PLIVET_HOST_SETTINGS"] = "/tmp/x.ini";
-  EXPECT_EQ(host_settings_path(lookup), fs::path("/tmp/x.ini"));
+  // Each variable set in turn, the later ones taking precedence; a relative XDG folder is ignored.
+  for (const auto& [name, value, path] : {std::tuple{"HOME", "/home/u", "/home/u/.config/plivet/orvlab.ini"},
+                                          {"XDG_CONFIG_HOME", "relative/dir", "/home/u/.config/plivet/orvlab.ini"},
+                                          {"XDG_CONFIG_HOME", "/cfg", "/cfg/plivet/orvlab.ini"},
+                                          {"PLIVET_HOST_SETTINGS", "/tmp/x.ini", "/tmp/x.ini"}}) {
+    env[name] = value;
+    EXPECT_EQ(host_settings_path(lookup), fs::path(path)) << name << "=" << value;
+  }
 }
 
 TEST_F(HostTest, CreatesTheWindowFromDefaultsAndExitWritesEverySettingInOrder) {
   Host& host = start("");
-  EXPECT_EQ(std::tuple(ws_->window_exists(), ws_->caption(), host.settings(), host.client_size()),
-            std::tuple(true, "plivet", HostSettings{}, Point{700, 500}));
   const MenuState& menu = ws_->menu();
-  EXPECT_EQ(std::tuple(menu.colour_checked, menu.black_background_checked, menu.enabled(Command::kPrintDialog),
-                       menu.enabled(Command::kCopy)),
-            std::tuple(true, false, false, true));
-  EXPECT_EQ(host.picture().window_surface().pixel(0, 0), kWhite);
-  EXPECT_FALSE(fs::exists(settings_path()));
+  EXPECT_EQ(std::tuple(ws_->window_exists(), ws_->caption(), host.settings(), host.client_size(), menu.colour_checked,
+                       menu.black_background_checked, menu.enabled(Command::kPrintDialog), menu.enabled(Command::kCopy),
+                       host.picture().window_surface().pixel(0, 0), fs::exists(settings_path())),
+            std::tuple(true, "plivet", HostSettings{}, Point{700, 500}, true, false, false, true, kWhite, false));
 
   try {
     host.end_program();

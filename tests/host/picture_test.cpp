@@ -1,11 +1,8 @@
 // The picture, and the plot buffer that records it for replay.
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 #include "host/host_fixture.h"
-#include "host/picture.h"
 #include "host/plot_reader.h"
 
 namespace plv::host {

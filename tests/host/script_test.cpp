@@ -1,14 +1,6 @@
 // Keys by the codes scripts name them with, and the scripts themselves.
 
-#include <gtest/gtest.h>
-
-#include <iterator>
-#include <tuple>
-#include <utility>
-
-#include "host/events.h"
-#include "host/key.h"
-#include "host/scripted/script.h"
+#include "host/host_fixture.h"
 
 namespace plv::host {
 namespace {

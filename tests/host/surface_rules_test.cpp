@@ -1,17 +1,7 @@
 // The rules every surface keeps: where plot points land, the colour they
 // take, and which pixels a shape covers.
 
-#include <gtest/gtest.h>
-
-#include <optional>
-#include <string>
-#include <tuple>
-#include <utility>
-#include <vector>
-
-#include "host/colour_rules.h"
-#include "host/raster.h"
-#include "host/transforms.h"
+#include "host/host_fixture.h"
 
 namespace plv::host {
 namespace {

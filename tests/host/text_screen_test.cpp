@@ -1,11 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
-
-#include "host/text_grid.h"
-#include "host/text_layout.h"
+#include "host/host_fixture.h"
 
 namespace plv::host {
 namespace {

@@ -2,25 +2,8 @@
 // follows the paste's scales, what is kept; and the layer records a paste
 // writes.
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <tuple>
-
-#include "drawing/record_layout.h"
-#include "kinds/arrow.h"
-#include "kinds/box_form.h"
-#include "kinds/bracket.h"
-#include "kinds/circle.h"
-#include "kinds/comment.h"
-#include "kinds/ellipse.h"
-#include "kinds/filled_quadrilateral.h"
-#include "kinds/layer.h"
-#include "kinds/line.h"
+#include "kinds/kinds_fixture.h"
 #include "kinds/paste_layer.h"
-#include "kinds/registry.h"
-#include "kinds/string.h"
-#include "kinds/two_point.h"
 
 namespace plv {
 namespace {
@@ -38,15 +21,11 @@ PastePlacement at(const PasteTransform& p, LayerTransform layer = {}, DrawingPoi
 
 Record moved(const Record& r, const PastePlacement& placement) { return kinds().kind_of(r).transformed(r, placement); }
 
-std::string columns(const Record& r, int first, int last) { return std::string(r.text({first, last - first + 1})); }
 
-void expect_layer(const Record& r, int number, double scale, double x_shift, double y_shift) {
-  const auto t = read_layer_record(r);
-  ASSERT_TRUE(t);
-  EXPECT_EQ(t->layer, number);
-  EXPECT_DOUBLE_EQ(t->scale, scale);
-  EXPECT_DOUBLE_EQ(t->x_shift, x_shift);
-  EXPECT_DOUBLE_EQ(t->y_shift, y_shift);
+// A layer record's number, scale and shifts as read back; layer -1 when unreadable.
+std::tuple<int, double, double, double> layer_of(const Record& r) {
+  const LayerTransform t = read_layer_record(r).value_or(LayerTransform{-1});
+  return {t.layer, t.scale, t.x_shift, t.y_shift};
 }
 
 TEST(PasteTransform, PlacementScalesTurnsAndShiftsAfterTheBufferLayer) {
@@ -158,14 +137,14 @@ TEST(PasteTransform, RecordsWithoutPointsOrUnreadableOnesStayAsTheyWere) {
 
 TEST(PasteTransform, LayerRecordsOfAPaste) {
   const PasteTransform simple = paste(5, -7, 2, 2);
-  expect_layer(paste_layer_record(simple, 3), 3, 2, 5, -7);
-  expect_layer(paste_layer_record(simple, 0), 0, 2, 5, -7);
+  EXPECT_EQ(layer_of(paste_layer_record(simple, 3)), std::tuple(3, 2, 5, -7));
+  EXPECT_EQ(layer_of(paste_layer_record(simple, 0)), std::tuple(0, 2, 5, -7));
 
   const Record buffer_layer = layer_record({1, 0.5, 10, 20});
-  expect_layer(composed_layer_record(buffer_layer, simple, 4), 4, 1, 25, 33);
-  expect_layer(composed_layer_record(buffer_layer, simple, 0), 1, 1, 25, 33);
-  expect_layer(flattened_layer_record(buffer_layer, 4), 4, 1, 0, 0);
-  expect_layer(flattened_layer_record(buffer_layer, 0), 1, 1, 0, 0);
+  EXPECT_EQ(layer_of(composed_layer_record(buffer_layer, simple, 4)), std::tuple(4, 1, 25, 33));
+  EXPECT_EQ(layer_of(composed_layer_record(buffer_layer, simple, 0)), std::tuple(1, 1, 25, 33));
+  EXPECT_EQ(layer_of(flattened_layer_record(buffer_layer, 4)), std::tuple(4, 1, 0, 0));
+  EXPECT_EQ(layer_of(flattened_layer_record(buffer_layer, 0)), std::tuple(1, 1, 0, 0));
 
   Record unreadable = buffer_layer;
   unreadable.put_text(layout::stored::layer::kScale.at, "X");

@@ -2,29 +2,14 @@
 // box must hold, and the colour and layer records a graphic stands under
 // (and those graphics appended at the end are drawn with).
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <limits>
-#include <tuple>
 
 #include "drawing/record_store.h"
-#include "kinds/arrow.h"
-#include "kinds/box_form.h"
-#include "kinds/bracket.h"
-#include "kinds/circle.h"
 #include "kinds/colour_in_force.h"
 #include "kinds/colour_mode.h"
-#include "kinds/comment.h"
-#include "kinds/deleted.h"
-#include "kinds/ellipse.h"
-#include "kinds/filled_quadrilateral.h"
-#include "kinds/layer.h"
-#include "kinds/line.h"
+#include "kinds/kinds_fixture.h"
 #include "kinds/pick_geometry.h"
 #include "kinds/record_context.h"
-#include "kinds/registry.h"
-#include "kinds/string.h"
 
 namespace plv {
 namespace {
@@ -184,12 +169,6 @@ TEST(RecordContext, TheLastLayerRecordBeforeAGraphicOrLayerOne) {
   RecordStore store;
   const Record fallback = layer_record_before(store, 1);
   EXPECT_EQ(fallback, layer_record({1, 1.0, 0.0, 0.0}));
-  const auto read = read_layer_record(fallback);
-  ASSERT_TRUE(read);
-  EXPECT_EQ(read->layer, 1);
-  EXPECT_EQ(read->scale, 1.0);
-  EXPECT_EQ(read->x_shift, 0.0);
-  EXPECT_EQ(read->y_shift, 0.0);
 
   const Record two = layer_record({2, 0.5, 0, 0}), three = layer_record({3, 1, 100, 0});
   const Record line = line_record({0, 0}, {1, 1}, 'S');

@@ -1,22 +1,7 @@
 // Records in their three forms: as the element menus make them, as stored,
 // and as written to a file; and converted from one to another.
 
-#include <gtest/gtest.h>
-
-#include "drawing/record_layout.h"
-#include "kinds/arrow.h"
-#include "kinds/box_form.h"
-#include "kinds/bracket.h"
-#include "kinds/circle.h"
-#include "kinds/comment.h"
-#include "kinds/deleted.h"
-#include "kinds/ellipse.h"
-#include "kinds/filled_quadrilateral.h"
-#include "kinds/layer.h"
-#include "kinds/line.h"
-#include "kinds/registry.h"
-#include "kinds/string.h"
-#include "kinds/two_point.h"
+#include "kinds/kinds_fixture.h"
 
 namespace plv {
 namespace {
@@ -66,28 +51,19 @@ TEST(RecordConversion, EveryCodeSurvivesFileToStoredToFile) {
 }
 
 TEST(RecordConversion, StoredLayoutsOfConvertedLines) {
-  const Record li = stored("LI   100  -200   300   400 D");
-  EXPECT_EQ(li.trimmed(), "LI0.100000E+03-.200000E+030.300000E+030.400000E+03 D");
-  EXPECT_EQ(li.get(L::stored::two_point::kY1), -200.0);
-  EXPECT_EQ(li.text(L::stored::two_point::kLineType), "D");
-
-  const Record lw = stored("LW    10    20   300   400     3");
-  EXPECT_EQ(lw.get(L::stored::two_point::kHalfWidth), 3);
-
-  const Record ci = stored("CI     1     2     3     4     5     6");
-  EXPECT_EQ(ci.get(L::stored::circle::kEndY), 6.0);
-  EXPECT_TRUE(ci.blank_in({75, 48}));
-
-  const Record ch = stored("CH   100   200 10 E 3 ABC");
-  EXPECT_EQ(ch.get(L::stored::string::kSize), 10);
-  EXPECT_EQ(ch.text(L::stored::string::kKeyPoint), "E");
-  EXPECT_EQ(ch.get(L::stored::string::kDirection), 3);
-  EXPECT_EQ(ch.text(L::stored::string::kText).substr(0, 4), "ABC ");
-
+  namespace S = L::stored;
+  const Record li = stored("LI   100  -200   300   400 D"), lw = stored("LW    10    20   300   400     3");
+  const Record ci = stored("CI     1     2     3     4     5     6"), ch = stored("CH   100   200 10 E 3 ABC");
   const Record rf = stored("RF   1.5  -20.  100.  200. 12");
-  EXPECT_EQ(rf.get(L::stored::box::kX1), 1.5);
-  EXPECT_EQ(rf.get(L::stored::box::kEdgeFlags), 12);
-  EXPECT_EQ(rf.text({51, 3}), " 12");
+  EXPECT_EQ(li.trimmed(), "LI0.100000E+03-.200000E+030.300000E+030.400000E+03 D");
+  EXPECT_EQ(std::tuple(li.get(S::two_point::kY1), lw.get(S::two_point::kHalfWidth), ci.get(S::circle::kEndY),
+                       ch.get(S::string::kSize), ch.get(S::string::kDirection), rf.get(S::box::kX1),
+                       rf.get(S::box::kEdgeFlags)),
+            std::tuple(-200.0, 3, 6.0, 10, 3, 1.5, 12));
+  EXPECT_EQ(std::tuple(li.text(S::two_point::kLineType), ch.text(S::string::kKeyPoint),
+                       ch.text(S::string::kText).substr(0, 4), rf.text({51, 3})),
+            std::tuple("D", "E", "ABC ", " 12"));
+  EXPECT_TRUE(ci.blank_in({75, 48}));
 }
 
 TEST(RecordConversion, FileFormRoundsCoordinatesHalvesAwayFromZero) {
@@ -106,12 +82,7 @@ TEST(RecordConversion, FileFormRoundsCoordinatesHalvesAwayFromZero) {
 }
 
 TEST(RecordConversion, OldStringsBecomeNewStrings) {
-  const Record ch = stored("ST   100   200 10 M ABC");
-  EXPECT_TRUE(ch.has_code("CH"));
-  EXPECT_EQ(ch.get(L::stored::string::kSize), 10);
-  EXPECT_EQ(ch.text(L::stored::string::kKeyPoint), "M");
-  EXPECT_EQ(ch.get(L::stored::string::kDirection), 0);
-  EXPECT_EQ(std::string(ch.trimmed()).substr(26), " 10 M 0 ABC");
+  EXPECT_EQ(stored("ST   100   200 10 M ABC").trimmed(), "CH0.100000E+030.200000E+03 10 M 0 ABC");
 
   // A long old text keeps its first 30 characters, loses 31 to 48, and its
   // characters from 49 on stay in their columns.
@@ -174,24 +145,21 @@ TEST(DeletedRecords, MarkRestoreAndRemoveDeletedGraphics) {
 }
 
 TEST(LayerRecords, PointOrNoPointInTheScale) {
-  const Record la(padded("LA  1             1.             0.             0."));
-  EXPECT_EQ(la.get(L::stored::layer::kNumber), 1);
-  EXPECT_EQ(la.get(L::stored::layer::kScale), 1.0);
-  EXPECT_EQ(la.get(L::stored::layer::kXShift), 0.0);
-  const Record la2(padded("LA  1   .1000000E+01   .0000000E+00   .0000000E+00"));
-  EXPECT_EQ(la2.get(L::stored::layer::kScale), 1.0);
-  const Record no_point(padded("LA  1             1              0.             0."));
-  EXPECT_DOUBLE_EQ(*no_point.get(L::stored::layer::kScale), 1e-7);
+  const char* plain = "LA  1             1.             0.             0.";
+  const Record la(padded(plain));
+  EXPECT_EQ(std::tuple(la.get(L::stored::layer::kNumber), la.get(L::stored::layer::kXShift)), std::tuple(1, 0.0));
+  for (const auto& [line, scale] : {std::pair{plain, 1.0},
+                                    {"LA  1   .1000000E+01   .0000000E+00   .0000000E+00", 1.0},
+                                    {"LA  1             1              0.             0.", 1e-7}})
+    EXPECT_EQ(Record(padded(line)).get(L::stored::layer::kScale), scale) << line;
 }
 
-std::string columns(const Record& r, int first, int last) { return std::string(r.text({first, last - first + 1})); }
 
 TEST(ElementRecords, LinesArrowsBracketsAndBoxes) {
   const Record li = line_record({-100, -100}, {100, 100}, 'D');
   EXPECT_EQ(li.trimmed(), "LI-.100000E+03-.100000E+030.100000E+030.100000E+03 D");
   const Record lw = wide_line_record({0, 0}, {10, 0}, 3);
   EXPECT_EQ(columns(lw, 51, 56), "     3");
-  EXPECT_EQ(line_values(lw)->width, 3);
   EXPECT_EQ(line_values(li)->type, 'D');
 
   const Record ar = arrow_record({0, 0}, {100, 0}, {'N', 'N', 'Y', 'N', 'N'});
@@ -213,20 +181,15 @@ TEST(ElementRecords, LinesArrowsBracketsAndBoxes) {
 TEST(ElementRecords, CurvesQuadrilateralsStringsAndComments) {
   const Record ci = circle_record({0, 0}, {100, 0}, {0, 100});
   EXPECT_EQ(ci.trimmed().size(), 74u);
-  EXPECT_EQ(circle_points(ci)->at(2).y, 100);
 
   const Record el = ellipse_record({10, 10}, 40, 60);
   EXPECT_EQ(el.trimmed(), "EL     0.10000E+02    0.10000E+02    0.40000E+02    0.60000E+02");
-  EXPECT_EQ(ellipse_values(el)->semi_axis_y, 60);
 
   const Record qf = quad_record({{{12.7, -100}, {100, 100}, {0, 0}, {0, 0}}});
   EXPECT_EQ(columns(qf, 3, 14), "   13. -100.");
-  EXPECT_EQ(quad_corners(qf)->at(0).x, 13);
 
   const Record ch = string_record({{1, 2}, 4, 'M', 3, "ABC"});
   EXPECT_EQ(columns(ch, 27, 37), "  4 M 3 ABC");
-  EXPECT_EQ(string_values(ch)->text.substr(0, 4), "ABC ");
-  EXPECT_EQ(string_values(ch)->direction, 3);
 
   EXPECT_EQ(comment_record("A NOTE").trimmed(), "CM A NOTE");
   EXPECT_EQ(comment_record("").trimmed(), "CM");

@@ -37,6 +37,7 @@ TEST_F(RenderTest, SolidAndDashedLines) {
             (Lines{"line 0 0 0 20", "line 0 40 0 60"}));
   EXPECT_EQ(lines_of(redraw(store_of({two_point("LI", 5, 5, 100, 5, " S")}))), (Lines{"line 5 5 100 5"}));
   EXPECT_TRUE(lines_of(redraw(store_of({two_point("LI", 7, 7, 7, 7, " S")}))).empty());
+  EXPECT_TRUE(lines_of(redraw(store_of({two_point("LI", 0, 5e6, 100, 5e6, " D")}))).empty());  // dashes out of sight
 }
 
 TEST_F(RenderTest, WideLinesByHalfWidth) {
@@ -138,11 +139,17 @@ TEST_F(RenderTest, BoxesAndFilledShapes) {
   EXPECT_EQ(redraw(store_of({std::string(qf.text())})).back(), "polygon 4 0 0 100 0 100 50 0 50");
 }
 
+// Each kind places its own points: a layer of half scale shifted 100, seen
+// at twice the scale shifted 10, moves every point 210 along.
 TEST_F(RenderTest, LayerTransformAndTheViewApplyToEveryPoint) {
+  Record rf(two_point("RF", -10, -20, 30, 40)), qf("QF"), ch(two_point("CH", 0, 0, 0, 0));
+  for (size_t i = 0; i < 8; ++i) qf.put(layout::stored::quad::kCorners[i], i % 2 ? 5.0 * i : 100.0 * i);
+  ch.put_text({27, 96}, " 10 S 0 A");
   state_.view = {2.0, 10.0, 0.0};
-  const Lines lines = lines_of(redraw(store_of({"LA  2  0.5000000E+00  0.1000000E+03  0.0000000E+00",
-                                                two_point("LI", 0, 0, 100, 0, " S")})));
-  EXPECT_EQ(lines, (Lines{"line 210 0 310 0"}));
+  EXPECT_EQ(redraw(store_of({"LA  2  0.5000000E+00  0.1000000E+03  0.0000000E+00", two_point("LI", 0, 0, 100, 0, " S"),
+                             std::string(rf.text()), std::string(qf.text()), std::string(ch.text())})),
+            (Lines{"line 210 0 310 0", "fillrect 200 40 240 -20 15", "polygon 4 210 5 410 15 610 25 810 35",
+                   "line 217 0 238 64", "line 238 64 260 0", "line 224 21 252 21"}));  // "A" drawn at 7 0 unmoved
   EXPECT_EQ(state_.layer.layer, 2);  // the last layer stays current after a redraw
 }
 
