@@ -42,9 +42,9 @@ Lines records_of(const RecordStore& store) {
   return out;
 }
 
-RecordStore store_of(std::initializer_list<const char*> lines) {
+RecordStore store_of(const Lines& lines) {
   RecordStore store;
-  for (const char* line : lines) store.append(Record(line));
+  for (const std::string& line : lines) store.append(Record(line));
   return store;
 }
 
@@ -55,16 +55,6 @@ std::string written(const RecordStore& store, WriteProblems* problems = nullptr)
   command_file_lines({"/d/a.plv", "GLIMPT EP      17.36      1.000 D M P", " 8-DEC-26"}, store, kinds(),
                      [&](std::string_view line) { (out += line) += '\n'; }, problems ? *problems : found);
   return out;
-}
-
-// The lines the writer produces after the three header lines.
-Lines body_written(const RecordStore& store) {
-  Lines lines;
-  WriteProblems problems;
-  command_file_lines({"P", "S", " 8-DEC-26"}, store, kinds(), [&](std::string_view l) { lines.emplace_back(l); }, problems);
-  EXPECT_TRUE(problems.skipped.empty());
-  EXPECT_TRUE(problems.too_large.empty());
-  return {lines.begin() + 3, lines.end()};
 }
 
 TEST(ReadingCommandFiles, UnreadableLinesAreKeptInTheirPlaceUnknownOnesCountedLongOnesCut) {
@@ -288,47 +278,39 @@ TEST(WritingCommandFiles, RecordsThatCannotBeWrittenAreNamedAndValuesTooLargeSto
   EXPECT_EQ(problems.skipped[0].number, 1);
 }
 
-TEST(WritingCommandFiles, HeaderAtFullWidthsRecordsTrimmed) {
-  TempDir dir;
-  const std::string path = dir.file("out.plv");
-  RecordStore store = store_of({"CM HELLO", "", "XXLI", "SC MODE BAR"});
-  const CommandFileWrite w = write_command_file(path, {"/x/out.plv", "GLIMPT EP      17.36      1.000 D M P", " 8-DEC-26"}, store, kinds());
-  ASSERT_TRUE(w.ok()) << w.error;
-  EXPECT_EQ(read_file(path), "/x/out.plv" + std::string(70, ' ') + "\nGLIMPT EP      17.36      1.000 D M P   \n" +
-                                 "DATE:  8-DEC-26\nCM HELLO\nSC MODE BAR\n");
-
-  RecordStore empty;
-  ASSERT_TRUE(write_command_file(path, {"p", "s", "d"}, empty, kinds()).ok());
-  const std::string only_header = read_file(path);
-  EXPECT_EQ(std::count(only_header.begin(), only_header.end(), '\n'), 3);
-}
-
+// Each drawing's records, and the lines written after the header (at its
+// full widths, as kHeader holds it): only the colour or layer in force goes
+// out, blank and unknown records never.
 TEST(WritingCommandFiles, OnlyTheColourOrLayerInForceIsWritten) {
-  EXPECT_EQ(body_written(store_of({"SC BAR   3", "SC BAR   5", "LI"})), (Lines{"SC BAR   5", "LI     0     0     0     0"}));
-  EXPECT_EQ(body_written(store_of({"LA  2", "LI", "LA  2", "LI"})),
-            (Lines{"LA  2", "LI     0     0     0     0", "LI     0     0     0     0"}));
-  EXPECT_EQ(body_written(store_of({"CM A", "SC BAR   3", "LA  4"})), (Lines{"CM A", "SC BAR   3"}));  // trailing run
-  EXPECT_EQ(body_written(store_of({"CM A", "SC BAR   3", "SC BAR   4"})), (Lines{"CM A"}));
-  EXPECT_EQ(body_written(store_of({"SC BAR   3", "CM A", "SC BAR   5", "SC BAR   3", "CM B"})),
-            (Lines{"SC BAR   3", "CM A", "CM B"}));
-  EXPECT_EQ(body_written(store_of({"LA  2", "SC BAR   3", "LA  4", "CM A"})),
-            (Lines{"LA  2", "SC BAR   3", "LA  4", "CM A"}));
-  // Mode records go out where they stand and end a colour run.
-  EXPECT_EQ(body_written(store_of({"SC BAR   3", "SC MODE RGB", "SC MODE RGB", "CM A"})),
-            (Lines{"SC BAR   3", "SC MODE RGB", "SC MODE RGB", "CM A"}));
-  EXPECT_EQ(body_written(store_of({"SC BAR   3", "CM A", "SC BAR   3", "CM B", "XXLI", "SC BAR   4", "", "CM C"})),
-            (Lines{"SC BAR   3", "CM A", "CM B", "SC BAR   4", "CM C"}));
-  // A colour the drawing's mode rejects sets nothing: the one before it
-  // stays in force, and is what is written.
-  EXPECT_EQ(body_written(store_of({"SC MODE BAR", "SC BAR   5", "SC CIRCL     12.500", "CM A"})),
-            (Lines{"SC MODE BAR", "SC BAR   5", "CM A"}));
-  EXPECT_EQ(body_written(store_of({"SC MODE GREY", "SC GREY 50", "SC BAR   5", "SC BAR  20", "CM A"})),
-            (Lines{"SC MODE GREY", "SC GREY 50", "CM A"}));
-  EXPECT_EQ(body_written(store_of({"SC MODE RGB", "SC RGB  1  2  3", "SC RGB 10 20 64", "CM A", "SC RGB  1  2  3", "CM B"})),
-            (Lines{"SC MODE RGB", "SC RGB  1  2  3", "CM A", "CM B"}));
-  // No mode record: a first palette colour chooses the bar mode.
-  EXPECT_EQ(body_written(store_of({"SC BAR   5", "SC BAR  20", "CM A", "SC GREY 50", "CM B"})),
-            (Lines{"SC BAR   5", "CM A", "CM B"}));
+  const std::pair<Lines, Lines> cases[] = {
+      {{}, {}},
+      {{"CM HELLO", "", "XXLI", "SC MODE BAR"}, {"CM HELLO", "SC MODE BAR"}},
+      {{"SC BAR   3", "SC BAR   5", "LI"}, {"SC BAR   5", "LI     0     0     0     0"}},
+      {{"LA  2", "LI", "LA  2", "LI"}, {"LA  2", "LI     0     0     0     0", "LI     0     0     0     0"}},
+      {{"CM A", "SC BAR   3", "LA  4"}, {"CM A", "SC BAR   3"}},  // trailing run
+      {{"CM A", "SC BAR   3", "SC BAR   4"}, {"CM A"}},
+      {{"SC BAR   3", "CM A", "SC BAR   5", "SC BAR   3", "CM B"}, {"SC BAR   3", "CM A", "CM B"}},
+      {{"LA  2", "SC BAR   3", "LA  4", "CM A"}, {"LA  2", "SC BAR   3", "LA  4", "CM A"}},
+      // Mode records go out where they stand and end a colour run.
+      {{"SC BAR   3", "SC MODE RGB", "SC MODE RGB", "CM A"}, {"SC BAR   3", "SC MODE RGB", "SC MODE RGB", "CM A"}},
+      {{"SC BAR   3", "CM A", "SC BAR   3", "CM B", "XXLI", "SC BAR   4", "", "CM C"},
+       {"SC BAR   3", "CM A", "CM B", "SC BAR   4", "CM C"}},
+      // A colour the drawing's mode rejects sets nothing: the one before it
+      // stays in force, and is what is written.
+      {{"SC MODE BAR", "SC BAR   5", "SC CIRCL     12.500", "CM A"}, {"SC MODE BAR", "SC BAR   5", "CM A"}},
+      {{"SC MODE GREY", "SC GREY 50", "SC BAR   5", "SC BAR  20", "CM A"}, {"SC MODE GREY", "SC GREY 50", "CM A"}},
+      {{"SC MODE RGB", "SC RGB  1  2  3", "SC RGB 10 20 64", "CM A", "SC RGB  1  2  3", "CM B"},
+       {"SC MODE RGB", "SC RGB  1  2  3", "CM A", "CM B"}},
+      // No mode record: a first palette colour chooses the bar mode.
+      {{"SC BAR   5", "SC BAR  20", "CM A", "SC GREY 50", "CM B"}, {"SC BAR   5", "CM A", "CM B"}},
+  };
+  for (const auto& [records, kept] : cases) {
+    std::string expected = kHeader;
+    for (const std::string& line : kept) (expected += line) += '\n';
+    WriteProblems problems;
+    EXPECT_EQ(written(store_of(records), &problems), expected);
+    EXPECT_TRUE(problems.skipped.empty() && problems.too_large.empty());
+  }
 }
 
 TEST(WritingCommandFiles, EachPlaceNotedReadsBackAsTheRecordWritten) {

@@ -142,11 +142,13 @@ TEST(RecoveryCopy, ATornEndIsLeftOutAndDamageIsFoundWhereItIs) {
     write_file(d.file, text);
     return *read_journal(d.file);
   };
-  // Ended inside the last step, or before the last end: that action is not whole.
+  // Ended inside the last step, or before the last end: that action is not
+  // whole, and is lost with nothing else.
   EXPECT_EQ(found_in(whole.substr(0, whole.size() - 40)).made, 2);
   const auto torn = found_in(whole.substr(0, whole.size() - 2));
   EXPECT_EQ(torn.made, 2);
   EXPECT_EQ(torn.damaged_at, 0);
+  EXPECT_EQ(d.recover(d.file_records)->store.count(), 4);
   // A line that cannot be read with more after it: damage, with what stood before it.
   std::string damaged = whole;
   damaged.replace(damaged.find("S\t", start), 3, "S?A");

@@ -21,24 +21,19 @@ auto values(const Settings& s) {
                     s.other_layer_colour.text(), s.create_colour, s.aspect, s.drawing_name, s.drawing_path);
 }
 
-Settings unusual_settings() {
-  Settings s;
-  s.drawing_path = "/home/ann/plots/site.plv";
-  s.drawing_name = "site.plv";
-  s.view = {0.1234567, -250.5, 1.0e-3};
-  s.paste = {12, -3.5, 2, 0.5, 30, 0.8660254, 0.5};
-  s.work_layer = 2;
-  s.also_draw_layer = 5;
-  s.layer = {3, 1.5, -10, 20};
-  s.deleted_colour = Record("SC BAR   4");
-  s.other_layer_colour = Record("SC BAR  11");
-  s.create_colour = 9;
-  s.aspect = 1.25;
-  return s;
-}
-
 TEST(SettingsText, FourteenLinesInOrderAndFormReadBackWhole) {
-  const Settings written = unusual_settings();
+  Settings written;
+  written.drawing_path = "/home/ann/plots/site.plv";
+  written.drawing_name = "site.plv";
+  written.view = {0.1234567, -250.5, 1.0e-3};
+  written.paste = {12, -3.5, 2, 0.5, 30, 0.8660254, 0.5};
+  written.work_layer = 2;
+  written.also_draw_layer = 5;
+  written.layer = {3, 1.5, -10, 20};
+  written.deleted_colour = Record("SC BAR   4");
+  written.other_layer_colour = Record("SC BAR  11");
+  written.create_colour = 9;
+  written.aspect = 1.25;
   const std::string text = settings_text(written);
   EXPECT_EQ(text,
             "/home/ann/plots/site.plv\n"
@@ -76,34 +71,18 @@ TEST(SettingsText, ReadingChangesOnlyWhatItCanRead) {
     std::function<void(Settings&)> change;
   } cases[] = {
       // Without its path line, a file that begins with the comment loses nothing ...
-      {"CM SETUP FILE FOR PROGRAM PLIVET\n" + body,
-       [](Settings& s) {
-         s.view = {2, 100, 0};
-         s.create_colour = 11;
-       }},
+      {"CM SETUP FILE FOR PROGRAM PLIVET\n" + body, [](Settings& s) { s.view = {2, 100, 0}; s.create_colour = 11; }},
       // ... but one that begins with a value line loses that line.
       {body, [](Settings& s) { s.create_colour = 11; }},
       // Nothing after "EN" is read; unknown keys and "FI" are passed over.
       {"path\nFI other.plv\nZZ 1\nEN\nC3    12\n", [](Settings&) {}},
-      {"\nL1     2    0    1\r\n",
-       [](Settings& s) {
-         s.work_layer = 2;
-         s.also_draw_layer = 0;
-         s.layer.layer = 1;
-       }},
+      {"\nL1     2    0    1\r\n", [](Settings& s) { s.work_layer = 2; s.also_draw_layer = 0; s.layer.layer = 1; }},
       // An unreadable field keeps itself and the fields after it.
       {"\nSC   0.2000000E+01  xx             0.1000000E+01\nL1     1  ???    4\n",
-       [](Settings& s) {
-         s.view.scale = 2;
-         s.work_layer = 1;
-       }},
+       [](Settings& s) { s.view.scale = 2; s.work_layer = 1; }},
       // A line that ends early keeps the fields it lacks; a blank field reads 0.
       {"\nSC   0.2000000E+01\nB1                  0.1000000E+01\n",
-       [](Settings& s) {
-         s.view.scale = 2;
-         s.paste.shift_x = 0;
-         s.paste.shift_y = 1;
-       }},
+       [](Settings& s) { s.view.scale = 2; s.paste.shift_x = 0; s.paste.shift_y = 1; }},
       // Scales of 0 or less would divide by zero: refused like unreadable fields.
       {"\nSC   0.0000000E+00  0.1000000E+01\nB2   0.2000000E+01 -0.1000000E+01\nAS  -0.1000000E+01\n",
        [](Settings& s) { s.paste.scale_x = 2; }},
@@ -111,10 +90,7 @@ TEST(SettingsText, ReadingChangesOnlyWhatItCanRead) {
       {"\nAS  0.1000000E+32\nSC   0.2000000E+01 -0.1000000E+99\n", [](Settings& s) { s.view.scale = 2; }},
       // Colour commands take ten columns, the rest blanked.
       {"\nC1 SC BAR   3 and more\nC2 SC BAR\n",
-       [](Settings& s) {
-         s.deleted_colour = Record("SC BAR   3");
-         s.other_layer_colour = Record("SC BAR");
-       }},
+       [](Settings& s) { s.deleted_colour = Record("SC BAR   3"); s.other_layer_colour = Record("SC BAR"); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

@@ -199,23 +199,17 @@ TEST_F(Paste, WhatEachPasteAppends) {
   }
 }
 
-// The pictures shown after the first paste menu, in order.
-std::vector<std::string> pictures_after_the_paste_menu(const Session& s) {
-  std::vector<std::string> out;
-  bool in_menu = false;
-  for (const Snapshot& shot : s.snapshots()) {
-    in_menu |= !shot.picture && row(shot.bytes, 3) == heading_of("paste_menu").text;
-    if (shot.picture && in_menu) out.push_back(shot.bytes);
-  }
-  return out;
-}
-
 TEST_F(Paste, ViewDrawUndrawAndClearThePicture) {
   // Shifted 300 to the right, the buffer is drawn clear of the line it
   // was copied from; each picture waits for a key.
   ASSERT_TRUE(s.ends_in(kLine, Script(kCopyAllAndPaste).field("300").f(2).enter().f(3).enter().f(4).enter().f(5).enter()
                                    .f(2).enter().then(walk::leave_and_write())));
-  const auto pictures = pictures_after_the_paste_menu(s);
+  std::vector<std::string> pictures;  // those after the first paste menu
+  bool in_menu = false;
+  for (const Snapshot& shot : s.snapshots()) {
+    in_menu |= !shot.picture && row(shot.bytes, 3) == heading_of("paste_menu").text;
+    if (shot.picture && in_menu) pictures.push_back(shot.bytes);
+  }
   ASSERT_EQ(pictures.size(), 5u);
   const std::string &viewed = pictures[0], &drawn = pictures[1], &undrawn = pictures[2], &cleared = pictures[3],
                     &viewed_again = pictures[4];

@@ -23,7 +23,9 @@ struct Made {
 // own are those kept for it.
 void expect_made(Session& s, const Made& made) {
   SCOPED_TRACE(made.what);
-  if (!made.view_scale.empty()) s.put("plivet.set", settings_with_view_scale(made.view_scale));
+  // What the settings leave out keeps its default.
+  if (!made.view_scale.empty())
+    s.put("plivet.set", "\nCM SETUP FILE FOR PROGRAM PLIVET\nSC   " + made.view_scale + "\nEN\n");
   const Script steps = Script(made.to_menu).then(made.steps).then(walk::leave_and_write());
   Lines added;
   if (made.body.empty()) {

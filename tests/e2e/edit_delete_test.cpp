@@ -104,11 +104,5 @@ TEST_F(EditDelete, EveryEditWrittenRecordByRecord) {
   }
 }
 
-TEST_F(EditDelete, OnlyOnceThePictureIsDrawn) {
-  s.put("d.plv", drawing(kLine));
-  ASSERT_TRUE(s.ends(Script().f(10).f(5).then(walk::write_and_end()), "d.plv"));
-  EXPECT_TRUE(screens_of(s, "edit_delete_menu").empty());
-}
-
 }  // namespace
 }  // namespace plv::e2e

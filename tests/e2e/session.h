@@ -60,16 +60,6 @@ inline std::string row(const std::string& screen, int row) {
   return screen.substr(start, screen.find('\n', start) - start);
 }
 
-// A settings file whose only change from the defaults is the view's scale
-// (its E15.7 text, such as "0.1000000E+02").
-inline std::string settings_with_view_scale(const std::string& scale) {
-  return "\nCM SETUP FILE FOR PROGRAM PLIVET\nFI               \nSC   " + scale +
-         "  0.0000000E+00  0.0000000E+00\nB1   0.0000000E+00  0.0000000E+00\nB2   0.1000000E+01  0.1000000E+01\n"
-         "B3   0.0000000E+00  0.1000000E+01  0.0000000E+00\nL1     0    0    0\n"
-         "L2   0.1000000E+01  0.0000000E+00  0.0000000E+00\nC1 SC BAR   8\nC2 SC BAR  12\nC3     6\n"
-         "AS   0.1000000E+01\nEN\n";
-}
-
 // What was shown at a wait: a text screen, or the picture.
 struct Snapshot {
   bool picture = false;
