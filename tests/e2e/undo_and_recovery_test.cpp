@@ -347,6 +347,13 @@ TEST_F(Recovery, DamagedCopiesAreToldAndKeptAsideAndTheNextCopyStartsAfresh) {
     ASSERT_TRUE(fs::exists(copy.string() + ".damaged"));
     EXPECT_EQ(recovered(head), written_after(kMake));
   }
+  {  // Torn inside its last line, as a full disc leaves it: the actions after it are kept and read back.
+    Session torn;
+    const fs::path copy = killed_after(torn, kMake + kDelete);
+    damage(copy, [](std::string& t) { t.resize(t.size() - 30); });
+    EXPECT_NE(torn.run(Script(kRecover).f(3).enter().then(kMake).kill(), "d.plv"), 0);
+    EXPECT_EQ(recovered(torn), written_after(kMake + kMake)) << "the torn action is lost, nothing else";
+  }
   {  // The first step damaged: told where, and the copy kept, never deleted.
     Session first_step;
     const fs::path copy = killed_after(first_step);
