@@ -141,6 +141,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   plv::host::QtApplication application(argc, argv);
-  plv::host::QtWindowSystem window(plv::host::QtWindowOptions{options->width, options->height, true});
+  plv::host::QtWindowSystem window(plv::host::QtWindowOptions{options->width, options->height, !options->size_given});
   return run(window, *options);
 }

@@ -22,6 +22,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     else if (a == "--play" && has_value) o.script = args[++i];
     else if (a == "--snapshots" && has_value) o.snapshots = args[++i];
     else if (a == "--size" && has_value) {
+      o.size_given = true;
       if (!parse_size(args[++i], o.width, o.height)) {
         error = "--size takes WIDTHxHEIGHT, such as 700x500";
         return std::nullopt;

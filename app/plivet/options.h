@@ -13,6 +13,7 @@ struct Options {
   std::string script;                // --play
   std::optional<std::string> snapshots;
   int width = 700, height = 500;     // --size, the client area
+  bool size_given = false;           // the window then opens at that size
   std::optional<std::string> drawing;
 };
 

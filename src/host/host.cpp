@@ -51,7 +51,7 @@ bool Host::create_window() {
   menu_.colour_checked = settings_.colour_window != 0;
   menu_.black_background_checked = settings_.black_background != 0;
   menu_.picture_commands_enabled = false;
-  const WindowSpec window_spec{caption_, menu_, settings_.black_background != 0};
+  const WindowSpec window_spec{caption_, menu_, settings_.black_background != 0, settings_.window_place};
   if (!window_system_.create_window(window_spec, *this)) {
     message("Failed to register window class");
     return false;
@@ -63,6 +63,9 @@ bool Host::create_window() {
 }
 
 void Host::end_program(int status) {
+  if (window_created_) {
+    if (auto place = window_system_.window_place()) settings_.window_place = place;
+  }
   if (const FileResult written = settings_path_.empty() ? FileResult{} : write_host_settings(settings_path_, settings_);
       !written.ok()) {
     message("Could not write the settings file " + settings_path_.string() + ": " + written.error);

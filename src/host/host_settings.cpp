@@ -31,6 +31,9 @@ constexpr Key kKeys[] = {
     {"Window", "BlackBG", &HostSettings::black_background},
 };
 
+constexpr const char* kPlaceSection = "Window";
+constexpr const char* kPlaceKeys[] = {"Left", "Top", "Width", "Height", "Maximized"};
+
 std::optional<int> whole_number(const std::string& text) {
   const char* first = text.data();
   const char* last = text.data() + text.size();
@@ -39,6 +42,24 @@ std::optional<int> whole_number(const std::string& text) {
   const auto [end, error] = std::from_chars(first, last, value);
   if (error != std::errc() || end != last) return std::nullopt;
   return value;
+}
+
+// The window's place when every key of it reads and its size is real.
+std::optional<WindowPlace> read_place(const IniFile& ini) {
+  int v[std::size(kPlaceKeys)];
+  for (size_t k = 0; k < std::size(kPlaceKeys); ++k) {
+    const auto raw = ini.get(kPlaceSection, kPlaceKeys[k]);
+    const auto number = raw ? whole_number(*raw) : std::nullopt;
+    if (!number) return std::nullopt;
+    v[k] = *number;
+  }
+  if (v[2] <= 0 || v[3] <= 0) return std::nullopt;
+  return WindowPlace{v[0], v[1], v[2], v[3], v[4] != 0};
+}
+
+void write_place(IniFile& ini, const WindowPlace& p) {
+  const int v[] = {p.left, p.top, p.width, p.height, p.maximised ? 1 : 0};
+  for (size_t k = 0; k < std::size(kPlaceKeys); ++k) ini.set(kPlaceSection, kPlaceKeys[k], std::to_string(v[k]));
 }
 
 }  // namespace
@@ -65,6 +86,7 @@ HostSettings read_host_settings(const std::filesystem::path& path, const HostSet
       if (const auto number = whole_number(*raw)) settings.*key.field = *number;
     }
   }
+  if (const auto place = read_place(ini)) settings.window_place = place;
   return settings;
 }
 
@@ -75,6 +97,7 @@ FileResult write_host_settings(const std::filesystem::path& path, const HostSett
   if (!old.ok() && !old.missing) return {old.error};
   IniFile ini = IniFile::parse(old.text);
   for (const Key& key : kKeys) ini.set(key.section, key.name, std::to_string(settings.*key.field));
+  if (settings.window_place) write_place(ini, *settings.window_place);
   return write_whole_file(path.string(), ini.text());
 }
 

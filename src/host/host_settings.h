@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "text/file_result.h"
 
@@ -13,6 +14,14 @@ namespace plv::host {
 inline constexpr const char* kHostSettingsFileName = "orvlab.ini";
 // Names the settings file's full path, so that tests never touch the real one.
 inline constexpr const char* kHostSettingsEnvironment = "PLIVET_HOST_SETTINGS";
+
+// Where the window stood when it was last closed: its top left corner on
+// the desktop and its size, frame left out, and whether it was maximised.
+struct WindowPlace {
+  int left = 0, top = 0, width = 0, height = 0;
+  bool maximised = false;
+  friend bool operator==(const WindowPlace&, const WindowPlace&) = default;
+};
 
 // Margins and widths in hundredths of an inch; switches are 0 or 1.
 struct HostSettings {
@@ -25,6 +34,8 @@ struct HostSettings {
   int pen_width_emf = 2;
   int colour_window = 1;
   int black_background = 0;
+  // None until a window was closed, or when one of its keys does not read.
+  std::optional<WindowPlace> window_place;
   friend bool operator==(const HostSettings&, const HostSettings&) = default;
 };
 
@@ -37,7 +48,7 @@ std::filesystem::path host_settings_path(const EnvironmentLookup& environment);
 // Every key missing or not a whole number keeps its value from `defaults`.
 HostSettings read_host_settings(const std::filesystem::path& path, const HostSettings& defaults = {});
 
-// Updates the nine keys in place, keeping anything else in the file, and
+// Updates the nine keys (and the window's place, when known) in place, keeping anything else in the file, and
 // creates the file and its folder when missing. A file that is there but
 // cannot be read is left alone, rather than lose what else it holds.
 FileResult write_host_settings(const std::filesystem::path& path, const HostSettings& settings);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "host/events.h"
+#include "host/host_settings.h"
 #include "image/pixels.h"
 #include "host/raster.h"
 #include "host/text_grid.h"
@@ -45,6 +46,8 @@ struct WindowSpec {
   std::string caption;
   MenuState menu;
   bool black_background = false;
+  // Where the window stood when last closed; none the first time.
+  std::optional<WindowPlace> place;
 };
 
 // Printed page margins and width in hundredths of an inch.
@@ -130,6 +133,9 @@ class WindowSystem {
   // client_resized() tells the client its size. False when it failed.
   virtual bool create_window(const WindowSpec& window_spec, WindowClient& client) = 0;
   virtual void destroy_window() = 0;
+  // Where the window stands now, to open there next time; none when the
+  // platform has no place to tell.
+  virtual std::optional<WindowPlace> window_place() const { return std::nullopt; }
 
   // Blocks until the next input event, handling the window's own messages
   // meanwhile. Positions are client pixels. Keys are host::Key: function

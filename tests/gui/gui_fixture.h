@@ -30,7 +30,7 @@ inline EventFields fields(const Event& e) { return {e.type, e.button, e.x, e.y};
 class GuiTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ws_ = std::make_unique<QtWindowSystem>(QtWindowOptions{.start_maximised = false});
+    ws_ = std::make_unique<QtWindowSystem>(QtWindowOptions{.place_as_before = false});
     host_ = std::make_unique<Host>(*ws_, dir_.path() / "orvlab.ini");
     host_->set_caption("plivet");
     ASSERT_TRUE(host_->create_window());

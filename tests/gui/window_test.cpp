@@ -6,8 +6,12 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QAbstractButton>
+#include <QScreen>
 
 #include "gui/gui_fixture.h"
+#include "host/program_exit.h"
 #include "support/outside_reader.h"
 
 namespace plv::host {
@@ -148,6 +152,82 @@ TEST_F(GuiTest, PrintingToAPdfFileGivesOnePageOfThePicture) {
   const std::string info = plv::testing::tool_output("pdfinfo " + pdf);
   EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
   EXPECT_NE(info.find("Page size:"), std::string::npos) << info;
+}
+
+}  // namespace
+}  // namespace plv::host
+
+namespace plv::host {
+namespace {
+
+// The window opens where the settings say it stood, or over most of the
+// screen the first time, and its place goes back into the settings.
+TEST(GuiWindowPlace, OpensWhereItWasLeftAndKeepsWhereItIsLeft) {
+  plv::testing::TempDir dir;
+  const auto settings = dir.path() / "orvlab.ini";
+  auto open_and_close = [&](std::function<void(QtWindowSystem&)> check, QRect moved_to = {}) {
+    QtWindowSystem ws;
+    Host host(ws, settings);
+    ASSERT_TRUE(host.create_window());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(ws.main_window()));
+    check(ws);
+    if (!moved_to.isNull()) ws.main_window()->setGeometry(moved_to);
+    EXPECT_THROW(host.end_program(), ProgramExit);
+  };
+  open_and_close([](QtWindowSystem& ws) {
+    const QRect screen = ws.main_window()->screen()->availableGeometry();
+    EXPECT_NEAR(ws.main_window()->width(), screen.width() * 0.85, 2);
+    EXPECT_NEAR(ws.main_window()->height(), screen.height() * 0.85, 2);
+  }, QRect(40, 30, 620, 410));
+  EXPECT_EQ(read_host_settings(settings).window_place, (WindowPlace{40, 30, 620, 410, false}));
+  open_and_close([](QtWindowSystem& ws) {
+    EXPECT_EQ(ws.main_window()->geometry(), QRect(40, 30, 620, 410));
+    EXPECT_EQ(ws.window_place(), (WindowPlace{40, 30, 620, 410, false}));
+  });
+}
+
+// Closing the window with unwritten changes asks, and each answer does
+// what it says.
+struct UnwrittenDrawing final : DrawingKeeper {
+  bool changed = true;
+  int writes = 0;
+  std::string name() const override { return "fig.plv"; }
+  bool unwritten_changes() const override { return changed; }
+  std::string write() override { return ++writes, changed = false, std::string(); }
+};
+
+TEST_F(GuiTest, ClosingWithUnwrittenChangesAsksFirst) {
+  struct Case {
+    const char* button;
+    bool closes;
+    int writes;
+  };
+  for (const Case& c : {Case{"Cancel", false, 0}, Case{"Leave without writing", true, 0}, Case{"Write", true, 1}}) {
+    SCOPED_TRACE(c.button);
+    UnwrittenDrawing drawing;
+    host_->set_drawing_keeper(&drawing);
+    std::string asked;
+    // Answers the question once it is up; the key after it shows that a
+    // cancelled close left the editor waiting.
+    const Key key = next_key([&] {
+      QTimer::singleShot(50, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        asked = box->text().toStdString();
+        for (QAbstractButton* b : box->buttons())
+          if (b->text().remove('&') == c.button) b->click();
+        QTimer::singleShot(0, [&] { QTest::keyClick(handle(), Qt::Key_Return); });
+      });
+      window()->close();
+    });
+    EXPECT_NE(asked.find("fig.plv"), std::string::npos) << asked;
+    EXPECT_EQ(key, c.closes ? Key::kClose : Key::kEnter);
+    EXPECT_EQ(drawing.writes, c.writes);
+    if (c.closes) {
+      EXPECT_EQ(next_key(), Key::kEnter);  // the key typed after the question
+    }
+    host_->set_drawing_keeper(nullptr);
+  }
 }
 
 }  // namespace

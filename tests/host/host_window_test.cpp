@@ -13,11 +13,18 @@ using plv::testing::read_file;
 
 TEST_F(HostTest, SettingsFileValuesAreReadAndBadOnesKeepTheDefaultsGiven) {
   plv::testing::write_file(settings_path(),
-                           "; mine\r\n[window]\r\nblackbg = 1\r\nColorWindow=0\r\n[Printer]\nPageWidth=-700\n"
-                           "PageTopMargin=12x\n");
-  const HostSettings s = read_host_settings(settings_path(), {.page_top_margin = 1});
+                           "; mine\r\n[window]\r\nblackbg = 1\r\nColorWindow=0\r\nLeft=-5\nTop=20\nWidth=800\nHeight=600\n"
+                           "Maximized=1\n[Printer]\nPageWidth=-700\nPageTopMargin=12x\n");
+  const HostSettings s = read_host_settings(settings_path(), {.page_top_margin = 1, .window_place = {}});
   EXPECT_EQ(std::tuple(s.black_background, s.colour_window, s.page_width, s.page_top_margin),
             std::tuple(1, 0, -700, 1));  // PageTopMargin is not a number: the default stays
+  EXPECT_EQ(s.window_place, (WindowPlace{-5, 20, 800, 600, true}));
+  // A place with a key missing, or of no size, is no place.
+  for (const char* place : {"Left=1\nTop=2\nWidth=3\nMaximized=0\n", "Left=1\nTop=2\nWidth=0\nHeight=3\nMaximized=0\n"}) {
+    plv::testing::write_file(settings_path(), std::string("[Window]\n") + place);
+    EXPECT_EQ(read_host_settings(settings_path()).window_place, std::nullopt) << place;
+  }
+  plv::testing::write_file(settings_path(), "; mine\r\n[window]\r\nblackbg = 1\r\nColorWindow=0\r\n");
   // The window shows what the file says.
   Host& host = start("");
   EXPECT_EQ(std::pair(ws_->menu().colour_checked, ws_->menu().black_background_checked), std::pair(false, true));
@@ -27,10 +34,11 @@ TEST_F(HostTest, SettingsFileValuesAreReadAndBadOnesKeepTheDefaultsGiven) {
 
 TEST_F(HostTest, SettingsFileKeepsOtherContentWhenWritten) {
   plv::testing::write_file(settings_path(), "; mine\n[Window]\nBlackBG=0\nOther=x\n\n[Extra]\nA=1\n");
-  const HostSettings s{.page_width = 700, .black_background = 1};
+  const HostSettings s{.page_width = 700, .black_background = 1, .window_place = WindowPlace{3, 4, 500, 400, false}};
   ASSERT_TRUE(write_host_settings(settings_path(), s).ok());
   EXPECT_EQ(read_file(settings_path()),
-            "; mine\n[Window]\nBlackBG=1\nOther=x\nColorWindow=1\n\n[Extra]\nA=1\n"
+            "; mine\n[Window]\nBlackBG=1\nOther=x\nColorWindow=1\nLeft=3\nTop=4\nWidth=500\nHeight=400\n"
+            "Maximized=0\n\n[Extra]\nA=1\n"
             "[Printer]\nPageLeftMargin=100\nPageTopMargin=100\nPageWidth=700\nPenWidthPrinter=2\n"
             "LandscapePrinter=0\n[PostScript]\nPenWidthEPS=2\n[Metafile]\nPenWidthEMF=2\n");
   EXPECT_EQ(read_host_settings(settings_path()), s);

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSessionManager>
 #include <cstdio>
 #include <stdexcept>
@@ -54,21 +55,41 @@ bool QtWindowSystem::create_window(const WindowSpec& window_spec, WindowClient& 
   QObject::connect(qApp, &QGuiApplication::commitDataRequest, window_.get(), [this](QSessionManager& manager) {
     if (client_ && !client_->may_end_session()) manager.cancel();
   });
-  show_window();
+  show_window(window_spec.place);
   client_->client_resized(canvas_->device_size().width(), canvas_->device_size().height(), false);
   set_cursor(client_->cursor_shape());
   return true;
 }
 
-void QtWindowSystem::show_window() {
-  const QSize client(options_.client_width, options_.client_height);
-  window_->resize(client + QSize(0, window_->menuBar()->sizeHint().height()));
-  window_->show();
-  // The menu bar's real height is known once shown; the client keeps its size.
-  window_->resize(client + window_->size() - canvas_->size());
-  if (options_.start_maximised) window_->showMaximized();
+void QtWindowSystem::show_window(const std::optional<WindowPlace>& place) {
+  if (!options_.place_as_before) {
+    const QSize client(options_.client_width, options_.client_height);
+    window_->resize(client + QSize(0, window_->menuBar()->sizeHint().height()));
+    window_->show();
+    // The menu bar's real height is known once shown; the client keeps its size.
+    window_->resize(client + window_->size() - canvas_->size());
+  } else if (place) {
+    window_->setGeometry(place->left, place->top, place->width, place->height);
+    if (place->maximised) window_->showMaximized();
+    else window_->show();
+  } else {
+    // The first time: most of the screen, in its middle.
+    const QRect screen = window_->screen()->availableGeometry();
+    const QSize size = screen.size() * 0.85;
+    window_->setGeometry(QRect(screen.topLeft() + QPoint((screen.width() - size.width()) / 2,
+                                                         (screen.height() - size.height()) / 2),
+                               size));
+    window_->show();
+  }
   window_->activateWindow();
   canvas_->setFocus();
+}
+
+std::optional<WindowPlace> QtWindowSystem::window_place() const {
+  if (!window_) return std::nullopt;
+  // A maximised window comes back maximised, over the place it had before.
+  const QRect g = window_->isMaximized() ? window_->normalGeometry() : window_->geometry();
+  return WindowPlace{g.x(), g.y(), g.width(), g.height(), window_->isMaximized()};
 }
 
 void QtWindowSystem::destroy_window() {

@@ -24,9 +24,11 @@ class Canvas;
 class MainWindow;
 
 struct QtWindowOptions {
-  int client_width = 700;  // the client size of the restored window
+  int client_width = 700;  // the client size asked for
   int client_height = 500;
-  bool start_maximised = true;
+  // Opens where the window stood when last closed, or over most of the
+  // screen the first time; otherwise at the client size asked for.
+  bool place_as_before = true;
 };
 
 class QtWindowSystem final : public WindowSystem {
@@ -46,6 +48,7 @@ class QtWindowSystem final : public WindowSystem {
   // --- WindowSystem ---
   bool create_window(const WindowSpec& window_spec, WindowClient& client) override;
   void destroy_window() override;
+  std::optional<WindowPlace> window_place() const override;
   Event wait_event() override;
   void post_key(Key key) override { enqueue({.type = EventType::kKey, .key = key}); }
   bool key_waiting() override;
@@ -69,7 +72,7 @@ class QtWindowSystem final : public WindowSystem {
 
  private:
   void enqueue(const Event& event);
-  void show_window();
+  void show_window(const std::optional<WindowPlace>& place);
 
   QtWindowOptions options_;
   std::unique_ptr<MainWindow> window_;
