@@ -1,11 +1,13 @@
 #pragma once
 // A whole editor on a kernel, toolkit and host driven by a script, its
 // files in a fresh folder, with the text screen, the screens shown at
-// every wait and the plot buffer readable.
+// every wait and the plot buffer readable, and screens compared whole with
+// tests/golden/NAME.txt (PLIVET_REWRITE_GOLDEN=1 writes the file instead).
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,6 +27,12 @@ namespace plv {
 
 using testing::Script;
 
+inline void expect_golden(const std::string& screen, const std::string& name) {
+  const std::string path = std::string(PLIVET_SOURCE_DIR) + "/tests/golden/" + name + ".txt";
+  if (std::getenv("PLIVET_REWRITE_GOLDEN")) testing::write_file(path, screen);
+  EXPECT_EQ(screen, testing::read_file(path)) << name;
+}
+
 class EditorTest : public ::testing::Test {
  protected:
   Editor& open(const Script& input = {}) { return open(input.text()); }
@@ -43,10 +51,24 @@ class EditorTest : public ::testing::Test {
     editor_ = std::make_unique<Editor>(*kernel_, *toolkit_, dir_.path());
     return *editor_;
   }
+  // The editor with `drawing` in its drawing.
+  Editor& open(const Script& input, std::initializer_list<Record> drawing) {
+    open(input);
+    for (const Record& r : drawing) editor_->drawing.append(r);
+    return *editor_;
+  }
+  static std::vector<Record> records_in(const RecordStore& store) {
+    std::vector<Record> out;
+    for (long n = 1; n <= store.count(); ++n) out.push_back(store.read(n));
+    return out;
+  }
 
   std::string base() const { return dir_.path().string(); }
   // One-based row of the text screen, trailing blanks removed.
   std::string row(int r) const { return host_->text().line(r - 1); }
+  void expect_screen(const std::string& golden_name) const {
+    expect_golden(host::screen_text(host_->text()), golden_name);
+  }
   // The first screen shown at a wait that holds `text`.
   std::optional<std::string> screen_with(const std::string& text) const {
     const auto it = std::find_if(screens_.begin(), screens_.end(),
@@ -60,10 +82,9 @@ class EditorTest : public ::testing::Test {
     for (int i = 1; i < r; ++i) start = screen.find('\n', start) + 1;
     return screen.substr(start, screen.find('\n', start) - start);
   }
-  std::vector<std::string> records() const { return host::list_plot_records(host_->picture().buffer().bytes()); }
   std::vector<std::string> lines_only() const {
     std::vector<std::string> out;
-    for (const auto& r : records())
+    for (const auto& r : host::list_plot_records(host_->picture().buffer().bytes()))
       if (r.rfind("line", 0) == 0) out.push_back(r);
     return out;
   }

@@ -21,14 +21,8 @@ TEST(JoinPath, DirectorySeparatorAndName) {
   EXPECT_EQ(trim(joined_path("", "")), "");
   // Blanks inside a value belong to it.
   EXPECT_EQ(trim(joined_path("/my plots   ", "a b.plv  ")), "/my plots/a b.plv");
-}
-
-TEST(JoinPath, AFullDirectoryKeepsItsLastColumnAndTooLongJoinsAreKnown) {
-  const std::string directory = "/" + std::string(65, 'd');  // 66 characters, no separator
-  const std::string path = joined_path(directory, "draw.qpa");
-  EXPECT_EQ(trim(path), directory + "/draw.qpa");
-  EXPECT_TRUE(fits_path_width(path));
-  // 66 + separator + 14 does not fit in 80 and is not cut.
+  // 66 + separator + 14 does not fit in 80 and is not cut; one less fits.
+  const std::string directory = "/" + std::string(65, 'd');
   const std::string long_join = joined_path(directory, "abcdefghij.qpa");
   EXPECT_EQ(trim(long_join), directory + "/abcdefghij.qpa");
   EXPECT_FALSE(fits_path_width(long_join));
@@ -51,11 +45,9 @@ TEST(DefaultExtension, LowerCasedAddedOrReplacing) {
 
 TEST(TypedNames, SeparatorsColonsAndSplitting) {
   EXPECT_EQ(with_separators_normalised("C:\\DATA\\PLOTS\\"), "C:/DATA/PLOTS/");
-  EXPECT_EQ(name_after_last_separator("sub/draw.plv"), "draw.plv      ");
-  EXPECT_EQ(name_after_last_separator("a\\b\\c.qpa"), "c.qpa         ");
-  EXPECT_EQ(name_after_last_separator("C:PLOT.QPA"), "PLOT.QPA      ");
-  EXPECT_EQ(name_after_last_separator("draw.plv"), "draw.plv      ");
-  EXPECT_EQ(name_after_last_separator("sub/"), std::string(14, ' '));
+  for (const auto& [typed, name] : {std::pair{"sub/draw.plv", "draw.plv"}, {"a\\b\\c.qpa", "c.qpa"},
+                                     {"C:PLOT.QPA", "PLOT.QPA"}, {"draw.plv", "draw.plv"}, {"sub/", ""}})
+    EXPECT_EQ(name_after_last_separator(typed), text::padded(name, 14)) << typed;
 
   EXPECT_EQ(split_path("/data/plots/draw.plv"),
             (DirectoryAndName{text::padded("/data/plots/", 66), "draw.plv      "}));

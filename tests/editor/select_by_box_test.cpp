@@ -14,26 +14,18 @@
 namespace plv {
 namespace {
 
-class SelectByBoxTest : public EditorTest {
- protected:
-  std::vector<Record> buffer() const {
-    std::vector<Record> out;
-    for (long n = 1; n <= editor_->buffer.count(); ++n) out.push_back(editor_->buffer.read(n));
-    return out;
-  }
-};
+using SelectByBoxTest = EditorTest;
 
 TEST_F(SelectByBoxTest, CopiesCarryTheirColourAndLayerRecordsOnlyWhenTheyChange) {
-  Editor& e = open();
   const Record red = palette_colour_record(2), blue = palette_colour_record(4);
   const Record doubled = layer_record({2, 2.0, 0.0, 0.0});
   const Record a = line_record({0, 0}, {10, 10}, 'S'), b = line_record({5, 5}, {20, 20}, 'S');
   const Record outside = line_record({0, 0}, {90, 0}, 'S');  // 180 after the layer's scale
   const Record c = box_record_as_is(ElementKind::kBox, {1, 1}, {2, 2});
-  for (const Record& r : {red, doubled, a, b, outside, blue, c}) e.drawing.append(r);
+  Editor& e = open({}, {red, doubled, a, b, outside, blue, c});
 
   EXPECT_EQ(editing::select_by_box(e, e, {0, 0, 100, 100}, editing::BoxAction::kCopy), 3);
-  EXPECT_EQ(buffer(), (std::vector<Record>{red, doubled, a, b, blue, c}));
+  EXPECT_EQ(records_in(e.buffer), (std::vector<Record>{red, doubled, a, b, blue, c}));
   EXPECT_EQ(e.drawing.read(3), a);  // a copy leaves the drawing as it was
 
   // A cut takes them out of the drawing too; what is already deleted stays out of it.
@@ -45,11 +37,9 @@ TEST_F(SelectByBoxTest, CopiesCarryTheirColourAndLayerRecordsOnlyWhenTheyChange)
 }
 
 TEST_F(SelectByBoxTest, OnlyTheWorkLayerAndDeletedGraphicsWhileShown) {
-  Editor& e = open();
   const Record line = line_record({0, 0}, {10, 10}, 'S');
-  for (const Record& r : {layer_record({1, 1.0, 0.0, 0.0}), line, layer_record({2, 1.0, 0.0, 0.0}), line,
-                          mark_deleted(line)})
-    e.drawing.append(r);
+  Editor& e = open({}, {layer_record({1, 1.0, 0.0, 0.0}), line, layer_record({2, 1.0, 0.0, 0.0}), line,
+                        mark_deleted(line)});
   e.render.work_layer = 2;
   EXPECT_EQ(editing::graphics_in_box(e, e, {0, 0, 10, 10}), (std::vector<long>{4}));
   e.render.show_deleted = true;

@@ -40,9 +40,9 @@ std::vector<std::string> texts(const std::vector<Record>& records) {
 class UndrawEditTest : public EditorTest {
  protected:
   // Each editor starts a run: the create menus remember nothing yet.
-  Editor& open(const Script& script) {
+  Editor& open(const Script& script, std::initializer_list<Record> drawing = {}) {
     create_ = CreateState();
-    return EditorTest::open(script);
+    return EditorTest::open(script, drawing);
   }
   create::Desk desk() { return {*editor_, *editor_, create_, editor_->create_colour}; }
 
@@ -55,11 +55,7 @@ class UndrawEditTest : public EditorTest {
     return held();
   }
 
-  std::vector<Record> held() const {
-    std::vector<Record> out;
-    for (long n = 1; n <= editor_->drawing.count(); ++n) out.push_back(editor_->drawing.read(n));
-    return out;
-  }
+  std::vector<Record> held() const { return records_in(editor_->drawing); }
 
   // What the menus remember after a wide line, a bent arrow and a large
   // string were made: nothing of it may leak into an element reopened.
@@ -211,9 +207,7 @@ TEST_F(UndrawEditTest, AnEditThatCannotBeCarriedBackPutsTheElementBackAsItWas) {
   // marked where it stood, is put back there at once.
   const LayerTransform flat{5, 0.0, 100.0, 200.0};
   const Record ellipse = ellipse_record({250, 250}, 100, 50);
-  Editor& e = open(Script().enter());
-  e.drawing.append(layer_record(flat));
-  e.drawing.append(ellipse);
+  Editor& e = open(Script().enter(), {layer_record(flat), ellipse});
   e.journal.end_action();
   e.drawing.write(2, mark_deleted(ellipse));  // as picking it leaves it
   const create::Undrawn refused = create::undraw_and_edit(desk(), ellipse, 2, colour_, layer_record(flat), messages_);

@@ -49,14 +49,6 @@ class Generator {
 
  private:
   Act choose_act(const Editor& editor);
-  Action create(const Editor& editor, const CreateState& remembered);
-  Action edit_delete(const Editor& editor, Act act);
-  Action colour_edit(const Editor& editor, const editing::EditState& state);
-  Action paste(const Editor& editor, const PlotBox& last_box);
-  std::vector<std::string> fields(Element e, bool options, bool coordinates);
-  std::vector<Point> pointed(const Editor& editor, const CreateState& remembered, Element e);
-  Point target(const Editor& editor, const RenderState& render);
-  std::vector<Point> box_drags(const Editor& editor, const SelectionBox& from);
 
   Rng& rng_;
   Act last_ = Act::kOpen;

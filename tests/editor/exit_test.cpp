@@ -1,16 +1,78 @@
+// The main menu's choices, and the ways out of the editor: the exit menu
+// never writing a drawing whose values the file cannot hold (it says which
+// record, keeps the drawing open and leaves the file alone), and the
+// shutdown that every way out ends in.
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
+#include "drawing/record_layout.h"
 #include "drawing/settings_file.h"
-#include "editor/shutdown.h"
 #include "editor/editor_fixture.h"
+#include "editor/files/drawing_file_ops.h"
+#include "editor/main_menu.h"
 #include "editor/main_program.h"
+#include "editor/shutdown.h"
+#include "editor/view/exit_menu.h"
 #include "host/program_exit.h"
+#include "kinds/circle.h"
+#include "ui/close_requested.h"
 
 namespace plv {
 namespace {
+
+using MainMenuTest = EditorTest;
+
+TEST_F(MainMenuTest, FunctionKeysChooseAndKeepTheLayersOtherKeysDropThem) {
+  Editor& e = open(Script().type("3").tab().type("5").f(9).type("7").type("|").f(6).f(10).close());
+  EXPECT_EQ(main_menu(e, e), MainChoice::kCreate);
+  EXPECT_EQ(e.render.work_layer, 3);
+  EXPECT_EQ(e.render.also_draw_layer, 5);
+  // The bar is no choice: what was typed is dropped.
+  EXPECT_EQ(main_menu(e, e), std::nullopt);
+  EXPECT_EQ(e.render.work_layer, 3);
+  EXPECT_EQ(row(7), "             WORK ON LAYER:      7     ALSO DRAW LAYER:      5");
+  EXPECT_EQ(main_menu(e, e), MainChoice::kScreen);
+  EXPECT_EQ(main_menu(e, e), MainChoice::kExit);
+  EXPECT_THROW(main_menu(e, e), ui::CloseRequested);
+}
+
+class HonestWriteTest : public EditorTest {
+ protected:
+  Editor& with_a_circle_too_large(const Script& script) {
+    Editor& e = open(script);
+    e.drawing_path = dir_.file("d.plv");
+    e.drawing_name = "d.plv";
+    e.file_open = true;
+    testing::write_file(e.drawing_path, "the old drawing\n");
+    Record circle;
+    circle.put_text(layout::kCode, "CI");
+    for (const RealField f : layout::stored::circle::kValues) circle.put(f, 1);
+    circle.put(layout::stored::circle::kStartX, -2.5e6);
+    e.drawing.append(Record("CM FIRST"));
+    e.drawing.append(circle);
+    return e;
+  }
+  files::FileSelection names_;
+};
+
+TEST_F(HonestWriteTest, TheRecordIsNamedNothingIsWrittenAndTheExitMenuKeepsTheDrawing) {
+  Editor& e = with_a_circle_too_large(Script().enter());
+  EXPECT_FALSE(write_drawing({e, e, names_}));
+  expect_screen("editor_value_too_large");
+  EXPECT_EQ(testing::read_file(e.drawing_path), "the old drawing\n");
+  EXPECT_TRUE(e.last_write_failed);
+  EXPECT_EQ(e.drawing.count(), 2);
+
+  Editor& again = with_a_circle_too_large(Script().f(1).enter().f(10));
+  exit_menu({again, again, names_});  // F1 cannot close the drawing; F10 comes back
+  EXPECT_TRUE(again.file_open);
+  EXPECT_EQ(again.drawing_name, "d.plv");
+  EXPECT_EQ(testing::read_file(again.drawing_path), "the old drawing\n");
+}
 
 namespace fs = std::filesystem;
 
