@@ -1,5 +1,8 @@
 #include "host/picture_exports.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -98,6 +101,11 @@ std::vector<std::uint8_t> metafile_bytes(Picture& picture, const ExportOptions& 
   return page->finish();
 }
 
+int printed_pen_width(int setting, int dots_per_inch) {
+  const int quarter_millimetre = static_cast<int>(std::ceil(dots_per_inch * 0.25 / 25.4));
+  return std::max(setting, quarter_millimetre);
+}
+
 OutputTarget page_target(PrintJob& job, const ExportOptions& options) {
   const int left = job.dots_per_inch_x() * options.page.left_margin / 100;
   const int top = job.dots_per_inch_y() * options.page.top_margin / 100;
@@ -115,7 +123,7 @@ OutputTarget page_target(PrintJob& job, const ExportOptions& options) {
   target.transform.centre = {width / 2 + left, height / 2 + top};
   target.transform.landscape = options.landscape;
   target.takes_colour = job.colour();
-  target.pen_width = options.printer_pen_width;
+  target.pen_width = printed_pen_width(options.printer_pen_width, job.dots_per_inch_x());
   return target;
 }
 

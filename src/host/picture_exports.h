@@ -53,6 +53,10 @@ std::vector<std::uint8_t> metafile_bytes(Picture& picture, const ExportOptions& 
 
 // Where the picture goes on the job's page, as the page setup places it.
 OutputTarget page_target(PrintJob& job, const ExportOptions& options);
+// The pen a printed page draws with, in the printer's dots: the setting,
+// but never thinner than a quarter of a millimetre, which prints and
+// copies cleanly.
+int printed_pen_width(int setting, int dots_per_inch);
 
 // The picture printed on a PDF page as the Print command prints it on a
 // PdfPrintJob, what `draw` draws going onto the page as it is drawn and

@@ -116,6 +116,15 @@ TEST_F(ExportTest, APrintedPageTakesTheMarginsAndWidthOfThePageSetup) {
   EXPECT_EQ(at(-400, 450), kBlue);
   EXPECT_EQ(at(-700, 350), kWhite);
   EXPECT_EQ(page->at(50, 50), kWhite);
+  // At ten pixels a millimetre the red line is a quarter of a millimetre
+  // thick, though the pen is 2 dots of the printer's 600 a inch.
+  ASSERT_EQ(run_tool("pdftoppm -r 254 " + pdf + " " + file("fine")), 0);
+  const auto fine = read_ppm(file("fine-1.ppm"));
+  ASSERT_TRUE(fine);
+  int red_rows = 0;
+  for (int y = 820; y < 870; ++y) red_rows += (fine->at(1079, y) >> 16) > 128 && ((fine->at(1079, y) >> 8) & 0xFF) < 128;
+  EXPECT_GE(red_rows, 2);
+  EXPECT_LE(red_rows, 4);
 
   // A page that could not be written says where and why.
   const std::string nowhere = file("none/printed.pdf");
