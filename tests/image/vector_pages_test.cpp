@@ -8,7 +8,6 @@
 #include <functional>
 #include <optional>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -34,32 +33,29 @@ using Picture = testing::Ppm;
 // An empty picture when the reader wrote none.
 Picture read_picture(const std::string& path) { return testing::read_ppm(path).value_or(Picture{}); }
 
-// Within a little of the colour, for the anti-aliased readers.
-::testing::AssertionResult colour_at(const Picture& picture, int x, int y, VectorColour expected) {
-  if (x < 0 || y < 0 || x >= picture.width || y >= picture.height)
-    return ::testing::AssertionFailure() << x << "," << y << " is off the " << picture.width << "x" << picture.height;
-  const std::uint32_t c = picture.at(x, y);
-  const auto near = [](std::uint32_t component, int wanted) { return std::abs(int(component & 255) - wanted) <= 8; };
-  if (near(c >> 16, expected.red) && near(c >> 8, expected.green) && near(c, expected.blue))
-    return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "at " << x << "," << y << " " << (c >> 16) << "," << (c >> 8 & 255) << ","
-                                       << (c & 255) << ", expected " << int{expected.red} << ","
-                                       << int{expected.green} << "," << int{expected.blue};
-}
-
 struct Probe {
   int x, y;
   VectorColour colour;
 };
 
+// Within a little of each colour, for the anti-aliased readers.
 void expect_colours(const Picture& p, std::initializer_list<Probe> probes) {
-  for (const Probe& probe : probes) EXPECT_TRUE(colour_at(p, probe.x, probe.y, probe.colour));
+  const auto near = [](std::uint32_t component, int wanted) { return std::abs(int(component & 255) - wanted) <= 8; };
+  for (const auto& [x, y, want] : probes) {
+    if (x < 0 || y < 0 || x >= p.width || y >= p.height) {
+      ADD_FAILURE() << x << "," << y << " is off the " << p.width << "x" << p.height;
+      continue;
+    }
+    const std::uint32_t c = p.at(x, y);
+    EXPECT_TRUE(near(c >> 16, want.red) && near(c >> 8, want.green) && near(c, want.blue))
+        << "at " << x << "," << y << " " << (c >> 16) << "," << (c >> 8 & 255) << "," << (c & 255) << ", expected "
+        << int{want.red} << "," << int{want.green} << "," << int{want.blue};
+  }
 }
 
-// The picture both pages draw, on 200 x 100 units: a red line three units
-// wide along y = 10 from x = 10 up to 90, a blue rectangle filled without
-// a pen, a green triangle, a black outline with no brush, and, like the
-// host's frame margin, a rectangle with neither pen nor brush round it all.
+// On 200 x 100 units: a red line 3 wide along y = 10 from x = 10 to 90, a blue
+// fill without a pen, a green triangle, a black outline with no brush, and,
+// like the host's frame margin, a rectangle with neither pen nor brush round it all.
 void draw_test_picture(VectorPage& page) {
   page.select_pen(VectorPen{kRed, 3});
   page.line({10, 10}, {90, 10});
@@ -82,9 +78,8 @@ void expect_test_picture(const Picture& p) {
                      {22, 22, kBlue}, {57, 47, kBlue}, {64, 35, kWhite}, {40, 54, kWhite}, {150, 35, kGreen},
                      {150, 64, kGreen},
                      {125, 50, kWhite}, {175, 50, kWhite},  // beside the triangle's slanted edges
-                     // The outline's four sides, where its pen lies whether it
-                     // runs inside the rectangle's edge or along it; no brush:
-                     // the inside is left alone.
+                     // The outline's sides, where its pen lies inside the edge or
+                     // along it; with no brush the inside is left alone.
                      {60, 60, kBlack}, {60, 89, kBlack}, {20, 75, kBlack}, {99, 75, kBlack}, {60, 75, kWhite},
                      {190, 90, kWhite}, {5, 95, kWhite}});
 }
@@ -125,25 +120,19 @@ std::vector<std::uint8_t> emf_of_test_picture() {
   return page->finish();
 }
 
-// The rest of the first line that starts "name:", without the spaces round it.
+// The rest of the first line that starts "name:" (at a line's start or after
+// a blank), without the blanks round it.
 std::string field(const std::string& text, const std::string& name) {
-  for (std::size_t at = text.find(name + ":"); at != std::string::npos; at = text.find(name + ":", at + 1)) {
-    if (at > 0 && text[at - 1] != '\n' && text[at - 1] != ' ') continue;
-    const std::size_t start = text.find_first_not_of(' ', at + name.size() + 1);
-    const std::size_t end = std::min(text.find('\n', at), text.size());
-    if (start == std::string::npos || start >= end) return "";
-    return text.substr(start, text.find_last_not_of(" \t\r", end - 1) + 1 - start);
-  }
+  std::smatch m;
+  if (std::regex_search(text, m, std::regex("(?:^|[\n ])" + name + ": *([^\n]*?)[ \t\r]*(?:\n|$)"))) return m[1];
   return "(no " + name + ")";
 }
 
 // The kind of each record the reader lists, in order, each followed by a blank.
 std::string record_kinds(const std::string& records) {
   std::string kinds;
-  std::istringstream lines(records);
-  for (std::string line; std::getline(lines, line);)
-    if (line.starts_with("U_EMR_") && line.find(" record:") != std::string::npos)
-      kinds += line.substr(6, line.find(' ') - 6) + " ";
+  const std::regex record("(?:^|\n)U_EMR_(\\S+)[^\n]* record:");
+  for (std::sregex_iterator it(records.begin(), records.end(), record), end; it != end; ++it) kinds += (*it)[1].str() + " ";
   return kinds;
 }
 
@@ -151,17 +140,14 @@ TEST_F(EmfPage, HeaderDescribesTheReferenceDeviceAndTheFrameWhatIsDrawn) {
   SKIP_WITHOUT("emf2svg-conv", "emf2svg");
   const std::vector<std::uint8_t> emf = emf_of_test_picture();
   const std::string records = emf_records(emf);
-  // Units 0..199 by 0..99 (the invisible rectangle leaves out its right
-  // and bottom edges), the frame their outer edges at 100 units an inch.
-  EXPECT_EQ(field(records, "rclBounds"), "{0,0,199,99}") << records;
-  EXPECT_EQ(field(records, "rclFrame"), "{0,0,5080,2540}");
-  // 100 units an inch in both directions.
-  EXPECT_EQ(field(records, "szlDevice"), "{1000,1000}");
-  EXPECT_EQ(field(records, "szlMillimeters"), "{254,254}");
-  EXPECT_EQ(field(records, "szlMicrometers"), "{254000,254000}");
-  EXPECT_EQ(field(records, "Desc. A"), "plivet test picture");
-  EXPECT_EQ(field(records, "nBytes"), std::to_string(emf.size()));
-  EXPECT_EQ(field(records, "nRecords"), std::to_string(std::ranges::count(record_kinds(records), ' ')));
+  // Units 0..199 by 0..99 (the invisible rectangle leaves out its right and
+  // bottom edges), framed by their outer edges, at 100 units an inch both ways.
+  for (const auto& [name, value] :
+       {std::pair<std::string, std::string>{"rclBounds", "{0,0,199,99}"}, {"rclFrame", "{0,0,5080,2540}"},
+        {"szlDevice", "{1000,1000}"}, {"szlMillimeters", "{254,254}"}, {"szlMicrometers", "{254000,254000}"},
+        {"Desc. A", "plivet test picture"}, {"nBytes", std::to_string(emf.size())},
+        {"nRecords", std::to_string(std::ranges::count(record_kinds(records), ' '))}})
+    EXPECT_EQ(field(records, name), value) << name;
   EXPECT_EQ(records.find("U_EMR_EOF"), records.rfind("U_EMR_"));
 
   // Where pens reach past the points, the frame follows what is drawn.
@@ -173,13 +159,12 @@ TEST_F(EmfPage, HeaderDescribesTheReferenceDeviceAndTheFrameWhatIsDrawn) {
   const VectorPoint quad[] = {{0, 0}, {250, 20}, {120, 600}, {10, 100}};
   page->polygon(quad);
   const std::string framed = emf_records(page->finish());
-  // A five-unit pen reaches two units either side of its line.
-  EXPECT_EQ(field(framed, "rclBounds"), "{-102,0,402,600}") << framed;
-  // 0.01 mm edges at 500 units an inch: -102 * 5.08 rounded outwards, 403 * 5.08, 601 * 5.08.
-  EXPECT_EQ(field(framed, "rclFrame"), "{-519,0,2048,3054}");
-  // The device holds the picture in whole ten-inch steps.
-  EXPECT_EQ(field(framed, "szlDevice"), "{5000,5000}");
-  EXPECT_EQ(field(framed, "szlMillimeters"), "{254,254}");
+  // A five-unit pen reaches two units either side of its line; the frame's
+  // 0.01 mm edges at 500 units an inch are -102 * 5.08 rounded outwards,
+  // 403 * 5.08 and 601 * 5.08; the device holds the picture in ten-inch steps.
+  for (const auto& [name, value] : {std::pair{"rclBounds", "{-102,0,402,600}"}, {"rclFrame", "{-519,0,2048,3054}"},
+                                    {"szlDevice", "{5000,5000}"}, {"szlMillimeters", "{254,254}"}})
+    EXPECT_EQ(field(framed, name), value) << name;
 }
 
 TEST_F(EmfPage, PensBrushesAndMixesAreTheRecordsAReaderExpects) {
@@ -203,13 +188,12 @@ TEST_F(EmfPage, PensBrushesAndMixesAreTheRecordsAReaderExpects) {
             "CREATEBRUSHINDIRECT SELECTOBJECT SETROP2 RECTANGLE SETROP2 "
             "EXTCREATEPEN SELECTOBJECT DELETEOBJECT SELECTOBJECT DELETEOBJECT MOVETOEX LINETO "
             "SELECTOBJECT DELETEOBJECT EOF ");
-  EXPECT_NE(records.find("StockObject:    NULL_PEN"), std::string::npos);
-  EXPECT_NE(records.find("StockObject:    NULL_BRUSH"), std::string::npos);
-  EXPECT_NE(records.find("lopnStyle:0x00000000 lopnWidth:{1,0} lopnColor:{255,0,0}"), std::string::npos) << records;
-  EXPECT_NE(records.find("lbStyle:0x00000000 lbColor:{255,255,0}"), std::string::npos);
-  // Solid and geometric, flat ends, mitred corners, four units wide.
-  EXPECT_NE(records.find("elpPenStyle:0x00012200 elpWidth:4 elpBrushStyle:0x00000000 elpColor{0,255,0}"),
-            std::string::npos);
+  for (const char* listed : {"StockObject:    NULL_PEN", "StockObject:    NULL_BRUSH",
+                             "lopnStyle:0x00000000 lopnWidth:{1,0} lopnColor:{255,0,0}",
+                             "lbStyle:0x00000000 lbColor:{255,255,0}",
+                             // solid and geometric, flat ends, mitred corners, four units wide
+                             "elpPenStyle:0x00012200 elpWidth:4 elpBrushStyle:0x00000000 elpColor{0,255,0}"})
+    EXPECT_NE(records.find(listed), std::string::npos) << listed << "\n" << records;
   // Inverting, then painting again.
   const std::size_t invert = records.find("dwRop:          6\n");
   const std::size_t copy = records.find("dwRop:          13\n");
@@ -239,20 +223,17 @@ TEST_F(EmfPage, RendersThroughSvgWithEveryShapeInPlace) {
 
 TEST_F(PdfPage, PageSizeAndTitleAsPopplerReadsThem) {
   SKIP_WITHOUT("pdfinfo", "poppler-utils");
-  for (const auto& [width, height, dpi, size] :
-       {std::tuple{5100, 6600, 600, "612 x 792 pts (letter)"}, std::tuple{200, 100, 100, "144 x 72 pts"},
-        std::tuple{300, 150, 96, "225 x 112.5 pts"}}) {
+  // A title in a single-byte encoding still makes a page, read as Latin-1.
+  for (const auto& [width, height, dpi, size, title, read] :
+       {std::tuple{5100, 6600, 600, "612 x 792 pts (letter)", "Drawing \xC3\xA9t\xC3\xA9", "Drawing \xC3\xA9t\xC3\xA9"},
+        std::tuple{200, 100, 100, "144 x 72 pts", "caf\xE9", "caf\xC3\xA9"},
+        std::tuple{300, 150, 96, "225 x 112.5 pts", "plivet", "plivet"}}) {
     SCOPED_TRACE(size);
-    const auto page = make_pdf_page("Drawing \xC3\xA9t\xC3\xA9", width, height, dpi);
-    const std::string info = run("pdfinfo '" + written("p.pdf", page->finish()) + "'");
+    const std::string info = run("pdfinfo '" + written("p.pdf", make_pdf_page(title, width, height, dpi)->finish()) + "'");
     EXPECT_EQ(field(info, "Page size"), size) << info;
     EXPECT_EQ(field(info, "Pages"), "1");
-    EXPECT_EQ(field(info, "Title"), "Drawing \xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(field(info, "Title"), read);
   }
-  // A title in a single-byte encoding still makes a page, read as Latin-1.
-  const auto page = make_pdf_page("caf\xE9", 100, 100, 100);
-  const std::string info = run("pdfinfo '" + written("p.pdf", page->finish()) + "'");
-  EXPECT_EQ(field(info, "Title"), "caf\xC3\xA9") << info;
 }
 
 // Rendered at the page's own resolution a dot is a pixel, so the host's
