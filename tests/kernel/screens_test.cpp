@@ -69,7 +69,6 @@ TEST(ScreenDump, PixelsBecomeNearestPaletteIndicesAndNamesSkipExistingFiles) {
   testing::write_file(dir.file("MDL002.PCX"), "");
   int counter = 0;
   EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL003.PCX");
-  testing::write_file(dir.file("MDL001.PCX"), "");
   EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL004.PCX");
   counter = 998;
   EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL999.PCX");

@@ -85,15 +85,11 @@ TEST(FieldNavigation, KeysMoveInReadingOrderAndWrap) {
       {K::kTab, 0, 1}};  // no current field: from the screen's start
   for (const auto& [key, from, to] : moves) EXPECT_EQ(move_to_field(key, from, f), to) << from;
 
-  // Equal distance: the lower field number wins.
-  const std::vector<Field> tie = {at(5, 30), at(7, 20), at(7, 40)};
-  EXPECT_EQ(move_to_field(K::kDown, 1, tie), 2);
-  // A single row: Down wraps onto the same row.
-  const std::vector<Field> one_row = {at(5, 10), at(5, 30)};
-  EXPECT_EQ(move_to_field(K::kDown, 2, one_row), 2);
-  EXPECT_EQ(move_to_field(K::kDown, 1, one_row), 1);
-  const std::vector<Field> none = {at(5, 10, true)};
-  EXPECT_EQ(move_to_field(K::kTab, 1, none), 1);
+  // Equal distance: the lower field number wins; on a single row Down wraps onto the same row.
+  const std::tuple<std::vector<Field>, FieldKey, int, int> others[] = {
+      {{at(5, 30), at(7, 20), at(7, 40)}, K::kDown, 1, 2}, {{at(5, 10), at(5, 30)}, K::kDown, 2, 2},
+      {{at(5, 10), at(5, 30)}, K::kDown, 1, 1}, {{at(5, 10, true)}, K::kTab, 1, 1}};
+  for (const auto& [fields, key, from, to] : others) EXPECT_EQ(move_to_field(key, from, fields), to) << from;
 }
 
 }  // namespace
