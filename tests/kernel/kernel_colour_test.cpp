@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 #include <tuple>
 #include <utility>
@@ -85,26 +86,23 @@ TEST(ColourRules, ScalesTruncateAndClamp) {
   EXPECT_FALSE(scale_colour(3, 0.5).white_index_record);
   for (const auto& [value, component] : {std::pair{0.5, 128}, {1.0, 255}, {-0.2, 0}})
     EXPECT_EQ(rgb_component(value), component) << value;
-  EXPECT_EQ(mode_for_lcmode(6), KernelMode::kScale2);
-  EXPECT_EQ(mode_for_lcmode(7), KernelMode::kScale3);
-  EXPECT_FALSE(mode_for_lcmode(0));
-  EXPECT_FALSE(mode_for_lcmode(8));
+  const std::pair<int, std::optional<KernelMode>> modes[] = {
+      {6, KernelMode::kScale2}, {7, KernelMode::kScale3}, {0, std::nullopt}, {8, std::nullopt}};
+  for (const auto& [lcmode, mode] : modes) EXPECT_EQ(mode_for_lcmode(lcmode), mode) << lcmode;
 }
 
 TEST_F(KernelTest, PaletteIndicesOutsideTheTableAreEight) {
   Kernel& k = open();
   EXPECT_EQ(k.colour_mode(), KernelMode::kNone);
-  const size_t before = records().size();
-  k.gkcolor(20);
+  const std::pair<int, const char*> colours[] = {
+      {0, "colourgrey 0 0 0 0"}, {7, "colourgrey 252 252 252 255"}, {20, "colourgrey 124 124 124 191"}};
+  for (const auto& [index, record] : colours) {
+    const size_t before = records().size();
+    k.gkcolor(index);
+    EXPECT_EQ(records_after(before), Lines{record}) << index;
+  }
   EXPECT_EQ(k.colour_mode(), KernelMode::kIndex);
   EXPECT_EQ(k.colour_index(), 8);
-  const Lines added = records_after(before);
-  ASSERT_FALSE(added.empty());
-  EXPECT_EQ(added.back(), "colourgrey 124 124 124 191");
-  k.gkcolor(0);
-  EXPECT_EQ(records().back(), "colourgrey 0 0 0 0");
-  k.gkcolor(7);
-  EXPECT_EQ(records().back(), "colourgrey 252 252 252 255");
 }
 
 TEST_F(KernelTest, TheFirstColourCallPicksItsMode) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 #include "host/program_exit.h"
 #include "kernel/clipping.h"
@@ -36,10 +37,7 @@ TEST_F(KernelTest, DrawingClipsButThePenEndsAtTheUnclippedPoint) {
   k.gkmove(-2000, 0);
   k.gkdraw(-1500, 100);  // entirely left: nothing drawn
   EXPECT_EQ(records().size(), before);
-  float x, y;
-  k.gkwhere(x, y);
-  EXPECT_EQ(x, -1500);
-  EXPECT_EQ(y, 100);
+  EXPECT_EQ(pen(), std::pair(-1500.0f, 100.0f));
   k.gkdraw(0, 100);  // clipped at the left edge, start converted afresh
   k.gkdraw(0, 900);  // clipped at the top edge
   k.gkclipon(Clipping::kOff);
@@ -76,26 +74,22 @@ TEST_F(KernelTest, FilledShapesGoToTheHostAndTheAspectFactorOnlyInTheTopLayer) {
   k.draw(100, 200);
   EXPECT_EQ(records_after(before), (Lines{"fillrect -100 200 100 -200 5", "polygon 4 0 0 100 0 100 100 0 100",
                                           "line 0 50 100 100", "line 0 100 100 200"}));
-  float x, y;
   k.gkmove(10, 40);
-  k.gkwhere(x, y);
-  EXPECT_FLOAT_EQ(y, 40);
+  EXPECT_EQ(pen(), std::pair(10.0f, 40.0f));
 }
 
 TEST_F(KernelTest, StringsAreDrawnInStrokesFromThePen) {
   Kernel& k = open();
   k.gkmove(0, 0);
   k.gkchars(10, 0, "I");
-  const Lines strokes = lines_only();
-  ASSERT_FALSE(strokes.empty());
-  float x, y;
-  k.gkwhere(x, y);
+  const size_t before = records_of("line ").size();
+  EXPECT_GT(before, 0u);
+  const auto [x, y] = pen();
   EXPECT_GT(x, 0);  // the pen ends after the character
   EXPECT_LT(x, 100);
-  EXPECT_FLOAT_EQ(y, 0);
-  const size_t before = lines_only().size();
+  EXPECT_EQ(y, 0);
   k.gkchars(10, 0, "  ");
-  EXPECT_EQ(lines_only().size(), before);  // blanks draw nothing but move on
+  EXPECT_EQ(records_of("line ").size(), before);  // blanks draw nothing but move on
 }
 
 TEST_F(KernelTest, PagesAndTheEndOfAPicture) {
@@ -115,7 +109,7 @@ TEST_F(KernelTest, PagesAndTheEndOfAPicture) {
   k.tekflush(kernel::Flush::kShowAndWait);  // "f" dumps the screen
   EXPECT_TRUE(std::filesystem::exists(dir_.path() / "MDL001.PCX"));
   k.gkpage(kernel::PageStart::kErased);
-  EXPECT_EQ(lines_only().size(), 0u);  // erased
+  EXPECT_EQ(records_of("line ").size(), 0u);  // erased
   k.tekflush(kernel::Flush::kClose);
   EXPECT_EQ(ws_->steps_left(), 1u);
   EXPECT_EQ(k.gkkey(), host::Key::character('B'));
@@ -148,13 +142,9 @@ TEST_F(KernelTest, ACloseDuringThePictureWaitReachesTheNextCaller) {
 TEST_F(KernelTest, PointerAnswersKeepTheCallersValuesWhenUnmoved) {
   Kernel& k = open("key ENTER\nkey ENTER");
   const PointAnswer p = k.gkpick(100.3f, -20.7f, {-1650, 1650, -1250, 1250});
-  EXPECT_EQ(p.x, 100.3f);
-  EXPECT_EQ(p.y, -20.7f);
-  EXPECT_EQ(p.key, host::Key::kEnter);
+  EXPECT_EQ(std::tuple(p.x, p.y, p.key), std::tuple(100.3f, -20.7f, host::Key::kEnter));
   const BoxAnswer b = k.gkrbox(10.5f, 20.5f, 300.25f, 400.75f, {-1650, 1650, -1250, 1250});
-  EXPECT_EQ(b.x1, 10.5f);
-  EXPECT_EQ(b.x2, 300.25f);
-  EXPECT_EQ(b.y2, 400.75f);
+  EXPECT_EQ(std::tuple(b.x1, b.y1, b.x2, b.y2), std::tuple(10.5f, 20.5f, 300.25f, 400.75f));
 }
 
 TEST(KernelOpen, AWindowThatCannotBeMadeEndsTheProgram) {

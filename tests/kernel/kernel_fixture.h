@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "host/host.h"
@@ -35,10 +37,12 @@ class KernelTest : public ::testing::Test {
     auto all = records();
     return {all.begin() + static_cast<long>(std::min(skip, all.size())), all.end()};
   }
-  std::vector<std::string> lines_only() const {
+  std::pair<float, float> pen() const { float x, y; return kernel_->gkwhere(x, y), std::pair{x, y}; }
+  // The records of one kind, named with its blank: "line ", "fillrect ".
+  std::vector<std::string> records_of(std::string_view kind) const {
     std::vector<std::string> out;
     for (const auto& r : records())
-      if (r.rfind("line", 0) == 0) out.push_back(r);
+      if (r.rfind(kind, 0) == 0) out.push_back(r);
     return out;
   }
 

@@ -43,9 +43,7 @@ TEST_F(KernelTest, VersionScreenFillsTheLowerRows) {
 TEST_F(KernelTest, ColourPaletteScreenDrawsFifteenBoxesAndWaitsForAKey) {
   open("key ENTER");
   show_colour_palette(*kernel_);
-  std::vector<std::string> boxes;
-  for (const auto& r : records())
-    if (r.rfind("fillrect", 0) == 0) boxes.push_back(r);
+  const Lines boxes = records_of("fillrect ");
   ASSERT_EQ(boxes.size(), 15u);
   EXPECT_EQ(boxes.front(), "fillrect -1000 860 -600 770 15");  // colour 1 the highest
   EXPECT_EQ(boxes.back(), "fillrect -1000 -960 -600 -1050 15");  // colour 15 the lowest
@@ -71,7 +69,6 @@ TEST(ScreenDump, PixelsBecomeNearestPaletteIndicesAndNamesSkipExistingFiles) {
   testing::write_file(dir.file("MDL002.PCX"), "");
   int counter = 0;
   EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL003.PCX");
-  testing::write_file(dir.file("MDL001.PCX"), "");
   EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL004.PCX");
   counter = 998;
   EXPECT_EQ(next_dump_name(dir.path(), counter), dir.path() / "MDL999.PCX");

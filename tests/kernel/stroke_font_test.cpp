@@ -21,17 +21,17 @@ namespace {
 // The bounds of a glyph's strokes or of a layout's lines.
 struct Box {
   float min_x = 1e9f, max_x = -1e9f, min_y = 1e9f, max_y = -1e9f;
+  bool operator==(const Box&) const = default;
 };
+void PrintTo(const Box& b, std::ostream* os) { *os << b.min_x << ".." << b.max_x << " x " << b.min_y << ".." << b.max_y; }
 
 template <typename Lines>
 Box box_of(const Lines& lines) {
   Box b;
   for (const auto& line : lines)
     for (const auto& p : line) {
-      b.min_x = std::min(b.min_x, static_cast<float>(p.x));
-      b.max_x = std::max(b.max_x, static_cast<float>(p.x));
-      b.min_y = std::min(b.min_y, static_cast<float>(p.y));
-      b.max_y = std::max(b.max_y, static_cast<float>(p.y));
+      const float x = static_cast<float>(p.x), y = static_cast<float>(p.y);
+      b = {std::min(b.min_x, x), std::max(b.max_x, x), std::min(b.min_y, y), std::max(b.max_y, y)};
     }
   return b;
 }
@@ -99,22 +99,8 @@ TEST(StrokeFontGlyphs, HeightsOfCapitalsDigitsAscendersAndDescendersAndPenLifts)
 // Font units of `unit` by `unit`, advancing 9 units along the direction.
 StringSettings settings(float unit, int direction, bool proportional = true) {
   const Rotation r = direction_rotation(direction);
-  StringSettings s;
-  s.char_width = 6 * unit;
-  s.char_height = 9 * unit;
-  s.rotation_s = r.s;
-  s.rotation_c = r.c;
-  s.advance_x = r.c * 9 * unit;
-  s.advance_y = -r.s * 9 * unit;
-  s.proportional = proportional;
-  return s;
-}
-
-void expect_box(const Box& b, const Box& expected) {
-  EXPECT_NEAR(b.min_x, expected.min_x, 1e-4);
-  EXPECT_NEAR(b.max_x, expected.max_x, 1e-4);
-  EXPECT_NEAR(b.min_y, expected.min_y, 1e-4);
-  EXPECT_NEAR(b.max_y, expected.max_y, 1e-4);
+  return {.char_width = 6 * unit, .char_height = 9 * unit, .advance_x = r.c * 9 * unit, .advance_y = -r.s * 9 * unit,
+          .rotation_s = r.s, .rotation_c = r.c, .proportional = proportional};
 }
 
 TEST(StrokeFontLayout, SizeScalesEachAxisAndEachDirectionTurnsTheGlyphsAndTheAdvance) {
@@ -123,25 +109,19 @@ TEST(StrokeFontLayout, SizeScalesEachAxisAndEachDirectionTurnsTheGlyphsAndTheAdv
   s.char_height = 27;  // 3 per unit up
   const TextLayout h = lay_out_text(s, {10, 20}, "H");
   EXPECT_EQ(h.polylines.size(), 3u);
-  expect_box(box_of(h.polylines), {10, 22, 20, 47});
+  EXPECT_EQ(box_of(h.polylines), (Box{10, 22, 20, 47}));
   const TextLayout p = lay_out_text(s, {0, 0}, "p");
   EXPECT_NEAR(box_of(p.polylines).min_y, -9, 1e-4);
 
   // Two H's, each 12 across and 18 up, the second 18 further on.
-  const struct {
-    int direction;
-    Box box;
-    UserPoint next;
-  } cases[] = {{0, {100, 130, 50, 68}, {136, 50}},
-               {1, {82, 100, 50, 80}, {100, 86}},
-               {2, {70, 100, 32, 50}, {64, 50}},
-               {3, {100, 118, 20, 50}, {100, 14}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.direction);
-    const TextLayout t = lay_out_text(settings(2, c.direction), {100, 50}, "HH");
-    expect_box(box_of(t.polylines), c.box);
-    EXPECT_NEAR(t.next_origin.x, c.next.x, 1e-4);
-    EXPECT_NEAR(t.next_origin.y, c.next.y, 1e-4);
+  const std::tuple<int, Box, std::pair<float, float>> cases[] = {{0, {100, 130, 50, 68}, {136, 50}},
+                                                                   {1, {82, 100, 50, 80}, {100, 86}},
+                                                                   {2, {70, 100, 32, 50}, {64, 50}},
+                                                                   {3, {100, 118, 20, 50}, {100, 14}}};
+  for (const auto& [direction, box, next] : cases) {
+    const TextLayout t = lay_out_text(settings(2, direction), {100, 50}, "HH");
+    EXPECT_EQ(box_of(t.polylines), box) << direction;
+    EXPECT_EQ(std::pair(t.next_origin.x, t.next_origin.y), next) << direction;
   }
   EXPECT_EQ(direction_rotation(5).s, direction_rotation(1).s);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 namespace plv::fmt {
 namespace {
@@ -14,13 +15,10 @@ struct Written {
 };
 
 TEST(FieldWriting, IntegersRightJustifiedWithStarsOnOverflow) {
-  const struct {
-    int width;
-    long long value;
-    const char* text;
-  } cases[] = {{6, 250, "   250"}, {6, -1750, " -1750"},  {3, 0, "  0"}, {6, -99999, "-99999"},
-               {2, 100, "**"},   {6, -100000, "******"}, {1, -1, "*"}, {20, LLONG_MIN, "-9223372036854775808"}};
-  for (const auto& c : cases) EXPECT_EQ(int_text(c.width, c.value), c.text) << c.value;
+  const std::tuple<int, long long, const char*> cases[] = {
+      {6, 250, "   250"}, {6, -1750, " -1750"},  {3, 0, "  0"}, {6, -99999, "-99999"},
+      {2, 100, "**"},     {6, -100000, "******"}, {1, -1, "*"}, {20, LLONG_MIN, "-9223372036854775808"}};
+  for (const auto& [width, value, text] : cases) EXPECT_EQ(int_text(width, value), text) << value;
 }
 
 TEST(FieldWriting, RealsRoundToIntegerHalvesAwayFromZero) {
@@ -69,20 +67,16 @@ TEST(FieldReading, IntegersIgnoreBlanksAndRefuseOtherCharacters) {
 }
 
 TEST(FieldReading, RealsWithAndWithoutPointOrExponent) {
-  const struct {
-    const char* text;
-    int decimals;
-    double value;
-  } cases[] = {{"-.123456E+03", 6, -123.456}, {"0.123456E+03", 6, 123.456}, {"             1.", 7, 1.0},
+  const std::tuple<const char*, int, double> cases[] = {{"-.123456E+03", 6, -123.456}, {"0.123456E+03", 6, 123.456}, {"             1.", 7, 1.0},
                {"             1", 7, 1e-7},  // no point: divided by 10^7
                {"  250", 0, 250.0}, {"  1234", 3, 1.234},
                {"12E2", 1, 120.0},  // the implied point applies before the exponent
                {"1.5e2", 3, 150.0}, {"1.5D-2", 3, 0.015}, {"1.5+2", 3, 150.0}, {" 1 . 5 E + 0 1", 3, 15.0},
                {"         ", 3, 0.0}, {"-0.", 0, 0.0}, {".5", 0, 0.5}, {"0.1E-300", 0, 1e-301},
                {"123456789012345678901234.", 0, 123456789012345678901234.0}};
-  for (const auto& c : cases) {
-    ASSERT_TRUE(read_real(c.text, c.decimals)) << c.text;
-    EXPECT_DOUBLE_EQ(*read_real(c.text, c.decimals), c.value) << c.text;
+  for (const auto& [text, decimals, value] : cases) {
+    ASSERT_TRUE(read_real(text, decimals)) << text;
+    EXPECT_DOUBLE_EQ(*read_real(text, decimals), value) << text;
   }
   for (const char* bad : {"1.2.3", "abc", "1.5E", "E5", ".", "-", "1.5E+", "1,5", "******", "1E999", "1.0x"})
     EXPECT_FALSE(read_real(bad, 3)) << bad;

@@ -20,18 +20,16 @@ TEST(FixedText, PaddingAndTrimming) {
 }
 
 TEST(FixedText, LinesEndInLfOrCrLfAndTheReaderMayStop) {
-  std::vector<std::string> lines;
-  for_each_line("one\r\ntwo\n\nthree", [&](std::string_view l) {
-    lines.emplace_back(l);
-    return true;
-  });
-  EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "", "three"}));
-  lines.clear();
-  for_each_line("a\nSTOP\nb\n", [&](std::string_view l) {
-    lines.emplace_back(l);
-    return l != "STOP";
-  });
-  EXPECT_EQ(lines, (std::vector<std::string>{"a", "STOP"}));
+  const auto lines_of = [](std::string_view text) {
+    std::vector<std::string> lines;
+    for_each_line(text, [&](std::string_view l) {
+      lines.emplace_back(l);
+      return l != "STOP";
+    });
+    return lines;
+  };
+  EXPECT_EQ(lines_of("one\r\ntwo\n\nthree"), (std::vector<std::string>{"one", "two", "", "three"}));
+  EXPECT_EQ(lines_of("a\nSTOP\nb\n"), (std::vector<std::string>{"a", "STOP"}));
 }
 
 }  // namespace

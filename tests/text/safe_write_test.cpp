@@ -70,8 +70,7 @@ Saved as_ordinary_user(const std::function<Saved()>& act) {
     }
     const Saved saved = act();
     const std::string report = std::to_string(saved.committed) + std::to_string(int(saved.failure)) + saved.error;
-    const bool sent = ::write(ends[1], report.data(), report.size()) == ssize_t(report.size());
-    ::_exit(sent ? 0 : 1);
+    ::_exit(::write(ends[1], report.data(), report.size()) == ssize_t(report.size()) ? 0 : 1);
   }
   ::close(ends[1]);
   std::string report;
@@ -85,35 +84,36 @@ Saved as_ordinary_user(const std::function<Saved()>& act) {
 }
 
 // Writing a file of the size limit's size or more fails with EFBIG, not a signal.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) : old_handler_(std::signal(SIGXFSZ, SIG_IGN)) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit small = old_;
-    small.rlim_cur = bytes;
+struct FileSizeLimit {
+  explicit FileSizeLimit(rlim_t bytes) : old_handler(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit small{bytes, old.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
   }
   ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, old_handler_);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, old_handler);
   }
-
- private:
-  rlimit old_{};
-  void (*old_handler_)(int);
+  rlimit old{};
+  void (*old_handler)(int);
 };
 
-TEST(SafeWriting, ReplacesTheFileKeepingItsPermissions) {
+TEST(SafeWriting, ReplacesTheFileKeepingItsModeOwnerAndGroup) {
   TempDir dir;
   const std::string path = dir.file("d.plv");
   write_file(path, "old\n");
-  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  SafeFileWriter out(path);
-  out.write_line("new");
-  ASSERT_TRUE(out.commit()) << out.error();
+  if (running_as_root()) {
+    ASSERT_EQ(::chown(path.c_str(), 1234, 5678), 0);
+  }
+  ASSERT_EQ(::chmod(path.c_str(), running_as_root() ? 02750 : 0640), 0);  // a set-id bit survives the change of owner
+  const struct stat before = info_of(path);
+  const Saved saved = save(path, "new\n");
+  ASSERT_TRUE(saved.committed) << saved.error;
   EXPECT_EQ(read_file(path), "new\n");
-  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const struct stat after = info_of(path);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_gid, before.st_gid);
   EXPECT_EQ(entries_in(dir.path()), 1u);
 
   // A new file gets what the umask leaves.
@@ -124,22 +124,11 @@ TEST(SafeWriting, ReplacesTheFileKeepingItsPermissions) {
   EXPECT_EQ(info_of(dir.file("new.plv")).st_mode & 07777, 0640u);
 }
 
-TEST(SafeWriting, RefusesWhatIsNotARegularFileAndMissingFolders) {
+// Each refused before anything is written, and left as it was.
+TEST(SafeWriting, RefusesWhatItMayNotReplace) {
   TempDir dir;
-  for (const std::string& target : {std::string("/proc/plivet-test.plv"), dir.file("no/such/dir/d.plv")}) {
-    const Saved saved = save(target, "x");
-    EXPECT_FALSE(saved.committed);
-    EXPECT_EQ(saved.failure, WriteFailure::kCannotOpen);
-    EXPECT_NE(saved.error.find(target), std::string::npos) << saved.error;
-  }
-
   fs::create_directory(dir.file("sub"));
   write_file(dir.file("sub/inside"), "x");
-  const Saved onto_dir = save(dir.file("sub"), "x");
-  EXPECT_EQ(onto_dir.failure, WriteFailure::kCannotOpen);
-  EXPECT_EQ(onto_dir.error, dir.file("sub") + ": is a directory");
-  EXPECT_EQ(read_file(dir.file("sub/inside")), "x");
-
   // Nobody writes to the FIFO, so opening it would hang the test.
   ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0666), 0);
   // As root a device of our own, lest a fault replace the system's /dev/null.
@@ -147,90 +136,66 @@ TEST(SafeWriting, RefusesWhatIsNotARegularFileAndMissingFolders) {
   if (running_as_root()) {
     ASSERT_EQ(::mknod(null_device.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
   }
-  for (const std::string& target : {dir.file("fifo"), null_device}) {
-    const mode_t kind = info_of(target).st_mode & S_IFMT;
+  fs::create_symlink("loop", dir.file("loop"));
+  // Without any write bit even root leaves a file alone.
+  const std::string read_only = dir.file("d.plv");
+  write_file(read_only, "old");
+  ::chmod(read_only.c_str(), 0444);
+  const std::pair<std::string, std::string> refused[] = {
+      {"/proc/plivet-test.plv", ""}, {dir.file("no/such/dir/d.plv"), ""},  // "": any message naming the path
+      {dir.file("sub"), "is a directory"}, {dir.file("fifo"), "is not a regular file"},
+      {null_device, "is not a regular file"}, {dir.file("loop"), "cannot open: Too many levels of symbolic links"},
+      {read_only, "the file is read-only"}};
+  for (const auto& [target, why] : refused) {
+    const mode_t mode = info_of(target).st_mode;
     const Saved saved = save(target, "x");
-    EXPECT_EQ(saved.failure, WriteFailure::kCannotOpen);
-    EXPECT_EQ(saved.error, target + ": is not a regular file");
-    EXPECT_EQ(info_of(target).st_mode & S_IFMT, kind);
+    EXPECT_FALSE(saved.committed) << target;
+    EXPECT_EQ(saved.failure, WriteFailure::kCannotOpen) << target;
+    if (why.empty()) {
+      EXPECT_NE(saved.error.find(target), std::string::npos) << saved.error;
+    } else {
+      EXPECT_EQ(saved.error, target + ": " + why);
+    }
+    EXPECT_EQ(info_of(target).st_mode, mode) << target;
   }
-  EXPECT_EQ(entries_in(dir.path()), running_as_root() ? 3u : 2u);
+  EXPECT_EQ(read_file(dir.file("sub/inside")), "x");
+  EXPECT_EQ(read_file(read_only), "old");
+  EXPECT_EQ(entries_in(dir.path()), running_as_root() ? 5u : 4u);
 }
 
-TEST(SafeWriting, AWriteThatFailsPartWayLikeAFullDisc) {
+// A write failing part-way, like a full disc, leaves the old file whole:
+// replaced, or in a folder that takes no new file overwritten in place and
+// put back, here past the limit as well.
+TEST(SafeWriting, AWriteFailingPartWayAndAFolderThatTakesNoNewFile) {
   TempDir dir;
-  const std::string path = dir.file("d.plv");
-  write_file(path, "the old drawing\n");
-  Saved saved;
-  {
+  hand_over(dir.path());
+  const std::string path = dir.file("d.plv"), old_text(8192, 'o');
+  write_file(path, old_text);
+  hand_over(path);
+  const auto too_large = [&] {
     FileSizeLimit limit(4096);
-    saved = save(path, std::string(100000, 'x'));
-  }
-  EXPECT_FALSE(saved.committed);
-  EXPECT_EQ(saved.failure, WriteFailure::kCannotWrite);
-  EXPECT_EQ(saved.error, path + ": cannot write: File too large");
-  EXPECT_EQ(saved.number, EFBIG);
-  EXPECT_EQ(read_file(path), "the old drawing\n");
-  EXPECT_EQ(entries_in(dir.path()), 1u);  // the half-written file is gone
-}
-
-TEST(SafeWriting, AReadOnlyFileIsRefusedEvenForRoot) {
-  TempDir dir;
-  hand_over(dir.path());
-  const std::string path = dir.file("d.plv");
-  write_file(path, "old");
-  hand_over(path);
-  ::chmod(path.c_str(), 0444);
-  const Saved as_self = save(path, "new");
-  const Saved as_user = as_ordinary_user([&] { return save(path, "new"); });
-  for (const Saved& saved : {as_self, as_user}) {
-    EXPECT_FALSE(saved.committed);
-    EXPECT_EQ(saved.failure, WriteFailure::kCannotOpen);
-    EXPECT_EQ(saved.error, path + ": the file is read-only");
-  }
-  EXPECT_EQ(read_file(path), "old");
-  EXPECT_EQ(info_of(path).st_mode & 07777, 0444u);
-
-  // Someone else's file is not replaced even though the folder could take it.
-  if (!running_as_root()) return;
-  const std::string others = dir.file("others.plv");
-  write_file(others, "theirs");
-  const Saved foreign = as_ordinary_user([&] { return save(others, "mine"); });
-  EXPECT_EQ(foreign.error, others + ": the file is read-only");
-  EXPECT_EQ(read_file(others), "theirs");
-  EXPECT_EQ(info_of(others).st_uid, 0u);
-  EXPECT_EQ(entries_in(dir.path()), 2u);
-}
-
-TEST(SafeWriting, AFolderThatTakesNoNewFileIsWrittenInPlace) {
-  TempDir dir;
-  hand_over(dir.path());
-  const std::string path = dir.file("d.plv");
-  write_file(path, "a much longer old drawing\n");
-  hand_over(path);
-  const ino_t inode = info_of(path).st_ino;
+    return save(path, std::string(6000, 'n'));
+  };
+  const Saved replacing = too_large();
+  EXPECT_EQ(replacing.number, EFBIG);
   ::chmod(dir.path().c_str(), 0555);
+  for (const Saved& failed : {replacing, as_ordinary_user(too_large)}) {
+    EXPECT_FALSE(failed.committed);
+    EXPECT_EQ(failed.failure, WriteFailure::kCannotWrite);
+    EXPECT_EQ(failed.error, path + ": cannot write: File too large");
+  }
+  EXPECT_EQ(read_file(path), old_text);
 
+  const ino_t inode = info_of(path).st_ino;
   const Saved saved = as_ordinary_user([&] { return save(path, "new\n"); });
   EXPECT_TRUE(saved.committed) << saved.error;
   EXPECT_EQ(read_file(path), "new\n");
   EXPECT_EQ(info_of(path).st_ino, inode);
 
-  // A write failing part-way puts the old contents back, here past the limit as well.
-  const std::string old_text(8192, 'o');
-  write_file(path, old_text);
-  const Saved failed = as_ordinary_user([&] {
-    FileSizeLimit limit(4096);
-    return save(path, std::string(6000, 'n'));
-  });
-  EXPECT_EQ(failed.failure, WriteFailure::kCannotWrite);
-  EXPECT_EQ(failed.error, path + ": cannot write: File too large");
-  EXPECT_EQ(read_file(path), old_text);
-
   const Saved fresh = as_ordinary_user([&] { return save(dir.file("new.plv"), "x"); });
   EXPECT_EQ(fresh.failure, WriteFailure::kCannotOpen);
   EXPECT_NE(fresh.error.find("Permission denied"), std::string::npos) << fresh.error;
-  EXPECT_EQ(entries_in(dir.path()), 1u);
+  EXPECT_EQ(entries_in(dir.path()), 1u);  // nothing half-written left
 }
 
 TEST(SafeWriting, WritesThroughSymbolicLinksToTheirTarget) {
@@ -252,26 +217,11 @@ TEST(SafeWriting, WritesThroughSymbolicLinksToTheirTarget) {
   EXPECT_EQ(read_file(dir.file("sub/later.plv")), "made");
   EXPECT_TRUE(fs::is_symlink(dir.file("sub/to-missing")));
   EXPECT_EQ(entries_in(dir.file("sub")), 3u);
-
-  fs::create_symlink("loop", dir.file("loop"));
-  const Saved looping = save(dir.file("loop"), "x");
-  EXPECT_EQ(looping.failure, WriteFailure::kCannotOpen);
-  EXPECT_EQ(looping.error, dir.file("loop") + ": cannot open: Too many levels of symbolic links");
 }
 
-TEST(SafeWriting, KeepsOwnerAndGroup) {
+TEST(SafeWriting, AnOrdinaryUserTakesOverNoFile) {
   if (!running_as_root()) GTEST_SKIP() << "needs root to give files away";
   TempDir dir;
-  const std::string path = dir.file("d.plv");
-  write_file(path, "old");
-  ASSERT_EQ(::chown(path.c_str(), 1234, 5678), 0);
-  ASSERT_EQ(::chmod(path.c_str(), 02750), 0);  // a set-id bit survives the change of owner
-  ASSERT_TRUE(save(path, "new").committed);
-  const struct stat info = info_of(path);
-  EXPECT_EQ(info.st_uid, 1234u);
-  EXPECT_EQ(info.st_gid, 5678u);
-  EXPECT_EQ(info.st_mode & 07777, 02750u);
-
   // A group member saving root's file may not take it over.
   hand_over(dir.path());
   const std::string shared = dir.file("shared.plv");
@@ -283,6 +233,15 @@ TEST(SafeWriting, KeepsOwnerAndGroup) {
   EXPECT_EQ(read_file(shared), "new");
   EXPECT_EQ(info_of(shared).st_uid, 0u);
   EXPECT_EQ(info_of(shared).st_gid, kOrdinaryUser);
+
+  // Someone else's file is not replaced even though the folder could take it.
+  const std::string others = dir.file("others.plv");
+  write_file(others, "theirs");
+  const Saved foreign = as_ordinary_user([&] { return save(others, "mine"); });
+  EXPECT_EQ(foreign.error, others + ": the file is read-only");
+  EXPECT_EQ(read_file(others), "theirs");
+  EXPECT_EQ(info_of(others).st_uid, 0u);
+  EXPECT_EQ(entries_in(dir.path()), 2u);
 }
 
 TEST(SafeWriting, ASaveKilledPartWayLeavesNoTemporaryFile) {

@@ -47,30 +47,19 @@ TEST_F(PickListTest, ArrowsWrapAndLettersComeBackSmall) {
 
 TEST_F(PickListTest, PointerPressesPickOrLeaveTheList) {
   Toolkit& t = open("click 6 12\nclick 9 10 right\nkey ENTER\nclick 5 16\nclick 5 15\nclose\n");
+  const host::Key left = host::Key::pointer_press(host::kLeftButton), none = host::Key::kNone;
+  // Each press's release is an event of its own. A press outside (one row
+  // below the last entry, one column right of them) negates the current
+  // entry, and the next call starts again from its absolute value.
+  const std::pair<int, host::Key> answers[] = {{3, left},  {3, none}, {-3, host::Key::pointer_press(host::kRightButton)},
+                                               {3, none}, {3, host::Key::kEnter}, {-3, left}, {3, none}, {2, left},
+                                               {2, none}};
   int current = 1;
   host::Key key;
-  pick_list(t.screen(), kPickDrawAndInteract, five(), current, key);
-  EXPECT_EQ(current, 3);
-  EXPECT_EQ(key, host::Key::pointer_press(host::kLeftButton));
-  // The press's release is an event of its own.
-  pick_list(t.screen(), kPickInteract, five(), current, key);
-  EXPECT_EQ(key, host::Key::kNone);
-  // One row below the last entry.
-  pick_list(t.screen(), kPickInteract, five(), current, key);
-  EXPECT_EQ(current, -3);
-  EXPECT_EQ(key, host::Key::pointer_press(host::kRightButton));
-  pick_list(t.screen(), kPickInteract, five(), current, key);  // the release
-  pick_list(t.screen(), kPickInteract, five(), current, key);
-  EXPECT_EQ(current, 3);  // started again from its absolute value
-  EXPECT_EQ(key, host::Key::kEnter);
-  // One column right of the entries.
-  pick_list(t.screen(), kPickInteract, five(), current, key);
-  EXPECT_EQ(current, -3);
-  pick_list(t.screen(), kPickInteract, five(), current, key);  // the release
-  pick_list(t.screen(), kPickInteract, five(), current, key);
-  EXPECT_EQ(current, 2);
-  EXPECT_EQ(key, host::Key::pointer_press(host::kLeftButton));
-  pick_list(t.screen(), kPickInteract, five(), current, key);  // the release
+  for (size_t i = 0; i < std::size(answers); ++i) {
+    pick_list(t.screen(), i == 0 ? kPickDrawAndInteract : kPickInteract, five(), current, key);
+    EXPECT_EQ(std::pair(current, key), answers[i]) << i;
+  }
   EXPECT_THROW(pick_list(t.screen(), kPickInteract, five(), current, key), CloseRequested);
   EXPECT_EQ(ws_->cursor(), host::CursorShape::kArrow);
 }

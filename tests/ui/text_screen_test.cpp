@@ -1,5 +1,6 @@
 // The text screen: writes, the caret, and the messages and waits shown on it.
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 
@@ -17,34 +18,27 @@ using TextScreenTest = UiTest;
 TEST_F(TextScreenTest, WritesAreCutAtColumn80AndThePositionStaysOnTheScreen) {
   TextScreen& s = open().screen();
   EXPECT_EQ(caret(), (TextCell{1, 1}));
-
+  using T = TextScreen;
+  // Only the count matters: a longer text is cut, a shorter one padded with
+  // blanks. Each write from a cell, in its attribute, and where the caret ends.
   const std::string full(80, 'X');
-  s.set_position(2, 1);
-  s.write_normal(full, 80);
-  EXPECT_EQ(row(2), full);
-  EXPECT_EQ(s.column(), 80);
-  EXPECT_EQ(caret(), (TextCell{2, 80}));
-
-  s.set_position(3, 78);
-  s.write_normal("ABCDE", 5);
-  EXPECT_EQ(row(3), std::string(77, ' ') + "ABC");
-  EXPECT_EQ(row(4), "");
-  EXPECT_EQ(s.column(), 80);
-
-  // Only the count matters: a longer text is cut, a shorter one padded with blanks.
-  s.set_position(5, 1);
-  s.write_highlighted("LEGEND AND MORE", 6);
-  EXPECT_EQ(row(5), "LEGEND");
-  EXPECT_EQ(attribute(5, 6), attr::kHighlighted);
-  EXPECT_EQ(attribute(5, 7), attr::kNormal);
-  EXPECT_EQ(caret(), (TextCell{5, 7}));
-  s.write_bright("AB", 4);
-  EXPECT_EQ(cells(5, 7, 4), "AB  ");
-  EXPECT_EQ(attribute(5, 10), attr::kBright);
-  s.write_alert("R", 1);
-  s.write_green("G", 1);
-  EXPECT_EQ(attribute(5, 11), attr::kAlert);
-  EXPECT_EQ(attribute(5, 12), attr::kGreen);
+  const std::tuple<TextCell, void (T::*)(std::string_view, int), std::string, int, int, TextCell> writes[] = {
+      {{2, 1}, &T::write_normal, full, 80, attr::kNormal, {2, 80}},
+      {{3, 78}, &T::write_normal, "ABCDE", 5, attr::kNormal, {3, 80}},
+      {{5, 1}, &T::write_highlighted, "LEGEND AND MORE", 6, attr::kHighlighted, {5, 7}},
+      {{5, 7}, &T::write_bright, "AB", 4, attr::kBright, {5, 11}},
+      {{5, 11}, &T::write_alert, "R", 1, attr::kAlert, {5, 12}},
+      {{5, 12}, &T::write_green, "G", 1, attr::kGreen, {5, 13}}};
+  for (const auto& [from, write, text, count, written, to] : writes) {
+    s.set_position(from.row, from.column);
+    (s.*write)(text, count);
+    EXPECT_EQ(caret(), to) << text;
+    EXPECT_EQ(s.column(), to.column) << text;
+    const int last = std::min(from.column + count - 1, 80);
+    EXPECT_EQ(attribute(from.row, last), written) << text;
+    if (last < 80) EXPECT_EQ(attribute(from.row, last + 1), attr::kNormal) << text;
+  }
+  EXPECT_EQ(rows(2, 5), (Rows{full, std::string(77, ' ') + "ABC", "", "LEGENDAB  RG"}));
 
   s.set_position(6, 200);
   EXPECT_EQ(s.column(), 80);
@@ -58,22 +52,17 @@ TEST_F(TextScreenTest, WritesAreCutAtColumn80AndThePositionStaysOnTheScreen) {
 
 TEST_F(TextScreenTest, CaretStepsStopAtTheEdges) {
   TextScreen& s = open().screen();
-  s.caret_left();
-  s.caret_up();
-  EXPECT_EQ(caret(), (TextCell{1, 1}));
-  s.set_position(24, 80);
-  s.caret_down();
-  s.caret_right();
-  EXPECT_EQ(caret(), (TextCell{24, 80}));
-  s.caret_left();
-  s.caret_up();
-  EXPECT_EQ(caret(), (TextCell{23, 79}));
-  s.caret_down();
-  s.caret_right();
-  EXPECT_EQ(caret(), (TextCell{24, 80}));
-  s.set_position(7, 9);
-  s.home();
-  EXPECT_EQ(caret(), (TextCell{1, 1}));
+  using T = TextScreen;
+  // From a cell, a step, and where the caret ends.
+  const std::tuple<TextCell, void (T::*)(), TextCell> steps[] = {
+      {{1, 1}, &T::caret_left, {1, 1}},      {{1, 1}, &T::caret_up, {1, 1}},       {{24, 80}, &T::caret_down, {24, 80}},
+      {{24, 80}, &T::caret_right, {24, 80}}, {{24, 80}, &T::caret_left, {24, 79}}, {{24, 80}, &T::caret_up, {23, 80}},
+      {{23, 79}, &T::caret_down, {24, 79}},  {{23, 79}, &T::caret_right, {23, 80}}, {{7, 9}, &T::home, {1, 1}}};
+  for (const auto& [from, step, to] : steps) {
+    s.set_position(from.row, from.column);
+    (s.*step)();
+    EXPECT_EQ(caret(), to) << ::testing::PrintToString(from);
+  }
 }
 
 TEST(LeftJustify, MovesTheTextLeftAndReportsItsLastCharacter) {
