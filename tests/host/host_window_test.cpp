@@ -218,8 +218,9 @@ TEST_F(HostTest, PrintingReplaysOntoThePageAtThePrinterScale) {
   const auto window = host.picture().window_surface().pixels();
   ws_->choose_menu_command(Command::kPrintDialog);
   // 650 hundredths at 600 dpi: 3900 x 2785 dots, margins of 600 dots; the
-  // corners fall 1392 dots (1392.5, truncated) either side of the middle.
-  EXPECT_EQ(log, (std::vector<std::string>{"600,600 4500,3384 w2 r200", "finished"}));
+  // corners fall 1392 dots (1392.5, truncated) either side of the middle;
+  // the pen of 2 dots is widened to the 6 of a quarter millimetre.
+  EXPECT_EQ(log, (std::vector<std::string>{"600,600 4500,3384 w6 r200", "finished"}));
   EXPECT_EQ(host.picture().window_surface().pixels(), window);
   EXPECT_TRUE(ws_->messages().empty());
 }

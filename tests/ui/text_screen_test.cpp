@@ -36,7 +36,9 @@ TEST_F(TextScreenTest, WritesAreCutAtColumn80AndThePositionStaysOnTheScreen) {
     EXPECT_EQ(s.column(), to.column) << text;
     const int last = std::min(from.column + count - 1, 80);
     EXPECT_EQ(attribute(from.row, last), written) << text;
-    if (last < 80) EXPECT_EQ(attribute(from.row, last + 1), attr::kNormal) << text;
+    if (last < 80) {
+      EXPECT_EQ(attribute(from.row, last + 1), attr::kNormal) << text;
+    }
   }
   EXPECT_EQ(rows(2, 5), (Rows{full, std::string(77, ' ') + "ABC", "", "LEGENDAB  RG"}));
 
