@@ -80,7 +80,7 @@ bool record_snapshots(plv::host::ScriptedWindowSystem& window, const fs::path& d
               << (failed ? failed.message() : "a file of that name is in the way") << "\n";
     return false;
   }
-  window.set_wait_observer([dir, n = 0](const plv::host::Frame& frame) mutable {
+  window.set_wait_observer([dir, &window, n = 0](const plv::host::Frame& frame) mutable {
     char name[16];
     std::snprintf(name, sizeof name, "%04d", ++n);
     plv::FileResult written;
@@ -88,6 +88,11 @@ bool record_snapshots(plv::host::ScriptedWindowSystem& window, const fs::path& d
       written = plv::image::write_png(frame.picture->image(), (dir / (std::string(name) + ".png")).string());
     else if (frame.text)
       written = plv::write_whole_file((dir / (std::string(name) + ".txt")).string(), plv::host::screen_text(*frame.text));
+    // The status line beside it: its words, then the pointer's place.
+    const plv::host::StatusLine& status = window.status();
+    if (written.ok())
+      written = plv::write_whole_file((dir / (std::string(name) + ".status")).string(),
+                                      status.text + "\n" + status.position + "\n");
     if (!written.ok()) std::cerr << "plivet: snapshot not written: " << written.error << "\n";
   });
   return true;

@@ -143,11 +143,11 @@ void run_editor(Editor& editor, MenuStates& states, const std::optional<std::str
   // The edit/delete menus' remembered record numbers hear of every change
   // to the records for the whole run.
   const Listening listening(editor.document(), states.editing);
-  // The window's Export writes the open drawing for as long as the editor runs.
-  // The window's title names it, and closing the window asks before its
-  // changes are left unwritten.
+  // For as long as the editor runs, the window's Export writes the open
+  // drawing, its title and status line tell of it, and closing the window
+  // asks before its changes are left unwritten.
   EditorDrawingExporter exporter(editor.document(), editor.screen());
-  WindowDrawing kept(editor.document());
+  WindowDrawing kept(editor.document(), editor.screen());
   struct Installed {
     host::Host& host;
     ~Installed() {

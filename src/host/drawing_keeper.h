@@ -3,7 +3,9 @@
 // it: the program that owns the drawing names it, says whether it holds
 // changes its file lacks, and writes it when the user asks on closing.
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace plv::host {
 
@@ -16,6 +18,11 @@ class DrawingKeeper {
   // Writes the drawing to its file: empty when it was written whole,
   // otherwise what the user is told.
   virtual std::string write() = 0;
+  // A point of the picture (plot coordinates) in the drawing's own units,
+  // for the status line; none when it has none there.
+  virtual std::optional<std::pair<double, double>> drawing_point(int /*plot_x*/, int /*plot_y*/) const {
+    return std::nullopt;
+  }
 };
 
 // The window's title: the drawing's name, marked while its file lacks

@@ -1,5 +1,6 @@
 #include "host/host.h"
 
+#include <cmath>
 #include <utility>
 
 #include "host/program_exit.h"
@@ -24,6 +25,19 @@ void Host::update_title() {
   if (title == shown_title_) return;
   shown_title_ = title;
   if (window_created_) window_system_.set_caption(title);
+}
+
+void Host::update_status() {
+  if (keeper_ && keeper_->unwritten_changes()) status_note_.clear();  // a write told is out of date
+  StatusLine now{pointing_hint_.empty() ? status_note_ : pointing_hint_, {}};
+  if (graphics_mode_ && pointer_plot_ && keeper_) {
+    if (const auto p = keeper_->drawing_point(pointer_plot_->x, pointer_plot_->y)) {
+      now.position = "X " + std::to_string(std::lround(p->first)) + "  Y " + std::to_string(std::lround(p->second));
+    }
+  }
+  if (now == status_) return;
+  status_ = std::move(now);
+  if (window_created_) window_system_.set_status(status_);
 }
 
 bool Host::close_confirmed() {

@@ -145,6 +145,12 @@ class Host final : public WindowClient {
   // Tells the user of an event no wait expected.
   void report_unexpected(const Event& event);
 
+  // --- status line ---
+  // An outcome to tell at the window's foot, such as a write; it stays
+  // until another is told or the drawing changes.
+  void tell_status(std::string note) { status_note_ = std::move(note); }
+  const StatusLine& status() const { return status_; }
+
   // --- text screen ---
   void write_text(std::string_view text, std::uint8_t attribute);
   // One-based row and column.
@@ -191,6 +197,9 @@ class Host final : public WindowClient {
   void redraw_overlay();
   // Shows the drawing's name and state in the title when they changed.
   void update_title();
+  // Shows the status line when it changed.
+  void update_status();
+  friend class PointingHint;
 
   WindowSystem& window_system_;
   std::filesystem::path settings_path_;
@@ -217,6 +226,10 @@ class Host final : public WindowClient {
   std::function<void()> overlay_;
   DrawingExporter* exporter_ = nullptr;
   DrawingKeeper* keeper_ = nullptr;
+  StatusLine status_;
+  std::string status_note_;
+  std::string pointing_hint_;
+  std::optional<Point> pointer_plot_;  // the pointer on the picture, last seen
   std::string shown_title_{kDefaultCaption};
 };
 

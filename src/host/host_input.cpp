@@ -7,11 +7,13 @@ namespace plv::host {
 Event Host::wait_event() {
   if (!graphics_mode_ && !caret_visible_) show_caret(true);
   update_title();
+  update_status();
   Event event = window_system_.wait_event();
   const bool positioned = event.type == EventType::kButtonPress || event.type == EventType::kButtonRelease ||
                           event.type == EventType::kPointerMove;
   if (positioned && graphics_mode_) {
     const Point plot = picture_.transform().to_plot(event.x, event.y);
+    pointer_plot_ = plot;
     event.x = plot.x;
     event.y = plot.y;
   }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "host/host.h"
+#include "host/pointing_hint.h"
 
 namespace plv::host {
 namespace {
@@ -111,12 +112,14 @@ class RubberBandLine {
 }  // namespace
 
 LineResult Host::rubber_band_line(int x1, int y1, int x2, int y2, const Limits& limits, LineBandMode mode) {
+  const PointingHint hint(*this, mode.ends_switch ? kLineHint : kFixedLineHint);
   return RubberBandLine(*this, {{x1, x2}, {y1, y2}}, limits, mode).run();
 }
 
 PickResult Host::pick_point(int x, int y) {
   // What was drawn since the last pick (a graphic just erased) shows while picking.
   show_picture();
+  const PointingHint hint(*this, kPickHint);
   set_crosshair(true);
   set_pointer(x, y);
   PickResult result{x, y, Key::kNone};

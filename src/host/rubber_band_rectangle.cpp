@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "host/host.h"
+#include "host/pointing_hint.h"
 
 namespace plv::host {
 namespace {
@@ -168,6 +169,7 @@ class RubberBandRectangle {
 }  // namespace
 
 BoxResult Host::rubber_band_rectangle(int x1, int y1, int x2, int y2, const Limits& limits) {
+  const PointingHint hint(*this, kBoxHint);
   return RubberBandRectangle(*this, {x1, y1, x2, y2, false}, limits).run();
 }
 

@@ -19,6 +19,7 @@
 #include "host/host_settings.h"
 #include "image/pixels.h"
 #include "host/raster.h"
+#include "host/status_line.h"
 #include "host/text_grid.h"
 #include "host/text_layout.h"
 #include "host/window_menu.h"
@@ -154,6 +155,7 @@ class WindowSystem {
   // The picture or text screen was drawn on; show WindowClient::frame().
   virtual void present() = 0;
   virtual void set_caption(std::string_view caption) = 0;
+  virtual void set_status(const StatusLine& status) = 0;
   virtual void update_menu(const MenuState& menu) = 0;
   virtual void set_cursor(CursorShape shape) = 0;
   // Moves the system pointer to a client pixel.

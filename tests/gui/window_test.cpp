@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QAbstractButton>
 #include <QScreen>
+#include <QStatusBar>
 
 #include "gui/gui_fixture.h"
 #include "host/program_exit.h"
@@ -184,6 +185,14 @@ TEST(GuiWindowPlace, OpensWhereItWasLeftAndKeepsWhereItIsLeft) {
     EXPECT_EQ(ws.main_window()->geometry(), QRect(40, 30, 620, 410));
     EXPECT_EQ(ws.window_place(), (WindowPlace{40, 30, 620, 410, false}));
   });
+}
+
+// The status bar shows what the host tells at the next wait.
+TEST_F(GuiTest, TheStatusBarShowsWhatIsTold) {
+  host_->tell_status("Wrote a.plv (3 records)");
+  EXPECT_EQ(key_after(Qt::Key_Return), Key::kEnter);
+  EXPECT_EQ(window()->status_text(), "Wrote a.plv (3 records)");
+  EXPECT_TRUE(window()->statusBar()->isVisible());
 }
 
 // Closing the window with unwritten changes asks, and each answer does

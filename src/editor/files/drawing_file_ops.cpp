@@ -16,6 +16,7 @@
 #include "kinds/registry.h"
 #include "drawing/record_layout.h"
 #include "editor/files/choose_drawing_file.h"
+#include "kernel/kernel.h"
 #include "editor/files/recovery_offer.h"
 #include "kinds/colour_in_force.h"
 #include "ui/messages.h"
@@ -218,13 +219,14 @@ void open_drawing(const files::DrawingFiles& files) {
   }
 }
 
-CommandFileWrite write_to_its_file(Document& document) {
+CommandFileWrite write_to_its_file(Document& document, long* file_records) {
   const std::string path(text::trimmed_right(document.drawing_path));
   const CommandFileHeader header{document.drawing_path, document.setup_line, document.date};
   FilePlaces places;
   CommandFileWrite written = write_command_file(path, header, document.drawing, kinds(), &places);
   document.last_write_failed = !written.ok();
   if (written.outcome != WriteOutcome::kWritten) return written;
+  if (file_records) *file_records = places.file_records;
   restart_recovery_copy(document, path, places);
   // Records left out of the file are still changes the file lacks.
   if (written.problems.skipped.empty()) document.mark_written();
@@ -236,10 +238,15 @@ bool write_drawing(const files::DrawingFiles& files) {
   for (;;) {
     show_lines(files.screen, {with_value_at("WRITING THE DRAWING FILE:", 27, document.drawing_name)}, Ending::kNoWait);
     const std::string path(text::trimmed_right(document.drawing_path));
-    const CommandFileWrite written = write_to_its_file(document);
+    long records = 0;
+    const CommandFileWrite written = write_to_its_file(document, &records);
     report_records_left_out(files.screen, written.problems.skipped);
     switch (written.outcome) {
-      case WriteOutcome::kWritten: return true;
+      case WriteOutcome::kWritten:
+        files.screen.kernel.host().tell_status("Wrote " + std::string(text::trimmed_right(document.drawing_name)) +
+                                               " (" + std::to_string(records) +
+                                               (records == 1 ? " record)" : " records)"));
+        return true;
       case WriteOutcome::kValuesTooLarge: report_values_too_large(files.screen, written.problems.too_large); return false;
       case WriteOutcome::kCannotWrite: ask_for_another_path(files, "ERROR: CANNOT WRITE THE FILE", cause(written.error, path)); break;
       case WriteOutcome::kCannotOpen: ask_for_another_path(files, "ERROR: CANNOT OPEN THE FILE", cause(written.error, path)); break;

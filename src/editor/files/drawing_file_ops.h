@@ -13,9 +13,10 @@ void start_new_drawing(Document& document);
 // Uses the drawing name and path already chosen; asks again while the name
 // is blank or a new file cannot be created.
 void open_drawing(const files::DrawingFiles& files);
-// Writes the drawing to its path, telling nobody: what came of it. When
-// written, the recovery copy starts again from the file.
-CommandFileWrite write_to_its_file(Document& document);
+// Writes the drawing to its path, telling nobody: what came of it, and in
+// `file_records` how many records the file holds. When written, the
+// recovery copy starts again from the file.
+CommandFileWrite write_to_its_file(Document& document, long* file_records = nullptr);
 // Writes the drawing to its path; asks for another path while it cannot be
 // opened or written. False when the drawing holds values the file cannot
 // hold: then nothing is written and the user has been told.

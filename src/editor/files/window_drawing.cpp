@@ -1,12 +1,19 @@
 #include "editor/files/window_drawing.h"
 
 #include "editor/files/drawing_file_ops.h"
+#include "editor/pointer.h"
 #include "text/fixed_text.h"
 
 namespace plv {
 
 std::string WindowDrawing::name() const {
   return document_.file_open ? std::string(text::trimmed_right(document_.drawing_name)) : std::string();
+}
+
+std::optional<std::pair<double, double>> WindowDrawing::drawing_point(int plot_x, int plot_y) const {
+  if (!document_.file_open) return std::nullopt;
+  const DrawingPoint p = from_kernel(screen_, static_cast<float>(plot_x), static_cast<float>(plot_y));
+  return std::pair(p.x, p.y);
 }
 
 std::string WindowDrawing::write() {

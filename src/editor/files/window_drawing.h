@@ -4,20 +4,23 @@
 #include <string>
 
 #include "editor/document.h"
+#include "editor/screen.h"
 #include "host/drawing_keeper.h"
 
 namespace plv {
 
 class WindowDrawing final : public host::DrawingKeeper {
  public:
-  explicit WindowDrawing(Document& document) : document_(document) {}
+  WindowDrawing(Document& document, const Screen& screen) : document_(document), screen_(screen) {}
   std::string name() const override;
   bool unwritten_changes() const override { return document_.unwritten_changes(); }
   // Writes without a word on the text screen: the window tells the outcome.
   std::string write() override;
+  std::optional<std::pair<double, double>> drawing_point(int plot_x, int plot_y) const override;
 
  private:
   Document& document_;
+  const Screen& screen_;
 };
 
 }  // namespace plv

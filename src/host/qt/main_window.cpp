@@ -1,8 +1,10 @@
 #include "host/qt/main_window.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "host/qt/app_icon.h"
 #include "host/qt/canvas.h"
@@ -24,7 +26,22 @@ MainWindow::MainWindow(const WindowSpec& window_spec, Canvas* canvas, Callbacks 
   setCentralWidget(canvas);
   build_menu();
   apply(window_spec.menu);
+  // Labels rather than messages: a message would be hidden by every menu
+  // item's own tip as the pointer passes over the menus.
+  status_text_ = new QLabel;
+  position_ = new QLabel;
+  position_->setMinimumWidth(position_->fontMetrics().horizontalAdvance("X -000000  Y -000000"));
+  statusBar()->addWidget(status_text_, 1);
+  statusBar()->addPermanentWidget(position_);
 }
+
+void MainWindow::show_status(const QString& text, const QString& position) {
+  status_text_->setText(text);
+  position_->setText(position);
+}
+
+QString MainWindow::status_text() const { return status_text_->text(); }
+QString MainWindow::status_position() const { return position_->text(); }
 
 QMenu* MainWindow::menu_named(const QString& title, bool right_aligned) {
   if (const auto found = menus_.find(title); found != menus_.end()) return found->second;

@@ -29,6 +29,10 @@ class MainWindow final : public QMainWindow {
   void apply(const MenuState& menu);
   // The item of a menu command, or null for commands without one.
   QAction* action(Command command) const;
+  // The status bar's words, and the pointer's place at its right.
+  void show_status(const QString& text, const QString& position);
+  QString status_text() const;
+  QString status_position() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -42,6 +46,8 @@ class MainWindow final : public QMainWindow {
   std::map<Command, QAction*> actions_;
   std::map<QString, QMenu*> menus_;
   class QMenuBar* right_bar_ = nullptr;
+  class QLabel* status_text_ = nullptr;
+  class QLabel* position_ = nullptr;
 };
 
 }  // namespace plv::host

@@ -193,6 +193,10 @@ void QtWindowSystem::about_box(const AboutText& about, std::string_view title) {
   QMessageBox::about(window_.get(), "About " + text_of(title), text);
 }
 
+void QtWindowSystem::set_status(const StatusLine& status) {
+  if (window_) window_->show_status(text_of(status.text), text_of(status.position));
+}
+
 CloseAnswer QtWindowSystem::ask_unwritten_changes(std::string_view name, std::string_view title) {
   QMessageBox box(QMessageBox::Warning, text_of(title),
                   "The drawing " + text_of(name).toHtmlEscaped() + " has changes its file does not hold yet.",

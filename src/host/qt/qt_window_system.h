@@ -56,6 +56,7 @@ class QtWindowSystem final : public WindowSystem {
   void repaint() override;
   void present() override;
   void set_caption(std::string_view caption) override;
+  void set_status(const StatusLine& status) override;
   CloseAnswer ask_unwritten_changes(std::string_view name, std::string_view title) override;
   void update_menu(const MenuState& menu) override;
   void set_cursor(CursorShape shape) override;

@@ -82,6 +82,8 @@ class ScriptedWindowSystem final : public WindowSystem {
   void repaint() override;
   void present() override {}
   void set_caption(std::string_view caption) override { caption_ = caption; }
+  void set_status(const StatusLine& status) override { status_ = status; }
+  const StatusLine& status() const { return status_; }
   void update_menu(const MenuState& menu) override { menu_ = menu; }
   void set_cursor(CursorShape shape) override;
   void warp_pointer(Point client_pixel) override { pointer_ = client_pixel; }
@@ -126,6 +128,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   int repaints_ = 0;
   int clipboard_copies_ = 0;
   std::vector<MessageBox> close_questions_;
+  StatusLine status_;
   // What a scripted command's dialog answers.
   std::string clipboard_path_;
   std::vector<std::string> page_setup_arguments_;

@@ -1,11 +1,14 @@
-// Closing the window with changes the drawing's file lacks asks first:
-// write them, leave them to the recovery copy, or stay.
+// The window around the screens: the status line at its foot, and the
+// question closing it asks when the drawing's file lacks changes.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "e2e/session.h"
+#include "host/status_line.h"
 
 namespace plv::e2e {
 namespace {
@@ -20,6 +23,35 @@ const Script kWrite = Script().f(1).f(3);  // back in the main menu once written
 bool recovery_copy_kept(const Session& s) {
   const fs::path state = s.path("state");
   return fs::exists(state) && !fs::is_empty(state);
+}
+
+// The status line at each wait: its words and the pointer's place.
+std::vector<std::string> statuses(const Session& s) {
+  std::vector<std::string> out;
+  for (int n = 1;; ++n) {
+    char name[32];
+    std::snprintf(name, sizeof name, "snaps/%04d.status", n);
+    if (!s.exists(name)) return out;
+    std::string line = s.file(name);
+    std::replace(line.begin(), line.end(), '\n', '|');
+    out.push_back(line);
+  }
+}
+
+using StatusLine = SessionTest;
+
+TEST_F(StatusLine, TellsWhatPointingTakesWhereThePointerIsAndWhatAWriteWrote) {
+  // A line pulled with the pointer in the unmoved view (Enter takes it, a
+  // key after its picture), written, then another made.
+  const Script pulled = Script().f(1).f(1).move(300, 200).enter().enter().f(10);
+  ASSERT_TRUE(s.ends_in(kBody, walk::drawn().then(walk::create()).then(pulled).then(kWrite).then(kMake)));
+  const auto shown = statuses(s);
+  const std::string pulling = std::string(host::kLineHint) + "|X 300  Y 200|";
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), pulling), 1) << ::testing::PrintToString(shown);
+  // Told once written, and no longer once the drawing changed again.
+  const auto wrote = std::find(shown.begin(), shown.end(), "Wrote d.plv (6 records)||");
+  ASSERT_NE(wrote, shown.end()) << ::testing::PrintToString(shown);
+  EXPECT_EQ(shown.back(), "||");
 }
 
 using CloseQuestion = SessionTest;
