@@ -97,6 +97,8 @@ class Host final : public WindowClient {
   };
   enum class PrintOutcome { kPrinted, kCancelled, kFailed };
   PrintOutcome print_picture(const std::function<std::optional<PrintedPicture>(int dots_per_inch)>& draw);
+  // Asks the user whether the file at `path`, which exists, may be replaced.
+  bool may_replace(std::string_view path) { return window_system_.ask_to_replace(path, caption_); }
   // The platform's open-file dialog: the chosen path, nothing when cancelled.
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) {
     return window_system_.open_file_dialog(request);

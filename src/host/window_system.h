@@ -166,6 +166,8 @@ class WindowSystem {
   virtual void about_box(const AboutText& about, std::string_view title) = 0;
   // Asks whether to write the drawing `name` before closing, titled `title`.
   virtual CloseAnswer ask_unwritten_changes(std::string_view name, std::string_view title) = 0;
+  // Asks whether the file at `path` may be replaced; true: yes.
+  virtual bool ask_to_replace(std::string_view path, std::string_view title) = 0;
   virtual std::optional<std::string> open_file_dialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> save_file_dialog(const FileDialogRequest& request) = 0;
   // The dialogs edit the values in place and return true on OK.

@@ -86,6 +86,15 @@ TEST_F(Translate, TheSetupMenuTranslatesBesideTheDrawingOrPrintsAsItsModeAsks) {
     // The mode typed stays in the setup line the drawing is written with.
     EXPECT_EQ(translated.file("d.plv"), kDrawing) << "the menu changes nothing but the setup line, kept until written";
   }
+  // An earlier translation is replaced only when the user says so.
+  for (const bool yes : {false, true}) {
+    Session again;
+    again.put("d.plv", kDrawing);
+    again.put("d.eps", "earlier");
+    ASSERT_TRUE(again.ends(Script().replace(yes).then(translate_in_mode("EP")), "d.plv"));
+    EXPECT_EQ(again.file("d.eps") == "earlier", !yes);
+    EXPECT_EQ(again.screens_with(3, "NOTHING WAS TRANSLATED: THE FILE WAS KEPT AS IT WAS:").size(), yes ? 0u : 1u);
+  }
 
   // Print mode, with no printer chosen and with one.
   Session without;

@@ -86,5 +86,17 @@ TEST_F(CloseQuestion, EachAnswerKeepsTheChangesWhereItSays) {
   }
 }
 
+// A drawing its user may not write: told why, the window stays open until
+// the user leaves, and the program ends saying the write failed.
+TEST_F(CloseQuestion, AWriteThatFailsKeepsTheWindowOpen) {
+  s.as_ordinary_user();
+  s.put("d.plv", drawing(kBody));
+  fs::permissions(s.path("d.plv"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(s.run(walk::drawn().then(kMake).close("write").close("leave"), "d.plv"), 1);
+  EXPECT_EQ(s.file("d.plv"), drawing(kBody));
+  EXPECT_NE(s.file("stderr.txt").find("The drawing could not be written: d.plv: the file is read-only."), std::string::npos)
+      << s.file("stderr.txt");
+}
+
 }  // namespace
 }  // namespace plv::e2e

@@ -38,6 +38,8 @@ class Script {
   // The close asking about unwritten changes answered: "write", "leave" or "cancel".
   Script& close(std::string_view answer) { return line("close ", answer); }
   Script& kill() { return line("kill", ""); }
+  // The answer to the next question whether a file may be replaced.
+  Script& replace(bool yes) { return line("replace ", yes ? "yes" : "no"); }
   Script& command(std::string_view name_and_arguments) { return line("command ", name_and_arguments); }
 
   Script& then(const Script& more) {

@@ -1,9 +1,12 @@
 #include "editor/files/translation_setup_menu.h"
 
 #include <cctype>
+#include <filesystem>
 
 #include "drawing/setup_line.h"
 #include "editor/files/translate_drawing.h"
+#include "host/host.h"
+#include "kernel/kernel.h"
 #include "ui/messages.h"
 #include "ui/field_entry.h"
 #include "ui/toolkit.h"
@@ -104,7 +107,11 @@ void translate_now(const Document& document, Screen& screen) {
   const std::string mode = parse_setup_line(document.setup_line).mode;
   const auto format = publish::format_for_mode(mode);
   if (!format) return tell(screen, print_open_drawing(document, screen));
-  const DrawingTranslation t = translate_open_drawing(document, screen, path_beside_drawing(document, *format));
+  const std::string path = path_beside_drawing(document, *format);
+  std::error_code ignored;
+  if (std::filesystem::exists(path, ignored) && !screen.kernel.host().may_replace(path))
+    return tell(screen, {"NOTHING WAS TRANSLATED: THE FILE WAS KEPT AS IT WAS:", path});
+  const DrawingTranslation t = translate_open_drawing(document, screen, path);
   std::vector<std::string> lines;
   if (t.ok) lines = {"THE DRAWING WAS TRANSLATED TO:", t.path, upper_text(t.detail)};
   else lines = {">>>ERROR: THE DRAWING WAS NOT TRANSLATED:", t.detail};

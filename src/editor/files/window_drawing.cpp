@@ -32,7 +32,7 @@ std::string WindowDrawing::write() {
     case WriteOutcome::kCannotWrite:
     case WriteOutcome::kCannotOpen: break;
   }
-  return "The drawing could not be written to " + path + ": " + written.error + ". The file is as it was.";
+  return "The drawing could not be written: " + written.error + ". The file is as it was.";  // the error names it
 }
 
 }  // namespace plv

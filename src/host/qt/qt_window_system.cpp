@@ -197,6 +197,12 @@ void QtWindowSystem::set_status(const StatusLine& status) {
   if (window_) window_->show_status(text_of(status.text), text_of(status.position));
 }
 
+bool QtWindowSystem::ask_to_replace(std::string_view path, std::string_view title) {
+  return QMessageBox::question(window_.get(), text_of(title),
+                               text_of(path).toHtmlEscaped() + " already exists. Replace it?",
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 CloseAnswer QtWindowSystem::ask_unwritten_changes(std::string_view name, std::string_view title) {
   QMessageBox box(QMessageBox::Warning, text_of(title),
                   "The drawing " + text_of(name).toHtmlEscaped() + " has changes its file does not hold yet.",

@@ -58,6 +58,7 @@ class QtWindowSystem final : public WindowSystem {
   void set_caption(std::string_view caption) override;
   void set_status(const StatusLine& status) override;
   CloseAnswer ask_unwritten_changes(std::string_view name, std::string_view title) override;
+  bool ask_to_replace(std::string_view path, std::string_view title) override;
   void update_menu(const MenuState& menu) override;
   void set_cursor(CursorShape shape) override;
   void warp_pointer(Point client_pixel) override;

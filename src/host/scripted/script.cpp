@@ -139,11 +139,15 @@ std::string parse_line(std::string_view raw, int line, std::vector<ScriptStep>& 
     if (args != 0 && !answered) return "expected \"close\" alone or \"close write|leave|cancel\"";
     step.kind = ScriptStep::Kind::kClose;
     if (answered) step.arguments.emplace_back(w[1]);
+  } else if (command == "replace") {
+    if (args != 1 || (w[1] != "yes" && w[1] != "no")) return "expected \"replace yes\" or \"replace no\"";
+    step.kind = ScriptStep::Kind::kReplace;
+    step.arguments.emplace_back(w[1]);
   } else if (command == "kill") {
     if (args != 0) return "expected \"kill\" alone";
     step.kind = ScriptStep::Kind::kKill;
   } else {
-    return "expected key, type, click, pick, move, drag, close, command or kill, not \"" + command + "\"";
+    return "expected key, type, click, pick, move, drag, close, command, replace or kill, not \"" + command + "\"";
   }
   steps.push_back(step);
   return {};

@@ -13,6 +13,8 @@
 //   close                         the window's close request, asking nothing
 //   close write|leave|cancel      the same, the question about unwritten
 //                                 changes answered (asked only when there are)
+//   replace yes|no                the answer to the next question whether a
+//                                 file may be replaced (unanswered: yes)
 //   command NAME [ARGUMENTS]      a command of the window's menu, its dialog
 //                                 answered by the arguments:
 //     print FILE.pdf | quickprint FILE.pdf   print (a PDF file stands for the printer)
@@ -36,14 +38,14 @@
 namespace plv::host {
 
 struct ScriptStep {
-  enum class Kind { kKey, kClick, kPick, kMove, kDrag, kClose, kCommand, kKill };
+  enum class Kind { kKey, kClick, kPick, kMove, kDrag, kClose, kCommand, kKill, kReplace };
   Kind kind = Kind::kKey;
   Key key{};                 // kKey
   int a = 0, b = 0;          // click: row, column; pick, move, drag: the (first) point
   int c = 0, d = 0;          // drag: the second point
   int button = 1;            // click, pick, drag: 1 left, 2 right
   Command command{};         // kCommand: the window's command
-  std::vector<std::string> arguments{};  // kCommand, kClose: what answers its dialog
+  std::vector<std::string> arguments{};  // kCommand, kClose, kReplace: what answers its dialog
   int line = 0;              // where it came from
 };
 

@@ -97,6 +97,7 @@ void ScriptedWindowSystem::expand_next_step() {
     }
     case ScriptStep::Kind::kClose: close_step(s); break;
     case ScriptStep::Kind::kCommand: run_command(s); break;
+    case ScriptStep::Kind::kReplace: replace_answers.push_back(s.arguments.front() == "yes"); break;
     // The program ends as a crash or a power cut would end it: at once,
     // with nothing written and nothing cleaned up.
     case ScriptStep::Kind::kKill: ::raise(SIGKILL); break;
@@ -152,6 +153,14 @@ CloseAnswer ScriptedWindowSystem::ask_unwritten_changes(std::string_view name, s
   if (close_answers.empty()) return CloseAnswer::kLeave;  // as closing did before it asked
   const CloseAnswer answer = close_answers.front();
   close_answers.pop_front();
+  return answer;
+}
+
+bool ScriptedWindowSystem::ask_to_replace(std::string_view path, std::string_view title) {
+  replace_questions_.push_back({std::string(path), std::string(title)});
+  if (replace_answers.empty()) return true;  // as writing did before it asked
+  const bool answer = replace_answers.front();
+  replace_answers.pop_front();
   return answer;
 }
 

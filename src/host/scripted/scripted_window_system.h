@@ -48,6 +48,8 @@ class ScriptedWindowSystem final : public WindowSystem {
   std::deque<std::optional<PenWidths>> pen_width_answers;
   // Without one, closing with unwritten changes leaves without writing.
   std::deque<CloseAnswer> close_answers;
+  // Without one, a file may be replaced.
+  std::deque<bool> replace_answers;
   // Makes the print jobs; none by default, so printing fails.
   std::function<std::unique_ptr<PrintJob>()> print_jobs;
   bool printer_available = false;
@@ -71,6 +73,8 @@ class ScriptedWindowSystem final : public WindowSystem {
   int clipboard_copies() const { return clipboard_copies_; }
   // Each question about unwritten changes asked: the drawing's name and the title.
   const std::vector<MessageBox>& close_questions() const { return close_questions_; }
+  // Each question whether a file may be replaced: its path and the title.
+  const std::vector<MessageBox>& replace_questions() const { return replace_questions_; }
   std::size_t steps_left() const { return steps_.size() - next_step_; }
 
   // --- WindowSystem ---
@@ -91,6 +95,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   // Kept as a message box titled "About" and the window's title.
   void about_box(const AboutText& about, std::string_view title) override;
   CloseAnswer ask_unwritten_changes(std::string_view name, std::string_view title) override;
+  bool ask_to_replace(std::string_view path, std::string_view title) override;
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) override;
   std::optional<std::string> save_file_dialog(const FileDialogRequest& request) override;
   bool page_setup_dialog(PageSetup& values) override;
@@ -128,6 +133,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   int repaints_ = 0;
   int clipboard_copies_ = 0;
   std::vector<MessageBox> close_questions_;
+  std::vector<MessageBox> replace_questions_;
   StatusLine status_;
   // What a scripted command's dialog answers.
   std::string clipboard_path_;
