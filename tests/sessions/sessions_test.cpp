@@ -175,6 +175,18 @@ std::string screen(const host::Frame& f) {
   return text;
 }
 
+// An editor of its own on a scripted window, its files in `dir`.
+struct EditorStack {
+  explicit EditorStack(const fs::path& dir)
+      : window({}), host(window, dir / "orvlab.ini"), kernel(host, dir), toolkit(kernel), editor(kernel, toolkit, dir) {}
+  host::ScriptedWindowSystem window;
+  host::Host host;
+  kernel::Kernel kernel;
+  ui::Toolkit toolkit;
+  Editor editor;
+  MenuStates states;
+};
+
 class Driver {
  public:
   Driver(std::uint64_t seed, const SessionPlan& plan, fs::path dir)
@@ -205,12 +217,8 @@ class Driver {
 
  private:
   void one_run() {
-    host::ScriptedWindowSystem window({});
-    host::Host host(window, dir_ / "orvlab.ini");
-    kernel::Kernel kernel(host, dir_);
-    ui::Toolkit toolkit(kernel);
-    Editor editor(kernel, toolkit, dir_);
-    MenuStates states;
+    EditorStack stack(dir_);
+    auto& [window, host, kernel, toolkit, editor, states] = stack;
     editor_ = &editor, states_ = &states, host_ = &host, window_ = &window;
     window.set_wait_observer([this](const host::Frame& frame) { at_wait(frame); });
     window.set_message_observer(
@@ -399,12 +407,8 @@ class Driver {
   // it quits the drawing or writes it as it read it, or neither, and its
   // window is closed. The copy must stay this one's.
   void second_plivet(Act act) {
-    host::ScriptedWindowSystem window({});
-    host::Host host(window, dir_ / "orvlab.ini");
-    kernel::Kernel kernel(host, dir_);
-    ui::Toolkit toolkit(kernel);
-    Editor editor(kernel, toolkit, dir_);
-    MenuStates states;
+    EditorStack stack(dir_);
+    auto& [window, host, kernel, toolkit, editor, states] = stack;
     Script script = Script().f(10).enter();  // opened, told
     if (act != Act::kSecondCloses) script.f(1).f(act == Act::kSecondQuits ? 6 : 3);
     const Items steps = steps_in(script.close());
