@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "host/host.h"
+
 namespace plv {
 
 KernelPoint to_kernel(const Screen& e, DrawingPoint p) {
@@ -17,6 +19,13 @@ DrawingPoint from_kernel(const Screen& e, float x, float y) {
 KernelPoint clamped(KernelPoint p, const kernel::UserLimits& limits) {
   return {std::clamp(p.x, limits.xmin, limits.xmax), std::clamp(p.y, limits.ymin, limits.ymax)};
 }
+
+PointingAt::PointingAt(Screen& screen, std::string subject)
+    : host_(screen.kernel.host()), before_(host_.pointing_subject()) {
+  host_.set_pointing_subject(std::move(subject));
+}
+
+PointingAt::~PointingAt() { host_.set_pointing_subject(std::move(before_)); }
 
 PickedPoint pick_point(Screen& e, DrawingPoint from) {
   const KernelPoint k = to_kernel(e, from);

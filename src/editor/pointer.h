@@ -5,6 +5,8 @@
 // during any of them ends the program; Escape ends one as the user's
 // "never mind", which each caller honours by making and changing nothing.
 
+#include <string>
+
 #include "drawing/drawing_transforms.h"
 #include "editor/screen.h"
 #include "host/key.h"
@@ -12,6 +14,19 @@
 #include "ui/close_requested.h"
 
 namespace plv {
+
+// While it lives, the status line names what the pointer places.
+class PointingAt {
+ public:
+  PointingAt(Screen& screen, std::string subject);
+  ~PointingAt();
+  PointingAt(const PointingAt&) = delete;
+  PointingAt& operator=(const PointingAt&) = delete;
+
+ private:
+  host::Host& host_;
+  std::string before_;
+};
 
 // Where picks may go on the picture, and boxes be dragged.
 inline constexpr kernel::UserLimits kPickLimits{-1650, 1650, -1250, 1250};

@@ -29,7 +29,10 @@ void Host::update_title() {
 
 void Host::update_status() {
   if (keeper_ && keeper_->unwritten_changes()) status_note_.clear();  // a write told is out of date
-  StatusLine now{pointing_hint_.empty() ? status_note_ : pointing_hint_, {}};
+  StatusLine now{pointing_hint_.empty()        ? status_note_
+                 : pointing_subject_.empty() ? pointing_hint_
+                                             : pointing_subject_ + ". " + pointing_hint_,
+                 {}};
   if (graphics_mode_ && pointer_plot_ && keeper_) {
     if (const auto p = keeper_->drawing_point(pointer_plot_->x, pointer_plot_->y)) {
       now.position = "X " + std::to_string(std::lround(p->first)) + "  Y " + std::to_string(std::lround(p->second));

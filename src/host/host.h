@@ -152,6 +152,10 @@ class Host final : public WindowClient {
   // until another is told or the drawing changes.
   void tell_status(std::string note) { status_note_ = std::move(note); }
   const StatusLine& status() const { return status_; }
+  // What the pointing to come places, such as "Circle: pick its centre (1 of
+  // 3)", said before what the buttons and keys do; empty: nothing more.
+  void set_pointing_subject(std::string subject) { pointing_subject_ = std::move(subject); }
+  const std::string& pointing_subject() const { return pointing_subject_; }
 
   // --- text screen ---
   void write_text(std::string_view text, std::uint8_t attribute);
@@ -231,6 +235,7 @@ class Host final : public WindowClient {
   StatusLine status_;
   std::string status_note_;
   std::string pointing_hint_;
+  std::string pointing_subject_;
   std::optional<Point> pointer_plot_;  // the pointer on the picture, last seen
   std::string shown_title_{kDefaultCaption};
 };

@@ -8,6 +8,7 @@
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
 #include "editor/create/snap.h"
+#include "editor/pointer.h"
 #include "kinds/arrow.h"
 #include "kinds/two_point.h"
 
@@ -81,6 +82,7 @@ using Row = MenuRow<std::optional<Record>, const Desk&, Working&>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 17, "                        F1 = POINT TO ARROW POSITION",
      [](const Desk& d, Working& w) -> std::optional<Record> {
+       const PointingAt at(d.screen, "Arrow: you pull its head end (TO); its tail (FROM) stays");
        if (const auto ends = rubber_band_line(d.screen, d.state, {w.from, w.to}))
          return make_record(d.state, {ends->first, ends->second});
        return std::nullopt;  // cancelled: the menu as it was

@@ -5,6 +5,7 @@
 #include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
+#include "editor/pointer.h"
 #include "kinds/box_form.h"
 #include "kinds/registry.h"
 #include "kinds/two_point.h"
@@ -32,6 +33,7 @@ using Row = MenuRow<std::optional<Record>, Screen&, SharedPoints&, ElementKind>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 11, "                 F1 = POSITION THE BOX WITH THE CURSOR",
      [](Screen& screen, SharedPoints& shared, ElementKind kind) -> std::optional<Record> {
+       const PointingAt at(screen, kind == ElementKind::kFilledRectangle ? "Filled rectangle" : "Box");
        if (const auto corners = rubber_band_box(screen, shared))
          return box_record(kind, corners->first, corners->second);
        return std::nullopt;  // cancelled: the menu as it was

@@ -5,6 +5,7 @@
 #include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
+#include "editor/pointer.h"
 #include "kinds/bracket.h"
 #include "kinds/two_point.h"
 
@@ -52,6 +53,7 @@ using Row = MenuRow<std::optional<Record>, Screen&, CreateState&>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 15, "                 F1 = POSITION THE BRACKET WITH THE CURSOR",
      [](Screen& screen, CreateState& c) -> std::optional<Record> {
+       const PointingAt at(screen, "Bracket: you pull point B; point A stays");
        if (const auto ends = rubber_band_line(screen, c)) return make_record(c, ends->first, ends->second);
        return std::nullopt;  // cancelled: the menu as it was
      }},

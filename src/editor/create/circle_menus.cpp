@@ -59,9 +59,17 @@ ui::FieldSet fields(const CirclePoints& points, const PointFields& at) {
 
 enum class Pass { kAgain, kMake, kQuit };
 
+constexpr std::array<std::string_view, 3> kCirclePicks = {
+    "Circle: pick its centre (1 of 3)", "Circle: pick where the arc starts (2 of 3)",
+    "Circle: pick where the arc ends (3 of 3)"};
+constexpr std::array<std::string_view, 3> kEllipsePicks = {
+    "Ellipse: pick its centre (1 of 3)", "Ellipse: pick the end of its horizontal axis (2 of 3)",
+    "Ellipse: pick the end of its vertical axis (3 of 3)"};
+
 // F1 replaces the typed points with three picks.
+template <const std::array<std::string_view, 3>& kSubjects>
 Pass pick_points(Screen& screen, CreateState& c) {
-  const auto picks = pick_three_points(screen, c);
+  const auto picks = pick_three_points(screen, c, kSubjects);
   if (!picks) return Pass::kAgain;  // cancelled: the menu as it was
   c.remembered<CirclePoints>() = {(*picks)[0], (*picks)[1], (*picks)[2]};
   return Pass::kMake;
@@ -71,12 +79,12 @@ Pass quit(Screen&, CreateState&) { return Pass::kQuit; }
 
 using Row = MenuRow<Pass, Screen&, CreateState&>;
 constexpr Row kCircleRows[] = {
-    {ui::FKey::kF1, 13, "                 F1 = POSITION THE CIRCLE WITH THE CURSOR", pick_points},
+    {ui::FKey::kF1, 13, "                 F1 = POSITION THE CIRCLE WITH THE CURSOR", pick_points<kCirclePicks>},
     {ui::FKey::kF9, 15, "                 F9 = DRAW THE CIRCLE WITH THE CURRENT POSITION", make_now},
     {ui::FKey::kF10, 17, "                 F10= QUIT", quit},
 };
 constexpr Row kEllipseRows[] = {
-    {ui::FKey::kF1, 13, "                 F1 = POSITION THE ELLIPSE WITH THE CURSOR", pick_points},
+    {ui::FKey::kF1, 13, "                 F1 = POSITION THE ELLIPSE WITH THE CURSOR", pick_points<kEllipsePicks>},
     {ui::FKey::kF9, 15, "                 F9 = DRAW THE ELLIPSE WITH THE CURRENT POSITION", make_now},
     {ui::FKey::kF10, 17, "                 F10= QUIT", quit},
 };

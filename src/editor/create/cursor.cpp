@@ -65,10 +65,13 @@ std::optional<PointPair> rubber_band_box(Screen& screen, SharedPoints& shared) {
   return PointPair{shared.first, shared.second};
 }
 
-std::optional<std::array<DrawingPoint, 3>> pick_three_points(Screen& screen, SharedPoints& shared) {
+std::optional<std::array<DrawingPoint, 3>> pick_three_points(Screen& screen, SharedPoints& shared,
+                                                            const std::array<std::string_view, 3>& subjects) {
   std::array<DrawingPoint, 3> picks{};
   DrawingPoint from = shared.first;
-  for (DrawingPoint& pick : picks) {
+  for (size_t k = 0; k < picks.size(); ++k) {
+    DrawingPoint& pick = picks[k];
+    const PointingAt at(screen, std::string(subjects[k]));
     const auto picked = pick_from(screen, from);
     if (!picked) return std::nullopt;
     pick = *picked;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 #include "drawing/drawing_transforms.h"
 #include "editor/create/create_state.h"
@@ -33,7 +34,9 @@ std::optional<PointPair> rubber_band_line(Screen& screen, SharedPoints& shared, 
 std::optional<PointPair> rubber_band_box(Screen& screen, SharedPoints& shared);
 // Three picks, each marked with a cross and a wait for a key; second :=
 // old first, first := the third pick.
-std::optional<std::array<DrawingPoint, 3>> pick_three_points(Screen& screen, SharedPoints& shared);
+// `subjects` name each pick on the status line.
+std::optional<std::array<DrawingPoint, 3>> pick_three_points(Screen& screen, SharedPoints& shared,
+                                                            const std::array<std::string_view, 3>& subjects);
 
 // A pick from `from`, without the aspect factor (the quadrilateral menu's
 // own), marked with a cross and a wait; the shared points stay.

@@ -6,6 +6,7 @@
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
 #include "editor/create/snap.h"
+#include "editor/pointer.h"
 #include "kinds/line.h"
 #include "kinds/two_point.h"
 
@@ -59,6 +60,7 @@ using Row = MenuRow<std::optional<Record>, const Desk&, Working&, char>;
 constexpr Row kRows[] = {
     {ui::FKey::kF1, 15, "                 F1 = POSITION THE LINE WITH THE CURSOR",
      [](const Desk& d, Working& w, char typed_type) -> std::optional<Record> {
+       const PointingAt at(d.screen, "Line: you pull its end; its start stays");
        if (const auto ends = rubber_band_line(d.screen, d.state, {w.start, w.end}))
          return make_record(d.state, {ends->first, ends->second, w.type}, typed_type);
        w.type = typed_type;  // cancelled: the menu as it was

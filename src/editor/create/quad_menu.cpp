@@ -7,6 +7,7 @@
 #include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
+#include "editor/pointer.h"
 #include "kinds/filled_quadrilateral.h"
 
 namespace plv::create {
@@ -59,6 +60,7 @@ QuadCorners corners_of(const ui::FieldSet& set) {
 std::optional<QuadCorners> picked_corners(Screen& screen, const QuadCorners& typed) {
   QuadCorners picks{};
   for (size_t k = 0; k < picks.size(); ++k) {
+    const PointingAt at(screen, "Filled quadrilateral: pick corner " + std::to_string(k + 1) + " of 4");
     const auto picked = pick_corner(screen, typed[k]);
     if (!picked) return std::nullopt;
     picks[k] = *picked;

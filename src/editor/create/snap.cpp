@@ -38,6 +38,7 @@ std::optional<DrawingPoint> nearest_defining_point(const RecordStore& drawing, c
 
 std::optional<DrawingPoint> snap(const Document& document, Screen& screen, SharedPoints& shared) {
   const DrawingPoint second = shared.second;  // only the first point follows the pick
+  const PointingAt at(screen, "Snap: pick near the point of a graphic to take");
   const auto picked = pick_one_point(screen, shared);
   if (!picked) return std::nullopt;  // cancelled: nothing to tell
   shared.second = second;

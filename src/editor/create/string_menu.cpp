@@ -9,6 +9,7 @@
 #include "drawing/record_layout.h"
 #include "editor/create/cursor.h"
 #include "editor/create/element_menu.h"
+#include "editor/pointer.h"
 #include "kinds/string.h"
 #include "text/fixed_text.h"
 #include "ui/left_justify.h"
@@ -68,6 +69,7 @@ void take_settings(const ui::FieldSet& set, StringSettings& s) {
 std::optional<DrawingPoint> pick_from(Screen& screen, SharedPoints& shared, DrawingPoint location) {
   const DrawingPoint first = shared.first;
   shared.first = location;
+  const PointingAt at(screen, "String: pick where its key point goes");
   const auto picked = pick_one_point(screen, shared);
   if (!picked) shared.first = first;
   return picked;

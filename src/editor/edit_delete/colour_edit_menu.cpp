@@ -66,6 +66,7 @@ void recolour_region(const EditMenus& e, int typed, ColourProblems& messages) {
 
 void recolour_one(const EditMenus& e, int typed, ColourProblems& messages) {
   if (!takes_colour(e.screen, typed) || !may_recolour(e)) return;
+  const PointingAt at(e.screen, "Pick near the graphic to recolour");
   const PickedPoint picked = pick_point(e.screen, e.state.last_pick);
   if (cancels_pointing(picked.key)) return;
   e.state.last_pick = picked.point;

@@ -81,6 +81,7 @@ std::optional<long> nearest_graphic(const RecordStore& drawing, const RenderStat
 }
 
 void pick_graphics(const EditMenus& e, PickMode mode) {
+  const PointingAt at(e.screen, "Delete: pick near the graphic to delete");
   for (;;) {
     const PickedPoint picked = pick_point(e.screen, e.state.last_pick);
     e.state.last_pick = picked.point;

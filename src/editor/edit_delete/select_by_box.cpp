@@ -100,6 +100,7 @@ long select_by_box(Document& document, Screen& screen, const DrawingBox& box, Bo
 
 std::optional<DrawingBox> drag_selection_box(Screen& screen) {
   SelectionBox& s = screen.selection_box;
+  const PointingAt at(screen, "The box around the graphics to take");
   const auto answer = on_picture(
       screen, [&s](kernel::Kernel& kernel) { return kernel.gkrbox(s.x1, s.y1, s.x2, s.y2, kSelectionBoxLimits); });
   if (cancels_pointing(answer.key)) return std::nullopt;

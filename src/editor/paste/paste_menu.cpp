@@ -79,6 +79,7 @@ void tell(Screen& screen, std::string_view message) {
 // whole plot units; a box of one point is dragged again. Nothing when the
 // user gave up with Escape.
 std::optional<PlotBox> drag_paste_box(Screen& screen, PlotBox& last) {
+  const PointingAt at(screen, "Paste: the box the buffer is fitted into");
   for (;;) {
     const PlotBox& b = last;
     const auto answer = on_picture(screen, [&b](kernel::Kernel& k) {

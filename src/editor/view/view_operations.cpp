@@ -15,7 +15,8 @@ constexpr double kWindowWidth = 3300, kWindowHeight = 2500;
 constexpr double kFlatBoxSide = 100;
 
 // Nothing when the user gave up with Escape.
-std::optional<PlotPoint> pick_plot_point(Screen& screen) {
+std::optional<PlotPoint> pick_plot_point(Screen& screen, std::string subject) {
+  const PointingAt at(screen, std::move(subject));
   const auto answer = on_picture(screen, [](kernel::Kernel& k) { return k.gkpick(0, 0, kPickLimits); });
   if (cancels_pointing(answer.key)) return std::nullopt;
   return PlotPoint{answer.x, answer.y};
@@ -64,6 +65,7 @@ void draw_all(const Document& document, Screen& screen, ColourProblems& messages
 
 void zoom_window(const Document& document, Screen& screen, ColourProblems& messages) {
   const PlotBox& last = screen.zoom_box;
+  const PointingAt at(screen, "Zoom: the box to fill the window");
   const auto box = on_picture(screen, [&last](kernel::Kernel& k) {
     return k.gkrbox(static_cast<float>(last.x1), static_cast<float>(last.y1), static_cast<float>(last.x2),
                     static_cast<float>(last.y2), kSelectionBoxLimits);
@@ -76,9 +78,9 @@ void zoom_window(const Document& document, Screen& screen, ColourProblems& messa
 }
 
 void drag_window(const Document& document, Screen& screen, ColourProblems& messages) {
-  const auto from = pick_plot_point(screen);
+  const auto from = pick_plot_point(screen, "Drag: pick a point of the picture");
   if (!from) return;
-  const auto to = pick_plot_point(screen);
+  const auto to = pick_plot_point(screen, "Drag: pick where that point goes");
   if (!to) return;
   screen.render.view = dragged(screen.render.view, *from, *to);
   redraw_picture(document, screen, messages);
