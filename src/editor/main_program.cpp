@@ -23,7 +23,7 @@
 #include "editor/files/path_rules.h"
 #include "editor/files/start_up.h"
 #include "editor/files/translate_drawing.h"
-#include "editor/files/window_drawing.h"
+#include "editor/window_drawing.h"
 #include "drawing/today.h"
 #include "kernel/kernel.h"
 #include "ui/close_requested.h"
@@ -147,7 +147,8 @@ void run_editor(Editor& editor, MenuStates& states, const std::optional<std::str
   // drawing, its title and status line tell of it, and closing the window
   // asks before its changes are left unwritten.
   EditorDrawingExporter exporter(editor.document(), editor.screen());
-  WindowDrawing kept(editor.document(), editor.screen());
+  ScreenColourMessages view_messages(editor);
+  WindowDrawing kept(editor.document(), editor.screen(), view_messages);
   struct Installed {
     host::Host& host;
     ~Installed() {

@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "host/surface.h"
+
 namespace plv::host {
 
 class DrawingKeeper {
@@ -23,6 +25,13 @@ class DrawingKeeper {
   virtual std::optional<std::pair<double, double>> drawing_point(int /*plot_x*/, int /*plot_y*/) const {
     return std::nullopt;
   }
+  // The view of the shown picture zoomed by wheel notches about a point,
+  // panned from one point to another, or put back as it was before the last
+  // such change; the picture is drawn again at once. Points in plot
+  // coordinates.
+  virtual void zoom_view(int /*steps*/, Point /*about*/) {}
+  virtual void pan_view(Point /*from*/, Point /*to*/) {}
+  virtual void previous_view() {}
 };
 
 // The window's title: the drawing's name, marked while its file lacks

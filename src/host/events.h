@@ -11,6 +11,7 @@ enum class EventType {
   kPointerMove = 5,
   kButtonRelease = 6,
   kClose = 7,
+  kWheel = 8,  // zooms the shown picture; never reaches the editor
 };
 
 struct Event {
@@ -18,7 +19,8 @@ struct Event {
   Key key{};       // kKey only
   int x = 0;       // buttons and moves: plot coordinates in graphics mode,
   int y = 0;       // client pixels in text mode
-  int button = 0;  // presses and releases: kLeftButton or kRightButton
+  int button = 0;  // presses and releases: kLeftButton, kRightButton or kMiddleButton
+  int steps = 0;   // kWheel: notches turned, positive away from the user
 };
 
 }  // namespace plv::host

@@ -155,6 +155,13 @@ class Host final : public WindowClient {
   // What the pointing to come places, such as "Circle: pick its centre (1 of
   // 3)", said before what the buttons and keys do; empty: nothing more.
   void set_pointing_subject(std::string subject) { pointing_subject_ = std::move(subject); }
+
+  // --- the view, by the mouse ---
+  // While on, the wheel zooms the shown picture about the pointer and the
+  // middle button drags it, through the drawing's keeper; only while the
+  // whole drawing is shown and nothing is being pointed at.
+  void set_view_by_mouse(bool on) { view_by_mouse_ = on; }
+  bool view_by_mouse() const { return view_by_mouse_; }
   const std::string& pointing_subject() const { return pointing_subject_; }
 
   // --- text screen ---
@@ -205,6 +212,9 @@ class Host final : public WindowClient {
   void update_title();
   // Shows the status line when it changed.
   void update_status();
+  // Acts on the wheel and the middle button, which the editor never sees:
+  // true when `event` was one of them.
+  bool took_view_event(const Event& event);
   friend class PointingHint;
 
   WindowSystem& window_system_;
@@ -236,6 +246,8 @@ class Host final : public WindowClient {
   std::string status_note_;
   std::string pointing_hint_;
   std::string pointing_subject_;
+  bool view_by_mouse_ = false;
+  std::optional<Point> pan_from_;
   std::optional<Point> pointer_plot_;  // the pointer on the picture, last seen
   std::string shown_title_{kDefaultCaption};
 };

@@ -6,18 +6,39 @@ namespace plv::host {
 
 Event Host::wait_event() {
   if (!graphics_mode_ && !caret_visible_) show_caret(true);
-  update_title();
-  update_status();
-  Event event = window_system_.wait_event();
-  const bool positioned = event.type == EventType::kButtonPress || event.type == EventType::kButtonRelease ||
-                          event.type == EventType::kPointerMove;
-  if (positioned && graphics_mode_) {
-    const Point plot = picture_.transform().to_plot(event.x, event.y);
-    pointer_plot_ = plot;
-    event.x = plot.x;
-    event.y = plot.y;
-  }
+  Event event;
+  do {
+    update_title();
+    update_status();
+    event = window_system_.wait_event();
+    const bool positioned = event.type == EventType::kButtonPress || event.type == EventType::kButtonRelease ||
+                            event.type == EventType::kPointerMove || event.type == EventType::kWheel;
+    if (positioned && graphics_mode_) {
+      const Point plot = picture_.transform().to_plot(event.x, event.y);
+      pointer_plot_ = plot;
+      event.x = plot.x;
+      event.y = plot.y;
+    }
+  } while (took_view_event(event));
   return event;
+}
+
+bool Host::took_view_event(const Event& e) {
+  const bool middle = (e.type == EventType::kButtonPress || e.type == EventType::kButtonRelease) &&
+                      e.button == kMiddleButton;
+  if (e.type != EventType::kWheel && !middle) return false;
+  const bool may = graphics_mode_ && view_by_mouse_ && keeper_ && !overlay_ && pointing_hint_.empty();
+  if (!may) {
+    pan_from_.reset();
+  } else if (e.type == EventType::kWheel) {
+    keeper_->zoom_view(e.steps, {e.x, e.y});
+  } else if (e.type == EventType::kButtonPress) {
+    pan_from_ = Point{e.x, e.y};
+  } else if (pan_from_) {
+    keeper_->pan_view(*pan_from_, {e.x, e.y});
+    pan_from_.reset();
+  }
+  return true;
 }
 
 Key Host::wait_key() {

@@ -24,6 +24,9 @@ void Host::menu_command(Command command) {
       else tell_print_failed(nullptr);
       break;
     case Command::kColour: toggle_colour(); break;
+    case Command::kPreviousView:
+      if (graphics_mode_ && view_by_mouse_ && keeper_ && !overlay_ && pointing_hint_.empty()) keeper_->previous_view();
+      break;
     case Command::kBlackBackground: toggle_background(); break;
     case Command::kPenWidth: pen_width(); break;
     case Command::kAbout: window_system_.about_box(about_, caption_); break;

@@ -9,6 +9,8 @@ namespace plv::host {
 
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
+// Pans the shown picture; never reaches the editor.
+inline constexpr int kMiddleButton = 3;
 
 class Key {
  public:

@@ -71,6 +71,7 @@ class RubberBandLine {
       case EventType::kButtonRelease: return false;
       case EventType::kKey: return !key_pressed(e.key, key);
       case EventType::kClose: key = Key::kClose; return true;
+      case EventType::kWheel: return false;  // the host's own, never delivered
     }
     host_.report_unexpected(e);
     return false;

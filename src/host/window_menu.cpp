@@ -7,7 +7,8 @@ bool MenuState::enabled(Command command) const {
     case Command::kPrintDialog:
     case Command::kPrint:
     case Command::kWriteTiff:
-    case Command::kWriteMetafile: return picture_commands_enabled;
+    case Command::kWriteMetafile:
+    case Command::kPreviousView: return picture_commands_enabled;
     default: return true;
   }
 }

@@ -23,6 +23,7 @@ enum class Command : int {
   kExportDrawing = 15,
   kUndo = 16,
   kRedo = 17,
+  kPreviousView = 18,
 };
 
 struct MenuItem {
@@ -32,7 +33,7 @@ struct MenuItem {
   bool right_aligned = false;
 };
 
-inline constexpr std::array<MenuItem, 14> kWindowMenu{{
+inline constexpr std::array<MenuItem, 15> kWindowMenu{{
     {"File", "Page Set&up", Command::kPageSetup},
     {"File", "&Print", Command::kPrintDialog},
     {"File", "Write &TIF", Command::kWriteTiff},
@@ -42,6 +43,7 @@ inline constexpr std::array<MenuItem, 14> kWindowMenu{{
     {"Edit", "&Undo\tCtrl+Z", Command::kUndo},
     {"Edit", "&Redo\tCtrl+Y", Command::kRedo},
     {"Edit", "&Copy", Command::kCopy},
+    {"Edit", "Previous &View", Command::kPreviousView},
     {"", "&Print", Command::kPrint},
     {"Options", "&Color", Command::kColour},
     {"Options", "&Black Background", Command::kBlackBackground},

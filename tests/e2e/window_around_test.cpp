@@ -116,6 +116,33 @@ TEST_F(StatusLine, NamesWhatTheOtherMenusPointAt) {
   }
 }
 
+// The wheel and the middle button change the view of a picture of the
+// whole drawing, which the settings file keeps; pointing and text screens
+// take no notice of them.
+TEST_F(StatusLine, TheWheelZoomsAboutThePointerAndTheMiddleButtonPans) {
+  const Script draw = Script().f(10).f(3);  // the whole drawing in the unmoved view, waiting for a key
+  const struct {
+    Script session;
+    const char* view;
+  } cases[] = {
+      // Two notches about (100, 50): 1.25 squared, the point under the pointer kept.
+      {Script(draw).wheel(2, 100, 50).enter(), "SC   0.1562500E+01 -0.5625000E+02 -0.2812500E+02"},
+      {Script(draw).wheel(-1, 0, 0).pan(0, 0, 100, -40).enter(), "SC   0.8000000E+00  0.1000000E+03 -0.4000000E+02"},
+      {Script(draw).wheel(1, 0, 0).pan(0, 0, 10, 10).command("previousview").command("previousview").enter(),
+       "SC   0.1000000E+01  0.0000000E+00  0.0000000E+00"},
+      // On the main menu's text screen and while pulling a line: nothing.
+      {Script().f(10).wheel(3, 0, 0).pan(0, 0, 5, 5).then(walk::create()).f(1).f(1).wheel(2, 0, 0).esc().f(10).f(10),
+       "SC   0.1000000E+01  0.0000000E+00  0.0000000E+00"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.view);
+    Session session;
+    ASSERT_TRUE(session.ends_in(kBody, Script(c.session).then(walk::write_and_end())));
+    const Lines settings = lines_of(session.file("plivet.set"));
+    EXPECT_NE(std::find(settings.begin(), settings.end(), c.view), settings.end()) << session.file("plivet.set");
+  }
+}
+
 using CloseQuestion = SessionTest;
 
 TEST_F(CloseQuestion, EachAnswerKeepsTheChangesWhereItSays) {

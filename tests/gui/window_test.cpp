@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QWheelEvent>
 
 #include "gui/gui_fixture.h"
 #include "host/program_exit.h"
@@ -193,6 +194,40 @@ TEST_F(GuiTest, TheStatusBarShowsWhatIsTold) {
   EXPECT_EQ(key_after(Qt::Key_Return), Key::kEnter);
   EXPECT_EQ(window()->status_text(), "Wrote a.plv (3 records)");
   EXPECT_TRUE(window()->statusBar()->isVisible());
+}
+
+// The wheel and the middle button reach the drawing's keeper as a zoom and
+// a pan in plot coordinates, and never the editor.
+struct ViewNotes final : DrawingKeeper {
+  std::vector<std::string> notes;
+  std::string name() const override { return "fig.plv"; }
+  bool unwritten_changes() const override { return false; }
+  std::string write() override { return {}; }
+  void zoom_view(int steps, Point at) override { notes.push_back("zoom " + std::to_string(steps) + " at " + text(at)); }
+  void pan_view(Point a, Point b) override { notes.push_back("pan " + text(a) + " to " + text(b)); }
+  static std::string text(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+};
+
+TEST_F(GuiTest, TheWheelAndTheMiddleButtonChangeTheViewOfAWholePicture) {
+  ViewNotes view;
+  host_->set_drawing_keeper(&view);
+  const Point middle = draw_red_line();
+  host_->set_view_by_mouse(true);
+  const Point plot = host_->picture().transform().to_plot(middle.x, middle.y);
+  const Key key = next_key([&] {
+    const QPointF on_canvas = canvas()->to_logical(middle);
+    QWheelEvent turned(on_canvas, canvas()->mapToGlobal(on_canvas), {}, {0, 240}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                       false);
+    QApplication::sendEvent(canvas(), &turned);
+    QTest::mousePress(handle(), Qt::MiddleButton, {}, at(middle));
+    QTest::mouseRelease(handle(), Qt::MiddleButton, {}, at(Point{middle.x + 10, middle.y}));
+    QTest::keyClick(handle(), Qt::Key_Return);
+  });
+  EXPECT_EQ(key, Key::kEnter);
+  const Point right = host_->picture().transform().to_plot(middle.x + 10, middle.y);
+  EXPECT_EQ(view.notes, (std::vector<std::string>{"zoom 2 at " + ViewNotes::text(plot),
+                                                  "pan " + ViewNotes::text(plot) + " to " + ViewNotes::text(right)}));
+  host_->set_drawing_keeper(nullptr);
 }
 
 // Closing the window with unwritten changes asks, and each answer does

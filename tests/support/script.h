@@ -34,6 +34,10 @@ class Script {
   Script& point(int x, int y) { return pick(x, y).enter(); }
   Script& move(int x, int y) { return line("move ", numbers({x, y})); }
   Script& drag(int x1, int y1, int x2, int y2) { return line("drag ", numbers({x1, y1, x2, y2})); }
+  // The wheel turned `notches` (negative: towards the user) with the pointer at a plot point.
+  Script& wheel(int notches, int x, int y) { return line("wheel ", numbers({notches, x, y})); }
+  // A drag with the middle button, which pans the shown picture.
+  Script& pan(int x1, int y1, int x2, int y2) { return line("pan ", numbers({x1, y1, x2, y2})); }
   Script& close() { return line("close", ""); }
   // The close asking about unwritten changes answered: "write", "leave" or "cancel".
   Script& close(std::string_view answer) { return line("close ", answer); }

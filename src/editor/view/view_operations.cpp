@@ -5,6 +5,7 @@
 
 #include "render/redraw.h"
 #include "editor/pointer.h"
+#include "host/host.h"
 #include "kernel/kernel.h"
 #include "kernel/palette_screen.h"
 
@@ -37,6 +38,32 @@ ViewTransform dragged(const ViewTransform& view, PlotPoint from, PlotPoint to) {
   return {view.scale, view.x_shift + (to.x - from.x), view.y_shift + (to.y - from.y)};
 }
 
+ViewTransform zoomed_about(const ViewTransform& view, PlotPoint at, double factor, double aspect) {
+  return {view.scale * factor, at.x - (at.x - view.x_shift) * factor,
+          at.y / aspect - (at.y / aspect - view.y_shift) * factor};
+}
+
+namespace {
+
+// The wait of a picture of the whole drawing, where the wheel and the
+// middle button change the view.
+void wait_on_whole_picture(Screen& screen) {
+  struct ViewByMouse {
+    host::Host& host;
+    explicit ViewByMouse(host::Host& h) : host(h) { host.set_view_by_mouse(true); }
+    ~ViewByMouse() { host.set_view_by_mouse(false); }
+  } allowed(screen.kernel.host());
+  screen.kernel.tekflush(kernel::Flush::kShowAndWait);
+}
+
+}  // namespace
+
+void draw_again(const Document& document, Screen& screen, ColourProblems& messages) {
+  screen.kernel.gkpage(kernel::PageStart::kErased);
+  redraw_all(document.drawing, screen.render, screen.kernel, messages);
+  screen.kernel.host().show_picture();
+}
+
 void view_picture(Screen& screen) {
   screen.kernel.gkpage(kernel::PageStart::kKept);
   screen.kernel.tekflush(kernel::Flush::kShowAndWait);
@@ -50,7 +77,7 @@ void clear_picture(Screen& screen) {
 void redraw_picture(const Document& document, Screen& screen, ColourProblems& messages) {
   screen.kernel.gkpage(kernel::PageStart::kErased);
   redraw_all(document.drawing, screen.render, screen.kernel, messages);
-  screen.kernel.tekflush(kernel::Flush::kShowAndWait);
+  wait_on_whole_picture(screen);
 }
 
 void show_palette(const Document& document, Screen& screen, ColourProblems& messages) {

@@ -22,6 +22,18 @@ ViewTransform zoomed(const ViewTransform& view, const PlotBox& box);
 // The view moved by the vector from `from` to `to`, in plot units.
 ViewTransform dragged(const ViewTransform& view, PlotPoint from, PlotPoint to);
 
+// The view zoomed by `factor` about a point of the window (plot units), which
+// keeps showing the same point of the drawing; `aspect` as the kernel
+// applies it to y.
+ViewTransform zoomed_about(const ViewTransform& view, PlotPoint at, double factor, double aspect);
+
+// The view a wheel notch zooms by.
+inline constexpr double kWheelZoom = 1.25;
+
+// Erases the picture and draws the whole drawing, without a wait: the
+// picture of a wait, after its view changed.
+void draw_again(const Document& document, Screen& screen, ColourProblems& messages);
+
 // Shows the picture as it stands, or a cleared one, and waits for a key.
 void view_picture(Screen& screen);
 void clear_picture(Screen& screen);

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -14,6 +15,7 @@ namespace {
 int button_number(Qt::MouseButton button) {
   if (button == Qt::LeftButton) return kLeftButton;
   if (button == Qt::RightButton) return kRightButton;
+  if (button == Qt::MiddleButton) return kMiddleButton;
   return 0;
 }
 
@@ -125,6 +127,17 @@ void Canvas::mousePressEvent(QMouseEvent* event) { pointer_event(EventType::kBut
 void Canvas::mouseDoubleClickEvent(QMouseEvent* event) { pointer_event(EventType::kButtonPress, *event); }
 void Canvas::mouseReleaseEvent(QMouseEvent* event) { pointer_event(EventType::kButtonRelease, *event); }
 void Canvas::mouseMoveEvent(QMouseEvent* event) { pointer_event(EventType::kPointerMove, *event); }
+
+// One notch is 120 eighths of a degree; touchpads send less at a time.
+void Canvas::wheelEvent(QWheelEvent* event) {
+  wheel_eighths_ += event->angleDelta().y();
+  const int steps = wheel_eighths_ / 120;
+  if (steps == 0) return;
+  wheel_eighths_ -= steps * 120;
+  const QPointF p = event->position() * devicePixelRatioF();
+  sink_({.type = EventType::kWheel, .x = static_cast<int>(std::floor(p.x())), .y = static_cast<int>(std::floor(p.y())),
+         .steps = steps});
+}
 
 void Canvas::focusInEvent(QFocusEvent*) {
   if (client_) client_->focus_changed(true);

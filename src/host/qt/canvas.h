@@ -39,6 +39,7 @@ class Canvas final : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
@@ -52,6 +53,7 @@ class Canvas final : public QWidget {
   TextPainter text_painter_;
   TextLayout last_layout_;
   QImage image_;
+  int wheel_eighths_ = 0;  // turned but not yet a whole notch
   bool frame_only_ = false;
 };
 

@@ -47,10 +47,10 @@ constexpr NamedCommand kNamedCommands[] = {
     {"copy", Command::kCopy},           {"quickprint", Command::kPrint},  {"colour", Command::kColour},
     {"background", Command::kBlackBackground}, {"penwidth", Command::kPenWidth}, {"about", Command::kAbout},
     {"tiff", Command::kWriteTiff},      {"emf", Command::kWriteMetafile}, {"export", Command::kExportDrawing},
-    {"undo", Command::kUndo}, {"redo", Command::kRedo},
+    {"undo", Command::kUndo}, {"redo", Command::kRedo}, {"previousview", Command::kPreviousView},
 };
 constexpr std::string_view kCommandNames =
-    "pagesetup, print, exit, copy, quickprint, colour, background, penwidth, about, tiff, emf, export, undo or redo";
+    "pagesetup, print, exit, copy, quickprint, colour, background, penwidth, about, tiff, emf, export, undo, redo or previousview";
 
 std::optional<Command> window_command_named(std::string_view name) {
   for (const NamedCommand& c : kNamedCommands)
@@ -122,6 +122,15 @@ std::string parse_line(std::string_view raw, int line, std::vector<ScriptStep>& 
                            : "expected \"move X Y\" with whole numbers";
     }
     step.kind = right_allowed ? ScriptStep::Kind::kPick : ScriptStep::Kind::kMove;
+  } else if (command == "wheel") {
+    int* out[] = {&step.c, &step.a, &step.b};
+    if (args != 3 || !coordinates(3, out)) return "expected \"wheel N X Y\" with whole numbers";
+    step.kind = ScriptStep::Kind::kWheel;
+  } else if (command == "pan") {
+    int* out[] = {&step.a, &step.b, &step.c, &step.d};
+    if (args != 4 || !coordinates(4, out)) return "expected \"pan X1 Y1 X2 Y2\" with whole numbers";
+    step.kind = ScriptStep::Kind::kDrag;
+    step.button = kMiddleButton;
   } else if (command == "drag") {
     int* out[] = {&step.a, &step.b, &step.c, &step.d};
     if (args < 4 || !coordinates(4, out) || !optional_right(4)) {
@@ -147,7 +156,8 @@ std::string parse_line(std::string_view raw, int line, std::vector<ScriptStep>& 
     if (args != 0) return "expected \"kill\" alone";
     step.kind = ScriptStep::Kind::kKill;
   } else {
-    return "expected key, type, click, pick, move, drag, close, command, replace or kill, not \"" + command + "\"";
+    return "expected key, type, click, pick, move, drag, wheel, pan, close, command, replace or kill, not \"" +
+           command + "\"";
   }
   steps.push_back(step);
   return {};

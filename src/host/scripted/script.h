@@ -10,6 +10,9 @@
 //   pick X Y [right]              press and release at plot coordinates
 //   move X Y                      pointer move to plot coordinates
 //   drag X1 Y1 X2 Y2 [right]      press at the first point, move to the second, release
+//   wheel N X Y                   the wheel turned N notches (negative: towards the
+//                                 user) with the pointer at a plot point
+//   pan X1 Y1 X2 Y2               a drag with the middle button
 //   close                         the window's close request, asking nothing
 //   close write|leave|cancel      the same, the question about unwritten
 //                                 changes answered (asked only when there are)
@@ -38,12 +41,12 @@
 namespace plv::host {
 
 struct ScriptStep {
-  enum class Kind { kKey, kClick, kPick, kMove, kDrag, kClose, kCommand, kKill, kReplace };
+  enum class Kind { kKey, kClick, kPick, kMove, kDrag, kClose, kCommand, kKill, kReplace, kWheel };
   Kind kind = Kind::kKey;
   Key key{};                 // kKey
   int a = 0, b = 0;          // click: row, column; pick, move, drag: the (first) point
-  int c = 0, d = 0;          // drag: the second point
-  int button = 1;            // click, pick, drag: 1 left, 2 right
+  int c = 0, d = 0;          // drag: the second point; wheel: c the notches
+  int button = 1;            // click, pick, drag: 1 left, 2 right, 3 middle (pan)
   Command command{};         // kCommand: the window's command
   std::vector<std::string> arguments{};  // kCommand, kClose, kReplace: what answers its dialog
   int line = 0;              // where it came from

@@ -97,6 +97,12 @@ void ScriptedWindowSystem::expand_next_step() {
     }
     case ScriptStep::Kind::kClose: close_step(s); break;
     case ScriptStep::Kind::kCommand: run_command(s); break;
+    case ScriptStep::Kind::kWheel: {
+      Event wheel = pointer_event(EventType::kWheel, transform.to_pixel(s.a, s.b), 0);
+      wheel.steps = s.c;
+      pending_.push_back(wheel);
+      break;
+    }
     case ScriptStep::Kind::kReplace: replace_answers.push_back(s.arguments.front() == "yes"); break;
     // The program ends as a crash or a power cut would end it: at once,
     // with nothing written and nothing cleaned up.

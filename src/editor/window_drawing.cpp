@@ -1,7 +1,10 @@
-#include "editor/files/window_drawing.h"
+#include "editor/window_drawing.h"
+
+#include <cmath>
 
 #include "editor/files/drawing_file_ops.h"
 #include "editor/pointer.h"
+#include "editor/view/view_operations.h"
 #include "text/fixed_text.h"
 
 namespace plv {
@@ -14,6 +17,30 @@ std::optional<std::pair<double, double>> WindowDrawing::drawing_point(int plot_x
   if (!document_.file_open) return std::nullopt;
   const DrawingPoint p = from_kernel(screen_, static_cast<float>(plot_x), static_cast<float>(plot_y));
   return std::pair(p.x, p.y);
+}
+
+void WindowDrawing::zoom_view(int steps, host::Point about) {
+  show_view(edit::zoomed_about(screen_.render.view, {static_cast<double>(about.x), static_cast<double>(about.y)},
+                               std::pow(edit::kWheelZoom, steps), screen_.render.aspect));
+}
+
+void WindowDrawing::pan_view(host::Point from, host::Point to) {
+  show_view(edit::dragged(screen_.render.view, {static_cast<double>(from.x), static_cast<double>(from.y)},
+                          {static_cast<double>(to.x), static_cast<double>(to.y)}));
+}
+
+void WindowDrawing::previous_view() {
+  if (earlier_views_.empty()) return;
+  screen_.render.view = earlier_views_.back();
+  earlier_views_.pop_back();
+  edit::draw_again(document_, screen_, messages_);
+}
+
+void WindowDrawing::show_view(const ViewTransform& view) {
+  if (!(view.scale > 0) || !std::isfinite(view.x_shift) || !std::isfinite(view.y_shift)) return;
+  earlier_views_.push_back(screen_.render.view);
+  screen_.render.view = view;
+  edit::draw_again(document_, screen_, messages_);
 }
 
 std::string WindowDrawing::write() {
