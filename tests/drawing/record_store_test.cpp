@@ -24,9 +24,7 @@ TEST(RecordStore, AppendReadWriteClear) {
     store.append(r);
   }
   EXPECT_EQ(store.count(), 20000);
-  EXPECT_EQ(store.read(1).get(IntField{{4, 6}}), 1);
-  EXPECT_EQ(store.read(8193).get(IntField{{4, 6}}), 8193);
-  EXPECT_EQ(store.read(20000).get(IntField{{4, 6}}), 20000);
+  for (const int n : {1, 8193, 20000}) EXPECT_EQ(store.read(n).get(IntField{{4, 6}}), n);
   EXPECT_THROW(store.read(0), std::out_of_range);
   EXPECT_THROW(store.read(20001), std::out_of_range);
 

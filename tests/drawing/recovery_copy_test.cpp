@@ -24,6 +24,12 @@ std::vector<std::string> texts(const RecordStore& s) {
   return out;
 }
 
+RecordStore store_of(const std::vector<std::string>& lines) {
+  RecordStore store;
+  for (const auto& t : lines) store.append(Record(t));
+  return store;
+}
+
 // A drawing read from a file of two records, with its copy.
 struct Drawing {
   explicit Drawing(const TempDir& dir) : file(dir.file("state/d.journal")) {
@@ -48,9 +54,7 @@ struct Drawing {
   std::unique_ptr<Recovered> recover(const std::vector<std::string>& read_from_file) const {
     auto r = std::make_unique<Recovered>();
     r->found = *read_journal(file);
-    RecordStore as_read;
-    for (const auto& t : read_from_file) as_read.append(Record(t));
-    EXPECT_TRUE(rebuild(r->found.head, as_read, r->store));
+    EXPECT_TRUE(rebuild(r->found.head, store_of(read_from_file), r->store));
     r->store.watch(&r->journal);
     r->journal.restore(r->found.history);
     r->replayed = replay(r->found.entries, r->store, r->journal);
@@ -117,12 +121,10 @@ TEST(RecoveryCopy, StepsThatDoNotFindTheirRecordsAreRefusedAndTheDrawingLeftAsIt
   auto other = d.file_records;
   other[0] = "LI     9     9   100     0 S";  // the file says otherwise than the copy's base
   const auto found = read_journal(d.file);
-  RecordStore as_read, rebuilt;
-  for (const auto& t : other) as_read.append(Record(t));
-  EXPECT_FALSE(rebuild(found->head, as_read, rebuilt)) << "the base's records are checked";
+  RecordStore rebuilt;
+  EXPECT_FALSE(rebuild(found->head, store_of(other), rebuilt)) << "the base's records are checked";
 
-  RecordStore store;
-  for (const auto& t : other) store.append(Record(t));
+  RecordStore store = store_of(other);
   ChangeJournal journal;
   store.watch(&journal);
   const Replayed replayed = replay(found->entries, store, journal);
