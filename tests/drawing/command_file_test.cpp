@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "drawing/drawing_fixture.h"
 #include "drawing/record_layout.h"
 #include "drawing/today.h"
 #include "kinds/circle.h"
@@ -34,18 +35,6 @@ CommandFileRead read_text(const std::string& text, RecordStore& store) {
   TempDir dir;
   write_file(dir.file("a.plv"), text);
   return read_command_file(dir.file("a.plv"), store, kinds());
-}
-
-Lines records_of(const RecordStore& store) {
-  Lines out;
-  for (long n = 1; n <= store.count(); ++n) out.emplace_back(store.read(n).trimmed());
-  return out;
-}
-
-RecordStore store_of(const Lines& lines) {
-  RecordStore store;
-  for (const std::string& line : lines) store.append(Record(line));
-  return store;
 }
 
 // The file the writer makes of the store, under kHeader; what it left out in `problems`.
@@ -364,10 +353,9 @@ TEST(WritingCommandFiles, WriteThenReadRoundsAndConverts) {
 }
 
 TEST(TodayDate, DayMonthAndTwoDigitYear) {
-  EXPECT_EQ(date_text(8, 12, 2026), " 8-DEC-26");
-  EXPECT_EQ(date_text(1, 3, 2005), " 1-MAR- 5");
-  EXPECT_EQ(date_text(31, 1, 1999), "31-JAN-99");
-  EXPECT_EQ(date_text(15, 6, 2000), "15-JUN- 0");
+  for (const auto& [day, month, year, text] : {std::tuple{8, 12, 2026, " 8-DEC-26"}, {1, 3, 2005, " 1-MAR- 5"},
+                                               {31, 1, 1999, "31-JAN-99"}, {15, 6, 2000, "15-JUN- 0"}})
+    EXPECT_EQ(date_text(day, month, year), text);
   EXPECT_EQ(today_date_text().size(), 9u);
 }
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "drawing/change_journal.h"
+#include "drawing/drawing_fixture.h"
 #include "drawing/record_layout.h"
 
 namespace plv {
@@ -24,9 +25,7 @@ TEST(RecordStore, AppendReadWriteClear) {
     store.append(r);
   }
   EXPECT_EQ(store.count(), 20000);
-  EXPECT_EQ(store.read(1).get(IntField{{4, 6}}), 1);
-  EXPECT_EQ(store.read(8193).get(IntField{{4, 6}}), 8193);
-  EXPECT_EQ(store.read(20000).get(IntField{{4, 6}}), 20000);
+  for (const int n : {1, 8193, 20000}) EXPECT_EQ(store.read(n).get(IntField{{4, 6}}), n);
   EXPECT_THROW(store.read(0), std::out_of_range);
   EXPECT_THROW(store.read(20001), std::out_of_range);
 
@@ -45,12 +44,6 @@ TEST(RecordStore, AppendReadWriteClear) {
 
 Record line(int n) { return Record("LI " + std::to_string(n)); }
 
-std::vector<std::string> texts(const RecordStore& s) {
-  std::vector<std::string> out;
-  for (long n = 1; n <= s.count(); ++n) out.emplace_back(s.read(n).trimmed());
-  return out;
-}
-
 struct Watched {
   Watched() {
     store.append(line(1));
@@ -63,7 +56,7 @@ struct Watched {
 
 TEST(ChangeJournal, ActionsOfWritesAppendsAndDropsGoBackAndForthExactly) {
   Watched w;
-  const auto opened = texts(w.store);
+  const auto opened = records_of(w.store);
   w.store.write(1, line(10));
   w.store.append(line(3));
   w.journal.end_action();
@@ -72,17 +65,17 @@ TEST(ChangeJournal, ActionsOfWritesAppendsAndDropsGoBackAndForthExactly) {
   w.store.append(line(4));
   w.store.write(1, line(11));
   w.journal.end_action();
-  const auto changed = texts(w.store);
+  const auto changed = records_of(w.store);
   EXPECT_EQ(changed, (std::vector<std::string>{"LI 11", "LI 4"}));
 
   ASSERT_TRUE(w.journal.undo(w.store));
-  EXPECT_EQ(texts(w.store), (std::vector<std::string>{"LI 10", "LI 2", "LI 3"}));
+  EXPECT_EQ(records_of(w.store), (std::vector<std::string>{"LI 10", "LI 2", "LI 3"}));
   ASSERT_TRUE(w.journal.undo(w.store));
-  EXPECT_EQ(texts(w.store), opened);
+  EXPECT_EQ(records_of(w.store), opened);
   EXPECT_FALSE(w.journal.undo(w.store));
   ASSERT_TRUE(w.journal.redo(w.store));
   ASSERT_TRUE(w.journal.redo(w.store));
-  EXPECT_EQ(texts(w.store), changed);
+  EXPECT_EQ(records_of(w.store), changed);
   EXPECT_FALSE(w.journal.redo(w.store));
 }
 
@@ -90,21 +83,21 @@ TEST(ChangeJournal, RecordsPutInBetweenAndTakenOutGoBackAndForthExactly) {
   Watched w;
   w.store.append(line(3));
   w.journal.forget();
-  const auto opened = texts(w.store);
+  const auto opened = records_of(w.store);
   // Before the first, between the second and third, and last.
   w.store.insert(std::vector<PlacedRecord>{{1, line(10)}, {4, line(11)}, {6, line(12)}});
-  EXPECT_EQ(texts(w.store), (std::vector<std::string>{"LI 10", "LI 1", "LI 2", "LI 11", "LI 3", "LI 12"}));
+  EXPECT_EQ(records_of(w.store), (std::vector<std::string>{"LI 10", "LI 1", "LI 2", "LI 11", "LI 3", "LI 12"}));
   w.journal.end_action();
   w.store.remove(std::vector<long>{2, 5});
   w.journal.end_action();
-  const auto changed = texts(w.store);
+  const auto changed = records_of(w.store);
   EXPECT_EQ(changed, (std::vector<std::string>{"LI 10", "LI 2", "LI 11", "LI 12"}));
   ASSERT_TRUE(w.journal.undo(w.store));
   ASSERT_TRUE(w.journal.undo(w.store));
-  EXPECT_EQ(texts(w.store), opened);
+  EXPECT_EQ(records_of(w.store), opened);
   ASSERT_TRUE(w.journal.redo(w.store));
   ASSERT_TRUE(w.journal.redo(w.store));
-  EXPECT_EQ(texts(w.store), changed);
+  EXPECT_EQ(records_of(w.store), changed);
 }
 
 TEST(ChangeJournal, AnActionInProgressIsTakenBackWholeAndANewOneEndsTheRedos) {
@@ -113,7 +106,7 @@ TEST(ChangeJournal, AnActionInProgressIsTakenBackWholeAndANewOneEndsTheRedos) {
   w.journal.end_action();
   w.store.append(line(5));  // not ended: undo ends it first
   ASSERT_TRUE(w.journal.undo(w.store));
-  EXPECT_EQ(texts(w.store), (std::vector<std::string>{"LI 1", "LI 20"}));
+  EXPECT_EQ(records_of(w.store), (std::vector<std::string>{"LI 1", "LI 20"}));
   w.store.write(1, line(1));  // the same record again: no change, no action
   w.journal.end_action();
   EXPECT_TRUE(w.journal.can_redo());
@@ -133,7 +126,7 @@ TEST(ChangeJournal, ChangesPutBackClearingAndForgettingLeaveNothingToTakeBack) {
   w.store.append(line(2));
   w.journal.end_action();
   EXPECT_FALSE(w.journal.can_undo());
-  EXPECT_EQ(texts(w.store), (std::vector<std::string>{"LI 1", "LI 2"}));
+  EXPECT_EQ(records_of(w.store), (std::vector<std::string>{"LI 1", "LI 2"}));
 
   w.store.write(1, line(7));
   w.journal.end_action();
@@ -142,7 +135,7 @@ TEST(ChangeJournal, ChangesPutBackClearingAndForgettingLeaveNothingToTakeBack) {
   w.store.append(line(1));
   w.journal.forget();
   EXPECT_FALSE(w.journal.undo(w.store));
-  EXPECT_EQ(texts(w.store), (std::vector<std::string>{"LI 1"}));
+  EXPECT_EQ(records_of(w.store), (std::vector<std::string>{"LI 1"}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "drawing/drawing_fixture.h"
 #include "drawing/recovery_copy.h"
 #include "drawing/recovery_journal.h"
 #include "support/temp_dir.h"
@@ -18,18 +19,12 @@ using testing::read_file;
 using testing::TempDir;
 using testing::write_file;
 
-std::vector<std::string> texts(const RecordStore& s) {
-  std::vector<std::string> out;
-  for (long n = 1; n <= s.count(); ++n) out.emplace_back(s.read(n).text());
-  return out;
-}
-
 // A drawing read from a file of two records, with its copy.
 struct Drawing {
   explicit Drawing(const TempDir& dir) : file(dir.file("state/d.journal")) {
     store.append(Record("LI     0     0   100     0 S"));
     store.append(Record("BX   200   200   300   300"));
-    file_records = texts(store);
+    file_records = records_of(store);
     store.watch(&journal);
     copy.start(file, head_as_read("/d.plv", {9, 9}, store));
   }
@@ -48,9 +43,7 @@ struct Drawing {
   std::unique_ptr<Recovered> recover(const std::vector<std::string>& read_from_file) const {
     auto r = std::make_unique<Recovered>();
     r->found = *read_journal(file);
-    RecordStore as_read;
-    for (const auto& t : read_from_file) as_read.append(Record(t));
-    EXPECT_TRUE(rebuild(r->found.head, as_read, r->store));
+    EXPECT_TRUE(rebuild(r->found.head, store_of(read_from_file), r->store));
     r->store.watch(&r->journal);
     r->journal.restore(r->found.history);
     r->replayed = replay(r->found.entries, r->store, r->journal);
@@ -81,12 +74,12 @@ TEST(RecoveryCopy, GivesBackTheDrawingAndItsHistoryWhateverTheRecordsHold) {
   EXPECT_EQ(r->found.made, 5);
   EXPECT_EQ(r->found.taken_back, 2);
   EXPECT_EQ(r->replayed.applied, r->replayed.actions);
-  EXPECT_EQ(texts(r->store), texts(d.store));
+  EXPECT_EQ(records_of(r->store), records_of(d.store));
   // The same history: one action to make again, four to take back.
   ASSERT_TRUE(r->journal.redo(r->store) && d.journal.redo(d.store));
-  EXPECT_EQ(texts(r->store), texts(d.store));
+  EXPECT_EQ(records_of(r->store), records_of(d.store));
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(r->journal.undo(r->store) && d.journal.undo(d.store));
-  EXPECT_EQ(texts(r->store), d.file_records);
+  EXPECT_EQ(records_of(r->store), d.file_records);
   EXPECT_FALSE(r->journal.can_undo());
 }
 
@@ -96,14 +89,14 @@ TEST(RecoveryCopy, AfterAWriteTheCopyBeginsOnTheFileAsItReadsBackWithTheHistoryB
   d.act([&] { d.store.append(Record("CI   600     0   700     0   600   100")); });
   d.act([&] { d.store.write(2, Record("DE   200   200   300   300")); });
   // Written: the deleted box is not in the file, which reads back as two records.
-  const std::vector<std::string> written = {texts(d.store)[0], texts(d.store)[2]};
+  const std::vector<std::string> written = {records_of(d.store)[0], records_of(d.store)[2]};
   d.copy.start(d.file, head_as_written("/d.plv", {7, 7}, d.store, {{1, 0, 2}, 2}));
   d.act([&] { d.store.write(3, Record("CI   600     0   800     0   600   100")); });
   const auto r = d.recover(written);
   EXPECT_EQ(r->found.head.base.size(), 3u) << "the deleted record kept in the copy";
-  EXPECT_EQ(texts(r->store), texts(d.store));
+  EXPECT_EQ(records_of(r->store), records_of(d.store));
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(r->journal.undo(r->store)) << "undo reaches past the write";
-  EXPECT_EQ(texts(r->store), d.file_records);
+  EXPECT_EQ(records_of(r->store), d.file_records);
 }
 
 TEST(RecoveryCopy, StepsThatDoNotFindTheirRecordsAreRefusedAndTheDrawingLeftAsItWas) {
@@ -117,12 +110,10 @@ TEST(RecoveryCopy, StepsThatDoNotFindTheirRecordsAreRefusedAndTheDrawingLeftAsIt
   auto other = d.file_records;
   other[0] = "LI     9     9   100     0 S";  // the file says otherwise than the copy's base
   const auto found = read_journal(d.file);
-  RecordStore as_read, rebuilt;
-  for (const auto& t : other) as_read.append(Record(t));
-  EXPECT_FALSE(rebuild(found->head, as_read, rebuilt)) << "the base's records are checked";
+  RecordStore rebuilt;
+  EXPECT_FALSE(rebuild(found->head, store_of(other), rebuilt)) << "the base's records are checked";
 
-  RecordStore store;
-  for (const auto& t : other) store.append(Record(t));
+  RecordStore store = store_of(other);
   ChangeJournal journal;
   store.watch(&journal);
   const Replayed replayed = replay(found->entries, store, journal);

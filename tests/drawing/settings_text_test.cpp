@@ -22,18 +22,11 @@ auto values(const Settings& s) {
 }
 
 TEST(SettingsText, FourteenLinesInOrderAndFormReadBackWhole) {
-  Settings written;
-  written.drawing_path = "/home/ann/plots/site.plv";
-  written.drawing_name = "site.plv";
-  written.view = {0.1234567, -250.5, 1.0e-3};
-  written.paste = {12, -3.5, 2, 0.5, 30, 0.8660254, 0.5};
-  written.work_layer = 2;
-  written.also_draw_layer = 5;
-  written.layer = {3, 1.5, -10, 20};
-  written.deleted_colour = Record("SC BAR   4");
-  written.other_layer_colour = Record("SC BAR  11");
-  written.create_colour = 9;
-  written.aspect = 1.25;
+  const Settings written{.drawing_path = "/home/ann/plots/site.plv", .drawing_name = "site.plv",
+                         .view = {0.1234567, -250.5, 1.0e-3}, .paste = {12, -3.5, 2, 0.5, 30, 0.8660254, 0.5},
+                         .work_layer = 2, .also_draw_layer = 5, .layer = {3, 1.5, -10, 20},
+                         .deleted_colour = Record("SC BAR   4"), .other_layer_colour = Record("SC BAR  11"),
+                         .create_colour = 9, .aspect = 1.25};
   const std::string text = settings_text(written);
   EXPECT_EQ(text,
             "/home/ann/plots/site.plv\n"

@@ -27,9 +27,7 @@ int largest_step(std::span<const C> p, int from, int to) {
 }
 
 TEST(Palettes, SizesAndBasicColoursRealisedAlikeTheRestScaledByFour) {
-  EXPECT_EQ(stored_palette(1).size(), 236u);
-  EXPECT_EQ(stored_palette(2).size(), 224u);
-  EXPECT_EQ(stored_palette(3).size(), 225u);
+  for (const auto& [p, size] : {std::pair{1, 236u}, {2, 224u}, {3, 225u}}) EXPECT_EQ(stored_palette(p).size(), size);
   EXPECT_THROW(stored_palette(0), std::out_of_range);
   EXPECT_THROW(realised_palette(4), std::out_of_range);
 

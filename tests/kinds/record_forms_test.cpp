@@ -67,18 +67,8 @@ TEST(RecordConversion, StoredLayoutsOfConvertedLines) {
 }
 
 TEST(RecordConversion, FileFormRoundsCoordinatesHalvesAwayFromZero) {
-  Record li;
-  li.put_text(L::kCode, "LI");
-  li.put(L::stored::two_point::kX1, -0.5);
-  li.put(L::stored::two_point::kY1, 1.49);
-  li.put(L::stored::two_point::kX2, 2.5);
-  li.put(L::stored::two_point::kY2, -1249.5);
-  EXPECT_EQ(file_line(li), "LI    -1     1     3 -1250");
-
-  Record rb;
-  rb.put_text(L::kCode, "RB");
-  for (RealField f : L::stored::box::kPoints) rb.put(f, 2.5);
-  EXPECT_EQ(file_line(rb), "RB    3.    3.    3.    3.");
+  EXPECT_EQ(file_line(line_record({-0.5, 1.49}, {2.5, -1249.5}, ' ')), "LI    -1     1     3 -1250");
+  EXPECT_EQ(file_line(box_record_as_is(ElementKind::kRectangularBox, {2.5, 2.5}, {2.5, 2.5})), "RB    3.    3.    3.    3.");
 }
 
 TEST(RecordConversion, OldStringsBecomeNewStrings) {

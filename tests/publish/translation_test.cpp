@@ -28,12 +28,13 @@ RecordStore drawing_of(const TempDir& dir, const std::string& records) {
   return drawing;
 }
 
+TranslationRequest request(const SetupValues& setup, PageFormat format = PageFormat::kPdf) {
+  return {setup, format, {}};
+}
+
 // The drawing on an SVG page as `state` shows it, lines `line_width` times the usual.
 TranslatedPage svg_page(const RecordStore& drawing, const RenderState& state = {}, double line_width = 1) {
-  TranslationRequest r;
-  r.format = PageFormat::kSvg;
-  r.setup.line_width = line_width;
-  TranslatedPage page = translate(drawing, state, r);
+  TranslatedPage page = translate(drawing, state, request({.line_width = line_width}, PageFormat::kSvg));
   EXPECT_TRUE(page.error.empty()) << page.error;
   return page;
 }
@@ -88,9 +89,7 @@ TEST(Translation, LetteringFontsChooseAFaceOfTheFamilysWidthsOrTheStrokeFont) {
       {'H', {"Nimbus Sans", "Helvetica", "Liberation Sans", "Arimo", "TeX Gyre Heros", "Arial"}},
       {'T', {"Nimbus Roman", "Times", "Liberation Serif", "Tinos", "TeX Gyre Termes"}}};
   for (const auto& [font, faces] : cases) {
-    TranslationRequest r;
-    r.setup.font = font;
-    const TranslatedPage page = translate(drawing, RenderState{}, r);
+    const TranslatedPage page = translate(drawing, RenderState{}, request({.font = font}));
     ASSERT_TRUE(page.error.empty()) << page.error;
     EXPECT_TRUE(std::ranges::any_of(faces, [&](const std::string& f) { return page.lettering.starts_with(f); }))
         << font << ": " << page.lettering;
@@ -116,10 +115,8 @@ TEST(Translation, TypesetLettersStayWhollyOnThePage) {
   // Along x from the start, and up from the middle: the frame takes in the
   // letters as the page sets them, whatever surface measured them.
   for (const std::string record : {"CH   100   600 20 S 0 QUARTERLY PEAK\n", "CH   100   600 20 M 1 QUARTERLY PEAK\n"}) {
-    TranslationRequest r;
-    r.setup.drawing_width = 12;
-    r.setup.font = 'H';
-    const TranslatedPage page = translate(drawing_of(dir, record), RenderState{}, r);
+    const TranslatedPage page =
+        translate(drawing_of(dir, record), RenderState{}, request({.drawing_width = 12, .font = 'H'}));
     ASSERT_TRUE(page.error.empty()) << page.error;
     write_file(dir.file("p.pdf"), page.bytes);
     ASSERT_EQ(run_tool("pdftoppm -r 100 -singlefile " + dir.file("p.pdf") + " " + dir.file("p")), 0);
@@ -134,10 +131,7 @@ TEST(Translation, TypesetLettersStayWhollyOnThePage) {
 TEST(Translation, ValuesOutOfRangeTakeTheirDefaultsAndTheFatalColourPairWritesNothing) {
   TempDir dir;
   const RecordStore drawing = drawing_of(dir, "LI  -200     0   200     0 S\n");
-  TranslationRequest r;
-  r.setup.drawing_width = 0;
-  r.setup.font = 'Q';
-  const TranslatedPage page = translate(drawing, RenderState{}, r);
+  const TranslatedPage page = translate(drawing, RenderState{}, request({.drawing_width = 0, .font = 'Q'}));
   ASSERT_TRUE(page.error.empty());
   EXPECT_NEAR(page.frame.width, 17.36 * kPointsPerCentimetre, 1e-6);
   EXPECT_EQ(page.lettering, "the stroke font");
@@ -208,9 +202,7 @@ TEST(Translation, PdfAndSvgPagesInkAlike) {
            "EL     0.10000E+04    0.10000E+04    0.30000E+03    0.10000E+03\nLW  -400  -600  1400  -600     6\n"
            "RF   600   600   650   650\nCH  -400  1200 20 S 1 (A\\B) \xe9t\xe9 DATA\n");
   for (const char orientation : {'P', 'L'}) {
-    TranslationRequest r;
-    r.setup.font = 'T';
-    r.setup.orientation = orientation;
+    TranslationRequest r = request({.font = 'T', .orientation = orientation});
     const TranslatedPage pdf = translate(drawing, RenderState{}, r);
     r.format = PageFormat::kSvg;
     const TranslatedPage svg = translate(drawing, RenderState{}, r);

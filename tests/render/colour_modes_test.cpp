@@ -6,12 +6,7 @@ namespace plv {
 namespace {
 
 // The colour records a redraw sent, without the drawing.
-Lines colours_of(const Lines& records) {
-  Lines out;
-  for (const auto& r : records)
-    if (r.rfind("colour", 0) == 0) out.push_back(r);
-  return out;
-}
+Lines colours_of(const Lines& records) { return lines_of(records, "colour"); }
 
 constexpr const char* kWhite = "colourgrey 252 252 252 255";
 constexpr const char* kColour3 = "colourgrey 252 0 252 255";  // red, blue, green: yellow

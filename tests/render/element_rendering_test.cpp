@@ -23,28 +23,23 @@ std::string two_point(const char* code, double x1, double y1, double x2, double 
 
 namespace {
 
-std::string six(const char* code, std::array<double, 6> v) {
-  Record r;
-  r.put_text(layout::kCode, code);
-  for (size_t i = 0; i < 6; ++i) r.put(layout::stored::circle::kValues[i], v[i]);
-  return std::string(r.text());
-}
+std::string as_text(const Record& r) { return std::string(r.text()); }
 
 TEST_F(RenderTest, SolidAndDashedLines) {
-  EXPECT_EQ(lines_of(redraw(store_of({two_point("LI", 0, 0, 50, 0, " D")}))),
-            (Lines{"line 0 0 20 0", "line 40 0 50 0"}));
-  EXPECT_EQ(lines_of(redraw(store_of({two_point("LI", 0, 0, 0, 60, " Y")}))),
-            (Lines{"line 0 0 0 20", "line 0 40 0 60"}));
-  EXPECT_EQ(lines_of(redraw(store_of({two_point("LI", 5, 5, 100, 5, " S")}))), (Lines{"line 5 5 100 5"}));
-  EXPECT_TRUE(lines_of(redraw(store_of({two_point("LI", 7, 7, 7, 7, " S")}))).empty());
-  EXPECT_TRUE(lines_of(redraw(store_of({two_point("LI", 0, 5e6, 100, 5e6, " D")}))).empty());  // dashes out of sight
+  const std::pair<std::string, Lines> cases[] = {
+      {two_point("LI", 0, 0, 50, 0, " D"), {"line 0 0 20 0", "line 40 0 50 0"}},
+      {two_point("LI", 0, 0, 0, 60, " Y"), {"line 0 0 0 20", "line 0 40 0 60"}},
+      {two_point("LI", 5, 5, 100, 5, " S"), {"line 5 5 100 5"}},
+      {two_point("LI", 7, 7, 7, 7, " S"), {}},
+      {two_point("LI", 0, 5e6, 100, 5e6, " D"), {}}};  // dashes out of sight
+  for (const auto& [record, lines] : cases) EXPECT_EQ(lines_of(redraw(store_of({record}))), lines) << record;
 }
 
 TEST_F(RenderTest, WideLinesByHalfWidth) {
   auto wide = [](int w) {
     Record r(two_point("LW", 0, 0, 100, 0));
     r.put(layout::stored::two_point::kHalfWidth, w);
-    return std::string(r.text());
+    return as_text(r);
   };
   const Lines seven = lines_of(redraw(store_of({wide(3)})));
   ASSERT_EQ(seven.size(), 7u);
@@ -70,27 +65,21 @@ TEST_F(RenderTest, BracketsRunThroughTheirProfile) {
 }
 
 TEST_F(RenderTest, FullCirclesAndArcs) {
-  const Lines circle = lines_of(redraw(store_of({six("CI", {0, 0, 100, 0, 100, 0})})));
+  const Lines circle = lines_of(redraw(store_of({as_text(circle_record({0, 0}, {100, 0}, {100, 0}))})));
   // Step (9.5 + 5) / 100 radians: 44 chords round the full turn.
   EXPECT_EQ(circle.size(), 44u);
   EXPECT_EQ(circle.front().substr(0, 12), "line 100 0 9");
   int x1, y1, x2, y2;
   ASSERT_EQ(std::sscanf(circle.back().c_str(), "line %d %d %d %d", &x1, &y1, &x2, &y2), 4);
   EXPECT_LE(std::abs(x2 - 100) + std::abs(y2), 1);  // ends a hair before where it began
-  const Lines quarter = lines_of(redraw(store_of({six("CI", {0, 0, 100, 0, 0, 100})})));
+  const Lines quarter = lines_of(redraw(store_of({as_text(circle_record({0, 0}, {100, 0}, {0, 100}))})));
   EXPECT_EQ(quarter.size(), 11u);
   EXPECT_EQ(quarter.back().substr(quarter.back().size() - 6), " 0 100");
-  EXPECT_TRUE(lines_of(redraw(store_of({six("CI", {5, 5, 5, 5, 100, 0})}))).empty());
+  EXPECT_TRUE(lines_of(redraw(store_of({as_text(circle_record({5, 5}, {5, 5}, {100, 0}))}))).empty());
 }
 
 TEST_F(RenderTest, EllipsesCloseAndKeepToTheirAxes) {
-  Record el;
-  el.put_text(layout::kCode, "EL");
-  el.put(layout::stored::ellipse::kCentreX, 0);
-  el.put(layout::stored::ellipse::kCentreY, 0);
-  el.put(layout::stored::ellipse::kSemiAxisX, 300);
-  el.put(layout::stored::ellipse::kSemiAxisY, 100);
-  const Lines lines = lines_of(redraw(store_of({std::string(el.text())})));
+  const Lines lines = lines_of(redraw(store_of({as_text(ellipse_record({0, 0}, 300, 100))})));
   ASSERT_EQ(lines.size(), 103u);  // steps of about 10 units along the curve
   EXPECT_EQ(lines[0], "line 300 0 298 9");
   EXPECT_EQ(lines[29], "line -32 99 -43 98");
@@ -101,8 +90,7 @@ TEST_F(RenderTest, EllipsesCloseAndKeepToTheirAxes) {
     EXPECT_LE(std::abs(x2), 300);
     EXPECT_LE(std::abs(y2), 100);
   }
-  el.put(layout::stored::ellipse::kSemiAxisY, 0);
-  EXPECT_TRUE(lines_of(redraw(store_of({std::string(el.text())}))).empty());
+  EXPECT_TRUE(lines_of(redraw(store_of({as_text(ellipse_record({0, 0}, 300, 0))}))).empty());
 }
 
 TEST_F(RenderTest, StringsStartFromTheirKeyPoint) {
@@ -113,41 +101,37 @@ TEST_F(RenderTest, StringsStartFromTheirKeyPoint) {
     std::sscanf(l.empty() ? "" : l.front().c_str(), "line %d", &x);
     return x;
   };
-  const std::string tail = " 10 S 0 ABC";
   Record ch(two_point("CH", 1000, 0, 0, 0));
-  ch.put_text({27, 96}, tail);
-  const int start = first_x(std::string(ch.text()));
+  ch.put_text({27, 96}, " 10 S 0 ABC");
+  const int start = first_x(as_text(ch));
   ch.put_text({31, 1}, "E");
-  EXPECT_EQ(start - first_x(std::string(ch.text())), 180);  // 3 characters x 6 x size 10
+  EXPECT_EQ(start - first_x(as_text(ch)), 180);  // 3 characters x 6 x size 10
   ch.put_text({31, 1}, "M");
-  EXPECT_EQ(start - first_x(std::string(ch.text())), 90);
+  EXPECT_EQ(start - first_x(as_text(ch)), 90);
   Record blank(two_point("CH", 0, 0, 0, 0));
   blank.put_text({27, 96}, " 10 S 0");
-  EXPECT_TRUE(lines_of(redraw(store_of({std::string(blank.text())}))).empty());
+  EXPECT_TRUE(lines_of(redraw(store_of({as_text(blank)}))).empty());
 }
 
 TEST_F(RenderTest, BoxesAndFilledShapes) {
-  Record rb(two_point("RB", -10, -20, 30, 40));
-  EXPECT_EQ(lines_of(redraw(store_of({std::string(rb.text())}))),
+  EXPECT_EQ(lines_of(redraw(store_of({two_point("RB", -10, -20, 30, 40)}))),
             (Lines{"line -10 -20 30 -20", "line 30 -20 30 40", "line 30 40 -10 40", "line -10 40 -10 -20"}));
   Record rf(two_point("RF", -10, -20, 30, 40));
   rf.put(layout::stored::box::kEdgeFlags, 3);  // left and right not inset: top and bottom are
-  EXPECT_EQ(redraw(store_of({std::string(rf.text())})).back(), "fillrect -10 40 30 -20 3");
-  Record qf("QF");
-  const double corners[8] = {0, 0, 100, 0, 100, 50, 0, 50};
-  for (size_t i = 0; i < 8; ++i) qf.put(layout::stored::quad::kCorners[i], corners[i]);
-  EXPECT_EQ(redraw(store_of({std::string(qf.text())})).back(), "polygon 4 0 0 100 0 100 50 0 50");
+  EXPECT_EQ(redraw(store_of({as_text(rf)})).back(), "fillrect -10 40 30 -20 3");
+  EXPECT_EQ(redraw(store_of({as_text(quad_record({{{0, 0}, {100, 0}, {100, 50}, {0, 50}}}))})).back(),
+            "polygon 4 0 0 100 0 100 50 0 50");
 }
 
 // Each kind places its own points: a layer of half scale shifted 100, seen
 // at twice the scale shifted 10, moves every point 210 along.
 TEST_F(RenderTest, LayerTransformAndTheViewApplyToEveryPoint) {
-  Record rf(two_point("RF", -10, -20, 30, 40)), qf("QF"), ch(two_point("CH", 0, 0, 0, 0));
-  for (size_t i = 0; i < 8; ++i) qf.put(layout::stored::quad::kCorners[i], i % 2 ? 5.0 * i : 100.0 * i);
+  Record rf(two_point("RF", -10, -20, 30, 40)), ch(two_point("CH", 0, 0, 0, 0));
   ch.put_text({27, 96}, " 10 S 0 A");
   state_.view = {2.0, 10.0, 0.0};
   EXPECT_EQ(redraw(store_of({"LA  2  0.5000000E+00  0.1000000E+03  0.0000000E+00", two_point("LI", 0, 0, 100, 0, " S"),
-                             std::string(rf.text()), std::string(qf.text()), std::string(ch.text())})),
+                             as_text(rf), as_text(quad_record({{{0, 5}, {200, 15}, {400, 25}, {600, 35}}})),
+                             as_text(ch)})),
             (Lines{"line 210 0 310 0", "fillrect 200 40 240 -20 15", "polygon 4 210 5 410 15 610 25 810 35",
                    "line 217 0 238 64", "line 238 64 260 0", "line 224 21 252 21"}));  // "A" drawn at 7 0 unmoved
   EXPECT_EQ(state_.layer.layer, 2);  // the last layer stays current after a redraw

@@ -4,18 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "host/program_exit.h"
+#include "kernel/kernel_fixture.h"
 #include "kinds/colour_problem.h"
 #include "render/redraw.h"
-#include "host/host.h"
-#include "host/plot_listing.h"
-#include "host/program_exit.h"
-#include "host/scripted/scripted_window_system.h"
-#include "kernel/kernel.h"
-#include "support/temp_dir.h"
 
 namespace plv {
 
@@ -32,15 +27,17 @@ class CollectedMessages final : public ColourProblems {
   std::vector<std::string> shown;
 };
 
-class RenderTest : public ::testing::Test {
+// The records of one kind, by the word they start with.
+inline std::vector<std::string> lines_of(const std::vector<std::string>& records, std::string_view kind = "line") {
+  std::vector<std::string> out;
+  for (const auto& r : records)
+    if (r.starts_with(kind)) out.push_back(r);
+  return out;
+}
+
+class RenderTest : public kernel::KernelTest {
  protected:
-  void SetUp() override {
-    ws_ = std::make_unique<host::ScriptedWindowSystem>(std::vector<host::ScriptStep>{});
-    host_ = std::make_unique<host::Host>(*ws_, dir_.file("orvlab.ini"));
-    kernel_ = std::make_unique<kernel::Kernel>(*host_, dir_.path());
-    kernel_->gkopen("plivet");
-    kernel_->gkpage(kernel::PageStart::kErased);
-  }
+  void SetUp() override { open().gkpage(kernel::PageStart::kErased); }
 
   RecordStore store_of(std::initializer_list<std::string> lines) {
     RecordStore store;
@@ -51,21 +48,8 @@ class RenderTest : public ::testing::Test {
   std::vector<std::string> redraw(const RecordStore& store) {
     const size_t before = records().size();
     redraw_all(store, state_, *kernel_, messages_);
-    auto all = records();
-    return {all.begin() + static_cast<long>(before), all.end()};
+    return records_after(before);
   }
-  std::vector<std::string> lines_of(const std::vector<std::string>& records) {
-    std::vector<std::string> out;
-    for (const auto& r : records)
-      if (r.rfind("line", 0) == 0) out.push_back(r);
-    return out;
-  }
-  std::vector<std::string> records() const { return host::list_plot_records(host_->picture().buffer().bytes()); }
-
-  testing::TempDir dir_;
-  std::unique_ptr<host::ScriptedWindowSystem> ws_;
-  std::unique_ptr<host::Host> host_;
-  std::unique_ptr<kernel::Kernel> kernel_;
   RenderState state_;
   CollectedMessages messages_;
 };

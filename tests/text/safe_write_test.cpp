@@ -3,6 +3,7 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -111,9 +112,7 @@ TEST(SafeWriting, ReplacesTheFileKeepingItsModeOwnerAndGroup) {
   ASSERT_TRUE(saved.committed) << saved.error;
   EXPECT_EQ(read_file(path), "new\n");
   const struct stat after = info_of(path);
-  EXPECT_EQ(after.st_mode, before.st_mode);
-  EXPECT_EQ(after.st_uid, before.st_uid);
-  EXPECT_EQ(after.st_gid, before.st_gid);
+  EXPECT_EQ(std::tuple(after.st_mode, after.st_uid, after.st_gid), std::tuple(before.st_mode, before.st_uid, before.st_gid));
   EXPECT_EQ(entries_in(dir.path()), 1u);
 
   // A new file gets what the umask leaves.
@@ -231,8 +230,7 @@ TEST(SafeWriting, AnOrdinaryUserTakesOverNoFile) {
   const Saved saved = as_ordinary_user([&] { return save(shared, "new"); });
   EXPECT_TRUE(saved.committed) << saved.error;
   EXPECT_EQ(read_file(shared), "new");
-  EXPECT_EQ(info_of(shared).st_uid, 0u);
-  EXPECT_EQ(info_of(shared).st_gid, kOrdinaryUser);
+  EXPECT_EQ(std::pair(info_of(shared).st_uid, info_of(shared).st_gid), std::pair(0u, kOrdinaryUser));
 
   // Someone else's file is not replaced even though the folder could take it.
   const std::string others = dir.file("others.plv");

@@ -55,9 +55,8 @@ TEST_F(FieldEntryTest, ShowsEveryFieldAndStartsOnTheFirstEditable) {
                                "   15.00E3", "       123.5"}));
   EXPECT_EQ(set.field(3).integer, 12345);  // showing does not change the value
   // Protected fields are all normal; editable ones show their first character highlighted.
-  EXPECT_EQ(attribute(5, 1), attr::kNormal);
-  EXPECT_EQ(attribute(7, 38), attr::kHighlighted);
-  EXPECT_EQ(attribute(7, 39), attr::kNormal);
+  EXPECT_EQ(std::tuple(attribute(5, 1), attribute(7, 38), attribute(7, 39)),
+            std::tuple(attr::kNormal, attr::kHighlighted, attr::kNormal));
 }
 
 TEST_F(FieldEntryTest, EditingKeysInAnIntegerField) {

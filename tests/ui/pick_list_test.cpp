@@ -30,17 +30,14 @@ TEST_F(PickListTest, ArrowsWrapAndLettersComeBackSmall) {
   Toolkit& t = open("key DOWN\ntype q\nkey UP\ntype Q\nkey UP\nkey UP\nkey F3\n");
   int current = 5;
   host::Key key;
-  pick_list(t.screen(), kPickDrawAndInteract, five(), current, key);
-  EXPECT_EQ(current, 1);  // Down on the last entry goes to the first
-  EXPECT_EQ(key, host::Key::character('q'));
-  EXPECT_EQ(caret(), (TextCell{4, 10}));
-  pick_list(t.screen(), kPickInteract, five(), current, key);
-  EXPECT_EQ(current, 5);  // Up on the first goes to the last
-  EXPECT_EQ(key, host::Key::character('q'));
-  EXPECT_EQ(caret(), (TextCell{8, 10}));
-  pick_list(t.screen(), kPickInteract, five(), current, key);
-  EXPECT_EQ(current, 3);
-  EXPECT_EQ(key, host::Key::function(3));
+  // Down on the last entry goes to the first, Up on the first to the last.
+  const std::tuple<int, host::Key, TextCell> answers[] = {
+      {1, host::Key::character('q'), {4, 10}}, {5, host::Key::character('q'), {8, 10}},
+      {3, host::Key::function(3), {6, 10}}};
+  for (size_t i = 0; i < std::size(answers); ++i) {
+    pick_list(t.screen(), i == 0 ? kPickDrawAndInteract : kPickInteract, five(), current, key);
+    EXPECT_EQ(std::tuple(current, key, caret()), answers[i]) << i;
+  }
   EXPECT_EQ(row(8), "         ECHO");  // rewritten entries keep their text
   EXPECT_EQ(ws_->cursor_history().back(), host::CursorShape::kArrow);
 }
