@@ -7,6 +7,7 @@
 #include <utility>
 #include <string_view>
 
+#include "host/host.h"
 #include "ui/function_key.h"
 #include "ui/text_screen.h"
 
@@ -26,10 +27,15 @@ struct MenuRow {
 };
 
 // Writes each row's legend where it stands.
+// Help, Keys lists them too.
 template <class Rows>
 void write_legends(ui::TextScreen& screen, const Rows& rows) {
-  for (const auto& r : rows)
-    if (r.row > 0) screen.write_line(r.row, r.legend);
+  for (const auto& r : rows) {
+    if (r.row <= 0) continue;
+    screen.write_line(r.row, r.legend);
+    const size_t first = r.legend.find_first_not_of(' ');
+    if (first != std::string_view::npos) screen.host().add_menu_key(std::string(r.legend.substr(first)));
+  }
 }
 
 // Acts on `key` with the menu's context; nothing done when the menu has no

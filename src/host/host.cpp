@@ -191,6 +191,7 @@ void Host::set_text_cell(int row, int column) {
 
 void Host::clear_text() {
   text_.clear();
+  menu_keys_.clear();
   if (!graphics_mode_) window_system_.present();
 }
 

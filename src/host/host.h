@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "host/drawing_export.h"
 #include "host/drawing_keeper.h"
@@ -156,6 +157,11 @@ class Host final : public WindowClient {
   // 3)", said before what the buttons and keys do; empty: nothing more.
   void set_pointing_subject(std::string subject) { pointing_subject_ = std::move(subject); }
 
+  // --- help ---
+  // A key legend of the menu on the text screen, for Help, Keys; a cleared
+  // screen has none.
+  void add_menu_key(std::string legend) { menu_keys_.push_back(std::move(legend)); }
+
   // --- the view, by the mouse ---
   // While on, the wheel zooms the shown picture about the pointer and the
   // middle button drags it, through the drawing's keeper; only while the
@@ -247,6 +253,7 @@ class Host final : public WindowClient {
   std::string pointing_hint_;
   std::string pointing_subject_;
   bool view_by_mouse_ = false;
+  std::vector<std::string> menu_keys_;
   std::optional<Point> pan_from_;
   std::optional<Point> pointer_plot_;  // the pointer on the picture, last seen
   std::string shown_title_{kDefaultCaption};

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/host.h"
+#include "host/keys_help.h"
 #include "host/picture_exports.h"
 
 namespace plv::host {
@@ -30,6 +31,8 @@ void Host::menu_command(Command command) {
     case Command::kBlackBackground: toggle_background(); break;
     case Command::kPenWidth: pen_width(); break;
     case Command::kAbout: window_system_.about_box(about_, caption_); break;
+    case Command::kHelpKeys: window_system_.show_text(keys_help(menu_keys_), caption_ + " keys"); break;
+    case Command::kHelpManual: window_system_.show_manual(caption_ + " manual"); break;
     case Command::kWriteTiff:
       if (menu_.picture_commands_enabled) write_tiff();
       break;

@@ -24,6 +24,8 @@ enum class Command : int {
   kUndo = 16,
   kRedo = 17,
   kPreviousView = 18,
+  kHelpKeys = 19,
+  kHelpManual = 20,
 };
 
 struct MenuItem {
@@ -33,7 +35,7 @@ struct MenuItem {
   bool right_aligned = false;
 };
 
-inline constexpr std::array<MenuItem, 15> kWindowMenu{{
+inline constexpr std::array<MenuItem, 17> kWindowMenu{{
     {"File", "Page Set&up", Command::kPageSetup},
     {"File", "&Print", Command::kPrintDialog},
     {"File", "Write &TIF", Command::kWriteTiff},
@@ -48,6 +50,8 @@ inline constexpr std::array<MenuItem, 15> kWindowMenu{{
     {"Options", "&Color", Command::kColour},
     {"Options", "&Black Background", Command::kBlackBackground},
     {"Options", "&Pen Width...", Command::kPenWidth},
+    {"Help", "&Keys", Command::kHelpKeys, true},
+    {"Help", "&Manual", Command::kHelpManual, true},
     {"Help", "&About", Command::kAbout, true},
 }};
 

@@ -164,6 +164,10 @@ class WindowSystem {
   // An OK box titled `title`.
   virtual void message_box(std::string_view text, std::string_view title) = 0;
   virtual void about_box(const AboutText& about, std::string_view title) = 0;
+  // A text to read, in a fixed-pitch face, titled `title`.
+  virtual void show_text(std::string_view text, std::string_view title) = 0;
+  // The manual page of the program.
+  virtual void show_manual(std::string_view title) = 0;
   // Asks whether to write the drawing `name` before closing, titled `title`.
   virtual CloseAnswer ask_unwritten_changes(std::string_view name, std::string_view title) = 0;
   // Asks whether the file at `path` may be replaced; true: yes.

@@ -127,6 +127,18 @@ TEST_F(StatusLine, TheWheelZoomsAboutThePointerAndTheMiddleButtonPans) {
   }
 }
 
+// Help, Keys lists the keys of the menu on the screen, then the mouse's.
+TEST_F(StatusLine, HelpKeysListsTheMenusKeysAndTheMouse) {
+  ASSERT_TRUE(s.ends_in(kBody, walk::drawn().then(walk::create()).command("keys").f(10).command("keys")));
+  const std::string told = s.file("stderr.txt");
+  const size_t create = told.find("plivet keys: The keys of the menu on the screen:\n  F1 = DRAW A STRAIGHT LINE");
+  ASSERT_NE(create, std::string::npos) << told;
+  EXPECT_NE(told.find("  F10= RETURN TO THE MAIN MENU\n", create), std::string::npos) << told;
+  EXPECT_NE(told.find("  wheel          zooms about the pointer"), std::string::npos) << told;
+  // Back on the main menu, whose keys are not a table: none of the create menu's.
+  EXPECT_NE(told.find("plivet keys: The keys of this screen are written on it.", create), std::string::npos) << told;
+}
+
 using CloseQuestion = SessionTest;
 
 TEST_F(CloseQuestion, EachAnswerKeepsTheChangesWhereItSays) {

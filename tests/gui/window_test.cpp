@@ -9,7 +9,9 @@
 #include <QMessageBox>
 #include <QAbstractButton>
 #include <QScreen>
+#include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QDialog>
 #include <QWheelEvent>
 
 #include "gui/gui_fixture.h"
@@ -228,6 +230,25 @@ TEST_F(GuiTest, TheWheelAndTheMiddleButtonChangeTheViewOfAWholePicture) {
   EXPECT_EQ(view.notes, (std::vector<std::string>{"zoom 2 at " + ViewNotes::text(plot),
                                                   "pan " + ViewNotes::text(plot) + " to " + ViewNotes::text(right)}));
   host_->set_drawing_keeper(nullptr);
+}
+
+// Help, Keys and Help, Manual show their texts in a fixed-pitch reader.
+TEST_F(GuiTest, HelpShowsTheKeysAndTheManualPage) {
+  const auto shown_by = [this](Command command) {
+    std::string text;
+    QTimer::singleShot(100, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      if (auto* view = dialog->findChild<QPlainTextEdit*>()) text = view->toPlainText().toStdString();
+      dialog->reject();
+    });
+    action(command)->trigger();
+    return text;
+  };
+  host_->add_menu_key("F1 = DRAW A STRAIGHT LINE");
+  EXPECT_TRUE(shown_by(Command::kHelpKeys).starts_with("The keys of the menu on the screen:\n  F1 = DRAW A STRAIGHT LINE\n"));
+  if (!plv::testing::tool_available("man")) GTEST_SKIP() << "man is needed for the manual page";
+  EXPECT_NE(shown_by(Command::kHelpManual).find("--headless"), std::string::npos);
 }
 
 // Closing the window with unwritten changes asks, and each answer does

@@ -10,7 +10,14 @@
 #include <QEventLoop>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QScreen>
 #include <QSessionManager>
 #include <cstdio>
@@ -217,6 +224,42 @@ CloseAnswer QtWindowSystem::ask_unwritten_changes(std::string_view name, std::st
   if (box.clickedButton() == write) return CloseAnswer::kWrite;
   if (box.clickedButton() == leave) return CloseAnswer::kLeave;
   return CloseAnswer::kCancel;
+}
+
+void QtWindowSystem::show_text(std::string_view text, std::string_view title) {
+  QDialog dialog(window_.get());
+  dialog.setWindowTitle(text_of(title));
+  auto* view = new QPlainTextEdit(text_of(text));
+  view->setReadOnly(true);
+  view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  view->setMinimumSize(view->fontMetrics().horizontalAdvance(QString(84, 'M')), view->fontMetrics().height() * 30);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(view);
+  layout->addWidget(buttons);
+  dialog.exec();
+}
+
+// The installed page; from a build, the one beside the sources.
+void QtWindowSystem::show_manual(std::string_view title) {
+  const QString here = QCoreApplication::applicationDirPath();
+  QStringList tries = {"plivet"};
+  for (const QString& page : {here + "/../share/man/man1/plivet.1", here + "/../packaging/plivet.1"})
+    if (QFileInfo::exists(page)) tries.push_back(page);
+  for (const QString& page : tries) {
+    QProcess man;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("MANWIDTH", "80");
+    environment.insert("MANPAGER", "cat");
+    man.setProcessEnvironment(environment);
+    man.start("man", page.endsWith(".1") ? QStringList{"-l", page} : QStringList{page});
+    if (man.waitForFinished(10000) && man.exitCode() == 0) {
+      const QString text = QString::fromLocal8Bit(man.readAllStandardOutput());
+      if (!text.trimmed().isEmpty()) return show_text(text.toStdString(), title);
+    }
+  }
+  message_box("The manual page could not be found: it comes with the installed program (man plivet).", title);
 }
 
 bool QtWindowSystem::choose_printer(bool ask_user) {

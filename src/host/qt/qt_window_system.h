@@ -64,6 +64,8 @@ class QtWindowSystem final : public WindowSystem {
   void warp_pointer(Point client_pixel) override;
   void message_box(std::string_view text, std::string_view title) override;
   void about_box(const AboutText& about, std::string_view title) override;
+  void show_text(std::string_view text, std::string_view title) override;
+  void show_manual(std::string_view title) override;
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) override;
   std::optional<std::string> save_file_dialog(const FileDialogRequest& request) override;
   bool page_setup_dialog(PageSetup& values) override;

@@ -48,9 +48,10 @@ constexpr NamedCommand kNamedCommands[] = {
     {"background", Command::kBlackBackground}, {"penwidth", Command::kPenWidth}, {"about", Command::kAbout},
     {"tiff", Command::kWriteTiff},      {"emf", Command::kWriteMetafile}, {"export", Command::kExportDrawing},
     {"undo", Command::kUndo}, {"redo", Command::kRedo}, {"previousview", Command::kPreviousView},
+    {"keys", Command::kHelpKeys}, {"manual", Command::kHelpManual},
 };
 constexpr std::string_view kCommandNames =
-    "pagesetup, print, exit, copy, quickprint, colour, background, penwidth, about, tiff, emf, export, undo, redo or previousview";
+    "pagesetup, print, exit, copy, quickprint, colour, background, penwidth, about, tiff, emf, export, undo, redo, previousview, keys or manual";
 
 std::optional<Command> window_command_named(std::string_view name) {
   for (const NamedCommand& c : kNamedCommands)

@@ -94,6 +94,9 @@ class ScriptedWindowSystem final : public WindowSystem {
   void message_box(std::string_view text, std::string_view title) override;
   // Kept as a message box titled "About" and the window's title.
   void about_box(const AboutText& about, std::string_view title) override;
+  // Shown as message boxes are.
+  void show_text(std::string_view text, std::string_view title) override { message_box(text, title); }
+  void show_manual(std::string_view title) override { message_box("(the manual page)", title); }
   CloseAnswer ask_unwritten_changes(std::string_view name, std::string_view title) override;
   bool ask_to_replace(std::string_view path, std::string_view title) override;
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) override;
