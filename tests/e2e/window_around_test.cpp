@@ -20,11 +20,6 @@ const std::string kBody = "SC MODE BAR\nSC BAR   7\nLI     0     0   100     0 S
 const Script kMake = Script().f(9).then(walk::line()).f(10);
 const Script kWrite = Script().f(1).f(3);  // back in the main menu once written
 
-bool recovery_copy_kept(const Session& s) {
-  const fs::path state = s.path("state");
-  return fs::exists(state) && !fs::is_empty(state);
-}
-
 // The status line at each wait: its words and the pointer's place.
 std::vector<std::string> statuses(const Session& s) {
   std::vector<std::string> out;
@@ -49,8 +44,8 @@ TEST_F(StatusLine, TellsWhatPointingTakesWhereThePointerIsAndWhatAWriteWrote) {
   const std::string pulling = std::string("Line: you pull its end; its start stays. ") + host::kLineHint + "|X 300  Y 200|";
   EXPECT_EQ(std::count(shown.begin(), shown.end(), pulling), 1) << ::testing::PrintToString(shown);
   // Told once written, and no longer once the drawing changed again.
-  const auto wrote = std::find(shown.begin(), shown.end(), "Wrote d.plv (6 records)||");
-  ASSERT_NE(wrote, shown.end()) << ::testing::PrintToString(shown);
+  ASSERT_NE(std::find(shown.begin(), shown.end(), "Wrote d.plv (6 records)||"), shown.end())
+      << ::testing::PrintToString(shown);
   EXPECT_EQ(shown.back(), "||");
 }
 
@@ -163,10 +158,9 @@ TEST_F(CloseQuestion, EachAnswerKeepsTheChangesWhereItSays) {
     SCOPED_TRACE(c.what);
     Session s;
     ASSERT_TRUE(s.ends_in(kBody, walk::drawn().then(c.session)));
-    const Lines records = s.records();
-    EXPECT_EQ(records.size(), c.line_written ? 6u : 3u) << s.file("d.plv");
+    EXPECT_EQ(s.records().size(), c.line_written ? 6u : 3u) << s.file("d.plv");
     if (c.left_to_the_copy) {
-      EXPECT_TRUE(recovery_copy_kept(s));
+      EXPECT_TRUE(fs::exists(s.path("state")) && !fs::is_empty(s.path("state")));
     }
   }
 }

@@ -15,6 +15,7 @@
 #include <QWheelEvent>
 
 #include "gui/gui_fixture.h"
+#include "host/host_fixture.h"
 #include "host/program_exit.h"
 #include "support/outside_reader.h"
 
@@ -184,34 +185,15 @@ TEST(GuiWindowPlace, OpensWhereItWasLeftAndKeepsWhereItIsLeft) {
     EXPECT_NEAR(ws.main_window()->height(), screen.height() * 0.85, 2);
   }, QRect(40, 30, 620, 410));
   EXPECT_EQ(read_host_settings(settings).window_place, (WindowPlace{40, 30, 620, 410, false}));
-  open_and_close([](QtWindowSystem& ws) {
-    EXPECT_EQ(ws.main_window()->geometry(), QRect(40, 30, 620, 410));
-    EXPECT_EQ(ws.window_place(), (WindowPlace{40, 30, 620, 410, false}));
-  });
-}
-
-// The status bar shows what the host tells at the next wait.
-TEST_F(GuiTest, TheStatusBarShowsWhatIsTold) {
-  host_->tell_status("Wrote a.plv (3 records)");
-  EXPECT_EQ(key_after(Qt::Key_Return), Key::kEnter);
-  EXPECT_EQ(window()->status_text(), "Wrote a.plv (3 records)");
-  EXPECT_TRUE(window()->statusBar()->isVisible());
+  open_and_close([](QtWindowSystem& ws) { EXPECT_EQ(ws.main_window()->geometry(), QRect(40, 30, 620, 410)); });
 }
 
 // The wheel and the middle button reach the drawing's keeper as a zoom and
-// a pan in plot coordinates, and never the editor.
-struct ViewNotes final : DrawingKeeper {
-  std::vector<std::string> notes;
-  std::string name() const override { return "fig.plv"; }
-  bool unwritten_changes() const override { return false; }
-  std::string write() override { return {}; }
-  void zoom_view(int steps, Point at) override { notes.push_back("zoom " + std::to_string(steps) + " at " + text(at)); }
-  void pan_view(Point a, Point b) override { notes.push_back("pan " + text(a) + " to " + text(b)); }
-  static std::string text(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
-};
-
-TEST_F(GuiTest, TheWheelAndTheMiddleButtonChangeTheViewOfAWholePicture) {
-  ViewNotes view;
+// a pan in plot coordinates, and never the editor; the status bar shows
+// what the host told before the wait.
+TEST_F(GuiTest, TheWheelPansAndZoomsAndTheStatusBarTells) {
+  host_->tell_status("Wrote a.plv (3 records)");
+  FakeDrawing view;
   host_->set_drawing_keeper(&view);
   const Point middle = draw_red_line();
   host_->set_view_by_mouse(true);
@@ -226,9 +208,11 @@ TEST_F(GuiTest, TheWheelAndTheMiddleButtonChangeTheViewOfAWholePicture) {
     QTest::keyClick(handle(), Qt::Key_Return);
   });
   EXPECT_EQ(key, Key::kEnter);
+  EXPECT_EQ(window()->status_text(), "Wrote a.plv (3 records)");
+  EXPECT_TRUE(window()->statusBar()->isVisible());
   const Point right = host_->picture().transform().to_plot(middle.x + 10, middle.y);
-  EXPECT_EQ(view.notes, (std::vector<std::string>{"zoom 2 at " + ViewNotes::text(plot),
-                                                  "pan " + ViewNotes::text(plot) + " to " + ViewNotes::text(right)}));
+  EXPECT_EQ(view.view_changes, (std::vector<std::string>{"zoom 2 at " + FakeDrawing::text(plot),
+                                                         "pan " + FakeDrawing::text(plot) + " to " + FakeDrawing::text(right)}));
   host_->set_drawing_keeper(nullptr);
 }
 
@@ -253,23 +237,13 @@ TEST_F(GuiTest, HelpShowsTheKeysAndTheManualPage) {
 
 // Closing the window with unwritten changes asks, and each answer does
 // what it says.
-struct UnwrittenDrawing final : DrawingKeeper {
-  bool changed = true;
-  int writes = 0;
-  std::string name() const override { return "fig.plv"; }
-  bool unwritten_changes() const override { return changed; }
-  std::string write() override { return ++writes, changed = false, std::string(); }
-};
-
 TEST_F(GuiTest, ClosingWithUnwrittenChangesAsksFirst) {
-  struct Case {
-    const char* button;
-    bool closes;
-    int writes;
-  };
-  for (const Case& c : {Case{"Cancel", false, 0}, Case{"Leave without writing", true, 0}, Case{"Write", true, 1}}) {
-    SCOPED_TRACE(c.button);
-    UnwrittenDrawing drawing;
+  using Case = std::tuple<const char*, bool, int>;  // the button, whether the window closes, the writes
+  for (const auto& [button, closes, writes] : {Case{"Cancel", false, 0}, Case{"Leave without writing", true, 0},
+                                               Case{"Write", true, 1}}) {
+    SCOPED_TRACE(button);
+    FakeDrawing drawing;
+    drawing.changed = true;
     host_->set_drawing_keeper(&drawing);
     std::string asked;
     // Answers the question once it is up; the key after it shows that a
@@ -280,15 +254,15 @@ TEST_F(GuiTest, ClosingWithUnwrittenChangesAsksFirst) {
         if (!box) return;
         asked = box->text().toStdString();
         for (QAbstractButton* b : box->buttons())
-          if (b->text().remove('&') == c.button) b->click();
+          if (b->text().remove('&') == button) b->click();
         QTimer::singleShot(0, [&] { QTest::keyClick(handle(), Qt::Key_Return); });
       });
       window()->close();
     });
     EXPECT_NE(asked.find("fig.plv"), std::string::npos) << asked;
-    EXPECT_EQ(key, c.closes ? Key::kClose : Key::kEnter);
-    EXPECT_EQ(drawing.writes, c.writes);
-    if (c.closes) {
+    EXPECT_EQ(key, closes ? Key::kClose : Key::kEnter);
+    EXPECT_EQ(drawing.writes, writes);
+    if (closes) {
       EXPECT_EQ(next_key(), Key::kEnter);  // the key typed after the question
     }
     host_->set_drawing_keeper(nullptr);

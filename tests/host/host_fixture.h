@@ -21,6 +21,21 @@ namespace plv::host {
 
 using Messages = std::vector<ScriptedWindowSystem::MessageBox>;
 
+// A drawing whose name and state a test sets; it notes its writes and the
+// view changes asked of it.
+struct FakeDrawing final : DrawingKeeper {
+  std::string shown_name = "fig.plv";
+  bool changed = false;
+  int writes = 0;
+  std::vector<std::string> view_changes;
+  std::string name() const override { return shown_name; }
+  bool unwritten_changes() const override { return changed; }
+  std::string write() override { return ++writes, changed = false, std::string(); }
+  void zoom_view(int steps, Point at) override { view_changes.push_back("zoom " + std::to_string(steps) + " at " + text(at)); }
+  void pan_view(Point a, Point b) override { view_changes.push_back("pan " + text(a) + " to " + text(b)); }
+  static std::string text(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+};
+
 class HostTest : public ::testing::Test {
  protected:
   // Creates the window (700 x 500) with the script's input to come.

@@ -8,35 +8,22 @@
 namespace plv::host {
 namespace {
 
-// A drawing whose state the test sets.
-struct TestDrawing final : DrawingKeeper {
-  std::string shown_name;
-  bool changed = false;
-  int writes = 0;
-  std::string name() const override { return shown_name; }
-  bool unwritten_changes() const override { return changed; }
-  std::string write() override {
-    ++writes;
-    return {};
-  }
-};
-
 using WindowTitle = HostTest;
 
 TEST_F(WindowTitle, FollowsTheDrawingAtEachWait) {
   Host& host = start("key ENTER\nkey ENTER\nkey ENTER\n");
-  TestDrawing drawing;
+  FakeDrawing drawing;
   host.set_drawing_keeper(&drawing);
-  EXPECT_EQ(ws_->caption(), "plivet");  // no drawing open
-  drawing.shown_name = "fig.plv";
+  EXPECT_EQ(ws_->caption(), "plivet");  // before the first wait
   host.wait_key();
   EXPECT_EQ(ws_->caption(), "fig.plv - plivet");
   drawing.changed = true;
   host.wait_key();
   EXPECT_EQ(ws_->caption(), "*fig.plv - plivet");
-  host.set_drawing_keeper(nullptr);
+  drawing.shown_name = "";  // the drawing closed
   host.wait_key();
   EXPECT_EQ(ws_->caption(), "plivet");
+  host.set_drawing_keeper(nullptr);
 }
 
 // The window menu's Exit asks too, naming the drawing; unanswered, as a
@@ -44,8 +31,7 @@ TEST_F(WindowTitle, FollowsTheDrawingAtEachWait) {
 // in whole sessions, and the real window's buttons in the window's tests.)
 TEST_F(WindowTitle, ExitAsksAboutUnwrittenChangesAndUnansweredLeaves) {
   Host& host = start("key ENTER\n");
-  TestDrawing drawing;
-  drawing.shown_name = "fig.plv";
+  FakeDrawing drawing;
   drawing.changed = true;
   host.set_drawing_keeper(&drawing);
   host.menu_command(Command::kExit);
