@@ -147,8 +147,7 @@ void run_editor(Editor& editor, MenuStates& states, const std::optional<std::str
   // drawing, its title and status line tell of it, and closing the window
   // asks before its changes are left unwritten.
   EditorDrawingExporter exporter(editor.document(), editor.screen());
-  ScreenColourMessages view_messages(editor);
-  WindowDrawing kept(editor.document(), editor.screen(), view_messages);
+  WindowDrawing kept(editor.document(), editor.screen());
   struct Installed {
     host::Host& host;
     ~Installed() {

@@ -19,6 +19,17 @@ std::optional<std::pair<double, double>> WindowDrawing::drawing_point(int plot_x
   return std::pair(p.x, p.y);
 }
 
+namespace {
+
+// A picture drawn again in another view: its colour problems were told
+// when it was first drawn, and telling them again would wait for a key in
+// the middle of the picture's own wait.
+struct AlreadyTold final : ColourProblems {
+  void met(const ColourProblem&) override {}
+};
+
+}  // namespace
+
 void WindowDrawing::zoom_view(int steps, host::Point about) {
   show_view(edit::zoomed_about(screen_.render.view, {static_cast<double>(about.x), static_cast<double>(about.y)},
                                std::pow(edit::kWheelZoom, steps), screen_.render.aspect));
@@ -33,14 +44,16 @@ void WindowDrawing::previous_view() {
   if (earlier_views_.empty()) return;
   screen_.render.view = earlier_views_.back();
   earlier_views_.pop_back();
-  edit::draw_again(document_, screen_, messages_);
+  AlreadyTold told;
+  edit::draw_again(document_, screen_, told);
 }
 
 void WindowDrawing::show_view(const ViewTransform& view) {
   if (!(view.scale > 0) || !std::isfinite(view.x_shift) || !std::isfinite(view.y_shift)) return;
   earlier_views_.push_back(screen_.render.view);
   screen_.render.view = view;
-  edit::draw_again(document_, screen_, messages_);
+  AlreadyTold told;
+  edit::draw_again(document_, screen_, told);
 }
 
 std::string WindowDrawing::write() {

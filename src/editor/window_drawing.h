@@ -7,14 +7,12 @@
 #include "editor/document.h"
 #include "editor/screen.h"
 #include "host/drawing_keeper.h"
-#include "kinds/colour_problem.h"
 
 namespace plv {
 
 class WindowDrawing final : public host::DrawingKeeper {
  public:
-  WindowDrawing(Document& document, Screen& screen, ColourProblems& messages)
-      : document_(document), screen_(screen), messages_(messages) {}
+  WindowDrawing(Document& document, Screen& screen) : document_(document), screen_(screen) {}
   std::string name() const override;
   bool unwritten_changes() const override { return document_.unwritten_changes(); }
   // Writes without a word on the text screen: the window tells the outcome.
@@ -31,7 +29,6 @@ class WindowDrawing final : public host::DrawingKeeper {
 
   Document& document_;
   Screen& screen_;
-  ColourProblems& messages_;
   std::vector<ViewTransform> earlier_views_;
 };
 
