@@ -221,6 +221,10 @@ class Host final : public WindowClient {
   // Acts on the wheel and the middle button, which the editor never sees:
   // true when `event` was one of them.
   bool took_view_event(const Event& event);
+  // A picture of the whole drawing waits, with nothing being pointed at.
+  bool view_changes_allowed() const {
+    return graphics_mode_ && view_by_mouse_ && keeper_ && !overlay_ && pointing_hint_.empty();
+  }
   friend class PointingHint;
 
   WindowSystem& window_system_;

@@ -27,8 +27,7 @@ bool Host::took_view_event(const Event& e) {
   const bool middle = (e.type == EventType::kButtonPress || e.type == EventType::kButtonRelease) &&
                       e.button == kMiddleButton;
   if (e.type != EventType::kWheel && !middle) return false;
-  const bool may = graphics_mode_ && view_by_mouse_ && keeper_ && !overlay_ && pointing_hint_.empty();
-  if (!may) {
+  if (!view_changes_allowed()) {
     pan_from_.reset();
   } else if (e.type == EventType::kWheel) {
     keeper_->zoom_view(e.steps, {e.x, e.y});

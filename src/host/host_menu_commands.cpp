@@ -26,7 +26,7 @@ void Host::menu_command(Command command) {
       break;
     case Command::kColour: toggle_colour(); break;
     case Command::kPreviousView:
-      if (graphics_mode_ && view_by_mouse_ && keeper_ && !overlay_ && pointing_hint_.empty()) keeper_->previous_view();
+      if (view_changes_allowed()) keeper_->previous_view();
       break;
     case Command::kBlackBackground: toggle_background(); break;
     case Command::kPenWidth: pen_width(); break;
