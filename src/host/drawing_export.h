@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "host/window_system.h"
+
 namespace plv::host {
 
 class DrawingExporter {
@@ -13,8 +15,11 @@ class DrawingExporter {
   // The name the save dialog offers, such as "figure.pdf"; empty when
   // there is no drawing.
   virtual std::string default_name() const = 0;
-  // Writes the page to `path`; what the user is told, where it went or why not.
-  virtual std::string export_to(const std::string& path) = 0;
+  // The ink and lettering the drawing asks for.
+  virtual ExportChoices default_choices() const = 0;
+  // Writes the page to `path` as chosen; what the user is told: where it
+  // went and in what ink and lettering, or why not.
+  virtual std::string export_to(const std::string& path, const ExportChoices& choices) = 0;
 };
 
 }  // namespace plv::host

@@ -57,8 +57,10 @@ void Host::export_drawing() {
   request.default_extension = "pdf";
   const auto path = window_system_.save_file_dialog(request);
   if (!path) return;
+  ExportChoices choices = exporter_->default_choices();
+  if (!window_system_.export_choices_dialog(choices)) return;
   window_system_.set_cursor(CursorShape::kHourglass);
-  const std::string told = exporter_->export_to(*path);
+  const std::string told = exporter_->export_to(*path, choices);
   update_cursor();
   message(told);
 }

@@ -76,6 +76,14 @@ struct FileDialogRequest {
   bool read_only_box = false;
 };
 
+// What File, Export asks besides the file: the ink and the lettering. The
+// drawing's own setup line gives the defaults.
+struct ExportChoices {
+  bool colour = false;
+  std::vector<std::string> typefaces;  // the lettering offered, in order
+  int typeface = 0;                    // which of them
+};
+
 // What the About box says: the program and its version, then the notice
 // the start-up screen shows. The platform adds what it knows of itself.
 struct AboutText {
@@ -174,6 +182,8 @@ class WindowSystem {
   virtual bool ask_to_replace(std::string_view path, std::string_view title) = 0;
   virtual std::optional<std::string> open_file_dialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> save_file_dialog(const FileDialogRequest& request) = 0;
+  // Edits the choices in place; false when cancelled.
+  virtual bool export_choices_dialog(ExportChoices& choices) = 0;
   // The dialogs edit the values in place and return true on OK.
   virtual bool page_setup_dialog(PageSetup& values) = 0;
   virtual bool pen_width_dialog(PenWidths& values) = 0;

@@ -120,6 +120,8 @@ TEST_F(Translate, TheWindowsExportWritesTheChosenFileAndSaysWhereItWent) {
   s.put("d.plv", kDrawing);
   ASSERT_TRUE(s.ends(Script().f(10).enter().command("export " + s.path("figure.pdf"))
                          .command("export " + s.path("figure.svg")).command("export " + s.path("plain"))
+                         .command("export " + s.path("chosen.pdf") + " colour times")
+                         .command("export " + s.path("refused.pdf") + " sepia")
                          .command("export"), "d.plv"));
   std::smatch m;
   const std::string info = tool_output("pdfinfo " + s.path("figure.pdf"));
@@ -129,8 +131,14 @@ TEST_F(Translate, TheWindowsExportWritesTheChosenFileAndSaysWhereItWent) {
   EXPECT_TRUE(s.file("figure.svg").starts_with("<?xml"));
   EXPECT_TRUE(s.exists("plain.pdf")) << "a name without an extension we write becomes a PDF";
   const std::string told = s.file("stderr.txt");
-  EXPECT_TRUE(holds(told, "The drawing was exported to " + s.path("figure.pdf") + " (12.00 cm x")) << told;
+  EXPECT_TRUE(holds(told, "The drawing was exported to " + s.path("figure.pdf") + " (in mono, 12.00 cm x")) << told;
   EXPECT_TRUE(holds(told, "The drawing was exported to " + s.path("plain.pdf"))) << told;
+  // The dialog's choices win over the setup line's, for this page only.
+  EXPECT_TRUE(holds(told, "The drawing was exported to " + s.path("chosen.pdf") + " (in colour, ")) << told;
+  EXPECT_TRUE(holds(tool_output("pdffonts " + s.path("chosen.pdf")), "Roman"));
+  EXPECT_FALSE(s.exists("refused.pdf")) << "an answer the dialog does not offer cancels it";
+  EXPECT_TRUE(holds(told, "\"sepia\" is neither colour, mono nor a lettering offered")) << told;
+  EXPECT_TRUE(holds(s.file("d.plv"), "GLIMPT EP      12.00      1.000 H M P"));
 
   Session failing;
   failing.put("d.plv", kDrawing);

@@ -1,9 +1,11 @@
+#include <QComboBox>
 #include <QFileDialog>
 #include <QRadioButton>
 
 #include "gui/gui_fixture.h"
 #include "host/file_open_fields.h"
 #include "host/page_setup_fields.h"
+#include "host/qt/export_choices_dialog.h"
 #include "host/qt/page_setup_dialog.h"
 #include "host/qt/stepped_field.h"
 
@@ -84,6 +86,25 @@ TEST_F(GuiTest, MenuDialogsRunWhileTheEditorWaits) {
   });
   EXPECT_EQ(key, Key::character('k'));
   EXPECT_EQ(std::pair(host_->settings().page_width, host_->picture().window_pen_width()), std::pair(500, 3));
+}
+
+TEST_F(GuiTest, TheExportDialogShowsTheDrawingsChoicesAndTakesTheUsers) {
+  ExportChoices choices{.colour = false, .typefaces = {"Drafting", "Courier", "Helvetica", "Times"}, .typeface = 2};
+  answer_dialog<ExportChoicesDialog>([](ExportChoicesDialog& d) {
+    EXPECT_TRUE(d.mono()->isChecked());
+    EXPECT_EQ(d.lettering()->currentText(), "Helvetica");
+    d.colour()->setChecked(true);
+    d.lettering()->setCurrentIndex(3);
+    d.accept();
+  });
+  ASSERT_TRUE(ws_->export_choices_dialog(choices));
+  EXPECT_EQ(std::pair(choices.colour, choices.typeface), std::pair(true, 3));
+  answer_dialog<ExportChoicesDialog>([](ExportChoicesDialog& d) {
+    d.mono()->setChecked(true);
+    d.reject();
+  });
+  EXPECT_FALSE(ws_->export_choices_dialog(choices));
+  EXPECT_TRUE(choices.colour) << "a cancelled dialog changes nothing";
 }
 
 TEST_F(GuiTest, FileDialogsOfferTheFiltersAndANameWithoutExtensionTakesTheChosenOnes) {

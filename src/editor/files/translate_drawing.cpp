@@ -21,7 +21,32 @@ std::string page_size(const publish::PageFrame& frame) {
   return text;
 }
 
+// The lettering the export dialog offers, by the setup line's letters.
+struct Lettering {
+  char font;
+  const char* name;
+};
+constexpr Lettering kLetterings[] = {
+    {'D', "Drafting (stroke font)"}, {'C', "Courier"}, {'H', "Helvetica"}, {'T', "Times"}};
+
 }  // namespace
+
+host::ExportChoices export_choices_of(const SetupValues& setup) {
+  host::ExportChoices choices;
+  choices.colour = setup.colour == 'C';
+  for (const Lettering& l : kLetterings) {
+    if (l.font == setup.font) choices.typeface = static_cast<int>(choices.typefaces.size());
+    choices.typefaces.emplace_back(l.name);
+  }
+  return choices;
+}
+
+SetupValues setup_with_choices(SetupValues setup, const host::ExportChoices& choices) {
+  setup.colour = choices.colour ? 'C' : 'M';
+  const auto index = static_cast<std::size_t>(choices.typeface);
+  if (index < std::size(kLetterings)) setup.font = kLetterings[index].font;
+  return setup;
+}
 
 std::string path_beside_drawing(const Document& document, publish::PageFormat format) {
   fs::path path(std::string(text::trimmed(document.drawing_path)));
@@ -29,7 +54,8 @@ std::string path_beside_drawing(const Document& document, publish::PageFormat fo
   return path.string();
 }
 
-DrawingTranslation translate_open_drawing(const Document& document, const Screen& screen, std::string path) {
+DrawingTranslation translate_open_drawing(const Document& document, const Screen& screen, std::string path,
+                                          const std::optional<SetupValues>& setup) {
   DrawingTranslation result;
   auto format = publish::format_for_path(path);
   if (!format) {
@@ -40,13 +66,14 @@ DrawingTranslation translate_open_drawing(const Document& document, const Screen
   const fs::path absolute = fs::absolute(path, ignored);
   result.path = absolute.empty() ? path : absolute.string();
   publish::TranslationRequest request;
-  request.setup = parse_setup_line(document.setup_line);
+  request.setup = setup.value_or(parse_setup_line(document.setup_line));
   request.format = *format;
   request.title = std::string(text::trimmed(document.drawing_name));
   const publish::TranslationOutcome outcome =
       publish::translate_to_file(document.drawing, screen.render, request, path);
   result.notes = outcome.notes;
   result.ok = outcome.written.ok();
+  result.ink = request.setup.colour == 'C' ? "in colour" : "in mono";
   result.detail = result.ok ? page_size(outcome.frame) + ", letters in " + outcome.lettering : outcome.written.error;
   return result;
 }
@@ -79,10 +106,15 @@ std::string EditorDrawingExporter::default_name() const {
   return fs::path(path_beside_drawing(document_, publish::PageFormat::kPdf)).filename().string();
 }
 
-std::string EditorDrawingExporter::export_to(const std::string& path) {
+host::ExportChoices EditorDrawingExporter::default_choices() const {
+  return export_choices_of(parse_setup_line(document_.setup_line));
+}
+
+std::string EditorDrawingExporter::export_to(const std::string& path, const host::ExportChoices& choices) {
   if (!document_.file_open) return "No drawing is open, so there is nothing to export.";
-  const DrawingTranslation t = translate_open_drawing(document_, screen_, path);
-  std::string told = t.ok ? "The drawing was exported to " + t.path + " (" + t.detail + ")."
+  const SetupValues chosen = setup_with_choices(parse_setup_line(document_.setup_line), choices);
+  const DrawingTranslation t = translate_open_drawing(document_, screen_, path, chosen);
+  std::string told = t.ok ? "The drawing was exported to " + t.path + " (" + t.ink + ", " + t.detail + ")."
                           : "The drawing could not be exported: " + t.detail;
   for (const std::string& note : t.notes) told += "\n" + note;
   return told;

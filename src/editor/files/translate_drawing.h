@@ -3,8 +3,10 @@
 // beside its file from the translation setup menu, or where the user
 // chooses from the window's File menu.
 
+#include <optional>
 #include <string>
 
+#include "drawing/setup_line.h"
 #include "editor/document.h"
 #include "editor/screen.h"
 #include "host/drawing_export.h"
@@ -21,9 +23,16 @@ struct DrawingTranslation {
   bool ok = false;
   std::string path;    // where the page went, or would have
   std::string detail;  // its size and lettering, or why it was not written
+  std::string ink;     // "in colour" or "in mono"
   std::vector<std::string> notes;
 };
-DrawingTranslation translate_open_drawing(const Document& document, const Screen& screen, std::string path);
+// The setup line's ink and lettering stand unless `setup` is given.
+DrawingTranslation translate_open_drawing(const Document& document, const Screen& screen, std::string path,
+                                          const std::optional<SetupValues>& setup = std::nullopt);
+
+// The export dialog's choices as the setup line's values, both ways.
+host::ExportChoices export_choices_of(const SetupValues& setup);
+SetupValues setup_with_choices(SetupValues setup, const host::ExportChoices& choices);
 
 // The drawing printed, as the setup line lays it out, on a printer the
 // user chooses; what to tell the user.
@@ -35,7 +44,8 @@ class EditorDrawingExporter final : public host::DrawingExporter {
  public:
   EditorDrawingExporter(const Document& document, const Screen& screen) : document_(document), screen_(screen) {}
   std::string default_name() const override;
-  std::string export_to(const std::string& path) override;
+  host::ExportChoices default_choices() const override;
+  std::string export_to(const std::string& path, const host::ExportChoices& choices) override;
 
  private:
   const Document& document_;

@@ -24,6 +24,7 @@
 #include <stdexcept>
 
 #include "host/qt/canvas.h"
+#include "host/qt/export_choices_dialog.h"
 #include "host/qt/file_dialogs.h"
 #include "host/qt/main_window.h"
 #include "host/qt/page_setup_dialog.h"
@@ -185,6 +186,11 @@ std::optional<std::string> QtWindowSystem::save_file_dialog(const FileDialogRequ
 
 bool QtWindowSystem::page_setup_dialog(PageSetup& values) {
   PageSetupDialog dialog(values, window_.get());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtWindowSystem::export_choices_dialog(ExportChoices& choices) {
+  ExportChoicesDialog dialog(choices, window_.get());
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -22,6 +22,8 @@
 //                                 answered by the arguments:
 //     print FILE.pdf | quickprint FILE.pdf   print (a PDF file stands for the printer)
 //     tiff FILE | emf FILE | copy [FILE]      write, or copy (the copy saved to FILE)
+//     export FILE [colour|mono] [LETTERING]    export, the lettering by the start of
+//                                             its name (drafting, courier, helvetica, times)
 //     pagesetup TOP LEFT WIDTH [landscape|portrait] | penwidth WINDOW PRINTER EMF
 //     colour | background | about | exit
 //   Without its arguments a dialog is cancelled.

@@ -1,5 +1,7 @@
 #include "host/scripted/scripted_window_system.h"
 
+#include <algorithm>
+#include <cctype>
 #include <csignal>
 
 #include <utility>
@@ -120,9 +122,11 @@ void ScriptedWindowSystem::run_command(const ScriptStep& s) {
       print_jobs = nullptr;
       if (file) print_jobs = [path = *file, this] { return std::make_unique<PdfPrintJob>(path, caption_); };
       break;
+    case Command::kExportDrawing:
+      export_choice_arguments_.assign(s.arguments.begin() + (file ? 1 : 0), s.arguments.end());
+      [[fallthrough]];
     case Command::kWriteTiff:
-    case Command::kWriteMetafile:
-    case Command::kExportDrawing: save_file_answers.push_front(file); break;
+    case Command::kWriteMetafile: save_file_answers.push_front(file); break;
     case Command::kCopy: clipboard_path_ = file.value_or(""); break;
     case Command::kPageSetup: page_setup_arguments_ = s.arguments; break;
     case Command::kPenWidth: pen_width_arguments_ = s.arguments; break;
@@ -202,6 +206,26 @@ std::optional<std::string> ScriptedWindowSystem::open_file_dialog(const FileDial
 std::optional<std::string> ScriptedWindowSystem::save_file_dialog(const FileDialogRequest& request) {
   save_file_requests_.push_back(request);
   return take(save_file_answers);
+}
+
+bool ScriptedWindowSystem::export_choices_dialog(ExportChoices& choices) {
+  for (const std::string& word : std::exchange(export_choice_arguments_, {})) {
+    auto named = [&word](std::string_view name) {
+      return !word.empty() && name.size() >= word.size() &&
+             std::equal(word.begin(), word.end(), name.begin(),
+                        [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+    };
+    const auto face = std::find_if(choices.typefaces.begin(), choices.typefaces.end(), named);
+    if (word == "colour" || word == "mono") {
+      choices.colour = word == "colour";
+    } else if (face != choices.typefaces.end()) {
+      choices.typeface = static_cast<int>(face - choices.typefaces.begin());
+    } else {
+      message_box("\"" + word + "\" is neither colour, mono nor a lettering offered", "Export the drawing");
+      return false;
+    }
+  }
+  return true;
 }
 
 bool ScriptedWindowSystem::page_setup_dialog(PageSetup& values) {

@@ -101,6 +101,9 @@ class ScriptedWindowSystem final : public WindowSystem {
   bool ask_to_replace(std::string_view path, std::string_view title) override;
   std::optional<std::string> open_file_dialog(const FileDialogRequest& request) override;
   std::optional<std::string> save_file_dialog(const FileDialogRequest& request) override;
+  // Takes the words after the export command's file; without them the
+  // drawing's own choices stand.
+  bool export_choices_dialog(ExportChoices& choices) override;
   bool page_setup_dialog(PageSetup& values) override;
   bool pen_width_dialog(PenWidths& values) override;
   bool choose_printer(bool ask_user) override;
@@ -142,6 +145,7 @@ class ScriptedWindowSystem final : public WindowSystem {
   std::string clipboard_path_;
   std::vector<std::string> page_setup_arguments_;
   std::vector<std::string> pen_width_arguments_;
+  std::vector<std::string> export_choice_arguments_;
 };
 
 // The text screen as 25 lines, trailing blanks removed, each ending in a newline.
