@@ -67,6 +67,7 @@ bool Host::create_window() {
   ibeam_ = false;
   menu_.colour_checked = settings_.colour_window != 0;
   menu_.black_background_checked = settings_.black_background != 0;
+  menu_.exact_pixels_checked = settings_.exact_pixels.value_or(false);
   menu_.picture_commands_enabled = false;
   const WindowSpec window_spec{caption_, menu_, settings_.black_background != 0, settings_.window_place};
   if (!window_system_.create_window(window_spec, *this)) {
@@ -75,6 +76,10 @@ bool Host::create_window() {
   }
   window_created_ = true;
   torn_down_ = false;
+  if (window_system_.smooth_surface()) {
+    settings_.exact_pixels = settings_.exact_pixels.value_or(false);
+    show_smoothly(!*settings_.exact_pixels);
+  }
   update_cursor();
   return true;
 }
@@ -90,6 +95,7 @@ void Host::end_program(int status) {
   if (!torn_down_) {
     torn_down_ = true;
     overlay_ = nullptr;
+    picture_.set_smooth_surface(nullptr);  // it goes with the window
     if (window_created_) window_system_.destroy_window();
     window_created_ = false;
   }
@@ -127,6 +133,7 @@ Frame Host::frame() const {
   Frame f;
   f.graphics = graphics_mode_;
   f.picture = &picture_.window_surface();
+  f.smooth = picture_.drawn_smoothly();
   f.text = &text_;
   f.layout = layout_;
   f.black_background = picture_.black_background();

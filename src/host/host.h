@@ -202,6 +202,8 @@ class Host final : public WindowClient {
   void repaint_picture();
   void toggle_colour();
   void toggle_background();
+  void toggle_exact_pixels();
+  void show_smoothly(bool smoothly);
   void page_setup();
   void pen_width();
   void print();

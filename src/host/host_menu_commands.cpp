@@ -29,6 +29,7 @@ void Host::menu_command(Command command) {
       if (view_changes_allowed()) keeper_->previous_view();
       break;
     case Command::kBlackBackground: toggle_background(); break;
+    case Command::kExactPixels: toggle_exact_pixels(); break;
     case Command::kPenWidth: pen_width(); break;
     case Command::kAbout: window_system_.about_box(about_, caption_); break;
     case Command::kHelpKeys: window_system_.show_text(keys_help(menu_keys_), caption_ + " keys"); break;
@@ -66,6 +67,19 @@ void Host::toggle_background() {
   menu_.black_background_checked = settings_.black_background != 0;
   window_system_.update_menu(menu_);
   repaint_picture();
+}
+
+void Host::toggle_exact_pixels() {
+  settings_.exact_pixels = !settings_.exact_pixels.value_or(false);
+  menu_.exact_pixels_checked = *settings_.exact_pixels;
+  window_system_.update_menu(menu_);
+  show_smoothly(!*settings_.exact_pixels);
+  repaint_picture();
+}
+
+// A window without a smooth surface shows the exact raster whatever the setting.
+void Host::show_smoothly(bool smoothly) {
+  picture_.set_smooth_surface(smoothly ? window_system_.smooth_surface() : nullptr);
 }
 
 void Host::page_setup() {

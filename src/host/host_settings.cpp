@@ -33,6 +33,7 @@ constexpr Key kKeys[] = {
 
 constexpr const char* kPlaceSection = "Window";
 constexpr const char* kPlaceKeys[] = {"Left", "Top", "Width", "Height", "Maximized"};
+constexpr const char* kExactPixelsKey = "ExactPixels";
 
 std::optional<int> whole_number(const std::string& text) {
   const char* first = text.data();
@@ -87,6 +88,9 @@ HostSettings read_host_settings(const std::filesystem::path& path, const HostSet
     }
   }
   if (const auto place = read_place(ini)) settings.window_place = place;
+  if (const auto raw = ini.get(kPlaceSection, kExactPixelsKey)) {
+    if (const auto number = whole_number(*raw)) settings.exact_pixels = *number != 0;
+  }
   return settings;
 }
 
@@ -98,6 +102,7 @@ FileResult write_host_settings(const std::filesystem::path& path, const HostSett
   IniFile ini = IniFile::parse(old.text);
   for (const Key& key : kKeys) ini.set(key.section, key.name, std::to_string(settings.*key.field));
   if (settings.window_place) write_place(ini, *settings.window_place);
+  if (settings.exact_pixels) ini.set(kPlaceSection, kExactPixelsKey, *settings.exact_pixels ? "1" : "0");
   return write_whole_file(path.string(), ini.text());
 }
 

@@ -36,6 +36,9 @@ struct HostSettings {
   int black_background = 0;
   // None until a window was closed, or when one of its keys does not read.
   std::optional<WindowPlace> window_place;
+  // Whether the window shows the exact raster rather than a smooth
+  // picture; none until a window that can smooth it was opened.
+  std::optional<bool> exact_pixels;
   friend bool operator==(const HostSettings&, const HostSettings&) = default;
 };
 

@@ -15,6 +15,7 @@ Picture::Picture(PlotBuffer buffer)
     : buffer_(std::move(buffer)), bitmap_(kInitialBitmapWidth, kInitialBitmapHeight, kWhite) {}
 
 void Picture::record(AppendResult result) {
+  if (++records_ > kSmoothRecordLimit) smooth_ = nullptr;
   if (result == AppendResult::kBecameFull && report_) report_(kPlotBufferFullMessage);
   if (sink_ && buffer_.bytes().size() >= sink_bytes_) flush_stream();
 }
@@ -80,12 +81,12 @@ void Picture::set_colour_index(int black_bg_index, int white_bg_index, int black
 // what it already holds.
 void Picture::select_window_tools(std::optional<Pen> pen, std::optional<Rgb> brush) {
   if (window_tools_.pen != pen) {
-    window_.select_pen(pen);
+    on_window([&](auto& w) { w.select_pen(pen); });
     bitmap_.select_pen(pen);
     window_tools_.pen = pen;
   }
   if (window_tools_.brush != brush) {
-    window_.select_brush(brush);
+    on_window([&](auto& w) { w.select_brush(brush); });
     bitmap_.select_brush(brush);
     window_tools_.brush = brush;
   }
@@ -107,6 +108,18 @@ void Picture::forget_tools() {
   output_tools_ = {};
 }
 
+void Picture::set_smooth_surface(SmoothSurface* surface) {
+  smooth_wanted_ = surface;
+  smooth_from_start(records_);
+  bitmap_valid_ = false;  // the next paint draws it whole
+}
+
+void Picture::smooth_from_start(std::size_t records) {
+  smooth_ = records <= kSmoothRecordLimit ? smooth_wanted_ : nullptr;
+  forget_tools();
+  if (smooth_) smooth_->reset(window_.width(), window_.height(), background());
+}
+
 void Picture::set_window_pen_width(int width) {
   window_pen_width_ = std::max(width, 1);
   if (!output_) pen_width_ = window_pen_width_;
@@ -119,7 +132,7 @@ void Picture::draw_line(int x1, int y1, int x2, int y2) {
     select_window_tools(Pen{window_ink_, pen_width_}, std::nullopt);
     const Point a = transform_.to_pixel(x1, y1);
     const Point b = transform_.to_pixel(x2, y2);
-    if (draw_window_) window_.line(a, b);
+    if (draw_window_) on_window([&](auto& w) { w.line(a, b); });
     if (draw_bitmap_) bitmap_.line(a, b);
   }
   if (output_) {
@@ -137,7 +150,7 @@ void Picture::draw_rectangle(int x1, int y1, int x2, int y2) {
     select_window_tools(Pen{window_ink_, pen_width_}, std::nullopt);
     const Point a = transform_.to_pixel(x1, y1);
     const Point b = transform_.to_pixel(x2, y2);
-    if (draw_window_) outline(window_, a, b);
+    if (draw_window_) on_window([&](auto& w) { outline(w, a, b); });
     if (draw_bitmap_) outline(bitmap_, a, b);
   }
   if (output_) {
@@ -166,7 +179,7 @@ void Picture::draw_filled_rectangle(int x1, int y1, int x2, int y2, int left_ins
       lt = {lt.x - 1, lt.y - 1};
       rb = {rb.x + 1, rb.y + 1};
       select_window_tools(std::nullopt, window_ink_);
-      window_.rectangle(lt.x, lt.y, rb.x + 1, rb.y + 1);
+      on_window([&](auto& w) { w.rectangle(lt.x, lt.y, rb.x + 1, rb.y + 1); });
     }
     if (draw_bitmap_) {
       select_window_tools(Pen{window_ink_, 1}, window_ink_);
@@ -193,7 +206,7 @@ void Picture::draw_polygon(const std::int16_t* xs, const std::int16_t* ys, int n
   if (draw_window_ || draw_bitmap_) {
     for (int i = 0; i < n; ++i) pixels[i] = transform_.to_pixel(xs[i], ys[i]);
     select_window_tools(Pen{window_ink_, 1}, window_ink_);
-    if (draw_window_) window_.polygon({pixels, static_cast<std::size_t>(n)});
+    if (draw_window_) on_window([&](auto& w) { w.polygon({pixels, static_cast<std::size_t>(n)}); });
     if (draw_bitmap_) bitmap_.polygon({pixels, static_cast<std::size_t>(n)});
   }
   if (output_) {
@@ -209,6 +222,7 @@ void Picture::draw_polygon(const std::int16_t* xs, const std::int16_t* ys, int n
 void Picture::set_client_size(int width, int height) {
   transform_ = WindowTransform::for_client(width, height);
   window_.reset(width, height, background());
+  if (smooth_) smooth_->reset(width, height, background());
   forget_tools();
 }
 
@@ -230,12 +244,15 @@ void Picture::set_colour_window(bool colour) {
 
 void Picture::erase() {
   window_.fill(background());
+  if (smooth_) smooth_->fill(background());
   bitmap_.fill(background());
 }
 
 void Picture::clear() {
   flush_stream();
   buffer_.clear();
+  records_ = 0;
+  smooth_from_start(0);
   colour_at_clear_ = colour_;
   erase();
   bitmap_valid_ = true;
@@ -244,10 +261,10 @@ void Picture::clear() {
 void Picture::draw_feedback(const std::function<void()>& draw) {
   const bool was_recording = recording_;
   recording_ = false;
-  window_.set_mix(Mix::kInvert);
+  on_window([](auto& w) { w.set_mix(Mix::kInvert); });
   bitmap_.set_mix(Mix::kInvert);
   draw();
-  window_.set_mix(Mix::kCopy);
+  on_window([](auto& w) { w.set_mix(Mix::kCopy); });
   bitmap_.set_mix(Mix::kCopy);
   recording_ = was_recording;
 }

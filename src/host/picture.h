@@ -88,6 +88,14 @@ class Picture {
   void realise_palette(std::span<const Rgb> entries) { palette_.assign(entries.begin(), entries.end()); }
   const std::vector<Rgb>& palette() const { return palette_; }
 
+  // The smooth surface that follows the window surface from the next
+  // replay on; none shows the exact raster alone. A picture of more than
+  // kSmoothRecordLimit records is left exact, as smoothing it would keep
+  // the user waiting; the next picture is smoothed again.
+  static constexpr std::size_t kSmoothRecordLimit = 100'000;
+  void set_smooth_surface(SmoothSurface* surface);
+  bool drawn_smoothly() const { return smooth_ != nullptr; }
+
   void set_window_pen_width(int width);
   int window_pen_width() const { return window_pen_width_; }
   void invalidate_bitmap() { bitmap_valid_ = false; }
@@ -132,10 +140,21 @@ class Picture {
   void only_to_output(const OutputTarget& target);
   void reset_switches();
   void replay_records();
+  // Draws on the window surface and, when there is one, the smooth one.
+  template <typename Draw>
+  void on_window(const Draw& draw) {
+    draw(window_);
+    if (smooth_) draw(*smooth_);
+  }
 
   PlotBuffer buffer_;
   Raster window_;
   Raster bitmap_;
+  SmoothSurface* smooth_ = nullptr;         // drawn on now
+  SmoothSurface* smooth_wanted_ = nullptr;  // drawn on while the picture is small
+  std::size_t records_ = 0;                 // recorded since the picture was cleared
+  // Takes up the smooth surface again, fresh, for a picture of `records`.
+  void smooth_from_start(std::size_t records);
   WindowTransform transform_;
   Reporter report_;
 

@@ -97,6 +97,7 @@ void Picture::paint_window() {
     window_.copy_pixels_from(bitmap_);
     return;
   }
+  smooth_from_start(records_);
   erase();
   bitmap_valid_ = false;
   replay_to_window();

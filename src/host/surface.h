@@ -45,4 +45,13 @@ class Surface {
   virtual void polygon(std::span<const Point> vertices) = 0;
 };
 
+// The window's picture drawn smoothly beside the exact raster, for the
+// screen alone: it follows every drawing on the window surface and keeps
+// no pixel rule but the inverting mix.
+class SmoothSurface : public Surface {
+ public:
+  virtual void reset(int width, int height, Rgb background) = 0;
+  virtual void fill(Rgb colour) = 0;
+};
+
 }  // namespace plv::host

@@ -13,9 +13,14 @@ bool MenuState::enabled(Command command) const {
   }
 }
 
+bool MenuState::checkable(Command command) {
+  return command == Command::kColour || command == Command::kBlackBackground || command == Command::kExactPixels;
+}
+
 bool MenuState::checked(Command command) const {
   if (command == Command::kColour) return colour_checked;
   if (command == Command::kBlackBackground) return black_background_checked;
+  if (command == Command::kExactPixels) return exact_pixels_checked;
   return false;
 }
 

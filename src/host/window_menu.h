@@ -26,6 +26,7 @@ enum class Command : int {
   kPreviousView = 18,
   kHelpKeys = 19,
   kHelpManual = 20,
+  kExactPixels = 21,
 };
 
 struct MenuItem {
@@ -35,7 +36,7 @@ struct MenuItem {
   bool right_aligned = false;
 };
 
-inline constexpr std::array<MenuItem, 17> kWindowMenu{{
+inline constexpr std::array<MenuItem, 18> kWindowMenu{{
     {"File", "Page Set&up", Command::kPageSetup},
     {"File", "&Print", Command::kPrintDialog},
     {"File", "Write &TIF", Command::kWriteTiff},
@@ -50,6 +51,7 @@ inline constexpr std::array<MenuItem, 17> kWindowMenu{{
     {"Options", "&Color", Command::kColour},
     {"Options", "&Black Background", Command::kBlackBackground},
     {"Options", "&Pen Width...", Command::kPenWidth},
+    {"Options", "E&xact Pixels", Command::kExactPixels},
     {"Help", "&Keys", Command::kHelpKeys, true},
     {"Help", "&Manual", Command::kHelpManual, true},
     {"Help", "&About", Command::kAbout, true},
@@ -60,7 +62,10 @@ struct MenuState {
   bool picture_commands_enabled = false;  // printing and writing pictures
   bool colour_checked = true;
   bool black_background_checked = true;
+  bool exact_pixels_checked = false;  // the picture shown as drawn, not smoothed
 
+  // Whether the item shows a check mark at all, and whether it is set.
+  static bool checkable(Command command);
   bool enabled(Command command) const;
   bool checked(Command command) const;
   friend bool operator==(const MenuState&, const MenuState&) = default;

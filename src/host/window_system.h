@@ -32,6 +32,7 @@ enum class CursorShape { kArrow, kCrosshair, kIBeam, kHourglass };
 struct Frame {
   bool graphics = false;
   const Raster* picture = nullptr;  // client-sized, drawn by the host
+  bool smooth = false;              // the window shows its smooth surface instead
   const TextGrid* text = nullptr;
   TextLayout layout;                // cells, font size and margins
   bool black_background = false;    // text colours follow attribute_colours()
@@ -145,6 +146,9 @@ class WindowSystem {
   // Where the window stands now, to open there next time; none when the
   // platform has no place to tell.
   virtual std::optional<WindowPlace> window_place() const { return std::nullopt; }
+  // Where the window's picture may be drawn smoothly at the display's
+  // resolution; none where only the exact raster can be shown.
+  virtual SmoothSurface* smooth_surface() { return nullptr; }
 
   // Blocks until the next input event, handling the window's own messages
   // meanwhile. Positions are client pixels. Keys are host::Key: function

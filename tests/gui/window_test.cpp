@@ -113,7 +113,24 @@ TEST_F(GuiTest, ResizingChangesTheFontAndThePictureScale) {
   EXPECT_TRUE(QFontInfo(canvas()->text_font()).fixedPitch());
 }
 
-TEST_F(GuiTest, TheWindowShowsThePictureAsTheTogglesSayAndTheClipboardTakesWhatItShows) {
+// Pixels blended of ink and background: the picture's smoothing.
+int blended(const QImage& image) {
+  int n = 0;
+  auto pure = [](int c) { return c == 0 || c == 255; };
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      n += !pure(qRed(p)) || !pure(qGreen(p)) || !pure(qBlue(p));
+    }
+  return n;
+}
+
+QImage raster_image(const Raster& r) {
+  return QImage(reinterpret_cast<const uchar*>(r.pixels().data()), r.width(), r.height(), r.width() * 4,
+                QImage::Format_RGB32).copy();
+}
+
+TEST_F(GuiTest, TheWindowShowsThePictureAsTheTogglesSayAndTheClipboardTakesIt) {
   const auto copied = [this] {
     ws_->repaint();
     QCoreApplication::processEvents();
@@ -121,8 +138,8 @@ TEST_F(GuiTest, TheWindowShowsThePictureAsTheTogglesSayAndTheClipboardTakesWhatI
     return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
   };
   const Point on_line = draw_red_line();
-  const QImage first = copied();
-  EXPECT_EQ(first, canvas()->shown().convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(copied(), raster_image(host_->picture().window_surface()));
+  const QImage first = canvas()->shown().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(std::pair(shown_at(on_line), shown_at({5, 5})), std::pair(0xFF0000u, 0xFFFFFFu));
 
   // The toggles repaint the picture from the plot buffer at once: the line
@@ -144,6 +161,36 @@ TEST_F(GuiTest, TheWindowShowsThePictureAsTheTogglesSayAndTheClipboardTakesWhatI
   host_->write_text("COPIED", 7);
   const QImage text = copied();
   EXPECT_EQ(text, canvas()->shown().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(GuiTest, ThePictureIsShownSmoothOrAsTheExactRasterWhichTheClipboardAlwaysTakes) {
+  draw_red_line();
+  host_->picture().draw_line(-1200, -700, 1100, 800);
+  const QImage exact = raster_image(host_->picture().window_surface());
+  ws_->repaint();
+  const QImage smooth = canvas()->shown().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(blended(exact), 0);
+  EXPECT_GT(blended(smooth), 200) << "the diagonal is not antialiased";
+  host_->menu_command(Command::kCopy);
+  EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), exact);
+
+  // A rubber band drawn twice leaves the smooth picture as it was.
+  for (int i = 0; i < 2; ++i) host_->picture().draw_feedback([&] { host_->picture().draw_rectangle(-300, -300, 300, 300); });
+  ws_->repaint();
+  EXPECT_EQ(canvas()->shown().convertToFormat(QImage::Format_RGB32), smooth);
+
+  action(Command::kExactPixels)->trigger();
+  EXPECT_TRUE(action(Command::kExactPixels)->isChecked());
+  EXPECT_EQ(host_->settings().exact_pixels, true);
+  EXPECT_EQ(canvas()->shown().convertToFormat(QImage::Format_RGB32), exact);
+
+  // On a display of twice the pixels, smooth lines are twice as wide.
+  canvas()->smooth().set_pixel_ratio(2);
+  action(Command::kExactPixels)->trigger();
+  const Point middle = host_->picture().transform().to_pixel(0, 0);
+  int rows = 0;
+  for (int y = middle.y - 4; y <= middle.y + 4; ++y) rows += shown_at({middle.x, y}) != 0xFFFFFFu;
+  EXPECT_EQ(rows, 2);
 }
 
 TEST_F(GuiTest, PrintingToAPdfFileGivesOnePageOfThePicture) {

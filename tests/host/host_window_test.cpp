@@ -14,11 +14,12 @@ using plv::testing::read_file;
 TEST_F(HostTest, SettingsFileValuesAreReadAndBadOnesKeepTheDefaultsGiven) {
   plv::testing::write_file(settings_path(),
                            "; mine\r\n[window]\r\nblackbg = 1\r\nColorWindow=0\r\nLeft=-5\nTop=20\nWidth=800\nHeight=600\n"
-                           "Maximized=1\n[Printer]\nPageWidth=-700\nPageTopMargin=12x\n");
-  const HostSettings s = read_host_settings(settings_path(), {.page_top_margin = 1, .window_place = {}});
+                           "Maximized=1\nExactPixels=1\n[Printer]\nPageWidth=-700\nPageTopMargin=12x\n");
+  const HostSettings s = read_host_settings(settings_path(), {.page_top_margin = 1, .window_place = {}, .exact_pixels = {}});
   EXPECT_EQ(std::tuple(s.black_background, s.colour_window, s.page_width, s.page_top_margin),
             std::tuple(1, 0, -700, 1));  // PageTopMargin is not a number: the default stays
   EXPECT_EQ(s.window_place, (WindowPlace{-5, 20, 800, 600, true}));
+  EXPECT_EQ(s.exact_pixels, true);
   // A place with a key missing, or of no size, is no place.
   for (const char* place : {"Left=1\nTop=2\nWidth=3\nMaximized=0\n", "Left=1\nTop=2\nWidth=0\nHeight=3\nMaximized=0\n"}) {
     plv::testing::write_file(settings_path(), std::string("[Window]\n") + place);
@@ -34,11 +35,12 @@ TEST_F(HostTest, SettingsFileValuesAreReadAndBadOnesKeepTheDefaultsGiven) {
 
 TEST_F(HostTest, SettingsFileKeepsOtherContentWhenWritten) {
   plv::testing::write_file(settings_path(), "; mine\n[Window]\nBlackBG=0\nOther=x\n\n[Extra]\nA=1\n");
-  const HostSettings s{.page_width = 700, .black_background = 1, .window_place = WindowPlace{3, 4, 500, 400, false}};
+  const HostSettings s{.page_width = 700, .black_background = 1, .window_place = WindowPlace{3, 4, 500, 400, false},
+                       .exact_pixels = true};
   ASSERT_TRUE(write_host_settings(settings_path(), s).ok());
   EXPECT_EQ(read_file(settings_path()),
             "; mine\n[Window]\nBlackBG=1\nOther=x\nColorWindow=1\nLeft=3\nTop=4\nWidth=500\nHeight=400\n"
-            "Maximized=0\n\n[Extra]\nA=1\n"
+            "Maximized=0\nExactPixels=1\n\n[Extra]\nA=1\n"
             "[Printer]\nPageLeftMargin=100\nPageTopMargin=100\nPageWidth=700\nPenWidthPrinter=2\n"
             "LandscapePrinter=0\n[PostScript]\nPenWidthEPS=2\n[Metafile]\nPenWidthEMF=2\n");
   EXPECT_EQ(read_host_settings(settings_path()), s);
@@ -223,6 +225,64 @@ TEST_F(HostTest, PrintingReplaysOntoThePageAtThePrinterScale) {
   EXPECT_EQ(log, (std::vector<std::string>{"600,600 4500,3384 w6 r200", "finished"}));
   EXPECT_EQ(host.picture().window_surface().pixels(), window);
   EXPECT_TRUE(ws_->messages().empty());
+}
+
+// A smooth surface drawing by the exact rules: it must come out as the window.
+class MirrorRaster final : public SmoothSurface {
+ public:
+  Raster raster;
+  void reset(int width, int height, Rgb background) override { raster.reset(width, height, background); }
+  void fill(Rgb colour) override { raster.fill(colour); }
+  void select_pen(std::optional<Pen> pen) override { raster.select_pen(pen); }
+  void select_brush(std::optional<Rgb> brush) override { raster.select_brush(brush); }
+  void set_mix(Mix mix) override { raster.set_mix(mix); }
+  void line(Point from, Point to) override { raster.line(from, to); }
+  void rectangle(int left, int top, int right, int bottom) override { raster.rectangle(left, top, right, bottom); }
+  void polygon(std::span<const Point> vertices) override { raster.polygon(vertices); }
+};
+
+TEST_F(HostTest, TheSmoothSurfaceFollowsEveryDrawingOnTheWindowUntilExactPixelsAreChosen) {
+  MirrorRaster mirror;
+  ws_ = std::make_unique<ScriptedWindowSystem>(std::vector<ScriptStep>{});
+  ws_->smooth = &mirror;
+  host_ = std::make_unique<Host>(*ws_, settings_path());
+  ASSERT_TRUE(host_->create_window());
+  host_->enter_graphics_mode(false);
+  Picture& p = ink(0, 0, 255);
+  const std::int16_t xs[] = {-900, -500, -700}, ys[] = {-900, -900, -300};
+  p.draw_line(-1500, -1000, 1400, 900);
+  p.draw_rectangle(-400, -400, 600, 300);
+  ink(255, 0, 0).draw_filled_rectangle(100, 100, 700, 500, 1, 0, 1, 0);
+  p.draw_polygon(xs, ys, 3);
+  p.draw_feedback([&] { p.draw_rectangle(-200, -200, 200, 200); });  // left showing
+  const auto follows = [&] { return mirror.raster.pixels() == p.window_surface().pixels(); };
+  EXPECT_TRUE(host_->frame().smooth);
+  EXPECT_TRUE(follows());
+  ws_->resize(420, 300);  // erased and drawn again at the new size
+  host_->paint();
+  EXPECT_EQ(mirror.raster.width(), 420);
+  EXPECT_TRUE(follows());
+
+  host_->menu_command(Command::kExactPixels);
+  EXPECT_EQ(std::pair(host_->frame().smooth, ws_->menu().exact_pixels_checked), std::pair(false, true));
+  p.draw_line(-1500, 1000, 1400, -900);
+  EXPECT_FALSE(follows()) << "left alone while the exact raster is shown";
+  host_->menu_command(Command::kExactPixels);
+  host_->paint();
+  EXPECT_TRUE(host_->frame().smooth);
+  EXPECT_TRUE(follows());
+
+  // A picture too large to smooth at once is shown exact, also when drawn
+  // again; the next picture is smoothed.
+  for (std::size_t i = 0; i < Picture::kSmoothRecordLimit; ++i) p.draw_line(0, 0, 10, 10);
+  EXPECT_FALSE(host_->frame().smooth);
+  p.invalidate_bitmap();
+  host_->paint();
+  EXPECT_FALSE(host_->frame().smooth);
+  host_->enter_graphics_mode(false);
+  p.draw_line(-1500, 1000, 1400, -900);
+  EXPECT_TRUE(host_->frame().smooth);
+  EXPECT_TRUE(follows());
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ Canvas::Canvas(EventSink sink, QSize preferred_size, QWidget* parent)
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_KeyCompression, false);
+  smooth_.set_pixel_ratio(devicePixelRatioF());
 }
 
 QSize Canvas::device_size() const {
@@ -75,13 +76,17 @@ bool Canvas::event(QEvent* event) {
   }
 }
 
-void Canvas::render(const Frame& frame) {
+void Canvas::render(const Frame& frame, QImage& target) {
   const QSize size = device_size();
-  if (image_.size() != size) image_ = QImage(size, QImage::Format_RGB32);
-  image_.setDevicePixelRatio(1.0);
-  image_.fill(frame.black_background ? Qt::black : Qt::white);
-  QPainter painter(&image_);
-  if (frame.graphics && frame.picture && frame.picture->width() > 0) {
+  if (target.size() != size) target = QImage(size, QImage::Format_RGB32);
+  target.setDevicePixelRatio(1.0);
+  target.fill(frame.black_background ? Qt::black : Qt::white);
+  QPainter painter(&target);
+  const auto* raster_shown = frame.picture;
+  if (frame.graphics && frame.smooth && raster_shown &&
+      smooth_.image().size() == QSize(raster_shown->width(), raster_shown->height())) {
+    painter.drawImage(0, 0, smooth_.image());
+  } else if (frame.graphics && frame.picture && frame.picture->width() > 0) {
     const Raster& raster = *frame.picture;
     const QImage picture(reinterpret_cast<const uchar*>(raster.pixels().data()), raster.width(), raster.height(),
                          raster.width() * 4, QImage::Format_RGB32);
@@ -94,7 +99,7 @@ void Canvas::render(const Frame& frame) {
 
 void Canvas::paintEvent(QPaintEvent*) {
   if (client_) {
-    render(frame_only_ ? client_->frame() : client_->paint());
+    render(frame_only_ ? client_->frame() : client_->paint(), image_);
   } else {
     image_ = QImage(device_size(), QImage::Format_RGB32);
     image_.fill(Qt::white);
@@ -106,6 +111,7 @@ void Canvas::paintEvent(QPaintEvent*) {
 }
 
 void Canvas::resizeEvent(QResizeEvent*) {
+  smooth_.set_pixel_ratio(devicePixelRatioF());
   if (!client_) return;
   const QSize size = device_size();
   client_->client_resized(size.width(), size.height(), false);

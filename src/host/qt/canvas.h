@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "host/qt/smooth_image.h"
 #include "host/qt/text_painter.h"
 #include "host/window_system.h"
 
@@ -25,8 +26,13 @@ class Canvas final : public QWidget {
   // The client area in device pixels, the unit of every position the host sees.
   QSize device_size() const;
   QPoint to_logical(Point device_pixel) const;
+  // The picture drawn smoothly, shown instead of the exact raster when the
+  // frame asks for it.
+  SmoothImage& smooth() { return smooth_; }
   // What was painted last, in device pixels.
   const QImage& shown() const { return image_; }
+  // The frame drawn into `target` at the client's size.
+  void render(const Frame& frame, QImage& target);
   const QFont& text_font() { return text_painter_.font_for(last_layout_); }
 
   QSize sizeHint() const override { return preferred_size_; }
@@ -44,13 +50,13 @@ class Canvas final : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  void render(const Frame& frame);
   void pointer_event(EventType type, const QMouseEvent& event);
 
   EventSink sink_;
   QSize preferred_size_;
   WindowClient* client_ = nullptr;
   TextPainter text_painter_;
+  SmoothImage smooth_;
   TextLayout last_layout_;
   QImage image_;
   int wheel_eighths_ = 0;  // turned but not yet a whole notch

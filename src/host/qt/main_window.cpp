@@ -64,7 +64,7 @@ void MainWindow::build_menu() {
     const QString label = text_of(item.label);
     QAction* action = item.menu.empty() ? menuBar()->addAction(label)
                                         : menu_named(text_of(item.menu), item.right_aligned)->addAction(label);
-    action->setCheckable(item.command == Command::kColour || item.command == Command::kBlackBackground);
+    action->setCheckable(MenuState::checkable(item.command));
     const Command command = item.command;
     connect(action, &QAction::triggered, this, [this, command] {
       if (callbacks_.command) callbacks_.command(command);

@@ -189,6 +189,8 @@ bool QtWindowSystem::page_setup_dialog(PageSetup& values) {
   return dialog.exec() == QDialog::Accepted;
 }
 
+SmoothSurface* QtWindowSystem::smooth_surface() { return canvas_ ? &canvas_->smooth() : nullptr; }
+
 bool QtWindowSystem::export_choices_dialog(ExportChoices& choices) {
   ExportChoicesDialog dialog(choices, window_.get());
   return dialog.exec() == QDialog::Accepted;
@@ -300,9 +302,15 @@ std::unique_ptr<PrintJob> QtWindowSystem::start_print_job(std::string_view docum
   return QtPrintJob::start(*printer_, document_name);
 }
 
-void QtWindowSystem::copy_to_clipboard(const Frame&) {
-  // What the window shows, pixel for pixel: the picture, or the text screen.
-  if (canvas_) QGuiApplication::clipboard()->setImage(canvas_->shown());
+void QtWindowSystem::copy_to_clipboard(const Frame& frame) {
+  // What the window shows: the text screen as painted, the picture as its
+  // exact raster even when the window smooths it.
+  if (!canvas_) return;
+  Frame exact = frame;
+  exact.smooth = false;
+  QImage copy;
+  canvas_->render(exact, copy);
+  QGuiApplication::clipboard()->setImage(copy);
 }
 
 }  // namespace plv::host

@@ -71,6 +71,7 @@ class QtWindowSystem final : public WindowSystem {
   bool page_setup_dialog(PageSetup& values) override;
   bool pen_width_dialog(PenWidths& values) override;
   bool export_choices_dialog(ExportChoices& choices) override;
+  SmoothSurface* smooth_surface() override;
   bool choose_printer(bool ask_user) override;
   std::unique_ptr<PrintJob> start_print_job(std::string_view document_name) override;
   void copy_to_clipboard(const Frame& frame) override;

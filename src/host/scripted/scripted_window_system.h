@@ -50,6 +50,9 @@ class ScriptedWindowSystem final : public WindowSystem {
   std::deque<CloseAnswer> close_answers;
   // Without one, a file may be replaced.
   std::deque<bool> replace_answers;
+  // The smooth surface the window offers; none by default, as headless.
+  SmoothSurface* smooth = nullptr;
+  SmoothSurface* smooth_surface() override { return smooth; }
   // Makes the print jobs; none by default, so printing fails.
   std::function<std::unique_ptr<PrintJob>()> print_jobs;
   bool printer_available = false;
