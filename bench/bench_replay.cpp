@@ -7,9 +7,9 @@
 #include <sys/resource.h>
 
 #include <cstdint>
-#include <random>
 
 #include "host/picture.h"
+#include "short_lines.h"
 
 namespace {
 
@@ -19,20 +19,12 @@ constexpr int kLines = 1'000'000;
 constexpr int kWidth = 1400;
 constexpr int kHeight = 1000;
 
-// 1400 x 1000 shows 2.5 plot units per pixel, so a step of at most 49 units
-// in x and 49 in y stays within 20 pixels.
 Picture picture_of_short_lines() {
   Picture picture;
   picture.set_client_size(kWidth, kHeight);
   picture.renew_bitmap();
   picture.clear();
-  std::mt19937 random(12345);
-  std::uniform_int_distribution<int> x(-1700, 1700), y(-1200, 1200), step(-49, 49);
-  picture.set_colour(255, 0, 0);
-  for (int i = 0; i < kLines; ++i) {
-    const int x1 = x(random), y1 = y(random);
-    picture.draw_line(x1, y1, x1 + step(random), y1 + step(random));
-  }
+  draw_short_lines(picture, kLines);
   return picture;
 }
 

@@ -8,25 +8,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
-#include <random>
 
 #include "host/picture.h"
 #include "host/qt/smooth_image.h"
+#include "short_lines.h"
 
 namespace {
 
 using plv::host::Picture;
 using plv::host::SmoothImage;
-
-void draw_short_lines(Picture& picture, int lines) {
-  std::mt19937 random(12345);
-  std::uniform_int_distribution<int> x(-1700, 1700), y(-1200, 1200), step(-49, 49);
-  picture.set_colour(255, 0, 0);
-  for (int i = 0; i < lines; ++i) {
-    const int x1 = x(random), y1 = y(random);
-    picture.draw_line(x1, y1, x1 + step(random), y1 + step(random));
-  }
-}
 
 void BM_ReplayOntoWindowBitmapAndSmoothImage(benchmark::State& state) {
   Picture picture;
