@@ -5,41 +5,18 @@
 // child's wall time and peak resident memory.
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <fcntl.h>
 
 #include <string>
 #include <vector>
 
+#include "child_run.h"
 #include "million_file.h"
 
 namespace {
 
-struct ChildRun {
-  bool ok = false;
-  long peak_kb = 0;
-};
+using plv::bench::ChildRun;
 
-// Runs plvtool with `args`, its output to /dev/null.
-ChildRun run_plvtool(const std::vector<std::string>& args) {
-  const pid_t child = fork();
-  if (child == 0) {
-    const int null = open("/dev/null", O_WRONLY);
-    dup2(null, 1);
-    std::vector<char*> argv{const_cast<char*>(PLVTOOL_PATH)};
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(PLVTOOL_PATH, argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  wait4(child, &status, 0, &usage);
-  return {WIFEXITED(status) && WEXITSTATUS(status) == 0, usage.ru_maxrss};
-}
+ChildRun run_plvtool(const std::vector<std::string>& args) { return plv::bench::run_program(PLVTOOL_PATH, args); }
 
 void BM_PlvtoolSave(benchmark::State& state) {
   const std::string& in = plv::bench::million_record_file();
