@@ -57,13 +57,13 @@ void BM_RedrawMillionRecords(benchmark::State& state) {
   plv::host::Host host(window, plv::host::kNoHostSettings);
   plv::kernel::Kernel kernel(host);
   kernel.gkopen("plivet");
-  kernel.gkclipon(kernel::Clipping::kOn);
+  kernel.gkclipon(plv::kernel::Clipping::kOn);
   kernel.gkclip(-1750, 1750, -1250, 1250);
   QuietMessages messages;
   plv::RenderState render;
   size_t plot_bytes = 0;
   for (auto _ : state) {
-    kernel.gkpage(kernel::PageStart::kErased);
+    kernel.gkpage(plv::kernel::PageStart::kErased);
     plv::redraw_all(drawing, render, kernel, messages);
     plot_bytes = host.picture().buffer().bytes().size();
   }

@@ -22,13 +22,5 @@ DeviceTransform DeviceTransform::for_chain(const Rect& user, const Rect& viewpor
   return t;
 }
 
-int clamp_to_plot(double device_value) {
-  if (std::isnan(device_value)) return 0;  // no place at all; never a cast of NaN
-  return static_cast<int>(std::clamp(device_value, -32768.0, 32767.0));
-}
-
-DevicePoint DeviceTransform::to_device(double x, double y) const {
-  return {clamp_to_plot(std::trunc(x_scale * x) + x_offset), clamp_to_plot(std::trunc(y_scale * y) + y_offset)};
-}
 
 }  // namespace plv::kernel

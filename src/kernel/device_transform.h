@@ -3,6 +3,8 @@
 // normalised viewport, device raster) folded into one scale and offset per
 // axis, applied with truncation toward zero.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace plv::kernel {
@@ -36,6 +38,14 @@ struct DeviceTransform {
 };
 
 // Plot coordinates are 16-bit: far-away points are held at the edge.
-int clamp_to_plot(double device_value);
+inline int clamp_to_plot(double device_value) {
+  if (std::isnan(device_value)) return 0;  // no place at all; never a cast of NaN
+  return static_cast<int>(std::clamp(device_value, -32768.0, 32767.0));
+}
+
+// Inline: every point of every element drawn passes through it.
+inline DevicePoint DeviceTransform::to_device(double x, double y) const {
+  return {clamp_to_plot(std::trunc(x_scale * x) + x_offset), clamp_to_plot(std::trunc(y_scale * y) + y_offset)};
+}
 
 }  // namespace plv::kernel

@@ -164,14 +164,12 @@ void Kernel::set_rotation(float s, float c) {
 
 void Kernel::draw_string(int n, std::string_view text) {
   if (n < 0) n = 0;
-  const auto laid = lay_out_text(string_, {static_cast<float>(pen_.x), static_cast<float>(pen_.y)},
-                                 text.substr(0, static_cast<size_t>(n)));
-  for (const Polyline& line : laid.polylines) {
-    if (line.empty()) continue;
-    move(line.front().x, line.front().y);
-    for (size_t k = 1; k < line.size(); ++k) draw(line[k].x, line[k].y);
-  }
-  move(laid.next_origin.x, laid.next_origin.y);
+  const UserPoint next = trace_text(string_, {static_cast<float>(pen_.x), static_cast<float>(pen_.y)},
+                                    text.substr(0, static_cast<size_t>(n)), [this](UserPoint p, bool starts_stroke) {
+                                      if (starts_stroke) move(p.x, p.y);
+                                      else draw(p.x, p.y);
+                                    });
+  move(next.x, next.y);
 }
 
 void Kernel::gkchars(float size, int direction, std::string_view text) {

@@ -56,4 +56,14 @@ Glyph decode_glyph(int glyph) {
   return out;
 }
 
+const Glyph& decoded_glyph(int glyph) {
+  static const std::vector<Glyph> kDecoded = [] {
+    std::vector<Glyph> all;
+    for (int g = 1; g <= kGlyphCount; ++g) all.push_back(decode_glyph(g));
+    return all;
+  }();
+  if (glyph < 1 || glyph > kGlyphCount) throw std::out_of_range("no glyph " + std::to_string(glyph));
+  return kDecoded[static_cast<std::size_t>(glyph - 1)];
+}
+
 }  // namespace plv::kernel

@@ -47,5 +47,7 @@ int glyph_number(unsigned char code);
 
 // Glyph 1..kGlyphCount as strokes; throws std::out_of_range otherwise.
 Glyph decode_glyph(int glyph);
+// The same, decoded once for the whole run: every string drawn reads it.
+const Glyph& decoded_glyph(int glyph);
 
 }  // namespace plv::kernel

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kernel/stroke_font.h"
+
 namespace plv::kernel {
 
 struct UserPoint {
@@ -43,9 +45,43 @@ struct TextLayout {
   UserPoint next_origin;  // where a following character would start
 };
 
-// Lays out `text` from `origin`, stopping early at a code 0. A blank is
+// Where a font point of a character starting at `origin` lies.
+inline UserPoint place_font_point(const StringSettings& s, UserPoint origin, FontPoint p) {
+  const float u = static_cast<float>(p.x) * s.char_width / kCellWidth;
+  const float v = static_cast<float>(p.y) * s.char_height / kCellHeight;
+  return {origin.x + s.rotation_c * u + s.rotation_s * v, origin.y + s.rotation_c * v - s.rotation_s * u};
+}
+
+// Where the character after one of this trim starts.
+UserPoint advanced_origin(const StringSettings& s, UserPoint origin, int trim);
+
+// Goes through the strokes of `text` from `origin`, stopping early at a
+// code 0: `pen(point, starts_stroke)` for each point in order. A blank is
 // drawn as nothing but advances as the default glyph would, so blank-padded
-// figures line up.
+// figures line up. Returns where a following character would start. Nothing
+// is allocated: every string drawn goes through here.
+template <typename Pen>
+UserPoint trace_text(const StringSettings& settings, UserPoint origin, std::string_view text, Pen&& pen) {
+  for (const char ch : text) {
+    const auto code = static_cast<unsigned char>(ch);
+    const int number = glyph_number(code);
+    if (number == 0) break;
+    const Glyph& glyph = decoded_glyph(number);
+    if (code != ' ') {
+      for (const GlyphStroke& stroke : glyph.strokes) {
+        bool first = true;
+        for (const FontPoint& p : stroke) {
+          pen(place_font_point(settings, origin, p), first);
+          first = false;
+        }
+      }
+    }
+    origin = advanced_origin(settings, origin, glyph.trim);
+  }
+  return origin;
+}
+
+// The same gathered as polylines.
 TextLayout lay_out_text(const StringSettings& settings, UserPoint origin, std::string_view text);
 
 }  // namespace plv::kernel

@@ -151,14 +151,12 @@ void PaperPainter::text(DrawingPoint start, Vec offset, const TextStyle& style, 
   settings.advance_y = style.advance_y;
   settings.rotation_s = style.rotation_s;
   settings.rotation_c = style.rotation_c;
-  const auto letters = kernel::lay_out_text(
-      settings, {static_cast<float>(origin.x), static_cast<float>(origin.y)},
-      text.substr(0, std::min(text.size(), static_cast<size_t>(length))));
-  for (const kernel::Polyline& line : letters.polylines) {
-    if (line.empty()) continue;
-    move({line.front().x, line.front().y});
-    for (size_t k = 1; k < line.size(); ++k) draw({line[k].x, line[k].y});
-  }
+  kernel::trace_text(settings, {static_cast<float>(origin.x), static_cast<float>(origin.y)},
+                     text.substr(0, std::min(text.size(), static_cast<size_t>(length))),
+                     [this](kernel::UserPoint p, bool starts_stroke) {
+                       if (starts_stroke) move({p.x, p.y});
+                       else draw({p.x, p.y});
+                     });
 }
 
 bool PaperPainter::typeset(const StringRun& run) {
