@@ -4,9 +4,8 @@
 
 namespace plv::kernel {
 
-UserPoint advanced_origin(const StringSettings& s, UserPoint origin, int trim) {
+UserPoint advanced_origin(const StringSettings& s, UserPoint origin, int trim, float length) {
   if (!s.proportional || trim == 0) return {origin.x + s.advance_x, origin.y + s.advance_y};
-  const float length = std::hypot(s.advance_x, s.advance_y);
   if (length == 0.0f) return origin;
   const float factor = (length - static_cast<float>(trim) * s.char_width / kCellWidth) / length;
   return {origin.x + factor * s.advance_x, origin.y + factor * s.advance_y};

@@ -3,6 +3,7 @@
 // in user coordinates, each one a move to its first point and draws through
 // the rest.
 
+#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -52,8 +53,9 @@ inline UserPoint place_font_point(const StringSettings& s, UserPoint origin, Fon
   return {origin.x + s.rotation_c * u + s.rotation_s * v, origin.y + s.rotation_c * v - s.rotation_s * u};
 }
 
-// Where the character after one of this trim starts.
-UserPoint advanced_origin(const StringSettings& s, UserPoint origin, int trim);
+// Where the character after one of this trim starts; `advance_length` is
+// the length of the settings' advance vector.
+UserPoint advanced_origin(const StringSettings& s, UserPoint origin, int trim, float advance_length);
 
 // Goes through the strokes of `text` from `origin`, stopping early at a
 // code 0: `pen(point, starts_stroke)` for each point in order. A blank is
@@ -62,6 +64,7 @@ UserPoint advanced_origin(const StringSettings& s, UserPoint origin, int trim);
 // is allocated: every string drawn goes through here.
 template <typename Pen>
 UserPoint trace_text(const StringSettings& settings, UserPoint origin, std::string_view text, Pen&& pen) {
+  const float advance_length = std::hypot(settings.advance_x, settings.advance_y);
   for (const char ch : text) {
     const auto code = static_cast<unsigned char>(ch);
     const int number = glyph_number(code);
@@ -76,7 +79,7 @@ UserPoint trace_text(const StringSettings& settings, UserPoint origin, std::stri
         }
       }
     }
-    origin = advanced_origin(settings, origin, glyph.trim);
+    origin = advanced_origin(settings, origin, glyph.trim, advance_length);
   }
   return origin;
 }
