@@ -82,7 +82,8 @@ void SmoothImage::rectangle(int left, int top, int right, int bottom) {
   if (brush_) p.fillRect(QRectF(left, top, right - left, bottom - top), p.brush());
   if (pen_) {
     QPainterPath outline;
-    outline.addRect(QRectF(centre({left, top}), centre({right - 1, bottom - 1})));
+    const qreal width = p.pen().widthF();
+    outline.addRect(QRectF(on_pixels({left, top}, width), on_pixels({right - 1, bottom - 1}, width)));
     p.strokePath(outline, p.pen());
   }
 }
