@@ -11,6 +11,7 @@
 #include "image/pdf_file.h"
 #include "kinds/colour_problem.h"
 #include "publish/cairo_canvas.h"
+#include "publish/ink_measure.h"
 #include "publish/pdf_canvas.h"
 #include "publish/paper_painter.h"
 #include "render/redraw.h"
@@ -116,18 +117,13 @@ bool draw_drawing(PaperCanvas& canvas, const RecordStore& drawing, RenderState s
 // drawing units; measured on a page fitted to the extent alone.
 std::optional<Extent> ink_extent(const RecordStore& drawing, const RenderState& state, const PageFrame& trial,
                                  const PaperStyle& style) {
-  Surface recording(cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr));
-  Context cr(cairo_create(recording.get()));
-  CairoCanvas canvas(cr.get(), trial, style.line_width);
   std::vector<std::string> ignored;
-  draw_drawing(canvas, drawing, state, trial, style, ignored);
-  cr.reset();
-  double x = 0, y = 0, w = 0, h = 0;
-  cairo_recording_surface_ink_extents(recording.get(), &x, &y, &w, &h);
-  if (!(w > 0 && h > 0)) return std::nullopt;
-  const Extent& f = trial.frame;
-  const double s = trial.scale;
-  return Extent{f.xmin + x / s, f.xmin + (x + w) / s, f.ymax - (y + h) / s, f.ymax - y / s};
+  return measured_ink(
+      [&](PaperCanvas& canvas) {
+        ignored.clear();
+        draw_drawing(canvas, drawing, state, trial, style, ignored);
+      },
+      trial, style.line_width);
 }
 
 }  // namespace
