@@ -20,7 +20,7 @@ bool PlotBuffer::resize_block(std::size_t new_size) {
   return true;
 }
 
-bool PlotBuffer::reserve_record(AppendResult& result) {
+bool PlotBuffer::reserve_at_step(AppendResult& result) {
   if (full_) {
     result = AppendResult::kDropped;
     return false;
@@ -32,12 +32,6 @@ bool PlotBuffer::reserve_record(AppendResult& result) {
   }
   result = AppendResult::kAppended;
   return true;
-}
-
-void PlotBuffer::put_coordinate(int value) {
-  const auto bits = static_cast<std::uint16_t>(value);
-  put_byte(bits & 0xFF);
-  put_byte(bits >> 8);
 }
 
 AppendResult PlotBuffer::append_line(int x1, int y1, int x2, int y2) {

@@ -54,10 +54,19 @@ class PlotBuffer {
 
  private:
   // Makes room for one more record; false when the record must be dropped.
-  bool reserve_record(AppendResult& result);
+  bool reserve_record(AppendResult& result) {
+    if (full_ || count_ + kLargestRecordSize >= allocated_) return reserve_at_step(result);
+    result = AppendResult::kAppended;
+    return true;
+  }
+  bool reserve_at_step(AppendResult& result);
   bool resize_block(std::size_t new_size);
   void put_byte(int value) { block_.get()[count_++] = static_cast<std::uint8_t>(value); }
-  void put_coordinate(int value);
+  void put_coordinate(int value) {
+    const auto bits = static_cast<std::uint16_t>(value);
+    put_byte(bits & 0xFF);
+    put_byte(bits >> 8);
+  }
 
   struct FreeBlock {
     void operator()(std::uint8_t* p) const { std::free(p); }

@@ -104,7 +104,8 @@ void Kernel::gkunitv(float& dx, float& dy, float x2, float y2, float x1, float y
 void Kernel::move(float x, float y) {
   pen_.x = x;
   pen_.y = y;
-  for (int s = 0; s < 2; ++s) pen_.device[s] = slots_[s].to_device(x, y);
+  // The second device draws nothing, so its pen position is never needed.
+  pen_.device[0] = slots_[0].to_device(x, y);
 }
 
 void Kernel::line_on_window(DevicePoint from, DevicePoint to) {
@@ -122,8 +123,9 @@ void Kernel::draw(float x, float y) {
   const auto visible = clip_segment(whole, clip_);
   if (!visible) return;
   const bool start_moved = visible->x1 != whole.x1 || visible->y1 != whole.y1;
+  const bool end_moved = visible->x2 != whole.x2 || visible->y2 != whole.y2;
   const DevicePoint from = start_moved ? slots_[0].to_device(visible->x1, visible->y1) : pen_device;
-  line_on_window(from, slots_[0].to_device(visible->x2, visible->y2));
+  line_on_window(from, end_moved ? slots_[0].to_device(visible->x2, visible->y2) : pen_.device[0]);
 }
 
 void Kernel::gkclip(float xmin, float xmax, float ymin, float ymax) { clip_ = {xmin, xmax, ymin, ymax}; }
