@@ -13,6 +13,9 @@
 
 namespace plv::publish {
 
+// Drawing units to this many decimals lie far within a dot of any printer.
+inline constexpr int kDecimals = 3;
+
 class PaperCanvas {
  public:
   virtual ~PaperCanvas() = default;
@@ -40,6 +43,18 @@ class PaperCanvas {
   // `origin` and turned `quarter_turns` counter-clockwise.
   virtual void letters(const Typeface& typeface, double size, DrawingPoint origin, int quarter_turns,
                        const std::string& letters) = 0;
+};
+
+// A canvas for pages that know straight lines and cubic curves: circles
+// and ellipses are drawn as curves through `curve_to`.
+class CurvesCanvas : public PaperCanvas {
+ public:
+  void arc(DrawingPoint centre, double radius, double from, double to) final;
+  void ellipse(DrawingPoint centre, double semi_axis_x, double semi_axis_y) final;
+
+ protected:
+  // From the current point to `end`, pulled towards `c1` and `c2`.
+  virtual void curve_to(DrawingPoint c1, DrawingPoint c2, DrawingPoint end) = 0;
 };
 
 }  // namespace plv::publish
