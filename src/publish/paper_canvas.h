@@ -1,9 +1,9 @@
 #pragma once
 // Where the paper painter's paths and letters go: a cairo surface (EPS,
-// PostScript, SVG, pictures, and measuring what a page holds) or a PDF
-// page. Points are in drawing units; each canvas carries the page's map
-// from them to page points, strokes with round ends and joins, and fills
-// even-odd.
+// PostScript, pictures, and measuring what a page holds), or a PDF or SVG
+// page of our own. Points are in drawing units; each canvas carries the
+// page's map from them to page points, strokes with round ends and joins,
+// and fills even-odd.
 
 #include <string>
 
