@@ -34,7 +34,7 @@ void append_fixed(std::string& out, double value, int decimals) {
   char* end = text + sizeof text;
   char* p = end;
   int fraction = decimals;
-  while (fraction > 0 && magnitude % 10 == 0 && magnitude != 0) {  // trailing zeros of the fraction go
+  while (fraction > 0 && magnitude != 0 && magnitude % 10 == 0) {  // trailing zeros of the fraction go
     magnitude /= 10;
     --fraction;
   }
@@ -187,18 +187,12 @@ void SvgCanvas::close_path() {
   current_ = subpath_start_;
 }
 
-void SvgCanvas::stroke() {
-  if (path_.empty()) return;
-  group(Group::kStrokes);
-  out_ += "<path d=\"";
-  out_ += path_;
-  out_ += "\"/>\n";
-  path_.clear();
-}
+void SvgCanvas::stroke() { path_element(Group::kStrokes); }
+void SvgCanvas::fill() { path_element(Group::kFills); }
 
-void SvgCanvas::fill() {
+void SvgCanvas::path_element(Group kind) {
   if (path_.empty()) return;
-  group(Group::kFills);
+  group(kind);
   out_ += "<path d=\"";
   out_ += path_;
   out_ += "\"/>\n";

@@ -48,6 +48,7 @@ class SvgCanvas final : public CurvesCanvas {
   enum class Group { kNone, kStrokes, kFills };
   void group(Group kind);
   void end_group();
+  void path_element(Group kind);
   // The glyph of one Latin-1 byte of a face, at the em the definitions use.
   struct Glyph {
     unsigned long index = 0;
