@@ -8,28 +8,10 @@
 #include <cstdio>
 #include <new>
 
+#include "text/utf8.h"
+
 namespace plv::image {
 namespace {
-
-// The length of the well-formed UTF-8 sequence at text[i], or 0.
-std::size_t utf8_length_at(std::string_view text, std::size_t i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  if (lead < 0x80) return 1;
-  const std::size_t length = lead >= 0xC2 && lead < 0xE0   ? 2
-                             : lead >= 0xE0 && lead < 0xF0 ? 3
-                             : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                           : 0;
-  if (length == 0 || i + length > text.size()) return 0;
-  char32_t code = lead & (0x7F >> length);
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(text[i + k]);
-    if ((next & 0xC0) != 0x80) return 0;
-    code = (code << 6) | (next & 0x3F);
-  }
-  const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-  if (code < least || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) return 0;
-  return length;
-}
 
 // The title as a PDF text string: UTF-16 with its byte-order mark, in hex.
 // A byte that is not part of well-formed UTF-8 is taken as Latin-1.
@@ -41,13 +23,8 @@ std::string title_string(std::string_view text) {
     out += hex;
   };
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = utf8_length_at(text, i);
-    char32_t code = static_cast<unsigned char>(text[i]);
-    if (length > 1) {
-      code &= 0x7F >> length;
-      for (std::size_t k = 1; k < length; ++k) code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    }
-    i += std::max<std::size_t>(length, 1);
+    const auto [code, length] = text::character_at(text, i);
+    i += length;
     if (code == 0) continue;
     if (code < 0x10000) {
       unit(code);

@@ -1,9 +1,9 @@
 #pragma once
 // Where the paper painter's paths and letters go: a cairo surface (EPS,
-// PostScript, SVG, pictures, and measuring what a page holds) or a PDF
-// page. Points are in drawing units; each canvas carries the page's map
-// from them to page points, strokes with round ends and joins, and fills
-// even-odd.
+// PostScript, pictures, and measuring what a page holds), or a PDF or SVG
+// page of our own. Points are in drawing units; each canvas carries the
+// page's map from them to page points, strokes with round ends and joins,
+// and fills even-odd.
 
 #include <string>
 
@@ -12,6 +12,9 @@
 #include "publish/typefaces.h"
 
 namespace plv::publish {
+
+// Drawing units to this many decimals lie far within a dot of any printer.
+inline constexpr int kDecimals = 3;
 
 class PaperCanvas {
  public:
@@ -40,6 +43,18 @@ class PaperCanvas {
   // `origin` and turned `quarter_turns` counter-clockwise.
   virtual void letters(const Typeface& typeface, double size, DrawingPoint origin, int quarter_turns,
                        const std::string& letters) = 0;
+};
+
+// A canvas for pages that know straight lines and cubic curves: circles
+// and ellipses are drawn as curves through `curve_to`.
+class CurvesCanvas : public PaperCanvas {
+ public:
+  void arc(DrawingPoint centre, double radius, double from, double to) final;
+  void ellipse(DrawingPoint centre, double semi_axis_x, double semi_axis_y) final;
+
+ protected:
+  // From the current point to `end`, pulled towards `c1` and `c2`.
+  virtual void curve_to(DrawingPoint c1, DrawingPoint c2, DrawingPoint end) = 0;
 };
 
 }  // namespace plv::publish

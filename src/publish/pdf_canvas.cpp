@@ -1,33 +1,8 @@
 #include "publish/pdf_canvas.h"
 
-#include <algorithm>
-#include <cmath>
-#include <numbers>
-
 #include "publish/pdf_font.h"
 
 namespace plv::publish {
-namespace {
-
-constexpr double kPi = std::numbers::pi;
-// Drawing units to this many decimals lie far within a dot of any printer.
-constexpr int kDecimals = 3;
-
-// A record's letters came as Latin-1 made UTF-8; the page's fonts take
-// them as single bytes again. What the Windows encoding gives other
-// letters in 0x80..0x9F, Latin-1 holds no letters for: they show blank.
-std::string latin1_of(const std::string& utf8) {
-  std::string out;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    auto c = static_cast<unsigned char>(utf8[i]);
-    if (c >= 0xC0 && i + 1 < utf8.size()) c = static_cast<unsigned char>((c & 0x03) << 6 | (utf8[++i] & 0x3F));
-    out += c >= 0x80 && c < 0xA0 ? ' ' : static_cast<char>(c);
-  }
-  return out;
-}
-
-}  // namespace
-
 PdfCanvas::PdfCanvas(image::PdfFile& file, const PageFrame& frame, double line_width)
     : file_(file),
       ops_(file.ops()),
@@ -70,40 +45,12 @@ void PdfCanvas::line_to(DrawingPoint p) {
   current_ = p;
 }
 
-void PdfCanvas::curve(DrawingPoint c1, DrawingPoint c2, DrawingPoint end) {
+void PdfCanvas::curve_to(DrawingPoint c1, DrawingPoint c2, DrawingPoint end) {
   point(c1);
   point(c2);
   point(end);
   ops_ += "c\n";
   current_ = end;
-}
-
-// Each quarter turn or less of the arc as one cubic curve, its handles
-// 4/3 tan(turn / 4) of the radius long.
-void PdfCanvas::arc(DrawingPoint centre, double radius, double from, double to) {
-  while (to < from) to += 2 * kPi;
-  auto at = [&](double angle) { return centre + Vec{radius * std::cos(angle), radius * std::sin(angle)}; };
-  move_to(at(from));
-  const int pieces = std::max(1, static_cast<int>(std::ceil((to - from) / (kPi / 2) - 1e-9)));
-  const double turn = (to - from) / pieces;
-  const double handle = 4.0 / 3.0 * std::tan(turn / 4) * radius;
-  for (int k = 0; k < pieces; ++k) {
-    const double a = from + k * turn, b = a + turn;
-    curve(at(a) + handle * Vec{-std::sin(a), std::cos(a)}, at(b) + handle * Vec{std::sin(b), -std::cos(b)}, at(b));
-  }
-}
-
-void PdfCanvas::ellipse(DrawingPoint centre, double semi_axis_x, double semi_axis_y) {
-  const double handle = 4.0 / 3.0 * (std::sqrt(2.0) - 1);
-  const double hx = handle * semi_axis_x, hy = handle * semi_axis_y;
-  const DrawingPoint c = centre;
-  const double rx = semi_axis_x, ry = semi_axis_y;
-  move_to(c + Vec{rx, 0});
-  curve(c + Vec{rx, hy}, c + Vec{hx, ry}, c + Vec{0, ry});
-  curve(c + Vec{-hx, ry}, c + Vec{-rx, hy}, c + Vec{-rx, 0});
-  curve(c + Vec{-rx, -hy}, c + Vec{-hx, -ry}, c + Vec{0, -ry});
-  curve(c + Vec{hx, -ry}, c + Vec{rx, -hy}, c + Vec{rx, 0});
-  close_path();
 }
 
 void PdfCanvas::rectangle(DrawingPoint corner, Vec size) {

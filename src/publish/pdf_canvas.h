@@ -13,7 +13,7 @@
 
 namespace plv::publish {
 
-class PdfCanvas final : public PaperCanvas {
+class PdfCanvas final : public CurvesCanvas {
  public:
   // Lines `line_width` points wide on the page `file` makes, which is
   // `frame`'s size.
@@ -23,8 +23,6 @@ class PdfCanvas final : public PaperCanvas {
   void move_to(DrawingPoint p) override;
   void line_to(DrawingPoint p) override;
   DrawingPoint current_point() override { return current_; }
-  void arc(DrawingPoint centre, double radius, double from, double to) override;
-  void ellipse(DrawingPoint centre, double semi_axis_x, double semi_axis_y) override;
   void rectangle(DrawingPoint corner, Vec size) override;
   void close_path() override;
   void stroke() override;
@@ -35,8 +33,8 @@ class PdfCanvas final : public PaperCanvas {
                const std::string& letters) override;
 
  private:
+  void curve_to(DrawingPoint c1, DrawingPoint c2, DrawingPoint end) override;
   void point(DrawingPoint p);
-  void curve(DrawingPoint c1, DrawingPoint c2, DrawingPoint end);
   void operators(std::string_view text);
 
   image::PdfFile& file_;

@@ -36,19 +36,6 @@ std::optional<std::pair<image::PdfFont::Program, std::string>> font_program(cons
   return std::nullopt;
 }
 
-// A byte of the Windows Latin-1 encoding as UTF-8 for measuring; those
-// with no Latin-1 letter measure as a blank.
-std::string letter_of(int byte) {
-  if (byte >= 0x80 && byte < 0xA0) byte = ' ';
-  std::string out;
-  if (byte < 0x80) out += static_cast<char>(byte);
-  else {
-    out += static_cast<char>(0xC0 | byte >> 6);
-    out += static_cast<char>(0x80 | (byte & 0x3F));
-  }
-  return out;
-}
-
 }  // namespace
 
 std::shared_ptr<const image::PdfFont> pdf_font_of(const Typeface& typeface, cairo_t* measuring) {

@@ -1,7 +1,6 @@
 #include "publish/translation.h"
 
 #include <cairo-ps.h>
-#include <cairo-svg.h>
 #include <cairo.h>
 
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include "publish/ink_measure.h"
 #include "publish/pdf_canvas.h"
 #include "publish/paper_painter.h"
+#include "publish/svg_canvas.h"
 #include "render/redraw.h"
 #include "text/whole_file.h"
 
@@ -28,6 +28,9 @@ struct ContextDeleter {
 };
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 using Context = std::unique_ptr<cairo_t, ContextDeleter>;
+
+// Most of an SVG page is its paths' numbers, a few dozen bytes a record.
+constexpr std::size_t kSvgBytesPerRecord = 32;
 
 // What the colour records would have told the user, kept as notes; the
 // fatal pair of colour modes stops the translation.
@@ -68,11 +71,8 @@ Surface page_surface(const TranslationRequest& request, const PageFrame& frame, 
       cairo_ps_surface_set_eps(s, request.format == PageFormat::kEps);
       cairo_ps_surface_dsc_comment(s, ("%%Title: " + title).c_str());
       break;
-    case PageFormat::kSvg:
-      s = cairo_svg_surface_create_for_stream(append_bytes, &bytes, w, h);
-      cairo_svg_surface_set_document_unit(s, CAIRO_SVG_UNIT_PT);
-      break;
-    case PageFormat::kPdf:  // our own page, not cairo's
+    case PageFormat::kSvg:  // our own pages, not cairo's
+    case PageFormat::kPdf:
       break;
   }
   return Surface(s);
@@ -221,6 +221,11 @@ TranslatedPage translate(const RecordStore& drawing, const RenderState& state, c
     PdfCanvas canvas(file, page.frame, layout.style.line_width);
     if (!draw_drawing(canvas, drawing, state, page.frame, layout.style, page.notes)) page.error = kTwoColourModes;
     file.finish();
+  } else if (request.format == PageFormat::kSvg) {
+    page.bytes.reserve(static_cast<std::size_t>(drawing.count()) * kSvgBytesPerRecord);
+    SvgCanvas canvas(page.bytes, page.frame, layout.style.line_width, request.title);
+    if (!draw_drawing(canvas, drawing, state, page.frame, layout.style, page.notes)) page.error = kTwoColourModes;
+    canvas.finish();
   } else {
     page.error = cairo_page(request, page, layout, drawing, state);
   }

@@ -116,4 +116,25 @@ LetterExtent measure_letters(cairo_t* cr, const Typeface& typeface, double size,
   return {extents.height, extents.x_advance};
 }
 
+std::string latin1_of(const std::string& utf8) {
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    auto c = static_cast<unsigned char>(utf8[i]);
+    if (c >= 0xC0 && i + 1 < utf8.size()) c = static_cast<unsigned char>((c & 0x03) << 6 | (utf8[++i] & 0x3F));
+    out += c >= 0x80 && c < 0xA0 ? ' ' : static_cast<char>(c);
+  }
+  return out;
+}
+
+std::string letter_of(int byte) {
+  if (byte >= 0x80 && byte < 0xA0) byte = ' ';
+  std::string out;
+  if (byte < 0x80) out += static_cast<char>(byte);
+  else {
+    out += static_cast<char>(0xC0 | byte >> 6);
+    out += static_cast<char>(0x80 | (byte & 0x3F));
+  }
+  return out;
+}
+
 }  // namespace plv::publish

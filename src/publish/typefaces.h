@@ -37,4 +37,12 @@ struct LetterExtent {
 };
 LetterExtent measure_letters(cairo_t* cr, const Typeface& typeface, double size, const std::string& letters);
 
+// A record's letters came as Latin-1 made UTF-8; a page's faces take them
+// as single bytes again. What the Windows encoding gives other letters in
+// 0x80..0x9F, Latin-1 holds no letters for: they show blank.
+std::string latin1_of(const std::string& utf8);
+// One such byte as UTF-8 again, for measuring and finding its glyph; those
+// with no Latin-1 letter are a blank.
+std::string letter_of(int byte);
+
 }  // namespace plv::publish

@@ -190,9 +190,18 @@ double ink_overlap(const testing::Ppm& a, const testing::Ppm& b) {
   return std::min(near_share(a, b), near_share(b, a));
 }
 
-// Our own PDF and cairo's SVG, read back by poppler and librsvg, ink alike
-// either way round; the PDF carries its typeface and keeps the characters a
-// PDF string must escape.
+// How much ink a page holds: a line drawn too wide or too narrow, or
+// letters too large, change it though they lie where they should.
+double darkness(const testing::Ppm& page) {
+  double sum = 0;
+  for (int y = 0; y < page.height; ++y)
+    for (int x = 0; x < page.width; ++x) sum += 255 - (page.at(x, y) & 0xff);
+  return sum;
+}
+
+// Our own PDF and SVG, read back by poppler and librsvg, ink alike either
+// way round and as heavily; the PDF carries its typeface and keeps the
+// characters a PDF string must escape.
 TEST(Translation, PdfAndSvgPagesInkAlike) {
   if (!tool_available("pdftoppm") || !tool_available("rsvg-convert") || !tool_available("pdffonts"))
     GTEST_SKIP() << "poppler's and librsvg's tools are needed";
@@ -200,9 +209,10 @@ TEST(Translation, PdfAndSvgPagesInkAlike) {
   const RecordStore drawing = drawing_of(
       dir, "CI     0     0   400     0   400     0\nCI  1000     0  1400     0  1000   400\n"
            "EL     0.10000E+04    0.10000E+04    0.30000E+03    0.10000E+03\nLW  -400  -600  1400  -600     6\n"
-           "RF   600   600   650   650\nCH  -400  1200 20 S 1 (A\\B) \xe9t\xe9 DATA\n");
-  for (const char orientation : {'P', 'L'}) {
-    TranslationRequest r = request({.font = 'T', .orientation = orientation});
+           "LI  -400  -300  1400   100 S\nRF   600   600   650   650\nCH  -400  1200 20 S 1 (A\\B) \xe9t\xe9 DATA\n"
+           "CH  1300   200 14 S 1 Quarterly\n");
+  for (const auto& [font, orientation] : {std::pair{'T', 'P'}, std::pair{'H', 'L'}}) {
+    TranslationRequest r = request({.font = font, .orientation = orientation});
     const TranslatedPage pdf = translate(drawing, RenderState{}, r);
     r.format = PageFormat::kSvg;
     const TranslatedPage svg = translate(drawing, RenderState{}, r);
@@ -214,11 +224,31 @@ TEST(Translation, PdfAndSvgPagesInkAlike) {
                        " && convert " + dir.file("s.png") + " " + dir.file("s.ppm")), 0);
     const auto from_pdf = testing::read_ppm(dir.file("p.ppm")), from_svg = testing::read_ppm(dir.file("s.ppm"));
     ASSERT_TRUE(from_pdf && from_svg);
-    EXPECT_GT(ink_overlap(*from_pdf, *from_svg), 0.98) << orientation;
+    EXPECT_GT(ink_overlap(*from_pdf, *from_svg), 0.98) << font << orientation;
+    EXPECT_NEAR(darkness(*from_svg) / darkness(*from_pdf), 1.0, 0.04) << font << orientation;
     const std::string fonts = tool_output("pdffonts " + dir.file("p.pdf"));
     EXPECT_NE(fonts.find(" yes "), std::string::npos) << "the typeface travels with the page: " << fonts;
     EXPECT_NE(tool_output("pdftotext " + dir.file("p.pdf") + " -").find("(A\\B) \u00e9t\u00e9 DATA"), std::string::npos);
   }
+}
+
+// The SVG page is XML any reader takes: its title escaped, stray bytes
+// and control characters made letters it may hold, each glyph defined once
+// however often it is set.
+TEST(Translation, SvgPagesAreWellFormedAndDefineEachGlyphOnce) {
+  TempDir dir;
+  const RecordStore drawing = drawing_of(dir, "CH     0     0 12 S 0 ABBA BA\nCH     0   100 12 S 1 AB\n");
+  TranslationRequest r = request({.font = 'H'}, PageFormat::kSvg);
+  r.title = "Plot <&\"> \xff\x01 \xc3\xa9";
+  const TranslatedPage page = translate(drawing, RenderState{}, r);
+  ASSERT_TRUE(page.error.empty()) << page.error;
+  EXPECT_NE(page.bytes.find("<title>Plot &lt;&amp;&quot;&gt; \xc3\xbf  \xc3\xa9</title>"), std::string::npos) << page.bytes;
+  EXPECT_EQ(count(page.bytes, "<path id="), 2u) << page.bytes;
+  EXPECT_EQ(count(page.bytes, "<use "), 8u);
+  EXPECT_EQ(count(page.bytes, "<text"), 0u);
+  if (!tool_available("xmllint")) GTEST_SKIP() << "xmllint is needed to read the page as XML";
+  write_file(dir.file("p.svg"), page.bytes);
+  EXPECT_EQ(run_tool("xmllint --noout " + dir.file("p.svg")), 0) << page.bytes;
 }
 
 TEST(Translation, FormatsByExtensionAndByTranslationMode) {
