@@ -143,7 +143,7 @@ void PathKeeper::add_sure_ink(const Piece& piece, Box& sure) const {
     case Piece::Shape::kMove: break;
     case Piece::Shape::kSegment:
     case Piece::Shape::kClose:
-      if (on_page(std::hypot(piece.q.x - piece.p.x, piece.q.y - piece.p.y)) > kShortest) {
+      if (on_page(std::max(std::fabs(piece.q.x - piece.p.x), std::fabs(piece.q.y - piece.p.y))) > kShortest) {
         sure.add(page(piece.p));
         sure.add(page(piece.q));
       }
@@ -177,69 +177,86 @@ void PathKeeper::hand_on(const Piece& piece, PaperCanvas& to) {
   }
 }
 
-// First pass: the points strokes surely ink.
-class SureInkFinder final : public PathKeeper {
+// One run of the painter: the points strokes surely ink grow as it goes,
+// and a mark that stays inside them by the width of a line cannot reach
+// the ink's edges, now or later. The others wait, and those still out at
+// the edges when the run ends are handed to cairo. Letters go at once.
+class EdgeMarks final : public PathKeeper {
  public:
-  SureInkFinder(const PageFrame& trial, double line_width, PaperCanvas& measurer)
-      : PathKeeper(trial, line_width, measurer) {}
-  const Box& sure() const { return sure_; }
+  EdgeMarks(const PageFrame& trial, double line_width, PaperCanvas& cairo)
+      : PathKeeper(trial, line_width, cairo), cairo_(cairo) {}
 
   void stroke() override {
     for (const Piece& piece : path_) add_sure_ink(piece, sure_);
+    for (const Piece& piece : path_)
+      if (piece.shape != Piece::Shape::kMove && stroked_reach(piece).reaches(sure_)) strokes_.push_back(piece);
+    path_.clear();
+    prune_now_and_then();
+  }
+  void fill() override {
+    Box shape;
+    for (const Piece& piece : path_) shape.add(reach(piece));
+    shape = shape.grown(2 * kSlack);
+    if (shape.reaches(sure_)) {
+      fills_.push_back({fill_pieces_.size(), fill_pieces_.size() + path_.size(), shape});
+      fill_pieces_.insert(fill_pieces_.end(), path_.begin(), path_.end());
+    }
     path_.clear();
   }
-  void fill() override { path_.clear(); }
   void band(DrawingPoint a, DrawingPoint b, double width) override {
-    if (on_page(width) > 0 && on_page(std::hypot(b.x - a.x, b.y - a.y)) > kShortest) {
+    if (on_page(width) > 0 && on_page(std::max(std::fabs(b.x - a.x), std::fabs(b.y - a.y))) > kShortest) {
       sure_.add(page(a));
       sure_.add(page(b));
     }
-  }
-  void letters(const Typeface&, double, DrawingPoint, int, const std::string&) override {}
-
- private:
-  Box sure_;
-};
-
-// Second pass: the marks that could reach beyond the sure ink, handed to
-// cairo. A stroke's segments go one by one: with round caps and joins
-// their ink together is the polyline's.
-class EdgeMarks final : public PathKeeper {
- public:
-  EdgeMarks(const PageFrame& trial, double line_width, PaperCanvas& cairo, const Box& sure)
-      : PathKeeper(trial, line_width, cairo), cairo_(cairo), sure_(sure) {}
-
-  void stroke() override {
-    bool any = false;
-    for (const Piece& piece : path_) {
-      if (piece.shape == Piece::Shape::kMove || !reach(piece).grown(half_width_ + 2 * kSlack).reaches(sure_)) continue;
-      hand_on(piece, cairo_);
-      any = true;
-    }
-    if (any) cairo_.stroke();
-    path_.clear();
-  }
-  void fill() override {
-    Box all;
-    for (const Piece& piece : path_) all.add(reach(piece));
-    if (all.grown(2 * kSlack).reaches(sure_)) {
-      for (const Piece& piece : path_) whole(piece);
-      cairo_.fill();
-    }
-    path_.clear();
-  }
-  void band(DrawingPoint a, DrawingPoint b, double width) override {
-    Box box;
-    box.add(page(a));
-    box.add(page(b));
-    if (box.grown(on_page(width) / 2 + 2 * kSlack).reaches(sure_)) cairo_.band(a, b, width);
+    Box reach;
+    reach.add(page(a));
+    reach.add(page(b));
+    reach = reach.grown(on_page(width) / 2 + 2 * kSlack);
+    if (reach.reaches(sure_)) bands_.push_back({a, b, width, reach});
   }
   void letters(const Typeface& typeface, double size, DrawingPoint origin, int quarter_turns,
                const std::string& letters) override {
     cairo_.letters(typeface, size, origin, quarter_turns, letters);
   }
 
+  // The marks still at the edges, to cairo.
+  void hand_on_edges() {
+    prune();
+    // With round caps and joins, segments stroked apart ink what they
+    // inked together.
+    for (const Piece& piece : strokes_) hand_on(piece, cairo_);
+    if (!strokes_.empty()) cairo_.stroke();
+    for (const Band& band : bands_) cairo_.band(band.a, band.b, band.width);
+    for (const FillPath& path : fills_) {
+      for (std::size_t k = path.from; k < path.to; ++k) whole(fill_pieces_[k]);
+      cairo_.fill();
+    }
+  }
+
  private:
+  struct Band {
+    DrawingPoint a, b;
+    double width;
+    Box reach;
+  };
+  struct FillPath {
+    std::size_t from, to;
+    Box reach;
+  };
+
+  Box stroked_reach(const Piece& piece) const { return reach(piece).grown(half_width_ + 2 * kSlack); }
+
+  void prune_now_and_then() {
+    if (strokes_.size() < next_prune_) return;
+    prune();
+    next_prune_ = 2 * strokes_.size() + 4096;
+  }
+  // What the sure ink has grown round since it was kept goes.
+  void prune() {
+    std::erase_if(strokes_, [&](const Piece& piece) { return !stroked_reach(piece).reaches(sure_); });
+    std::erase_if(bands_, [&](const Band& band) { return !band.reach.reaches(sure_); });
+    std::erase_if(fills_, [&](const FillPath& path) { return !path.reach.reaches(sure_); });
+  }
   // A fill's pieces go on as they came, joined.
   void whole(const Piece& piece) {
     if (piece.shape == Piece::Shape::kSegment) cairo_.line_to(piece.q);
@@ -248,7 +265,12 @@ class EdgeMarks final : public PathKeeper {
   }
 
   PaperCanvas& cairo_;
-  const Box& sure_;
+  Box sure_;
+  std::vector<Piece> strokes_;
+  std::vector<Band> bands_;
+  std::vector<Piece> fill_pieces_;
+  std::vector<FillPath> fills_;
+  std::size_t next_prune_ = 4096;
 };
 
 struct Recording {
@@ -272,10 +294,9 @@ struct Recording {
 std::optional<Extent> measured_ink(const PaintRun& paint, const PageFrame& trial, double line_width) {
   Recording recording;
   CairoCanvas cairo(recording.context.get(), trial, line_width);
-  SureInkFinder finder(trial, line_width, cairo);
-  paint(finder);
-  EdgeMarks edges(trial, line_width, cairo, finder.sure());
+  EdgeMarks edges(trial, line_width, cairo);
   paint(edges);
+  edges.hand_on_edges();
   return recording.ink(trial);
 }
 

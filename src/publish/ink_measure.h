@@ -1,10 +1,9 @@
 #pragma once
 // What a painter run puts on a trial page, strokes and letters included,
 // as cairo measures the ink. Handing cairo every mark of a large drawing
-// is slow, so the run is made twice: the first finds points that are surely
-// inked, the second hands cairo only the marks that could reach beyond
-// them. The page's edges come out the same, since only marks at the edges
-// decide them.
+// is slow, so it is handed only the marks that could reach beyond points
+// surely inked. The page's edges come out the same, since only marks at
+// the edges decide them.
 
 #include <functional>
 #include <optional>
@@ -15,7 +14,7 @@
 
 namespace plv::publish {
 
-// Runs the painter onto the canvas it is given; called once per pass.
+// Runs the painter onto the canvas it is given.
 using PaintRun = std::function<void(PaperCanvas&)>;
 
 // The ink in drawing units, lines `line_width` points wide; nothing when
