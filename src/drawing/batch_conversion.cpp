@@ -16,26 +16,20 @@ namespace {
 // Below this a second thread costs more than it saves.
 constexpr size_t kLinesWorthAThread = 4096;
 
-struct Part {
-  size_t from, to;
-  std::vector<std::string> unread;  // problems, in order
-  std::exception_ptr failure;
-};
+using Part = BatchConverter::Part;
 
-void convert_part(const LineBatch& batch, RecordStore& store, const RecordForms& forms, BatchConversion& out,
-                  Part& part) {
+void convert_part(const LineBatch& batch, const RecordForms& forms, BatchConversion& out, Part& part) {
   try {
     for (size_t i = part.from; i < part.to; ++i) {
       const std::string_view line = batch.line(i);
       StoredConversion c = forms.to_stored(line);
-      const long n = out.first + static_cast<long>(i);
       if (!c.ok()) {
-        store.fill(n, Record());
+        RecordStore::keep(Record(), part.kept);
         out.outcomes[i] = LineOutcome::kUnread;
         part.unread.push_back(std::move(c.problem));
         continue;
       }
-      store.fill(n, c.record);
+      RecordStore::keep(c.record, part.kept);
       out.outcomes[i] = !c.record.blank_in(layout::kCode) ? LineOutcome::kRecord
                         : text::is_blank(line)             ? LineOutcome::kBlank
                                                           : LineOutcome::kUnknown;
@@ -64,28 +58,35 @@ void LineBatch::clear() {
   numbers_.clear();
 }
 
-BatchConversion convert_batch(const LineBatch& batch, RecordStore& store, const RecordForms& forms) {
+BatchConversion BatchConverter::convert(const LineBatch& batch, RecordStore& store, const RecordForms& forms) {
   BatchConversion out;
   const size_t count = batch.size();
-  out.first = store.grow(static_cast<long>(count));
+  out.first = store.count() + 1;
   out.outcomes.resize(count);
   const size_t threads = count < kLinesWorthAThread ? 1 : std::max(1u, std::min(std::thread::hardware_concurrency(), 8u));
-  std::vector<Part> parts(threads);
-  for (size_t t = 0; t < threads; ++t) parts[t] = {count * t / threads, count * (t + 1) / threads, {}, nullptr};
+  std::vector<Part>& parts = parts_;
+  parts.resize(threads);
+  for (size_t t = 0; t < threads; ++t) {
+    parts[t].from = count * t / threads;
+    parts[t].to = count * (t + 1) / threads;
+    parts[t].kept.clear();
+    parts[t].unread.clear();
+    parts[t].failure = nullptr;
+  }
   std::vector<std::thread> helpers;
   size_t started = 1;
   try {
     for (; started < threads; ++started)
-      helpers.emplace_back(convert_part, std::cref(batch), std::ref(store), std::cref(forms), std::ref(out),
-                           std::ref(parts[started]));
+      helpers.emplace_back(convert_part, std::cref(batch), std::cref(forms), std::ref(out), std::ref(parts[started]));
   } catch (const std::system_error&) {
     // No more threads to be had: this one does the rest.
   }
-  convert_part(batch, store, forms, out, parts[0]);
-  for (size_t t = started; t < threads; ++t) convert_part(batch, store, forms, out, parts[t]);
+  convert_part(batch, forms, out, parts[0]);
+  for (size_t t = started; t < threads; ++t) convert_part(batch, forms, out, parts[t]);
   for (std::thread& helper : helpers) helper.join();
   for (Part& part : parts) {
     if (part.failure) std::rethrow_exception(part.failure);
+    store.append_read(part.kept);
     for (std::string& problem : part.unread) out.problems.push_back(std::move(problem));
   }
   return out;

@@ -1,9 +1,10 @@
 #pragma once
 // File lines converted to records many at a time, on every core: reading a
-// large drawing is mostly this conversion and the first touch of the
-// store's memory, and both divide well.
+// large drawing is mostly this conversion, which divides well. The
+// records then go into the store in order.
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,9 +46,25 @@ struct BatchConversion {
   std::vector<std::string> problems;  // of the unread lines, in order
 };
 
-// Appends one record for every line of the batch; an unread line's record
-// is blank until the caller keeps the line. Running out of memory on any
-// core throws std::bad_alloc here.
-BatchConversion convert_batch(const LineBatch& batch, RecordStore& store, const RecordForms& forms);
+// Converts batch after batch, keeping its working room from one to the
+// next so that a large file does not touch fresh memory for each.
+class BatchConverter {
+ public:
+  // Appends one record for every line of the batch; an unread line's
+  // record is blank until the caller keeps the line. Running out of memory
+  // on any core throws std::bad_alloc here.
+  BatchConversion convert(const LineBatch& batch, RecordStore& store, const RecordForms& forms);
+
+  // One core's share of a batch.
+  struct Part {
+    size_t from = 0, to = 0;
+    std::string kept;                 // the lines' records, in order, as the store keeps them
+    std::vector<std::string> unread;  // problems, in order
+    std::exception_ptr failure;
+  };
+
+ private:
+  std::vector<Part> parts_;
+};
 
 }  // namespace plv

@@ -34,12 +34,13 @@ bool starts_wide(std::string_view line) {
 struct ReadState {
   bool has_content = false;  // a non-blank line after the path line
   bool looks_right = false;  // a record the drawing keeps, or a header line
+  BatchConverter converter;
 };
 
 // Converts the gathered lines into the drawing and takes note of them.
 void convert_lines(LineBatch& batch, RecordStore& drawing, const RecordForms& forms, CommandFileRead& result,
                    ReadState& state) {
-  BatchConversion converted = convert_batch(batch, drawing, forms);
+  BatchConversion converted = state.converter.convert(batch, drawing, forms);
   size_t next_problem = 0;
   for (size_t i = 0; i < batch.size(); ++i) {
     switch (converted.outcomes[i]) {

@@ -1,12 +1,14 @@
 #pragma once
 // A direct-access store of records numbered from 1: the drawing and the
 // buffer are two of these. Records are appended at count + 1 and rewritten
-// in place, never moved; clearing sets the count to 0.
+// at their numbers; clearing sets the count to 0.
 //
-// Records live in fixed blocks so that reading record n is an index and
-// growing never copies what is already stored. A block is one huge page
-// where the system has them: a million records then cost sixty page
-// faults, not thirty thousand.
+// A record is kept without its trailing blanks, which are most of it, in
+// large blocks that never move; an index gives where each one starts, so
+// reading record n is an index and a copy. A rewrite that is longer than
+// the text it replaces goes to the end of the blocks, and what it leaves
+// behind is used again only once the store is cleared. A block is one
+// huge page where the system has them.
 
 #include <cstddef>
 #include <memory>
@@ -35,19 +37,19 @@ class RecordStore {
   bool empty() const { return count_ == 0; }
 
   // 1 <= n <= count(); anything else throws std::out_of_range.
-  const Record& read(long n) const;
+  Record read(long n) const;
   void write(long n, const Record& record);
   void append(const Record& record);
-  // Makes room for n records after the last and returns the first one's
-  // number. Each must then be filled with fill() before it is read; threads
-  // may fill different records at once.
-  long grow(long n);
-  void fill(long n, const Record& record) { new (slot_bytes(n)) Record(record); }
+  // Records read from a file, appended after the last without telling
+  // the watcher: `kept` holds them one after another as keep() writes them.
+  void append_read(std::string_view kept);
+  static void keep(const Record& record, std::string& kept);
   // The last record leaves the store (an element taken back to be edited).
   void drop_last() {
     if (count_ == 0) return;
-    if (watcher_) watcher_->dropped(count_, slot(count_));
+    if (watcher_) watcher_->dropped(count_, record_at(count_));
     --count_;
+    starts_.pop_back();
   }
   // Puts the records in at their numbers, as they stand afterwards
   // (ascending); the records after each move up. One pass over the store.
@@ -57,6 +59,9 @@ class RecordStore {
   void remove(std::span<const long> numbers);
   void clear() {
     count_ = 0;
+    starts_.clear();
+    filled_ = 0;  // the blocks are filled again from the first
+    used_ = 0;
     unread_lines_.clear();
     if (watcher_) watcher_->cleared();
   }
@@ -85,23 +90,25 @@ class RecordStore {
 
  private:
   static constexpr size_t kBlockBytes = size_t{2} << 20;
-  static constexpr long kBlockRecords = static_cast<long>(kBlockBytes / sizeof(Record));
-  // Raw room for records: a record is built in its slot when appended, so
-  // a new block is never filled twice.
   struct BlockRelease {
     void operator()(std::byte* block) const;
   };
   using Block = std::unique_ptr<std::byte[], BlockRelease>;
   static Block new_block();
 
-  std::byte* slot_bytes(long n) const {
-    return blocks_[static_cast<size_t>((n - 1) / kBlockRecords)].get() + ((n - 1) % kBlockRecords) * sizeof(Record);
-  }
-  Record& slot(long n) { return *std::launder(reinterpret_cast<Record*>(slot_bytes(n))); }
-  const Record& slot(long n) const { return *std::launder(reinterpret_cast<const Record*>(slot_bytes(n))); }
+  // A record's text is its length in one byte, then its characters up to
+  // the last non-blank.
+  const std::byte* put(const Record& record);
+  // The block being filled has room for `bytes` more, or the next one.
+  void room_for(size_t bytes);
+  static Record record_from(const std::byte* start);
+  Record record_at(long n) const { return record_from(starts_[static_cast<size_t>(n - 1)]); }
   void check(long n) const;
 
   std::vector<Block> blocks_;
+  size_t filled_ = 0;  // blocks before the one being filled
+  size_t used_ = 0;    // bytes used of that one
+  std::vector<const std::byte*> starts_;
   long count_ = 0;
   std::vector<std::string> unread_lines_;
   StoreWatcher* watcher_ = nullptr;
