@@ -41,10 +41,12 @@ std::string script(const std::string& name, const std::string& keys) {
   return path;
 }
 
-// The editor keeps its settings and recovery copies in the run's folder.
+// The editor keeps its settings (in the folder it runs in) and recovery
+// copies in the run's folder.
 void editor_state_in_run_folder() {
   setenv("PLIVET_STATE_DIR", plv::bench::run_folder().file("state").c_str(), 1);
   setenv("PLIVET_HOST_SETTINGS", plv::bench::run_folder().file("orvlab.ini").c_str(), 1);
+  std::filesystem::current_path(plv::bench::run_folder().file(""));
 }
 
 void BM_EditorDrawAll(benchmark::State& state) {
