@@ -167,7 +167,63 @@ std::optional<long long> read_int(std::string_view field) {
   return negative ? -static_cast<long long>(v) : static_cast<long long>(v);
 }
 
+namespace {
+
+// A field that is one number between blanks, read straight from it: the
+// value the general reading below finds, or nothing, and then that reading
+// decides. Most fields in a drawing are such, and this spares them the copy.
+std::optional<double> read_plain_real(std::string_view field, int decimals) {
+  const char* p = field.data();
+  const char* end = p + field.size();
+  while (p < end && is_blank(*p)) ++p;
+  while (end > p && is_blank(end[-1])) --end;
+  if (p == end || end - p > 64) return std::nullopt;
+  bool negative = false;
+  if (*p == '+' || *p == '-') negative = *p++ == '-';
+  unsigned long long mantissa = 0;
+  int ndigits = 0, mantissa_digits = 0, fraction_digits = 0;
+  bool seen_point = false;
+  for (; p < end; ++p) {
+    const char c = *p;
+    if (c == '.') {
+      if (seen_point) return std::nullopt;
+      seen_point = true;
+      continue;
+    }
+    if (c < '0' || c > '9') break;
+    ++mantissa_digits;
+    if (seen_point) ++fraction_digits;
+    if (ndigits == 0 && c == '0') continue;
+    if (++ndigits > 19) return std::nullopt;
+    mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+  }
+  if (mantissa_digits == 0) return std::nullopt;
+  int exponent = 0;
+  if (p < end) {
+    if (*p == 'E' || *p == 'e' || *p == 'D' || *p == 'd') ++p;
+    else if (*p != '+' && *p != '-') return std::nullopt;
+    bool exponent_negative = false;
+    if (p < end && (*p == '+' || *p == '-')) exponent_negative = *p++ == '-';
+    if (p == end || end - p > 4) return std::nullopt;
+    for (; p < end; ++p) {
+      if (*p < '0' || *p > '9') return std::nullopt;
+      exponent = exponent * 10 + (*p - '0');
+    }
+    if (exponent_negative) exponent = -exponent;
+  }
+  if (!seen_point) fraction_digits = decimals;
+  if (ndigits == 0) return negative ? -0.0 : 0.0;
+  const int exp10 = exponent - fraction_digits;
+  if (mantissa >= (1ULL << 53) || exp10 < -22 || exp10 > 22) return std::nullopt;
+  const double value = exp10 >= 0 ? static_cast<double>(mantissa) * kExactPowers[exp10]
+                                  : static_cast<double>(mantissa) / kExactPowers[-exp10];
+  return negative ? -value : value;
+}
+
+}  // namespace
+
 std::optional<double> read_real(std::string_view field, int decimals) {
+  if (const std::optional<double> plain = read_plain_real(field, decimals)) return plain;
   char text[64];
   int len = 0;
   if (!squeeze(field, text, sizeof text, len)) return std::nullopt;

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <climits>
+#include <cstdint>
+#include <random>
+#include <string>
 #include <tuple>
 
 namespace plv::fmt {
@@ -80,6 +84,30 @@ TEST(FieldReading, RealsWithAndWithoutPointOrExponent) {
   }
   for (const char* bad : {"1.2.3", "abc", "1.5E", "E5", ".", "-", "1.5E+", "1,5", "******", "1E999", "1.0x"})
     EXPECT_FALSE(read_real(bad, 3)) << bad;
+}
+
+// A field read as it stands and with a blank put inside its number, which
+// blanks do not change, must give the same bits: the two readings take
+// different roads there.
+TEST(FieldReading, ABlankInsideTheNumberChangesNothing) {
+  std::mt19937 random(7);
+  const std::string pieces[] = {"", "-", "+", "0", "00", "7", "12", "906", "1234567", "99999999999999999999", ".",
+                                ".5", "25.", "E", "e", "D", "d", "+", "-", "3", "03", "22", "0023", "400", "x", "  "};
+  std::uniform_int_distribution<size_t> piece(0, std::size(pieces) - 1), count(1, 6);
+  std::uniform_int_distribution<int> decimals(0, 8);
+  for (int n = 0; n < 200000; ++n) {
+    std::string number;
+    for (size_t k = count(random); k > 0; --k) number += pieces[piece(random)];
+    if (number.size() < 2) continue;
+    const size_t at = std::uniform_int_distribution<size_t>(1, number.size() - 1)(random);
+    const std::string field = "  " + number + " ", blanked = "  " + number.substr(0, at) + ' ' + number.substr(at) + " ";
+    const int d = decimals(random);
+    const auto plain = read_real(field, d), general = read_real(blanked, d);
+    ASSERT_EQ(plain.has_value(), general.has_value()) << '"' << field << "\" " << d;
+    if (plain) {
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(*plain), std::bit_cast<std::uint64_t>(*general)) << field << ' ' << d;
+    }
+  }
 }
 
 TEST(FieldRoundTrip, WrittenValuesReadBack) {
