@@ -41,7 +41,7 @@ void RecordStore::room_for(size_t bytes) {
   used_ = 0;
 }
 
-const std::byte* RecordStore::put(const Record& record) {
+std::byte* RecordStore::put(const Record& record) {
   const size_t length = kept_length(record);
   room_for(1 + length);
   std::byte* start = blocks_[filled_].get() + used_;
@@ -58,7 +58,7 @@ Record RecordStore::record_from(const std::byte* start) {
 
 void RecordStore::write(long n, const Record& record) {
   check(n);
-  const std::byte*& start = starts_[static_cast<size_t>(n - 1)];
+  std::byte*& start = starts_[static_cast<size_t>(n - 1)];
   if (watcher_) watcher_->written(n, record_from(start), record);
   const size_t length = kept_length(record);
   if (length > static_cast<size_t>(start[0])) {
@@ -66,9 +66,8 @@ void RecordStore::write(long n, const Record& record) {
     return;
   }
   // The shorter text goes where the old one was.
-  auto* in_place = const_cast<std::byte*>(start);
-  in_place[0] = static_cast<std::byte>(length);
-  std::memcpy(in_place + 1, record.data(), length);
+  start[0] = static_cast<std::byte>(length);
+  std::memcpy(start + 1, record.data(), length);
 }
 
 // A block aligned to its own size, so that the system can back it with one

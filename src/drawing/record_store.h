@@ -98,7 +98,7 @@ class RecordStore {
 
   // A record's text is its length in one byte, then its characters up to
   // the last non-blank.
-  const std::byte* put(const Record& record);
+  std::byte* put(const Record& record);
   // The block being filled has room for `bytes` more, or the next one.
   void room_for(size_t bytes);
   static Record record_from(const std::byte* start);
@@ -108,7 +108,7 @@ class RecordStore {
   std::vector<Block> blocks_;
   size_t filled_ = 0;  // blocks before the one being filled
   size_t used_ = 0;    // bytes used of that one
-  std::vector<const std::byte*> starts_;
+  std::vector<std::byte*> starts_;
   long count_ = 0;
   std::vector<std::string> unread_lines_;
   StoreWatcher* watcher_ = nullptr;
