@@ -19,6 +19,7 @@
 #include "drawing/record_store.h"
 #include "drawing/translation_setup.h"
 #include "drawing/today.h"
+#include "import.h"
 #include "render.h"
 #include "translate.h"
 #include "text/fixed_text.h"
@@ -35,6 +36,8 @@ void usage(std::ostream& out = std::cerr) {
                "       plvtool render IN --primitives [--no-fit] [--size WxH]\n"
                "       plvtool translate IN -o OUT.(pdf|eps|ps|svg) [--width-cm W] [--line-width F]\n"
                "                         [--font D|C|H|T] [--mono|--colour] [--landscape|--portrait]\n"
+               "       plvtool import FIGURE.(svg|pdf|eps|ps) -o OUT.plv [--page N] [--colour-mode bar|rgb]\n"
+               "                      [--date D] [--replace]\n"
                "       plvtool --help | --version\n";
 }
 
@@ -186,6 +189,7 @@ int run(int argc, char** argv) {
   }
   if (command == "render") return render_command(args);
   if (command == "translate") return translate_command(args);
+  if (command == "import") return plv::tool::import_command(args);
   std::optional<std::string> date;
   std::vector<std::string> operands;
   for (size_t i = 1; i < args.size(); ++i) {

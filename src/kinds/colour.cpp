@@ -55,6 +55,16 @@ bool is_palette_colour(const Record& r) {
 }
 
 Record bar_mode_record() { return Record("SC MODE BAR"); }
+Record rgb_mode_record() { return Record("SC MODE RGB"); }
+
+Record rgb_colour_record(int red, int green, int blue) {
+  Record r;
+  r.put_text(layout::kCode, "SC");
+  r.put_text(C::kKeyword, "RGB");
+  const std::array<int, 3> levels{red, green, blue};
+  for (size_t i = 0; i < 3; ++i) r.put(C::kRgb[i], levels[i]);
+  return r;
+}
 
 void ColourHandler::report(ColourProblem problem) {
   painter_.leave_picture();

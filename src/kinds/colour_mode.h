@@ -13,5 +13,8 @@ Record palette_colour_record(int colour);
 bool is_palette_colour(const Record& record);
 // "SC MODE BAR": the mode a new drawing starts in.
 Record bar_mode_record();
+// "SC MODE RGB", and "SC RGB" with three levels 0 to 63 (3I3 in columns 8-16).
+Record rgb_mode_record();
+Record rgb_colour_record(int red, int green, int blue);
 
 }  // namespace plv

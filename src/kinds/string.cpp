@@ -30,6 +30,11 @@ constexpr std::array<Vec, 4> kUp{{{0, 1}, {-1, 0}, {0, -1}, {1, 0}}};
 
 }  // namespace
 
+int string_size_for_capitals(double capital_height) {
+  constexpr double kLargestSize = 99;  // I2
+  return static_cast<int>(std::clamp(std::round(capital_height / kCellHeight), 1.0, kLargestSize));
+}
+
 std::optional<StringPlacement> place_string(const Record& r, const LayerTransform& layer) {
   const bool old = r.has_code("ST");
   const auto x = r.get(S::kX), y = r.get(S::kY);

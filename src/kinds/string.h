@@ -77,6 +77,10 @@ char key_point_meant(char key_point);
 
 // "CH" with the text from column 35 (at most 80 characters).
 Record string_record(const StringValues& values);
+inline constexpr size_t kStringTextLength = 80;
+// The size whose capitals stand `capital_height` drawing units tall, to a
+// whole size the record holds (1 to 99).
+int string_size_for_capitals(double capital_height);
 std::optional<StringValues> string_values(const Record& record);
 
 }  // namespace plv
