@@ -172,7 +172,9 @@ void Picture::draw_filled_rectangle(int x1, int y1, int x2, int y2, int left_ins
                      Point{std::max(a.x, b.x) - r_in, std::max(a.y, b.y) - b_in}};
   };
   if (draw_window_ || draw_bitmap_) {
-    auto [lt, rb] = inset(transform_.to_pixel(x1, y1), transform_.to_pixel(x2, y2));
+    auto corners = inset(transform_.to_pixel(x1, y1), transform_.to_pixel(x2, y2));
+    Point& lt = corners.first;
+    Point& rb = corners.second;
     if (draw_window_) {
       // The window gets the rectangle one pixel wider on every side; the
       // bitmap follows it so that a block copy shows the same picture.

@@ -222,7 +222,7 @@ LetterExtent SvgCanvas::measure(const Typeface& typeface, double size, const std
 const SvgCanvas::Glyph& SvgCanvas::glyph(Face& face, unsigned char byte) {
   std::optional<Glyph>& found = face.glyphs[byte];
   if (found) return *found;
-  found.emplace();
+  found = Glyph{};
   cairo_scaled_font_t* font = cairo_get_scaled_font(measuring_.get());
   const std::string letter = letter_of(byte);
   cairo_glyph_t* glyphs = nullptr;
