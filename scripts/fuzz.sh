@@ -26,6 +26,7 @@ for reader in "${readers[@]}"; do
     find examples -name '*.plv' -exec cp -n {} "$corpus"/ \;
   fi
   echo "== $reader: $minutes minute(s)"
+  LSAN_OPTIONS=suppressions=tests/support/leak_suppressions.txt \
   build-fuzz/fuzz_"$reader" -max_total_time=$((minutes * 60)) -max_len=16384 -print_final_stats=1 \
     -artifact_prefix=build-fuzz/found-"$reader"- "$corpus" > build-fuzz/fuzz-"$reader".log 2>&1 || true
   grep -E "^(stat::number_of_executed_units|stat::new_units_added|==[0-9]+==ERROR|SUMMARY)" build-fuzz/fuzz-"$reader".log || true

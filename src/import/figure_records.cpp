@@ -21,10 +21,10 @@ namespace {
 
 constexpr double kCapitalsOfFontSize = 0.72;  // the faces plotting programs use
 constexpr double kLargestRgbLevel = 63;
-constexpr size_t kMostCornersToCut = 2000;  // beyond, a concave fill is outlined
 constexpr double kRoundEnough = 0.01;       // of a semi-axis: a circle, not an ellipse
 constexpr double kTurnNoticed = 1;          // degrees
 constexpr double kWiderNoticed = 1.5;       // a stroke this many lines wide is wide
+constexpr double kWidestHalfWidth = kPlotHalfWidth;  // wider covers the plot area anyway
 
 PageBox box_of(const std::vector<PagePoint>& points) {
   PageBox b{std::numeric_limits<double>::max(), std::numeric_limits<double>::max(),
@@ -124,7 +124,7 @@ std::string string_text(std::string_view utf8, long& replaced) {
 
 class RecordWriter {
  public:
-  RecordWriter(const Figure& figure, const RecordStyle& style) : figure_(figure), style_(style) {
+  RecordWriter(const Figure& figure, const RecordStyle& style) : style_(style) {
     scale_ = drawing_units_per_point(figure.page.xmax - figure.page.xmin, figure.page.ymax - figure.page.ymin);
     centre_ = {(figure.page.xmin + figure.page.xmax) / 2, (figure.page.ymin + figure.page.ymax) / 2};
     add(style.colours == ImportColours::kRgb ? rgb_mode_record() : bar_mode_record());
@@ -156,10 +156,9 @@ class RecordWriter {
   // Dashes tell more than width: a dashed stroke is a dashed line.
   int half_width(const Stroke& s) const {
     if (s.dashed) return 0;
-    return static_cast<int>(std::lround(std::max(0.0, s.width - style_.line_width) * scale_ / 2));
+    return static_cast<int>(std::lround(std::clamp((s.width - style_.line_width) * scale_ / 2, 0.0, kWidestHalfWidth)));
   }
 
-  const Figure& figure_;
   const RecordStyle& style_;
   double scale_ = 1;
   PagePoint centre_;
@@ -237,7 +236,6 @@ void RecordWriter::fill(const Mark& m) {
 }
 
 bool RecordWriter::fill_polygon(const std::vector<PagePoint>& polygon) {
-  if (polygon.size() > kMostCornersToCut && !is_convex(polygon)) return false;
   const auto pieces = filling_pieces(polygon);
   if (pieces.empty()) return false;
   if (pieces.size() > 1) ++out_.tally.fills_split;

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace plv::import {
 namespace {
 
 constexpr int kMostSplits = 16;  // 65,536 segments for the worst curve
+// Ears are cut in time that grows as the cube of the corners.
+constexpr size_t kMostCornersToCut = 300;
 
 PagePoint mid(PagePoint a, PagePoint b) { return {(a.x + b.x) / 2, (a.y + b.y) / 2}; }
 
@@ -123,19 +126,23 @@ std::optional<PageEllipse> traced_ellipse(const Outline& outline, double toleran
 }
 
 std::vector<PagePoint> corners_of(const Outline& outline) {
-  std::vector<PagePoint> c;
-  for (const PagePoint& q : outline.points)
-    if (c.empty() || !(c.back() == q)) c.push_back(q);
-  if (c.size() > 1 && c.front() == c.back()) c.pop_back();
-  for (size_t i = 0; c.size() > 2 && i < c.size();) {
-    const PagePoint a = c[(i + c.size() - 1) % c.size()], b = c[i], d = c[(i + 1) % c.size()];
+  // b lies on the straight run from a to d, going on the same way.
+  const auto on_run = [](PagePoint a, PagePoint b, PagePoint d) {
     const double scale = std::max(std::hypot(d.x - a.x, d.y - a.y), 1e-12);
-    const bool on_run = std::abs(cross(a, b, d)) / scale < 1e-9 * std::max(1.0, scale) &&
-                        (b.x - a.x) * (d.x - b.x) + (b.y - a.y) * (d.y - b.y) >= 0;
-    if (on_run) c.erase(c.begin() + static_cast<long>(i));
-    else ++i;
+    return std::abs(cross(a, b, d)) / scale < 1e-9 * std::max(1.0, scale) &&
+           (b.x - a.x) * (d.x - b.x) + (b.y - a.y) * (d.y - b.y) >= 0;
+  };
+  std::vector<PagePoint> c;
+  for (const PagePoint& q : outline.points) {
+    if (!c.empty() && c.back() == q) continue;
+    while (c.size() >= 2 && on_run(c[c.size() - 2], c.back(), q)) c.pop_back();
+    c.push_back(q);
   }
-  return c;
+  if (c.size() > 1 && c.front() == c.back()) c.pop_back();
+  while (c.size() > 2 && on_run(c[c.size() - 2], c.back(), c.front())) c.pop_back();
+  size_t first = 0;
+  while (c.size() - first > 2 && on_run(c.back(), c[first], c[first + 1])) ++first;
+  return {c.begin() + static_cast<long>(first), c.end()};
 }
 
 std::optional<PageBox> traced_rectangle(const Outline& outline) {
@@ -153,20 +160,24 @@ std::optional<PageBox> traced_rectangle(const Outline& outline) {
 bool is_convex(const std::vector<PagePoint>& p) {
   if (p.size() < 3) return false;
   int sign = 0;
+  double turned = 0;
   for (size_t i = 0; i < p.size(); ++i) {
-    const double c = cross(p[i], p[(i + 1) % p.size()], p[(i + 2) % p.size()]);
-    if (c == 0) continue;
-    const int s = c > 0 ? 1 : -1;
+    const PagePoint a = p[i], b = p[(i + 1) % p.size()], c = p[(i + 2) % p.size()];
+    const double turn = cross(a, b, c);
+    turned += std::atan2(turn, (b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y));
+    if (turn == 0) continue;
+    const int s = turn > 0 ? 1 : -1;
     if (sign != 0 && s != sign) return false;
     sign = s;
   }
-  return sign != 0 && !crosses_itself(p);
+  // Turning one way all round, once: a star turns twice.
+  return sign != 0 && std::abs(std::abs(turned) - 2 * std::numbers::pi) < 1e-6;
 }
 
 std::vector<std::vector<PagePoint>> filling_pieces(const std::vector<PagePoint>& polygon) {
   if (polygon.size() < 3) return {};
   if (is_convex(polygon)) return fan(polygon);
-  if (crosses_itself(polygon)) return {};
+  if (polygon.size() > kMostCornersToCut || crosses_itself(polygon)) return {};
   return ears(polygon);
 }
 

@@ -29,7 +29,8 @@ bool is_convex(const std::vector<PagePoint>& polygon);
 
 // Convex pieces of four corners (a triangle repeats its last corner) that
 // together fill a simple polygon: a fan for a convex one, triangles cut off
-// ear by ear for any other. Empty when the polygon crosses itself.
+// ear by ear for any other. Empty when the polygon crosses itself, or is
+// concave with more than a few hundred corners.
 std::vector<std::vector<PagePoint>> filling_pieces(const std::vector<PagePoint>& polygon);
 
 }  // namespace plv::import
