@@ -178,6 +178,14 @@ void RecoveryCopy::flush() {
   ::fdatasync(fd_);  // kept through a power cut, not only a killed program
 }
 
+void RecoveryCopy::leave() {
+  flush();
+  release();
+  file_.clear();
+  head_.clear();
+  waiting_.clear();
+}
+
 void RecoveryCopy::stop() {
   if (fd_ >= 0 && still_in_place()) ::unlink(file_.c_str());
   release();

@@ -40,6 +40,9 @@ class RecoveryCopy {
   void start(std::filesystem::path file, recovery::Head head);
   // The drawing's changes need no keeping: the copy goes, if it is ours.
   void stop();
+  // The drawing is put away with its changes unwritten: the copy stays,
+  // for the next start to offer them.
+  void leave();
   // Writes the actions that ended and makes them last (called before each
   // key wait). A copy removed meanwhile is made again. The first failure
   // is kept in error() and the copy stops being written.

@@ -92,6 +92,7 @@ std::optional<MainChoice> main_menu(const Document& document, Screen& screen) {
   const ui::FieldKey key = ui::enter_form(screen.ui, fields);
   if (key == ui::FieldKey::kUndo) return MainChoice::kUndo;
   if (key == ui::FieldKey::kRedo) return MainChoice::kRedo;
+  if (key == ui::FieldKey::kOpenImported) return MainChoice::kOpenImported;
   if (!key.is_function()) return std::nullopt;
   screen.render.work_layer = fields.field(1).integer;
   screen.render.also_draw_layer = fields.field(2).integer;

@@ -23,6 +23,7 @@ enum class MainChoice {
   kExit,
   kUndo,  // Ctrl+Z
   kRedo,  // Ctrl+Y
+  kOpenImported,  // the window's File, Import made a drawing to open
 };
 
 // Draws the menu screen.

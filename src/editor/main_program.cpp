@@ -20,6 +20,7 @@
 #include "editor/paste/paste_menu.h"
 #include "editor/drawing_guard.h"
 #include "editor/files/choose_drawing_file.h"
+#include "editor/files/figure_import.h"
 #include "editor/files/path_rules.h"
 #include "editor/files/start_up.h"
 #include "editor/files/translate_drawing.h"
@@ -92,6 +93,15 @@ editing::ReopenGraphic reopen_in_element_menu(const create::Desk& desk) {
 }
 
 // One pass of the dispatch; the screen menu may hand over another choice.
+// A drawing imported from the window's menu opens, drawn whole.
+void open_waiting_import(Editor& editor, MenuStates& states, EditorFigureImporter& importer, ColourProblems& messages) {
+  const auto drawing = importer.take_waiting();
+  if (!drawing) return;
+  open_imported_drawing({editor.document(), editor.screen(), states.files}, *drawing);
+  edit::draw_all(editor.document(), editor.screen(), messages);
+  editor.screen().picture_not_drawn = false;
+}
+
 void dispatch(Editor& editor, MenuStates& states, MainChoice choice, ColourProblems& messages) {
   Document& document = editor.document();
   Screen& screen = editor.screen();
@@ -126,13 +136,14 @@ void dispatch(Editor& editor, MenuStates& states, MainChoice choice, ColourProbl
   if (choice == MainChoice::kExit) exit_menu(drawing_files);
 }
 
-[[noreturn]] void run_menus(Editor& editor, MenuStates& states,
+[[noreturn]] void run_menus(Editor& editor, MenuStates& states, EditorFigureImporter& importer,
                             const std::optional<std::string>& command_line_drawing) {
   start_up(editor, states.files, command_line_drawing);
   insist_on_a_drawing({editor.document(), editor.screen(), states.files});
   ScreenColourMessages messages(editor);
   for (;;) {
     between_actions(editor.document(), editor.screen());
+    open_waiting_import(editor, states, importer, messages);
     if (const auto choice = main_menu(editor.document(), editor.screen())) dispatch(editor, states, *choice, messages);
   }
 }
@@ -148,19 +159,22 @@ void run_editor(Editor& editor, MenuStates& states, const std::optional<std::str
   // asks before its changes are left unwritten.
   EditorDrawingExporter exporter(editor.document(), editor.screen());
   WindowDrawing kept(editor.document(), editor.screen());
+  EditorFigureImporter importer;  // and File, Import makes drawings to open
   struct Installed {
     host::Host& host;
     ~Installed() {
       host.set_drawing_exporter(nullptr);
       host.set_drawing_keeper(nullptr);
+      host.set_figure_importer(nullptr);
     }
   } installed{editor.kernel.host()};
   installed.host.set_drawing_exporter(&exporter);
   installed.host.set_drawing_keeper(&kept);
+  installed.host.set_figure_importer(&importer);
   // Every way the user asks for the end arrives here, so that the end is
   // always the same: the settings saved, then the program ended.
   try {
-    run_menus(editor, states, command_line_drawing);
+    run_menus(editor, states, importer, command_line_drawing);
   } catch (const ui::CloseRequested&) {
     shutdown(editor);
   }

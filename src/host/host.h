@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host/drawing_export.h"
+#include "host/figure_import.h"
 #include "host/drawing_keeper.h"
 #include "image/pixels.h"
 #include "host/events.h"
@@ -86,6 +87,7 @@ class Host final : public WindowClient {
   // Who writes the drawing when the File menu's Export is chosen; none:
   // the user is told there is nothing to export.
   void set_drawing_exporter(DrawingExporter* exporter) { exporter_ = exporter; }
+  void set_figure_importer(FigureImporter* importer) { importer_ = importer; }
   // Who names the drawing in the title and writes it when the user asks on
   // closing; none: the title is the caption and closing asks nothing.
   void set_drawing_keeper(DrawingKeeper* keeper) { keeper_ = keeper; }
@@ -211,6 +213,7 @@ class Host final : public WindowClient {
   void write_tiff();
   void write_metafile();
   void export_drawing();
+  void import_figure();
   // The save dialog for an export, starting where the file selection was.
   std::optional<std::string> ask_export_path(std::string_view filter_name, std::string_view pattern,
                                              std::string_view extension, std::string default_name);
@@ -253,6 +256,7 @@ class Host final : public WindowClient {
   // While an overlay is on screen: how to draw it again.
   std::function<void()> overlay_;
   DrawingExporter* exporter_ = nullptr;
+  FigureImporter* importer_ = nullptr;
   DrawingKeeper* keeper_ = nullptr;
   StatusLine status_;
   std::string status_note_;

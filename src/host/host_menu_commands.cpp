@@ -41,6 +41,7 @@ void Host::menu_command(Command command) {
       if (menu_.picture_commands_enabled) write_metafile();
       break;
     case Command::kExportDrawing: export_drawing(); break;
+    case Command::kImportFigure: import_figure(); break;
     case Command::kUndo: window_system_.post_key(Key::kUndo); break;
     case Command::kRedo: window_system_.post_key(Key::kRedo); break;
     default: break;  // 2, 11 and 13 are accepted and do nothing

@@ -29,6 +29,8 @@ class Key {
   static const Key kNone, kBackspace, kTab, kEnter, kEscape, kSpace, kUp, kDown, kRight, kLeft, kClose;
   // Ctrl+Z and Ctrl+Y: take the last change back, make it again.
   static const Key kUndo, kRedo;
+  // A figure was imported from the window's menu: its drawing waits to be opened.
+  static const Key kOpenImported;
   // Field entry's own codes: clear from the caret to the end of the field,
   // and back to the previous field.
   static const Key kClearToEnd, kBackTab;
@@ -71,5 +73,6 @@ inline constexpr Key Key::kLeft = Key::from_code(144);
 inline constexpr Key Key::kClose = Key::from_code(Key::kCloseCode);
 inline constexpr Key Key::kUndo = Key::from_code(26);
 inline constexpr Key Key::kRedo = Key::from_code(25);
+inline constexpr Key Key::kOpenImported = Key::from_code(150);
 
 }  // namespace plv::host

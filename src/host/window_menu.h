@@ -27,6 +27,7 @@ enum class Command : int {
   kHelpKeys = 19,
   kHelpManual = 20,
   kExactPixels = 21,
+  kImportFigure = 22,
 };
 
 struct MenuItem {
@@ -36,11 +37,12 @@ struct MenuItem {
   bool right_aligned = false;
 };
 
-inline constexpr std::array<MenuItem, 18> kWindowMenu{{
+inline constexpr std::array<MenuItem, 19> kWindowMenu{{
     {"File", "Page Set&up", Command::kPageSetup},
     {"File", "&Print", Command::kPrintDialog},
     {"File", "Write &TIF", Command::kWriteTiff},
     {"File", "Write &EMF", Command::kWriteMetafile},
+    {"File", "&Import...", Command::kImportFigure},
     {"File", "Ex&port...", Command::kExportDrawing},
     {"File", "E&xit", Command::kExit},
     {"Edit", "&Undo\tCtrl+Z", Command::kUndo},

@@ -66,6 +66,7 @@ class FieldEditor {
     if (pressed == host::Key::kTab) return FieldKey::kTab;
     if (pressed == host::Key::kUndo) return FieldKey::kUndo;
     if (pressed == host::Key::kRedo) return FieldKey::kRedo;
+    if (pressed == host::Key::kOpenImported) return FieldKey::kOpenImported;
     if (pressed == kBar || pressed == kBarAlternative) return FieldKey::kBar;
     if (pressed == kLeftAlternative) return FieldKey::kLeft;
     if (pressed == host::Key::kLeft) return left();

@@ -94,7 +94,7 @@ FieldKey edit_current(Toolkit& toolkit, FieldSet& set, int start) {
 
 bool leaves_form(FieldKey key, const FieldSet& set) {
   if (key == FieldKey::kEnter || key.is_function() || key == FieldKey::kBar || key == FieldKey::kPressOutside ||
-      key == FieldKey::kUndo || key == FieldKey::kRedo)
+      key == FieldKey::kUndo || key == FieldKey::kRedo || key == FieldKey::kOpenImported)
     return true;
   return key.is_press_on_field() && !editable(set, set.current);
 }

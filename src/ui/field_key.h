@@ -14,7 +14,8 @@ class FieldKey {
   // A pointer press on field `field` (one-based).
   static constexpr FieldKey press_on(int field) { return FieldKey(kPressCode + field); }
 
-  static const FieldKey kEnter, kUp, kDown, kRight, kLeft, kTab, kBar, kPressOutside, kClose, kUndo, kRedo;
+  static const FieldKey kEnter, kUp, kDown, kRight, kLeft, kTab, kBar, kPressOutside, kClose, kUndo, kRedo,
+      kOpenImported;
 
   constexpr bool is_function() const { return code_ >= 1 && code_ <= kLastFunction; }
   // 1 to 10 for a function key, else 0.
@@ -48,5 +49,7 @@ inline constexpr FieldKey FieldKey::kClose{FieldKey::kCloseCode};
 // Ctrl+Z and Ctrl+Y leave the form for the menu to act on.
 inline constexpr FieldKey FieldKey::kUndo{17};
 inline constexpr FieldKey FieldKey::kRedo{18};
+// A figure imported from the window's menu waits to be opened.
+inline constexpr FieldKey FieldKey::kOpenImported{19};
 
 }  // namespace plv::ui

@@ -263,6 +263,15 @@ bool close_drawing(const files::DrawingFiles& files) {
   return true;
 }
 
+void set_drawing_aside(Document& document) {
+  if (document.unwritten_changes()) document.recovery.leave();
+  else end_recovery_copy(document);
+  document.drawing.clear();
+  document.drawing_name.assign(kDrawingNameLength, ' ');
+  document.file_open = false;
+  document.last_write_failed = false;
+}
+
 void quit_drawing(Document& document) {
   end_recovery_copy(document);
   document.drawing.clear();

@@ -26,5 +26,7 @@ bool write_drawing(const files::DrawingFiles& files);
 bool close_drawing(const files::DrawingFiles& files);
 // Forgets the drawing without writing anything.
 void quit_drawing(Document& document);
+// Forgets the drawing; changes not written stay in its recovery copy.
+void set_drawing_aside(Document& document);
 
 }  // namespace plv

@@ -46,7 +46,7 @@ constexpr NamedCommand kNamedCommands[] = {
     {"pagesetup", Command::kPageSetup}, {"print", Command::kPrintDialog}, {"exit", Command::kExit},
     {"copy", Command::kCopy},           {"quickprint", Command::kPrint},  {"colour", Command::kColour},
     {"background", Command::kBlackBackground}, {"penwidth", Command::kPenWidth}, {"about", Command::kAbout},
-    {"tiff", Command::kWriteTiff},      {"emf", Command::kWriteMetafile}, {"export", Command::kExportDrawing},
+    {"tiff", Command::kWriteTiff},      {"emf", Command::kWriteMetafile}, {"export", Command::kExportDrawing}, {"import", Command::kImportFigure},
     {"undo", Command::kUndo}, {"redo", Command::kRedo}, {"previousview", Command::kPreviousView},
     {"keys", Command::kHelpKeys}, {"manual", Command::kHelpManual},
 };

@@ -128,6 +128,7 @@ void ScriptedWindowSystem::run_command(const ScriptStep& s) {
     case Command::kWriteTiff:
     case Command::kWriteMetafile: save_file_answers.push_front(file); break;
     case Command::kCopy: clipboard_path_ = file.value_or(""); break;
+    case Command::kImportFigure: open_file_answers.push_front(file); break;
     case Command::kPageSetup: page_setup_arguments_ = s.arguments; break;
     case Command::kPenWidth: pen_width_arguments_ = s.arguments; break;
     default: break;
