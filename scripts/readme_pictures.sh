@@ -32,22 +32,7 @@ echo "docs/main-menu.png and docs/picture.png made"
 
 # A matplotlib figure imported, then annotated with an arrow and a note in
 # red, beside the figure as poppler draws it.
-cat >"$work/figure.py" <<'PY'
-import math, matplotlib
-matplotlib.use("Agg")
-matplotlib.rcParams.update({"pdf.fonttype": 42})
-import matplotlib.pyplot as plt
-fig, ax = plt.subplots(figsize=(6.4, 4.8))
-x = [i / 10 for i in range(63)]
-ax.plot(x, [math.sin(v) for v in x], label="sine", marker="o", markevery=10)
-ax.plot(x, [math.cos(v) for v in x], "--", label="cosine")
-ax.set_title("Damped waves")
-ax.set_xlabel("time (s)")
-ax.set_ylabel("amplitude")
-ax.legend()
-fig.savefig("waves.pdf")
-PY
-(cd "$work" && MPLCONFIGDIR="$work" /usr/bin/python3 figure.py)
+MPLCONFIGDIR="$work" /usr/bin/python3 scripts/waves_figure.py "$work/waves.pdf"
 "$OLDPWD/build/plvtool" import "$work/waves.pdf" -o "$work/waves.plv" --date "11-DEC-26"
 printf 'SC BAR   1\nAR  -520   870   120   700 N N Y N N\nCH   140   650 10 S 0 first peak, t = pi/2\n' >>"$work/waves.plv"
 rm -rf "$work/snaps"

@@ -18,24 +18,8 @@ namespace {
 
 using namespace testing;
 
-// A line plot with title, axis labels, ticks, a legend and markers, its
-// texts kept as texts.
-constexpr const char* kMatplotlibScript = R"~(
-import math, sys, matplotlib
-matplotlib.use("Agg")
-matplotlib.rcParams.update({"svg.fonttype": "none", "pdf.fonttype": 42, "svg.hashsalt": "plivet"})
-import matplotlib.pyplot as plt
-fig, ax = plt.subplots(figsize=(6.4, 4.8))
-x = [i / 10 for i in range(63)]
-ax.plot(x, [math.sin(v) for v in x], label="sine", marker="o", markevery=10)
-ax.plot(x, [math.cos(v) for v in x], "--", label="cosine")
-ax.set_title("Damped waves")
-ax.set_xlabel("time (s)")
-ax.set_ylabel("amplitude")
-ax.legend()
-for out in sys.argv[1:]:
-    fig.savefig(out)
-)~";
+// A line plot with title, axis labels, ticks, a legend and markers.
+const std::string kWavesFigure = std::string(PLIVET_SOURCE_DIR) + "/scripts/waves_figure.py";
 
 constexpr const char* kGnuplotPlot =
     "set title 'gnuplot title'; set xlabel 'phase'; set ylabel 'level'; "
@@ -46,8 +30,8 @@ class PlvtoolImport : public ::testing::Test {
   static void SetUpTestSuite() {
     figures_ = new TempDir;
     const TempDir& d = *figures_;
-    write_file(d.file("plot.py"), kMatplotlibScript);
-    made_ = run_tool("cd " + d.path().string() + " && MPLCONFIGDIR=" + d.path().string() + " /usr/bin/python3 plot.py plot.svg plot.pdf") == 0 &&
+    made_ = run_tool("cd " + d.path().string() + " && MPLCONFIGDIR=" + d.path().string() + " /usr/bin/python3 " +
+                     kWavesFigure + " plot.svg plot.pdf") == 0 &&
             run_tool("cd " + d.path().string() + " && gnuplot -e \"set terminal svg size 600,400; set output 'gnuplot.svg'; " +
                      kGnuplotPlot + "\" && gnuplot -e \"set terminal postscript eps color; set output 'gnuplot.eps'; " +
                      kGnuplotPlot + "\"") == 0;
