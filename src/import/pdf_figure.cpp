@@ -199,7 +199,10 @@ PdfFigureRead read_pdf_figure(std::string_view bytes, int first_page, int last_p
     out.error = "the file has " + std::to_string(pages) + " page(s)";
     return out;
   }
-  const double width = doc.getPageCropWidth(first_page), height = doc.getPageCropHeight(first_page);
+  // A page turned a quarter turn is drawn turned: its width is its height.
+  const bool turned = doc.getPageRotate(first_page) % 180 != 0;
+  const double width = turned ? doc.getPageCropHeight(first_page) : doc.getPageCropWidth(first_page);
+  const double height = turned ? doc.getPageCropWidth(first_page) : doc.getPageCropHeight(first_page);
   if (!(width > 0) || !(height > 0)) {
     out.error = "the page has no size";
     return out;
