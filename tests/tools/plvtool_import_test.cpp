@@ -34,6 +34,7 @@ class PlvtoolImport : public ::testing::Test {
                      kWavesFigure + " plot.svg plot.pdf") == 0 &&
             run_tool("cd " + d.path().string() + " && gnuplot -e \"set terminal svg size 600,400; set output 'gnuplot.svg'; " +
                      kGnuplotPlot + "\" && gnuplot -e \"set terminal postscript eps color; set output 'gnuplot.eps'; " +
+                     kGnuplotPlot + "\" && gnuplot -e \"set terminal postscript portrait color; set output 'gnuplot.ps'; " +
                      kGnuplotPlot + "\"") == 0;
   }
   static void TearDownTestSuite() { delete figures_; }
@@ -50,22 +51,23 @@ class PlvtoolImport : public ::testing::Test {
   // The figure as the outside reader of its format draws it (an SVG laid
   // out by librsvg as a PDF page, 96 CSS pixels to the inch).
   std::optional<Ppm> original(const std::string& name) const {
-    if (name.ends_with(".eps"))
-      return ppm("gs -q -dSAFER -dBATCH -dNOPAUSE -dEPSCrop -sDEVICE=ppmraw -r100 -sOutputFile=" + dir_.file("o.ppm") +
-                     " " + figure(name), "o.ppm");
+    if (name.ends_with("ps"))
+      return ppm("gs -q -dSAFER -dBATCH -dNOPAUSE " + crop(name) + " -sDEVICE=ppmraw -r100 -sOutputFile=" +
+                     dir_.file("o.ppm") + " " + figure(name), "o.ppm");
     const std::string pdf = name.ends_with(".svg") ? dir_.file("o.pdf") : figure(name);
     if (name.ends_with(".svg") && run_tool("rsvg-convert -f pdf " + figure(name) + " -o " + pdf) != 0) return std::nullopt;
     return ppm("pdftoppm -r 100 -singlefile " + pdf + " " + dir_.file("o"), "o.ppm");
   }
+  static std::string crop(const std::string& name) { return name.ends_with(".eps") ? "-dEPSCrop" : ""; }
   // The figure's words as pdftotext finds them (an SVG through librsvg's PDF).
   std::set<std::string> words_of_original(const std::string& name) const {
     std::string pdf = figure(name);
     if (name.ends_with(".svg")) {
       pdf = dir_.file("o.pdf");
       run_tool("rsvg-convert -f pdf " + figure(name) + " -o " + pdf);
-    } else if (name.ends_with(".eps")) {
+    } else if (name.ends_with("ps")) {
       pdf = dir_.file("o.pdf");
-      run_tool("gs -q -dSAFER -dBATCH -dNOPAUSE -dEPSCrop -sDEVICE=pdfwrite -sOutputFile=" + pdf + " " + figure(name));
+      run_tool("gs -q -dSAFER -dBATCH -dNOPAUSE " + crop(name) + " -sDEVICE=pdfwrite -sOutputFile=" + pdf + " " + figure(name));
     }
     return words(tool_output("pdftotext -q " + pdf + " -"));
   }
@@ -124,6 +126,7 @@ TEST_F(PlvtoolImport, MatplotlibFiguresComeBackAsTheyWere) {
 TEST_F(PlvtoolImport, GnuplotFiguresComeBackAsTheyWere) {
   round_trip("gnuplot.svg", 0.9);
   round_trip("gnuplot.eps", 0.9);
+  round_trip("gnuplot.ps", 0.9);
   const std::string drawing = read_file(dir_.file("gnuplot.svg.plv"));
   EXPECT_GT(std::count(drawing.begin(), drawing.end(), '\n'), 100);
   long layers = 0;
