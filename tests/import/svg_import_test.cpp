@@ -46,16 +46,20 @@ DrawingPoint at(double x, double y) {
   return {std::round((x - 200) * kUnits), std::round((150 - y) * kUnits)};
 }
 
-TEST(SvgImport, TransformsNestedGroupsAndViewBoxPlaceTheStrokes) {
-  // The view box doubles everything; the groups shift, scale and turn.
-  const auto r = records_of(svg(R"~(<g transform="translate(20,10)"><g transform="scale(2)">)~"
+TEST(SvgImport, TransformsNestedGroupsUsesAndViewBoxPlaceTheStrokes) {
+  // The view box doubles everything; the groups shift, scale and turn; a
+  // use places its definition again.
+  const auto r = records_of(svg(R"~(<defs><line id="tick" x1="0" y1="0" x2="0" y2="5" stroke="black" stroke-width="0.1"/></defs>)~"
+                                R"~(<g transform="translate(20,10)"><g transform="scale(2)">)~"
                                 R"~(<line x1="0" y1="0" x2="20" y2="0" stroke="black" stroke-width="0.1"/></g>)~"
-                                R"~(<g transform="rotate(90)"><line x1="0" y1="0" x2="10" y2="0" stroke="black" stroke-width="0.1"/></g></g>)~",
+                                R"~(<g transform="rotate(90)"><line x1="0" y1="0" x2="10" y2="0" stroke="black" stroke-width="0.1"/></g></g>)~"
+                                R"~(<use href="#tick" x="100" y="50"/>)~",
                                 R"~(viewBox="0 0 200 150")~"));
   const auto lines = with_code(r, "LI");
-  ASSERT_EQ(lines.size(), 2u);
+  ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], line_record(at(40, 20), at(120, 20), 'S'));
   EXPECT_EQ(lines[1], line_record(at(40, 20), at(40, 40), 'S'));
+  EXPECT_EQ(lines[2], line_record(at(200, 100), at(200, 110), 'S'));
 }
 
 TEST(SvgImport, ShapesBecomeTheirRecordsAndTopGroupsLayers) {
