@@ -20,6 +20,7 @@ struct ImportArguments {
 
 ImportArguments parse(const std::vector<std::string>& args) {
   ImportArguments a;
+  a.request.page = import::kEveryPage;  // unless one is named
   std::vector<std::string> operands;
   for (size_t i = 1; i < args.size() && a.error.empty(); ++i) {
     const std::string& arg = args[i];
@@ -53,17 +54,21 @@ int import_command(const std::vector<std::string>& args) {
     std::cerr << "plvtool: " << a.error << "\n";
     return kUsageError;
   }
-  std::error_code ignored;
-  if (!a.replace && std::filesystem::exists(a.output, ignored)) {
-    std::cerr << a.output << ": a file is already there; give --replace to replace it\n";
+  const import::FigureFile figure = import::read_figure_file(a.input);
+  if (!figure.error.empty()) {
+    std::cerr << figure.error << "\n";
     return 1;
   }
-  const import::ImportedFile done = import::import_figure_file(a.input, a.output, a.request);
+  const auto may_write = [&a](const std::string& drawing) {
+    std::error_code ignored;
+    return a.replace || !std::filesystem::exists(drawing, ignored);
+  };
+  const import::ImportedFile done = import::import_figure_bytes(figure.bytes, a.input, a.output, a.request, may_write);
+  for (const std::string& line : done.summary) std::cout << (line.ends_with(":") ? "" : a.output + ": ") << line << "\n";
   if (!done.error.empty()) {
-    std::cerr << done.error << "\n";
+    std::cerr << done.error << (done.error.ends_with("already there") ? "; give --replace to replace it" : "") << "\n";
     return 1;
   }
-  for (const std::string& line : done.summary) std::cout << a.output << ": " << line << "\n";
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 
@@ -46,28 +47,30 @@ RecordStyle paper_style(ImportColours colours) {
   return style;
 }
 
-struct FigureRead {
-  Figure figure;
+// A figure as poppler reads it: an SVG laid out with a page a layer, a
+// PostScript one turned into PDF, a PDF as it is.
+struct FigurePdf {
+  std::string pdf;
+  bool layered = false;  // the pages are the layers of one figure
   std::string error;
 };
 
-FigureRead read_figure(std::string_view bytes, FigureFormat format, int page) {
+FigurePdf figure_pdf(std::string_view bytes, FigureFormat format) {
   if (format == FigureFormat::kSvg) {
-    const SvgPages pages = svg_as_layer_pages(bytes);
-    if (!pages.error.empty()) return {{}, pages.error};
-    auto read = read_pdf_figure(pages.pdf, 1, 0, flattening_tolerance);
-    read.figure.pages = 1;
-    return {std::move(read.figure), read.error};
+    SvgPages pages = svg_as_layer_pages(bytes);
+    return {std::move(pages.pdf), true, pages.error};
   }
-  std::string converted;
-  if (format != FigureFormat::kPdf) {
-    auto made = postscript_as_pdf(bytes, format == FigureFormat::kEncapsulatedPostScript);
-    if (!made.error.empty()) return {{}, made.error};
-    converted = std::move(made.pdf);
-    bytes = converted;
-  }
-  auto read = read_pdf_figure(bytes, page, page, flattening_tolerance);
-  return {std::move(read.figure), read.error};
+  if (format == FigureFormat::kPdf) return {std::string(bytes), false, ""};
+  PostScriptAsPdf made = postscript_as_pdf(bytes, format == FigureFormat::kEncapsulatedPostScript);
+  return {std::move(made.pdf), false, made.error};
+}
+
+PdfFigureRead read_page(const FigurePdf& source, int page) {
+  if (!source.layered) return read_pdf_figure(source.pdf, page, page, flattening_tolerance);
+  PdfFigureRead read = read_pdf_figure(source.pdf, 1, 0, flattening_tolerance);
+  read.figure.pages = 1;
+  if (page != 1 && read.error.empty()) read.error = "the file has 1 page(s)";
+  return read;
 }
 
 // The drawing width that puts the figure on paper at its own size: the
@@ -107,14 +110,12 @@ std::optional<FigureFormat> figure_format_of(std::string_view bytes) {
   return std::nullopt;
 }
 
-ImportedFigure import_figure(std::string_view bytes, const ImportRequest& request) {
+namespace {
+
+ImportedFigure figure_of_page(const FigurePdf& source, const ImportRequest& request) {
   ImportedFigure out;
-  const auto format = figure_format_of(bytes);
-  if (!format) {
-    out.error = "not an SVG, PDF, PostScript or Encapsulated PostScript figure";
-    return out;
-  }
-  FigureRead read = read_figure(bytes, *format, request.page);
+  PdfFigureRead read = read_page(source, request.page);
+  out.pages = read.figure.pages;
   if (!read.error.empty()) {
     out.error = read.error;
     return out;
@@ -134,40 +135,108 @@ ImportedFigure import_figure(std::string_view bytes, const ImportRequest& reques
   return out;
 }
 
-ImportedFile import_figure_file(const std::string& in, const std::string& out, ImportRequest request) {
-  ImportedFile result;
+FigurePdf source_of(std::string_view bytes) {
+  const auto format = figure_format_of(bytes);
+  if (!format) return {"", false, "not an SVG, PDF, PostScript or Encapsulated PostScript figure"};
+  return figure_pdf(bytes, *format);
+}
+
+// OUT-2.plv for page 2 of OUT.plv.
+std::string numbered(const std::string& out, int page) {
+  const std::filesystem::path path(out);
+  return (path.parent_path() / (path.stem().string() + "-" + std::to_string(page) + path.extension().string())).string();
+}
+
+}  // namespace
+
+ImportedFigure import_figure(std::string_view bytes, const ImportRequest& request) {
+  const FigurePdf source = source_of(bytes);
+  if (!source.error.empty()) {
+    ImportedFigure out;
+    out.error = source.error;
+    return out;
+  }
+  return figure_of_page(source, request);
+}
+
+std::vector<std::string> drawings_for_pages(const std::string& out, int pages) {
+  if (pages == 1) return {out};
+  std::vector<std::string> names;
+  for (int p = 1; p <= pages; ++p) names.push_back(numbered(out, p));
+  return names;
+}
+
+FigureFile read_figure_file(const std::string& in) {
+  FigureFile file;
   std::error_code size_error;
   const std::uintmax_t size = std::filesystem::file_size(in, size_error);
   if (!size_error && size > kLargestFigure) {
-    result.error = in + ": larger than the 512 MB a figure may be";
-    return result;
+    file.error = in + ": larger than the 512 MB a figure may be";
+    return file;
   }
-  std::ifstream file(in, std::ios::binary);
-  if (!file) {
-    result.error = in + ": cannot read: " + std::strerror(errno);
-    return result;
+  std::ifstream stream(in, std::ios::binary);
+  if (!stream) {
+    file.error = in + ": cannot read: " + std::strerror(errno);
+    return file;
   }
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) {
-    result.error = in + ": cannot read it to its end";
-    return result;
-  }
+  file.bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+  if (stream.bad()) file.error = in + ": cannot read it to its end";
+  return file;
+}
+
+ImportedFile import_figure_bytes(std::string_view bytes, const std::string& in, const std::string& out,
+                                 ImportRequest request, const std::function<bool(const std::string&)>& may_write) {
+  ImportedFile result;
   if (request.source_name.empty()) request.source_name = std::filesystem::path(in).filename().string();
-  if (request.drawing_name.empty()) request.drawing_name = std::filesystem::path(out).filename().string();
   if (request.date.empty()) request.date = today_date_text();
-  ImportedFigure figure = import_figure(bytes, request);
-  if (!figure.error.empty()) {
-    result.error = in + ": " + figure.error;
+  const FigurePdf source = source_of(bytes);
+  if (!source.error.empty()) {
+    result.error = in + ": " + source.error;
     return result;
   }
-  const CommandFileHeader header{out, figure.setup_line, request.date};
-  const CommandFileWrite written = write_command_file(out, header, figure.drawing, kinds());
-  if (!written.ok()) {
-    result.error = written.error;
-    return result;
+  const bool every_page = request.page == kEveryPage;
+  const int first = every_page ? 1 : request.page;
+  int last = first;  // every page: known once the first is read
+  std::vector<std::string> drawings{out};
+  for (int page = first; page <= last; ++page) {
+    request.page = page;
+    ImportedFigure figure = figure_of_page(source, request);
+    result.pages = figure.pages;
+    if (!figure.error.empty()) {
+      result.error = in + ": " + figure.error;
+      return result;
+    }
+    if (every_page && page == 1) {
+      last = figure.pages;
+      drawings = drawings_for_pages(out, figure.pages);
+    }
+    const std::string& drawing = drawings[static_cast<size_t>(every_page ? page - 1 : 0)];
+    if (!may_write(drawing)) {
+      result.error = drawing + ": a file is already there";
+      return result;
+    }
+    request.drawing_name = std::filesystem::path(drawing).filename().string();
+    figure.drawing.write(1, new_drawing_records(request.drawing_name, request.date).front());
+    const CommandFileWrite written =
+        write_command_file(drawing, {drawing, figure.setup_line, request.date}, figure.drawing, kinds());
+    if (!written.ok()) {
+      result.error = written.error;
+      return result;
+    }
+    if (drawings.size() > 1) {
+      result.summary.push_back(drawing + ":");
+      std::erase_if(figure.summary, [](const std::string& line) { return line.starts_with("the document has "); });
+    }
+    result.summary.insert(result.summary.end(), figure.summary.begin(), figure.summary.end());
+    result.written.push_back(drawing);
   }
-  result.summary = std::move(figure.summary);
   return result;
+}
+
+ImportedFile import_figure_file(const std::string& in, const std::string& out, ImportRequest request) {
+  const FigureFile file = read_figure_file(in);
+  if (!file.error.empty()) return {{}, {}, 1, file.error};
+  return import_figure_bytes(file.bytes, in, out, std::move(request), [](const std::string&) { return true; });
 }
 
 }  // namespace plv::import

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "import/import_figure.h"
+#include "support/temp_dir.h"
 #include "kinds/line.h"
 
 namespace plv::import {
@@ -70,6 +71,20 @@ TEST(PdfImport, OnePageOfManyIsChosen) {
             third.summary.end());
   request.page = 4;
   EXPECT_EQ(import_figure(pdf, request).error, "the file has 3 page(s)");
+
+  // Every page, each its own drawing, each asked for before it is written.
+  testing::TempDir dir;
+  request.page = kEveryPage;
+  std::vector<std::string> asked;
+  const auto may = [&asked](const std::string& drawing) {
+    asked.push_back(drawing);
+    return asked.size() < 3;
+  };
+  const ImportedFile every = import_figure_bytes(pdf, "three.pdf", dir.file("out.plv"), request, may);
+  EXPECT_EQ(every.written, (std::vector<std::string>{dir.file("out-1.plv"), dir.file("out-2.plv")}));
+  EXPECT_EQ(asked.size(), 3u);
+  EXPECT_EQ(every.error, dir.file("out-3.plv") + ": a file is already there");
+  EXPECT_TRUE(testing::read_file(dir.file("out-2.plv")).starts_with(dir.file("out-2.plv")));
 }
 
 }  // namespace

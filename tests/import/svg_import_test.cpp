@@ -110,7 +110,7 @@ TEST(SvgImport, ClippedContentIsClipped) {
 }
 
 TEST(SvgImport, WhatIsNotAFigureIsAnErrorAndNotACrash) {
-  for (const std::string bad : {std::string(), std::string("<svg"), std::string("<svg xmlns='x'><g></svg>"),
+  for (const std::string& bad : {std::string(), std::string("<svg"), std::string("<svg xmlns='x'><g></svg>"),
                                 std::string("%PDF-1.4 nothing more"), std::string("plain text"),
                                 std::string("<?xml version='1.0'?><notsvg/>")}) {
     ImportRequest request;
