@@ -24,7 +24,7 @@ namespace plv::import {
 namespace {
 
 constexpr std::uintmax_t kLargestFigure = std::uintmax_t{1} << 29;  // 512 MB
-constexpr size_t kSniffed = 1024;  // bytes looked at for an SVG's root element
+constexpr size_t kSniffed = 1 << 16;  // bytes looked at for an SVG's root element, past comments
 
 bool starts(std::string_view bytes, std::string_view lead) { return bytes.substr(0, lead.size()) == lead; }
 
@@ -147,6 +147,13 @@ std::string numbered(const std::string& out, int page) {
   return (path.parent_path() / (path.stem().string() + "-" + std::to_string(page) + path.extension().string())).string();
 }
 
+std::vector<std::string> drawings_for_pages(const std::string& out, int pages) {
+  if (pages == 1) return {out};
+  std::vector<std::string> names;
+  for (int p = 1; p <= pages; ++p) names.push_back(numbered(out, p));
+  return names;
+}
+
 }  // namespace
 
 ImportedFigure import_figure(std::string_view bytes, const ImportRequest& request) {
@@ -157,13 +164,6 @@ ImportedFigure import_figure(std::string_view bytes, const ImportRequest& reques
     return out;
   }
   return figure_of_page(source, request);
-}
-
-std::vector<std::string> drawings_for_pages(const std::string& out, int pages) {
-  if (pages == 1) return {out};
-  std::vector<std::string> names;
-  for (int p = 1; p <= pages; ++p) names.push_back(numbered(out, p));
-  return names;
 }
 
 FigureFile read_figure_file(const std::string& in) {
