@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <set>
 #include <vector>
@@ -110,6 +111,10 @@ std::array<double, 2> size_of(RsvgHandle* handle) {
 
 SvgPages svg_as_layer_pages(std::string_view svg) {
   SvgPages out;
+  if (svg.size() > static_cast<size_t>(std::numeric_limits<int>::max())) {
+    out.error = "too large for the SVG reader";
+    return out;
+  }
   // No network, no entities substituted, no outside documents.
   const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
   std::unique_ptr<xmlDoc, XmlDocFree> doc(
