@@ -64,7 +64,12 @@ int import_command(const std::vector<std::string>& args) {
     return a.replace || !std::filesystem::exists(drawing, ignored);
   };
   const import::ImportedFile done = import::import_figure_bytes(figure.bytes, a.input, a.output, a.request, may_write);
-  for (const std::string& line : done.summary) std::cout << (line.ends_with(":") ? "" : a.output + ": ") << line << "\n";
+  // A document of several pages tells of each drawing under its name.
+  std::string drawing = a.output;
+  for (const std::string& line : done.summary) {
+    if (line.ends_with(":")) drawing = line.substr(0, line.size() - 1);
+    else std::cout << drawing << ": " << line << "\n";
+  }
   if (!done.error.empty()) {
     std::cerr << done.error << (done.error.ends_with("already there") ? "; give --replace to replace it" : "") << "\n";
     return 1;

@@ -144,6 +144,14 @@ TEST_F(PlvtoolImport, ADrawingIsReplacedOnlyWhenAskedAndFailuresWriteNothing) {
   EXPECT_EQ(import("plot.svg", "--replace").status, 0);
   EXPECT_NE(read_file(out), "mine\n");
 
+  // Each page of a document of several is a drawing of its own.
+  ASSERT_EQ(run_tool("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pdfwrite -sOutputFile=" + dir_.file("two.pdf") + " " +
+                     figure("plot.pdf") + " " + figure("plot.pdf")), 0);
+  const ToolRun pages = plvtool(dir_, "import " + dir_.file("two.pdf") + " -o " + dir_.file("two.plv"));
+  EXPECT_EQ(pages.status, 0) << pages.err;
+  EXPECT_NE(pages.out.find(dir_.file("two-2.plv") + ": made "), std::string::npos) << pages.out;
+  EXPECT_TRUE(std::ifstream(dir_.file("two-1.plv")).good() && !std::ifstream(dir_.file("two.plv")).good());
+
   const ToolRun no_page = import("plot.pdf", "--page 2");
   EXPECT_EQ(no_page.status, 1);
   EXPECT_NE(no_page.err.find("1 page(s)"), std::string::npos) << no_page.err;
