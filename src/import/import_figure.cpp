@@ -78,12 +78,9 @@ PdfFigureRead read_page(const FigurePdf& source, int page) {
 double width_for_own_size(const RecordStore& drawing, const Figure& figure, SetupValues setup) {
   const double units_per_point = drawing_units_per_point(figure.page.xmax - figure.page.xmin,
                                                          figure.page.ymax - figure.page.ymin);
-  publish::TranslationRequest trial;
-  trial.setup = setup;
-  trial.format = publish::PageFormat::kSvg;
-  const publish::TranslatedPage page = publish::translate(drawing, RenderState{}, trial);
-  const double frame = page.frame.frame.xmax - page.frame.frame.xmin;
-  if (!page.error.empty() || !(frame > 0)) return setup.drawing_width;
+  const publish::PageFrame page = publish::translated_frame(drawing, RenderState{}, setup);
+  const double frame = page.frame.xmax - page.frame.xmin;
+  if (!(frame > 0)) return setup.drawing_width;
   const double width = frame / units_per_point / publish::kPointsPerCentimetre;
   return accepted_drawing_width(width) ? width : setup.drawing_width;
 }

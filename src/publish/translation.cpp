@@ -208,6 +208,10 @@ std::string cairo_page(const TranslationRequest& request, TranslatedPage& page, 
 
 }  // namespace
 
+PageFrame translated_frame(const RecordStore& drawing, const RenderState& state, const SetupValues& setup) {
+  return lay_out(drawing, state, setup).frame;
+}
+
 TranslatedPage translate(const RecordStore& drawing, const RenderState& state, const TranslationRequest& request) {
   PageLayout layout = lay_out(drawing, state, request.setup);
   TranslatedPage page;

@@ -52,6 +52,8 @@ struct TranslatedPage {
 // shows them with `state`'s layer and colour settings (the view and the
 // aspect factor belong to the screen and do not apply).
 TranslatedPage translate(const RecordStore& drawing, const RenderState& state, const TranslationRequest& request);
+// The frame alone of that page, measured without writing it.
+PageFrame translated_frame(const RecordStore& drawing, const RenderState& state, const SetupValues& setup);
 
 // The same written to `path` whole or not at all.
 struct TranslationOutcome {
