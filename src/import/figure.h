@@ -62,6 +62,9 @@ struct Text {
   double size = 0;       // the font size, points
   Colour colour;
   std::optional<PageBox> clip;
+  // Where the figure anchors it: 'S' the start, 'M' the middle, 'E' the
+  // end; the middle where the figure does not say (a PDF page never does).
+  char anchor = 'M';
 };
 
 struct Figure {

@@ -322,13 +322,15 @@ void RecordWriter::text(const Text& t) {
   const double quarter = std::round(t.angle / 90);
   if (std::abs(t.angle - quarter * 90) > kTurnNoticed) ++out_.tally.texts_turned;
   const int direction = ((static_cast<int>(quarter) % 4) + 4) % 4;
-  // Keyed at its middle, a string stays centred where the figure's text
-  // was, whatever the widths of the letters that draw it.
+  // Keyed where the figure anchors it (at its middle when the figure does
+  // not say), a string stays where the text was whatever the widths of the
+  // letters that draw it.
   const DrawingPoint a = at(t.start), b = at(t.end);
+  const DrawingPoint key = t.anchor == 'S' ? a : t.anchor == 'E' ? b : DrawingPoint{(a.x + b.x) / 2, (a.y + b.y) / 2};
   StringValues v;
-  v.location = {std::round((a.x + b.x) / 2), std::round((a.y + b.y) / 2)};
+  v.location = {std::round(key.x), std::round(key.y)};
   v.size = string_size_for_capitals(t.size * kCapitalsOfFontSize * scale_);
-  v.key_point = 'M';
+  v.key_point = t.anchor == 'S' || t.anchor == 'E' ? t.anchor : 'M';
   v.direction = direction;
   v.text = letters;
   add(string_record(v));

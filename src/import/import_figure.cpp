@@ -53,22 +53,43 @@ struct FigurePdf {
   std::string pdf;
   bool layered = false;  // the pages are the layers of one figure
   std::string error;
+  std::vector<std::vector<SvgText>> texts;  // an SVG's texts with their anchors, by layer
 };
 
 FigurePdf figure_pdf(std::string_view bytes, FigureFormat format) {
   if (format == FigureFormat::kSvg) {
     SvgPages pages = svg_as_layer_pages(bytes);
-    return {std::move(pages.pdf), true, pages.error};
+    return {std::move(pages.pdf), true, pages.error, std::move(pages.texts)};
   }
-  if (format == FigureFormat::kPdf) return {std::string(bytes), false, ""};
+  if (format == FigureFormat::kPdf) return {std::string(bytes), false, "", {}};
   PostScriptAsPdf made = postscript_as_pdf(bytes, format == FigureFormat::kEncapsulatedPostScript);
-  return {std::move(made.pdf), false, made.error};
+  return {std::move(made.pdf), false, made.error, {}};
+}
+
+// Each text read from a layer's page takes the anchor of the next text of
+// that layer's elements that reads the same; one that none matches (a text
+// split into lines, say) stays keyed at its middle.
+void take_anchors(Figure& figure, const std::vector<std::vector<SvgText>>& texts) {
+  std::vector<size_t> next(texts.size(), 0);
+  for (Text& t : figure.texts) {
+    const size_t layer = static_cast<size_t>(t.layer - 1);
+    if (layer >= texts.size()) continue;
+    const std::vector<SvgText>& candidates = texts[layer];
+    const std::string read = collapsed_blanks(t.utf8);
+    for (size_t i = next[layer]; i < candidates.size(); ++i) {
+      if (candidates[i].text != read) continue;
+      t.anchor = candidates[i].anchor;
+      next[layer] = i + 1;
+      break;
+    }
+  }
 }
 
 PdfFigureRead read_page(const FigurePdf& source, int page) {
   if (!source.layered) return read_pdf_figure(source.pdf, page, page, flattening_tolerance);
   PdfFigureRead read = read_pdf_figure(source.pdf, 1, 0, flattening_tolerance);
   read.figure.pages = 1;
+  take_anchors(read.figure, source.texts);
   if (page != 1 && read.error.empty()) read.error = "the file has 1 page(s)";
   return read;
 }
@@ -134,7 +155,7 @@ ImportedFigure figure_of_page(const FigurePdf& source, const ImportRequest& requ
 
 FigurePdf source_of(std::string_view bytes) {
   const auto format = figure_format_of(bytes);
-  if (!format) return {"", false, "not an SVG, PDF, PostScript or Encapsulated PostScript figure"};
+  if (!format) return {"", false, "not an SVG, PDF, PostScript or Encapsulated PostScript figure", {}};
   return figure_pdf(bytes, *format);
 }
 

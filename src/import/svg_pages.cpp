@@ -70,23 +70,66 @@ void collect_ids(xmlNode* n, std::set<std::string>& taken) {
   }
 }
 
+struct Layer {
+  std::vector<std::string> ids;  // for librsvg, "#id"
+  std::vector<xmlNode*> elements;
+};
+
 // The elements of each layer: the groups one level below the figure's
 // single outer groups, each alone; runs of other elements together.
-std::vector<std::vector<std::string>> layers_of(xmlNode* root) {
+std::vector<Layer> layers_of(xmlNode* root) {
   xmlNode* top = root;
   for (auto c = painting_children(top); c.size() == 1 && named(c[0], "g"); c = painting_children(top)) top = c[0];
   std::set<std::string> taken;
   collect_ids(root, taken);
   int made = 0;
-  std::vector<std::vector<std::string>> layers;
+  std::vector<Layer> layers;
   bool in_run = false;
   for (xmlNode* c : painting_children(top)) {
     const bool group = named(c, "g");
     if (group || !in_run) layers.emplace_back();
-    layers.back().push_back("#" + id_of(c, made, taken));
+    layers.back().ids.push_back("#" + id_of(c, made, taken));
+    layers.back().elements.push_back(c);
     in_run = !group;
   }
   return layers;
+}
+
+std::string property(xmlNode* n, const char* name) {
+  std::unique_ptr<xmlChar, XmlFree> value(xmlGetProp(n, reinterpret_cast<const xmlChar*>(name)));
+  return value ? reinterpret_cast<const char*>(value.get()) : "";
+}
+
+// The text-anchor an element's own attributes or styles, or its
+// ancestors', give it (style sheets are not looked at).
+char anchor_of(xmlNode* n) {
+  for (; n && n->type == XML_ELEMENT_NODE; n = n->parent) {
+    std::string value = property(n, "text-anchor");
+    const std::string style = property(n, "style");
+    if (const size_t at = style.find("text-anchor"); value.empty() && at != std::string::npos) {
+      const size_t colon = style.find(':', at), end = style.find(';', at);
+      if (colon != std::string::npos && colon < end) value = style.substr(colon + 1, end - colon - 1);
+    }
+    value = collapsed_blanks(value);
+    if (value == "middle") return 'M';
+    if (value == "end") return 'E';
+    if (!value.empty()) return 'S';
+  }
+  return 'S';
+}
+
+// The texts under `n` in document order, not those only defined.
+void collect_texts(xmlNode* n, std::vector<SvgText>& out) {
+  static constexpr std::array kDefining{"defs", "clipPath", "mask", "pattern", "marker", "symbol"};
+  for (const char* name : kDefining)
+    if (named(n, name)) return;
+  if (named(n, "text")) {
+    std::unique_ptr<xmlChar, XmlFree> content(xmlNodeGetContent(n));
+    if (content) out.push_back({collapsed_blanks(reinterpret_cast<const char*>(content.get())), anchor_of(n)});
+    return;
+  }
+  for (xmlNode* c = n->children; c; c = c->next)
+    if (c->type == XML_ELEMENT_NODE) collect_texts(c, out);
 }
 
 cairo_status_t append_bytes(void* closure, const unsigned char* data, unsigned int length) {
@@ -109,6 +152,22 @@ std::array<double, 2> size_of(RsvgHandle* handle) {
 
 }  // namespace
 
+std::string collapsed_blanks(std::string_view text) {
+  std::string out;
+  bool blank = false;
+  for (const char c : text) {
+    const bool is_blank = c == ' ' || c == '\t' || c == '\n' || c == '\r';
+    if (is_blank) {
+      blank = !out.empty();
+      continue;
+    }
+    if (blank) out += ' ';
+    blank = false;
+    out += c;
+  }
+  return out;
+}
+
 SvgPages svg_as_layer_pages(std::string_view svg) {
   SvgPages out;
   if (svg.size() > static_cast<size_t>(std::numeric_limits<int>::max())) {
@@ -125,6 +184,10 @@ SvgPages svg_as_layer_pages(std::string_view svg) {
     return out;
   }
   auto layers = layers_of(root);
+  for (const Layer& layer : layers) {
+    out.texts.emplace_back();
+    for (xmlNode* element : layer.elements) collect_texts(element, out.texts.back());
+  }
   xmlChar* text = nullptr;
   int length = 0;
   xmlDocDumpMemory(doc.get(), &text, &length);
@@ -139,13 +202,17 @@ SvgPages svg_as_layer_pages(std::string_view svg) {
   }
   rsvg_handle_set_dpi(handle.get(), kCssPixelsPerInch);
   const auto [w, h] = size_of(handle.get());
-  if (layers.empty()) layers.push_back({});
+  if (layers.empty()) {
+    layers.push_back({});
+    out.texts.emplace_back();
+    collect_texts(root, out.texts.back());
+  }
   cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(append_bytes, &out.pdf, w, h);
   cairo_t* cr = cairo_create(surface);
   const RsvgRectangle viewport{0, 0, w, h};
-  for (const auto& layer : layers) {
-    for (const std::string& id : layer) rsvg_handle_render_layer(handle.get(), cr, id.c_str(), &viewport, nullptr);
-    if (layer.empty()) rsvg_handle_render_document(handle.get(), cr, &viewport, nullptr);
+  for (const Layer& layer : layers) {
+    for (const std::string& id : layer.ids) rsvg_handle_render_layer(handle.get(), cr, id.c_str(), &viewport, nullptr);
+    if (layer.ids.empty()) rsvg_handle_render_document(handle.get(), cr, &viewport, nullptr);
     cairo_show_page(cr);
   }
   cairo_destroy(cr);

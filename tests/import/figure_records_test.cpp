@@ -105,9 +105,12 @@ TEST(FigureRecords, TextsKeepSizeDirectionAndMiddle) {
   f.texts.push_back({1, std::string(100, 'x'), {0, 0}, {50, 0}, 185, 4, kBlack, {}});
   f.texts.push_back({1, "   ", {0, 0}, {5, 0}, 0, 4, kBlack, {}});
   f.texts.push_back({1, "far", {0, 0}, {5, 0}, 0, 4, kBlack, PageBox{100, 100, 200, 200}});
+  f.texts.push_back({1, "end", {0, 0}, {50, 0}, 0, 4, kBlack, {}, 'E'});
   const ImportedRecords made = figure_records(f, test_style());
   const std::vector<Record> r = without_colours(made.records);
-  ASSERT_EQ(r.size(), 3u);
+  ASSERT_EQ(r.size(), 4u);
+  EXPECT_EQ(string_values(r[3])->location, (DrawingPoint{-1250, -1250})) << "keyed at its end";
+  EXPECT_EQ(string_values(r[3])->key_point, 'E');
   const auto up = string_values(r[1]);
   ASSERT_TRUE(up);
   EXPECT_EQ(up->text.substr(0, up->text.find_last_not_of(" ") + 1), "-0.5 ?");

@@ -88,10 +88,16 @@ TEST(SvgImport, TextsKeepTheirPlaceTurnAndLetters) {
   const auto r = records_of(svg(
       R"~(<text x="200" y="100" font-family="DejaVu Sans" font-size="20" text-anchor="middle">Middle &amp; more</text>)~"
       R"~(<text transform="translate(30,150) rotate(-90)" font-size="10" text-anchor="middle">Up the side</text>)~"
-      R"~(<text x="300" y="250" font-size="10">&#x2212;1.5 &#x3bc;m</text>)~"));
+      R"~(<text x="300" y="250" font-size="10">&#x2212;1.5 &#x3bc;m</text>)~"
+      R"~(<g style="font-size:10px; text-anchor: end"><text x="380" y="280">right</text></g>)~"));
   const auto strings = with_code(r, "CH");
-  ASSERT_EQ(strings.size(), 3u);
-  const auto middle = string_values(strings[0]), up = string_values(strings[1]), units = string_values(strings[2]);
+  ASSERT_EQ(strings.size(), 4u);
+  const auto middle = string_values(strings[0]), up = string_values(strings[1]), units = string_values(strings[2]),
+             right = string_values(strings[3]);
+  // Each keyed where the figure anchors it, its own style or its group's.
+  EXPECT_EQ(std::string({middle->key_point, up->key_point, units->key_point, right->key_point}), "MMSE");
+  EXPECT_EQ(units->location.x, at(300, 0).x);
+  EXPECT_EQ(right->location.x, at(380, 0).x);
   EXPECT_EQ(middle->text.substr(0, 13), "Middle & more");
   EXPECT_NEAR(middle->location.x, at(200, 0).x, 15) << "centred where the text was";
   EXPECT_EQ(middle->location.y, at(0, 100).y);
