@@ -9,8 +9,8 @@ void Host::import_figure() {
   FileDialogRequest request;
   request.title = "Import a figure";
   request.directory = export_names_.directory();
-  request.filters = {{"Figures (*.svg;*.pdf;*.eps;*.ps)", "*.svg;*.pdf;*.eps;*.ps"},
-                     {"SVG (*.svg)", "*.svg"},
+  request.filters = {{"Figures (*.svg;*.svgz;*.pdf;*.eps;*.ps)", "*.svg;*.svgz;*.pdf;*.eps;*.ps"},
+                     {"SVG (*.svg;*.svgz)", "*.svg;*.svgz"},
                      {"PDF (*.pdf)", "*.pdf"},
                      {"PostScript (*.eps;*.ps)", "*.eps;*.ps"}};
   const auto figure = window_system_.open_file_dialog(request);

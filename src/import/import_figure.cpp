@@ -8,6 +8,9 @@
 #include <functional>
 #include <fstream>
 #include <iterator>
+#include <limits>
+
+#include <zlib.h>
 
 #include "drawing/setup_line.h"
 #include "drawing/today.h"
@@ -153,7 +156,31 @@ ImportedFigure figure_of_page(const FigurePdf& source, const ImportRequest& requ
   return out;
 }
 
+// A gzip-compressed figure (an .svgz, say) as it was before compression;
+// nothing when the bytes are not gzip's or do not expand whole.
+std::optional<std::string> expanded(std::string_view bytes) {
+  if (!starts(bytes, "\x1F\x8B")) return std::nullopt;
+  z_stream z{};
+  if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK) return std::nullopt;
+  std::string out;
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+  z.avail_in = static_cast<uInt>(std::min<size_t>(bytes.size(), std::numeric_limits<uInt>::max()));
+  int status = Z_OK;
+  char buffer[1 << 16];
+  while (status == Z_OK && out.size() <= kLargestFigure) {
+    z.next_out = reinterpret_cast<Bytef*>(buffer);
+    z.avail_out = sizeof buffer;
+    status = inflate(&z, Z_NO_FLUSH);
+    out.append(buffer, sizeof buffer - z.avail_out);
+  }
+  inflateEnd(&z);
+  if (status != Z_STREAM_END) return std::nullopt;
+  return out;
+}
+
 FigurePdf source_of(std::string_view bytes) {
+  const std::optional<std::string> plain = expanded(bytes);
+  if (plain) bytes = *plain;
   const auto format = figure_format_of(bytes);
   if (!format) return {"", false, "not an SVG, PDF, PostScript or Encapsulated PostScript figure", {}};
   return figure_pdf(bytes, *format);

@@ -10,6 +10,8 @@
 #include "kinds/line.h"
 #include "kinds/string.h"
 
+#include <zlib.h>
+
 namespace plv::import {
 namespace {
 
@@ -113,6 +115,29 @@ TEST(SvgImport, ClippedContentIsClipped) {
       R"~(<g clip-path="url(#c)"><line x1="0" y1="150" x2="400" y2="150" stroke="black" stroke-width="0.5"/>)~"
       R"~(<line x1="0" y1="10" x2="400" y2="10" stroke="black" stroke-width="0.5"/></g>)~"));
   EXPECT_EQ(with_code(r, "LI"), std::vector<Record>{line_record(at(100, 150), at(200, 150), 'S')});
+}
+
+std::string gzipped(const std::string& bytes) {
+  z_stream z{};
+  deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+  std::string out(deflateBound(&z, bytes.size()) + 32, '\0');
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+  z.avail_in = static_cast<uInt>(bytes.size());
+  z.next_out = reinterpret_cast<Bytef*>(out.data());
+  z.avail_out = static_cast<uInt>(out.size());
+  deflate(&z, Z_FINISH);
+  out.resize(z.total_out);
+  deflateEnd(&z);
+  return out;
+}
+
+TEST(SvgImport, ACompressedFigureIsReadAsItsSvg) {
+  const std::string figure = svg(R"~(<rect x="40" y="30" width="120" height="60" fill="none" stroke="black" stroke-width="0.5"/>)~"
+                                 R"~(<text x="200" y="100" font-size="20">packed</text>)~");
+  const std::string packed = gzipped(figure);
+  EXPECT_EQ(records_of(packed), records_of(figure));
+  ImportRequest request;
+  EXPECT_NE(import_figure(packed.substr(0, packed.size() / 2), request).error, "") << "cut short";
 }
 
 TEST(SvgImport, WhatIsNotAFigureIsAnErrorAndNotACrash) {
