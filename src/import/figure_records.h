@@ -33,7 +33,7 @@ struct RecordStyle {
   // paper when the drawing is translated in colour.
   std::array<Colour, 16> palette_on_paper{};
   Colour (*rgb_on_paper)(int red, int green, int blue) = nullptr;
-  double line_width = 0.7;  // points: what a line ("LI") is drawn with on paper
+  double line_width = 0.7;  // points: how wide a plain line is drawn on paper
 };
 
 struct ImportTally {
